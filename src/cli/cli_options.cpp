@@ -1,0 +1,146 @@
+#include "cli/cli_options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <clocale>
+#include <cstring>
+#include <langinfo.h>
+
+namespace tkm::cli {
+
+namespace {
+
+int Number(const std::string& text, std::size_t from, std::size_t length, const std::string& option) {
+    int value = 0;
+    const char* begin = text.data() + from;
+    const auto [end, ec] = std::from_chars(begin, begin + length, value);
+    if (ec != std::errc() || end != begin + length) throw EUsage("bad value for " + option + ": " + text);
+    return value;
+}
+
+TDate ParseIsoDate(const std::string& text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') throw EUsage("bad value for --today: " + text);
+    TDate d{Number(text, 0, 4, "--today"), Number(text, 5, 2, "--today"), Number(text, 8, 2, "--today")};
+    if (!d.IsValid()) throw EUsage("bad value for --today: " + text);
+    return d;
+}
+
+TTimeOfDay ParseIsoTime(const std::string& text) {
+    if (text.size() != 8 || text[2] != ':' || text[5] != ':') throw EUsage("bad value for --now: " + text);
+    TTimeOfDay t{Number(text, 0, 2, "--now"), Number(text, 3, 2, "--now"), Number(text, 6, 2, "--now")};
+    if (t.Hour > 23 || t.Minute > 59 || t.Second > 59) throw EUsage("bad value for --now: " + text);
+    return t;
+}
+
+char SingleChar(const std::string& value, const std::string& option) {
+    if (value.size() != 1) throw EUsage("bad value for " + option + ": '" + value + "' (one character expected)");
+    return value[0];
+}
+
+// strftime-style picture from the C library to the cells' picture language.
+std::string PictureFromStrftime(const std::string& f, const std::string& fallback) {
+    std::string out;
+    for (std::size_t i = 0; i < f.size(); ++i) {
+        if (f[i] != '%' || i + 1 == f.size()) {
+            out += f[i];
+            continue;
+        }
+        switch (f[++i]) {
+        case 'd': out += "dd"; break;
+        case 'e': out += "d"; break;
+        case 'm': out += "mm"; break;
+        case 'y': out += "yy"; break;
+        case 'Y': out += "yyyy"; break;
+        case 'H': out += "hh"; break;
+        case 'I': out += "hh"; break;
+        case 'M': out += "nn"; break;
+        case 'S': out += "ss"; break;
+        case 'p': out += "AM/PM"; break;
+        case 'b': out += "mmm"; break;
+        case 'B': out += "mmmm"; break;
+        case 'a': out += "ddd"; break;
+        case 'A': out += "dddd"; break;
+        case 'T': out += "hh:nn:ss"; break;
+        case 'D': out += "mm/dd/yy"; break;
+        default: return fallback;
+        }
+    }
+    return out.empty() ? fallback : out;
+}
+
+}  // namespace
+
+TLocaleFormats SystemLocaleFormats() {
+    TLocaleFormats formats;
+    std::setlocale(LC_ALL, "");
+    formats.ShortDateFormat = PictureFromStrftime(nl_langinfo(D_FMT), formats.ShortDateFormat);
+    formats.LongTimeFormat = PictureFromStrftime(nl_langinfo(T_FMT), formats.LongTimeFormat);
+    const char* decimal = nl_langinfo(RADIXCHAR);
+    if (decimal && std::strlen(decimal) == 1) formats.DecimalSeparator = decimal[0];
+    const char* thousands = nl_langinfo(THOUSEP);
+    if (thousands && std::strlen(thousands) == 1) formats.ThousandSeparator = thousands[0];
+    std::setlocale(LC_ALL, "C");
+    return formats;
+}
+
+TArguments ParseArguments(const std::vector<std::string>& args, const std::vector<std::string>& valued) {
+    TArguments parsed;
+    parsed.Formats = SystemLocaleFormats();
+    const std::vector<std::string> common{"--today", "--now", "--date-format", "--time-format",
+                                          "--decimal-separator", "--thousands-separator"};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() < 2 || a.compare(0, 2, "--") != 0) {
+            if (a == "-o" && i + 1 < args.size()) {
+                parsed.Options.emplace_back("-o", args[++i]);
+                continue;
+            }
+            parsed.Positional.push_back(a);
+            continue;
+        }
+        const bool isCommon = std::find(common.begin(), common.end(), a) != common.end();
+        const bool takesValue = isCommon || std::find(valued.begin(), valued.end(), a) != valued.end();
+        if (!takesValue) {
+            parsed.Options.emplace_back(a, std::nullopt);
+            continue;
+        }
+        if (i + 1 >= args.size()) throw EUsage("missing value for " + a);
+        const std::string& value = args[++i];
+        if (a == "--today") parsed.Clock.PinnedToday = ParseIsoDate(value);
+        else if (a == "--now") parsed.Clock.PinnedNow = ParseIsoTime(value);
+        else if (a == "--date-format") parsed.Formats.ShortDateFormat = value;
+        else if (a == "--time-format") parsed.Formats.LongTimeFormat = value;
+        else if (a == "--decimal-separator") parsed.Formats.DecimalSeparator = SingleChar(value, a);
+        else if (a == "--thousands-separator") parsed.Formats.ThousandSeparator = SingleChar(value, a);
+        else parsed.Options.emplace_back(a, value);
+    }
+    return parsed;
+}
+
+bool TArguments::TakeFlag(const std::string& name) {
+    auto it = std::find_if(Options.begin(), Options.end(), [&](const auto& o) { return o.first == name; });
+    if (it == Options.end()) return false;
+    if (it->second) throw EUsage(name + " takes no value");
+    Options.erase(it);
+    return true;
+}
+
+std::optional<std::string> TArguments::TakeValue(const std::string& name) {
+    auto it = std::find_if(Options.begin(), Options.end(), [&](const auto& o) { return o.first == name; });
+    if (it == Options.end()) return std::nullopt;
+    if (!it->second) throw EUsage("missing value for " + name);
+    std::string value = *it->second;
+    Options.erase(it);
+    return value;
+}
+
+void TArguments::RejectUnknown() const {
+    if (!Options.empty()) throw EUsage("unknown option " + Options.front().first);
+}
+
+void TArguments::ExpectPositional(std::size_t min, std::size_t max) const {
+    if (Positional.size() < min) throw EUsage("missing argument");
+    if (Positional.size() > max) throw EUsage("unexpected argument " + Positional[max]);
+}
+
+}  // namespace tkm::cli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cli/cli_options.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tkm::cli {
+
+struct TCommand {
+    std::string Name;
+    std::string Usage;
+    std::vector<std::string> ValuedOptions;  // options of this command that take a value
+    std::function<int(TArguments&)> Run;     // returns the exit code
+};
+
+// Every subcommand, in the order `tkm --help` lists them.
+const std::vector<TCommand>& Commands();
+
+}  // namespace tkm::cli

@@ -1,0 +1,363 @@
+#include "grid/base_grid.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+
+namespace tkm {
+
+namespace {
+
+std::string Address(int col, int row) {
+    return "column " + std::to_string(col) + ", row " + std::to_string(row);
+}
+
+}  // namespace
+
+TBaseGrid::TBaseGrid(int colCount, int rowCount)
+    : rows_(std::size_t(std::max(rowCount, 0))), colCount_(std::max(colCount, 1)),
+      colWidths_(std::size_t(colCount_), defaultColWidth_) {
+    col_ = std::min(fixedCols_, colCount_ - 1);
+    row_ = std::min(fixedRows_, RowCount() - 1);
+    topRow_ = fixedRows_;
+}
+
+// --- shape ---
+
+void TBaseGrid::SetColCount(int count) {
+    count = std::max(count, 1);
+    if (count == colCount_) return;
+    colWidths_.resize(std::size_t(count), defaultColWidth_);
+    colCount_ = count;
+    col_ = std::min(col_, colCount_ - 1);
+    NotifyLayout();
+}
+
+void TBaseGrid::SetRowCount(int count) {
+    count = std::max(count, 0);
+    if (count == RowCount()) return;
+    for (std::size_t r = std::size_t(count); r < rows_.size(); ++r) ReleaseRow(rows_[r]);
+    rows_.resize(std::size_t(count));
+    row_ = std::min(row_, RowCount() - 1);
+    topRow_ = std::max(fixedRows_, std::min(topRow_, RowCount() - 1));
+    MaybeCompact();
+    NotifyLayout();
+}
+
+void TBaseGrid::CheckRow(int row) const {
+    if (row < 0 || row >= RowCount())
+        throw EGridError("Row " + std::to_string(row) + " is outside the table of " + std::to_string(RowCount()) +
+                         " rows");
+}
+
+void TBaseGrid::CheckCell(int col, int row) const {
+    if (col < 0 || col >= RealColCount() || row < 0 || row >= RowCount())
+        throw EGridError("Cell " + Address(col, row) + " is outside the table");
+}
+
+// --- texts ---
+
+std::string_view TBaseGrid::CellView(int col, int row) const {
+    CheckCell(col, row);
+    return arena_.Cell(rows_[std::size_t(row)].Text, std::size_t(col));
+}
+
+void TBaseGrid::ReplaceRowText(TRowRecord& record, std::span<const std::string_view> cells) {
+    // Old views stay valid while the new blob is appended: chunks never move.
+    const TRowTextRef old = record.Text;
+    record.Text = arena_.AppendRow(cells);
+    arena_.Release(old);
+}
+
+void TBaseGrid::SetCellText(int col, int row, std::string_view text) {
+    CheckCell(col, row);
+    TRowRecord& record = rows_[std::size_t(row)];
+    if (arena_.Cell(record.Text, std::size_t(col)) == text) return;
+    arena_.Cells(record.Text, scratch_);
+    if (scratch_.size() <= std::size_t(col)) scratch_.resize(std::size_t(col) + 1);
+    scratch_[std::size_t(col)] = text;
+    ReplaceRowText(record, scratch_);
+    MaybeCompact();
+    if (observer_) observer_->CellInvalidated(col, row);
+}
+
+void TBaseGrid::SetRowCells(int row, int startCol, std::span<const std::string_view> cells) {
+    if (cells.empty()) return;
+    CheckCell(startCol, row);
+    CheckCell(startCol + int(cells.size()) - 1, row);
+    TRowRecord& record = rows_[std::size_t(row)];
+    arena_.Cells(record.Text, scratch_);
+    if (scratch_.size() < startCol + cells.size()) scratch_.resize(startCol + cells.size());
+    std::copy(cells.begin(), cells.end(), scratch_.begin() + startCol);
+    ReplaceRowText(record, scratch_);
+    MaybeCompact();
+    if (observer_) observer_->RowInvalidated(row);
+}
+
+void TBaseGrid::SetCellInteger(int col, int row, long long value) { SetCellText(col, row, std::to_string(value)); }
+
+long long TBaseGrid::GetCellInteger(int col, int row) const {
+    std::string_view text = CellView(col, row);
+    if (text.empty()) return 0;
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() ||
+        value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        throw EGridError("Cell does not contain integer value");
+    return value;
+}
+
+TDate TBaseGrid::GetCellDate(int col, int row, const TLocaleFormats& formats) const {
+    return StrToDate(CellView(col, row), formats);
+}
+
+// --- cell objects ---
+
+void TBaseGrid::AttachObject(int col, int row, const TCellGraphic& object) {
+    CheckCell(col, row);
+    TRowRecord& record = rows_[std::size_t(row)];
+    record.Objects = objects_.With(record.Objects, col, object);
+    MaybeCompact();
+    if (observer_) observer_->CellInvalidated(col, row);
+}
+
+void TBaseGrid::AddProgressBar(int col, int row, TColor bar, TColor barText, TColor background,
+                               TColor backgroundText) {
+    AttachObject(col, row, TCellGraphic::ProgressBar(bar, barText, background, backgroundText));
+}
+
+void TBaseGrid::AddComment(int col, int row, const std::string& text) {
+    AttachObject(col, row, TCellGraphic::Comment(text));
+}
+
+const TCellGraphic* TBaseGrid::CellObject(int col, int row) const {
+    CheckCell(col, row);
+    return objects_.Find(rows_[std::size_t(row)].Objects, col);
+}
+
+bool TBaseGrid::GetComment(int col, int row, std::string& text) const {
+    const TCellGraphic* object = CellObject(col, row);
+    if (!object || object->Kind != TCellGraphicKind::Comment) return false;
+    text.clear();
+    for (const std::string& line : object->Lines) text += line + "\r\n";
+    if (!text.empty()) text.resize(text.size() - 2);
+    return true;
+}
+
+bool TBaseGrid::RemoveCellObject(int col, int row) {
+    CheckCell(col, row);
+    TRowRecord& record = rows_[std::size_t(row)];
+    if (!objects_.Find(record.Objects, col)) return false;
+    record.Objects = objects_.Without(record.Objects, col);
+    MaybeCompact();
+    if (observer_) observer_->CellInvalidated(col, row);
+    return true;
+}
+
+// --- rows ---
+
+void TBaseGrid::ReleaseRow(TRowRecord& record) {
+    arena_.Release(record.Text);
+    record = {};
+}
+
+void TBaseGrid::InsertRows(int row, int count) {
+    if (count <= 0) return;
+    if (row < 0 || row > RowCount())
+        throw EGridError("Cannot insert rows at row " + std::to_string(row) + " of " + std::to_string(RowCount()));
+    rows_.insert(rows_.begin() + row, std::size_t(count), TRowRecord{});
+    NotifyLayout();
+}
+
+void TBaseGrid::RemoveRows(int row, int count) {
+    if (row > RowCount() || count <= 0) return;
+    if (row < 0) throw EGridError("Cannot remove rows from row " + std::to_string(row));
+    const int removed = std::min(count, RowCount() - row);
+    const int top = topRow_;
+    const int current = row_;
+    for (int r = row; r < row + removed; ++r) ReleaseRow(rows_[std::size_t(r)]);
+    rows_.erase(rows_.begin() + row, rows_.begin() + row + removed);
+    if (current < RowCount()) {
+        row_ = current;
+        topRow_ = top;
+    } else if (RowCount() > fixedRows_) {
+        row_ = RowCount() - 1;
+    } else {
+        row_ = -1;
+    }
+    MaybeCompact();
+    NotifyLayout();
+    if (observer_) observer_->CurrentCellChanged();
+    CellsChanged({0, row, colCount_ - 1, row + count});
+    if (topRow_ >= RowCount() - 1) topRow_ = std::max(fixedRows_, RowCount() - 1);
+}
+
+void TBaseGrid::ClearCells(int left, int top, int bottom, int right) {
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, RealColCount() - 1);
+    bottom = std::min(bottom, RowCount() - 1);
+    for (int r = top; r <= bottom; ++r) {
+        TRowRecord& record = rows_[std::size_t(r)];
+        arena_.Cells(record.Text, scratch_);
+        for (int c = left; c <= right; ++c) {
+            if (std::size_t(c) < scratch_.size()) scratch_[std::size_t(c)] = {};
+            record.Objects = objects_.Without(record.Objects, c);
+        }
+        ReplaceRowText(record, scratch_);
+    }
+    MaybeCompact();
+    if (observer_) observer_->GridInvalidated();
+    CellsChanged({left, top, right, bottom});
+}
+
+void TBaseGrid::PermuteRows(int first, std::span<const std::uint32_t> order) {
+    if (order.empty()) return;
+    CheckRow(first);
+    CheckRow(first + int(order.size()) - 1);
+    std::vector<TRowRecord> moved(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (order[i] >= order.size()) throw EGridError("Row order names a row outside the range");
+        moved[i] = rows_[first + order[i]];
+    }
+    std::copy(moved.begin(), moved.end(), rows_.begin() + first);
+    if (observer_) observer_->GridInvalidated();
+}
+
+// --- columns ---
+
+bool TBaseGrid::IsColumnHidden(int col) const {
+    return col >= 0 && col < MaxTrackedColumns && hidden_[std::size_t(col)];
+}
+
+int TBaseGrid::DisplayToReal(int displayCol) const {
+    if (hiddenCount_ == 0 || displayCol >= MaxTrackedColumns || displayCol < 0) return displayCol;
+    int shown = -1;
+    for (int c = 0; c < MaxTrackedColumns; ++c) {
+        if (!hidden_[std::size_t(c)] && ++shown == displayCol) return c;
+    }
+    return 0;
+}
+
+int TBaseGrid::RealToDisplay(int realCol) const {
+    if (hiddenCount_ == 0) return realCol;
+    int before = 0;
+    for (int c = 0; c < std::min(realCol, MaxTrackedColumns); ++c) before += hidden_[std::size_t(c)];
+    return realCol - before;
+}
+
+void TBaseGrid::HideColumn(int col) {
+    if (observer_) observer_->CommitEditorRequested();
+    if (col >= 0 && col < MaxTrackedColumns && !hidden_[std::size_t(col)] && col < RealColCount() && colCount_ > 1) {
+        const int display = RealToDisplay(col);
+        hiddenWidths_[std::size_t(col)] = colWidths_[std::size_t(display)];
+        colWidths_.erase(colWidths_.begin() + display);
+        ++hiddenCount_;
+        hidden_[std::size_t(col)] = true;
+        --colCount_;
+        col_ = std::min(col_, colCount_ - 1);
+    }
+    NotifyLayout();
+}
+
+void TBaseGrid::UnhideColumn(int col) {
+    if (observer_) observer_->CommitEditorRequested();
+    if (IsColumnHidden(col)) {
+        --hiddenCount_;
+        hidden_[std::size_t(col)] = false;
+        ++colCount_;
+        colWidths_.insert(colWidths_.begin() + RealToDisplay(col), hiddenWidths_[std::size_t(col)]);
+    }
+    NotifyLayout();
+}
+
+// --- geometry ---
+
+void TBaseGrid::SetDefaultRowHeight(int h) {
+    defaultRowHeight_ = std::max(h, 1);
+    NotifyLayout();
+}
+
+int TBaseGrid::ColWidth(int displayCol) const {
+    if (displayCol < 0 || displayCol >= colCount_) throw EGridError("Column " + std::to_string(displayCol) +
+                                                                    " is not on display");
+    return colWidths_[std::size_t(displayCol)];
+}
+
+void TBaseGrid::SetColWidth(int displayCol, int width) {
+    ColWidth(displayCol);
+    colWidths_[std::size_t(displayCol)] = std::max(width, 0);
+    NotifyLayout();
+}
+
+int TBaseGrid::RowHeight(int row) const {
+    CheckRow(row);
+    const int h = rows_[std::size_t(row)].Height;
+    return h ? h - 1 : defaultRowHeight_;
+}
+
+void TBaseGrid::SetRowHeight(int row, int height) {
+    CheckRow(row);
+    height = std::clamp(height, 0, 0xFFFE);
+    rows_[std::size_t(row)].Height = height == defaultRowHeight_ ? 0 : std::uint16_t(height + 1);
+    NotifyLayout();
+}
+
+// --- current cell ---
+
+void TBaseGrid::SetCurrentCell(int displayCol, int row) {
+    if (displayCol < 0 || displayCol >= colCount_ || row < 0 || row >= RowCount())
+        throw EGridError("Cell " + Address(displayCol, row) + " is outside the table");
+    if (displayCol == col_ && row == row_) return;
+    col_ = displayCol;
+    row_ = row;
+    if (observer_) observer_->CurrentCellChanged();
+}
+
+void TBaseGrid::SetTopRow(int row) {
+    row = std::max(fixedRows_, std::min(row, RowCount() - 1));
+    if (row == topRow_) return;
+    topRow_ = row;
+    if (observer_) observer_->GridInvalidated();
+}
+
+// --- notifications ---
+
+void TBaseGrid::CellsChanged(const TGridRect& rect) {
+    if (OnCellsChanged) OnCellsChanged(rect);
+    for (const auto& listener : listeners_) listener(rect);
+}
+
+void TBaseGrid::RepaintRow(int row) {
+    if (observer_) observer_->RowInvalidated(row);
+}
+
+void TBaseGrid::Invalidate() {
+    if (observer_) observer_->GridInvalidated();
+}
+
+void TBaseGrid::NotifyLayout() {
+    if (observer_) observer_->LayoutChanged();
+}
+
+void TBaseGrid::MaybeCompact() {
+    if (arena_.WantsCompaction()) {
+        TTextArena fresh;
+        std::vector<std::string_view> cells;
+        for (TRowRecord& record : rows_) {
+            arena_.Cells(record.Text, cells);
+            record.Text = fresh.AppendRow(cells);
+        }
+        arena_ = std::move(fresh);
+    }
+    if (objects_.WantsSweep()) {
+        std::vector<bool> used(objects_.SetCount(), false);
+        for (const TRowRecord& record : rows_) used[record.Objects] = true;
+        const auto remap = objects_.Sweep(used);
+        for (TRowRecord& record : rows_) record.Objects = remap[record.Objects];
+    }
+}
+
+}  // namespace tkm

@@ -1,0 +1,159 @@
+#pragma once
+
+#include "grid/cell_graphic.h"
+#include "grid/cell_object_pool.h"
+#include "grid/date_text.h"
+#include "grid/grid_types.h"
+#include "grid/text_arena.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tkm {
+
+// What a view of the grid is told so it can redraw and keep its editor honest.
+class TGridObserver {
+public:
+    virtual ~TGridObserver() = default;
+    virtual void CellInvalidated(int /*realCol*/, int /*row*/) {}
+    virtual void RowInvalidated(int /*row*/) {}
+    virtual void GridInvalidated() {}
+    // Row count, column count, widths or heights changed.
+    virtual void LayoutChanged() {}
+    virtual void CurrentCellChanged() {}
+    // Asked before columns are hidden or shown: close any open editor first.
+    virtual void CommitEditorRequested() {}
+};
+
+// The cell store: one text per cell, an optional object per cell, addressed by
+// real column and row. Rows are 16-byte records that move as a unit; the texts
+// live in a shared arena and the objects in an interned pool.
+class TBaseGrid {
+public:
+    static constexpr int MaxTrackedColumns = 256;
+    using TCellsChangedHandler = std::function<void(const TGridRect&)>;
+
+    TBaseGrid(int colCount = 5, int rowCount = 5);
+
+    // --- shape ---
+    int ColCount() const { return colCount_; }  // columns on display
+    void SetColCount(int count);
+    int RealColCount() const { return colCount_ + hiddenCount_; }
+    int RowCount() const { return int(rows_.size()); }
+    void SetRowCount(int count);
+    int FixedRows() const { return fixedRows_; }
+    void SetFixedRows(int rows) { fixedRows_ = rows; }
+    int FixedCols() const { return fixedCols_; }
+    void SetFixedCols(int cols) { fixedCols_ = cols; }
+
+    // --- texts ---
+    std::string GetCellText(int col, int row) const { return std::string(CellView(col, row)); }
+    // Valid until the next change to the grid.
+    std::string_view CellView(int col, int row) const;
+    void SetCellText(int col, int row, std::string_view text);
+    // Replaces the cells from startCol on with `cells`; cells beyond keep their texts.
+    void SetRowCells(int row, int startCol, std::span<const std::string_view> cells);
+    void SetCellInteger(int col, int row, long long value);
+    long long GetCellInteger(int col, int row) const;  // EGridError when not a whole number
+    TDate GetCellDate(int col, int row, const TLocaleFormats& formats) const;  // EConvertError
+
+    // --- cell objects ---
+    void AddProgressBar(int col, int row, TColor bar, TColor barText, TColor background, TColor backgroundText);
+    void AddComment(int col, int row, const std::string& text);
+    bool GetComment(int col, int row, std::string& text) const;
+    bool RemoveCellObject(int col, int row);
+    const TCellGraphic* CellObject(int col, int row) const;
+    TColor CommentMarkerColor() const { return commentMarkerColor_; }
+    void SetCommentMarkerColor(TColor c) { commentMarkerColor_ = c; }
+
+    // --- rows ---
+    void InsertRows(int row, int count);
+    void RemoveRows(int row, int count);
+    void ClearCells(int left, int top, int bottom, int right);
+    // Reorders rows first..first+order.size()-1: new row first+i is old row first+order[i].
+    void PermuteRows(int first, std::span<const std::uint32_t> order);
+
+    // --- columns ---
+    void HideColumn(int col);
+    void UnhideColumn(int col);
+    bool IsColumnHidden(int col) const;
+    int HiddenCount() const { return hiddenCount_; }
+    int DisplayToReal(int displayCol) const;
+    int RealToDisplay(int realCol) const;
+
+    // --- geometry ---
+    int DefaultRowHeight() const { return defaultRowHeight_; }
+    void SetDefaultRowHeight(int h);
+    int DefaultColWidth() const { return defaultColWidth_; }
+    void SetDefaultColWidth(int w) { defaultColWidth_ = w; }
+    int ColWidth(int displayCol) const;
+    void SetColWidth(int displayCol, int width);
+    int RowHeight(int row) const;
+    void SetRowHeight(int row, int height);
+
+    // --- current cell (display column, row) and scrolling ---
+    int Col() const { return col_; }
+    int Row() const { return row_; }
+    void SetCurrentCell(int displayCol, int row);
+    void SetCol(int displayCol) { SetCurrentCell(displayCol, row_); }
+    void SetRow(int row) { SetCurrentCell(col_, row); }
+    int TopRow() const { return topRow_; }
+    void SetTopRow(int row);
+
+    // --- notifications ---
+    TCellsChangedHandler OnCellsChanged;
+    void AddCellsChangedListener(TCellsChangedHandler listener) { listeners_.push_back(std::move(listener)); }
+    void CellsChanged(const TGridRect& rect);
+    void RepaintRow(int row);
+    void Invalidate();
+    void SetObserver(TGridObserver* observer) { observer_ = observer; }
+    TGridObserver* Observer() const { return observer_; }
+
+    // Memory held by texts, for the benchmark and its tests.
+    std::size_t TextBytes() const { return arena_.LiveBytes(); }
+
+private:
+    struct TRowRecord {
+        TRowTextRef Text;
+        TCellObjectPool::TId Objects = TCellObjectPool::None;
+        std::uint16_t Height = 0;  // 0: the default height
+    };
+
+    void CheckCell(int col, int row) const;
+    void CheckRow(int row) const;
+    void ReplaceRowText(TRowRecord& record, std::span<const std::string_view> cells);
+    void ReleaseRow(TRowRecord& record);
+    void AttachObject(int col, int row, const TCellGraphic& object);
+    void MaybeCompact();
+    void NotifyLayout();
+
+    std::vector<TRowRecord> rows_;
+    TTextArena arena_;
+    TCellObjectPool objects_;
+    std::vector<std::string_view> scratch_;
+
+    int colCount_;
+    int fixedRows_ = 1;
+    int fixedCols_ = 1;
+    int defaultRowHeight_ = 24;
+    int defaultColWidth_ = 64;
+    std::vector<int> colWidths_;  // per display column
+    std::array<bool, MaxTrackedColumns> hidden_{};
+    std::array<int, MaxTrackedColumns> hiddenWidths_{};
+    int hiddenCount_ = 0;
+
+    int col_ = 0;
+    int row_ = 0;
+    int topRow_ = 0;
+    TColor commentMarkerColor_ = clRed;
+
+    std::vector<TCellsChangedHandler> listeners_;
+    TGridObserver* observer_ = nullptr;
+};
+
+}  // namespace tkm

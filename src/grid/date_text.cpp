@@ -1,0 +1,247 @@
+#include "grid/date_text.h"
+
+#include <cctype>
+#include <cstdio>
+#include <vector>
+
+namespace tkm {
+
+namespace {
+
+bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+int DaysInMonth(int y, int m) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && IsLeap(y) ? 29 : days[m - 1];
+}
+
+int DayOfWeek(const TDate& d) {  // 0 = Sunday
+    const long long n = d.DayNumber();  // 1970-01-01 was a Thursday
+    return int(((n % 7) + 7 + 4) % 7);
+}
+
+char Lower(char c) { return char(std::tolower(static_cast<unsigned char>(c))); }
+
+bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
+    if (s.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (Lower(s[i]) != Lower(prefix[i])) return false;
+    return true;
+}
+
+std::size_t RunLength(std::string_view s, std::size_t i) {
+    std::size_t n = 1;
+    while (i + n < s.size() && Lower(s[i + n]) == Lower(s[i])) ++n;
+    return n;
+}
+
+void AppendNumber(std::string& out, int value, int width) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%0*d", width, value);
+    out += buf;
+}
+
+// Expands one picture; date or time may be absent when the picture has no
+// letters for it.
+std::string Format(std::string_view picture, const TDate* date, const TTimeOfDay* time,
+                   const TLocaleFormats& f) {
+    std::string out;
+    bool lastWasHour = false;
+    for (std::size_t i = 0; i < picture.size();) {
+        const char c = picture[i];
+        const char lc = Lower(c);
+        if (c == '"' || c == '\'') {
+            const std::size_t close = picture.find(c, i + 1);
+            const std::size_t end = close == std::string_view::npos ? picture.size() : close;
+            out.append(picture.substr(i + 1, end - i - 1));
+            i = end + 1;
+            continue;
+        }
+        if (StartsWithNoCase(picture.substr(i), "am/pm") || StartsWithNoCase(picture.substr(i), "ampm")) {
+            const bool pm = time && time->Hour >= 12;
+            out += pm ? f.TimePMString : f.TimeAMString;
+            i += StartsWithNoCase(picture.substr(i), "am/pm") ? 5 : 4;
+            continue;
+        }
+        const std::size_t n = RunLength(picture, i);
+        if (lc == 'd' && date) {
+            if (n == 1) AppendNumber(out, date->Day, 1);
+            else if (n == 2) AppendNumber(out, date->Day, 2);
+            else if (n == 3) out += f.ShortDayNames[DayOfWeek(*date)];
+            else out += f.LongDayNames[DayOfWeek(*date)];
+        } else if ((lc == 'm') && lastWasHour && time && n <= 2) {
+            AppendNumber(out, time->Minute, int(n));
+        } else if (lc == 'm' && date) {
+            if (n <= 2) AppendNumber(out, date->Month, int(n));
+            else if (n == 3) out += f.ShortMonthNames[date->Month - 1];
+            else out += f.LongMonthNames[date->Month - 1];
+        } else if (lc == 'y' && date) {
+            if (n <= 2) AppendNumber(out, date->Year % 100, 2);
+            else AppendNumber(out, date->Year, 4);
+        } else if (lc == 'h' && time) {
+            int hour = time->Hour;
+            const bool twelve = picture.find("am") != std::string_view::npos ||
+                                picture.find("AM") != std::string_view::npos;
+            if (twelve) hour = hour % 12 == 0 ? 12 : hour % 12;
+            AppendNumber(out, hour, n >= 2 ? 2 : 1);
+        } else if (lc == 'n' && time) {
+            AppendNumber(out, time->Minute, n >= 2 ? 2 : 1);
+        } else if (lc == 's' && time) {
+            AppendNumber(out, time->Second, n >= 2 ? 2 : 1);
+        } else {
+            out.append(picture.substr(i, n));
+        }
+        lastWasHour = lc == 'h';
+        i += n;
+    }
+    return out;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+    return s;
+}
+
+// Reads the digit groups of a text; separators are any run of non-digits that
+// appear in `allowed`.
+bool DigitGroups(std::string_view s, std::string_view allowed, std::vector<std::string_view>& groups) {
+    groups.clear();
+    std::size_t i = 0;
+    while (i < s.size()) {
+        if (!std::isdigit(static_cast<unsigned char>(s[i]))) return false;
+        std::size_t j = i;
+        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) ++j;
+        groups.push_back(s.substr(i, j - i));
+        if (j == s.size()) break;
+        std::size_t k = j;
+        while (k < s.size() && !std::isdigit(static_cast<unsigned char>(s[k]))) {
+            if (allowed.find(s[k]) == std::string_view::npos) return false;
+            ++k;
+        }
+        if (k == s.size()) return false;  // trailing separator
+        i = k;
+    }
+    return !groups.empty();
+}
+
+int ToInt(std::string_view digits) {
+    int v = 0;
+    for (char c : digits) v = v * 10 + (c - '0');
+    return v;
+}
+
+}  // namespace
+
+long long TDate::DayNumber() const {
+    // Days from civil, proleptic Gregorian.
+    const int y = Year - (Month <= 2);
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = unsigned(y - era * 400);
+    const unsigned doy = (153 * unsigned(Month + (Month > 2 ? -3 : 9)) + 2) / 5 + unsigned(Day) - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + (long long)doe - 719468;
+}
+
+TDate TDate::FromDayNumber(long long z) {
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const unsigned doe = unsigned(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long y = (long long)yoe + era * 400;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const unsigned d = doy - (153 * mp + 2) / 5 + 1;
+    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
+    return {int(y + (m <= 2)), int(m), int(d)};
+}
+
+bool TDate::IsValid() const {
+    return Year >= 1 && Year <= 9999 && Month >= 1 && Month <= 12 && Day >= 1 && Day <= DaysInMonth(Year, Month);
+}
+
+std::string FormatDate(const TDate& date, std::string_view picture, const TLocaleFormats& formats) {
+    return Format(picture, &date, nullptr, formats);
+}
+
+std::string FormatTime(const TTimeOfDay& time, std::string_view picture, const TLocaleFormats& formats) {
+    return Format(picture, nullptr, &time, formats);
+}
+
+std::optional<TDate> ParseDate(std::string_view text, const TLocaleFormats& formats) {
+    // Order of day, month and year, and the separators, from the picture.
+    std::string order;
+    std::string separators;
+    for (char c : formats.ShortDateFormat) {
+        const char lc = Lower(c);
+        if (lc == 'd' || lc == 'm' || lc == 'y') {
+            if (order.find(lc) == std::string::npos) order += lc;
+        } else if (!std::isalnum(static_cast<unsigned char>(c)) && c != '"' && c != '\'') {
+            separators += c;
+        }
+    }
+    if (order.size() != 3) order = "dmy";
+    if (separators.empty()) separators = "/";
+    std::vector<std::string_view> groups;
+    if (!DigitGroups(Trim(text), separators, groups) || groups.size() != 3) return std::nullopt;
+    TDate date;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::string_view g = groups[i];
+        switch (order[i]) {
+        case 'd':
+            if (g.size() > 2) return std::nullopt;
+            date.Day = ToInt(g);
+            break;
+        case 'm':
+            if (g.size() > 2) return std::nullopt;
+            date.Month = ToInt(g);
+            break;
+        default:
+            if (g.size() == 2) {
+                const int yy = ToInt(g);
+                date.Year = yy < 50 ? 2000 + yy : 1900 + yy;
+            } else if (g.size() == 4) {
+                date.Year = ToInt(g);
+            } else {
+                return std::nullopt;
+            }
+        }
+    }
+    if (!date.IsValid()) return std::nullopt;
+    return date;
+}
+
+std::optional<TTimeOfDay> ParseTime(std::string_view text, const TLocaleFormats& formats) {
+    std::string_view s = Trim(text);
+    int pm = -1;
+    for (const auto& [marker, isPm] : {std::pair{std::string_view(formats.TimeAMString), 0},
+                                       std::pair{std::string_view(formats.TimePMString), 1}}) {
+        if (!marker.empty() && s.size() >= marker.size() &&
+            StartsWithNoCase(s.substr(s.size() - marker.size()), marker)) {
+            pm = isPm;
+            s = Trim(s.substr(0, s.size() - marker.size()));
+            break;
+        }
+    }
+    std::vector<std::string_view> groups;
+    if (!DigitGroups(s, ":.", groups) || groups.size() > 3) return std::nullopt;
+    for (auto g : groups)
+        if (g.size() > 2) return std::nullopt;
+    TTimeOfDay t;
+    t.Hour = ToInt(groups[0]);
+    t.Minute = groups.size() > 1 ? ToInt(groups[1]) : 0;
+    t.Second = groups.size() > 2 ? ToInt(groups[2]) : 0;
+    if (pm >= 0) {
+        if (t.Hour < 1 || t.Hour > 12) return std::nullopt;
+        t.Hour = t.Hour % 12 + (pm ? 12 : 0);
+    }
+    if (t.Hour > 23 || t.Minute > 59 || t.Second > 59) return std::nullopt;
+    return t;
+}
+
+TDate StrToDate(std::string_view text, const TLocaleFormats& formats) {
+    if (auto d = ParseDate(text, formats)) return *d;
+    throw EConvertError("'" + std::string(text) + "' is not a valid date");
+}
+
+}  // namespace tkm

@@ -1,0 +1,30 @@
+#pragma once
+
+namespace tkm {
+
+// Pixel rectangle; Right and Bottom are one past the last pixel.
+struct TPixelRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    bool operator==(const TPixelRect&) const = default;
+};
+
+// Where the parts of a progress-bar cell go.
+struct TProgressBarLayout {
+    TPixelRect Inner;  // the cell shrunk by 2 pixels on every side
+    int BarRight = 0;  // the bar fills Inner.Left .. BarRight
+    int LabelX = 0;
+    int LabelY = 0;
+};
+
+// value is not clamped: the bar may reach past the inner rectangle.
+TProgressBarLayout LayoutProgressBar(const TPixelRect& cell, long long value, int labelWidth, int labelHeight);
+
+// Rounds numerator / denominator (denominator > 0) to the nearest whole number, halves to even.
+long long RoundHalfEven(long long numerator, long long denominator);
+
+}  // namespace tkm

@@ -1,0 +1,138 @@
+#include "grid/text_arena.h"
+
+#include <cstring>
+#include <stdexcept>
+
+namespace tkm {
+
+namespace {
+
+constexpr std::uint32_t WideFlag = 0x80000000u;
+
+std::uint32_t ReadU32(const std::byte* p) {
+    std::uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+std::uint16_t ReadU16(const std::byte* p) {
+    std::uint16_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+struct TBlobLayout {
+    std::uint32_t Count;
+    bool Wide;
+    const std::byte* Ends;
+    const std::byte* Text;
+
+    explicit TBlobLayout(const std::byte* blob) {
+        const std::uint32_t header = ReadU32(blob);
+        Count = header & ~WideFlag;
+        Wide = (header & WideFlag) != 0;
+        Ends = blob + 4;
+        Text = Ends + Count * (Wide ? 4 : 2);
+    }
+    std::size_t End(std::size_t i) const { return Wide ? ReadU32(Ends + 4 * i) : ReadU16(Ends + 2 * i); }
+    std::size_t Start(std::size_t i) const { return i == 0 ? 0 : End(i - 1); }
+    std::size_t Size() const { return std::size_t(Text - Ends) + 4 + (Count ? End(Count - 1) : 0); }
+};
+
+std::size_t AlignUp(std::size_t n) { return (n + 3) & ~std::size_t(3); }
+
+}  // namespace
+
+TTextArena::TTextArena(std::size_t chunkSize) : chunkSize_(chunkSize) {}
+
+std::byte* TTextArena::Allocate(std::size_t size, TRowTextRef& ref) {
+    size = AlignUp(size);
+    if (chunks_.empty() || chunks_.back().Size - chunks_.back().Used < size) {
+        if (chunks_.size() >= TRowTextRef::Empty - 1) throw std::length_error("text arena full");
+        const std::size_t chunk = std::max(size, chunkSize_);
+        if (chunk > 0xFFFFFFF0u) throw std::length_error("row text too long");
+        chunks_.push_back({std::make_unique_for_overwrite<std::byte[]>(chunk), std::uint32_t(chunk), 0});
+    }
+    TChunk& c = chunks_.back();
+    ref.Chunk = std::uint32_t(chunks_.size() - 1);
+    ref.Offset = c.Used;
+    c.Used += std::uint32_t(size);
+    live_ += size;
+    return c.Data.get() + ref.Offset;
+}
+
+TRowTextRef TTextArena::AppendRow(std::span<const std::string_view> cells) {
+    std::size_t count = cells.size();
+    while (count > 0 && cells[count - 1].empty()) --count;
+    if (count == 0) return {};
+    std::size_t textSize = 0;
+    for (std::size_t i = 0; i < count; ++i) textSize += cells[i].size();
+    const bool wide = textSize > 0xFFFF;
+    const std::size_t endWidth = wide ? 4 : 2;
+    TRowTextRef ref;
+    std::byte* blob = Allocate(4 + count * endWidth + textSize, ref);
+    const std::uint32_t header = std::uint32_t(count) | (wide ? WideFlag : 0);
+    std::memcpy(blob, &header, 4);
+    std::byte* ends = blob + 4;
+    std::byte* text = ends + count * endWidth;
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!cells[i].empty()) std::memcpy(text + end, cells[i].data(), cells[i].size());
+        end += cells[i].size();
+        if (wide) {
+            const std::uint32_t e = std::uint32_t(end);
+            std::memcpy(ends + 4 * i, &e, 4);
+        } else {
+            const std::uint16_t e = std::uint16_t(end);
+            std::memcpy(ends + 2 * i, &e, 2);
+        }
+    }
+    return ref;
+}
+
+const std::byte* TTextArena::BlobAt(TRowTextRef ref) const {
+    return chunks_[ref.Chunk].Data.get() + ref.Offset;
+}
+
+std::size_t TTextArena::BlobSize(TRowTextRef ref) const {
+    return AlignUp(TBlobLayout(BlobAt(ref)).Size());
+}
+
+std::size_t TTextArena::CountOf(TRowTextRef ref) const {
+    return ref.IsEmpty() ? 0 : TBlobLayout(BlobAt(ref)).Count;
+}
+
+std::string_view TTextArena::Cell(TRowTextRef ref, std::size_t cell) const {
+    if (ref.IsEmpty()) return {};
+    const TBlobLayout blob(BlobAt(ref));
+    if (cell >= blob.Count) return {};
+    const std::size_t start = blob.Start(cell);
+    return {reinterpret_cast<const char*>(blob.Text) + start, blob.End(cell) - start};
+}
+
+void TTextArena::Cells(TRowTextRef ref, std::vector<std::string_view>& out) const {
+    out.clear();
+    if (ref.IsEmpty()) return;
+    const TBlobLayout blob(BlobAt(ref));
+    const char* text = reinterpret_cast<const char*>(blob.Text);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < blob.Count; ++i) {
+        const std::size_t end = blob.End(i);
+        out.emplace_back(text + start, end - start);
+        start = end;
+    }
+}
+
+void TTextArena::Release(TRowTextRef ref) {
+    if (ref.IsEmpty()) return;
+    const std::size_t size = BlobSize(ref);
+    live_ -= size;
+    garbage_ += size;
+}
+
+void TTextArena::Clear() {
+    chunks_.clear();
+    live_ = 0;
+    garbage_ = 0;
+}
+
+}  // namespace tkm

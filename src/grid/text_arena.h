@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tkm {
+
+// Where a row's texts live in the arena; Chunk == Empty means a row without text.
+struct TRowTextRef {
+    static constexpr std::uint32_t Empty = 0xFFFFFFFF;
+    std::uint32_t Chunk = Empty;
+    std::uint32_t Offset = 0;
+    bool IsEmpty() const { return Chunk == Empty; }
+};
+
+// All cell texts of a grid, packed row by row into large chunks so that a
+// million rows cost a few hundred allocations, not fourteen million. A row is
+// one blob: a header word (cell count, offset width), the end offset of each
+// cell, then the bytes. Edits append a new blob; the old one becomes garbage
+// until the owner compacts.
+class TTextArena {
+public:
+    explicit TTextArena(std::size_t chunkSize = 4u << 20);
+
+    TRowTextRef AppendRow(std::span<const std::string_view> cells);
+    std::size_t CountOf(TRowTextRef ref) const;
+    std::string_view Cell(TRowTextRef ref, std::size_t cell) const;
+    // Views of every cell of the row, in order (trailing empty cells omitted).
+    void Cells(TRowTextRef ref, std::vector<std::string_view>& out) const;
+
+    void Release(TRowTextRef ref);
+    std::size_t LiveBytes() const { return live_; }
+    std::size_t GarbageBytes() const { return garbage_; }
+    bool WantsCompaction() const { return garbage_ > (1u << 20) && garbage_ > live_; }
+    void Clear();
+
+private:
+    struct TChunk {
+        std::unique_ptr<std::byte[]> Data;
+        std::uint32_t Size = 0;
+        std::uint32_t Used = 0;
+    };
+    const std::byte* BlobAt(TRowTextRef ref) const;
+    std::size_t BlobSize(TRowTextRef ref) const;
+    std::byte* Allocate(std::size_t size, TRowTextRef& ref);
+
+    std::size_t chunkSize_;
+    std::vector<TChunk> chunks_;
+    std::size_t live_ = 0;
+    std::size_t garbage_ = 0;
+};
+
+}  // namespace tkm

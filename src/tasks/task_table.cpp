@@ -1,0 +1,90 @@
+#include "tasks/task_table.h"
+
+#include "platform/clock.h"
+
+#include <string>
+
+namespace tkm::TaskTable {
+
+namespace {
+
+// The columns a new entry and a reset entry share.
+void WriteEntryValues(TBaseGrid& grid, int row, const TNewEntryContext& context) {
+    const std::string today = FormatDate(context.TimeSource.Today(), context.Formats.ShortDateFormat, context.Formats);
+    const std::string now = FormatTime(context.TimeSource.Now(), context.Formats.LongTimeFormat, context.Formats);
+    grid.SetCellText(colEntryDate, row, today);
+    grid.SetCellText(colStatus, row, StatusVocabulary[0]);
+    grid.SetCellText(colPriority, row, "Normal");
+    grid.SetCellText(colDueDate, row, today);
+    grid.SetCellText(colDueTime, row, now);
+    grid.SetCellText(colTotalHours, row, "0.0");
+    grid.SetCellText(colCost, row, "0.00");
+    grid.AddProgressBar(colProgress, row, ProgressBarColor, clWindow, clWindow, clWindowText);
+    grid.SetCellInteger(colProgress, row, 0);
+    grid.SetCellText(colCompletionDate, row, today);
+    grid.SetCellText(colCompletionTime, row, now);
+}
+
+}  // namespace
+
+TEditorType EditorTypeFor(int col) {
+    switch (col) {
+    case colStatus:
+    case colPriority: return TEditorType::ComboList;
+    case colEntryDate:
+    case colDueDate:
+    case colCompletionDate: return TEditorType::DatePicker;
+    case colDueTime:
+    case colCompletionTime: return TEditorType::TimePicker;
+    case colTotalHours:
+    case colCost: return TEditorType::Number;
+    case colProgress: return TEditorType::SpinEdit;
+    default: return TEditorType::Normal;
+    }
+}
+
+void SetUpGrid(TBaseGrid& grid) {
+    grid.SetFixedRows(1);
+    grid.SetFixedCols(0);
+    grid.SetColCount(TaskColumnCount);
+    grid.SetRowCount(2);
+    grid.SetDefaultRowHeight(DefaultRowHeight);
+    grid.SetDefaultColWidth(DefaultColWidth);
+    for (int c = 0; c < TaskColumnCount; ++c) grid.SetColWidth(c, Widths[std::size_t(c)]);
+    WriteHeaders(grid);
+    grid.SetCurrentCell(0, 1);
+    grid.SetTopRow(1);
+}
+
+void WriteHeaders(TBaseGrid& grid) {
+    for (int c = 0; c < TaskColumnCount; ++c) grid.SetCellText(c, 0, Headers[std::size_t(c)]);
+}
+
+void AttachCellObjects(TBaseGrid& grid, int row) {
+    grid.AddProgressBar(colProgress, row, ProgressBarColor, clWindow, clWindow, clWindowText);
+    grid.AddComment(colComment, row, "");
+}
+
+void FillNewEntry(TBaseGrid& grid, const TNewEntryContext& context) {
+    const int row = grid.RowCount() - 1;
+    grid.SetCellText(colNo, row, std::to_string(row));
+    WriteEntryValues(grid, row, context);
+    grid.SetCellText(colComment, row, "");
+    grid.AddComment(colComment, row, "");
+    grid.SetCurrentCell(colDescription, row);
+}
+
+void ResetCurrentEntry(TBaseGrid& grid, const TNewEntryContext& context) {
+    const int row = grid.Row();
+    grid.SetCellText(colNo, row, std::to_string(grid.RowCount() - 1));
+    WriteEntryValues(grid, row, context);
+    grid.AddComment(colComment, row, "");
+    grid.SetCellText(colDescription, row, "");
+    grid.SetCurrentCell(colDescription, grid.RowCount() - 1);
+}
+
+void Renumber(TBaseGrid& grid) {
+    for (int r = 1; r < grid.RowCount(); ++r) grid.SetCellText(colNo, r, std::to_string(r));
+}
+
+}  // namespace tkm::TaskTable

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "grid/base_grid.h"
+#include "grid/date_text.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace tkm {
+
+class Clock;
+
+// The fourteen columns of the task table, by real column index.
+enum TTaskColumn : int {
+    colNo = 0,
+    colEntryDate,
+    colStatus,
+    colDescription,
+    colPriority,
+    colDueDate,
+    colDueTime,
+    colResources,
+    colTotalHours,
+    colCost,
+    colProgress,
+    colCompletionDate,
+    colCompletionTime,
+    colComment,
+    TaskColumnCount
+};
+
+// The in-place editor a cell gets.
+enum class TEditorType : std::uint8_t {
+    Normal = 0,
+    SpinEdit = 1,
+    ComboList = 3,
+    DatePicker = 6,
+    TimePicker = 8,
+    Number = 13,
+};
+
+namespace TaskTable {
+
+constexpr std::array<std::string_view, TaskColumnCount> Headers{
+    "No",        "Entry Date", "Status",   "Task Description", "Priority",        "Due Date",        "Due Time",
+    "Resources", "Total Hours", "Cost",    "Progress",         "Completion Date", "Completion Time", "Comment"};
+constexpr std::array<int, TaskColumnCount> Widths{40, 80, 80, 280, 100, 80, 80, 280, 70, 70, 70, 100, 100, 248};
+
+constexpr std::array<std::string_view, 6> StatusVocabulary{"Not Started", "In Progress", "Pending",
+                                                           "Completed",   "Cancelled",   "Postponed"};
+constexpr std::array<std::string_view, 5> PriorityVocabulary{"Most Important", "High", "Normal", "Low", "Lowest"};
+
+constexpr int DefaultRowHeight = 19;
+constexpr int DefaultColWidth = 70;
+constexpr int ProgressMin = 0;
+constexpr int ProgressMax = 100;
+constexpr TColor ProgressBarColor = RGBColor(0x33, 0x66, 0x99);
+
+// The editor for a cell of the given real column; Normal where the grid's own applies.
+TEditorType EditorTypeFor(int col);
+
+// Shapes a fresh grid as the task table: 14 columns, the header row, widths, heights.
+void SetUpGrid(TBaseGrid& grid);
+void WriteHeaders(TBaseGrid& grid);
+
+// The progress bar and the comment marker every entry row carries.
+void AttachCellObjects(TBaseGrid& grid, int row);
+
+struct TNewEntryContext {
+    const Clock& TimeSource;
+    const TLocaleFormats& Formats;
+};
+
+// Writes a new entry's values into the last row and makes its description current.
+void FillNewEntry(TBaseGrid& grid, const TNewEntryContext& context);
+// Writes a new entry's values into the current row (keeping Resources and the
+// Comment text), then makes the last row's description current.
+void ResetCurrentEntry(TBaseGrid& grid, const TNewEntryContext& context);
+void Renumber(TBaseGrid& grid);
+
+}  // namespace TaskTable
+}  // namespace tkm
