@@ -36,6 +36,7 @@ void TBaseGrid::SetColCount(int count) {
 void TBaseGrid::SetRowCount(int count) {
     count = std::max(count, 0);
     if (count == RowCount()) return;
+    if (count < RowCount()) CommitEditor();
     for (std::size_t r = std::size_t(count); r < rows_.size(); ++r) ReleaseRow(rows_[r]);
     rows_.resize(std::size_t(count));
     row_ = std::min(row_, RowCount() - 1);
@@ -167,6 +168,7 @@ void TBaseGrid::InsertRows(int row, int count) {
     if (count <= 0) return;
     if (row < 0 || row > RowCount())
         throw EGridError("Cannot insert rows at row " + std::to_string(row) + " of " + std::to_string(RowCount()));
+    CommitEditor();
     rows_.insert(rows_.begin() + row, std::size_t(count), TRowRecord{});
     NotifyLayout();
 }
@@ -174,6 +176,7 @@ void TBaseGrid::InsertRows(int row, int count) {
 void TBaseGrid::RemoveRows(int row, int count) {
     if (row > RowCount() || count <= 0) return;
     if (row < 0) throw EGridError("Cannot remove rows from row " + std::to_string(row));
+    CommitEditor();
     const int removed = std::min(count, RowCount() - row);
     const int top = topRow_;
     const int current = row_;
@@ -195,6 +198,7 @@ void TBaseGrid::RemoveRows(int row, int count) {
 }
 
 void TBaseGrid::ClearCells(int left, int top, int bottom, int right) {
+    CommitEditor();
     left = std::max(left, 0);
     top = std::max(top, 0);
     right = std::min(right, RealColCount() - 1);
@@ -217,6 +221,7 @@ void TBaseGrid::PermuteRows(int first, std::span<const std::uint32_t> order) {
     if (order.empty()) return;
     CheckRow(first);
     CheckRow(first + int(order.size()) - 1);
+    CommitEditor();
     std::vector<TRowRecord> moved(order.size());
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (order[i] >= order.size()) throw EGridError("Row order names a row outside the range");
@@ -249,7 +254,7 @@ int TBaseGrid::RealToDisplay(int realCol) const {
 }
 
 void TBaseGrid::HideColumn(int col) {
-    if (observer_) observer_->CommitEditorRequested();
+    CommitEditor();
     if (col >= 0 && col < MaxTrackedColumns && !hidden_[std::size_t(col)] && col < RealColCount() && colCount_ > 1) {
         const int display = RealToDisplay(col);
         hiddenWidths_[std::size_t(col)] = colWidths_[std::size_t(display)];
@@ -263,7 +268,7 @@ void TBaseGrid::HideColumn(int col) {
 }
 
 void TBaseGrid::UnhideColumn(int col) {
-    if (observer_) observer_->CommitEditorRequested();
+    CommitEditor();
     if (IsColumnHidden(col)) {
         --hiddenCount_;
         hidden_[std::size_t(col)] = false;
@@ -336,6 +341,10 @@ void TBaseGrid::RepaintRow(int row) {
 
 void TBaseGrid::Invalidate() {
     if (observer_) observer_->GridInvalidated();
+}
+
+void TBaseGrid::CommitEditor() {
+    if (observer_) observer_->CommitEditorRequested();
 }
 
 void TBaseGrid::NotifyLayout() {

@@ -26,7 +26,7 @@ public:
     // Row count, column count, widths or heights changed.
     virtual void LayoutChanged() {}
     virtual void CurrentCellChanged() {}
-    // Asked before columns are hidden or shown: close any open editor first.
+    // Asked before rows or columns move: close any open editor first.
     virtual void CommitEditorRequested() {}
 };
 
@@ -112,6 +112,8 @@ public:
     void RepaintRow(int row);
     void Invalidate();
     void SetObserver(TGridObserver* observer) { observer_ = observer; }
+    // Closes an open editor (through the view) before rows or columns move.
+    void CommitEditor();
     TGridObserver* Observer() const { return observer_; }
 
     // Memory held by texts, for the benchmark and its tests.

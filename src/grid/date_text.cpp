@@ -91,7 +91,8 @@ std::string Format(std::string_view picture, const TDate* date, const TTimeOfDay
         } else {
             out.append(picture.substr(i, n));
         }
-        lastWasHour = lc == 'h';
+        // "m" right after an hour (separators aside) means minutes.
+        if (std::isalpha(static_cast<unsigned char>(c))) lastWasHour = lc == 'h';
         i += n;
     }
     return out;

@@ -1,0 +1,86 @@
+#include "platform/qt/qt_dialogs.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStringList>
+#include <QUrl>
+
+namespace tkm {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+
+// "Text (*.txt)|*.txt|All files (*.*)|*.*" to Qt's ";;"-separated filters.
+QStringList QtFilters(const std::string& filter) {
+    const QStringList parts = Q(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        if (patterns == "*.*") patterns = "*";
+        filters << parts[i] + " (" + patterns + ")";
+    }
+    return filters;
+}
+
+std::optional<TFileDialogResult> Run(QWidget* parent, const TFileDialogRequest& request, bool save) {
+    QFileDialog dialog(parent, Q(request.Title));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QStringList filters = QtFilters(request.Filter);
+    dialog.setNameFilters(filters);
+    if (request.FilterIndex >= 1 && request.FilterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.FilterIndex - 1]);
+    if (!request.InitialDir.empty()) dialog.setDirectory(Q(request.InitialDir));
+    if (!request.FileName.empty()) dialog.selectFile(Q(request.FileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return TFileDialogResult{S(QDir::toNativeSeparators(dialog.selectedFiles().front())),
+                             int(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+}  // namespace
+
+TConfirmAnswer QtDialogs::Confirm(const std::string& text, TConfirmButtons buttons) {
+    QMessageBox box(QMessageBox::Question, "Confirm", Q(text),
+                    buttons == TConfirmButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                      : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    parent_);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return TConfirmAnswer::Yes;
+    case QMessageBox::No: return TConfirmAnswer::No;
+    case QMessageBox::Cancel: return TConfirmAnswer::Cancel;
+    default: return TConfirmAnswer::None;
+    }
+}
+
+void QtDialogs::ShowError(const std::string& text) {
+    QMessageBox::critical(parent_, QApplication::applicationName(), Q(text));
+}
+
+void QtDialogs::ShowInformation(const std::string& title, const std::string& text) {
+    QMessageBox::information(parent_, Q(title), Q(text));
+}
+
+std::optional<TFileDialogResult> QtDialogs::OpenFile(const TFileDialogRequest& request) {
+    return Run(parent_, request, false);
+}
+
+std::optional<TFileDialogResult> QtDialogs::SaveFile(const TFileDialogRequest& request) {
+    return Run(parent_, request, true);
+}
+
+void QtShell::Open(const std::string& fileOrUrl) {
+    const QString target = Q(fileOrUrl);
+    const QUrl url = target.contains("://") || target.startsWith("mailto:")
+                         ? QUrl(target)
+                         : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+    QDesktopServices::openUrl(url);
+}
+
+}  // namespace tkm

@@ -1,0 +1,75 @@
+#include "platform/qt/system_locale.h"
+
+#include <QLocale>
+
+namespace tkm {
+
+std::string PictureFromQtFormat(const QString& f) {
+    std::string out;
+    for (qsizetype i = 0; i < f.size();) {
+        const QChar c = f[i];
+        qsizetype n = 1;
+        while (i + n < f.size() && f[i + n] == c) ++n;
+        auto repeat = [&](char letter, qsizetype count) { out.append(std::size_t(count), letter); };
+        switch (c.unicode()) {
+        case 'd': repeat('d', n); break;
+        case 'M': repeat('m', n); break;
+        case 'y': repeat('y', n >= 3 ? 4 : 2); break;
+        case 'H':
+        case 'h': repeat('h', n); break;
+        case 'm': repeat('n', n); break;
+        case 's': repeat('s', n); break;
+        case 'z': break;  // milliseconds: not kept in cells
+        case 'A':
+        case 'a':
+            if (!out.empty() && out.back() == '.') out.pop_back();
+            out += "AM/PM";
+            break;
+        case 't': break;  // time zone
+        case '\'': {
+            const qsizetype close = f.indexOf('\'', i + 1);
+            const qsizetype end = close < 0 ? f.size() : close;
+            out += "\"" + f.mid(i + 1, end - i - 1).toStdString() + "\"";
+            i = end + 1;
+            continue;
+        }
+        default: out += QString(n, c).toUtf8().toStdString();
+        }
+        i += n;
+    }
+    while (!out.empty() && (out.back() == ' ' || out.back() == '.')) out.pop_back();
+    return out;
+}
+
+TLocaleFormats LocaleFormatsFrom(const QLocale& locale) {
+    TLocaleFormats f;
+    f.ShortDateFormat = PictureFromQtFormat(locale.dateFormat(QLocale::ShortFormat));
+    // Two-digit years lose the century: keep four in the cells.
+    if (f.ShortDateFormat.find("yyyy") == std::string::npos) {
+        const auto pos = f.ShortDateFormat.find("yy");
+        if (pos != std::string::npos) f.ShortDateFormat.replace(pos, 2, "yyyy");
+    }
+    f.LongDateFormat = PictureFromQtFormat(locale.dateFormat(QLocale::LongFormat));
+    f.LongTimeFormat = PictureFromQtFormat(locale.timeFormat(QLocale::LongFormat));
+    if (f.LongTimeFormat.empty()) f.LongTimeFormat = "hh:nn:ss";
+    const QString decimal = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    if (decimal.size() == 1 && decimal[0].unicode() < 128) f.DecimalSeparator = char(decimal[0].unicode());
+    if (group.size() == 1 && group[0].unicode() < 128) f.ThousandSeparator = char(group[0].unicode());
+    f.TimeAMString = locale.amText().toStdString();
+    f.TimePMString = locale.pmText().toStdString();
+    for (int m = 1; m <= 12; ++m) {
+        f.LongMonthNames[std::size_t(m - 1)] = locale.monthName(m, QLocale::LongFormat).toStdString();
+        f.ShortMonthNames[std::size_t(m - 1)] = locale.monthName(m, QLocale::ShortFormat).toStdString();
+    }
+    for (int d = 0; d < 7; ++d) {
+        const int qtDay = d == 0 ? 7 : d;  // Qt counts Monday as 1
+        f.LongDayNames[std::size_t(d)] = locale.dayName(qtDay, QLocale::LongFormat).toStdString();
+        f.ShortDayNames[std::size_t(d)] = locale.dayName(qtDay, QLocale::ShortFormat).toStdString();
+    }
+    return f;
+}
+
+TLocaleFormats SystemLocaleFormats() { return LocaleFormatsFrom(QLocale::system()); }
+
+}  // namespace tkm

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "grid/date_text.h"
+
+namespace tkm {
+
+class Clock;
+class Dialogs;
+class Shell;
+
+// The desktop services the main window reaches everything through, so tests
+// can put fakes in their place.
+struct TAppServices {
+    Dialogs& DialogBoxes;
+    Shell& DesktopShell;
+    const Clock& TimeSource;
+    TLocaleFormats Formats;
+};
+
+}  // namespace tkm

@@ -1,0 +1,103 @@
+#include "ui/grid/cell_painter.h"
+
+#include "grid/progress_bar_layout.h"
+#include "ui/grid/ui_colors.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+namespace tkm {
+
+namespace {
+
+constexpr int TextMargin = 2;
+
+QFont Styled(QFont font, std::uint8_t styles) {
+    font.setBold(styles & fsBold);
+    font.setItalic(styles & fsItalic);
+    font.setUnderline(styles & fsUnderline);
+    font.setStrikeOut(styles & fsStrikeOut);
+    return font;
+}
+
+// A one-pixel frame on exactly the pixels of r's edge.
+void FramePixels(QPainter& painter, const TPixelRect& r, const QColor& color) {
+    if (r.Width() <= 0 || r.Height() <= 0) return;
+    painter.fillRect(r.Left, r.Top, r.Width(), 1, color);
+    painter.fillRect(r.Left, r.Bottom - 1, r.Width(), 1, color);
+    painter.fillRect(r.Left, r.Top, 1, r.Height(), color);
+    painter.fillRect(r.Right - 1, r.Top, 1, r.Height(), color);
+}
+
+}  // namespace
+
+QColor TCellPainter::Color(TColor c) const { return ToQColor(c, palette_); }
+
+void TCellPainter::Paint(QPainter& painter, const TCellPaint& cell) const {
+    painter.save();
+    painter.setClipRect(cell.Rect);
+    painter.fillRect(cell.Rect, Color(cell.Style.Brush));
+    QFont font = Styled(cell.Font, cell.Style.FontStyles);
+    QColor textColor = Color(cell.Style.FontColor);
+    if (cell.IsLink) {
+        font.setUnderline(true);
+        textColor = Color(cell.LinkColor);
+    }
+    painter.setFont(font);
+    painter.setPen(textColor);
+    const QRect textRect = cell.Rect.adjusted(TextMargin, TextMargin - 1, -TextMargin, 0);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, cell.Text);
+
+    if (cell.Object) {
+        if (cell.Object->Kind == TCellGraphicKind::ProgressBar && cell.Value)
+            PaintProgressBar(painter, cell, *cell.Object);
+        else if (cell.Object->Kind == TCellGraphicKind::Comment)
+            PaintCommentMarker(painter, cell);
+    }
+    painter.restore();
+}
+
+void TCellPainter::PaintProgressBar(QPainter& painter, const TCellPaint& cell, const TCellGraphic& bar) const {
+    const QColor remembered = Color(cell.Style.Brush);
+    const TPixelRect cellRect{cell.Rect.left(), cell.Rect.top(), cell.Rect.right() + 1, cell.Rect.bottom() + 1};
+    const QString label = cell.Text + "%";
+    painter.setFont(cell.Font);
+    const QFontMetrics metrics(cell.Font);
+    const TProgressBarLayout layout =
+        LayoutProgressBar(cellRect, *cell.Value, metrics.horizontalAdvance(label), metrics.height());
+    const TPixelRect& inner = layout.Inner;
+    const QPoint labelTopLeft(layout.LabelX, layout.LabelY);
+    auto colorUnder = [&](TColor text, TColor under) {
+        if (bar.ExplicitTextColors) return Color(text);
+        const QColor u = Color(under);
+        return QColor(255 - u.red(), 255 - u.green(), 255 - u.blue());
+    };
+
+    const QRect barPart(QPoint(inner.Left, inner.Top), QPoint(layout.BarRight - 1, inner.Bottom - 1));
+    const QRect restPart(QPoint(layout.BarRight, inner.Top), QPoint(inner.Right - 1, inner.Bottom - 1));
+    for (const auto& [part, fill, text] : {std::tuple{barPart, bar.BarColor, bar.BarTextColor},
+                                           std::tuple{restPart, bar.BackgroundColor, bar.BackgroundTextColor}}) {
+        if (part.width() <= 0 || part.height() <= 0) continue;
+        painter.save();
+        painter.setClipRect(part.intersected(cell.Rect));
+        painter.fillRect(part, Color(fill));
+        painter.setPen(colorUnder(text, fill));
+        painter.drawText(QRect(labelTopLeft, QSize(metrics.horizontalAdvance(label), metrics.height())),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, label);
+        painter.restore();
+    }
+    FramePixels(painter, {cellRect.Left + 1, cellRect.Top + 1, cellRect.Right - 1, cellRect.Bottom - 1}, Qt::black);
+    FramePixels(painter, cellRect, remembered);
+}
+
+void TCellPainter::PaintCommentMarker(QPainter& painter, const TCellPaint& cell) const {
+    if (cell.CommentMarkerColor == clNone) return;
+    const int right = cell.Rect.right() + 1;
+    const int top = cell.Rect.top();
+    const QColor color = Color(cell.CommentMarkerColor);
+    painter.setPen(color);
+    painter.setBrush(color);
+    painter.drawPolygon(QPolygon({QPoint(right - 7, top + 1), QPoint(right - 2, top + 1), QPoint(right - 2, top + 6)}));
+}
+
+}  // namespace tkm

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "grid/cell_graphic.h"
+#include "grid/cell_style.h"
+
+#include <QFont>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+
+#include <optional>
+
+class QPainter;
+
+namespace tkm {
+
+// Everything needed to draw one cell.
+struct TCellPaint {
+    QRect Rect;
+    QString Text;
+    TCellStyle Style;
+    QFont Font;
+    bool IsLink = false;
+    TColor LinkColor = clBlue;
+    const TCellGraphic* Object = nullptr;
+    std::optional<long long> Value;  // the cell read as an integer, for a progress bar
+    TColor CommentMarkerColor = clRed;
+};
+
+// Draws cells the way the grid shows and prints them.
+class TCellPainter {
+public:
+    explicit TCellPainter(const QPalette& palette) : palette_(palette) {}
+    void Paint(QPainter& painter, const TCellPaint& cell) const;
+
+private:
+    void PaintProgressBar(QPainter& painter, const TCellPaint& cell, const TCellGraphic& bar) const;
+    void PaintCommentMarker(QPainter& painter, const TCellPaint& cell) const;
+    QColor Color(TColor c) const;
+
+    QPalette palette_;
+};
+
+}  // namespace tkm

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "grid/base_grid.h"
+#include "grid/cell_style.h"
+#include "tasks/task_table.h"
+
+#include <QAbstractScrollArea>
+#include <QFont>
+
+#include <functional>
+#include <string>
+
+namespace tkm {
+
+class Shell;
+class TGridInplaceEdit;
+
+// The task grid: draws the cell store, scrolls it a row at a time, and edits
+// its cells in place. Only the rows on screen are ever visited.
+class TTaskGrid : public QAbstractScrollArea, private TGridObserver {
+    Q_OBJECT
+public:
+    TTaskGrid(Shell& shell, QWidget* parent = nullptr);
+    ~TTaskGrid() override;
+
+    TBaseGrid& Store() { return store_; }
+    const TBaseGrid& Store() const { return store_; }
+    // Puts a loaded store in place of the current one, keeping handlers and view.
+    void AdoptStore(TBaseGrid&& loaded);
+
+    // Owner's hooks, by real column.
+    std::function<void(int col, int row, TEditorType& editor)> OnGetEditorType;
+    std::function<void(int col, int row, TCellStyle& style)> OnGetCellColor;
+    std::function<void(int col, int row, std::string& value)> OnGetEditText;
+    std::function<void(int displayCol)> OnFixedCellClick;
+
+    void ShowInplaceEditor();
+    // Queues F2: the editor opens when the event queue delivers it.
+    void StartEditing();
+    void CommitEditor();
+    bool EditorMode() const { return editing_; }
+    TGridInplaceEdit* InplaceEditor() const { return editor_; }
+
+    bool EditingEnabled() const { return editingEnabled_; }
+    void SetEditingEnabled(bool enabled);
+    QFont GridFont() const { return gridFont_; }
+    QFont ActiveCellFont() const { return activeCellFont_; }
+
+    // Geometry, in viewport pixels; an empty rectangle for a cell off screen.
+    QRect CellRect(int displayCol, int row) const;
+    bool CellAt(const QPoint& pos, int& displayCol, int& row) const;
+    int VisibleDataRows() const;
+    void ScrollToCurrent();
+
+    // The colours a cell is drawn with, after the owner's callback.
+    TCellStyle CellStyle(int displayCol, int row) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    // Tab and Shift+Tab move between cells, not out of the grid.
+    bool focusNextPrevChild(bool) override { return false; }
+
+private:
+    // TGridObserver
+    void CellInvalidated(int realCol, int row) override;
+    void RowInvalidated(int row) override;
+    void GridInvalidated() override;
+    void LayoutChanged() override;
+    void CurrentCellChanged() override;
+    void CommitEditorRequested() override;
+
+    void PaintCell(QPainter& painter, int displayCol, int row, const QRect& rect) const;
+    int ColumnLeft(int displayCol) const;
+    int RowTop(int row) const;  // -1 when the row is not on screen
+    int ColumnBorderAt(int x) const;
+    void UpdateScrollBars();
+    void UpdateEditorGeometry();
+
+    void MoveCurrent(int displayCol, int row);
+    void MoveByTab(bool backward);
+    void OpenEditor(const QString* typed);
+    void CloseEditor();
+    void CommitEdit(const std::string& text);
+    void TakeSavedText();
+    void OnEditorTextEdited(const QString& text);
+    void OnEditorKey(QKeyEvent* event);
+    void CancelEdit();
+    bool FollowLink(int displayCol, int row);
+
+    Shell& shell_;
+    TBaseGrid store_;
+    TGridInplaceEdit* editor_;
+    QFont gridFont_;
+    QFont activeCellFont_;
+
+    bool editingEnabled_ = true;
+    bool editing_ = false;
+    bool committing_ = false;
+    int editCol_ = -1;  // real column of the open editor's cell
+    int editRow_ = -1;
+    std::string savedText_;
+    int savedCol_ = -1;
+    int savedRow_ = -1;
+    std::string restoreText_;
+
+    int resizingColumn_ = -1;
+    int resizeStartX_ = 0;
+    int resizeStartWidth_ = 0;
+};
+
+}  // namespace tkm

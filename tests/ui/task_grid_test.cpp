@@ -1,0 +1,116 @@
+#include "platform/fake/fake_dialogs.h"
+#include "tasks/task_table.h"
+#include "ui/grid/inplace_edit.h"
+#include "ui/grid/task_grid.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tkm {
+namespace {
+
+class TaskGridTest : public ::testing::Test {
+protected:
+    RecordingShell shell;
+    TTaskGrid grid{shell};
+    std::vector<TGridRect> changes;
+
+    void SetUp() override {
+        TaskTable::SetUpGrid(grid.Store());
+        grid.Store().SetRowCount(5);
+        grid.Store().OnCellsChanged = [this](const TGridRect& r) { changes.push_back(r); };
+        grid.resize(1700, 300);  // every column on screen
+        grid.show();
+        QCoreApplication::processEvents();
+    }
+    TBaseGrid& Store() { return grid.Store(); }
+    QPoint CenterOf(int col, int row) { return grid.CellRect(col, row).center(); }
+    QRgb PixelAt(int x, int y) { return grid.viewport()->grab().toImage().pixel(x, y); }
+};
+
+TEST_F(TaskGridTest, CommitReportsOnlyARealChangeOnce) {
+    Store().SetCellText(colDescription, 2, "same");
+    Store().SetCurrentCell(colDescription, 2);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QTest::keyClick(grid.InplaceEditor(), Qt::Key_Return);
+    EXPECT_TRUE(changes.empty());
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QTest::keyClicks(grid.InplaceEditor(), "r");
+    QTest::keyClick(grid.InplaceEditor(), Qt::Key_Tab);  // moving on commits the cell left
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0], (TGridRect{colDescription, 2, colDescription, 2}));
+    EXPECT_EQ(Store().GetCellText(colDescription, 2), "samer");
+    EXPECT_EQ(Store().Col(), colPriority);
+}
+
+TEST_F(TaskGridTest, TypingOnTheGridStartsAnEditWithThatCharacter) {
+    Store().SetCellText(colResources, 1, "old");
+    Store().SetCurrentCell(colResources, 1);
+    QTest::keyClicks(&grid, "N");
+    EXPECT_TRUE(grid.EditorMode());
+    EXPECT_EQ(Store().GetCellText(colResources, 1), "N");
+}
+
+TEST_F(TaskGridTest, TabWrapsAroundTheTable) {
+    Store().SetCurrentCell(colComment, 4);
+    QTest::keyClick(&grid, Qt::Key_Tab);
+    EXPECT_EQ(Store().Col(), 0);
+    EXPECT_EQ(Store().Row(), 1);
+    QTest::keyClick(&grid, Qt::Key_Backtab);
+    EXPECT_EQ(Store().Col(), colComment);
+    EXPECT_EQ(Store().Row(), 4);
+}
+
+TEST_F(TaskGridTest, RemovingRowsCommitsTheOpenEditorFirst) {
+    Store().SetCurrentCell(colDescription, 3);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QTest::keyClicks(grid.InplaceEditor(), "x");
+    Store().RemoveRows(1, 1);
+    EXPECT_FALSE(grid.EditorMode());
+    EXPECT_EQ(Store().GetCellText(colDescription, 2), "x");  // moved up with its row
+}
+
+TEST_F(TaskGridTest, LinkCellsOpenThroughTheShellOrJump) {
+    Store().SetCellText(colResources, 1, "https://example.org/x");
+    Store().SetCellText(colComment, 2, "cell://R4C2");
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CenterOf(colResources, 1));
+    ASSERT_EQ(shell.Opened.size(), 1u);
+    EXPECT_EQ(shell.Opened[0], "https://example.org/x");
+    EXPECT_FALSE(grid.EditorMode());
+    grid.Store().SetCurrentCell(colComment, 1);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CenterOf(grid.Store().RealToDisplay(colComment), 2));
+    EXPECT_EQ(Store().Col(), 2);
+    EXPECT_EQ(Store().Row(), 4);
+    EXPECT_EQ(shell.Opened.size(), 1u);
+}
+
+TEST_F(TaskGridTest, ProgressBarIsDrawnWithItsColours) {
+    Store().AddProgressBar(colProgress, 2, TaskTable::ProgressBarColor, clWindow, clWindow, clWindowText);
+    Store().SetCellText(colProgress, 2, "100");
+    Store().AddProgressBar(colProgress, 3, TaskTable::ProgressBarColor, clWindow, clWindow, clWindowText);
+    Store().SetCellText(colProgress, 3, "0");
+    Store().SetCurrentCell(0, 1);
+    QCoreApplication::processEvents();
+    const QRect full = grid.CellRect(colProgress, 2);
+    const QRect empty = grid.CellRect(colProgress, 3);
+    const QColor bar(0x33, 0x66, 0x99);
+    EXPECT_EQ(QColor(PixelAt(full.left() + 3, full.top() + 3)), bar);
+    EXPECT_EQ(QColor(PixelAt(full.right() - 2, full.bottom() - 2)), bar);
+    EXPECT_EQ(QColor(PixelAt(full.left() + 1, full.top() + 5)), QColor(Qt::black));  // inner frame
+    EXPECT_EQ(QColor(PixelAt(empty.left() + 3, empty.top() + 3)), grid.palette().color(QPalette::Base));
+}
+
+TEST_F(TaskGridTest, CommentMarkerSitsInTheTopRightCorner) {
+    Store().AddComment(colComment, 2, "");
+    QCoreApplication::processEvents();
+    const QRect cell = grid.CellRect(grid.Store().RealToDisplay(colComment), 2);
+    ASSERT_FALSE(cell.isEmpty());
+    EXPECT_EQ(QColor(PixelAt(cell.right() - 1, cell.top() + 2)), QColor(Qt::red));
+    EXPECT_NE(QColor(PixelAt(cell.right() - 6, cell.top() + 5)), QColor(Qt::red));
+}
+
+}  // namespace
+}  // namespace tkm
