@@ -1,9 +1,7 @@
-#include "cli/comma_loader.h"
 #include "cli/report_commands.h"
 #include "tasks/color_rules.h"
 
 #include <cstdio>
-#include <iostream>
 #include <string>
 
 namespace tkm::cli {
@@ -52,16 +50,6 @@ void WriteColors(const TBaseGrid& grid, const TDate& today, const TLocaleFormats
         out << r << '\t' << Hex(style.FontColor) << '\t' << (style.Brush == prepared.Brush ? "-" : Hex(style.Brush))
             << '\t' << StyleNames(style.FontStyles) << '\n';
     }
-}
-
-TCommand ColorsCommand() {
-    return {"colors", "colors FILE", {}, [](TArguments& args) {
-                args.RejectUnknown();
-                args.ExpectPositional(1, 1);
-                const TBaseGrid grid = LoadCommaSeparated(args.Positional[0]);
-                WriteColors(grid, args.Clock.Today(), args.Formats, std::cout);
-                return 0;
-            }};
 }
 
 }  // namespace tkm::cli
