@@ -149,22 +149,5 @@ TEST(ColorRules, PrintingFollowsTheColourSwitch) {
     EXPECT_EQ(on, (TCellStyle{clWindow, TaskColors::Gray, fsStrikeOut}));
 }
 
-TEST(ColorRules, ColourValuesHaveRedInTheLowestByte) {
-    EXPECT_EQ(TaskColors::Red, 0x0000FFu);
-    EXPECT_EQ(TaskColors::OverdueBackground, 0xE0E9EFu);
-    EXPECT_EQ(TaskColors::LowestBlue, 0xB76F6Fu);
-    EXPECT_EQ(TaskColors::LowBlue, 0xB55A00u);
-    EXPECT_EQ(TaskColors::MostImportantBackground, 0x57D1FFu);
-    EXPECT_EQ(TaskColors::HighBackground, 0xB3F8FFu);
-    EXPECT_EQ(TaskColors::Teal, 0x808000u);
-}
-
-TEST(DueState, ComparesWholeDays) {
-    EXPECT_EQ(DueStateOf(TDate{2026, 12, 7}, PinnedToday), TDueState::Overdue);
-    EXPECT_EQ(DueStateOf(TDate{2026, 12, 8}, PinnedToday), TDueState::Today);
-    EXPECT_EQ(DueStateOf(TDate{2027, 1, 1}, PinnedToday), TDueState::Later);
-    EXPECT_EQ(DueStateOf(std::nullopt, PinnedToday), TDueState::NotADate);
-}
-
 }  // namespace
 }  // namespace tkm
