@@ -1,10 +1,12 @@
 #include "cli/commands.h"
 
+#include "cli/report_commands.h"
+
 namespace tkm::cli {
 
 // Each capability adds its subcommands here as it lands.
 const std::vector<TCommand>& Commands() {
-    static const std::vector<TCommand> commands{};
+    static const std::vector<TCommand> commands{StatsCommand(), ColorsCommand()};
     return commands;
 }
 

@@ -132,6 +132,86 @@ int ToInt(std::string_view digits) {
     return v;
 }
 
+// Reads the parts of a typed date one after the other.
+class TDateScanner {
+public:
+    TDateScanner(std::string_view text, const TLocaleFormats& formats) : text_(text), formats_(formats) {}
+
+    bool AtEnd() const { return pos_ == text_.size(); }
+
+    std::size_t SkipBlanks() {
+        const std::size_t from = pos_;
+        while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_]))) ++pos_;
+        return pos_ - from;
+    }
+
+    // One character of the picture's literal text; blanks are matched later, loosely.
+    bool Literal(char c, bool& hasBlank, bool& hasMark) {
+        if (std::isspace(static_cast<unsigned char>(c))) {
+            hasBlank = true;
+            return true;
+        }
+        hasMark = true;
+        SkipBlanks();
+        if (pos_ == text_.size() || Lower(text_[pos_]) != Lower(c)) return false;
+        ++pos_;
+        return true;
+    }
+
+    // One to maxDigits digits.
+    bool Number(std::size_t maxDigits, int& value) {
+        const std::size_t from = pos_;
+        value = 0;
+        while (pos_ < text_.size() && pos_ - from < maxDigits && std::isdigit(static_cast<unsigned char>(text_[pos_])))
+            value = value * 10 + (text_[pos_++] - '0');
+        return pos_ > from;
+    }
+
+    // Four digits, or two read in the window 1950-2049.
+    bool Year(int& year) {
+        const std::size_t from = pos_;
+        if (!Number(4, year)) return false;
+        const std::size_t digits = pos_ - from;
+        if (digits == 2) year += year < 50 ? 2000 : 1900;
+        return digits == 2 || digits == 4;
+    }
+
+    bool MonthName(int& month) {
+        std::size_t longest = 0;
+        Longest(formats_.LongMonthNames, longest, month);
+        Longest(formats_.ShortMonthNames, longest, month);
+        pos_ += longest;
+        return longest > 0;
+    }
+
+    bool DayName() {
+        std::size_t longest = 0;
+        int unused = 0;
+        Longest(formats_.LongDayNames, longest, unused);
+        Longest(formats_.ShortDayNames, longest, unused);
+        pos_ += longest;
+        return longest > 0;
+    }
+
+private:
+    // The longest name the text goes on with, if longer than `best`: its length
+    // into `best`, its 1-based position into `index`.
+    template <std::size_t N>
+    void Longest(const std::array<std::string, N>& names, std::size_t& best, int& index) const {
+        for (std::size_t k = 0; k < N; ++k) {
+            const std::string& name = names[k];
+            if (name.size() > best && StartsWithNoCase(text_.substr(pos_), name)) {
+                best = name.size();
+                index = int(k) + 1;
+            }
+        }
+    }
+
+    std::string_view text_;
+    const TLocaleFormats& formats_;
+    std::size_t pos_ = 0;
+};
+
 }  // namespace
 
 long long TDate::DayNumber() const {
@@ -170,44 +250,50 @@ std::string FormatTime(const TTimeOfDay& time, std::string_view picture, const T
 }
 
 std::optional<TDate> ParseDate(std::string_view text, const TLocaleFormats& formats) {
-    // Order of day, month and year, and the separators, from the picture.
-    std::string order;
-    std::string separators;
-    for (char c : formats.ShortDateFormat) {
+    TDateScanner in(Trim(text), formats);
+    const std::string_view picture = formats.ShortDateFormat;
+    int day = 0;
+    int month = 0;
+    int year = 0;
+    bool afterField = false;
+    bool literalHasBlank = false;
+    bool literalHasMark = false;
+    // Blanks are loose around the separators, but a separator made of blanks
+    // alone must be there.
+    auto endLiteral = [&] {
+        const bool blankOnly = afterField && literalHasBlank && !literalHasMark;
+        const std::size_t blanks = in.SkipBlanks();
+        literalHasBlank = literalHasMark = false;
+        return !blankOnly || blanks > 0;
+    };
+    for (std::size_t i = 0; i < picture.size();) {
+        const char c = picture[i];
         const char lc = Lower(c);
-        if (lc == 'd' || lc == 'm' || lc == 'y') {
-            if (order.find(lc) == std::string::npos) order += lc;
-        } else if (!std::isalnum(static_cast<unsigned char>(c)) && c != '"' && c != '\'') {
-            separators += c;
+        if (c == '"' || c == '\'') {
+            const std::size_t close = picture.find(c, i + 1);
+            const std::size_t end = close == std::string_view::npos ? picture.size() : close;
+            for (std::size_t k = i + 1; k < end; ++k)
+                if (!in.Literal(picture[k], literalHasBlank, literalHasMark)) return std::nullopt;
+            i = end + 1;
+            continue;
         }
-    }
-    if (order.size() != 3) order = "dmy";
-    if (separators.empty()) separators = "/";
-    std::vector<std::string_view> groups;
-    if (!DigitGroups(Trim(text), separators, groups) || groups.size() != 3) return std::nullopt;
-    TDate date;
-    for (std::size_t i = 0; i < 3; ++i) {
-        const std::string_view g = groups[i];
-        switch (order[i]) {
-        case 'd':
-            if (g.size() > 2) return std::nullopt;
-            date.Day = ToInt(g);
-            break;
-        case 'm':
-            if (g.size() > 2) return std::nullopt;
-            date.Month = ToInt(g);
-            break;
-        default:
-            if (g.size() == 2) {
-                const int yy = ToInt(g);
-                date.Year = yy < 50 ? 2000 + yy : 1900 + yy;
-            } else if (g.size() == 4) {
-                date.Year = ToInt(g);
-            } else {
-                return std::nullopt;
-            }
+        if (lc != 'd' && lc != 'm' && lc != 'y') {
+            if (!in.Literal(c, literalHasBlank, literalHasMark)) return std::nullopt;
+            ++i;
+            continue;
         }
+        if (!endLiteral()) return std::nullopt;
+        const std::size_t n = RunLength(picture, i);
+        bool ok = false;
+        if (lc == 'd') ok = n >= 3 ? in.DayName() : in.Number(2, day);
+        else if (lc == 'm') ok = (n >= 3 && in.MonthName(month)) || in.Number(2, month);
+        else ok = in.Year(year);
+        if (!ok) return std::nullopt;
+        afterField = true;
+        i += n;
     }
+    if (!endLiteral() || !in.AtEnd()) return std::nullopt;
+    const TDate date{year, month, day};
     if (!date.IsValid()) return std::nullopt;
     return date;
 }

@@ -57,10 +57,12 @@ public:
 std::string FormatDate(const TDate& date, std::string_view picture, const TLocaleFormats& formats);
 std::string FormatTime(const TTimeOfDay& time, std::string_view picture, const TLocaleFormats& formats);
 
-// Reads a date typed in the short date picture's order of day, month and year:
-// one or two digits for day and month, two or four for the year (two-digit years
-// 00-49 are 2000-2049, 50-99 are 1950-1999), any of the picture's separators
-// between them, blanks around. A time part or an impossible day is not a date.
+// Reads a date typed the way the short date picture writes it: its fields in
+// its order, one or two digits for day and month (or a month name where the
+// picture has one), two or four for the year, and the picture's separators
+// with blanks loose around them. Two-digit years 00-49 are 2000-2049, 50-99
+// are 1950-1999, whatever today is. Whole days only: a time part, a missing
+// field or an impossible day (31/02) is not a date.
 std::optional<TDate> ParseDate(std::string_view text, const TLocaleFormats& formats);
 // Reads h[:n[:s]] with an optional AM/PM marker.
 std::optional<TTimeOfDay> ParseTime(std::string_view text, const TLocaleFormats& formats);

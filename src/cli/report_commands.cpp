@@ -1,0 +1,29 @@
+#include "cli/report_commands.h"
+
+#include "cli/comma_loader.h"
+
+#include <iostream>
+
+namespace tkm::cli {
+
+namespace {
+
+using TReportWriter = void (*)(const TBaseGrid&, const TDate&, const TLocaleFormats&, std::ostream&);
+
+// A command that reads FILE and prints a report of it.
+TCommand ReportCommand(const std::string& name, TReportWriter write) {
+    return {name, name + " FILE", {}, [write](TArguments& args) {
+                args.RejectUnknown();
+                args.ExpectPositional(1, 1);
+                const TBaseGrid grid = LoadCommaSeparated(args.Positional[0]);
+                write(grid, args.Clock.Today(), args.Formats, std::cout);
+                return 0;
+            }};
+}
+
+}  // namespace
+
+TCommand StatsCommand() { return ReportCommand("stats", WriteStatistics); }
+TCommand ColorsCommand() { return ReportCommand("colors", WriteColors); }
+
+}  // namespace tkm::cli

@@ -1,0 +1,49 @@
+#include "tasks/due_status.h"
+
+#include "grid/base_grid.h"
+#include "tasks/task_table.h"
+
+#include <cstdlib>
+
+namespace tkm {
+
+namespace {
+
+constexpr int FullProgress = 100;
+
+void CoupleProgressAndStatus(TBaseGrid& grid, int row) {
+    // An empty Progress is not a number here, unlike GetCellInteger's reading.
+    if (grid.CellView(colProgress, row).empty()) return;
+    grid.SetCellInteger(colProgress, row, grid.GetCellInteger(colProgress, row));
+    if (grid.CellView(colStatus, row) == "Completed") grid.SetCellInteger(colProgress, row, FullProgress);
+    if (grid.GetCellInteger(colProgress, row) == FullProgress) grid.SetCellText(colStatus, row, "Completed");
+}
+
+}  // namespace
+
+std::string DueStatusText(const TDate& due, const TDate& today) {
+    const long long days = std::llabs(today.DayNumber() - due.DayNumber()) + 1;
+    if (today > due) return "Days from Due: Overdue by " + std::to_string(days - 1) + " days";
+    if (today == due) return "Days from Due: " + std::to_string(days) + " day (Due today)";
+    return "Days from Due: " + std::to_string(days) + " days";
+}
+
+std::optional<std::string> UpdateDueStatus(TBaseGrid& grid, int row, const TDate& today,
+                                           const TLocaleFormats& formats) {
+    std::optional<std::string> line;
+    try {
+        line = DueStatusText(grid.GetCellDate(colDueDate, row, formats), today);
+        CoupleProgressAndStatus(grid, row);
+    } catch (const EConvertError&) {
+    } catch (const EGridError&) {
+    }
+    return line;
+}
+
+std::optional<std::string> EditStartStatus(bool editTracking, TBaseGrid& grid, int row, const TDate& today,
+                                           const TLocaleFormats& formats) {
+    if (!editTracking) return std::nullopt;
+    return UpdateDueStatus(grid, row, today, formats);
+}
+
+}  // namespace tkm

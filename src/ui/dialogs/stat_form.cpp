@@ -1,0 +1,102 @@
+#include "ui/dialogs/stat_form.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTableWidget>
+
+namespace tkm {
+
+namespace {
+
+constexpr int TableRows = Statistics::RowCount + 1;
+constexpr int RowHeight = 19;
+
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+}  // namespace
+
+TfrmStat::TfrmStat(const TBaseGrid& grid, const TDate& today, const TLocaleFormats& formats, QWidget* parent)
+    : QDialog(parent), counts_(CountStatistics(grid, today, formats)) {
+    setWindowTitle("Statistics");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(292, 411);
+    QFont arial("Arial");
+    arial.setPixelSize(11);
+    setFont(arial);
+
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName("Bevel2");
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(19, 4, 253, 325);
+
+    stgStat_ = new QTableWidget(TableRows, 2, this);
+    stgStat_->setObjectName("stgStat");
+    stgStat_->setGeometry(39, 12, 213, 305);
+    stgStat_->setColumnWidth(0, 163);
+    stgStat_->setColumnWidth(1, 44);
+    stgStat_->horizontalHeader()->hide();
+    stgStat_->verticalHeader()->hide();
+    stgStat_->verticalHeader()->setMinimumSectionSize(1);
+    stgStat_->verticalHeader()->setDefaultSectionSize(RowHeight);
+    stgStat_->setShowGrid(false);
+    stgStat_->setSelectionMode(QAbstractItemView::NoSelection);
+    stgStat_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    stgStat_->setFocusPolicy(Qt::NoFocus);
+    stgStat_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stgStat_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stgStat_->setFrameShape(QFrame::NoFrame);
+    QPalette face = stgStat_->palette();
+    face.setColor(QPalette::Base, face.color(QPalette::Button));
+    stgStat_->setPalette(face);
+    FillTable();
+
+    auto* label1 = new QLabel(Text(Statistics::ValidNote), this);
+    label1->setObjectName("Label1");
+    label1->move(21, 336);
+    auto* label2 = new QLabel(Text(Statistics::InWorkNote), this);
+    label2->setObjectName("Label2");
+    label2->move(21, 350);
+
+    btnOK_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+    btnOK_->setObjectName("btnOK");
+    btnOK_->setGeometry(109, 376, 75, 25);
+    btnOK_->setDefault(true);
+    connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
+
+    if (const QScreen* screen = parent ? parent->screen() : QWidget::screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TfrmStat::FillTable() {
+    auto put = [this](int row, int col, const QString& text) {
+        auto* item = new QTableWidgetItem(text);
+        item->setFlags(Qt::ItemIsEnabled);
+        stgStat_->setItem(row, col, item);
+    };
+    put(0, 0, Text(Statistics::ItemHeader));
+    put(0, 1, Text(Statistics::ValueHeader));
+    for (int i = 0; i < Statistics::RowCount; ++i) {
+        put(i + 1, 0, Text(counts_[std::size_t(i)].Label));
+        put(i + 1, 1, QString::number(counts_[std::size_t(i)].Count));
+    }
+}
+
+void TfrmStat::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    btnOK_->setFocus();
+}
+
+void TfrmStat::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        emit helpRequested(HelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace tkm
