@@ -187,3 +187,23 @@ TEST_F(MainWindowTest, HelpContentsAsksTheShell) {
 
 }  // namespace
 }  // namespace tkm
+
+namespace tkm {
+namespace {
+
+TEST_F(MainWindowTest, EditStartWritesTheDueLineAndColoursFollowTheRules) {
+    QTest::keyClick(Grid().InplaceEditor(), Qt::Key_Escape);
+    Store().SetCellText(colDueDate, 1, "07/12/2026");  // yesterday with the pinned clock
+    Store().SetCurrentCell(colResources, 1);
+    QTest::keyClick(&Grid(), Qt::Key_F2);
+    EXPECT_TRUE(window->StatusPanelText(2).startsWith("Days from Due: Overdue by"))
+        << window->StatusPanelText(2).toStdString();
+    const TCellStyle overdue = Grid().CellStyle(colDescription, 1);
+    Store().SetCellText(colDueDate, 1, "not a date");
+    const TCellStyle undated = Grid().CellStyle(colDescription, 1);
+    EXPECT_NE(overdue, undated);
+    EXPECT_EQ(Grid().CellStyle(colDescription, 0).Brush, clBtnFace);  // the header is never coloured
+}
+
+}  // namespace
+}  // namespace tkm

@@ -3,8 +3,11 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
+#include "tasks/color_rules.h"
+#include "tasks/due_status.h"
 #include "ui/app/command_icons.h"
 #include "ui/grid/cell_text_codec.h"
+#include "ui/dialogs/stat_form.h"
 #include "ui/grid/task_grid.h"
 
 #include <QAction>
@@ -51,6 +54,8 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
     TaskTable::SetUpGrid(stgMain_->Store());
     stgMain_->Store().OnCellsChanged = [this](const TGridRect& r) { stgMainCellsChanged(r); };
     stgMain_->OnGetEditorType = [this](int col, int row, TEditorType& e) { stgMainGetEditorType(col, row, e); };
+    stgMain_->OnGetCellColor = [this](int col, int row, TCellStyle& style) { stgMainGetCellColor(col, row, style); };
+    stgMain_->OnGetEditText = [this](int col, int row, std::string& value) { stgMainGetEditText(col, row, value); };
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -156,7 +161,7 @@ void TfrmMain::CreateCommands() {
     QAction* renumber = make({"aclRenumber", "Re&number Entries", "Renumbers the list", nullptr, QKeySequence("F4"),
                               {}}, &TfrmMain::aclRenumberExecute);
     QAction* stat = make({"aclStat", "St&atistics...", "Opens the statistic report on current list", nullptr,
-                          QKeySequence("F5"), {}}, nullptr);
+                          QKeySequence("F5"), {}}, &TfrmMain::aclStatExecute);
     QAction* contents = make({"mnuContents1", "&Contents", "Opens help", nullptr, QKeySequence("F1"), {}},
                              &TfrmMain::mnuContents1Click);
     QAction* about = make({"aclabout", "&About Taskmere", "About Taskmere", nullptr, {}, {}}, nullptr);
@@ -297,6 +302,16 @@ void TfrmMain::stgMainCellsChanged(const TGridRect&) {
     SetModified(true);
 }
 
+void TfrmMain::stgMainGetCellColor(int, int row, TCellStyle& style) {
+    ApplyScreenColors(stgMain_->Store(), row, services_.TimeSource.Today(), services_.Formats, style);
+}
+
+void TfrmMain::stgMainGetEditText(int, int row, std::string&) {
+    if (const auto line = EditStartStatus(editTracking_, stgMain_->Store(), row, services_.TimeSource.Today(),
+                                          services_.Formats))
+        ShowHint(CellToDisplay(*line));
+}
+
 void TfrmMain::aclAddNewEntryExecute() {
     try {
         TBaseGrid& grid = stgMain_->Store();
@@ -344,6 +359,13 @@ void TfrmMain::aclDeleteExecute() {
 }
 
 void TfrmMain::aclRenumberExecute() { TaskTable::Renumber(stgMain_->Store()); }
+
+void TfrmMain::aclStatExecute() {
+    stgMain_->CommitEditor();
+    TfrmStat report(stgMain_->Store(), services_.TimeSource.Today(), services_.Formats, this);
+    connect(&report, &TfrmStat::helpRequested, this, [this] { mnuContents1Click(); });
+    report.exec();
+}
 
 // --- help, refresh, exit ---
 

@@ -41,6 +41,7 @@ public slots:
     void aclAddNewEntryExecute();
     void aclDeleteExecute();
     void aclRenumberExecute();
+    void aclStatExecute();
     void aclCloseExecute();
     void mnuContents1Click();
     void mnuRefresh1Click();
@@ -56,6 +57,8 @@ private:
     QWidget* CreateDateBand();
     void stgMainGetEditorType(int col, int row, TEditorType& editor);
     void stgMainCellsChanged(const TGridRect& rect);
+    void stgMainGetCellColor(int col, int row, TCellStyle& style);
+    void stgMainGetEditText(int col, int row, std::string& value);
     void RemoveEntry(int row);
     void ShowHint(const QString& hint);
     TaskTable::TNewEntryContext NewEntryContext() const;
