@@ -16,8 +16,11 @@ inline TBaseGrid GridOf(const TRows& rows) {
     for (const auto& row : rows) width = std::max(width, row.size());
     TBaseGrid grid(int(width), int(rows.size()));
     grid.SetFixedCols(0);
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c) grid.SetCellText(int(c), int(r), rows[r][c]);
+    std::vector<std::string_view> cells;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        cells.assign(rows[r].begin(), rows[r].end());
+        grid.SetRowCells(int(r), 0, cells);
+    }
     return grid;
 }
 
