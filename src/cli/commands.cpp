@@ -4,7 +4,7 @@ namespace tkm::cli {
 
 // Each capability adds its subcommands here as it lands.
 const std::vector<TCommand>& Commands() {
-    static const std::vector<TCommand> commands{};
+    static const std::vector<TCommand> commands{DumpCommand(), ResaveCommand(), NewCommand()};
     return commands;
 }
 
