@@ -53,7 +53,8 @@ TAtomicFile::TAtomicFile(const std::string& fileName) : fileName_(fileName), tar
     if (exists && S_ISDIR(st.st_mode)) CannotCreate(fileName_, EISDIR);
     // Replacing by rename would get round a write-protected file.
     if (exists && access(target_.c_str(), W_OK) != 0) CannotCreate(fileName_, errno);
-    const std::string stem = FolderOf(target_) + "/." + BaseNameOf(target_) + ".";
+    // Short enough that a name near the length limit still gets its temporary file.
+    const std::string stem = FolderOf(target_) + "/." + BaseNameOf(target_).substr(0, 200) + ".";
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
         tempName_ = stem + RandomSuffix() + ".tmp";
         fd_ = open(tempName_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

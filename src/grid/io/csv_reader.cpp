@@ -5,6 +5,7 @@
 #include "grid/io/file_errors.h"
 #include "grid/io/separator_detection.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -51,7 +52,7 @@ void ReadCsv(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settin
         if (lineCount == 0) line1 = line;
         else if (lineCount == 1) line2 = line;
     }
-    if (lineCount > INT_MAX - startRow) throw EGridError("Too many lines to load");
+    if (lineCount > INT_MAX - startRow) throw EGridError("the file has too many lines");
     const char separator = settings.FieldSeparator ? settings.FieldSeparator : DetectSeparator(line1, line2);
 
     grid.SetRowCount(startRow + int(lineCount));
@@ -60,6 +61,9 @@ void ReadCsv(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settin
     int row = startRow;
     for (TLineCursor lines(bytes); lines.Next(line); ++row) {
         const auto fields = splitter.Split(line);
+        if (fields.size() > std::size_t(MaxLoadColumns - std::min(startCol, MaxLoadColumns)))
+            throw EGridError("line " + std::to_string(row - startRow + 1) + " has more than " +
+                             std::to_string(MaxLoadColumns) + " fields");
         if (!fields.empty()) {
             const int needed = startCol + int(fields.size());
             if (grid.ColCount() < needed) grid.SetColCount(needed);
@@ -73,7 +77,11 @@ void ReadCsv(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settin
 
 void ReadCsvFile(TBaseGrid& grid, const std::string& fileName, const TCsvSettings& settings) {
     const TFileBytes file(fileName);
-    ReadCsv(grid, file.View(), settings);
+    try {
+        ReadCsv(grid, file.View(), settings);
+    } catch (const EGridError& e) {
+        throw EGridFileError("Cannot open file " + fileName, fileName, e.what());
+    }
 }
 
 void LoadCsvDocument(TBaseGrid& grid, const std::string& fileName, const TCsvSettings& settings) {

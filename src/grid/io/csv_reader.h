@@ -8,6 +8,10 @@
 
 namespace tkm {
 
+// More fields in one line than any table can show make the load fail
+// (EGridError) instead of growing the grid without bound.
+constexpr int MaxLoadColumns = 16384;
+
 // Loads delimited text into the grid from the start cell on: the row count
 // becomes start row + the number of lines, cells the text provides are
 // overwritten, the others keep their texts, the column count only grows.
@@ -15,8 +19,9 @@ namespace tkm {
 // malformed content.
 void ReadCsv(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settings = {});
 
-// ReadCsv of a whole file. EGridFileError "Cannot open file NAME" or
-// EInOutError; the file is read completely before the grid is touched.
+// ReadCsv of a whole file, read completely before the grid is touched.
+// EGridFileError "Cannot open file NAME" (also for content beyond the limits
+// above, with the reason) or EInOutError.
 void ReadCsvFile(TBaseGrid& grid, const std::string& fileName, const TCsvSettings& settings = {});
 
 // Opens a document: reads the file into a fresh store shaped like `grid` and

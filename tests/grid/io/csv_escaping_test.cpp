@@ -44,7 +44,9 @@ TEST(CsvEscaping, BackslashesAndBlanksStayAsTheyAre) {
                                          "\\",            "\xff\xfe\x80 bytes", std::string("nul\0in", 6)};
     for (const std::string& text : texts) {
         EXPECT_EQ(RoundTrip(text), text);
-        if (text.find(',') == std::string::npos) EXPECT_EQ(CsvText(GridOf({{text}})), text + "\r\n");
+        if (text.find(',') == std::string::npos) {
+            EXPECT_EQ(CsvText(GridOf({{text}})), text + "\r\n");
+        }
     }
 }
 

@@ -87,6 +87,28 @@ TEST(CsvFiles, FailedLoadLeavesTheGridAlone) {
     }
 }
 
+TEST(CsvFiles, ContentBeyondTheLimitsIsRefusedWithTheReason) {
+    TTempFolder folder;
+    const std::string path = folder.File("wide.tkm");
+    WriteBytes(path, "a,b\r\n" + std::string(MaxLoadColumns, ',') + "x\r\n");
+    TBaseGrid grid = GridOf({{"keep"}});
+    try {
+        LoadCsvDocument(grid, path);
+        ADD_FAILURE() << "loaded";
+    } catch (const EGridFileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file " + path);
+        EXPECT_EQ(e.Reason(), "line 2 has more than 16384 fields");
+    }
+    EXPECT_EQ(RowsOf(grid), (TRows{{"keep"}}));
+}
+
+TEST(CsvFiles, NamesNearTheLengthLimitCanBeSaved) {
+    TTempFolder folder;
+    const std::string path = folder.File(std::string(250, 'n') + ".tkm");
+    WriteCsvFile(GridOf({{"x"}}), path);
+    EXPECT_EQ(ReadBytes(path), "x\r\n");
+}
+
 TEST(CsvFiles, CannotCreateNamesTheFile) {
     TTempFolder folder;
     for (const std::string& path : {folder.File("no/such/folder.tkm"), folder.Path().string()}) {
