@@ -130,7 +130,9 @@ std::size_t TIniDocument::SectionForWriting(std::string_view name) {
     // A new section goes to the end, set off by a blank line.
     std::vector<TLine>& last = sections_.back().Lines;
     if (!last.empty() && !Trimmed(last.back().Raw).empty()) last.push_back({});
-    sections_.push_back({std::string(name), true, {{"[" + std::string(name) + "]", {}}}});
+    std::string header = "[";
+    header.append(name).append("]");
+    sections_.push_back({std::string(name), true, {{std::move(header), {}}}});
     return sections_.size() - 1;
 }
 
@@ -141,7 +143,10 @@ void TIniDocument::WriteString(std::string_view section, std::string_view key, s
     const std::size_t s = SectionForWriting(section);
     std::vector<TLine>& lines = sections_[s].Lines;
     const bool wrap = !value.empty() && (IsEnclosed(value) || IsBlank(value.front()) || IsBlank(value.back()));
-    std::string raw = std::string(key) + "=" + (wrap ? "\"" + std::string(value) + "\"" : std::string(value));
+    std::string raw(key);
+    raw += '=';
+    if (wrap) raw.append("\"").append(value).append("\"");
+    else raw.append(value);
     modified_ = true;
     if (const std::size_t k = FindKey(s, key); k != NotFound) {
         lines[k].Raw = std::move(raw);

@@ -11,9 +11,11 @@ namespace {
 constexpr int StartAccel = 1;
 
 std::string AccelPrefix(int n) {
-    if (n >= 1 && n <= 9) return "&" + std::to_string(n);
-    if (n >= 10 && n <= 35) return std::string("&") + char('A' + (n - 10));
-    return " ";
+    std::string prefix = "&";
+    if (n >= 1 && n <= 9) prefix += char('0' + n);
+    else if (n >= 10 && n <= 35) prefix += char('A' + (n - 10));
+    else prefix = " ";
+    return prefix;
 }
 
 }  // namespace
@@ -59,7 +61,8 @@ std::vector<TRecentMenuItem> TMRUManager::MenuItems() const {
         const std::string& name = entries_[i].Name;
         const auto bar = name.find('|');
         TRecentMenuItem item;
-        item.Caption = AccelPrefix(int(i) + StartAccel) + "\t" + name.substr(0, bar);
+        item.Caption = AccelPrefix(int(i) + StartAccel);
+        item.Caption.append("\t").append(name, 0, bar);
         item.Hint = bar == std::string::npos ? name : name.substr(bar + 1);
         item.Tag = int(i);
         items.push_back(std::move(item));
