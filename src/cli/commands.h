@@ -18,4 +18,9 @@ struct TCommand {
 // Every subcommand, in the order `tkm --help` lists them.
 const std::vector<TCommand>& Commands();
 
+// The document format's subcommands, each in its own file.
+TCommand DumpCommand();
+TCommand ResaveCommand();
+TCommand NewCommand();
+
 }  // namespace tkm::cli

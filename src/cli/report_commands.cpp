@@ -1,6 +1,6 @@
 #include "cli/report_commands.h"
 
-#include "cli/comma_loader.h"
+#include "cli/document_files.h"
 
 #include <iostream>
 
@@ -15,7 +15,8 @@ TCommand ReportCommand(const std::string& name, TReportWriter write) {
     return {name, name + " FILE", {}, [write](TArguments& args) {
                 args.RejectUnknown();
                 args.ExpectPositional(1, 1);
-                const TBaseGrid grid = LoadCommaSeparated(args.Positional[0]);
+                TBaseGrid grid;
+                LoadDocument(grid, args.Positional[0]);
                 write(grid, args.Clock.Today(), args.Formats, std::cout);
                 return 0;
             }};

@@ -231,6 +231,20 @@ void TBaseGrid::PermuteRows(int first, std::span<const std::uint32_t> order) {
     if (observer_) observer_->GridInvalidated();
 }
 
+void TBaseGrid::TakeRowsFrom(TBaseGrid& source) {
+    if (&source == this) return;
+    rows_ = std::move(source.rows_);
+    arena_ = std::move(source.arena_);
+    objects_ = std::move(source.objects_);
+    source.rows_.clear();
+    source.arena_.Clear();
+    source.objects_.Clear();
+    row_ = std::min(row_, RowCount() - 1);
+    topRow_ = std::max(fixedRows_, std::min(topRow_, RowCount() - 1));
+    NotifyLayout();
+    if (observer_) observer_->GridInvalidated();
+}
+
 // --- columns ---
 
 bool TBaseGrid::IsColumnHidden(int col) const {

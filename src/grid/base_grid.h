@@ -77,6 +77,9 @@ public:
     void ClearCells(int left, int top, int bottom, int right);
     // Reorders rows first..first+order.size()-1: new row first+i is old row first+order[i].
     void PermuteRows(int first, std::span<const std::uint32_t> order);
+    // Replaces every row (texts, objects, heights) by the rows of `source`, which is
+    // left without rows; a load fills a separate grid and swaps in only on success.
+    void TakeRowsFrom(TBaseGrid& source);
 
     // --- columns ---
     void HideColumn(int col);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tkm {
+
+// Writes a file so that its old contents survive any failure: the bytes go to
+// a temporary file in the same folder, which is flushed to disk and renamed
+// over the target only by Commit. Until then, and after any failure, the
+// target is untouched; the temporary file is removed on every failure path.
+class TAtomicFile {
+public:
+    // EGridFileError "Cannot Create file NAME" when the file cannot be written there.
+    explicit TAtomicFile(const std::string& fileName);
+    ~TAtomicFile();
+    TAtomicFile(const TAtomicFile&) = delete;
+    TAtomicFile& operator=(const TAtomicFile&) = delete;
+
+    // EInOutError on a write failure (full disk, quota, file size limit).
+    void Write(std::string_view bytes);
+    // Flushes, closes and replaces the target; EInOutError on failure.
+    void Commit();
+
+    const std::string& TemporaryName() const { return tempName_; }
+
+private:
+    [[noreturn]] void Fail(const char* action, int error);
+    void Discard();
+
+    std::string fileName_;  // as the caller named it, for messages
+    std::string target_;    // the file really replaced (a symbolic link is followed)
+    std::string tempName_;
+    int fd_ = -1;
+};
+
+}  // namespace tkm

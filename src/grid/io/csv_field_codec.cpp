@@ -1,0 +1,189 @@
+#include "grid/io/csv_field_codec.h"
+
+#include <array>
+#include <cstring>
+
+namespace tkm {
+
+namespace {
+
+constexpr char Quote = '"';
+constexpr char Cr = '\r';
+constexpr char Lf = '\n';
+constexpr char CtrlZ = '\x1A';
+constexpr char EscapeMark = '\\';
+
+constexpr std::array<bool, 256> NeedsEscaping = [] {
+    std::array<bool, 256> table{};
+    for (char c : {Quote, Cr, Lf, CtrlZ}) table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
+
+// The byte an escape letter after quote-backslash stands for; 0 if none.
+char EscapedByte(char letter) {
+    switch (letter) {
+    case 'r': return Cr;
+    case 'n': return Lf;
+    case 'z': return CtrlZ;
+    default: return 0;
+    }
+}
+
+bool HasByte(std::string_view text, char c) { return !text.empty() && std::memchr(text.data(), c, text.size()); }
+
+void AppendEscaped(std::string_view text, std::string& out) {
+    out += Quote;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == Quote) {
+            out += "\"\"";
+        } else if (c == Cr && i + 1 < text.size() && text[i + 1] == Lf) {
+            out += Lf;
+            ++i;
+        } else if (c == Cr) {
+            out += "\"\\r";
+        } else if (c == Lf) {
+            out += "\"\\n";
+        } else if (c == CtrlZ) {
+            out += "\"\\z";
+        } else {
+            out += c;
+        }
+    }
+    out += Quote;
+}
+
+}  // namespace
+
+namespace CsvField {
+
+bool IsWritableSeparator(char separator) {
+    return separator != Quote && separator != EscapeMark && !NeedsEscaping[static_cast<unsigned char>(separator)];
+}
+
+void Append(std::string_view text, char separator, bool quoteEmptyFields, std::string& out) {
+    if (text.empty()) {
+        if (quoteEmptyFields) out += "\"\"";
+        return;
+    }
+    bool escape = false;
+    bool separated = false;
+    for (const char c : text) {
+        escape |= NeedsEscaping[static_cast<unsigned char>(c)];
+        separated |= c == separator;
+    }
+    if (escape) {
+        AppendEscaped(text, out);
+    } else if (separated) {
+        out += Quote;
+        out += text;
+        out += Quote;
+    } else {
+        out += text;
+    }
+}
+
+}  // namespace CsvField
+
+// The closing quote is the first quote that is neither doubled nor the start of
+// an escape; for a field written without inner quotes that is the first lone
+// quote, as plain readers of this format find it. `plain`: no pair or escape met.
+std::size_t TCsvLineSplitter::FindClosingQuote(std::string_view s, std::size_t from, bool& plain) const {
+    plain = true;
+    for (std::size_t i = from; i < s.size();) {
+        const void* hit = std::memchr(s.data() + i, Quote, s.size() - i);
+        if (!hit) return std::string_view::npos;
+        const std::size_t q = std::size_t(static_cast<const char*>(hit) - s.data());
+        if (q + 1 == s.size() || s[q + 1] == separator_) return q;
+        if (s[q + 1] == Quote) {
+            i = q + 2;
+        } else if (s[q + 1] == EscapeMark && q + 2 < s.size() && EscapedByte(s[q + 2])) {
+            i = q + 3;
+        } else {
+            return q;
+        }
+        plain = false;
+    }
+    return std::string_view::npos;
+}
+
+void TCsvLineSplitter::AddDecoded(std::string_view body, bool plain) {
+    if (plain && !HasByte(body, Lf)) return AddView(body);
+    const std::size_t start = scratch_.size();
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        const char c = body[i];
+        if (c == Lf) {
+            scratch_ += "\r\n";
+        } else if (c != Quote) {
+            scratch_ += c;
+        } else if (body[i + 1] == Quote) {  // a closed body holds only pairs and escapes
+            scratch_ += Quote;
+            ++i;
+        } else {
+            scratch_ += EscapedByte(body[i + 2]);
+            i += 2;
+        }
+    }
+    EndScratchPiece(start);
+}
+
+// Text read the plain way: LF becomes CR LF and, if asked, runs of quotes become one.
+void TCsvLineSplitter::AddUnquoted(std::string_view text, bool reduceQuotes) {
+    if ((!reduceQuotes || !HasByte(text, Quote)) && !HasByte(text, Lf)) return AddView(text);
+    const std::size_t start = scratch_.size();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == Lf) scratch_ += "\r\n";
+        else if (!reduceQuotes || c != Quote || i == 0 || text[i - 1] != Quote) scratch_ += c;
+    }
+    EndScratchPiece(start);
+}
+
+// s[from - 1] is the opening quote. Returns where the rest of the line starts.
+std::size_t TCsvLineSplitter::AddQuoted(std::string_view s, std::size_t from) {
+    bool plain = true;
+    const std::size_t close = FindClosingQuote(s, from, plain);
+    if (close == std::string_view::npos) {
+        AddView({});  // unclosed: an empty field; the rest up to the separator is dropped
+        return from;
+    }
+    AddDecoded(s.substr(from, close - from), plain);
+    return close + 1;
+}
+
+// The line's last field, with no separator left in it.
+void TCsvLineSplitter::AddLast(std::string_view s) {
+    if (s.front() == Quote) {
+        bool plain = true;
+        const std::size_t close = FindClosingQuote(s, 1, plain);
+        if (close == s.size() - 1) return AddDecoded(s.substr(1, close - 1), plain);
+        s.remove_prefix(1);
+    }
+    if (!s.empty() && s.back() == Quote) s.remove_suffix(1);
+    AddUnquoted(s, true);
+}
+
+std::span<const std::string_view> TCsvLineSplitter::Split(std::string_view s) {
+    pieces_.clear();
+    scratch_.clear();
+    const auto find = [&](std::size_t from) { return s.find(separator_, from); };
+    std::size_t pos = 0;
+    for (std::size_t sep = find(0); sep != std::string_view::npos;) {
+        if (s[pos] == Quote) {
+            pos = AddQuoted(s, pos + 1);
+            sep = find(pos);
+            if (sep == std::string_view::npos) break;  // text after the closing quote stays
+        } else {
+            AddUnquoted(s.substr(pos, sep - pos), false);
+        }
+        pos = sep + 1;
+        sep = find(pos);
+    }
+    if (pos < s.size()) AddLast(s.substr(pos));
+    views_.clear();
+    for (const TPiece& piece : pieces_)
+        views_.emplace_back(piece.Data ? piece.Data : scratch_.data() + piece.Offset, piece.Size);
+    return views_;
+}
+
+}  // namespace tkm

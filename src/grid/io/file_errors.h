@@ -1,0 +1,44 @@
+#pragma once
+
+#include "grid/grid_types.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace tkm {
+
+// A file that cannot be opened or created. The message is the grid's own
+// ("Cannot open file NAME", "Cannot Create file NAME"); the reason is the system's.
+class EGridFileError : public EGridError {
+public:
+    EGridFileError(const std::string& message, std::string path, std::string reason)
+        : EGridError(message), path_(std::move(path)), reason_(std::move(reason)) {}
+    const std::string& Path() const { return path_; }
+    const std::string& Reason() const { return reason_; }
+    // The message with the reason, as an error box shows it.
+    std::string FullMessage() const { return reason_.empty() ? what() : std::string(what()) + ": " + reason_; }
+
+private:
+    std::string path_;
+    std::string reason_;
+};
+
+// Any other failure while reading or writing a file (full disk, read error).
+class EInOutError : public std::runtime_error {
+public:
+    // action: "Cannot write file", "Cannot read file"...
+    EInOutError(const std::string& action, std::string path, std::string reason)
+        : std::runtime_error(action + " " + path + ": " + reason), path_(std::move(path)),
+          reason_(std::move(reason)) {}
+    const std::string& Path() const { return path_; }
+    const std::string& Reason() const { return reason_; }
+
+private:
+    std::string path_;
+    std::string reason_;
+};
+
+// The system's words for an errno value.
+std::string ErrnoText(int error);
+
+}  // namespace tkm

@@ -1,0 +1,39 @@
+#!/bin/bash
+# Exit codes and messages of the document commands on bad files and bad usage.
+set -u
+tkm=$1
+dir=$(mktemp -d)
+trap 'chmod -R u+w "$dir"; rm -rf "$dir"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+expect() {  # expect CODE TEXT-IN-STDERR COMMAND...
+    local code=$1 text=$2
+    shift 2
+    "$tkm" "$@" > "$dir/out" 2> "$dir/err"
+    local got=$?
+    [ "$got" -eq "$code" ] || fail "tkm $* exited $got, not $code: $(cat "$dir/err")"
+    grep -qF -- "$text" "$dir/err" || fail "tkm $* said '$(cat "$dir/err")', without '$text'"
+}
+
+expect 3 "Cannot open file $dir/missing.tkm: No such file or directory" dump "$dir/missing.tkm"
+expect 3 "Cannot open file $dir: Is a directory" dump "$dir"
+expect 3 "Cannot open file $dir/missing.tkm" resave "$dir/missing.tkm" "$dir/out.tkm"
+[ ! -e "$dir/out.tkm" ] || fail "a failed resave wrote its output"
+"$tkm" new "$dir/a.tkm" --today 2026-01-02 || fail "new"
+expect 3 "Cannot Create file $dir/no/such/b.tkm" resave "$dir/a.tkm" "$dir/no/such/b.tkm"
+expect 3 "Cannot Create file $dir" new "$dir"
+expect 2 "--count" new "$dir/c.tkm" --count x
+expect 2 "--count" new "$dir/c.tkm" --count -3
+expect 2 "unknown option --bogus" dump "$dir/a.tkm" --bogus
+expect 2 "missing argument" resave "$dir/a.tkm"
+expect 2 "unexpected argument" dump "$dir/a.tkm" "$dir/a.tkm"
+expect 2 "--today" new "$dir/c.tkm" --today 2026-13-01
+
+# Whatever the bytes, a load never crashes.
+head -c 200000 /dev/urandom > "$dir/noise.tkm"
+"$tkm" dump "$dir/noise.tkm" > /dev/null || fail "noise did not load"
+"$tkm" resave "$dir/noise.tkm" "$dir/noise2.tkm" || fail "noise did not resave"
+"$tkm" dump "$dir/noise.tkm" > "$dir/n1"
+"$tkm" dump "$dir/noise2.tkm" > "$dir/n2"
+cmp -s "$dir/n1" "$dir/n2" || fail "noise did not survive a resave"
+echo ok

@@ -1,0 +1,109 @@
+#include "grid/io/csv_test_grids.h"
+#include "tasks/task_table.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace tkm {
+namespace {
+
+using test::CsvText;
+using test::GridOf;
+using test::Loaded;
+using test::RowsOf;
+using test::TRows;
+
+std::string RoundTrip(const std::string& text) {
+    return Loaded(CsvText(GridOf({{"No", "Entry Date"}, {text, text}}))).GetCellText(0, 1);
+}
+
+TEST(CsvEscaping, TextsTheLineRulesCannotCarry) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"\"", "\"\"\"\""},
+        {"\"\"", "\"\"\"\"\"\""},
+        {"a\"", "\"a\"\"\""},
+        {"\"a,b\"", "\"\"\"a,b\"\"\""},
+        {"line1\r\nline2", "\"line1\nline2\""},  // plain readers restore the CR LF
+        {"cr\ronly", "\"cr\"\\ronly\""},
+        {"lf\nonly", "\"lf\"\\nonly\""},
+        {"stop\x1Ahere", "\"stop\"\\zhere\""},
+        {"\r\n", "\"\n\""},
+        {"\n\r", "\"\"\\n\"\\r\""},
+        {"\"\\n", "\"\"\"\\n\""},
+    };
+    for (const auto& [text, field] : cases) {
+        EXPECT_EQ(CsvText(GridOf({{text, "x"}})), field + ",x\r\n") << text;
+        EXPECT_EQ(RoundTrip(text), text) << field;
+    }
+}
+
+TEST(CsvEscaping, BackslashesAndBlanksStayAsTheyAre) {
+    const std::vector<std::string> texts{"C:\\new\\file", "a,\\r",           "  padded  ",
+                                         "\\",            "\xff\xfe\x80 bytes", std::string("nul\0in", 6)};
+    for (const std::string& text : texts) {
+        EXPECT_EQ(RoundTrip(text), text);
+        if (text.find(',') == std::string::npos) {
+            EXPECT_EQ(CsvText(GridOf({{text}})), text + "\r\n");
+        }
+    }
+}
+
+std::string RandomText(std::mt19937& random) {
+    // Bytes that matter to the format, often; any byte now and then.
+    static const std::string Alphabet = "\",\r\n\x1A\\rnz ;#\t|a\xff";
+    std::string text(random() % 7, ' ');
+    for (char& c : text) c = random() % 8 == 0 ? char(random() % 256) : Alphabet[random() % Alphabet.size()];
+    return text;
+}
+
+TEST(CsvEscaping, EveryTextSurvivesWriteAndRead) {
+    std::mt19937 random(20240607);
+    for (int round = 0; round < 300; ++round) {
+        const std::size_t width = 1 + random() % TaskColumnCount;
+        TRows rows{std::vector<std::string>(TaskTable::Headers.begin(), TaskTable::Headers.begin() + long(width))};
+        for (std::size_t r = 1 + random() % 4; r > 0; --r) {
+            rows.emplace_back();
+            for (std::size_t c = 0; c < width; ++c) rows.back().push_back(RandomText(random));
+        }
+        TCsvSettings settings;
+        settings.QuoteEmptyFields = round % 5 != 0;
+        const std::string text = CsvText(GridOf(rows), settings);
+        ASSERT_EQ(RowsOf(Loaded(text)), rows) << text;
+        EXPECT_EQ(text.find('\x1A'), std::string::npos);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), long(rows.size()));
+    }
+}
+
+// The form every plain writer of this format produces for texts without
+// quotes and line breaks; ours must agree with it byte for byte, both ways.
+std::string PlainField(const std::string& text) {
+    if (text.empty()) return "\"\"";
+    return text.find(',') == std::string::npos ? text : "\"" + text + "\"";
+}
+
+TEST(CsvEscaping, PlainTextsKeepThePlainFormBothWays) {
+    std::mt19937 random(7);
+    static const std::string Alphabet = ",; #\t|ab\\\xe9";
+    TRows rows{std::vector<std::string>(TaskTable::Headers.begin(), TaskTable::Headers.end())};
+    std::string expected;
+    for (int r = 0; r < 200; ++r) {
+        if (r > 0) rows.emplace_back();
+        for (int c = 0; c < TaskColumnCount; ++c) {
+            if (r > 0) {
+                std::string text(random() % 5, ' ');
+                for (char& ch : text) ch = Alphabet[random() % Alphabet.size()];
+                rows.back().push_back(text);
+            }
+            expected += (c ? "," : "") + PlainField(rows.back()[std::size_t(c)]);
+        }
+        expected += "\r\n";
+    }
+    EXPECT_EQ(CsvText(GridOf(rows)), expected);
+    EXPECT_EQ(RowsOf(Loaded(expected)), rows);
+    EXPECT_EQ(CsvText(Loaded(expected)), expected);
+}
+
+}  // namespace
+}  // namespace tkm
