@@ -1,6 +1,7 @@
 #include "platform/clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/system_locale.h"
+#include "settings/ini_location.h"
 #include "ui/app/main_window.h"
 
 #include <QApplication>
@@ -13,7 +14,8 @@ int main(int argc, char** argv) {
     tkm::QtDialogs dialogs;
     tkm::QtShell shell;
     tkm::SystemClock clock;
-    const tkm::TAppServices services{dialogs, shell, clock, tkm::SystemLocaleFormats()};
+    const tkm::TAppServices services{dialogs, shell, clock, tkm::SystemLocaleFormats(),
+                                      tkm::DefaultIniFileName(), tkm::ExecutableFolder()};
 
     QStringList documents = QApplication::arguments();
     documents.removeFirst();

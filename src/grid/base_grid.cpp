@@ -233,6 +233,7 @@ void TBaseGrid::PermuteRows(int first, std::span<const std::uint32_t> order) {
 
 void TBaseGrid::TakeRowsFrom(TBaseGrid& source) {
     if (&source == this) return;
+    CommitEditor();
     rows_ = std::move(source.rows_);
     arena_ = std::move(source.arena_);
     objects_ = std::move(source.objects_);

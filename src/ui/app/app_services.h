@@ -2,6 +2,8 @@
 
 #include "grid/date_text.h"
 
+#include <string>
+
 namespace tkm {
 
 class Clock;
@@ -15,6 +17,8 @@ struct TAppServices {
     Shell& DesktopShell;
     const Clock& TimeSource;
     TLocaleFormats Formats;
+    std::string IniFileName;      // TKM.ini
+    std::string ExecutableFolder;  // where the file dialogs start
 };
 
 }  // namespace tkm

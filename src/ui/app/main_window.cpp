@@ -7,6 +7,7 @@
 #include "tasks/due_status.h"
 #include "ui/app/command_icons.h"
 #include "ui/grid/cell_text_codec.h"
+#include "tasks/document_name.h"
 #include "ui/dialogs/stat_form.h"
 #include "ui/grid/task_grid.h"
 
@@ -42,7 +43,10 @@ struct TCommand {
 }  // namespace
 
 TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
+    : QMainWindow(parent), services_(services), frmstgMain_(services.IniFileName) {
+    frmstgMain_.Link(mruMain_, "TfrmMain.mruMain");
+    mruMain_.OnChange = [this] { RebuildReopenMenu(); };
+    mruMain_.OnClick = [this](const std::string& name, const std::string&, int) { mruMainClick(name); };
     setObjectName("frmMain");
     QFont windowFont("MS Sans Serif");
     windowFont.setStyleHint(QFont::SansSerif);
@@ -75,7 +79,13 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
     FormCreate(documents);
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    try {
+        frmstgMain_.SaveOnDestroy();
+    } catch (const std::exception&) {
+        // Nowhere left to report it.
+    }
+}
 
 QWidget* TfrmMain::CreateDateBand() {
     auto* band = new QWidget(this);
@@ -130,12 +140,13 @@ void TfrmMain::CreateCommands() {
     };
     using I = TCommandIcon;
     QAction* newFile = make({"aclNewFile", "&New File", "Create a new file", "New File (Ctrl+N)",
-                             QKeySequence("Ctrl+N"), I::NewFile}, nullptr);
+                             QKeySequence("Ctrl+N"), I::NewFile}, &TfrmMain::aclNewFileExecute);
     QAction* open = make({"aclOpen", "&Open...", "Open a file", "Open (Ctrl+O)", QKeySequence("Ctrl+O"), I::Open},
-                         nullptr);
+                         &TfrmMain::aclOpenExecute);
     QAction* save = make({"aclFileSave", "&Save", "Save changes", "Save (Ctrl+S)", QKeySequence("Ctrl+S"), I::Save},
-                         nullptr);
-    QAction* saveAs = make({"aclSaveAs", "Save &As...", "Save this entry as a file", nullptr, {}, {}}, nullptr);
+                         &TfrmMain::aclFileSaveExecute);
+    QAction* saveAs = make({"aclSaveAs", "Save &As...", "Save this entry as a file", nullptr, {}, {}},
+                           &TfrmMain::aclSaveAsExecute);
     QAction* print = make({"aclPrint", "&Print...", "Print current page", "Print", QKeySequence("Ctrl+P"), I::Print},
                           nullptr);
     QAction* printSetup = make({"aclPrintSetup", "Print Setup", "Setup print properties", nullptr, {}, {}}, nullptr);
@@ -241,9 +252,9 @@ void TfrmMain::CreateCommands() {
 }
 
 void TfrmMain::FormCreate(const QStringList& documents) {
-    (void)documents;
     setWindowTitle("Untitled - Taskmere");
-    documentFileName_ = "Untitled";
+    for (const QString& document : documents) OpenDocument(DisplayToCell(document));
+    const bool opened = documentFileName_ != UntitledName;
     std::string longDate =
         FormatDate(services_.TimeSource.Today(), services_.Formats.LongDateFormat, services_.Formats);
     while (!longDate.empty() && longDate.back() == ' ') longDate.pop_back();
@@ -251,7 +262,8 @@ void TfrmMain::FormCreate(const QStringList& documents) {
     SetModified(false);
     editTracking_ = true;
     colorPrinting_ = true;
-    ResetCurrentEntry();
+    // Without a document that opened, the table starts as one new entry.
+    if (!opened) ResetCurrentEntry();
     stgMain_->viewport()->update();
     windowShown_ = true;
 }
@@ -375,6 +387,5 @@ void TfrmMain::mnuRefresh1Click() { stgMain_->viewport()->update(); }
 
 void TfrmMain::aclCloseExecute() { QCoreApplication::exit(0); }
 
-void TfrmMain::closeEvent(QCloseEvent* event) { event->accept(); }
 
 }  // namespace tkm

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "grid/cell_style.h"
+#include "settings/form_placement.h"
+#include "settings/mru_manager.h"
 #include "tasks/task_table.h"
 #include "ui/app/app_services.h"
 
@@ -33,11 +35,19 @@ public:
     QString StatusPanelText(int panel) const;
     QAction* Action(const QString& objectName) const;
 
+    const TMRUManager& mruMain() const { return mruMain_; }
+
     void SetModified(bool value);
+    void OpenDocument(const std::string& fileName);
+    void mruMainClick(const std::string& recentName);
     void FillNewEntry();
     void ResetCurrentEntry();
 
 public slots:
+    void aclNewFileExecute();
+    void aclOpenExecute();
+    void aclFileSaveExecute();
+    void aclSaveAsExecute();
     void aclAddNewEntryExecute();
     void aclDeleteExecute();
     void aclRenumberExecute();
@@ -49,6 +59,7 @@ public slots:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate(const QStringList& documents);
@@ -63,6 +74,22 @@ private:
     void ShowHint(const QString& hint);
     TaskTable::TNewEntryContext NewEntryContext() const;
 
+    // The document: documents.cpp.
+    template <typename Steps>
+    void RunCommand(Steps&& steps);
+    void Save();
+    bool SaveQuestionAllowsGoingOn(const std::string& text);
+    void LoadDocument(const std::string& fileName);
+    void LoadChosenFile(const std::string& fileName);
+    void ReadDocumentFile(const std::string& fileName);
+    void OpenNamedDocument(const std::string& fileName, bool focusGrid);
+    void ExportAs(const std::string& fileName, int filterIndex);
+    void UpdateTitle();
+    void AttachCellObjects();
+    void ResetDocument();
+    void RebuildReopenMenu();
+    void ShowFileProgress(int percent);
+
     TAppServices services_;
     TTaskGrid* stgMain_ = nullptr;
     QToolBar* tlbMain_ = nullptr;
@@ -72,6 +99,11 @@ private:
     QMenu* mnuSortBy_ = nullptr;
     QMenu* pmMain_ = nullptr;
 
+    TFormPlacement frmstgMain_;
+    TMRUManager mruMain_;
+    int saveFilterIndex_ = 1;
+    std::string saveDefaultExt_;
+    std::string saveFileName_;
     std::string documentFileName_ = "Untitled";
     bool modified_ = false;
     bool editTracking_ = true;
