@@ -16,6 +16,7 @@ class QToolBar;
 
 namespace tkm {
 
+class TClipboardCommands;
 class TTaskGrid;
 
 // The one window: menus, tool bar, date band, the task grid and the status bar.
@@ -68,6 +69,7 @@ private:
     QMenu* mnuReopen_ = nullptr;
     QMenu* mnuSortBy_ = nullptr;
     QMenu* pmMain_ = nullptr;
+    TClipboardCommands* clipboard_ = nullptr;
 
     std::string documentFileName_ = "Untitled";
     bool modified_ = false;

@@ -4,6 +4,7 @@
 #include "platform/shell.h"
 #include "ui/grid/cell_painter.h"
 #include "ui/grid/cell_text_codec.h"
+#include "ui/grid/grid_editors.h"
 #include "ui/grid/inplace_edit.h"
 #include "ui/grid/ui_colors.h"
 
@@ -25,7 +26,7 @@ constexpr int ResizeGrip = 3;
 }  // namespace
 
 TTaskGrid::TTaskGrid(Shell& shell, QWidget* parent)
-    : QAbstractScrollArea(parent), shell_(shell), editor_(new TGridInplaceEdit(viewport())) {
+    : QAbstractScrollArea(parent), shell_(shell), editor_(new TGridInplaceEdit(viewport(), lookupItems_, formats_)) {
     store_.SetObserver(this);
     gridFont_ = QFont("Tahoma");
     gridFont_.setStyleHint(QFont::SansSerif);
@@ -33,6 +34,7 @@ TTaskGrid::TTaskGrid(Shell& shell, QWidget* parent)
     activeCellFont_ = gridFont_;
     activeCellFont_.setBold(true);
     editor_->setFont(gridFont_);
+    editors_ = new TGridEditors(viewport(), gridFont_, formats_);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -40,7 +42,13 @@ TTaskGrid::TTaskGrid(Shell& shell, QWidget* parent)
     connect(editor_, &QLineEdit::textEdited, this, &TTaskGrid::OnEditorTextEdited);
     connect(editor_, &TGridInplaceEdit::GridKey, this, &TTaskGrid::OnEditorKey);
     connect(editor_, &TGridInplaceEdit::FocusLeftWindow, this, [this] {
-        if (editing_) CommitEdit(store_.GetCellText(editCol_, editRow_));
+        if (!editing_ || SeparateOpen()) return;
+        lookupItems_.Add(DisplayToCell(editor_->text()));
+        CommitEdit(store_.GetCellText(editCol_, editRow_));
+    });
+    connect(editors_, &TGridEditors::GridKey, this, &TTaskGrid::OnSeparateKey);
+    connect(editors_, &TGridEditors::FocusLost, this, [this] {
+        if (editing_ && SeparateOpen()) CommitEditorRequested();
     });
     UpdateScrollBars();
 }
@@ -183,12 +191,18 @@ void TTaskGrid::ScrollToCurrent() {
 
 // --- painting ---
 
-TCellStyle TTaskGrid::CellStyle(int displayCol, int row) const {
+TCellStyle TTaskGrid::OwnerStyle(int displayCol, int row) const {
     const bool fixed = row < store_.FixedRows() || displayCol < store_.FixedCols();
     TCellStyle style;
     style.Brush = fixed ? clBtnFace : clWindow;
     style.FontColor = clWindowText;
     if (OnGetCellColor) OnGetCellColor(store_.DisplayToReal(displayCol), row, style);
+    return style;
+}
+
+TCellStyle TTaskGrid::CellStyle(int displayCol, int row) const {
+    const bool fixed = row < store_.FixedRows() || displayCol < store_.FixedCols();
+    TCellStyle style = OwnerStyle(displayCol, row);
     if (!fixed && displayCol == store_.Col() && row == store_.Row()) {
         style.Brush = clHighlight;
         style.FontColor = clHighlightText;
@@ -268,10 +282,9 @@ void TTaskGrid::resizeEvent(QResizeEvent* event) {
 
 void TTaskGrid::scrollContentsBy(int, int) {
     store_.SetTopRow(verticalScrollBar()->value());
-    if (editing_ && CellRect(store_.RealToDisplay(editCol_), editRow_).isEmpty()) {
-        CommitEdit(store_.GetCellText(editCol_, editRow_));
-        CloseEditor();
-    }
+    // A separate editor closes on any scroll; the normal one only when its cell goes.
+    if (editing_ && (SeparateOpen() || CellRect(store_.RealToDisplay(editCol_), editRow_).isEmpty()))
+        CommitEditorRequested();
     UpdateEditorGeometry();
     viewport()->update();
 }
@@ -279,7 +292,7 @@ void TTaskGrid::scrollContentsBy(int, int) {
 // --- store notifications ---
 
 void TTaskGrid::CellInvalidated(int realCol, int row) {
-    if (editing_ && !committing_ && realCol == editCol_ && row == editRow_) {
+    if (editing_ && !SeparateOpen() && !committing_ && realCol == editCol_ && row == editRow_) {
         const QString shown = CellToDisplay(store_.CellView(realCol, row));
         if (editor_->text() != shown) editor_->setText(shown);
     }
@@ -304,10 +317,7 @@ void TTaskGrid::LayoutChanged() {
 
 void TTaskGrid::CurrentCellChanged() {
     const int real = store_.DisplayToReal(store_.Col());
-    if (editing_ && (real != editCol_ || store_.Row() != editRow_)) {
-        CommitEdit(store_.GetCellText(editCol_, editRow_));
-        CloseEditor();
-    }
+    if (editing_ && (real != editCol_ || store_.Row() != editRow_)) CommitEditorRequested();
     TakeSavedText();
     if (store_.Row() >= 0) ScrollToCurrent();
     viewport()->update();
@@ -315,11 +325,30 @@ void TTaskGrid::CurrentCellChanged() {
 
 void TTaskGrid::CommitEditorRequested() {
     if (!editing_) return;
-    CommitEdit(store_.GetCellText(editCol_, editRow_));
+    // The normal editor has written the cell as the user typed; a separate one
+    // writes it now. Either way the change is reported at once, so that an edit
+    // ended by a lost focus still marks the document.
+    CommitEdit(SeparateOpen() ? editors_->Text() : store_.GetCellText(editCol_, editRow_));
     CloseEditor();
 }
 
 // --- editing ---
+
+void TTaskGrid::SetFormats(const TLocaleFormats& formats) {
+    formats_ = formats;
+    editors_->ApplyFormats();
+}
+
+std::vector<std::string>& TTaskGrid::ComboItems() { return editors_->ComboItems(); }
+
+void TTaskGrid::SetSpinBounds(int minimum, int maximum) { editors_->SetSpinBounds(minimum, maximum); }
+
+void TTaskGrid::SetMaxEditLength(int length) {
+    maxEditLength_ = length;
+    editor_->SetMaxEditLength(length);
+}
+
+bool TTaskGrid::SeparateOpen() const { return editing_ && TGridEditors::IsSeparate(editKind_); }
 
 void TTaskGrid::SetEditingEnabled(bool enabled) {
     if (!enabled) CommitEditorRequested();
@@ -348,6 +377,12 @@ void TTaskGrid::OpenEditor(const QString* typed) {
     restoreText_ = store_.GetCellText(col, row);
     TEditorType kind = TEditorType::Normal;
     if (OnGetEditorType) OnGetEditorType(col, row, kind);
+    if (TGridEditors::IsSeparate(kind)) {
+        OpenSeparateEditor(kind, col, row, typed);
+        return;
+    }
+    editKind_ = kind;
+    editor_->SetNumberMode(kind == TEditorType::Number);
     std::string value = restoreText_;
     if (OnGetEditText) OnGetEditText(col, row, value);
     editCol_ = col;
@@ -364,14 +399,41 @@ void TTaskGrid::OpenEditor(const QString* typed) {
     editor_->setFocus();
 }
 
+void TTaskGrid::OpenSeparateEditor(TEditorType kind, int col, int row, const QString* typed) {
+    TEditorStart start;
+    if (kind == TEditorType::SpinEdit) {
+        try {
+            start.Integer = store_.GetCellInteger(col, row);
+        } catch (const EGridError&) {
+            QApplication::beep();  // not a whole number: nothing to spin
+            return;
+        }
+    } else {
+        start.Value = restoreText_;
+        if (OnGetEditText) OnGetEditText(col, row, start.Value);
+    }
+    start.Rect = CellRect(store_.Col(), row);
+    start.Background = ToQColor(OwnerStyle(store_.Col(), row).Brush, palette());
+    editCol_ = col;
+    editRow_ = row;
+    editKind_ = kind;
+    editing_ = true;
+    editors_->Open(kind, start, *clock_);
+    if (typed && kind == TEditorType::SpinEdit) editors_->TypeIntoSpin(*typed);
+}
+
 void TTaskGrid::CloseEditor() {
     if (!editing_) return;
-    const bool hadFocus = editor_->hasFocus();
+    const bool separate = SeparateOpen();
+    const bool hadFocus = separate ? editors_->HasFocus() : editor_->hasFocus();
+    if (!separate) lookupItems_.Add(DisplayToCell(editor_->text()));
     editing_ = false;
-    editor_->hide();
+    editKind_ = TEditorType::Normal;
+    if (hadFocus) setFocus();
+    if (separate) editors_->Close();
+    else editor_->hide();
     RowInvalidated(editRow_);
     editCol_ = editRow_ = -1;
-    if (hadFocus) setFocus();
 }
 
 void TTaskGrid::CommitEdit(const std::string& text) {
@@ -397,6 +459,11 @@ void TTaskGrid::CancelEdit() {
 void TTaskGrid::UpdateEditorGeometry() {
     if (!editing_) return;
     const QRect rect = CellRect(store_.RealToDisplay(editCol_), editRow_);
+    if (SeparateOpen()) {
+        if (rect.isEmpty() && isVisible()) CommitEditorRequested();
+        else editors_->Place(rect);
+        return;
+    }
     if (rect.isEmpty()) {
         editor_->hide();
         return;
@@ -420,6 +487,36 @@ void TTaskGrid::OnEditorKey(QKeyEvent* event) {
     case Qt::Key_Tab: MoveByTab(false); break;
     case Qt::Key_Backtab: MoveByTab(true); break;
     default: keyPressEvent(event);
+    }
+}
+
+void TTaskGrid::OnSeparateKey(QKeyEvent* event) {
+    const int col = store_.Col();
+    const int row = store_.Row();
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        // The spin editor gives up its number; the list and the pickers go
+        // back to the cell's value and write that.
+        if (editKind_ == TEditorType::SpinEdit) {
+            CancelEdit();
+            return;
+        }
+        editors_->ResetToCell(*clock_);
+        CommitEditorRequested();
+        return;
+    case Qt::Key_Tab:
+        CommitEditorRequested();
+        MoveByTab(false);
+        return;
+    case Qt::Key_Backtab:
+        CommitEditorRequested();
+        MoveByTab(true);
+        return;
+    case Qt::Key_Up: CommitEditorRequested(); MoveCurrent(col, row - 1); return;
+    case Qt::Key_Down: CommitEditorRequested(); MoveCurrent(col, row + 1); return;
+    case Qt::Key_Left: CommitEditorRequested(); MoveCurrent(col - 1, row); return;
+    case Qt::Key_Right: CommitEditorRequested(); MoveCurrent(col + 1, row); return;
+    default: CommitEditorRequested(); return;  // Enter
     }
 }
 
@@ -471,6 +568,12 @@ void TTaskGrid::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F2: ShowInplaceEditor(); return;
     case Qt::Key_Return:
     case Qt::Key_Enter: ShowInplaceEditor(); return;
+    case Qt::Key_Insert:
+        if (!(event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier))) InsertRowKey();
+        return;
+    case Qt::Key_Delete:
+        if (!(event->modifiers() & Qt::AltModifier)) DeleteRowKey();
+        return;
     default: break;
     }
     const QString text = event->text();
@@ -481,9 +584,30 @@ void TTaskGrid::keyPressEvent(QKeyEvent* event) {
     QAbstractScrollArea::keyPressEvent(event);
 }
 
+// An empty row above the current one, which stays current.
+void TTaskGrid::InsertRowKey() {
+    if (editing_ || store_.Row() < store_.FixedRows()) return;
+    store_.InsertRows(store_.Row(), 1);
+    TakeSavedText();
+    ScrollToCurrent();
+    viewport()->update();
+}
+
+// No question asked; the last entry is emptied rather than removed.
+void TTaskGrid::DeleteRowKey() {
+    const int row = store_.Row();
+    if (editing_ || row < store_.FixedRows() || store_.RowCount() - store_.FixedRows() < 1) return;
+    if (store_.RowCount() - store_.FixedRows() == 1) store_.ClearCells(0, row, row, store_.RealColCount() - 1);
+    else store_.RemoveRows(row, 1);
+    TakeSavedText();
+    viewport()->update();
+}
+
 void TTaskGrid::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
-    if (editing_) editor_->setFocus();
+    if (!editing_) return;
+    if (SeparateOpen()) editors_->Active()->setFocus();
+    else editor_->setFocus();
 }
 
 // --- mouse ---
