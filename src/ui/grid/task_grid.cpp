@@ -177,6 +177,8 @@ void TTaskGrid::ScrollToCurrent() {
             store_.SetTopRow(top);
         }
     }
+    // The vertical bar first: moving the horizontal one reads it back.
+    UpdateScrollBars();
     const int col = store_.Col();
     if (col >= 0 && col < store_.ColCount()) {
         QScrollBar* h = horizontalScrollBar();
@@ -389,11 +391,21 @@ void TTaskGrid::OpenEditor(const QString* typed) {
     editRow_ = row;
     editing_ = true;
     editor_->setText(CellToDisplay(value));
-    if (typed) {
-        editor_->setText(*typed);
-        OnEditorTextEdited(*typed);
-    }
     editor_->end(false);
+    if (typed) {
+        // The key that started the edit replaces the text, through the
+        // editor's filter and completion like any other key.
+        editor_->clear();
+        const int key = int(typed->at(0).toUpper().unicode());
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, *typed);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, *typed);
+        QCoreApplication::sendEvent(editor_, &press);
+        QCoreApplication::sendEvent(editor_, &release);
+        if (editor_->text().isEmpty()) {  // refused: the cell's text stays
+            editor_->setText(CellToDisplay(value));
+            editor_->end(false);
+        }
+    }
     UpdateEditorGeometry();
     editor_->show();
     editor_->setFocus();
