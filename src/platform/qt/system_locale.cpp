@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cctype>
 
 namespace tkm {
 
@@ -117,10 +118,19 @@ QString QtFormatFromPicture(std::string_view picture) {
             i = end + 1;
             continue;
         }
-        default: {
-            const QString literal = QString::fromUtf8(picture.data() + i, qsizetype(n));
-            out += c >= 'a' && c <= 'z' ? "'" + literal + "'" : literal;
-        }
+        default:
+            if (c >= 'a' && c <= 'z') {
+                out += "'" + QString::fromUtf8(picture.data() + i, qsizetype(n)) + "'";
+            } else {
+                // Separators, whole UTF-8 sequences included, stand for themselves.
+                std::size_t end = i + 1;
+                while (end < picture.size() && !std::isalpha(static_cast<unsigned char>(picture[end])) &&
+                       picture[end] != '"' && picture[end] != '\'')
+                    ++end;
+                out += QString::fromUtf8(picture.data() + i, qsizetype(end - i));
+                i = end;
+                continue;
+            }
         }
         if (c == 'h') afterHour = true;
         else if (c >= 'a' && c <= 'z') afterHour = false;
