@@ -26,6 +26,13 @@ protected:
     TGridInplaceEdit* Edit() { return Grid().InplaceEditor(); }
     QPoint CenterOf(int col, int row) { return Grid().CellRect(Store().RealToDisplay(col), row).center(); }
     void ClickCell(int col, int row) { QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CenterOf(col, row)); }
+    // Over the cell, wider only where the value needs it.
+    bool Covers(const QWidget* editor, int col, int row) {
+        const QRect cell = Grid().CellRect(Store().RealToDisplay(col), row);
+        const QRect place = editor->geometry();
+        return place.top() == cell.top() && place.height() == cell.height() && place.width() >= cell.width() &&
+               (place.left() == cell.left() || place.right() == Grid().viewport()->width() - 1);
+    }
     void EditCell(int col, int row) {
         Store().SetCurrentCell(Store().RealToDisplay(col), row);
         QTest::keyClick(&Grid(), Qt::Key_F2);
@@ -105,7 +112,7 @@ TEST_F(GridEditorsTest, StatusListDropsAtOnceAndReportsOnlyAChange) {
     ClickCell(colStatus, 1);
     QComboBox* combo = Editors().Combo();
     ASSERT_EQ(Editors().Active(), combo);
-    EXPECT_EQ(combo->geometry(), Grid().CellRect(colStatus, 1));
+    EXPECT_TRUE(Covers(combo, colStatus, 1));
     ASSERT_TRUE(combo->view()->isVisible());
     ASSERT_EQ(combo->count(), 6);
     EXPECT_GE(combo->view()->window()->width(),
@@ -159,7 +166,7 @@ TEST_F(GridEditorsTest, PickerReadsTheCellAndTabWritesItInTheLocaleFormat) {
     ASSERT_EQ(Editors().Active(), date);
     EXPECT_EQ(date->date(), QDate(2027, 1, 3));
     EXPECT_EQ(date->calendarPopup(), true);
-    EXPECT_EQ(date->geometry(), Grid().CellRect(colEntryDate, 1));
+    EXPECT_TRUE(Covers(date, colEntryDate, 1));
     QTest::keyClick(date, Qt::Key_Tab);
     EXPECT_EQ(Cell(colEntryDate, 1), "03/01/2027");
     EXPECT_EQ(Store().Col(), colStatus);
@@ -176,7 +183,7 @@ TEST_F(GridEditorsTest, ScrollingClosesASeparateEditorWithItsValue) {
     combo->hidePopup();
     combo->setCurrentIndex(0);
     changes = 0;
-    EXPECT_EQ(combo->geometry(), Grid().CellRect(colPriority, 3));
+    EXPECT_TRUE(Covers(combo, colPriority, 3));
     Grid().verticalScrollBar()->setValue(Grid().verticalScrollBar()->value() + 5);
     EXPECT_FALSE(Grid().EditorMode());
     EXPECT_FALSE(combo->isVisible());

@@ -11,6 +11,8 @@
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QStyleOptionComboBox>
 #include <QTimeEdit>
 
 #include <algorithm>
@@ -47,8 +49,13 @@ TGridEditors::TGridEditors(QWidget* viewport, const QFont& font, const TLocaleFo
       date_(new QDateEdit(viewport)),
       time_(new QTimeEdit(viewport)) {
     date_->setCalendarPopup(true);
+    date_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    time_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    spin_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     date_->setMinimumDate(QDate(100, 1, 1));
     combo_->setMaxVisibleItems(DropLines);
+    // A list below the cell, of at most DropLines lines, in every style.
+    combo_->setStyleSheet("QComboBox { combobox-popup: 0; }");
     spin_->setFrame(false);
     combo_->setFrame(false);
     date_->setFrame(false);
@@ -61,6 +68,10 @@ TGridEditors::TGridEditors(QWidget* viewport, const QFont& font, const TLocaleFo
         control->hide();
     }
     combo_->view()->installEventFilter(this);
+    combo_->view()->window()->installEventFilter(this);
+    connect(combo_, &QComboBox::currentIndexChanged, this, [this] {
+        if (active_ == combo_) Place(cellRect_);
+    });
     ApplyFormats();
 }
 
@@ -98,13 +109,14 @@ void TGridEditors::Open(TEditorType kind, const TEditorStart& start, const Clock
     }
     ReadPicker(clock);
     Paint(active_, start.Background);
-    active_->setGeometry(start.Rect);
+    Place(start.Rect);
     active_->show();
     active_->raise();
     active_->setFocus(Qt::OtherFocusReason);
     if (kind == TEditorType::SpinEdit) spin_->selectAll();
     if (kind == TEditorType::ComboList) {
         combo_->showPopup();
+        dropped_.start();
         // A text that is none of the items still offers the first one.
         if (combo_->currentIndex() < 0 && combo_->count() > 0)
             combo_->view()->setCurrentIndex(combo_->model()->index(0, 0));
@@ -192,7 +204,27 @@ void TGridEditors::Close() {
 }
 
 void TGridEditors::Place(const QRect& rect) {
-    if (active_) active_->setGeometry(rect);
+    if (!active_) return;
+    // Over the cell; wider only where the cell is too narrow for the value
+    // and the button, kept inside the grid.
+    cellRect_ = rect;
+    QRect place = rect;
+    place.setWidth(std::max(rect.width(), NeededWidth()));
+    const int room = active_->parentWidget()->width();
+    if (place.right() >= room) place.moveRight(std::max(room - 1, place.width() - 1));
+    active_->setGeometry(place);
+}
+
+int TGridEditors::NeededWidth() const {
+    if (active_ != combo_) return active_->minimumSizeHint().width();
+    // The list's own hint is for its widest item; the box needs the shown one.
+    QStyleOptionComboBox option;
+    option.initFrom(combo_);
+    option.frame = combo_->hasFrame();
+    const QString shown = combo_->currentIndex() < 0 ? combo_->placeholderText() : combo_->currentText();
+    const QFontMetrics metrics = combo_->fontMetrics();
+    const QSize text(metrics.horizontalAdvance(shown) + 4, metrics.height());
+    return combo_->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo_).width();
 }
 
 bool TGridEditors::HasFocus() const {
@@ -201,6 +233,19 @@ bool TGridEditors::HasFocus() const {
     for (const QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
         if (w == active_) return true;
     return false;
+}
+
+bool TGridEditors::IsDropKey(const QKeyEvent& key) {
+    return key.key() == Qt::Key_F4 ||
+           ((key.modifiers() & Qt::AltModifier) && (key.key() == Qt::Key_Down || key.key() == Qt::Key_Up));
+}
+
+void TGridEditors::OpenCalendar() {
+    // The date edit drops its calendar only from a click on its button.
+    const QPoint button(date_->width() - 5, date_->height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, button, date_->mapToGlobal(button), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(date_, &press);
 }
 
 bool TGridEditors::IsGridKey(int key) const {
@@ -221,6 +266,13 @@ bool TGridEditors::IsGridKey(int key) const {
 bool TGridEditors::eventFilter(QObject* watched, QEvent* event) {
     if (!active_) return false;
     switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        // The release of the click on the cell that dropped the list must not
+        // close it again.
+        return watched == combo_->view()->window() && dropped_.isValid() &&
+               dropped_.elapsed() < QApplication::doubleClickInterval() &&
+               !combo_->view()->viewport()->rect().contains(combo_->view()->viewport()->mapFromGlobal(
+                   static_cast<QMouseEvent*>(event)->globalPosition().toPoint()));
     case QEvent::ShortcutOverride: {
         // Shift+Ins and Shift+Del are the window's (add and delete an entry).
         auto* key = static_cast<QKeyEvent*>(event);
@@ -232,6 +284,10 @@ bool TGridEditors::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == date_ && IsDropKey(*key)) {
+            OpenCalendar();
+            return true;
+        }
         if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) || !IsGridKey(key->key())) return false;
         if (watched == combo_->view()) {
             const bool pick = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;

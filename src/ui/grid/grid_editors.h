@@ -3,6 +3,7 @@
 #include "grid/date_text.h"
 #include "tasks/task_table.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSpinBox>
 
@@ -85,6 +86,10 @@ protected:
 
 private:
     bool IsGridKey(int key) const;
+    // F4, Alt+Down and Alt+Up drop the calendar, as in a list.
+    static bool IsDropKey(const QKeyEvent& key);
+    void OpenCalendar();
+    int NeededWidth() const;
     void SelectEqualItem();
     void ReadPicker(const Clock& clock);
     void FitDropWidth();
@@ -99,6 +104,8 @@ private:
     TEditorType kind_ = TEditorType::Normal;
     std::vector<std::string> comboItems_;
     std::string startValue_;
+    QElapsedTimer dropped_;
+    QRect cellRect_;
 };
 
 }  // namespace tkm
