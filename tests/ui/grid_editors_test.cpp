@@ -219,6 +219,13 @@ TEST_F(GridEditorsTest, InsertAndDeleteKeysWorkOnTheGridAlone) {
     EXPECT_TRUE(window->Modified());
 }
 
+TEST_F(GridEditorsTest, CtrlTabInTheEditorStaysInTheCell) {
+    EditCell(colDescription, 1);
+    QTest::keyClick(Edit(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(Store().Col(), colDescription);
+    EXPECT_TRUE(Grid().EditorMode());
+}
+
 TEST_F(GridEditorsTest, HomeAndEndGoToTheFirstAndLastRow) {
     AddEntries(3);
     QTest::keyClick(Edit(), Qt::Key_Escape);

@@ -188,9 +188,7 @@ void TTaskGrid::OnEditorKey(QKeyEvent* event) {
         CloseEditor();
         break;
     case Qt::Key_Escape: CancelEdit(); break;
-    case Qt::Key_Tab: MoveByTab(false); break;
-    case Qt::Key_Backtab: MoveByTab(true); break;
-    default: keyPressEvent(event);
+    default: keyPressEvent(event);  // Tab, arrows and pages move as on the grid
     }
 }
 
