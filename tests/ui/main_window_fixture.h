@@ -18,13 +18,14 @@ protected:
     ScriptedDialogs dialogs;
     RecordingShell shell;
     FixedClock clock{{2026, 12, 8}, {9, 30, 5}};
+    TLocaleFormats formats;
     std::unique_ptr<TfrmMain> window;
 
     void SetUp() override { Start({}); }
 
     void Start(const QStringList& documents) {
         window.reset();
-        window = std::make_unique<TfrmMain>(TAppServices{dialogs, shell, clock, TLocaleFormats{}}, documents);
+        window = std::make_unique<TfrmMain>(TAppServices{dialogs, shell, clock, formats}, documents);
         window->show();
         QCoreApplication::processEvents();
     }

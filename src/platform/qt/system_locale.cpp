@@ -2,6 +2,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <cctype>
+
 namespace tkm {
 
 std::string PictureFromQtFormat(const QString& f) {
@@ -71,5 +74,69 @@ TLocaleFormats LocaleFormatsFrom(const QLocale& locale) {
 }
 
 TLocaleFormats SystemLocaleFormats() { return LocaleFormatsFrom(QLocale::system()); }
+
+}  // namespace tkm
+
+namespace tkm {
+
+QString QtFormatFromPicture(std::string_view picture) {
+    QString out;
+    bool afterHour = false;
+    auto lower = [](char c) { return char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); };
+    for (std::size_t i = 0; i < picture.size();) {
+        const char c = lower(picture[i]);
+        std::size_t n = 1;
+        while (i + n < picture.size() && lower(picture[i + n]) == c) ++n;
+        const std::string_view rest = picture.substr(i);
+        auto startsWith = [&](std::string_view word) {
+            if (rest.size() < word.size()) return false;
+            for (std::size_t k = 0; k < word.size(); ++k)
+                if (lower(rest[k]) != word[k]) return false;
+            return true;
+        };
+        if (startsWith("am/pm") || startsWith("ampm")) {
+            out += "AP";
+            i += startsWith("am/pm") ? 5 : 4;
+            continue;
+        }
+        switch (c) {
+        case 'd': out += QString(qsizetype(std::min<std::size_t>(n, 4)), 'd'); break;
+        case 'y': out += n >= 3 ? "yyyy" : "yy"; break;
+        case 'h': out += n >= 2 ? "hh" : "h"; break;
+        case 'n': out += n >= 2 ? "mm" : "m"; break;
+        case 's': out += n >= 2 ? "ss" : "s"; break;
+        case 'm':
+            if (afterHour) out += n >= 2 ? "mm" : "m";
+            else out += QString(qsizetype(std::min<std::size_t>(n, 4)), 'M');
+            break;
+        case '"':
+        case '\'': {
+            const std::size_t close = picture.find(picture[i], i + 1);
+            const std::size_t end = close == std::string_view::npos ? picture.size() : close;
+            const QString literal = QString::fromUtf8(picture.data() + i + 1, qsizetype(end - i - 1));
+            out += "'" + QString(literal).replace("'", "''") + "'";
+            i = end + 1;
+            continue;
+        }
+        default:
+            if (c >= 'a' && c <= 'z') {
+                out += "'" + QString::fromUtf8(picture.data() + i, qsizetype(n)) + "'";
+            } else {
+                // Separators, whole UTF-8 sequences included, stand for themselves.
+                std::size_t end = i + 1;
+                while (end < picture.size() && !std::isalpha(static_cast<unsigned char>(picture[end])) &&
+                       picture[end] != '"' && picture[end] != '\'')
+                    ++end;
+                out += QString::fromUtf8(picture.data() + i, qsizetype(end - i));
+                i = end;
+                continue;
+            }
+        }
+        if (c == 'h') afterHour = true;
+        else if (c >= 'a' && c <= 'z') afterHour = false;
+        i += n;
+    }
+    return out;
+}
 
 }  // namespace tkm

@@ -14,5 +14,8 @@ TLocaleFormats SystemLocaleFormats();
 
 // Qt's "dd/MM/yyyy" / "HH:mm:ss" pictures to "dd/mm/yyyy" / "hh:nn:ss".
 std::string PictureFromQtFormat(const QString& qtFormat);
+// And back, for the date and time editors: "dd/mm/yyyy" / "hh:nn:ss" to
+// "dd/MM/yyyy" / "hh:mm:ss"; an m right after an hour is the minute.
+QString QtFormatFromPicture(std::string_view picture);
 
 }  // namespace tkm

@@ -5,6 +5,7 @@
 #include "platform/shell.h"
 #include "tasks/color_rules.h"
 #include "tasks/due_status.h"
+#include "ui/app/clipboard_commands.h"
 #include "ui/app/command_icons.h"
 #include "ui/grid/cell_text_codec.h"
 #include "tasks/document_name.h"
@@ -55,6 +56,8 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
 
     stgMain_ = new TTaskGrid(services_.DesktopShell, this);
     stgMain_->setObjectName("stgMain");
+    stgMain_->SetClock(services_.TimeSource);
+    stgMain_->SetFormats(services_.Formats);
     TaskTable::SetUpGrid(stgMain_->Store());
     stgMain_->Store().OnCellsChanged = [this](const TGridRect& r) { stgMainCellsChanged(r); };
     stgMain_->OnGetEditorType = [this](int col, int row, TEditorType& e) { stgMainGetEditorType(col, row, e); };
@@ -219,6 +222,9 @@ void TfrmMain::CreateCommands() {
     edit->addSeparator();
     edit->addAction(stat);
 
+    clipboard_ = new TClipboardCommands(cut, copy, paste, this);
+    connect(edit, &QMenu::aboutToShow, clipboard_, &TClipboardCommands::Update);
+
     QMenu* help = menuBar()->addMenu("&Help");
     help->menuAction()->setStatusTip("Contains commands for displaying help");
     help->addAction(contents);
@@ -232,6 +238,7 @@ void TfrmMain::CreateCommands() {
     pmMain_->addActions({addEntry, del, multiple});
     pmMain_->addSeparator();
     pmMain_->addAction(renumber);
+    connect(pmMain_, &QMenu::aboutToShow, clipboard_, &TClipboardCommands::Update);
     stgMain_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(stgMain_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { pmMain_->popup(stgMain_->mapToGlobal(pos)); });
@@ -301,8 +308,21 @@ void TfrmMain::ResetCurrentEntry() {
 }
 
 void TfrmMain::stgMainGetEditorType(int col, int, TEditorType& editor) {
-    const TEditorType kind = TaskTable::EditorTypeFor(col);
-    if (kind != TEditorType::Normal) editor = kind;
+    try {
+        const TEditorType kind = TaskTable::EditorTypeFor(col);
+        if (kind == TEditorType::Normal) return;
+        editor = kind;
+        if (kind == TEditorType::ComboList) {
+            std::vector<std::string>& items = stgMain_->ComboItems();
+            items.clear();
+            if (col == colStatus) items.assign(TaskTable::StatusVocabulary.begin(), TaskTable::StatusVocabulary.end());
+            else items.assign(TaskTable::PriorityVocabulary.begin(), TaskTable::PriorityVocabulary.end());
+        } else if (kind == TEditorType::SpinEdit) {
+            stgMain_->SetSpinBounds(TaskTable::ProgressMin, TaskTable::ProgressMax);
+        }
+    } catch (const std::exception&) {
+        // The editor opens as chosen so far.
+    }
 }
 
 void TfrmMain::stgMainCellsChanged(const TGridRect&) {

@@ -18,6 +18,7 @@ class QToolBar;
 
 namespace tkm {
 
+class TClipboardCommands;
 class TTaskGrid;
 
 // The one window: menus, tool bar, date band, the task grid and the status bar.
@@ -98,6 +99,7 @@ private:
     QMenu* mnuReopen_ = nullptr;
     QMenu* mnuSortBy_ = nullptr;
     QMenu* pmMain_ = nullptr;
+    TClipboardCommands* clipboard_ = nullptr;
 
     TFormPlacement frmstgMain_;
     TMRUManager mruMain_;

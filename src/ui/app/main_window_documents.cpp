@@ -100,6 +100,7 @@ void TfrmMain::ResetDocument() {
     stgMain_->Store().SetRowCount(2);
     ResetCurrentEntry();
     documentFileName_ = std::string(UntitledName);
+    stgMain_->LookupItems().Clear();
     SetModified(false);
 }
 
@@ -126,6 +127,7 @@ void TfrmMain::LoadChosenFile(const std::string& fileName) {
     mruMain_.Add(fileName);
     AttachCellObjects();
     UpdateTitle();
+    stgMain_->LookupItems().Clear();
     SetModified(false);
     stgMain_->Store().SetCurrentCell(colDescription, 1);
     stgMain_->StartEditing();

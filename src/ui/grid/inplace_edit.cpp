@@ -1,13 +1,42 @@
 #include "ui/grid/inplace_edit.h"
 
+#include "grid/date_text.h"
+#include "grid/edit_filters.h"
+#include "grid/lookup_list.h"
+#include "ui/grid/cell_text_codec.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <limits>
 
 namespace tkm {
 
-TGridInplaceEdit::TGridInplaceEdit(QWidget* grid) : QLineEdit(grid) {
+namespace {
+
+constexpr int MaxCompletionLength = 255;
+
+bool IsKeypadDecimal(const QKeyEvent& e) {
+    return (e.modifiers() & Qt::KeypadModifier) && (e.key() == Qt::Key_Period || e.key() == Qt::Key_Comma);
+}
+
+}  // namespace
+
+TGridInplaceEdit::TGridInplaceEdit(QWidget* grid, const TLookupList& lookup, const TLocaleFormats& formats)
+    : QLineEdit(grid), lookup_(lookup), formats_(formats) {
     setFrame(false);
     setTextMargins(1, 0, 0, 0);
+    // The window's pop-up menu serves the editor too.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    SetMaxEditLength(0);
     hide();
+}
+
+void TGridInplaceEdit::SetMaxEditLength(int length) {
+    maxEditLength_ = length;
+    setMaxLength(length > 0 ? length : std::numeric_limits<int>::max());
 }
 
 bool TGridInplaceEdit::event(QEvent* e) {
@@ -29,7 +58,28 @@ bool TGridInplaceEdit::event(QEvent* e) {
     return QLineEdit::event(e);
 }
 
+bool TGridInplaceEdit::AcceptsTyped(const QKeyEvent& e) {
+    if (!numberMode_ || (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) || e.text().size() != 1 ||
+        !e.text()[0].isPrint())
+        return true;
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int length = int(selectedText().size());
+    switch (NumberKeyVerdict(text().toStdU16String(), start, length, e.text()[0].unicode())) {
+    case TKeyVerdict::Accept: return true;
+    case TKeyVerdict::Beep: QApplication::beep(); return false;
+    case TKeyVerdict::Ignore: return false;
+    }
+    return false;
+}
+
 void TGridInplaceEdit::keyPressEvent(QKeyEvent* e) {
+    if (IsKeypadDecimal(*e)) {
+        // The keypad's decimal key types the locale's separator.
+        QKeyEvent typed(e->type(), e->key(), e->modifiers() & ~Qt::KeypadModifier,
+                        QString(QChar(char16_t(static_cast<unsigned char>(formats_.DecimalSeparator)))));
+        keyPressEvent(&typed);
+        return;
+    }
     switch (e->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -40,8 +90,63 @@ void TGridInplaceEdit::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_PageDown:
         emit GridKey(e);
         return;
-    default: QLineEdit::keyPressEvent(e);
+    default: break;
     }
+    if (e->matches(QKeySequence::Paste)) {
+        Paste();
+        return;
+    }
+    if (!AcceptsTyped(*e)) return;
+    const bool character = !e->text().isEmpty() && e->text()[0].isPrint() &&
+                           !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    QLineEdit::keyPressEvent(e);
+    if (character) typedSinceCompletion_ = true;
+}
+
+void TGridInplaceEdit::keyReleaseEvent(QKeyEvent* e) {
+    QLineEdit::keyReleaseEvent(e);
+    if (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right || !typedSinceCompletion_) return;
+    typedSinceCompletion_ = false;
+    if (!hasSelectedText()) Complete();
+}
+
+void TGridInplaceEdit::Complete() {
+    const QString typed = text().left(cursorPosition());
+    const std::string* item = lookup_.Match(DisplayToCell(typed));
+    if (!item) return;
+    const QString completed = (typed + CellToDisplay(*item).mid(typed.size())).left(MaxCompletionLength);
+    if (completed == text()) return;
+    setText(completed);
+    setSelection(int(typed.size()), int(completed.size() - typed.size()));
+    emit textEdited(completed);
+}
+
+void TGridInplaceEdit::Paste() { PasteText(QApplication::clipboard()->text()); }
+
+void TGridInplaceEdit::PasteText(QString clip) {
+    const qsizetype zero = clip.indexOf(QChar(0));
+    if (zero >= 0) clip.truncate(zero);
+    if (clip.isEmpty() || isReadOnly()) return;
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int length = int(selectedText().size());
+    const auto pasted = ComposePaste(text().toStdU16String(), start, length, clip.toStdU16String(), maxEditLength_);
+    if (!pasted) return;
+    if (numberMode_ && !IsNumberText(pasted->Text, formats_.DecimalSeparator, formats_.ThousandSeparator)) return;
+    const QString result = QString::fromStdU16String(pasted->Text);
+    setText(result);
+    if (pasted->SelLength > 0) setSelection(pasted->SelStart, pasted->SelLength);
+    else setCursorPosition(pasted->SelStart);
+    emit textEdited(result);
+}
+
+void TGridInplaceEdit::mouseReleaseEvent(QMouseEvent* e) {
+    // The middle button pastes the X selection: by the same rules.
+    if (e->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+        deselect();
+        PasteText(QApplication::clipboard()->text(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
 }
 
 void TGridInplaceEdit::focusOutEvent(QFocusEvent* e) {

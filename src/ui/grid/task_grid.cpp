@@ -4,6 +4,7 @@
 #include "platform/shell.h"
 #include "ui/grid/cell_painter.h"
 #include "ui/grid/cell_text_codec.h"
+#include "ui/grid/grid_editors.h"
 #include "ui/grid/inplace_edit.h"
 #include "ui/grid/ui_colors.h"
 
@@ -25,7 +26,7 @@ constexpr int ResizeGrip = 3;
 }  // namespace
 
 TTaskGrid::TTaskGrid(Shell& shell, QWidget* parent)
-    : QAbstractScrollArea(parent), shell_(shell), editor_(new TGridInplaceEdit(viewport())) {
+    : QAbstractScrollArea(parent), shell_(shell), editor_(new TGridInplaceEdit(viewport(), lookupItems_, formats_)) {
     store_.SetObserver(this);
     gridFont_ = QFont("Tahoma");
     gridFont_.setStyleHint(QFont::SansSerif);
@@ -33,6 +34,7 @@ TTaskGrid::TTaskGrid(Shell& shell, QWidget* parent)
     activeCellFont_ = gridFont_;
     activeCellFont_.setBold(true);
     editor_->setFont(gridFont_);
+    editors_ = new TGridEditors(viewport(), gridFont_, formats_);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -40,7 +42,13 @@ TTaskGrid::TTaskGrid(Shell& shell, QWidget* parent)
     connect(editor_, &QLineEdit::textEdited, this, &TTaskGrid::OnEditorTextEdited);
     connect(editor_, &TGridInplaceEdit::GridKey, this, &TTaskGrid::OnEditorKey);
     connect(editor_, &TGridInplaceEdit::FocusLeftWindow, this, [this] {
-        if (editing_) CommitEdit(store_.GetCellText(editCol_, editRow_));
+        if (!editing_ || SeparateOpen()) return;
+        lookupItems_.Add(DisplayToCell(editor_->text()));
+        CommitEdit(store_.GetCellText(editCol_, editRow_));
+    });
+    connect(editors_, &TGridEditors::GridKey, this, &TTaskGrid::OnSeparateKey);
+    connect(editors_, &TGridEditors::FocusLost, this, [this] {
+        if (editing_ && SeparateOpen()) CommitEditorRequested();
     });
     UpdateScrollBars();
 }
@@ -169,6 +177,8 @@ void TTaskGrid::ScrollToCurrent() {
             store_.SetTopRow(top);
         }
     }
+    // The vertical bar first: moving the horizontal one reads it back.
+    UpdateScrollBars();
     const int col = store_.Col();
     if (col >= 0 && col < store_.ColCount()) {
         QScrollBar* h = horizontalScrollBar();
@@ -183,12 +193,18 @@ void TTaskGrid::ScrollToCurrent() {
 
 // --- painting ---
 
-TCellStyle TTaskGrid::CellStyle(int displayCol, int row) const {
+TCellStyle TTaskGrid::OwnerStyle(int displayCol, int row) const {
     const bool fixed = row < store_.FixedRows() || displayCol < store_.FixedCols();
     TCellStyle style;
     style.Brush = fixed ? clBtnFace : clWindow;
     style.FontColor = clWindowText;
     if (OnGetCellColor) OnGetCellColor(store_.DisplayToReal(displayCol), row, style);
+    return style;
+}
+
+TCellStyle TTaskGrid::CellStyle(int displayCol, int row) const {
+    const bool fixed = row < store_.FixedRows() || displayCol < store_.FixedCols();
+    TCellStyle style = OwnerStyle(displayCol, row);
     if (!fixed && displayCol == store_.Col() && row == store_.Row()) {
         style.Brush = clHighlight;
         style.FontColor = clHighlightText;
@@ -268,10 +284,9 @@ void TTaskGrid::resizeEvent(QResizeEvent* event) {
 
 void TTaskGrid::scrollContentsBy(int, int) {
     store_.SetTopRow(verticalScrollBar()->value());
-    if (editing_ && CellRect(store_.RealToDisplay(editCol_), editRow_).isEmpty()) {
-        CommitEdit(store_.GetCellText(editCol_, editRow_));
-        CloseEditor();
-    }
+    // A separate editor closes on any scroll; the normal one only when its cell goes.
+    if (editing_ && (SeparateOpen() || CellRect(store_.RealToDisplay(editCol_), editRow_).isEmpty()))
+        CommitEditorRequested();
     UpdateEditorGeometry();
     viewport()->update();
 }
@@ -279,7 +294,7 @@ void TTaskGrid::scrollContentsBy(int, int) {
 // --- store notifications ---
 
 void TTaskGrid::CellInvalidated(int realCol, int row) {
-    if (editing_ && !committing_ && realCol == editCol_ && row == editRow_) {
+    if (editing_ && !SeparateOpen() && !committing_ && realCol == editCol_ && row == editRow_) {
         const QString shown = CellToDisplay(store_.CellView(realCol, row));
         if (editor_->text() != shown) editor_->setText(shown);
     }
@@ -304,123 +319,10 @@ void TTaskGrid::LayoutChanged() {
 
 void TTaskGrid::CurrentCellChanged() {
     const int real = store_.DisplayToReal(store_.Col());
-    if (editing_ && (real != editCol_ || store_.Row() != editRow_)) {
-        CommitEdit(store_.GetCellText(editCol_, editRow_));
-        CloseEditor();
-    }
+    if (editing_ && (real != editCol_ || store_.Row() != editRow_)) CommitEditorRequested();
     TakeSavedText();
     if (store_.Row() >= 0) ScrollToCurrent();
     viewport()->update();
-}
-
-void TTaskGrid::CommitEditorRequested() {
-    if (!editing_) return;
-    CommitEdit(store_.GetCellText(editCol_, editRow_));
-    CloseEditor();
-}
-
-// --- editing ---
-
-void TTaskGrid::SetEditingEnabled(bool enabled) {
-    if (!enabled) CommitEditorRequested();
-    editingEnabled_ = enabled;
-}
-
-void TTaskGrid::TakeSavedText() {
-    savedCol_ = store_.DisplayToReal(store_.Col());
-    savedRow_ = store_.Row();
-    savedText_ = savedRow_ >= 0 && savedRow_ < store_.RowCount() ? store_.GetCellText(savedCol_, savedRow_) : "";
-}
-
-void TTaskGrid::ShowInplaceEditor() { OpenEditor(nullptr); }
-
-void TTaskGrid::StartEditing() {
-    QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier));
-}
-
-void TTaskGrid::CommitEditor() { CommitEditorRequested(); }
-
-void TTaskGrid::OpenEditor(const QString* typed) {
-    const int row = store_.Row();
-    if (committing_ || editing_ || !editingEnabled_ || row < store_.FixedRows() || row >= store_.RowCount()) return;
-    const int col = store_.DisplayToReal(store_.Col());
-    if (store_.Col() < store_.FixedCols()) return;
-    restoreText_ = store_.GetCellText(col, row);
-    TEditorType kind = TEditorType::Normal;
-    if (OnGetEditorType) OnGetEditorType(col, row, kind);
-    std::string value = restoreText_;
-    if (OnGetEditText) OnGetEditText(col, row, value);
-    editCol_ = col;
-    editRow_ = row;
-    editing_ = true;
-    editor_->setText(CellToDisplay(value));
-    if (typed) {
-        editor_->setText(*typed);
-        OnEditorTextEdited(*typed);
-    }
-    editor_->end(false);
-    UpdateEditorGeometry();
-    editor_->show();
-    editor_->setFocus();
-}
-
-void TTaskGrid::CloseEditor() {
-    if (!editing_) return;
-    const bool hadFocus = editor_->hasFocus();
-    editing_ = false;
-    editor_->hide();
-    RowInvalidated(editRow_);
-    editCol_ = editRow_ = -1;
-    if (hadFocus) setFocus();
-}
-
-void TTaskGrid::CommitEdit(const std::string& text) {
-    if (committing_ || text == savedText_) return;
-    committing_ = true;
-    try {
-        store_.CellsChanged({editCol_, editRow_, editCol_, editRow_});
-        store_.SetCellText(editCol_, editRow_, text);
-    } catch (...) {
-        committing_ = false;
-        throw;
-    }
-    committing_ = false;
-    TakeSavedText();
-}
-
-void TTaskGrid::CancelEdit() {
-    if (!editing_) return;
-    store_.SetCellText(editCol_, editRow_, restoreText_);
-    CloseEditor();
-}
-
-void TTaskGrid::UpdateEditorGeometry() {
-    if (!editing_) return;
-    const QRect rect = CellRect(store_.RealToDisplay(editCol_), editRow_);
-    if (rect.isEmpty()) {
-        editor_->hide();
-        return;
-    }
-    editor_->setGeometry(rect);
-    if (!editor_->isVisible()) editor_->show();
-}
-
-void TTaskGrid::OnEditorTextEdited(const QString& text) {
-    if (editing_) store_.SetCellText(editCol_, editRow_, DisplayToCell(text));
-}
-
-void TTaskGrid::OnEditorKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        CommitEdit(store_.GetCellText(editCol_, editRow_));
-        CloseEditor();
-        break;
-    case Qt::Key_Escape: CancelEdit(); break;
-    case Qt::Key_Tab: MoveByTab(false); break;
-    case Qt::Key_Backtab: MoveByTab(true); break;
-    default: keyPressEvent(event);
-    }
 }
 
 // --- navigation ---
@@ -471,6 +373,12 @@ void TTaskGrid::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F2: ShowInplaceEditor(); return;
     case Qt::Key_Return:
     case Qt::Key_Enter: ShowInplaceEditor(); return;
+    case Qt::Key_Insert:
+        if (!(event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier))) InsertRowKey();
+        return;
+    case Qt::Key_Delete:
+        if (!(event->modifiers() & Qt::AltModifier)) DeleteRowKey();
+        return;
     default: break;
     }
     const QString text = event->text();
@@ -483,7 +391,9 @@ void TTaskGrid::keyPressEvent(QKeyEvent* event) {
 
 void TTaskGrid::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
-    if (editing_) editor_->setFocus();
+    if (!editing_) return;
+    if (SeparateOpen()) editors_->Active()->setFocus();
+    else editor_->setFocus();
 }
 
 // --- mouse ---

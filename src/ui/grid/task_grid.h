@@ -2,6 +2,8 @@
 
 #include "grid/base_grid.h"
 #include "grid/cell_style.h"
+#include "grid/lookup_list.h"
+#include "platform/clock.h"
 #include "tasks/task_table.h"
 
 #include <QAbstractScrollArea>
@@ -13,6 +15,7 @@
 namespace tkm {
 
 class Shell;
+class TGridEditors;
 class TGridInplaceEdit;
 
 // The task grid: draws the cell store, scrolls it a row at a time, and edits
@@ -28,7 +31,14 @@ public:
     // Puts a loaded store in place of the current one, keeping handlers and view.
     void AdoptStore(TBaseGrid&& loaded);
 
-    // Owner's hooks, by real column.
+    // Where dates and times for the pickers come from; the system clock unless set.
+    void SetClock(const Clock& clock) { clock_ = &clock; }
+    // Date, time and number formats of the editors.
+    void SetFormats(const TLocaleFormats& formats);
+    const TLocaleFormats& Formats() const { return formats_; }
+
+    // Owner's hooks, by real column. OnGetEditorType may fill ComboItems() and
+    // call SetSpinBounds() for the editor about to open.
     std::function<void(int col, int row, TEditorType& editor)> OnGetEditorType;
     std::function<void(int col, int row, TCellStyle& style)> OnGetCellColor;
     std::function<void(int col, int row, std::string& value)> OnGetEditText;
@@ -39,7 +49,17 @@ public:
     void StartEditing();
     void CommitEditor();
     bool EditorMode() const { return editing_; }
+    TEditorType EditorKind() const { return editKind_; }
     TGridInplaceEdit* InplaceEditor() const { return editor_; }
+    // The spin editor, the list, the date and the time pickers.
+    TGridEditors& SeparateEditors() const { return *editors_; }
+    std::vector<std::string>& ComboItems();
+    void SetSpinBounds(int minimum, int maximum);
+
+    // Words the normal editor completes from; every normal edit adds its text.
+    TLookupList& LookupItems() { return lookupItems_; }
+    int MaxEditLength() const { return maxEditLength_; }
+    void SetMaxEditLength(int length);  // 0: no limit
 
     bool EditingEnabled() const { return editingEnabled_; }
     void SetEditingEnabled(bool enabled);
@@ -78,6 +98,8 @@ private:
     void CurrentCellChanged() override;
     void CommitEditorRequested() override;
 
+    // The colours before the current cell's highlight.
+    TCellStyle OwnerStyle(int displayCol, int row) const;
     void PaintCell(QPainter& painter, int displayCol, int row, const QRect& rect) const;
     int ColumnLeft(int displayCol) const;
     int RowTop(int row) const;  // -1 when the row is not on screen
@@ -88,23 +110,35 @@ private:
     void MoveCurrent(int displayCol, int row);
     void MoveByTab(bool backward);
     void OpenEditor(const QString* typed);
+    void OpenSeparateEditor(TEditorType kind, int col, int row, const QString* typed);
     void CloseEditor();
+    bool SeparateOpen() const;
     void CommitEdit(const std::string& text);
     void TakeSavedText();
     void OnEditorTextEdited(const QString& text);
     void OnEditorKey(QKeyEvent* event);
+    void OnSeparateKey(QKeyEvent* event);
     void CancelEdit();
+    void InsertRowKey();
+    void DeleteRowKey();
     bool FollowLink(int displayCol, int row);
 
     Shell& shell_;
+    SystemClock systemClock_;
+    const Clock* clock_ = &systemClock_;
+    TLocaleFormats formats_;
+    TLookupList lookupItems_;
     TBaseGrid store_;
     TGridInplaceEdit* editor_;
+    TGridEditors* editors_;
     QFont gridFont_;
     QFont activeCellFont_;
 
     bool editingEnabled_ = true;
     bool editing_ = false;
     bool committing_ = false;
+    TEditorType editKind_ = TEditorType::Normal;
+    int maxEditLength_ = 0;
     int editCol_ = -1;  // real column of the open editor's cell
     int editRow_ = -1;
     std::string savedText_;

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "grid/date_text.h"
+#include "tasks/task_table.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QSpinBox>
+
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QDateEdit;
+class QDateTimeEdit;
+class QLineEdit;
+class QTimeEdit;
+
+namespace tkm {
+
+class Clock;
+
+// The progress editor: Page Up and Page Down step by one, Home and End jump to
+// the bounds.
+class TGridSpin : public QSpinBox {
+    Q_OBJECT
+public:
+    explicit TGridSpin(QWidget* parent);
+    QLineEdit* TextBox() const { return lineEdit(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// Where and with what a separate editor opens.
+struct TEditorStart {
+    std::string Value;      // the cell's text as the owner gave it; not used by the spin editor
+    long long Integer = 0;  // the spin editor's value
+    QRect Rect;
+    QColor Background;
+};
+
+// The grid's separate in-place controls, one of each kind, shown one at a time
+// over the current cell. They report the keys the grid acts on and the loss of
+// the focus; what those mean for the cell is the grid's business.
+class TGridEditors : public QObject {
+    Q_OBJECT
+public:
+    TGridEditors(QWidget* viewport, const QFont& font, const TLocaleFormats& formats);
+
+    static bool IsSeparate(TEditorType kind);
+
+    // Filled by the grid's owner before the list opens.
+    std::vector<std::string>& ComboItems() { return comboItems_; }
+    void SetSpinBounds(int minimum, int maximum);
+    // Called after the locale formats change.
+    void ApplyFormats();
+
+    void Open(TEditorType kind, const TEditorStart& start, const Clock& clock);
+    // Hands a character typed on the grid to the spin editor.
+    void TypeIntoSpin(const QString& text);
+    // The value for the cell: the spin's number, the chosen item, the date or time.
+    std::string Text();
+    // Back to the cell's value: the list's equal item; the picker's date or time
+    // read from the cell, or the clock's when that fails.
+    void ResetToCell(const Clock& clock);
+    void Close();
+    void Place(const QRect& rect);
+    bool HasFocus() const;
+
+    QWidget* Active() const { return active_; }
+    TEditorType ActiveKind() const { return kind_; }
+    TGridSpin* Spin() const { return spin_; }
+    QComboBox* Combo() const { return combo_; }
+    QDateEdit* DatePicker() const { return date_; }
+    QTimeEdit* TimePicker() const { return time_; }
+
+signals:
+    // Enter, Escape, Tab, Backtab; Up and Down from the spin editor; Left and
+    // Right from the list.
+    void GridKey(QKeyEvent* event);
+    void FocusLost();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool IsGridKey(int key) const;
+    // F4, Alt+Down and Alt+Up drop the calendar, as in a list.
+    static bool IsDropKey(const QKeyEvent& key);
+    void OpenCalendar();
+    int NeededWidth() const;
+    void SelectEqualItem();
+    void ReadPicker(const Clock& clock);
+    void FitDropWidth();
+    void Paint(QWidget* control, const QColor& background);
+
+    const TLocaleFormats& formats_;
+    TGridSpin* spin_;
+    QComboBox* combo_;
+    QDateEdit* date_;
+    QTimeEdit* time_;
+    QWidget* active_ = nullptr;
+    TEditorType kind_ = TEditorType::Normal;
+    std::vector<std::string> comboItems_;
+    std::string startValue_;
+    QElapsedTimer dropped_;
+    QRect cellRect_;
+};
+
+}  // namespace tkm
