@@ -25,7 +25,7 @@ protected:
 
     void Start(const QStringList& documents) {
         window.reset();
-        window = std::make_unique<TfrmMain>(TAppServices{dialogs, shell, clock, formats}, documents);
+        window = std::make_unique<TfrmMain>(TAppServices{dialogs, shell, clock, formats, "", ""}, documents);
         window->show();
         QCoreApplication::processEvents();
     }
