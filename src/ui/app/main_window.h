@@ -79,6 +79,7 @@ private:
     template <typename Steps>
     void RunCommand(Steps&& steps);
     void Save();
+    std::string SaveChangesQuestion() const;
     bool SaveQuestionAllowsGoingOn(const std::string& text);
     void LoadDocument(const std::string& fileName);
     void LoadChosenFile(const std::string& fileName);

@@ -145,6 +145,10 @@ void TfrmMain::OpenNamedDocument(const std::string& fileName, bool focusGrid) {
     stgMain_->StartEditing();
 }
 
+std::string TfrmMain::SaveChangesQuestion() const {
+    return "Do you want to save the changes you made to " + DocumentBaseName(documentFileName_) + "?";
+}
+
 bool TfrmMain::SaveQuestionAllowsGoingOn(const std::string& text) {
     switch (services_.DialogBoxes.Confirm(text, TConfirmButtons::YesNoCancel)) {
     case TConfirmAnswer::Yes: {
@@ -215,8 +219,7 @@ void TfrmMain::aclNewFileExecute() {
             ResetDocument();
             return;
         }
-        if (!SaveQuestionAllowsGoingOn("Do you want to save the changes you made to " +
-                                       DocumentBaseName(documentFileName_) + "?"))
+        if (!SaveQuestionAllowsGoingOn(SaveChangesQuestion()))
             throw EAbort{};
         ResetDocument();
     });
@@ -225,8 +228,7 @@ void TfrmMain::aclNewFileExecute() {
 void TfrmMain::aclOpenExecute() {
     RunCommand([this] {
         const bool wasModified = modified_;
-        if (wasModified && !SaveQuestionAllowsGoingOn("Do you want to save the changes you made to " +
-                                                      DocumentBaseName(documentFileName_) + "?")) {
+        if (wasModified && !SaveQuestionAllowsGoingOn(SaveChangesQuestion())) {
             SetModified(true);
             throw EAbort{};
         }
@@ -243,8 +245,7 @@ void TfrmMain::aclOpenExecute() {
 void TfrmMain::mruMainClick(const std::string& recentName) {
     RunCommand([&] {
         // Reopening must not silently drop unsaved changes.
-        if (modified_ && !SaveQuestionAllowsGoingOn("Do you want to save the changes you made to " +
-                                                    DocumentBaseName(documentFileName_) + "?"))
+        if (modified_ && !SaveQuestionAllowsGoingOn(SaveChangesQuestion()))
             throw EAbort{};
         ReadDocumentFile(recentName);
         documentFileName_ = recentName;
@@ -331,9 +332,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
     if (modified_) {
-        const std::string question =
-            "Do you want to save the changes you made to " + DocumentBaseName(documentFileName_) + "?";
-        switch (services_.DialogBoxes.Confirm(question, TConfirmButtons::YesNoCancel)) {
+        switch (services_.DialogBoxes.Confirm(SaveChangesQuestion(), TConfirmButtons::YesNoCancel)) {
         case TConfirmAnswer::Yes:
             try {
                 Save();
