@@ -11,8 +11,8 @@ namespace {
 using TReportWriter = void (*)(const TBaseGrid&, const TDate&, const TLocaleFormats&, std::ostream&);
 
 // A command that reads FILE and prints a report of it.
-TCommand ReportCommand(const std::string& name, TReportWriter write) {
-    return {name, name + " FILE", {}, [write](TArguments& args) {
+TCommand ReportCommand(const std::string& name, const std::string& usage, TReportWriter write) {
+    return {name, usage, {}, [write](TArguments& args) {
                 args.RejectUnknown();
                 args.ExpectPositional(1, 1);
                 TBaseGrid grid;
@@ -24,7 +24,7 @@ TCommand ReportCommand(const std::string& name, TReportWriter write) {
 
 }  // namespace
 
-TCommand StatsCommand() { return ReportCommand("stats", WriteStatistics); }
-TCommand ColorsCommand() { return ReportCommand("colors", WriteColors); }
+TCommand StatsCommand() { return ReportCommand("stats", "stats FILE                print the statistics report", WriteStatistics); }
+TCommand ColorsCommand() { return ReportCommand("colors", "colors FILE               print each entry's screen colours", WriteColors); }
 
 }  // namespace tkm::cli
