@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/cell_style.h"
+#include "grid/io/csv_settings.h"
 #include "settings/form_placement.h"
 #include "settings/mru_manager.h"
 #include "tasks/task_table.h"
@@ -83,7 +84,9 @@ private:
     bool SaveQuestionAllowsGoingOn(const std::string& text);
     void LoadDocument(const std::string& fileName);
     void LoadChosenFile(const std::string& fileName);
+    TCsvSettings ProgressReportingSettings();
     void ReadDocumentFile(const std::string& fileName);
+    void WriteDocumentFile(const std::string& fileName);
     void OpenNamedDocument(const std::string& fileName, bool focusGrid);
     void ExportAs(const std::string& fileName, int filterIndex);
     void UpdateTitle();

@@ -109,12 +109,22 @@ void TfrmMain::ShowFileProgress(int percent) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TfrmMain::ReadDocumentFile(const std::string& fileName) {
-    const TWaitCursor wait;
+TCsvSettings TfrmMain::ProgressReportingSettings() {
     TCsvSettings settings;
     settings.OnFileProgress = [this](int percent) { ShowFileProgress(percent); };
+    return settings;
+}
+
+void TfrmMain::WriteDocumentFile(const std::string& fileName) {
+    const TWaitCursor wait;
+    WriteCsvFile(stgMain_->Store(), fileName, ProgressReportingSettings());
+    ShowHint("");
+}
+
+void TfrmMain::ReadDocumentFile(const std::string& fileName) {
+    const TWaitCursor wait;
     TBaseGrid& grid = stgMain_->Store();
-    LoadCsvDocument(grid, fileName, settings);
+    LoadCsvDocument(grid, fileName, ProgressReportingSettings());
     // The table always keeps its header and at least one entry.
     if (grid.RowCount() < 2) grid.SetRowCount(2);
     if (grid.CellView(colNo, 0).empty()) TaskTable::WriteHeaders(grid);
@@ -166,15 +176,13 @@ bool TfrmMain::SaveQuestionAllowsGoingOn(const std::string& text) {
 void TfrmMain::Save() {
     editTracking_ = false;
     try {
-        TBaseGrid& grid = stgMain_->Store();
         const std::string base = DocumentBaseName(documentFileName_);
         const auto first = base.find_first_not_of(' ');
         const std::string trimmed =
             first == std::string::npos ? "" : base.substr(first, base.find_last_not_of(' ') - first + 1);
         stgMain_->CommitEditor();
         if (trimmed != UntitledName) {
-            const TWaitCursor wait;
-            WriteCsvFile(grid, documentFileName_);
+            WriteDocumentFile(documentFileName_);
         } else {
             TFileDialogRequest request{"Save", SaveFilter, 1, "tkm", services_.ExecutableFolder, "Untitled"};
             const auto choice = services_.DialogBoxes.SaveFile(request);
@@ -184,10 +192,7 @@ void TfrmMain::Save() {
                 throw EAbort{};
             }
             const std::string name = WithTypeExtension(choice->FileName, SaveFilter, choice->FilterIndex, "tkm");
-            {
-                const TWaitCursor wait;
-                WriteCsvFile(grid, name);
-            }
+            WriteDocumentFile(name);
             documentFileName_ = name;
             UpdateTitle();
             mruMain_.Add(documentFileName_);
@@ -202,8 +207,7 @@ void TfrmMain::Save() {
 
 void TfrmMain::ExportAs(const std::string& fileName, int filterIndex) {
     if (filterIndex == SaveAsCsvIndex) {
-        const TWaitCursor wait;
-        WriteCsvFile(stgMain_->Store(), fileName);
+        WriteDocumentFile(fileName);
         return;
     }
     const int type = std::clamp(filterIndex, 1, 6) - 1;
