@@ -1,0 +1,15 @@
+#pragma once
+
+#include "grid/base_grid.h"
+#include "grid/sort_settings.h"
+
+namespace tkm {
+
+// Sorts the data rows by settings.Column, moving whole rows (hidden columns and
+// cell objects included), ties settled by the columns to the right. The order is
+// exactly that of the grid's quicksort, which is not stable. Raises
+// CellsChanged once, for a rectangle below the data rows; the current row index
+// stays where it was.
+void SortByColumn(TBaseGrid& grid, const TSortSettings& settings, const TLocaleFormats& formats);
+
+}  // namespace tkm

@@ -1,0 +1,140 @@
+#include "grid/sort_compare.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstring>
+#include <string>
+
+namespace tkm {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+// Sign, digits with at most one ".", an optional exponent; nothing else.
+bool IsDecimalLiteral(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        if (IsDigit(s[i])) ++digits;
+        else if (s[i] == '.' && !point) point = true;
+        else break;
+    }
+    if (digits == 0) return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        const std::size_t start = i;
+        while (i < s.size() && IsDigit(s[i])) ++i;
+        if (i == start) return false;
+    }
+    return i == s.size();
+}
+
+constexpr double DaysFrom1970To1899 = 25569.0;  // 30/12/1899 to 01/01/1970
+
+double DateValue(const TDate& date) { return double(date.DayNumber()) + DaysFrom1970To1899; }
+double TimeValue(const TTimeOfDay& time) { return time.SecondOfDay() / 86400.0; }
+
+// Every character could belong to a number; rejects words without copying them.
+bool HasOnlyNumberCharacters(std::string_view s, char decimalSeparator) {
+    for (const char c : s)
+        if (!IsDigit(c) && c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E' && c != decimalSeparator)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+TNumberClass ClassifyNumber(std::string_view text, const TLocaleFormats& formats) {
+    if (text.empty()) return TNumberClass::None;
+    int minus = 0;
+    int decimals = 0;
+    bool onlyDigitsAndMinus = true;
+    bool groupingValid = true;
+    std::ptrdiff_t lastThousands = -1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsDigit(c)) continue;
+        if (c == '-') {
+            ++minus;
+            continue;
+        }
+        onlyDigitsAndMinus = false;
+        if (c == formats.DecimalSeparator) {
+            ++decimals;
+        } else if (c == formats.ThousandSeparator) {
+            if (i == 0 || (lastThousands >= 0 && std::ptrdiff_t(i) - lastThousands < 3)) groupingValid = false;
+            lastThousands = std::ptrdiff_t(i);
+        } else {
+            return TNumberClass::None;
+        }
+    }
+    if (minus > 1 || decimals > 1) return TNumberClass::None;
+    if (onlyDigitsAndMinus) return TNumberClass::Integer;
+    return groupingValid ? TNumberClass::Float : TNumberClass::None;
+}
+
+TSortStyle DetectSortStyle(std::string_view text, const TLocaleFormats& formats) {
+    if (ClassifyNumber(text, formats) != TNumberClass::None) return TSortStyle::Numeric;
+    const std::size_t slash = text.find('/');
+    if ((slash == 1 || slash == 2) && slash + 1 < text.size() && IsDigit(text[slash - 1]) && IsDigit(text[slash + 1]))
+        return TSortStyle::Date;
+    return TSortStyle::Alphabetic;
+}
+
+std::optional<double> ReadSortNumber(std::string_view text, const TLocaleFormats& formats) {
+    if (text.empty()) return 0.0;
+    text = TrimBlanks(text);
+    if (text.empty() || !HasOnlyNumberCharacters(text, formats.DecimalSeparator)) return std::nullopt;
+    // Short numbers, the only kind that can succeed in practice, need no allocation.
+    std::array<char, 64> small;
+    std::string large;
+    char* buffer = small.data();
+    if (text.size() > small.size()) {
+        large.resize(text.size());
+        buffer = large.data();
+    }
+    std::memcpy(buffer, text.data(), text.size());
+    std::string_view literal(buffer, text.size());
+    if (formats.DecimalSeparator != '.') {
+        if (void* sep = std::memchr(buffer, formats.DecimalSeparator, text.size())) *static_cast<char*>(sep) = '.';
+    }
+    if (!IsDecimalLiteral(literal)) return std::nullopt;
+    if (literal.front() == '+') literal.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(literal.data(), literal.data() + literal.size(), value);
+    if (error != std::errc() || end != literal.data() + literal.size()) return std::nullopt;
+    return value;
+}
+
+double ReadSortDateTime(std::string_view text, const TLocaleFormats& formats) {
+    if (text.empty()) return 0;
+    if (const auto date = ParseDate(text, formats)) return DateValue(*date);
+    const std::size_t blank = text.rfind(' ');
+    if (blank != std::string_view::npos) {
+        const auto date = ParseDate(text.substr(0, blank), formats);
+        const auto time = ParseTime(text.substr(blank + 1), formats);
+        if (date && time) return DateValue(*date) + TimeValue(*time);
+    }
+    if (const auto time = ParseTime(text, formats)) return TimeValue(*time);
+    return 0;
+}
+
+int CompareBytes(std::string_view a, std::string_view b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    const int r = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
+    if (r != 0) return r < 0 ? -1 : 1;
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+}  // namespace tkm
