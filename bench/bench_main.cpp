@@ -11,6 +11,7 @@
 #include "peak_memory.h"
 #include "peer_figures.h"
 #include "repaint_figures.h"
+#include "tasks/task_table.h"
 
 #include <QApplication>
 
@@ -95,6 +96,9 @@ void MeasureSize(int entries, int runs, const std::string& folder, TBenchReport&
     std::unique_ptr<TBaseGrid> grid = core.Load();
     core.Save(*grid);
     core.Statistics(*grid);
+    for (const auto& [name, column] : {std::pair{"sort:due-date", colDueDate}, {"sort:status", colStatus},
+                                       {"sort:description", colDescription}, {"sort:cost", colCost}})
+        core.Sort(name, column);
 
     TPeerFigures peers(document, runs, folder, report);
     peers.PythonCsv();

@@ -1,5 +1,6 @@
 #include "core_figures.h"
 
+#include "grid/grid_sorter.h"
 #include "grid/io/csv_writer.h"
 #include "grid/io/file_bytes.h"
 #include "tasks/task_statistics.h"
@@ -59,6 +60,18 @@ void TCoreFigures::Statistics(const TBaseGrid& grid) {
           }));
     if (counted[0].Count != document_.Entries)
         report_.Fail("statistics counted " + std::to_string(counted[0].Count) + " valid entries");
+}
+
+void TCoreFigures::Sort(const std::string& name, int column) {
+    Timed(name, MedianSeconds(runs_, [&] {
+              double loading = 0;
+              const std::unique_ptr<TBaseGrid> grid = LoadFresh(loading);
+              TSortSettings settings;
+              settings.Column = column;
+              const TStopwatch clock;
+              SortByColumn(*grid, settings, document_.Formats);
+              return clock.Seconds();
+          }));
 }
 
 }  // namespace tkm::bench
