@@ -1,7 +1,7 @@
 // Times the document paths of Taskmere on generated documents, with Python's
 // csv module and LibreOffice as peers on the same files.
 //
-//   taskmere_bench [--sizes 10000,100000,1000000] [--runs N]
+//   taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers]
 //
 // Prints name<TAB>entries<TAB>seconds<TAB>MB/s (or "-"), one line per figure,
 // each the median of N runs (default 5, 3 from a million entries on).
@@ -29,6 +29,7 @@ namespace {
 struct TOptions {
     std::vector<int> Sizes{10000, 100000, 1000000};
     int Runs = 0;  // 0: by size
+    bool Peers = true;
 };
 
 std::vector<int> ParseSizes(const std::string& text) {
@@ -48,12 +49,15 @@ TOptions ParseOptions(int argc, char** argv) {
     TOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if ((arg == "--sizes" || arg == "--runs") && i + 1 < argc) {
+        if (arg == "--no-peers") {
+            options.Peers = false;
+        } else if ((arg == "--sizes" || arg == "--runs") && i + 1 < argc) {
             const std::string value = argv[++i];
             if (arg == "--sizes") options.Sizes = ParseSizes(value);
             else options.Runs = std::max(1, std::stoi(value));
         } else {
-            throw std::invalid_argument("usage: taskmere_bench [--sizes 10000,100000,1000000] [--runs N]");
+            throw std::invalid_argument(
+                "usage: taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers]");
         }
     }
     return options;
@@ -78,7 +82,7 @@ private:
     std::string path_;
 };
 
-void MeasureSize(int entries, int runs, const std::string& folder, TBenchReport& report) {
+void MeasureSize(int entries, int runs, bool withPeers, const std::string& folder, TBenchReport& report) {
     TBenchDocument document;
     document.FileName = folder + "/entries-" + std::to_string(entries) + ".tkm";
     document.Entries = entries;
@@ -100,9 +104,11 @@ void MeasureSize(int entries, int runs, const std::string& folder, TBenchReport&
                                        {"sort:description", colDescription}, {"sort:cost", colCost}})
         core.Sort(name, column);
 
-    TPeerFigures peers(document, runs, folder, report);
-    peers.PythonCsv();
-    peers.LibreOffice();
+    if (withPeers) {
+        TPeerFigures peers(document, runs, folder, report);
+        peers.PythonCsv();
+        peers.LibreOffice();
+    }
 
     RepaintFigures(document, runs, std::move(grid), report);
     std::filesystem::remove(document.FileName);
@@ -117,7 +123,7 @@ int Run(int argc, char** argv) {
     const TScratchFolder folder;
     for (const int entries : options.Sizes) {
         const int runs = options.Runs ? options.Runs : entries >= 1000000 ? 3 : 5;
-        MeasureSize(entries, runs, folder.Path(), report);
+        MeasureSize(entries, runs, options.Peers, folder.Path(), report);
     }
     return report.Failed() ? 1 : 0;
 }
