@@ -63,6 +63,11 @@ std::string_view TBaseGrid::CellView(int col, int row) const {
     return arena_.Cell(rows_[std::size_t(row)].Text, std::size_t(col));
 }
 
+void TBaseGrid::RowCells(int row, std::vector<std::string_view>& cells) const {
+    CheckRow(row);
+    arena_.Cells(rows_[std::size_t(row)].Text, cells);
+}
+
 void TBaseGrid::ReplaceRowText(TRowRecord& record, std::span<const std::string_view> cells) {
     // Old views stay valid while the new blob is appended: chunks never move.
     const TRowTextRef old = record.Text;

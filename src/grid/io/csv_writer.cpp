@@ -34,10 +34,14 @@ void WriteCsv(const TBaseGrid& grid, const TCsvSettings& settings, const TByteSi
 
     std::string block;
     block.reserve(BlockSize + (BlockSize >> 2));
+    std::vector<std::string_view> cells;
     for (int r = firstRow; r <= lastRow; ++r) {
+        grid.RowCells(r, cells);
         for (std::size_t k = 0; k < columns.size(); ++k) {
             if (k > 0) block += separator;
-            CsvField::Append(grid.CellView(columns[k], r), separator, settings.QuoteEmptyFields, block);
+            const std::size_t col = std::size_t(columns[k]);
+            CsvField::Append(col < cells.size() ? cells[col] : std::string_view(), separator,
+                             settings.QuoteEmptyFields, block);
         }
         block += "\r\n";
         if (block.size() >= BlockSize) {
