@@ -215,7 +215,7 @@ void TfrmMain::CreateCommands() {
         item->setData(col);
         item->setStatusTip("Sorts the entry based on column name");
     }
-    mnuSortBy_->setEnabled(false);
+    connect(mnuSortBy_, &QMenu::triggered, this, &TfrmMain::aclSortByColExecute);
     edit->addAction(calendar);
     edit->addSeparator();
     edit->addAction(renumber);
@@ -391,6 +391,22 @@ void TfrmMain::aclDeleteExecute() {
 }
 
 void TfrmMain::aclRenumberExecute() { TaskTable::Renumber(stgMain_->Store()); }
+
+void TfrmMain::aclSortByColExecute(QAction* item) {
+    try {
+        stgMain_->SortSettings().Column = item->data().toInt();
+        stgMain_->SortByColumn();
+        // The chosen column is the menu's default item, drawn bold.
+        if (QAction* previous = mnuSortBy_->defaultAction()) previous->setFont(mnuSortBy_->font());
+        QFont bold = mnuSortBy_->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        mnuSortBy_->setDefaultAction(item);
+        aclRenumberExecute();
+    } catch (const std::exception&) {
+        // A failed step ends the command; the table stays as far as it got.
+    }
+}
 
 void TfrmMain::aclStatExecute() {
     stgMain_->CommitEditor();

@@ -53,6 +53,8 @@ public slots:
     void aclAddNewEntryExecute();
     void aclDeleteExecute();
     void aclRenumberExecute();
+    // Sorts by the column in the chosen Sort By item's data.
+    void aclSortByColExecute(QAction* item);
     void aclStatExecute();
     void aclCloseExecute();
     void mnuContents1Click();
