@@ -23,4 +23,7 @@ TCommand DumpCommand();
 TCommand ResaveCommand();
 TCommand NewCommand();
 
+// `tkm sort FILE --column N [--descending] [-o OUT]`.
+TCommand SortCommand();
+
 }  // namespace tkm::cli
