@@ -40,7 +40,7 @@ int RunSort(TArguments& args) {
 TCommand SortCommand() {
     return {"sort",
             "sort FILE --column N [--descending] [-o OUT]\n"
-            "                          sort as the Sort By menu does and renumber; OUT defaults to FILE",
+            "                            sort as the Sort By menu does and renumber; OUT defaults to FILE",
             {"--column"},
             RunSort};
 }
