@@ -23,4 +23,7 @@ TCommand DumpCommand();
 TCommand ResaveCommand();
 TCommand NewCommand();
 
+// `tkm find FILE TEXT [...]`: every hit in scan order as column<TAB>row.
+TCommand FindCommand();
+
 }  // namespace tkm::cli
