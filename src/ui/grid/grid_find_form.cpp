@@ -27,8 +27,15 @@ constexpr int LineHeight = 17;
 QCheckBox* AddCheckBox(QWidget* parent, const char* name, const char* caption, int line) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
-    box->setGeometry(10, 18 + line * LineHeight, parent->width() - 14, LineHeight);
+    box->setGeometry(8, 18 + line * LineHeight, parent->width() - 10, LineHeight);
     return box;
+}
+
+QGroupBox* AddGroup(QWidget* parent, const char* title, const QRect& place) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(title);
+    group->setGeometry(place);
+    return group;
 }
 
 }  // namespace
@@ -56,9 +63,9 @@ TGridFindForm::TGridFindForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dial
     label->setBuddy(TextToFind_);
     connect(TextToFind_, &QComboBox::editTextChanged, this, [this] { lastHit_ = {}; });
 
-    CreateOptions()->setGeometry(8, 36, 170, 106);
-    CreateDirection()->setGeometry(186, 36, 160, 90);
-    CreateScope()->setGeometry(8, 148, 170, 70);
+    CreateOptions(QRect(8, 36, 156, 106));
+    CreateDirection(QRect(170, 36, 176, 90));
+    CreateScope(QRect(8, 148, 156, 70));
 
     OkBtn_ = new QPushButton("OK", this);
     OkBtn_->setObjectName("OkBtn");
@@ -74,22 +81,17 @@ TGridFindForm::TGridFindForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dial
         move(screen->availableGeometry().center() - rect().center());
 }
 
-QGroupBox* TGridFindForm::CreateOptions() {
-    auto* group = new QGroupBox("Options", this);
-    group->setObjectName("Options");
-    group->resize(170, 106);
+void TGridFindForm::CreateOptions(const QRect& place) {
+    QWidget* group = AddGroup(this, "Options", place);
     Docase_ = AddCheckBox(group, "Docase", "&Case sensitive", 0);
     Whole_ = AddCheckBox(group, "Whole", "&Whole words only", 1);
     MatchFirst_ = AddCheckBox(group, "MatchFirst", "&Match from first char", 2);
     IgnoreHTML_ = AddCheckBox(group, "IgnoreHTML", "&Ignore HTML tags", 3);
     Fixed_ = AddCheckBox(group, "Fixed", "&Find in fixed cells", 4);
-    return group;
 }
 
-QGroupBox* TGridFindForm::CreateDirection() {
-    auto* group = new QGroupBox("Direction", this);
-    group->setObjectName("Direction");
-    group->resize(160, 90);
+void TGridFindForm::CreateDirection(const QRect& place) {
+    QWidget* group = AddGroup(this, "Direction", place);
     cbForwardTB_ = AddCheckBox(group, "cbForwardTB", "Forward (top to bottom)", 0);
     cbForwardLR_ = AddCheckBox(group, "cbForwardLR", "Forward (left to right)", 1);
     cbBackwardBT_ = AddCheckBox(group, "cbBackwardBT", "Backward (bottom to top)", 2);
@@ -99,24 +101,20 @@ QGroupBox* TGridFindForm::CreateDirection() {
     directions_->setExclusive(true);
     for (QCheckBox* box : {cbForwardTB_, cbForwardLR_, cbBackwardBT_, cbBackwardRL_}) directions_->addButton(box);
     cbForwardTB_->setChecked(true);
-    return group;
 }
 
-QGroupBox* TGridFindForm::CreateScope() {
-    auto* group = new QGroupBox("Scope", this);
-    group->setObjectName("Scope");
-    group->resize(170, 70);
+void TGridFindForm::CreateScope(const QRect& place) {
+    QWidget* group = AddGroup(this, "Scope", place);
     Scope_ = new QButtonGroup(this);
     const char* captions[] = {"All cells", "Current row only", "Current column only"};
     for (int i = 0; i < 3; ++i) {
         auto* item = new QRadioButton(captions[i], group);
         item->setObjectName(QString("Scope%1").arg(i));
-        item->setGeometry(10, 18 + i * LineHeight, 156, LineHeight);
+        item->setGeometry(8, 18 + i * LineHeight, 146, LineHeight);
         Scope_->addButton(item, i);
     }
     Scope_->button(AllCells)->setChecked(true);
     connect(Scope_, &QButtonGroup::idClicked, this, &TGridFindForm::ScopeClick);
-    return group;
 }
 
 void TGridFindForm::ScopeClick(int scope) {

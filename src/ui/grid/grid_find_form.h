@@ -9,8 +9,8 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QPushButton;
+class QRect;
 
 namespace tkm {
 
@@ -40,9 +40,9 @@ public slots:
     void OkBtnClick();
 
 private:
-    QGroupBox* CreateOptions();
-    QGroupBox* CreateDirection();
-    QGroupBox* CreateScope();
+    void CreateOptions(const QRect& place);
+    void CreateDirection(const QRect& place);
+    void CreateScope(const QRect& place);
     void ScopeClick(int scope);
     void RememberText(const QString& text);
 
