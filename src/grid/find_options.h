@@ -23,19 +23,17 @@ class TFindOptions {
 public:
     constexpr TFindOptions() = default;
     constexpr TFindOptions(TFindOption option) : bits_(std::uint32_t(option)) {}
-    static constexpr TFindOptions FromBits(std::uint32_t bits) {
-        TFindOptions options;
-        options.bits_ = bits;
-        return options;
-    }
 
-    constexpr std::uint32_t Bits() const { return bits_; }
     constexpr bool Has(TFindOption option) const { return (bits_ & std::uint32_t(option)) != 0; }
     constexpr TFindOptions& Set(TFindOption option, bool on = true) {
         bits_ = on ? bits_ | std::uint32_t(option) : bits_ & ~std::uint32_t(option);
         return *this;
     }
-    constexpr TFindOptions operator|(TFindOptions other) const { return FromBits(bits_ | other.bits_); }
+    constexpr TFindOptions operator|(TFindOptions other) const {
+        TFindOptions both = *this;
+        both.bits_ |= other.bits_;
+        return both;
+    }
     constexpr bool operator==(const TFindOptions&) const = default;
 
 private:

@@ -20,7 +20,6 @@ public:
     ~TGridFindDialog() override;
 
     TTaskGrid* Grid() const { return grid_; }
-    void SetGrid(TTaskGrid* grid) { grid_ = grid; }
     TGridFindForm& Form() const { return *form_; }
 
     // Shows the form modelessly over the bound grid's window.

@@ -148,7 +148,6 @@ void TGridFindForm::RememberText(const QString& text) {
     if (text.isEmpty() || TextToFind_->findText(text, Qt::MatchFixedString) >= 0) return;
     const QSignalBlocker sameText(TextToFind_);  // adding to the list leaves the text as it is
     TextToFind_->addItem(text);
-    TextToFind_->setEditText(text);
 }
 
 void TGridFindForm::OkBtnClick() {
