@@ -26,4 +26,7 @@ TCommand NewCommand();
 // `tkm sort FILE --column N [--descending] [-o OUT]`.
 TCommand SortCommand();
 
+// `tkm find FILE TEXT [...]`: every hit in scan order as column<TAB>row.
+TCommand FindCommand();
+
 }  // namespace tkm::cli

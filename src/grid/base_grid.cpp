@@ -63,6 +63,12 @@ std::string_view TBaseGrid::CellView(int col, int row) const {
     return arena_.Cell(rows_[std::size_t(row)].Text, std::size_t(col));
 }
 
+void TBaseGrid::RowView(int row, std::span<std::string_view> out) const {
+    CheckRow(row);
+    if (out.size() > std::size_t(RealColCount())) CheckCell(int(out.size()) - 1, row);
+    arena_.CellsInto(rows_[std::size_t(row)].Text, out);
+}
+
 void TBaseGrid::ReplaceRowText(TRowRecord& record, std::span<const std::string_view> cells) {
     // Old views stay valid while the new blob is appended: chunks never move.
     const TRowTextRef old = record.Text;

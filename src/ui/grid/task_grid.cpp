@@ -1,6 +1,7 @@
 #include "ui/grid/task_grid.h"
 
 #include "grid/cell_link.h"
+#include "grid/find_cell.h"
 #include "grid/grid_sorter.h"
 #include "platform/shell.h"
 #include "ui/grid/cell_painter.h"
@@ -193,6 +194,13 @@ void TTaskGrid::ScrollToCurrent() {
     }
     UpdateScrollBars();
     UpdateEditorGeometry();
+}
+
+TGridCoord TTaskGrid::FindCell(TGridCoord start, std::string_view text, TFindOptions options) {
+    CommitEditor();
+    const TGridCoord hit = tkm::FindCell(store_, start, text, options);
+    if (hit != TGridCoord{} && options.Has(TFindOption::SelectHit)) ScrollToCurrent();
+    return hit;
 }
 
 // --- painting ---

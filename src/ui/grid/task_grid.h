@@ -2,6 +2,7 @@
 
 #include "grid/base_grid.h"
 #include "grid/cell_style.h"
+#include "grid/find_options.h"
 #include "grid/lookup_list.h"
 #include "grid/sort_settings.h"
 #include "platform/clock.h"
@@ -79,6 +80,9 @@ public:
     bool CellAt(const QPoint& pos, int& displayCol, int& row) const;
     int VisibleDataRows() const;
     void ScrollToCurrent();
+    // The store's search, closing the editor first; with SelectHit the hit is
+    // made current and scrolled into view, even when it was current already.
+    TGridCoord FindCell(TGridCoord start, std::string_view text, TFindOptions options);
 
     // The colours a cell is drawn with, after the owner's callback.
     TCellStyle CellStyle(int displayCol, int row) const;
