@@ -198,6 +198,7 @@ void TTaskGrid::ScrollToCurrent() {
 
 TGridCoord TTaskGrid::FindCell(TGridCoord start, std::string_view text, TFindOptions options) {
     CommitEditor();
+    const TWaitCursor wait;
     const TGridCoord hit = tkm::FindCell(store_, start, text, options);
     if (hit != TGridCoord{} && options.Has(TFindOption::SelectHit)) ScrollToCurrent();
     return hit;
