@@ -6,8 +6,8 @@ namespace tkm::cli {
 
 // Each capability adds its subcommands here as it lands.
 const std::vector<TCommand>& Commands() {
-    static const std::vector<TCommand> commands{DumpCommand(), ResaveCommand(), NewCommand(), StatsCommand(),
-                                                ColorsCommand()};
+    static const std::vector<TCommand> commands{DumpCommand(), ResaveCommand(), NewCommand(), SortCommand(),
+                                                FindCommand(), StatsCommand(), ColorsCommand()};
     return commands;
 }
 

@@ -23,4 +23,10 @@ TCommand DumpCommand();
 TCommand ResaveCommand();
 TCommand NewCommand();
 
+// `tkm sort FILE --column N [--descending] [-o OUT]`.
+TCommand SortCommand();
+
+// `tkm find FILE TEXT [...]`: every hit in scan order as column<TAB>row.
+TCommand FindCommand();
+
 }  // namespace tkm::cli

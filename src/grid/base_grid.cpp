@@ -63,9 +63,10 @@ std::string_view TBaseGrid::CellView(int col, int row) const {
     return arena_.Cell(rows_[std::size_t(row)].Text, std::size_t(col));
 }
 
-void TBaseGrid::RowCells(int row, std::vector<std::string_view>& cells) const {
+void TBaseGrid::RowView(int row, std::span<std::string_view> out) const {
     CheckRow(row);
-    arena_.Cells(rows_[std::size_t(row)].Text, cells);
+    if (out.size() > std::size_t(RealColCount())) CheckCell(int(out.size()) - 1, row);
+    arena_.CellsInto(rows_[std::size_t(row)].Text, out);
 }
 
 void TBaseGrid::ReplaceRowText(TRowRecord& record, std::span<const std::string_view> cells) {

@@ -55,9 +55,8 @@ public:
     std::string GetCellText(int col, int row) const { return std::string(CellView(col, row)); }
     // Valid until the next change to the grid.
     std::string_view CellView(int col, int row) const;
-    // Every cell of the row in real column order, trailing empty ones left out;
-    // valid until the next change to the grid.
-    void RowCells(int row, std::vector<std::string_view>& cells) const;
+    // Views of real columns 0 to out.size() - 1 of a row, read in one go. Valid as CellView's.
+    void RowView(int row, std::span<std::string_view> out) const;
     void SetCellText(int col, int row, std::string_view text);
     // Replaces the cells from startCol on with `cells`; cells beyond keep their texts.
     void SetRowCells(int row, int startCol, std::span<const std::string_view> cells);

@@ -51,6 +51,13 @@ struct TGridRect {
     bool operator==(const TGridRect&) const = default;
 };
 
+// A cell by display column and row; (-1, -1) is no cell.
+struct TGridCoord {
+    int Col = -1;
+    int Row = -1;
+    bool operator==(const TGridCoord&) const = default;
+};
+
 // The grid's own failures.
 class EGridError : public std::runtime_error {
 public:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <limits>
 #include <cstring>
 #include <string>
 
@@ -135,6 +136,70 @@ int CompareBytes(std::string_view a, std::string_view b) {
     const int r = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
     if (r != 0) return r < 0 ? -1 : 1;
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+void ReadSortCells(std::span<TSortCell> cells, const TLocaleFormats& formats) {
+    bool anyNumeric = false;
+    bool anyDate = false;
+    for (TSortCell& cell : cells) {
+        cell.Style = DetectSortStyle(cell.Text, formats);
+        anyNumeric |= cell.Style == TSortStyle::Numeric;
+        anyDate |= cell.Style == TSortStyle::Date;
+    }
+    if (!anyNumeric && !anyDate) return;
+    for (TSortCell& cell : cells) {
+        if (anyNumeric) {
+            const auto number = ReadSortNumber(cell.Text, formats);
+            cell.IsNumber = number.has_value();
+            cell.Number = number.value_or(0);
+        }
+        if (anyDate) cell.Date = ReadSortDateTime(cell.Text, formats);
+    }
+}
+
+int CompareSortCells(const TSortCell& a, const TSortCell& b) {
+    const auto sign = [](double x, double y) { return x < y ? -1 : (x > y ? 1 : 0); };
+    switch (a.Style) {
+    case TSortStyle::Numeric:
+        if (!a.IsNumber || !b.IsNumber) return 0;
+        return sign(a.Number, b.Number);
+    case TSortStyle::Date:
+        return sign(a.Date, b.Date);
+    case TSortStyle::Alphabetic:
+        break;
+    }
+    return CompareBytes(a.Text, b.Text);
+}
+
+TSortOrder ConsistentOrder(std::span<const TSortCell> cells) {
+    bool anyEmpty = false;
+    bool anyText = false;
+    bool anyNumber = false;
+    bool anyDate = false;
+    double lowest = std::numeric_limits<double>::infinity();
+    for (const TSortCell& cell : cells) {
+        if (cell.Text.empty()) {
+            anyEmpty = true;
+            continue;
+        }
+        switch (cell.Style) {
+        case TSortStyle::Alphabetic: anyText = true; break;
+        case TSortStyle::Numeric:
+            // An unreadable number ties with every cell: no order at all.
+            if (!cell.IsNumber) return TSortOrder::None;
+            anyNumber = true;
+            lowest = std::min(lowest, cell.Number);
+            break;
+        case TSortStyle::Date:
+            anyDate = true;
+            lowest = std::min(lowest, cell.Date);
+            break;
+        }
+    }
+    if (int(anyText) + int(anyNumber) + int(anyDate) > 1) return TSortOrder::None;
+    if (!anyNumber && !anyDate) return TSortOrder::Bytes;
+    if (anyEmpty && !(lowest > 0)) return TSortOrder::None;
+    return anyNumber ? TSortOrder::Numbers : TSortOrder::Dates;
 }
 
 }  // namespace tkm

@@ -3,6 +3,7 @@
 #include "grid/date_text.h"
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace tkm {
@@ -29,5 +30,28 @@ double ReadSortDateTime(std::string_view text, const TLocaleFormats& formats);
 
 // Byte-wise order of unsigned character codes; a prefix comes first.
 int CompareBytes(std::string_view a, std::string_view b);
+
+// One cell as the sort compares it, read once for every comparison it takes part in.
+struct TSortCell {
+    std::string_view Text;
+    double Number = 0;
+    double Date = 0;
+    TSortStyle Style = TSortStyle::Alphabetic;
+    bool IsNumber = false;
+};
+
+// Fills in the style of cells whose Text is set, and their numbers and dates
+// where some cell of the set is compared that way.
+void ReadSortCells(std::span<TSortCell> cells, const TLocaleFormats& formats);
+
+// -1, 0 or +1 in ascending sense; the first cell's style decides the rule.
+int CompareSortCells(const TSortCell& a, const TSortCell& b);
+
+// The order that every comparison within a set of cells agrees with, whichever
+// cell comes first: all texts (bytes), all readable numbers, or all dates, empty
+// cells allowed beside numbers and dates above 0 (they read as 0 against a
+// value but come first as texts). None when comparisons in the set disagree.
+enum class TSortOrder { None, Bytes, Numbers, Dates };
+TSortOrder ConsistentOrder(std::span<const TSortCell> cells);
 
 }  // namespace tkm

@@ -1,5 +1,6 @@
 #include "grid/text_arena.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -110,16 +111,23 @@ std::string_view TTextArena::Cell(TRowTextRef ref, std::size_t cell) const {
 }
 
 void TTextArena::Cells(TRowTextRef ref, std::vector<std::string_view>& out) const {
-    out.clear();
-    if (ref.IsEmpty()) return;
-    const TBlobLayout blob(BlobAt(ref));
-    const char* text = reinterpret_cast<const char*>(blob.Text);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < blob.Count; ++i) {
-        const std::size_t end = blob.End(i);
-        out.emplace_back(text + start, end - start);
-        start = end;
+    out.resize(CountOf(ref));
+    CellsInto(ref, out);
+}
+
+void TTextArena::CellsInto(TRowTextRef ref, std::span<std::string_view> out) const {
+    std::size_t i = 0;
+    if (!ref.IsEmpty()) {
+        const TBlobLayout blob(BlobAt(ref));
+        const char* text = reinterpret_cast<const char*>(blob.Text);
+        std::size_t start = 0;
+        for (; i < blob.Count && i < out.size(); ++i) {
+            const std::size_t end = blob.End(i);
+            out[i] = {text + start, end - start};
+            start = end;
+        }
     }
+    std::fill(out.begin() + std::ptrdiff_t(i), out.end(), std::string_view());
 }
 
 void TTextArena::Release(TRowTextRef ref) {

@@ -32,6 +32,8 @@ public:
     std::string_view Cell(TRowTextRef ref, std::size_t cell) const;
     // Views of every cell of the row, in order (trailing empty cells omitted).
     void Cells(TRowTextRef ref, std::vector<std::string_view>& out) const;
+    // Views of the first out.size() cells; cells the row does not hold are empty.
+    void CellsInto(TRowTextRef ref, std::span<std::string_view> out) const;
 
     void Release(TRowTextRef ref);
     std::size_t LiveBytes() const { return live_; }

@@ -34,14 +34,12 @@ void WriteCsv(const TBaseGrid& grid, const TCsvSettings& settings, const TByteSi
 
     std::string block;
     block.reserve(BlockSize + (BlockSize >> 2));
-    std::vector<std::string_view> cells;
+    std::vector<std::string_view> cells(std::size_t(grid.RealColCount()));
     for (int r = firstRow; r <= lastRow; ++r) {
-        grid.RowCells(r, cells);
+        grid.RowView(r, cells);
         for (std::size_t k = 0; k < columns.size(); ++k) {
             if (k > 0) block += separator;
-            const std::size_t col = std::size_t(columns[k]);
-            CsvField::Append(col < cells.size() ? cells[col] : std::string_view(), separator,
-                             settings.QuoteEmptyFields, block);
+            CsvField::Append(cells[std::size_t(columns[k])], separator, settings.QuoteEmptyFields, block);
         }
         block += "\r\n";
         if (block.size() >= BlockSize) {

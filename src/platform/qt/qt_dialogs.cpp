@@ -64,7 +64,9 @@ void QtDialogs::ShowError(const std::string& text) {
 }
 
 void QtDialogs::ShowInformation(const std::string& title, const std::string& text) {
-    QMessageBox::information(parent_, Q(title), Q(text));
+    // Over the window that asked, so that a window kept on top (Find) cannot cover it.
+    QWidget* owner = QApplication::activeWindow();
+    QMessageBox::information(owner ? owner : parent_, Q(title), Q(text));
 }
 
 std::optional<TFileDialogResult> QtDialogs::OpenFile(const TFileDialogRequest& request) {

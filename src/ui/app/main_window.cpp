@@ -10,6 +10,7 @@
 #include "ui/grid/cell_text_codec.h"
 #include "tasks/document_name.h"
 #include "ui/dialogs/stat_form.h"
+#include "ui/grid/grid_find_dialog.h"
 #include "ui/grid/task_grid.h"
 
 #include <QAction>
@@ -73,6 +74,7 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
     setCentralWidget(central);
     CreateCommands();
     CreateStatusBar();
+    fdlgMain_ = new TGridFindDialog(stgMain_, services_.DialogBoxes, this);
 
     resize(WindowWidth, WindowHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -167,7 +169,7 @@ void TfrmMain::CreateCommands() {
     QAction* multiple = make({"aclMultipleRow", "Add &Multiple Entries...", "Adds multiple entries to the list",
                               "Add Multiple Entries", QKeySequence("Ctrl+M"), I::AddMultiple}, nullptr);
     QAction* find = make({"aclFind", "Find", "Searches for text on the list", "Find", QKeySequence("Ctrl+F"), I::Find},
-                         nullptr);
+                         &TfrmMain::aclFindExecute);
     QAction* refresh = make({"mnuRefresh1", "&Refresh", "Refreshes the list", nullptr, {}, {}},
                             &TfrmMain::mnuRefresh1Click);
     QAction* calendar = make({"aclViewCalendar", "&View Calendar", "Opens calendar window", "View Calendar", {},
@@ -215,7 +217,7 @@ void TfrmMain::CreateCommands() {
         item->setData(col);
         item->setStatusTip("Sorts the entry based on column name");
     }
-    mnuSortBy_->setEnabled(false);
+    connect(mnuSortBy_, &QMenu::triggered, this, &TfrmMain::aclSortByColExecute);
     edit->addAction(calendar);
     edit->addSeparator();
     edit->addAction(renumber);
@@ -392,12 +394,30 @@ void TfrmMain::aclDeleteExecute() {
 
 void TfrmMain::aclRenumberExecute() { TaskTable::Renumber(stgMain_->Store()); }
 
+void TfrmMain::aclSortByColExecute(QAction* item) {
+    try {
+        stgMain_->SortSettings().Column = item->data().toInt();
+        stgMain_->SortByColumn();
+        // The chosen column is the menu's default item, drawn bold.
+        if (QAction* previous = mnuSortBy_->defaultAction()) previous->setFont(mnuSortBy_->font());
+        QFont bold = mnuSortBy_->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        mnuSortBy_->setDefaultAction(item);
+        aclRenumberExecute();
+    } catch (const std::exception&) {
+        // A failed step ends the command; the table stays as far as it got.
+    }
+}
+
 void TfrmMain::aclStatExecute() {
     stgMain_->CommitEditor();
     TfrmStat report(stgMain_->Store(), services_.TimeSource.Today(), services_.Formats, this);
     connect(&report, &TfrmStat::helpRequested, this, [this] { mnuContents1Click(); });
     report.exec();
 }
+
+void TfrmMain::aclFindExecute() { fdlgMain_->ShowFindDialog(); }
 
 // --- help, refresh, exit ---
 

@@ -20,6 +20,7 @@ class QToolBar;
 namespace tkm {
 
 class TClipboardCommands;
+class TGridFindDialog;
 class TTaskGrid;
 
 // The one window: menus, tool bar, date band, the task grid and the status bar.
@@ -30,6 +31,7 @@ public:
     ~TfrmMain() override;
 
     TTaskGrid* stgMain() const { return stgMain_; }
+    TGridFindDialog* fdlgMain() const { return fdlgMain_; }
     bool Modified() const { return modified_; }
     bool EditTracking() const { return editTracking_; }
     bool ColorPrinting() const { return colorPrinting_; }
@@ -53,7 +55,10 @@ public slots:
     void aclAddNewEntryExecute();
     void aclDeleteExecute();
     void aclRenumberExecute();
+    // Sorts by the column in the chosen Sort By item's data.
+    void aclSortByColExecute(QAction* item);
     void aclStatExecute();
+    void aclFindExecute();
     void aclCloseExecute();
     void mnuContents1Click();
     void mnuRefresh1Click();
@@ -104,6 +109,7 @@ private:
     QMenu* mnuSortBy_ = nullptr;
     QMenu* pmMain_ = nullptr;
     TClipboardCommands* clipboard_ = nullptr;
+    TGridFindDialog* fdlgMain_ = nullptr;
 
     TFormPlacement frmstgMain_;
     TMRUManager mruMain_;

@@ -9,6 +9,7 @@
 #include "tasks/document_name.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/task_grid.h"
+#include "ui/wait_cursor.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -59,15 +60,6 @@ bool IsAbort(const std::exception_ptr& early) {
         return false;
     }
 }
-
-// Shows the wait cursor for as long as it lives.
-class TWaitCursor {
-public:
-    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
 
 }  // namespace
 

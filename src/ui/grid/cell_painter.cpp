@@ -3,6 +3,9 @@
 #include "grid/progress_bar_layout.h"
 #include "ui/grid/ui_colors.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 
@@ -11,6 +14,7 @@ namespace tkm {
 namespace {
 
 constexpr int TextMargin = 2;
+constexpr int SortIndicatorSpace = 14;
 
 QFont Styled(QFont font, std::uint8_t styles) {
     font.setBold(styles & fsBold);
@@ -45,8 +49,10 @@ void TCellPainter::Paint(QPainter& painter, const TCellPaint& cell) const {
     }
     painter.setFont(font);
     painter.setPen(textColor);
-    const QRect textRect = cell.Rect.adjusted(TextMargin, TextMargin - 1, -TextMargin, 0);
+    QRect textRect = cell.Rect.adjusted(TextMargin, TextMargin - 1, -TextMargin, 0);
+    if (cell.SortIndicator) textRect.setRight(textRect.right() - SortIndicatorSpace);
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, cell.Text);
+    if (cell.SortIndicator) PaintSortIndicator(painter, cell, textRect);
 
     if (cell.Object) {
         if (cell.Object->Kind == TCellGraphicKind::ProgressBar && cell.Value)
@@ -98,6 +104,26 @@ void TCellPainter::PaintCommentMarker(QPainter& painter, const TCellPaint& cell)
     painter.setPen(color);
     painter.setBrush(color);
     painter.drawPolygon(QPolygon({QPoint(right - 7, top + 1), QPoint(right - 2, top + 1), QPoint(right - 2, top + 6)}));
+}
+
+// An 8 by 8 triangle outline beside the header text, lit from the top left.
+void TCellPainter::PaintSortIndicator(QPainter& painter, const TCellPaint& cell, const QRect& textRect) const {
+    const int textWidth = std::min(QFontMetrics(painter.font()).horizontalAdvance(cell.Text), cell.Rect.width() - 16);
+    const int cx = textRect.left() + std::max(0, textWidth) + 10;
+    const int cy = textRect.top() + 8;
+    const QPoint apex(cx, *cell.SortIndicator == TSortDirection::sdAscending ? cy - 4 : cy + 4);
+    const int baseY = *cell.SortIndicator == TSortDirection::sdAscending ? cy + 4 : cy - 4;
+    const QPoint baseLeft(cx - 4, baseY);
+    const QPoint baseRight(cx + 4, baseY);
+    const QColor white(255, 255, 255);
+    const QColor grey(128, 128, 128);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(grey);
+    painter.drawLine(apex, baseLeft);
+    if (*cell.SortIndicator == TSortDirection::sdDescending) painter.drawLine(baseLeft, baseRight);
+    painter.setPen(white);
+    painter.drawLine(apex, baseRight);
+    if (*cell.SortIndicator == TSortDirection::sdAscending) painter.drawLine(baseLeft, baseRight);
 }
 
 }  // namespace tkm

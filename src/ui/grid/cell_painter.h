@@ -2,6 +2,7 @@
 
 #include "grid/cell_graphic.h"
 #include "grid/cell_style.h"
+#include "grid/sort_settings.h"
 
 #include <QFont>
 #include <QPalette>
@@ -25,6 +26,7 @@ struct TCellPaint {
     const TCellGraphic* Object = nullptr;
     std::optional<long long> Value;  // the cell read as an integer, for a progress bar
     TColor CommentMarkerColor = clRed;
+    std::optional<TSortDirection> SortIndicator;  // the header cell of the sort column
 };
 
 // Draws cells the way the grid shows and prints them.
@@ -36,6 +38,7 @@ public:
 private:
     void PaintProgressBar(QPainter& painter, const TCellPaint& cell, const TCellGraphic& bar) const;
     void PaintCommentMarker(QPainter& painter, const TCellPaint& cell) const;
+    void PaintSortIndicator(QPainter& painter, const TCellPaint& cell, const QRect& textRect) const;
     QColor Color(TColor c) const;
 
     QPalette palette_;

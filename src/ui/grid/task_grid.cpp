@@ -1,12 +1,15 @@
 #include "ui/grid/task_grid.h"
 
 #include "grid/cell_link.h"
+#include "grid/find_cell.h"
+#include "grid/grid_sorter.h"
 #include "platform/shell.h"
 #include "ui/grid/cell_painter.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/grid_editors.h"
 #include "ui/grid/inplace_edit.h"
 #include "ui/grid/ui_colors.h"
+#include "ui/wait_cursor.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -22,6 +25,8 @@ namespace {
 
 constexpr int LineWidth = 1;
 constexpr int ResizeGrip = 3;
+// A header click this close to a side edge is taken for the start of a resize.
+constexpr int SortClickMargin = 4;
 
 }  // namespace
 
@@ -191,6 +196,14 @@ void TTaskGrid::ScrollToCurrent() {
     UpdateEditorGeometry();
 }
 
+TGridCoord TTaskGrid::FindCell(TGridCoord start, std::string_view text, TFindOptions options) {
+    CommitEditor();
+    const TWaitCursor wait;
+    const TGridCoord hit = tkm::FindCell(store_, start, text, options);
+    if (hit != TGridCoord{} && options.Has(TFindOption::SelectHit)) ScrollToCurrent();
+    return hit;
+}
+
 // --- painting ---
 
 TCellStyle TTaskGrid::OwnerStyle(int displayCol, int row) const {
@@ -224,6 +237,8 @@ void TTaskGrid::PaintCell(QPainter& painter, int displayCol, int row, const QRec
     cell.IsLink = !fixed && IsLinkText(bytes);
     cell.Object = store_.CellObject(real, row);
     cell.CommentMarkerColor = store_.CommentMarkerColor();
+    if (row == sortSettings_.Row && real == sortSettings_.Column && SortIndicatorShown())
+        cell.SortIndicator = sortSettings_.Direction;
     if (cell.Object && cell.Object->Kind == TCellGraphicKind::ProgressBar) {
         try {
             cell.Value = store_.GetCellInteger(real, row);
@@ -429,7 +444,7 @@ void TTaskGrid::mousePressEvent(QMouseEvent* event) {
     }
     if (!CellAt(pos, col, row)) return;
     if (row < store_.FixedRows()) {
-        if (OnFixedCellClick) OnFixedCellClick(col);
+        headerPressed_ = row == sortSettings_.Row;
         return;
     }
     MoveCurrent(col, row);
@@ -447,7 +462,44 @@ void TTaskGrid::mouseMoveEvent(QMouseEvent* event) {
     viewport()->setCursor(onBorder ? Qt::SplitHCursor : Qt::ArrowCursor);
 }
 
-void TTaskGrid::mouseReleaseEvent(QMouseEvent*) { resizingColumn_ = -1; }
+void TTaskGrid::mouseReleaseEvent(QMouseEvent* event) {
+    const bool resizing = resizingColumn_ >= 0;
+    const bool headerPressed = headerPressed_;
+    resizingColumn_ = -1;
+    headerPressed_ = false;
+    int col = 0;
+    if (event->button() != Qt::LeftButton || resizing || !headerPressed) return;
+    if (!IsSortClick(event->position().toPoint(), col)) return;
+    CommitEditor();
+    const int real = store_.DisplayToReal(col);
+    if (real == sortSettings_.Column) {
+        sortSettings_.Direction = sortSettings_.Direction == TSortDirection::sdAscending ? TSortDirection::sdDescending
+                                                                                          : TSortDirection::sdAscending;
+    } else {
+        sortSettings_.Direction = TSortDirection::sdAscending;
+        sortSettings_.Column = real;
+    }
+    SortByColumn();
+}
+
+// A release on the header row, clear of the column borders where a drag resizes.
+bool TTaskGrid::IsSortClick(const QPoint& pos, int& displayCol) const {
+    int row = 0;
+    if (!SortIndicatorShown() || !CellAt(pos, displayCol, row) || row != sortSettings_.Row) return false;
+    const QRect cell = CellRect(displayCol, row);
+    return pos.x() - cell.left() >= SortClickMargin && cell.right() - pos.x() >= SortClickMargin;
+}
+
+// --- sorting ---
+
+bool TTaskGrid::SortIndicatorShown() const {
+    return sortSettings_.Show && store_.FixedRows() > 0 && store_.RowCount() > 2;
+}
+
+void TTaskGrid::SortByColumn() {
+    const TWaitCursor wait;
+    tkm::SortByColumn(store_, sortSettings_, formats_);
+}
 
 bool TTaskGrid::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {

@@ -2,7 +2,9 @@
 
 #include "grid/base_grid.h"
 #include "grid/cell_style.h"
+#include "grid/find_options.h"
 #include "grid/lookup_list.h"
+#include "grid/sort_settings.h"
 #include "platform/clock.h"
 #include "tasks/task_table.h"
 
@@ -42,7 +44,14 @@ public:
     std::function<void(int col, int row, TEditorType& editor)> OnGetEditorType;
     std::function<void(int col, int row, TCellStyle& style)> OnGetCellColor;
     std::function<void(int col, int row, std::string& value)> OnGetEditText;
-    std::function<void(int displayCol)> OnFixedCellClick;
+
+    // The column and direction of the next sort; a header click sets them too.
+    TSortSettings& SortSettings() { return sortSettings_; }
+    const TSortSettings& SortSettings() const { return sortSettings_; }
+    // Sorts the data rows by SortSettings(), with the wait cursor on.
+    void SortByColumn();
+    // Whether the header shows the indicator and takes sort clicks.
+    bool SortIndicatorShown() const;
 
     void ShowInplaceEditor();
     // Queues F2: the editor opens when the event queue delivers it.
@@ -71,6 +80,9 @@ public:
     bool CellAt(const QPoint& pos, int& displayCol, int& row) const;
     int VisibleDataRows() const;
     void ScrollToCurrent();
+    // The store's search, closing the editor first; with SelectHit the hit is
+    // made current and scrolled into view, even when it was current already.
+    TGridCoord FindCell(TGridCoord start, std::string_view text, TFindOptions options);
 
     // The colours a cell is drawn with, after the owner's callback.
     TCellStyle CellStyle(int displayCol, int row) const;
@@ -122,6 +134,7 @@ private:
     void InsertRowKey();
     void DeleteRowKey();
     bool FollowLink(int displayCol, int row);
+    bool IsSortClick(const QPoint& pos, int& displayCol) const;
 
     Shell& shell_;
     SystemClock systemClock_;
@@ -145,6 +158,9 @@ private:
     int savedCol_ = -1;
     int savedRow_ = -1;
     std::string restoreText_;
+
+    TSortSettings sortSettings_;
+    bool headerPressed_ = false;
 
     int resizingColumn_ = -1;
     int resizeStartX_ = 0;

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "grid/find_options.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tkm {
+
+// Upper case as the Windows ANSI code page had it, on UTF-8 bytes: ASCII
+// letters, and the two-byte forms of U+00E0..U+00FE (but U+00F7) become
+// U+00C0..U+00DE. Every other byte, valid UTF-8 or not, stays; the length
+// never changes.
+std::string AnsiUpperCase(std::string_view text);
+void AnsiUpperCaseInPlace(std::string& text);
+
+// "<BR>" and "<HR>" (any case) become CR LF, then every "<...>" goes; a "<"
+// without a ">" after it keeps the rest.
+void StripHtmlTags(std::string_view text, std::string& out);
+
+// Whether one cell's text holds the search text, under the search options
+// (case, whole cell, at the start, HTML tags). Case-insensitive tests fold the
+// cell as they read it, so the common path never copies a cell.
+class TCellMatcher {
+public:
+    TCellMatcher(std::string_view text, TFindOptions options);
+
+    // An empty search text matches nothing.
+    bool MatchesNothing() const { return pattern_.empty(); }
+    bool Matches(std::string_view cell);
+
+private:
+    bool MatchesExactBytes(std::string_view cell) const;
+    bool MatchesFolded(std::string_view cell) const;
+    bool FoldedEqualAt(const unsigned char* cell, std::size_t at) const;
+
+    std::string pattern_;  // upper case unless the case must match
+    bool matchCase_;
+    bool wholeCell_;
+    bool atStart_;
+    bool ignoreHtml_;
+    std::array<bool, 256> mayStartMatch_{};  // cell bytes that fold to the pattern's first byte
+    std::uint64_t firstWithCaseBit_ = 0;     // that byte with bit 5 set, in every byte of a word
+    std::string upper_;  // the IgnoreHtmlTags path only
+    std::string stripped_;
+};
+
+}  // namespace tkm

@@ -1,0 +1,164 @@
+#include "ui/grid/grid_find_form.h"
+
+#include "platform/dialogs.h"
+#include "ui/grid/cell_text_codec.h"
+#include "ui/grid/task_grid.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+
+namespace tkm {
+
+namespace {
+
+constexpr int ClientWidth = 354;
+constexpr int ClientHeight = 225;
+constexpr int LineHeight = 17;
+
+QCheckBox* AddCheckBox(QWidget* parent, const char* name, const char* caption, int line) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setGeometry(8, 18 + line * LineHeight, parent->width() - 10, LineHeight);
+    return box;
+}
+
+QGroupBox* AddGroup(QWidget* parent, const char* title, const QRect& place) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(title);
+    group->setGeometry(place);
+    return group;
+}
+
+}  // namespace
+
+TGridFindForm::TGridFindForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dialogs) {
+    setObjectName("GridFindForm");
+    setWindowTitle("Find text");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowStaysOnTopHint);
+    // An open find window must not keep the program running once the main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    setFont(font);
+    setFixedSize(ClientWidth, ClientHeight);
+
+    auto* label = new QLabel("Text to find :", this);
+    label->setGeometry(8, 12, 70, 16);
+    TextToFind_ = new QComboBox(this);
+    TextToFind_->setObjectName("TextToFind");
+    TextToFind_->setEditable(true);
+    TextToFind_->setInsertPolicy(QComboBox::NoInsert);
+    TextToFind_->setGeometry(80, 8, 266, 22);
+    label->setBuddy(TextToFind_);
+    connect(TextToFind_, &QComboBox::editTextChanged, this, [this] { lastHit_ = {}; });
+
+    CreateOptions(QRect(8, 36, 156, 106));
+    CreateDirection(QRect(170, 36, 176, 90));
+    CreateScope(QRect(8, 148, 156, 70));
+
+    OkBtn_ = new QPushButton("OK", this);
+    OkBtn_->setObjectName("OkBtn");
+    OkBtn_->setGeometry(190, 192, 75, 25);
+    OkBtn_->setDefault(true);
+    connect(OkBtn_, &QPushButton::clicked, this, &TGridFindForm::OkBtnClick);
+    CancelBtn_ = new QPushButton("Cancel", this);
+    CancelBtn_->setObjectName("CancelBtn");
+    CancelBtn_->setGeometry(271, 192, 75, 25);
+    connect(CancelBtn_, &QPushButton::clicked, this, &QDialog::reject);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TGridFindForm::CreateOptions(const QRect& place) {
+    QWidget* group = AddGroup(this, "Options", place);
+    Docase_ = AddCheckBox(group, "Docase", "&Case sensitive", 0);
+    Whole_ = AddCheckBox(group, "Whole", "&Whole words only", 1);
+    MatchFirst_ = AddCheckBox(group, "MatchFirst", "&Match from first char", 2);
+    IgnoreHTML_ = AddCheckBox(group, "IgnoreHTML", "&Ignore HTML tags", 3);
+    Fixed_ = AddCheckBox(group, "Fixed", "&Find in fixed cells", 4);
+}
+
+void TGridFindForm::CreateDirection(const QRect& place) {
+    QWidget* group = AddGroup(this, "Direction", place);
+    cbForwardTB_ = AddCheckBox(group, "cbForwardTB", "Forward (top to bottom)", 0);
+    cbForwardLR_ = AddCheckBox(group, "cbForwardLR", "Forward (left to right)", 1);
+    cbBackwardBT_ = AddCheckBox(group, "cbBackwardBT", "Backward (bottom to top)", 2);
+    cbBackwardRL_ = AddCheckBox(group, "cbBackwardRL", "Backward (right to left)", 3);
+    // One choice: checking a box clears the others, clicking the one that is on keeps it on.
+    directions_ = new QButtonGroup(this);
+    directions_->setExclusive(true);
+    for (QCheckBox* box : {cbForwardTB_, cbForwardLR_, cbBackwardBT_, cbBackwardRL_}) directions_->addButton(box);
+    cbForwardTB_->setChecked(true);
+}
+
+void TGridFindForm::CreateScope(const QRect& place) {
+    QWidget* group = AddGroup(this, "Scope", place);
+    Scope_ = new QButtonGroup(this);
+    const char* captions[] = {"All cells", "Current row only", "Current column only"};
+    for (int i = 0; i < 3; ++i) {
+        auto* item = new QRadioButton(captions[i], group);
+        item->setObjectName(QString("Scope%1").arg(i));
+        item->setGeometry(8, 18 + i * LineHeight, 146, LineHeight);
+        Scope_->addButton(item, i);
+    }
+    Scope_->button(AllCells)->setChecked(true);
+    connect(Scope_, &QButtonGroup::idClicked, this, &TGridFindForm::ScopeClick);
+}
+
+void TGridFindForm::ScopeClick(int scope) {
+    const bool rows = scope != CurrentColumnOnly;  // left/right directions
+    const bool columns = scope != CurrentRowOnly;  // top/bottom directions
+    cbForwardLR_->setEnabled(rows);
+    cbBackwardRL_->setEnabled(rows);
+    cbForwardTB_->setEnabled(columns);
+    cbBackwardBT_->setEnabled(columns);
+    if (!columns && (cbForwardTB_->isChecked() || cbBackwardBT_->isChecked())) cbForwardLR_->setChecked(true);
+    if (!rows && (cbForwardLR_->isChecked() || cbBackwardRL_->isChecked())) cbForwardTB_->setChecked(true);
+}
+
+TFindOptions TGridFindForm::Options() const {
+    using O = TFindOption;
+    TFindOptions options = O::SelectHit;
+    options.Set(O::MatchCase, Docase_->isChecked());
+    options.Set(O::WholeCellText, Whole_->isChecked());
+    options.Set(O::MatchAtStart, MatchFirst_->isChecked());
+    options.Set(O::IgnoreHtmlTags, IgnoreHTML_->isChecked());
+    options.Set(O::IncludeFixedCells, Fixed_->isChecked());
+    options.Set(O::AlongRows, cbForwardLR_->isChecked() || cbBackwardRL_->isChecked());
+    options.Set(O::Backward, cbBackwardBT_->isChecked() || cbBackwardRL_->isChecked());
+    options.Set(O::CurrentRowOnly, Scope_->checkedId() == CurrentRowOnly);
+    options.Set(O::CurrentColumnOnly, Scope_->checkedId() == CurrentColumnOnly);
+    return options;
+}
+
+void TGridFindForm::RememberText(const QString& text) {
+    // Qt::MatchFixedString compares without regard to case.
+    if (text.isEmpty() || TextToFind_->findText(text, Qt::MatchFixedString) >= 0) return;
+    const QSignalBlocker sameText(TextToFind_);  // adding to the list leaves the text as it is
+    TextToFind_->addItem(text);
+}
+
+void TGridFindForm::OkBtnClick() {
+    if (!grid_) return;
+    const QString text = TextToFind_->currentText();
+    RememberText(text);
+    const bool fresh = lastHit_ == TGridCoord{};
+    lastHit_ = grid_->FindCell(lastHit_, DisplayToCell(text), Options());
+    if (lastHit_ != TGridCoord{}) return;
+    const std::string quoted = "\r\"" + text.toStdString() + "\"";
+    dialogs_.ShowInformation("Information", (fresh ? "Could not find text " : "No more occurences of text ") + quoted);
+}
+
+}  // namespace tkm
