@@ -100,6 +100,7 @@ void MeasureSize(int entries, int runs, bool withPeers, const std::string& folde
     std::unique_ptr<TBaseGrid> grid = core.Load();
     core.Save(*grid);
     core.Statistics(*grid);
+    core.FindNothing(*grid);
     for (const auto& [name, column] : {std::pair{"sort:due-date", colDueDate}, {"sort:status", colStatus},
                                        {"sort:description", colDescription}, {"sort:cost", colCost}})
         core.Sort(name, column);

@@ -1,5 +1,6 @@
 #include "core_figures.h"
 
+#include "grid/find_cell.h"
 #include "grid/grid_sorter.h"
 #include "grid/io/csv_writer.h"
 #include "grid/io/file_bytes.h"
@@ -60,6 +61,16 @@ void TCoreFigures::Statistics(const TBaseGrid& grid) {
           }));
     if (counted[0].Count != document_.Entries)
         report_.Fail("statistics counted " + std::to_string(counted[0].Count) + " valid entries");
+}
+
+void TCoreFigures::FindNothing(TBaseGrid& grid) {
+    TGridCoord hit;
+    Timed("find-nothing", MedianSeconds(runs_, [&] {
+              const TStopwatch clock;
+              hit = FindCell(grid, {-1, -1}, "xylophone", TFindOption::SelectHit);
+              return clock.Seconds();
+          }));
+    if (hit != TGridCoord{-1, -1}) report_.Fail("find found a text no generated cell holds");
 }
 
 void TCoreFigures::Sort(const std::string& name, int column) {

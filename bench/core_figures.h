@@ -18,6 +18,8 @@ public:
     std::unique_ptr<TBaseGrid> Load();
     void Save(const TBaseGrid& grid);
     void Statistics(const TBaseGrid& grid);
+    // The Find dialog's default search for a text no cell holds.
+    void FindNothing(TBaseGrid& grid);
     // Each run sorts a freshly loaded grid ascending by the real column.
     void Sort(const std::string& name, int column);
 
