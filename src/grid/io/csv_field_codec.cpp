@@ -1,6 +1,7 @@
 #include "grid/io/csv_field_codec.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace tkm {
@@ -30,6 +31,45 @@ char EscapedByte(char letter) {
 }
 
 bool HasByte(std::string_view text, char c) { return !text.empty() && std::memchr(text.data(), c, text.size()); }
+
+// Eight bytes at a time: bit 7 of a byte of the result is set where `word`
+// holds `c` (and maybe above such a byte, so it answers "any", not "where").
+constexpr std::uint64_t EveryByte = 0x0101010101010101ull;
+std::uint64_t Word(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+std::uint64_t BytesEqual(std::uint64_t word, char c) {
+    const std::uint64_t v = word ^ (EveryByte * static_cast<unsigned char>(c));
+    return (v - EveryByte) & ~v & (EveryByte << 7);
+}
+
+struct TFieldBytes {
+    bool Escape = false;     // a byte that needs escaping
+    bool Separator = false;  // the separator
+};
+
+// Saving looks at every byte of every cell: the common case of plain text
+// must cost little more than copying it. `text` is not empty.
+TFieldBytes Classify(std::string_view text, char separator) {
+    std::uint64_t escape = 0, separated = 0;
+    const auto look = [&](std::uint64_t word) {
+        escape |= BytesEqual(word, Quote) | BytesEqual(word, Cr) | BytesEqual(word, Lf) | BytesEqual(word, CtrlZ);
+        separated |= BytesEqual(word, separator);
+    };
+    if (text.size() < 8) {
+        // Filled up with copies of a byte of the text, which add no new finding.
+        std::uint64_t word = EveryByte * static_cast<unsigned char>(text[0]);
+        std::memcpy(&word, text.data(), text.size());
+        look(word);
+    } else {
+        for (std::size_t i = 0; i + 8 < text.size(); i += 8) look(Word(text.data() + i));
+        // The last word may overlap the one before; looking twice changes nothing.
+        look(Word(text.data() + text.size() - 8));
+    }
+    return {escape != 0, separated != 0};
+}
 
 void AppendEscaped(std::string_view text, std::string& out) {
     out += Quote;
@@ -66,15 +106,10 @@ void Append(std::string_view text, char separator, bool quoteEmptyFields, std::s
         if (quoteEmptyFields) out += "\"\"";
         return;
     }
-    bool escape = false;
-    bool separated = false;
-    for (const char c : text) {
-        escape |= NeedsEscaping[static_cast<unsigned char>(c)];
-        separated |= c == separator;
-    }
-    if (escape) {
+    const TFieldBytes found = Classify(text, separator);
+    if (found.Escape) {
         AppendEscaped(text, out);
-    } else if (separated) {
+    } else if (found.Separator) {
         out += Quote;
         out += text;
         out += Quote;

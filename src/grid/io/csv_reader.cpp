@@ -40,9 +40,11 @@ private:
     std::string_view rest_;
 };
 
-}  // namespace
+// Bytes of a file whose lines are in the grid go back to the system in steps this large.
+constexpr std::size_t ReleaseStep = std::size_t(8) << 20;
 
-void ReadCsv(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settings) {
+// `file`, when given, holds `bytes`.
+void ReadLines(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settings, TFileBytes* file) {
     const int startCol = settings.WriteFixedCells ? 0 : grid.FixedCols();
     const int startRow = settings.WriteFixedCells ? 0 : grid.FixedRows();
 
@@ -59,7 +61,11 @@ void ReadCsv(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settin
     TCsvLineSplitter splitter(separator);
     TProgressReporter progress(settings.OnFileProgress, lineCount);
     int row = startRow;
+    std::size_t released = 0;
     for (TLineCursor lines(bytes); lines.Next(line); ++row) {
+        // A document is never held twice, as bytes and as cells.
+        const std::size_t offset = std::size_t(line.data() - bytes.data());
+        if (file && offset - released >= ReleaseStep) file->Release(released = offset);
         const auto fields = splitter.Split(line);
         if (fields.size() > std::size_t(MaxLoadColumns - std::min(startCol, MaxLoadColumns)))
             throw EGridError("line " + std::to_string(row - startRow + 1) + " has more than " +
@@ -75,10 +81,16 @@ void ReadCsv(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settin
     grid.Invalidate();
 }
 
+}  // namespace
+
+void ReadCsv(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settings) {
+    ReadLines(grid, bytes, settings, nullptr);
+}
+
 void ReadCsvFile(TBaseGrid& grid, const std::string& fileName, const TCsvSettings& settings) {
-    const TFileBytes file(fileName);
+    TFileBytes file(fileName);
     try {
-        ReadCsv(grid, file.View(), settings);
+        ReadLines(grid, file.View(), settings, &file);
     } catch (const EGridError& e) {
         throw EGridFileError("Cannot open file " + fileName, fileName, e.what());
     }

@@ -34,10 +34,12 @@ void WriteCsv(const TBaseGrid& grid, const TCsvSettings& settings, const TByteSi
 
     std::string block;
     block.reserve(BlockSize + (BlockSize >> 2));
+    std::vector<std::string_view> cells(std::size_t(grid.RealColCount()));
     for (int r = firstRow; r <= lastRow; ++r) {
+        grid.RowView(r, cells);
         for (std::size_t k = 0; k < columns.size(); ++k) {
             if (k > 0) block += separator;
-            CsvField::Append(grid.CellView(columns[k], r), separator, settings.QuoteEmptyFields, block);
+            CsvField::Append(cells[std::size_t(columns[k])], separator, settings.QuoteEmptyFields, block);
         }
         block += "\r\n";
         if (block.size() >= BlockSize) {

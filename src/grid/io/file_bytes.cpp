@@ -4,8 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
+#include <new>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,6 +29,8 @@ private:
     int fd_;
 };
 
+std::size_t PageSize() { return std::size_t(sysconf(_SC_PAGESIZE)); }
+
 }  // namespace
 
 TFileBytes::TFileBytes(const std::string& fileName) {
@@ -36,20 +39,17 @@ TFileBytes::TFileBytes(const std::string& fileName) {
     int error = fd.Get() < 0 ? errno : fstat(fd.Get(), &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
     if (error != 0) throw EGridFileError("Cannot open file " + fileName, fileName, ErrnoText(error));
 
-    std::size_t capacity = S_ISREG(st.st_mode) ? std::size_t(st.st_size) + 1 : std::size_t(1) << 16;
-    data_ = std::make_unique_for_overwrite<char[]>(capacity);
+    // Pages of their own rather than the heap's, so that Release can hand them back.
+    Grow(S_ISREG(st.st_mode) ? std::size_t(st.st_size) + 1 : std::size_t(1) << 16);
     for (;;) {
-        if (size_ == capacity) {
-            if (capacity >= SizeLimit) {
+        if (size_ == mappedSize_) {
+            if (mappedSize_ >= SizeLimit) {
                 error = EFBIG;
                 break;
             }
-            capacity = std::min(capacity * 2, SizeLimit);
-            auto grown = std::make_unique_for_overwrite<char[]>(capacity);
-            std::memcpy(grown.get(), data_.get(), size_);
-            data_ = std::move(grown);
+            Grow(std::min(mappedSize_ * 2, SizeLimit));
         }
-        const ssize_t got = read(fd.Get(), data_.get() + size_, capacity - size_);
+        const ssize_t got = read(fd.Get(), data_ + size_, mappedSize_ - size_);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
             error = errno;
@@ -59,6 +59,27 @@ TFileBytes::TFileBytes(const std::string& fileName) {
         size_ += std::size_t(got);
     }
     if (error != 0) throw EInOutError("Cannot read file", fileName, ErrnoText(error));
+}
+
+TFileBytes::~TFileBytes() {
+    if (mappedSize_ > 0) munmap(mapped_, mappedSize_);
+}
+
+void TFileBytes::Grow(std::size_t capacity) {
+    void* memory = mappedSize_ == 0 ? mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
+                                    : mremap(mapped_, mappedSize_, capacity, MREMAP_MAYMOVE);
+    if (memory == MAP_FAILED) throw std::bad_alloc();
+    data_ = mapped_ = static_cast<char*>(memory);
+    mappedSize_ = capacity;
+}
+
+void TFileBytes::Release(std::size_t offset) {
+    const std::size_t done = std::size_t(data_ + std::min(offset, size_) - mapped_);
+    const std::size_t whole = done - done % PageSize();
+    if (whole == 0) return;
+    munmap(mapped_, whole);
+    mapped_ += whole;
+    mappedSize_ -= whole;
 }
 
 }  // namespace tkm

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,11 +12,23 @@ public:
     // EGridFileError "Cannot open file NAME" when it cannot be opened for reading
     // (missing, no permission, a folder); EInOutError on a read failure.
     explicit TFileBytes(const std::string& fileName);
-    std::string_view View() const { return {data_.get(), size_}; }
+    ~TFileBytes();
+    TFileBytes(const TFileBytes&) = delete;
+    TFileBytes& operator=(const TFileBytes&) = delete;
+
+    std::string_view View() const { return {data_, size_}; }
+    // Gives the memory of the bytes before `offset` back to the system: a reader
+    // that has copied them elsewhere keeps a large file from being held twice.
+    // Those bytes must not be read again.
+    void Release(std::size_t offset);
 
 private:
-    std::unique_ptr<char[]> data_;
+    void Grow(std::size_t capacity);
+
+    char* data_ = nullptr;  // the file's first byte
     std::size_t size_ = 0;
+    char* mapped_ = nullptr;  // the pages still held, from the first not released
+    std::size_t mappedSize_ = 0;
 };
 
 }  // namespace tkm

@@ -1,3 +1,4 @@
+#include "grid/io/csv_field_codec.h"
 #include "grid/io/csv_test_grids.h"
 #include "tasks/task_table.h"
 
@@ -36,6 +37,27 @@ TEST(CsvEscaping, TextsTheLineRulesCannotCarry) {
     for (const auto& [text, field] : cases) {
         EXPECT_EQ(CsvText(GridOf({{text, "x"}})), field + ",x\r\n") << text;
         EXPECT_EQ(RoundTrip(text), text) << field;
+    }
+}
+
+// The writer looks at eight bytes at a time: a byte that needs quoting must
+// be found at every place of texts of every length around that.
+TEST(CsvEscaping, ABytePutInQuotesIsFoundWhereverItStands) {
+    for (std::size_t length = 1; length <= 25; ++length) {
+        const std::string plain(length, 'a');
+        std::string field;
+        CsvField::Append(plain, ',', true, field);
+        EXPECT_EQ(field, plain);
+        for (std::size_t at = 0; at < length; ++at) {
+            for (const char special : {'"', '\r', '\n', '\x1A', ','}) {
+                std::string text = plain;
+                text[at] = special;
+                field.clear();
+                CsvField::Append(text, ',', true, field);
+                ASSERT_EQ(field.front(), '"') << length << " bytes, byte " << int(special) << " at " << at;
+                EXPECT_EQ(RoundTrip(text), text);
+            }
+        }
     }
 }
 

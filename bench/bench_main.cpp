@@ -1,0 +1,145 @@
+// Times the document paths of Taskmere on generated documents, with Python's
+// csv module and LibreOffice as peers on the same files.
+//
+//   taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers]
+//
+// Prints name<TAB>entries<TAB>seconds<TAB>MB/s (or "-"), one line per figure,
+// each the median of N runs (default 5, 3 from a million entries on).
+#include "bench_report.h"
+#include "core_figures.h"
+#include "document_generator.h"
+#include "peak_memory.h"
+#include "peer_figures.h"
+#include "repaint_figures.h"
+#include "tasks/task_table.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tkm::bench {
+
+namespace {
+
+struct TOptions {
+    std::vector<int> Sizes{10000, 100000, 1000000};
+    int Runs = 0;  // 0: by size
+    bool Peers = true;
+};
+
+std::vector<int> ParseSizes(const std::string& text) {
+    std::vector<int> sizes;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const int size = std::stoi(text.substr(start, end - start));
+        if (size < 1) throw std::invalid_argument("sizes must be at least 1");
+        sizes.push_back(size);
+        start = end + 1;
+    }
+    return sizes;
+}
+
+TOptions ParseOptions(int argc, char** argv) {
+    TOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--no-peers") {
+            options.Peers = false;
+        } else if ((arg == "--sizes" || arg == "--runs") && i + 1 < argc) {
+            const std::string value = argv[++i];
+            if (arg == "--sizes") options.Sizes = ParseSizes(value);
+            else options.Runs = std::max(1, std::stoi(value));
+        } else {
+            throw std::invalid_argument(
+                "usage: taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers]");
+        }
+    }
+    return options;
+}
+
+// A scratch folder that goes with everything in it.
+class TScratchFolder {
+public:
+    TScratchFolder() {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/taskmere-bench-XXXXXX";
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a folder in " + pattern);
+        path_ = pattern;
+    }
+    ~TScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+void MeasureSize(int entries, int runs, bool withPeers, const std::string& folder, TBenchReport& report) {
+    TBenchDocument document;
+    document.FileName = folder + "/entries-" + std::to_string(entries) + ".tkm";
+    document.Entries = entries;
+    const TStopwatch generating;
+    document.Bytes = GenerateDocument(document.FileName, entries, BenchToday, document.Formats);
+    char line[160];
+    std::snprintf(line, sizeof line, "%d entries: %.1f MB document, generated in %.1f s; medians of %d runs", entries,
+                  double(document.Bytes) / 1e6, generating.Seconds(), runs);
+    Note(line);
+
+    // First, in a process of its own, so that nothing else has touched memory.
+    report.Value("peak-rss-MB", entries, PeakMegabytesAfterLoad(document.FileName));
+
+    TCoreFigures core(document, runs, folder, report);
+    std::unique_ptr<TBaseGrid> grid = core.Load();
+    core.Save(*grid);
+    core.Statistics(*grid);
+    core.FindNothing(*grid);
+    for (const auto& [name, column] : {std::pair{"sort:due-date", colDueDate}, {"sort:status", colStatus},
+                                       {"sort:description", colDescription}, {"sort:cost", colCost}})
+        core.Sort(name, column);
+
+    if (withPeers) {
+        TPeerFigures peers(document, runs, folder, report);
+        peers.PythonCsv();
+        peers.LibreOffice();
+    }
+
+    RepaintFigures(document, runs, std::move(grid), report);
+    std::filesystem::remove(document.FileName);
+}
+
+int Run(int argc, char** argv) {
+    const TOptions options = ParseOptions(argc, argv);
+    // Before QApplication reads it: the bench never needs a screen.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    TBenchReport report;
+    const TScratchFolder folder;
+    for (const int entries : options.Sizes) {
+        const int runs = options.Runs ? options.Runs : entries >= 1000000 ? 3 : 5;
+        MeasureSize(entries, runs, options.Peers, folder.Path(), report);
+    }
+    return report.Failed() ? 1 : 0;
+}
+
+}  // namespace
+
+}  // namespace tkm::bench
+
+int main(int argc, char** argv) {
+    try {
+        if (argc == 3 && std::string(argv[1]) == tkm::bench::PeakMemoryChildOption)
+            return tkm::bench::PeakMemoryChild(argv[2]);
+        return tkm::bench::Run(argc, argv);
+    } catch (const std::exception& e) {
+        tkm::bench::Note(std::string("taskmere_bench: ") + e.what());
+        return 2;
+    }
+}

@@ -1,0 +1,88 @@
+#include "core_figures.h"
+
+#include "grid/find_cell.h"
+#include "grid/grid_sorter.h"
+#include "grid/io/csv_writer.h"
+#include "grid/io/file_bytes.h"
+#include "tasks/task_statistics.h"
+
+namespace tkm::bench {
+
+std::unique_ptr<TBaseGrid> TCoreFigures::LoadFresh(double& seconds) const {
+    auto grid = std::make_unique<TBaseGrid>();
+    const TStopwatch clock;
+    LoadTaskDocument(*grid, document_.FileName);
+    seconds = clock.Seconds();
+    return grid;
+}
+
+void TCoreFigures::Timed(const std::string& name, double seconds, std::uint64_t bytes) {
+    report_.Seconds(name, document_.Entries, seconds, bytes);
+}
+
+std::unique_ptr<TBaseGrid> TCoreFigures::Load() {
+    std::unique_ptr<TBaseGrid> grid;
+    Timed("load",
+          MedianSeconds(runs_,
+                        [&] {
+                            grid.reset();  // freeing the last one is not part of a load
+                            double seconds = 0;
+                            grid = LoadFresh(seconds);
+                            return seconds;
+                        }),
+          document_.Bytes);
+    if (grid->RowCount() != document_.Entries + 1)
+        report_.Fail("loading gave " + std::to_string(grid->RowCount()) + " rows for " +
+                     std::to_string(document_.Entries) + " entries");
+    return grid;
+}
+
+void TCoreFigures::Save(const TBaseGrid& grid) {
+    const std::string saved = folder_ + "/saved.tkm";
+    Timed("save",
+          MedianSeconds(runs_,
+                        [&] {
+                            const TStopwatch clock;
+                            WriteCsvFile(grid, saved);
+                            return clock.Seconds();
+                        }),
+          document_.Bytes);
+    // The generator writes what the program writes, so a round trip is exact.
+    if (TFileBytes(saved).View() != TFileBytes(document_.FileName).View())
+        report_.Fail("the saved document differs from the loaded one");
+}
+
+void TCoreFigures::Statistics(const TBaseGrid& grid) {
+    TStatistics counted;
+    Timed("statistics", MedianSeconds(runs_, [&] {
+              const TStopwatch clock;
+              counted = CountStatistics(grid, BenchToday, document_.Formats);
+              return clock.Seconds();
+          }));
+    if (counted[0].Count != document_.Entries)
+        report_.Fail("statistics counted " + std::to_string(counted[0].Count) + " valid entries");
+}
+
+void TCoreFigures::FindNothing(TBaseGrid& grid) {
+    TGridCoord hit;
+    Timed("find-nothing", MedianSeconds(runs_, [&] {
+              const TStopwatch clock;
+              hit = FindCell(grid, {-1, -1}, "xylophone", TFindOption::SelectHit);
+              return clock.Seconds();
+          }));
+    if (hit != TGridCoord{-1, -1}) report_.Fail("find found a text no generated cell holds");
+}
+
+void TCoreFigures::Sort(const std::string& name, int column) {
+    Timed(name, MedianSeconds(runs_, [&] {
+              double loading = 0;
+              const std::unique_ptr<TBaseGrid> grid = LoadFresh(loading);
+              TSortSettings settings;
+              settings.Column = column;
+              const TStopwatch clock;
+              SortByColumn(*grid, settings, document_.Formats);
+              return clock.Seconds();
+          }));
+}
+
+}  // namespace tkm::bench

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "bench_document.h"
+#include "bench_report.h"
+
+#include <memory>
+#include <string>
+
+namespace tkm::bench {
+
+// The figures of the cell store and the code around it: no window needed.
+class TCoreFigures {
+public:
+    TCoreFigures(const TBenchDocument& document, int runs, const std::string& folder, TBenchReport& report)
+        : document_(document), runs_(runs), folder_(folder), report_(report) {}
+
+    // Returns the grid of the last run for the figures that only read it.
+    std::unique_ptr<TBaseGrid> Load();
+    void Save(const TBaseGrid& grid);
+    void Statistics(const TBaseGrid& grid);
+    // The Find dialog's default search for a text no cell holds.
+    void FindNothing(TBaseGrid& grid);
+    // Each run sorts a freshly loaded grid ascending by the real column.
+    void Sort(const std::string& name, int column);
+
+private:
+    std::unique_ptr<TBaseGrid> LoadFresh(double& seconds) const;
+    void Timed(const std::string& name, double seconds, std::uint64_t bytes = 0);
+
+    const TBenchDocument& document_;
+    int runs_;
+    std::string folder_;
+    TBenchReport& report_;
+};
+
+}  // namespace tkm::bench

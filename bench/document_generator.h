@@ -1,0 +1,18 @@
+#pragma once
+
+#include "grid/date_text.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tkm::bench {
+
+// Writes a task document of `entries` entries the way the program saves one:
+// the header row, then entries with mixed statuses and priorities, dates
+// around `today`, descriptions of 10 to 120 characters, commas and quotes in
+// some cells, and Resources and Comment empty in about half of them. The same
+// arguments always give the same bytes. Returns the file size.
+std::uint64_t GenerateDocument(const std::string& fileName, int entries, const TDate& today,
+                               const TLocaleFormats& formats);
+
+}  // namespace tkm::bench

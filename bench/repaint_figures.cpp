@@ -1,0 +1,56 @@
+#include "repaint_figures.h"
+
+#include "platform/shell.h"
+#include "tasks/color_rules.h"
+#include "ui/grid/task_grid.h"
+
+#include <QCoreApplication>
+#include <QImage>
+
+namespace tkm::bench {
+
+namespace {
+
+// The grid's size in the main window at the window's first size.
+constexpr QSize GridSize(545, 330);
+
+// The bench clicks no links.
+class TNoShell final : public Shell {
+public:
+    void Open(const std::string&) override {}
+};
+
+}  // namespace
+
+void RepaintFigures(const TBenchDocument& document, int runs, std::unique_ptr<TBaseGrid> loaded,
+                    TBenchReport& report) {
+    TNoShell shell;
+    TTaskGrid grid(shell);
+    grid.SetFormats(document.Formats);
+    grid.OnGetCellColor = [&](int, int row, TCellStyle& style) {
+        ApplyScreenColors(grid.Store(), row, BenchToday, document.Formats, style);
+    };
+    grid.AdoptStore(std::move(*loaded));
+    loaded.reset();
+    grid.resize(GridSize);
+    grid.show();
+    QCoreApplication::processEvents();
+
+    QImage image(grid.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    const auto repaint = [&] {
+        const TStopwatch clock;
+        grid.viewport()->render(&image);
+        return clock.Seconds();
+    };
+    // Glyphs are rasterised once per program, not once per repaint.
+    repaint();
+
+    const int rows = grid.Store().RowCount();
+    for (const auto& [name, row] : {std::pair{"repaint:top", 1}, {"repaint:middle", rows / 2}, {"repaint:end", rows - 1}}) {
+        grid.Store().SetCurrentCell(colDescription, row);
+        QCoreApplication::processEvents();
+        report.Seconds(name, document.Entries, MedianSeconds(runs, repaint));
+    }
+}
+
+}  // namespace tkm::bench

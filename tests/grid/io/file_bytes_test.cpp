@@ -1,0 +1,68 @@
+#include "grid/io/csv_reader.h"
+#include "grid/io/csv_test_grids.h"
+#include "grid/io/file_bytes.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace tkm {
+namespace {
+
+using test::Loaded;
+using test::RowsOf;
+using test::TTempFolder;
+using test::WriteBytes;
+
+std::string Pattern(std::size_t size) {
+    std::string bytes(size, ' ');
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = char('a' + i % 23);
+    return bytes;
+}
+
+TEST(FileBytes, ReleasingAPrefixKeepsTheRest) {
+    TTempFolder folder;
+    const std::size_t page = std::size_t(sysconf(_SC_PAGESIZE));
+    const std::string bytes = Pattern(5 * page + 123);
+    WriteBytes(folder.File("f"), bytes);
+    TFileBytes file(folder.File("f"));
+    ASSERT_EQ(file.View(), bytes);
+    file.Release(page + 7);  // not on a page boundary: the page it falls in stays
+    EXPECT_EQ(file.View().substr(page), std::string_view(bytes).substr(page));
+    file.Release(3 * page);
+    file.Release(2 * page);  // backwards is nothing
+    EXPECT_EQ(file.View().substr(3 * page), std::string_view(bytes).substr(3 * page));
+    file.Release(bytes.size() + page);  // beyond the end keeps the last partial page
+    EXPECT_EQ(file.View().substr(5 * page), std::string_view(bytes).substr(5 * page));
+}
+
+TEST(FileBytes, PipeLongerThanTheFirstGuessIsReadWhole) {
+    TTempFolder folder;
+    const std::string fifo = folder.File("pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string bytes = Pattern(300000);
+    std::thread writer([&] { WriteBytes(fifo, bytes); });
+    const TFileBytes file(fifo);
+    writer.join();
+    EXPECT_EQ(file.View(), bytes);
+}
+
+// The file reader gives lines back to the system as it goes; lines far past
+// the first release still arrive whole, a long line across a page too.
+TEST(FileBytes, DocumentFarLargerThanAReleaseStepLoadsLikeItsBytes) {
+    TTempFolder folder;
+    std::string bytes;
+    for (int i = 0; bytes.size() < (std::size_t(20) << 20); ++i)
+        bytes += std::to_string(i) + ",\"" + Pattern(std::size_t(i % 9000)) + "\",\"a, \"\"b\"\"\"\r\n";
+    WriteBytes(folder.File("big.tkm"), bytes);
+    TBaseGrid grid(1, 0);
+    grid.SetFixedCols(0);
+    ReadCsvFile(grid, folder.File("big.tkm"));
+    EXPECT_EQ(RowsOf(grid), RowsOf(Loaded(bytes)));
+}
+
+}  // namespace
+}  // namespace tkm
