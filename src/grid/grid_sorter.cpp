@@ -12,30 +12,49 @@ namespace tkm {
 
 namespace {
 
-// The grid's quicksort over row handles. Rows compare by their ranks; rows
-// that share a rank in a group whose cells disagree are compared cell by cell.
+// The grid's quicksort over row handles. Each handle carries its row's rank,
+// so the partition scans compare what they walk over instead of looking ranks
+// up all over memory; rows that share a rank in a group whose cells disagree
+// are compared cell by cell.
 class TRowSorter {
 public:
-    TRowSorter(const TBaseGrid& grid, int firstRow, int rowCount, int column, const TLocaleFormats& formats)
+    TRowSorter(const TBaseGrid& grid, int firstRow, int rowCount, const TLocaleFormats& formats)
         : grid_(grid), firstRow_(firstRow), rowCount_(rowCount), formats_(formats),
-          ranking_(grid, firstRow, rowCount, column, formats), cells_(std::size_t(grid.RealColCount())) {}
+          cells_(std::size_t(grid.RealColCount())) {}
 
-    std::vector<std::uint32_t> Sort(int direction) {
-        std::vector<std::uint32_t> order(static_cast<std::size_t>(rowCount_));
-        for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
-        if (rowCount_ > 1) Quicksort(order, direction);
+    std::vector<std::uint32_t> Sort(int column, int direction) {
+        std::vector<TEntry> entries(static_cast<std::size_t>(rowCount_));
+        {
+            const TRowRanking ranking(grid_, firstRow_, rowCount_, column, formats_);
+            unsettled_.resize(entries.size());
+            for (std::uint32_t i = 0; i < entries.size(); ++i) {
+                // The low bit marks a shared rank that still needs the cells; it
+                // never changes the order of different ranks.
+                const int from = ranking.UnsettledFrom(i);
+                entries[i] = {(ranking.Rank(i) << 1) | std::uint32_t(from != TRowRanking::Settled), i};
+                unsettled_[i] = std::int16_t(from);
+            }
+        }
+        if (rowCount_ > 1) Quicksort(entries, direction);
+        std::vector<std::uint32_t> order(entries.size());
+        for (std::size_t i = 0; i < entries.size(); ++i) order[i] = entries[i].Row;
         return order;
     }
 
 private:
+    struct TEntry {
+        std::uint32_t Rank;  // ranks count rows, so one bit is spare
+        std::uint32_t Row;
+    };
+
     // Recursion replaced by a stack of ranges; the ranges are disjoint, so the
     // order they are sorted in does not change the result.
-    void Quicksort(std::vector<std::uint32_t>& order, int dir) {
+    void Quicksort(std::vector<TEntry>& order, int dir) {
         std::vector<std::pair<int, int>> ranges{{0, rowCount_ - 1}};
         while (!ranges.empty()) {
             const auto [lo, hi] = ranges.back();
             ranges.pop_back();
-            const std::uint32_t pivot = order[std::size_t((lo + hi) / 2)];
+            const TEntry pivot = order[std::size_t((lo + hi) / 2)];
             int i = lo;
             int j = hi;
             do {
@@ -54,17 +73,12 @@ private:
     }
 
     // The sort column's comparison, ties settled by the columns to its right.
-    int FullCompare(std::uint32_t a, std::uint32_t b) {
-        const std::uint32_t ra = ranking_.Rank(a);
-        const std::uint32_t rb = ranking_.Rank(b);
-        if (ra != rb) return ra < rb ? -1 : 1;
-        int c = ranking_.UnsettledFrom(a);
-        if (c == TRowRanking::Settled) return 0;
-        int r = CompareSortCells(Cells(c)[a], Cells(c)[b]);
-        while (r == 0 && c + 1 < int(cells_.size())) {
-            ++c;
-            r = CompareSortCells(Cells(c)[a], Cells(c)[b]);
-        }
+    int FullCompare(const TEntry& a, const TEntry& b) {
+        if (a.Rank != b.Rank) return a.Rank < b.Rank ? -1 : 1;
+        if ((a.Rank & 1) == 0) return 0;
+        int r = 0;
+        for (int c = unsettled_[a.Row]; r == 0 && c < int(cells_.size()); ++c)
+            r = CompareSortCells(Cells(c)[a.Row], Cells(c)[b.Row]);
         return r;
     }
 
@@ -83,7 +97,7 @@ private:
     const int firstRow_;
     const int rowCount_;
     const TLocaleFormats& formats_;
-    const TRowRanking ranking_;
+    std::vector<std::int16_t> unsettled_;
     std::vector<std::vector<TSortCell>> cells_;
 };
 
@@ -98,7 +112,7 @@ void SortByColumn(TBaseGrid& grid, const TSortSettings& settings, const TLocaleF
     const int direction = settings.Direction == TSortDirection::sdAscending ? 1 : -1;
     if (rows > 0) {
         const std::vector<std::uint32_t> order =
-            TRowSorter(grid, first, rows, settings.Column, formats).Sort(direction);
+            TRowSorter(grid, first, rows, formats).Sort(settings.Column, direction);
         grid.PermuteRows(first, order);
     }
     // The work rows below the data are what the sort reports as changed.

@@ -1,10 +1,30 @@
 #include "grid/row_ranking.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <limits>
+#include <tuple>
 #include <utility>
 
 namespace tkm {
+
+namespace {
+
+// Eight bytes of a text from `from` on as one number that orders like the
+// bytes do; past the end the text reads as zero bytes.
+std::uint64_t BigEndianSlice(std::string_view text, std::size_t from) {
+    std::uint64_t bytes = 0;
+    if (text.size() >= from + 8) {
+        std::memcpy(&bytes, text.data() + from, 8);
+        if constexpr (std::endian::native == std::endian::little) bytes = __builtin_bswap64(bytes);
+        return bytes;
+    }
+    for (std::size_t k = from; k < from + 8; ++k) bytes = (bytes << 8) | (k < text.size() ? std::uint8_t(text[k]) : 0u);
+    return bytes;
+}
+
+}  // namespace
 
 TRowRanking::TRowRanking(const TBaseGrid& grid, int firstRow, int rowCount, int column, const TLocaleFormats& formats)
     : grid_(grid), firstRow_(firstRow), columnCount_(grid.RealColCount()), formats_(formats),
@@ -49,7 +69,7 @@ void TRowRanking::Order(const TGroup& group, std::vector<TGroup>& subgroups) {
 }
 
 void TRowRanking::OrderValues(const TGroup& group, double TSortCell::*value, std::vector<TGroup>& subgroups) {
-    // Empty cells come before every value here.
+    // Empty cells come before every value here; equal values keep their rows in table order.
     std::vector<std::pair<double, std::uint32_t>> keyed(cells_.size());
     for (std::size_t i = 0; i < cells_.size(); ++i)
         keyed[i] = {cells_[i].Text.empty() ? -std::numeric_limits<double>::infinity() : cells_[i].*value,
@@ -73,6 +93,10 @@ void TRowRanking::OrderTexts(const TGroup& group, std::vector<TGroup>& subgroups
         std::uint32_t Remaining;  // bytes left from this depth on, 9 for more than eight
         std::uint32_t Cell;       // position in cells_
         auto Key() const { return std::pair(Bytes, Remaining); }
+        // Equal texts keep their rows in table order, so the next column is read front to back.
+        bool operator<(const TSlice& other) const {
+            return std::tie(Bytes, Remaining, Cell) < std::tie(other.Bytes, other.Remaining, other.Cell);
+        }
     };
     std::vector<TSlice> slices(cells_.size());
     for (std::uint32_t i = 0; i < slices.size(); ++i) slices[i].Cell = i;
@@ -96,15 +120,12 @@ void TRowRanking::OrderTexts(const TGroup& group, std::vector<TGroup>& subgroups
             TSlice& slice = slices[i];
             const std::string_view text = cells_[slice.Cell].Text;
             const std::size_t from = run.Depth * 8;
-            std::uint64_t bytes = 0;
-            for (std::size_t k = from; k < from + 8; ++k)
-                bytes = (bytes << 8) | (k < text.size() ? std::uint8_t(text[k]) : 0u);
-            slice.Bytes = bytes;
+            slice.Bytes = BigEndianSlice(text, from);
             slice.Remaining = std::uint32_t(std::min<std::size_t>(text.size() - from, 9));
         }
         const auto first = slices.begin() + std::ptrdiff_t(run.Begin);
         const auto last = slices.begin() + std::ptrdiff_t(run.End);
-        std::sort(first, last, [](const TSlice& a, const TSlice& b) { return a.Key() < b.Key(); });
+        std::sort(first, last);
         // Pushed last to first so that they are taken first to last.
         for (std::size_t end = run.End; end > run.Begin;) {
             std::size_t begin = end - 1;

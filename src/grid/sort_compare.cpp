@@ -87,8 +87,9 @@ TNumberClass ClassifyNumber(std::string_view text, const TLocaleFormats& formats
 
 TSortStyle DetectSortStyle(std::string_view text, const TLocaleFormats& formats) {
     if (ClassifyNumber(text, formats) != TNumberClass::None) return TSortStyle::Numeric;
-    const std::size_t slash = text.find('/');
-    if ((slash == 1 || slash == 2) && slash + 1 < text.size() && IsDigit(text[slash - 1]) && IsDigit(text[slash + 1]))
+    // The first "/" must be the second or third character: only those are looked at.
+    const std::size_t slash = text.size() > 1 && text[1] == '/' ? 1 : (text.size() > 2 && text[2] == '/' ? 2 : 0);
+    if (slash > 0 && text[0] != '/' && slash + 1 < text.size() && IsDigit(text[slash - 1]) && IsDigit(text[slash + 1]))
         return TSortStyle::Date;
     return TSortStyle::Alphabetic;
 }
