@@ -1,14 +1,11 @@
 #!/bin/bash
 # tkm colors: each entry row's font, brush and styles for a pinned day.
 set -u
-tkm=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/lib/common.bash"
 
 file=$dir/list.tkm
 {
-  printf '%s\r\n' 'No,Entry Date,Status,Task Description,Priority,Due Date,Due Time,Resources,Total Hours,Cost,Progress,Completion Date,Completion Time,Comment'
+  printf '%s\r\n' "$header"
   printf '%s\r\n' \
     '1,,In Progress,a,High,2026-12-07' \
     '2,,In Progress,b,High,2026-12-08' \

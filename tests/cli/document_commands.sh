@@ -1,14 +1,10 @@
 #!/bin/bash
 # tkm new, dump and resave on real files: exact bytes in, exact bytes out.
 set -eu
-tkm=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/lib/common.bash"
 pin=(--today 2026-12-07 --now 17:05:09 --date-format dd/mm/yyyy --time-format hh:nn:ss)
 
 "$tkm" new "$dir/new.tkm" --count 2 "${pin[@]}"
-header='No,Entry Date,Status,Task Description,Priority,Due Date,Due Time,Resources,Total Hours,Cost,Progress,Completion Date,Completion Time,Comment'
 entry=',07/12/2026,Not Started,"",Normal,07/12/2026,17:05:09,"",0.0,0.00,0,07/12/2026,17:05:09,""'
 printf '%s\r\n1%s\r\n2%s\r\n' "$header" "$entry" "$entry" > "$dir/expected.tkm"
 cmp "$dir/new.tkm" "$dir/expected.tkm" || fail "new wrote other bytes"

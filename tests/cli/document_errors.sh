@@ -1,10 +1,7 @@
 #!/bin/bash
 # Exit codes and messages of the document commands on bad files and bad usage.
 set -u
-tkm=$1
-dir=$(mktemp -d)
-trap 'chmod -R u+w "$dir"; rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/lib/common.bash"
 
 expect() {  # expect CODE TEXT-IN-STDERR COMMAND...
     local code=$1 text=$2

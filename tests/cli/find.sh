@@ -1,12 +1,8 @@
 #!/bin/bash
 # tkm find: every hit in the order repeated OK presses find them, and the exit codes.
 set -u
-tkm=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/lib/common.bash"
 
-header='No,Entry Date,Status,Task Description,Priority,Due Date,Due Time,Resources,Total Hours,Cost,Progress,Completion Date,Completion Time,Comment'
 file=$dir/list.tkm
 printf '%s\r\n' "$header" \
   '1,07/12/2026,Not Started,Call Ann,Normal,08/12/2026,10:00:00,,0.0,0.00,0,07/12/2026,10:00:00,report' \

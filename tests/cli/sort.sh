@@ -1,12 +1,8 @@
 #!/bin/bash
 # tkm sort: the Sort By menu's order and renumbering, written in place or to -o.
 set -u
-tkm=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/lib/common.bash"
 
-header='No,Entry Date,Status,Task Description,Priority,Due Date,Due Time,Resources,Total Hours,Cost,Progress,Completion Date,Completion Time,Comment'
 printf '%s\r\n' "$header" \
   "1,08/12/2026,Pending,write,High,10/12/2026,17:00:00,,10.5,0.00,0,08/12/2026,10:00:00," \
   "2,08/12/2026,Completed,call,Low,9/12/2026,9:30:00,,9,0.00,100,08/12/2026,10:00:00," \

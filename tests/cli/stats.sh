@@ -1,12 +1,8 @@
 #!/bin/bash
 # tkm stats: the report's fourteen rows for a pinned day, in two locales.
 set -u
-tkm=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/lib/common.bash"
 
-header='No,Entry Date,Status,Task Description,Priority,Due Date,Due Time,Resources,Total Hours,Cost,Progress,Completion Date,Completion Time,Comment'
 expected=$(printf '%s\n' 'Valid Entries	6' 'Due Todays	1' 'Overdues	2' 'Most Important Priority**	0' \
   'High Priority**	1' 'Normal Priority**	1' 'Low Priority**	1' 'Lowest Priority**	0' 'Not Started	1' \
   'In Progress	1' 'Pending	1' 'Completed	1' 'Cancelled	0' 'Postponed	0')
