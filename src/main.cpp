@@ -23,6 +23,9 @@ int main(int argc, char** argv) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     dialogs.SetParent(window);
     window->show();
+    // Ask for the keyboard at once, so menu shortcuts work from the first key
+    // even where no window manager hands the new window the focus.
+    window->activateWindow();
     const int code = QApplication::exec();
     return code;
 }
