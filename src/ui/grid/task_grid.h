@@ -47,12 +47,8 @@ public:
 
     // The column and direction of the next sort; a header click sets them too.
     TSortSettings& SortSettings() { return sortSettings_; }
-    const TSortSettings& SortSettings() const { return sortSettings_; }
     // Sorts the data rows by SortSettings(), with the wait cursor on.
     void SortByColumn();
-    // Whether the header shows the indicator and takes sort clicks.
-    bool SortIndicatorShown() const;
-
     void ShowInplaceEditor();
     // Queues F2: the editor opens when the event queue delivers it.
     void StartEditing();
@@ -134,6 +130,8 @@ private:
     void InsertRowKey();
     void DeleteRowKey();
     bool FollowLink(int displayCol, int row);
+    // Whether the header shows the indicator and takes sort clicks.
+    bool SortIndicatorShown() const;
     bool IsSortClick(const QPoint& pos, int& displayCol) const;
 
     Shell& shell_;
