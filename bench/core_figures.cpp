@@ -3,7 +3,7 @@
 #include "grid/find_cell.h"
 #include "grid/grid_sorter.h"
 #include "grid/io/csv_writer.h"
-#include "grid/io/file_bytes.h"
+#include "base/file_bytes.h"
 #include "tasks/task_statistics.h"
 
 namespace tkm::bench {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/date_text.h"
+#include "base/date_text.h"
 
 #include <cstdint>
 #include <string>

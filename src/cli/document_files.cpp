@@ -3,7 +3,7 @@
 #include "cli/cli_options.h"
 #include "grid/io/csv_reader.h"
 #include "grid/io/csv_writer.h"
-#include "grid/io/file_errors.h"
+#include "base/errors.h"
 #include "tasks/task_table.h"
 
 namespace tkm::cli {

@@ -2,7 +2,7 @@
 
 #include "grid/cell_graphic.h"
 #include "grid/cell_object_pool.h"
-#include "grid/date_text.h"
+#include "base/date_text.h"
 #include "grid/grid_types.h"
 #include "grid/text_arena.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/errors.h"
+
 #include <cstdint>
-#include <stdexcept>
-#include <string>
 
 namespace tkm {
 
@@ -56,12 +56,6 @@ struct TGridCoord {
     int Col = -1;
     int Row = -1;
     bool operator==(const TGridCoord&) const = default;
-};
-
-// The grid's own failures.
-class EGridError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 }  // namespace tkm

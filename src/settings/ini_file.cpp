@@ -1,7 +1,7 @@
 #include "settings/ini_file.h"
 
-#include "grid/io/atomic_file.h"
-#include "grid/io/file_bytes.h"
+#include "base/atomic_file.h"
+#include "base/file_bytes.h"
 
 #include <cerrno>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/cell_style.h"
-#include "grid/date_text.h"
+#include "base/date_text.h"
 #include "tasks/task_vocabulary.h"
 
 #include <optional>

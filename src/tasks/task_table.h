@@ -1,7 +1,8 @@
 #pragma once
 
+#include "base/date_text.h"
 #include "grid/base_grid.h"
-#include "grid/date_text.h"
+#include "grid/editor_type.h"
 
 #include <array>
 #include <cstdint>
@@ -28,16 +29,6 @@ enum TTaskColumn : int {
     colCompletionTime,
     colComment,
     TaskColumnCount
-};
-
-// The in-place editor a cell gets.
-enum class TEditorType : std::uint8_t {
-    Normal = 0,
-    SpinEdit = 1,
-    ComboList = 3,
-    DatePicker = 6,
-    TimePicker = 8,
-    Number = 13,
 };
 
 namespace TaskTable {

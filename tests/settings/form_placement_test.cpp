@@ -2,7 +2,7 @@
 #include "settings/ini_file.h"
 #include "settings/ini_location.h"
 #include "settings/mru_manager.h"
-#include "grid/io/file_errors.h"
+#include "base/errors.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

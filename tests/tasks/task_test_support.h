@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/base_grid.h"
-#include "grid/date_text.h"
+#include "base/date_text.h"
 #include "tasks/task_table.h"
 
 #include <string>

@@ -1,8 +1,8 @@
 #include "grid/io/csv_reader.h"
 
 #include "grid/io/csv_field_codec.h"
-#include "grid/io/file_bytes.h"
-#include "grid/io/file_errors.h"
+#include "base/file_bytes.h"
+#include "base/errors.h"
 #include "grid/io/separator_detection.h"
 
 #include <algorithm>

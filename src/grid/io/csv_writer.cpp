@@ -1,6 +1,6 @@
 #include "grid/io/csv_writer.h"
 
-#include "grid/io/atomic_file.h"
+#include "base/atomic_file.h"
 #include "grid/io/csv_field_codec.h"
 
 #include <vector>

@@ -4,7 +4,7 @@
 
 #include "grid/io/csv_reader.h"
 #include "grid/io/csv_writer.h"
-#include "grid/io/file_errors.h"
+#include "base/errors.h"
 #include "platform/dialogs.h"
 #include "tasks/document_name.h"
 #include "ui/grid/cell_text_codec.h"

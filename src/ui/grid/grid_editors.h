@@ -1,7 +1,7 @@
 #pragma once
 
-#include "grid/date_text.h"
-#include "tasks/task_table.h"
+#include "base/date_text.h"
+#include "grid/editor_type.h"
 
 #include <QElapsedTimer>
 #include <QObject>

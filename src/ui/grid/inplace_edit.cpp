@@ -1,6 +1,6 @@
 #include "ui/grid/inplace_edit.h"
 
-#include "grid/date_text.h"
+#include "base/date_text.h"
 #include "grid/edit_filters.h"
 #include "grid/lookup_list.h"
 #include "ui/grid/cell_text_codec.h"

@@ -1,6 +1,6 @@
 #include "grid/io/csv_reader.h"
 #include "grid/io/csv_writer.h"
-#include "grid/io/file_errors.h"
+#include "base/errors.h"
 #include "grid/io/csv_test_grids.h"
 #include "support/temp_folder.h"
 

@@ -1,6 +1,6 @@
 #include "grid/io/csv_reader.h"
 #include "grid/io/csv_test_grids.h"
-#include "grid/io/file_bytes.h"
+#include "base/file_bytes.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "grid/io/file_errors.h"
+#include "base/errors.h"
 
 #include <cstring>
 

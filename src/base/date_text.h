@@ -1,8 +1,9 @@
 #pragma once
 
-#include <array>
+#include "base/errors.h"
+#include "base/locale_formats.h"
+
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -25,33 +26,6 @@ struct TTimeOfDay {
     int Second = 0;
     auto operator<=>(const TTimeOfDay&) const = default;
     int SecondOfDay() const { return Hour * 3600 + Minute * 60 + Second; }
-};
-
-// The locale's formats in the picture language the cells are written in:
-// d dd ddd dddd, m mm mmm mmmm, yy yyyy, h hh, n nn, s ss, am/pm, ampm; text in
-// quotes is literal, every other character stands for itself.
-struct TLocaleFormats {
-    std::string ShortDateFormat = "dd/mm/yyyy";
-    std::string LongDateFormat = "dddd, d mmmm yyyy";
-    std::string LongTimeFormat = "hh:nn:ss";
-    char DecimalSeparator = '.';
-    char ThousandSeparator = ',';
-    std::string TimeAMString = "AM";
-    std::string TimePMString = "PM";
-    std::array<std::string, 12> LongMonthNames{"January", "February", "March", "April", "May", "June", "July",
-                                               "August", "September", "October", "November", "December"};
-    std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    // Sunday first.
-    std::array<std::string, 7> LongDayNames{"Sunday", "Monday", "Tuesday", "Wednesday",
-                                            "Thursday", "Friday", "Saturday"};
-    std::array<std::string, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-};
-
-// A text that is not a date or a time where one was needed.
-class EConvertError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 std::string FormatDate(const TDate& date, std::string_view picture, const TLocaleFormats& formats);

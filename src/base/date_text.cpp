@@ -1,4 +1,4 @@
-#include "grid/date_text.h"
+#include "base/date_text.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,11 +1,21 @@
 #pragma once
 
-#include "grid/grid_types.h"
-
 #include <stdexcept>
 #include <string>
 
 namespace tkm {
+
+// The grid's own failures.
+class EGridError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A text that is not a date, a time or a number where one was needed.
+class EConvertError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // A file that cannot be opened or created. The message is the grid's own
 // ("Cannot open file NAME", "Cannot Create file NAME"); the reason is the system's.

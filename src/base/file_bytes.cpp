@@ -1,6 +1,6 @@
-#include "grid/io/file_bytes.h"
+#include "base/file_bytes.h"
 
-#include "grid/io/file_errors.h"
+#include "base/errors.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "grid/io/atomic_file.h"
+#include "base/atomic_file.h"
 
-#include "grid/io/file_errors.h"
+#include "base/errors.h"
 
 #include <cerrno>
 #include <climits>
