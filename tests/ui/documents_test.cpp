@@ -78,7 +78,7 @@ TEST_F(DocumentsTest, OpenAnsweredCancelChangesNothing) {
     dialogs.Answers.push_back(TConfirmAnswer::Cancel);
     window->aclOpenExecute();
     EXPECT_TRUE(dialogs.OpenRequests.empty());
-    EXPECT_EQ(window->StatusPanelText(0), "Modified");
+    EXPECT_EQ(window->StatusPanelText(TStatusPanel::Modified), "Modified");
 }
 
 TEST_F(DocumentsTest, NewAnsweredYesThenCancelledStillStartsAfresh) {

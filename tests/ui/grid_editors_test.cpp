@@ -122,7 +122,7 @@ TEST_F(GridEditorsTest, StatusListDropsAtOnceAndReportsOnlyAChange) {
     EXPECT_EQ(Cell(colStatus, 1), "Completed");
     EXPECT_EQ(changes, 1);
     EXPECT_FALSE(Grid().EditorMode());
-    EXPECT_EQ(window->StatusPanelText(0), "Modified");
+    EXPECT_EQ(window->StatusPanelText(TStatusPanel::Modified), "Modified");
 
     ClickCell(colStatus, 1);
     ASSERT_EQ(combo->currentText(), "Completed");

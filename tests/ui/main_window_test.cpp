@@ -26,7 +26,7 @@ TEST_F(MainWindowTest, StartsWithOneDefaultEntryBeingEdited) {
     EXPECT_TRUE(Grid().EditorMode());
     EXPECT_EQ(Store().Col(), colDescription);
     EXPECT_EQ(Store().Row(), 1);
-    EXPECT_EQ(window->StatusPanelText(0), "");
+    EXPECT_EQ(window->StatusPanelText(TStatusPanel::Modified), "");
     EXPECT_FALSE(window->Modified());
 }
 
@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, TypingMarksTheDocumentModifiedOnCommit) {
     QTest::keyClicks(Grid().InplaceEditor(), "Call Ann");
     EXPECT_EQ(Cell(colDescription, 1), "Call Ann");  // written as typed
     QTest::keyClick(Grid().InplaceEditor(), Qt::Key_Return);
-    EXPECT_EQ(window->StatusPanelText(0), "Modified");
+    EXPECT_EQ(window->StatusPanelText(TStatusPanel::Modified), "Modified");
     EXPECT_TRUE(window->Modified());
 }
 
@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, MenusAndToolBarFollowTheCommandTable) {
 TEST_F(MainWindowTest, HintsGoToTheThirdPanel) {
     QStatusTipEvent tip(window->Action("aclAddNewEntry")->statusTip());
     QCoreApplication::sendEvent(window.get(), &tip);
-    EXPECT_EQ(window->StatusPanelText(2), "Adds a new entry to the list");
+    EXPECT_EQ(window->StatusPanelText(TStatusPanel::Hint), "Adds a new entry to the list");
 }
 
 TEST_F(MainWindowTest, HelpContentsAsksTheShell) {
@@ -196,8 +196,8 @@ TEST_F(MainWindowTest, EditStartWritesTheDueLineAndColoursFollowTheRules) {
     Store().SetCellText(colDueDate, 1, "07/12/2026");  // yesterday with the pinned clock
     Store().SetCurrentCell(colResources, 1);
     QTest::keyClick(&Grid(), Qt::Key_F2);
-    EXPECT_TRUE(window->StatusPanelText(2).startsWith("Days from Due: Overdue by"))
-        << window->StatusPanelText(2).toStdString();
+    EXPECT_TRUE(window->StatusPanelText(TStatusPanel::Hint).startsWith("Days from Due: Overdue by"))
+        << window->StatusPanelText(TStatusPanel::Hint).toStdString();
     const TCellStyle overdue = Grid().CellStyle(colDescription, 1);
     Store().SetCellText(colDueDate, 1, "not a date");
     const TCellStyle undated = Grid().CellStyle(colDescription, 1);

@@ -6,7 +6,9 @@
 #include "tasks/color_rules.h"
 #include "tasks/due_status.h"
 #include "ui/app/clipboard_commands.h"
-#include "ui/app/command_icons.h"
+#include "ui/app/command_guard.h"
+#include "ui/app/command_table.h"
+#include "ui/app/entry_commands.h"
 #include "ui/grid/cell_text_codec.h"
 #include "tasks/document_name.h"
 #include "ui/dialogs/stat_form.h"
@@ -18,11 +20,10 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMenuBar>
+#include <QMenu>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace tkm {
@@ -32,15 +33,6 @@ namespace {
 constexpr int WindowWidth = 545;
 constexpr int WindowHeight = 425;
 
-// What each command is; commands still to come stand disabled in their places.
-struct TCommand {
-    const char* Name;
-    const char* Caption;
-    const char* Hint;
-    const char* ToolTip;  // tool button caption, or nullptr
-    QKeySequence Shortcut;
-    std::optional<TCommandIcon> Icon;
-};
 
 }  // namespace
 
@@ -72,7 +64,7 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
     layout->addWidget(CreateDateBand());
     layout->addWidget(stgMain_, 1);
     setCentralWidget(central);
-    CreateCommands();
+    WireCommands();
     CreateStatusBar();
     fdlgMain_ = new TGridFindDialog(stgMain_, services_.DialogBoxes, this);
 
@@ -85,11 +77,8 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
 }
 
 TfrmMain::~TfrmMain() {
-    try {
-        frmstgMain_.SaveOnDestroy();
-    } catch (const std::exception&) {
-        // Nowhere left to report it.
-    }
+    // Nowhere left to report a failure.
+    RunCommandStep([this] { frmstgMain_.SaveOnDestroy(); });
 }
 
 QWidget* TfrmMain::CreateDateBand() {
@@ -115,149 +104,50 @@ void TfrmMain::CreateStatusBar() {
     QStatusBar* stbMain = statusBar();
     stbMain->setObjectName("stbMain");
     stbMain->setSizeGripEnabled(true);
-    const int widths[3] = {50, 4, 50};
-    for (int i = 0; i < 3; ++i) {
-        panels_[i] = new QLabel(stbMain);
-        panels_[i]->setObjectName(QString("stbPanel%1").arg(i));
-        panels_[i]->setMinimumWidth(widths[i]);
-        if (i == 1) {
-            panels_[i]->setFixedWidth(widths[i]);
-            panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        } else if (i == 0) {
-            panels_[i]->setFixedWidth(widths[i]);
-        }
-        stbMain->addWidget(panels_[i], i == 2 ? 1 : 0);
+    struct TPanelSpec {
+        TStatusPanel Panel;
+        const char* Name;
+        int Width;
+    };
+    for (const TPanelSpec& spec : {TPanelSpec{TStatusPanel::Modified, "stbModified", 50},
+                                   TPanelSpec{TStatusPanel::Divider, "stbDivider", 4},
+                                   TPanelSpec{TStatusPanel::Hint, "stbHint", 50}}) {
+        auto* panel = new QLabel(stbMain);
+        panel->setObjectName(spec.Name);
+        panel->setMinimumWidth(spec.Width);
+        // The hint panel takes the rest of the bar.
+        const bool stretches = spec.Panel == TStatusPanel::Hint;
+        if (!stretches) panel->setFixedWidth(spec.Width);
+        if (spec.Panel == TStatusPanel::Divider) panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        stbMain->addWidget(panel, stretches ? 1 : 0);
+        panels_[std::size_t(spec.Panel)] = panel;
     }
 }
 
-void TfrmMain::CreateCommands() {
-    auto make = [this](const TCommand& c, void (TfrmMain::*slot)()) {
-        auto* action = new QAction(c.Caption, this);
-        action->setObjectName(c.Name);
-        action->setStatusTip(c.Hint);
-        if (c.ToolTip) action->setToolTip(c.ToolTip);
-        if (!c.Shortcut.isEmpty()) action->setShortcut(c.Shortcut);
-        if (c.Icon) action->setIcon(CommandIcon(*c.Icon));
-        if (slot) connect(action, &QAction::triggered, this, slot);
-        else action->setEnabled(false);
-        addAction(action);
-        return action;
-    };
-    using I = TCommandIcon;
-    QAction* newFile = make({"aclNewFile", "&New File", "Create a new file", "New File (Ctrl+N)",
-                             QKeySequence("Ctrl+N"), I::NewFile}, &TfrmMain::aclNewFileExecute);
-    QAction* open = make({"aclOpen", "&Open...", "Open a file", "Open (Ctrl+O)", QKeySequence("Ctrl+O"), I::Open},
-                         &TfrmMain::aclOpenExecute);
-    QAction* save = make({"aclFileSave", "&Save", "Save changes", "Save (Ctrl+S)", QKeySequence("Ctrl+S"), I::Save},
-                         &TfrmMain::aclFileSaveExecute);
-    QAction* saveAs = make({"aclSaveAs", "Save &As...", "Save this entry as a file", nullptr, {}, {}},
-                           &TfrmMain::aclSaveAsExecute);
-    QAction* print = make({"aclPrint", "&Print...", "Print current page", "Print", QKeySequence("Ctrl+P"), I::Print},
-                          nullptr);
-    QAction* printSetup = make({"aclPrintSetup", "Print Setup", "Setup print properties", nullptr, {}, {}}, nullptr);
-    QAction* exit = make({"aclClose", "Exit", "Closes and exit Taskmere", nullptr, {}, {}}, &TfrmMain::aclCloseExecute);
-    QAction* cut = make({"aclCut", "Cu&t", "Removes the current selection and copy it onto the Clipboard", "Cut",
-                         QKeySequence("Ctrl+X"), I::Cut}, nullptr);
-    QAction* copy = make({"aclCopy", "&Copy", "Copies the current selection onto the Clipboard", "Copy",
-                          QKeySequence("Ctrl+C"), I::Copy}, nullptr);
-    QAction* paste = make({"aclPaste", "&Paste", "Insert the item you have copied or cut into the selected location",
-                           "Paste", QKeySequence("Ctrl+V"), I::Paste}, nullptr);
-    QAction* addEntry = make({"aclAddNewEntry", "&Add New Entry", "Adds a new entry to the list", "Add New Entry",
-                              QKeySequence("Shift+Ins"), I::AddEntry}, &TfrmMain::aclAddNewEntryExecute);
-    QAction* del = make({"aclDelete", "&Delete", "Deletes current entry", "Delete", QKeySequence("Shift+Del"),
-                         I::Delete}, &TfrmMain::aclDeleteExecute);
-    QAction* multiple = make({"aclMultipleRow", "Add &Multiple Entries...", "Adds multiple entries to the list",
-                              "Add Multiple Entries", QKeySequence("Ctrl+M"), I::AddMultiple}, nullptr);
-    QAction* find = make({"aclFind", "Find", "Searches for text on the list", "Find", QKeySequence("Ctrl+F"), I::Find},
-                         &TfrmMain::aclFindExecute);
-    QAction* refresh = make({"mnuRefresh1", "&Refresh", "Refreshes the list", nullptr, {}, {}},
-                            &TfrmMain::mnuRefresh1Click);
-    QAction* calendar = make({"aclViewCalendar", "&View Calendar", "Opens calendar window", "View Calendar", {},
-                              I::Calendar}, nullptr);
-    QAction* renumber = make({"aclRenumber", "Re&number Entries", "Renumbers the list", nullptr, QKeySequence("F4"),
-                              {}}, &TfrmMain::aclRenumberExecute);
-    QAction* stat = make({"aclStat", "St&atistics...", "Opens the statistic report on current list", nullptr,
-                          QKeySequence("F5"), {}}, &TfrmMain::aclStatExecute);
-    QAction* contents = make({"mnuContents1", "&Contents", "Opens help", nullptr, QKeySequence("F1"), {}},
-                             &TfrmMain::mnuContents1Click);
-    QAction* about = make({"aclabout", "&About Taskmere", "About Taskmere", nullptr, {}, {}}, nullptr);
+void TfrmMain::WireCommands() {
+    commands_ = new TCommandTable(*this);
+    commands_->Bind("aclNewFile", [this] { aclNewFileExecute(); });
+    commands_->Bind("aclOpen", [this] { aclOpenExecute(); });
+    commands_->Bind("aclFileSave", [this] { aclFileSaveExecute(); });
+    commands_->Bind("aclSaveAs", [this] { aclSaveAsExecute(); });
+    commands_->Bind("aclClose", [this] { aclCloseExecute(); });
+    commands_->Bind("aclFind", [this] { aclFindExecute(); });
+    commands_->Bind("mnuRefresh1", [this] { mnuRefresh1Click(); });
+    commands_->Bind("aclStat", [this] { aclStatExecute(); });
+    commands_->Bind("mnuContents1", [this] { mnuContents1Click(); });
 
-    QMenu* file = menuBar()->addMenu("&File");
-    file->menuAction()->setStatusTip("Contains commands for working for the document");
-    file->addAction(newFile);
-    file->addAction(open);
-    mnuReopen_ = file->addMenu("&Reopen");
-    mnuReopen_->setObjectName("mnuReopen");
-    mnuReopen_->menuAction()->setStatusTip("Reopen file");
-    mnuReopen_->setEnabled(false);
-    file->addSeparator();
-    file->addAction(save);
-    file->addAction(saveAs);
-    file->addSeparator();
-    file->addAction(print);
-    file->addAction(printSetup);
-    file->addSeparator();
-    file->addAction(exit);
+    entries_ = new TEntryCommands(*stgMain_, services_.DialogBoxes, {services_.TimeSource, services_.Formats},
+                                  [this] { SetModified(true); }, this);
+    entries_->Bind(*commands_);
 
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    edit->menuAction()->setStatusTip("Contains edit commands");
-    edit->addActions({cut, copy, paste});
-    edit->addSeparator();
-    edit->addActions({addEntry, del, multiple});
-    edit->addSeparator();
-    edit->addActions({find, refresh});
-    mnuSortBy_ = edit->addMenu("&Sort By...");
-    mnuSortBy_->setObjectName("mnuSortBy");
-    mnuSortBy_->menuAction()->setStatusTip("Sorts the entry based on column name");
-    const char* accelerators = "123456789ABCD";
-    for (int col = 1; col < TaskColumnCount; ++col) {
-        QAction* item = mnuSortBy_->addAction(QString("&%1 %2").arg(accelerators[col - 1])
-                                                  .arg(QString::fromUtf8(TaskTable::Headers[std::size_t(col)].data(),
-                                                                         qsizetype(TaskTable::Headers[std::size_t(col)].size()))));
-        item->setData(col);
-        item->setStatusTip("Sorts the entry based on column name");
-    }
-    connect(mnuSortBy_, &QMenu::triggered, this, &TfrmMain::aclSortByColExecute);
-    edit->addAction(calendar);
-    edit->addSeparator();
-    edit->addAction(renumber);
-    edit->addSeparator();
-    edit->addAction(stat);
-
-    clipboard_ = new TClipboardCommands(cut, copy, paste, this);
-    connect(edit, &QMenu::aboutToShow, clipboard_, &TClipboardCommands::Update);
-
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->menuAction()->setStatusTip("Contains commands for displaying help");
-    help->addAction(contents);
-    help->addSeparator();
-    help->addAction(about);
-
-    pmMain_ = new QMenu(this);
-    pmMain_->setObjectName("pmMain");
-    pmMain_->addActions({cut, copy, paste});
-    pmMain_->addSeparator();
-    pmMain_->addActions({addEntry, del, multiple});
-    pmMain_->addSeparator();
-    pmMain_->addAction(renumber);
-    connect(pmMain_, &QMenu::aboutToShow, clipboard_, &TClipboardCommands::Update);
+    clipboard_ = new TClipboardCommands(Action("aclCut"), Action("aclCopy"), Action("aclPaste"), this);
+    QMenu* popup = commands_->Menu("pmMain");
+    for (QMenu* menu : {commands_->Menu("mnuEdit"), popup})
+        connect(menu, &QMenu::aboutToShow, clipboard_, &TClipboardCommands::Update);
     stgMain_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(stgMain_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { pmMain_->popup(stgMain_->mapToGlobal(pos)); });
-
-    tlbMain_ = addToolBar("Tools");
-    tlbMain_->setObjectName("tlbMain");
-    tlbMain_->setMovable(false);
-    tlbMain_->setIconSize(QSize(16, 16));
-    tlbMain_->addActions({newFile, open, save});
-    tlbMain_->addSeparator();
-    tlbMain_->addActions({print, find});
-    tlbMain_->addSeparator();
-    tlbMain_->addActions({cut, copy, paste});
-    tlbMain_->addSeparator();
-    tlbMain_->addActions({addEntry, del, multiple});
-    tlbMain_->addSeparator();
-    tlbMain_->addAction(calendar);
+            [this, popup](const QPoint& pos) { popup->popup(stgMain_->mapToGlobal(pos)); });
+    commands_->Menu("mnuReopen")->setEnabled(false);
 }
 
 void TfrmMain::FormCreate(const QStringList& documents) {
@@ -281,14 +171,14 @@ void TfrmMain::FormCreate(const QStringList& documents) {
 
 void TfrmMain::SetModified(bool value) {
     modified_ = value;
-    panels_[0]->setText(value ? "Modified" : "");
+    panels_[std::size_t(TStatusPanel::Modified)]->setText(value ? "Modified" : "");
 }
 
-QString TfrmMain::StatusPanelText(int panel) const { return panels_[panel]->text(); }
+QString TfrmMain::StatusPanelText(TStatusPanel panel) const { return panels_[std::size_t(panel)]->text(); }
 
-QAction* TfrmMain::Action(const QString& objectName) const { return findChild<QAction*>(objectName); }
+QAction* TfrmMain::Action(const QString& objectName) const { return commands_->Action(objectName.toStdString()); }
 
-void TfrmMain::ShowHint(const QString& hint) { panels_[2]->setText(hint); }
+void TfrmMain::ShowHint(const QString& hint) { panels_[std::size_t(TStatusPanel::Hint)]->setText(hint); }
 
 bool TfrmMain::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
@@ -300,40 +190,27 @@ bool TfrmMain::event(QEvent* event) {
 
 // --- the task table ---
 
-TaskTable::TNewEntryContext TfrmMain::NewEntryContext() const { return {services_.TimeSource, services_.Formats}; }
-
-void TfrmMain::FillNewEntry() { TaskTable::FillNewEntry(stgMain_->Store(), NewEntryContext()); }
-
-void TfrmMain::ResetCurrentEntry() {
-    TaskTable::ResetCurrentEntry(stgMain_->Store(), NewEntryContext());
-    stgMain_->StartEditing();
-}
+void TfrmMain::ResetCurrentEntry() { entries_->ResetCurrentEntry(); }
 
 void TfrmMain::stgMainGetEditorType(int col, int, TEditorType& editor) {
-    try {
-        const TEditorType kind = TaskTable::EditorTypeFor(col);
-        if (kind == TEditorType::Normal) return;
-        editor = kind;
-        if (kind == TEditorType::ComboList) {
-            std::vector<std::string>& items = stgMain_->ComboItems();
-            items.clear();
-            if (col == colStatus) items.assign(TaskTable::StatusVocabulary.begin(), TaskTable::StatusVocabulary.end());
-            else items.assign(TaskTable::PriorityVocabulary.begin(), TaskTable::PriorityVocabulary.end());
-        } else if (kind == TEditorType::SpinEdit) {
-            stgMain_->SetSpinBounds(TaskTable::ProgressMin, TaskTable::ProgressMax);
-        }
-    } catch (const std::exception&) {
-        // The editor opens as chosen so far.
+    const TEditorType kind = TaskTable::EditorTypeFor(col);
+    if (kind == TEditorType::Normal) return;
+    editor = kind;
+    if (kind == TEditorType::ComboList) {
+        std::vector<std::string>& items = stgMain_->ComboItems();
+        items.clear();
+        if (col == colStatus) items.assign(TaskTable::StatusVocabulary.begin(), TaskTable::StatusVocabulary.end());
+        else items.assign(TaskTable::PriorityVocabulary.begin(), TaskTable::PriorityVocabulary.end());
+    } else if (kind == TEditorType::SpinEdit) {
+        stgMain_->SetSpinBounds(TaskTable::ProgressMin, TaskTable::ProgressMax);
     }
 }
 
 void TfrmMain::stgMainCellsChanged(const TGridRect&) {
-    try {
+    RunCommandStep([this] {
         stgMain_->Store().RepaintRow(stgMain_->Store().Row());
-    } catch (const std::exception&) {
-        return;
-    }
-    SetModified(true);
+        SetModified(true);
+    });
 }
 
 void TfrmMain::stgMainGetCellColor(int, int row, TCellStyle& style) {
@@ -346,69 +223,11 @@ void TfrmMain::stgMainGetEditText(int, int row, std::string&) {
         ShowHint(CellToDisplay(*line));
 }
 
-void TfrmMain::aclAddNewEntryExecute() {
-    try {
-        TBaseGrid& grid = stgMain_->Store();
-        grid.SetRowCount(grid.RowCount() + 1);
-        FillNewEntry();
-        grid.SetCurrentCell(colDescription, grid.RowCount() - 1);
-        stgMain_->ShowInplaceEditor();
-        SetModified(true);
-    } catch (const std::exception&) {
-        // The command ends where it failed.
-    }
-}
+void TfrmMain::aclAddNewEntryExecute() { entries_->AddNewEntry(); }
 
-void TfrmMain::RemoveEntry(int row) {
-    TBaseGrid& grid = stgMain_->Store();
-    if (grid.RowCount() - 1 > 1) {
-        ResetCurrentEntry();
-        grid.RemoveRows(row, 1);
-    } else {
-        grid.SetCellText(colDescription, row, "");
-        ResetCurrentEntry();
-    }
-}
+void TfrmMain::aclDeleteExecute() { entries_->Delete(); }
 
-void TfrmMain::aclDeleteExecute() {
-    TBaseGrid& grid = stgMain_->Store();
-    const int row = grid.Row();
-    if (row < grid.FixedRows()) return;
-    try {
-        if (!grid.CellView(colDescription, row).empty()) {
-            switch (services_.DialogBoxes.Confirm("Are you sure you want to delete the current row?",
-                                              TConfirmButtons::YesNo)) {
-            case TConfirmAnswer::No: return;
-            case TConfirmAnswer::Yes: RemoveEntry(row); break;
-            default: break;  // closed without an answer: nothing is removed
-            }
-        } else {
-            RemoveEntry(row);
-        }
-        TaskTable::Renumber(grid);
-    } catch (const std::exception&) {
-        return;
-    }
-    SetModified(true);
-}
-
-void TfrmMain::aclRenumberExecute() { TaskTable::Renumber(stgMain_->Store()); }
-
-void TfrmMain::aclSortByColExecute(QAction* item) {
-    try {
-        stgMain_->SortSettings().Column = item->data().toInt();
-        stgMain_->SortByColumn();
-        // The chosen column is the menu's default item, drawn bold.
-        if (QAction* previous = mnuSortBy_->defaultAction()) previous->setFont(mnuSortBy_->font());
-        QFont bold = mnuSortBy_->font();
-        bold.setBold(true);
-        item->setFont(bold);
-        mnuSortBy_->setDefaultAction(item);
-        aclRenumberExecute();
-    } catch (const std::exception&) {
-        // A failed step ends the command; the table stays as far as it got.
-    }
-}
+void TfrmMain::aclRenumberExecute() { entries_->Renumber(); }
 
 void TfrmMain::aclStatExecute() {
     stgMain_->CommitEditor();

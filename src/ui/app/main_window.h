@@ -10,18 +10,23 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <array>
 #include <string>
 
 class QAction;
 class QLabel;
 class QMenu;
-class QToolBar;
 
 namespace tkm {
 
 class TClipboardCommands;
+class TCommandTable;
+class TEntryCommands;
 class TGridFindDialog;
 class TTaskGrid;
+
+// The status bar's panels, left to right.
+enum class TStatusPanel { Modified, Divider, Hint };
 
 // The one window: menus, tool bar, date band, the task grid and the status bar.
 class TfrmMain : public QMainWindow {
@@ -36,7 +41,7 @@ public:
     bool EditTracking() const { return editTracking_; }
     bool ColorPrinting() const { return colorPrinting_; }
     const std::string& DocumentFileName() const { return documentFileName_; }
-    QString StatusPanelText(int panel) const;
+    QString StatusPanelText(TStatusPanel panel) const;
     QAction* Action(const QString& objectName) const;
 
     const TMRUManager& mruMain() const { return mruMain_; }
@@ -44,8 +49,6 @@ public:
     void SetModified(bool value);
     void OpenDocument(const std::string& fileName);
     void mruMainClick(const std::string& recentName);
-    void FillNewEntry();
-    void ResetCurrentEntry();
 
 public slots:
     void aclNewFileExecute();
@@ -55,8 +58,6 @@ public slots:
     void aclAddNewEntryExecute();
     void aclDeleteExecute();
     void aclRenumberExecute();
-    // Sorts by the column in the chosen Sort By item's data.
-    void aclSortByColExecute(QAction* item);
     void aclStatExecute();
     void aclFindExecute();
     void aclCloseExecute();
@@ -70,16 +71,15 @@ protected:
 
 private:
     void FormCreate(const QStringList& documents);
-    void CreateCommands();
+    void WireCommands();
     void CreateStatusBar();
     QWidget* CreateDateBand();
     void stgMainGetEditorType(int col, int row, TEditorType& editor);
     void stgMainCellsChanged(const TGridRect& rect);
     void stgMainGetCellColor(int col, int row, TCellStyle& style);
     void stgMainGetEditText(int col, int row, std::string& value);
-    void RemoveEntry(int row);
     void ShowHint(const QString& hint);
-    TaskTable::TNewEntryContext NewEntryContext() const;
+    void ResetCurrentEntry();
 
     // The document: documents.cpp.
     template <typename Steps>
@@ -102,12 +102,10 @@ private:
 
     TAppServices services_;
     TTaskGrid* stgMain_ = nullptr;
-    QToolBar* tlbMain_ = nullptr;
     QLabel* lblTodaysDate_ = nullptr;
-    QLabel* panels_[3] = {};
-    QMenu* mnuReopen_ = nullptr;
-    QMenu* mnuSortBy_ = nullptr;
-    QMenu* pmMain_ = nullptr;
+    std::array<QLabel*, 3> panels_{};
+    TCommandTable* commands_ = nullptr;
+    TEntryCommands* entries_ = nullptr;
     TClipboardCommands* clipboard_ = nullptr;
     TGridFindDialog* fdlgMain_ = nullptr;
 

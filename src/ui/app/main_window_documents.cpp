@@ -6,6 +6,7 @@
 #include "grid/io/csv_writer.h"
 #include "base/errors.h"
 #include "platform/dialogs.h"
+#include "ui/app/command_table.h"
 #include "tasks/document_name.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/task_grid.h"
@@ -307,18 +308,19 @@ void TfrmMain::OpenDocument(const std::string& fileName) {
 // --- the reopen list and the INI file ---
 
 void TfrmMain::RebuildReopenMenu() {
-    mnuReopen_->clear();
+    QMenu* mnuReopen = commands_->Menu("mnuReopen");
+    mnuReopen->clear();
     for (const TRecentMenuItem& item : mruMain_.MenuItems()) {
         const auto tab = item.Caption.find('\t');
         const QString accel = CellToDisplay(item.Caption.substr(0, tab));
         QString name = CellToDisplay(tab == std::string::npos ? "" : item.Caption.substr(tab + 1));
         name.replace('&', "&&");
-        QAction* action = mnuReopen_->addAction(accel + "  " + name);
+        QAction* action = mnuReopen->addAction(accel + "  " + name);
         action->setStatusTip(CellToDisplay(item.Hint));
         const int tag = item.Tag;
         connect(action, &QAction::triggered, this, [this, tag] { mruMain_.Click(tag); });
     }
-    mnuReopen_->setEnabled(mruMain_.MenuEnabled());
+    mnuReopen->setEnabled(mruMain_.MenuEnabled());
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {

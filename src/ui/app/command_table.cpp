@@ -1,0 +1,133 @@
+#include "ui/app/command_table.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include <algorithm>
+#include <array>
+
+namespace tkm {
+
+namespace {
+
+using I = TCommandIcon;
+
+constexpr std::array<TCommandSpec, 20> Commands{{
+    {"aclNewFile", "&New File", "Create a new file", "New File (Ctrl+N)", "Ctrl+N", I::NewFile},
+    {"aclOpen", "&Open...", "Open a file", "Open (Ctrl+O)", "Ctrl+O", I::Open},
+    {"aclFileSave", "&Save", "Save changes", "Save (Ctrl+S)", "Ctrl+S", I::Save},
+    {"aclSaveAs", "Save &As...", "Save this entry as a file", nullptr, nullptr, {}},
+    {"aclPrint", "&Print...", "Print current page", "Print", "Ctrl+P", I::Print},
+    {"aclPrintSetup", "Print Setup", "Setup print properties", nullptr, nullptr, {}},
+    {"aclClose", "Exit", "Closes and exit Taskmere", nullptr, nullptr, {}},
+    {"aclCut", "Cu&t", "Removes the current selection and copy it onto the Clipboard", "Cut", "Ctrl+X", I::Cut},
+    {"aclCopy", "&Copy", "Copies the current selection onto the Clipboard", "Copy", "Ctrl+C", I::Copy},
+    {"aclPaste", "&Paste", "Insert the item you have copied or cut into the selected location", "Paste", "Ctrl+V",
+     I::Paste},
+    {"aclAddNewEntry", "&Add New Entry", "Adds a new entry to the list", "Add New Entry", "Shift+Ins", I::AddEntry},
+    {"aclDelete", "&Delete", "Deletes current entry", "Delete", "Shift+Del", I::Delete},
+    {"aclMultipleRow", "Add &Multiple Entries...", "Adds multiple entries to the list", "Add Multiple Entries",
+     "Ctrl+M", I::AddMultiple},
+    {"aclFind", "Find", "Searches for text on the list", "Find", "Ctrl+F", I::Find},
+    {"mnuRefresh1", "&Refresh", "Refreshes the list", nullptr, nullptr, {}},
+    {"aclViewCalendar", "&View Calendar", "Opens calendar window", "View Calendar", nullptr, I::Calendar},
+    {"aclRenumber", "Re&number Entries", "Renumbers the list", nullptr, "F4", {}},
+    {"aclStat", "St&atistics...", "Opens the statistic report on current list", nullptr, "F5", {}},
+    {"mnuContents1", "&Contents", "Opens help", nullptr, "F1", {}},
+    {"aclabout", "&About Taskmere", "About Taskmere", nullptr, nullptr, {}},
+}};
+
+const std::array<TMenuSpec, 5> Menus{{
+    {"mnuFile", "&File", "Contains commands for working for the document",
+     {"aclNewFile", "aclOpen", "mnuReopen", "-", "aclFileSave", "aclSaveAs", "-", "aclPrint", "aclPrintSetup", "-",
+      "aclClose"}},
+    {"mnuReopen", "&Reopen", "Reopen file", {}},
+    {"mnuEdit", "&Edit", "Contains edit commands",
+     {"aclCut", "aclCopy", "aclPaste", "-", "aclAddNewEntry", "aclDelete", "aclMultipleRow", "-", "aclFind",
+      "mnuRefresh1", "mnuSortBy", "aclViewCalendar", "-", "aclRenumber", "-", "aclStat"}},
+    {"mnuSortBy", "&Sort By...", "Sorts the entry based on column name", {}},
+    {"mnuHelp", "&Help", "Contains commands for displaying help", {"mnuContents1", "-", "aclabout"}},
+}};
+
+const TMenuSpec PopupMenu{"pmMain", "", "",
+                          {"aclCut", "aclCopy", "aclPaste", "-", "aclAddNewEntry", "aclDelete", "aclMultipleRow", "-",
+                           "aclRenumber"}};
+
+const TMenuSpec ToolBarItems{"tlbMain", "Tools", "",
+                             {"aclNewFile", "aclOpen", "aclFileSave", "-", "aclPrint", "aclFind", "-", "aclCut",
+                              "aclCopy", "aclPaste", "-", "aclAddNewEntry", "aclDelete", "aclMultipleRow", "-",
+                              "aclViewCalendar"}};
+
+const TMenuSpec* MenuSpec(std::string_view name) {
+    const auto found = std::find_if(Menus.begin(), Menus.end(), [&](const TMenuSpec& m) { return m.Name == name; });
+    return found == Menus.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+TCommandTable::TCommandTable(QMainWindow& window) : QObject(&window), window_(window) {
+    for (const TCommandSpec& spec : Commands) {
+        auto* action = new QAction(spec.Caption, &window_);
+        action->setObjectName(spec.Name);
+        action->setStatusTip(spec.Hint);
+        if (spec.ToolTip) action->setToolTip(spec.ToolTip);
+        if (spec.Shortcut) action->setShortcut(QKeySequence(spec.Shortcut));
+        if (spec.Icon) action->setIcon(CommandIcon(*spec.Icon));
+        action->setEnabled(false);
+        // Shortcuts work while the menus are closed and the tool bar is hidden.
+        window_.addAction(action);
+        actions_[spec.Name] = action;
+    }
+    for (const char* name : {"mnuFile", "mnuEdit", "mnuHelp"})
+        window_.menuBar()->addMenu(MakeMenu(*MenuSpec(name), &window_));
+    MakeMenu(PopupMenu, &window_);
+
+    toolBar_ = window_.addToolBar(ToolBarItems.Caption);
+    toolBar_->setObjectName(ToolBarItems.Name);
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(16, 16));
+    AddItems(toolBar_, ToolBarItems.Items);
+}
+
+QMenu* TCommandTable::MakeMenu(const TMenuSpec& spec, QWidget* parent) {
+    auto* menu = new QMenu(spec.Caption, parent);
+    menu->setObjectName(spec.Name);
+    menu->menuAction()->setStatusTip(spec.Hint);
+    menus_[spec.Name] = menu;
+    AddItems(menu, spec.Items);
+    return menu;
+}
+
+void TCommandTable::AddItems(QWidget* target, std::initializer_list<const char*> items) {
+    for (const char* item : items) {
+        if (std::string_view(item) == "-") {
+            if (auto* menu = qobject_cast<QMenu*>(target)) menu->addSeparator();
+            else static_cast<QToolBar*>(target)->addSeparator();
+        } else if (const TMenuSpec* sub = MenuSpec(item)) {
+            target->addAction(MakeMenu(*sub, target)->menuAction());
+        } else {
+            target->addAction(Action(item));
+        }
+    }
+}
+
+QAction* TCommandTable::Action(std::string_view name) const {
+    const auto found = actions_.find(name);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+QMenu* TCommandTable::Menu(std::string_view name) const {
+    const auto found = menus_.find(name);
+    return found == menus_.end() ? nullptr : found->second;
+}
+
+void TCommandTable::Bind(std::string_view name, std::function<void()> handler) {
+    QAction* action = Action(name);
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    action->setEnabled(true);
+}
+
+}  // namespace tkm

@@ -1,0 +1,97 @@
+#include "ui/app/entry_commands.h"
+
+#include "platform/dialogs.h"
+#include "ui/app/command_guard.h"
+#include "ui/app/command_table.h"
+#include "ui/grid/task_grid.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace tkm {
+
+TEntryCommands::TEntryCommands(TTaskGrid& grid, Dialogs& dialogs, TaskTable::TNewEntryContext newEntry,
+                               std::function<void()> markModified, QObject* parent)
+    : QObject(parent), grid_(grid), dialogs_(dialogs), newEntry_(newEntry), markModified_(std::move(markModified)) {}
+
+void TEntryCommands::Bind(TCommandTable& commands) {
+    commands.Bind("aclAddNewEntry", [this] { AddNewEntry(); });
+    commands.Bind("aclDelete", [this] { Delete(); });
+    commands.Bind("aclRenumber", [this] { Renumber(); });
+
+    sortMenu_ = commands.Menu("mnuSortBy");
+    const char* accelerators = "123456789ABCD";
+    for (int col = 1; col < TaskColumnCount; ++col) {
+        const std::string_view header = TaskTable::Headers[std::size_t(col)];
+        QAction* item = sortMenu_->addAction(QString("&%1 %2").arg(accelerators[col - 1])
+                                                 .arg(QString::fromUtf8(header.data(), qsizetype(header.size()))));
+        item->setData(col);
+        item->setStatusTip(sortMenu_->menuAction()->statusTip());
+    }
+    connect(sortMenu_, &QMenu::triggered, this, &TEntryCommands::SortBy);
+}
+
+void TEntryCommands::ResetCurrentEntry() {
+    TaskTable::ResetCurrentEntry(grid_.Store(), newEntry_);
+    grid_.StartEditing();
+}
+
+void TEntryCommands::AddNewEntry() {
+    RunCommandStep([this] {
+        TBaseGrid& grid = grid_.Store();
+        grid.SetRowCount(grid.RowCount() + 1);
+        TaskTable::FillNewEntry(grid, newEntry_);
+        grid.SetCurrentCell(colDescription, grid.RowCount() - 1);
+        grid_.ShowInplaceEditor();
+        markModified_();
+    });
+}
+
+// The last entry is never removed, only emptied.
+void TEntryCommands::RemoveEntry(int row) {
+    TBaseGrid& grid = grid_.Store();
+    if (grid.RowCount() - 1 > 1) {
+        ResetCurrentEntry();
+        grid.RemoveRows(row, 1);
+    } else {
+        grid.SetCellText(colDescription, row, "");
+        ResetCurrentEntry();
+    }
+}
+
+void TEntryCommands::Delete() {
+    TBaseGrid& grid = grid_.Store();
+    const int row = grid.Row();
+    if (row < grid.FixedRows()) return;
+    RunCommandStep([&] {
+        if (!grid.CellView(colDescription, row).empty()) {
+            switch (dialogs_.Confirm("Are you sure you want to delete the current row?", TConfirmButtons::YesNo)) {
+            case TConfirmAnswer::No: return;
+            case TConfirmAnswer::Yes: RemoveEntry(row); break;
+            default: break;  // closed without an answer: nothing is removed
+            }
+        } else {
+            RemoveEntry(row);
+        }
+        TaskTable::Renumber(grid);
+        markModified_();
+    });
+}
+
+void TEntryCommands::Renumber() { TaskTable::Renumber(grid_.Store()); }
+
+void TEntryCommands::SortBy(QAction* item) {
+    RunCommandStep([&] {
+        grid_.SortSettings().Column = item->data().toInt();
+        grid_.SortByColumn();
+        // The chosen column is the menu's default item, drawn bold.
+        if (QAction* previous = sortMenu_->defaultAction()) previous->setFont(sortMenu_->font());
+        QFont bold = sortMenu_->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        sortMenu_->setDefaultAction(item);
+        Renumber();
+    });
+}
+
+}  // namespace tkm
