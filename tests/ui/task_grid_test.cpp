@@ -17,11 +17,11 @@ protected:
     RecordingShell shell;
     TTaskGrid grid{shell};
     std::vector<TGridRect> changes;
+    const TCellsChangedHook hook{grid.Store(), [this](const TGridRect& r) { changes.push_back(r); }};
 
     void SetUp() override {
         TaskTable::SetUpGrid(grid.Store());
         grid.Store().SetRowCount(5);
-        grid.Store().OnCellsChanged = [this](const TGridRect& r) { changes.push_back(r); };
         grid.resize(1700, 300);  // every column on screen
         grid.show();
         QCoreApplication::processEvents();
@@ -101,6 +101,16 @@ TEST_F(TaskGridTest, ProgressBarIsDrawnWithItsColours) {
     EXPECT_EQ(QColor(PixelAt(full.right() - 2, full.bottom() - 2)), bar);
     EXPECT_EQ(QColor(PixelAt(full.left() + 1, full.top() + 5)), QColor(Qt::black));  // inner frame
     EXPECT_EQ(QColor(PixelAt(empty.left() + 3, empty.top() + 3)), grid.palette().color(QPalette::Base));
+}
+
+TEST_F(TaskGridTest, ColoursFollowThePaletteWhenItChanges) {
+    const QColor window(0x20, 0x40, 0x60);
+    QPalette palette = grid.palette();
+    palette.setColor(QPalette::Base, window);
+    grid.setPalette(palette);
+    QCoreApplication::processEvents();
+    const QRect cell = grid.CellRect(colResources, 2);
+    EXPECT_EQ(QColor(PixelAt(cell.left() + 3, cell.bottom() - 1)), window);
 }
 
 TEST_F(TaskGridTest, CommentMarkerSitsInTheTopRightCorner) {

@@ -17,8 +17,6 @@ public:
 
     void SetNumberMode(bool on) { numberMode_ = on; }
     bool NumberMode() const { return numberMode_; }
-    // 0: no limit.
-    void SetMaxEditLength(int length);
     // Pastes the clipboard's text by the editor's rules.
     void Paste();
     void PasteText(QString clip);
@@ -42,7 +40,6 @@ private:
     const TLookupList& lookup_;
     const TLocaleFormats& formats_;
     bool numberMode_ = false;
-    int maxEditLength_ = 0;
     bool typedSinceCompletion_ = false;
 };
 
