@@ -56,7 +56,6 @@ public:
     bool RemoveCellObject(int col, int row);
     const TCellGraphic* CellObject(int col, int row) const;
     TColor CommentMarkerColor() const { return commentMarkerColor_; }
-    void SetCommentMarkerColor(TColor c) { commentMarkerColor_ = c; }
 
     // --- rows ---
     void InsertRows(int row, int count);
@@ -79,7 +78,6 @@ public:
     // --- geometry ---
     int DefaultRowHeight() const { return defaultRowHeight_; }
     void SetDefaultRowHeight(int h);
-    int DefaultColWidth() const { return defaultColWidth_; }
     void SetDefaultColWidth(int w) { defaultColWidth_ = w; }
     int ColWidth(int displayCol) const;
     void SetColWidth(int displayCol, int width);
@@ -90,7 +88,6 @@ public:
     int Col() const { return col_; }
     int Row() const { return row_; }
     void SetCurrentCell(int displayCol, int row);
-    void SetRow(int row) { SetCurrentCell(col_, row); }
     int TopRow() const { return topRow_; }
     void SetTopRow(int row);
 

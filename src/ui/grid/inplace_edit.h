@@ -16,7 +16,6 @@ public:
     TGridInplaceEdit(QWidget* grid, const TLookupList& lookup, const TLocaleFormats& formats);
 
     void SetNumberMode(bool on) { numberMode_ = on; }
-    bool NumberMode() const { return numberMode_; }
     // Pastes the clipboard's text by the editor's rules.
     void Paste();
     void PasteText(QString clip);

@@ -42,7 +42,6 @@ public:
     void SetClock(const Clock& clock) { clock_ = &clock; }
     // Date, time and number formats of the editors.
     void SetFormats(const TLocaleFormats& formats);
-    const TLocaleFormats& Formats() const { return formats_; }
 
     // Owner's hooks, by real column. OnGetEditorType may fill ComboItems() and
     // call SetSpinBounds() for the editor about to open.
