@@ -46,6 +46,22 @@ TEST_F(TaskGridTest, CommitReportsOnlyARealChangeOnce) {
     EXPECT_EQ(Store().Col(), colPriority);
 }
 
+TEST_F(TaskGridTest, AnAdoptedStoreKeepsTheViewAndTheOwnersHook) {
+    TBaseGrid loaded;
+    TaskTable::SetUpGrid(loaded);
+    loaded.SetRowCount(4);
+    loaded.SetCellText(colDescription, 2, "loaded");
+    grid.AdoptStore(std::move(loaded));
+    Store().SetCurrentCell(colDescription, 2);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QTest::keyClicks(grid.InplaceEditor(), "x");
+    Store().RemoveRows(1, 1);  // the view still hears: its editor commits first
+    EXPECT_FALSE(grid.EditorMode());
+    EXPECT_EQ(Store().GetCellText(colDescription, 1), "loadedx");
+    ASSERT_EQ(changes.size(), 2u);  // the edit, then the removal
+    EXPECT_EQ(changes[0], (TGridRect{colDescription, 2, colDescription, 2}));
+}
+
 TEST_F(TaskGridTest, TypingOnTheGridStartsAnEditWithThatCharacter) {
     Store().SetCellText(colResources, 1, "old");
     Store().SetCurrentCell(colResources, 1);
