@@ -40,7 +40,8 @@ public:
     // Where today for the colours and dates and times for the pickers come
     // from; the system clock unless set.
     void SetClock(const Clock& clock) { clock_ = &clock; }
-    // Date, time and number formats of the editors.
+    // Date, time and number formats of the editors, and of the due dates the
+    // colours read.
     void SetFormats(const TLocaleFormats& formats);
 
     // Owner's hooks, by real column. OnGetEditorType may fill ComboItems() and
