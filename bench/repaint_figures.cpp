@@ -1,7 +1,7 @@
 #include "repaint_figures.h"
 
+#include "platform/fake/fake_clock.h"
 #include "platform/shell.h"
-#include "tasks/color_rules.h"
 #include "ui/grid/task_grid.h"
 
 #include <QCoreApplication>
@@ -25,11 +25,10 @@ public:
 void RepaintFigures(const TBenchDocument& document, int runs, std::unique_ptr<TBaseGrid> loaded,
                     TBenchReport& report) {
     TNoShell shell;
+    const FixedClock clock(BenchToday, {});
     TTaskGrid grid(shell);
+    grid.SetClock(clock);
     grid.SetFormats(document.Formats);
-    grid.OnGetCellColor = [&](int, int row, TCellStyle& style) {
-        ApplyScreenColors(grid.Store(), row, BenchToday, document.Formats, style);
-    };
     grid.AdoptStore(std::move(*loaded));
     loaded.reset();
     grid.resize(GridSize);

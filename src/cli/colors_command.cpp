@@ -1,5 +1,6 @@
 #include "cli/report_commands.h"
-#include "tasks/color_rules.h"
+#include "grid/color_scheme.h"
+#include "tasks/cell_styling.h"
 
 #include <cstdio>
 #include <string>
@@ -8,24 +9,9 @@ namespace tkm::cli {
 
 namespace {
 
-// No desktop palette here: system colours take the classic scheme's values.
-TColor Resolved(TColor color) {
-    if (!IsSystemColor(color)) return color;
-    switch (TSystemColor(color & 0xFF)) {
-    case TSystemColor::Window: return clWhite;
-    case TSystemColor::WindowText: return clBlack;
-    case TSystemColor::Highlight: return RGBColor(0x00, 0x00, 0x80);
-    case TSystemColor::HighlightText: return clWhite;
-    case TSystemColor::BtnFace: return clSilver;
-    case TSystemColor::InfoBk: return RGBColor(0xFF, 0xFF, 0xE1);
-    }
-    return clBlack;
-}
-
-std::string Hex(TColor color) {
-    const TColor c = Resolved(color);
+std::string Hex(TColor rgb) {
     char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", RedOf(c), GreenOf(c), BlueOf(c));
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
     return text;
 }
 
@@ -42,13 +28,16 @@ std::string StyleNames(std::uint8_t styles) {
 
 }  // namespace
 
+// A whole row looks alike, so its first data cell speaks for it. No desktop
+// palette here: system colours take the classic scheme's values.
 void WriteColors(const TBaseGrid& grid, const TDate& today, const TLocaleFormats& formats, std::ostream& out) {
-    const TCellStyle prepared;
+    const TCellStyler styler(grid, {.Today = today, .Formats = formats});
+    const TColorScheme scheme = TColorScheme::Classic();
     for (int r = grid.FixedRows(); r < grid.RowCount(); ++r) {
-        TCellStyle style = prepared;
-        ApplyScreenColors(grid, r, today, formats, style);
-        out << r << '\t' << Hex(style.FontColor) << '\t' << (style.Brush == prepared.Brush ? "-" : Hex(style.Brush))
-            << '\t' << StyleNames(style.FontStyles) << '\n';
+        const TCellStyle style = styler.ScreenStyle(grid.FixedCols(), r);
+        out << r << '\t' << Hex(scheme.Resolve(style.FontColor)) << '\t'
+            << (style.Brush == clWindow ? "-" : Hex(scheme.Resolve(style.Brush))) << '\t'
+            << StyleNames(style.FontStyles) << '\n';
     }
 }
 

@@ -85,7 +85,7 @@ void TBaseGrid::SetCellText(int col, int row, std::string_view text) {
     scratch_[std::size_t(col)] = text;
     ReplaceRowText(record, scratch_);
     MaybeCompact();
-    if (observer_) observer_->CellInvalidated(col, row);
+    observers_.Notify(&TGridObserver::CellInvalidated, col, row);
 }
 
 void TBaseGrid::SetRowCells(int row, int startCol, std::span<const std::string_view> cells) {
@@ -98,7 +98,7 @@ void TBaseGrid::SetRowCells(int row, int startCol, std::span<const std::string_v
     std::copy(cells.begin(), cells.end(), scratch_.begin() + startCol);
     ReplaceRowText(record, scratch_);
     MaybeCompact();
-    if (observer_) observer_->RowInvalidated(row);
+    observers_.Notify(&TGridObserver::RowInvalidated, row);
 }
 
 void TBaseGrid::SetCellInteger(int col, int row, long long value) { SetCellText(col, row, std::to_string(value)); }
@@ -127,7 +127,7 @@ void TBaseGrid::AttachObject(int col, int row, const TCellGraphic& object) {
     TRowRecord& record = rows_[std::size_t(row)];
     record.Objects = objects_.With(record.Objects, col, object);
     MaybeCompact();
-    if (observer_) observer_->CellInvalidated(col, row);
+    observers_.Notify(&TGridObserver::CellInvalidated, col, row);
 }
 
 void TBaseGrid::AddProgressBar(int col, int row, TColor bar, TColor barText, TColor background,
@@ -159,7 +159,7 @@ bool TBaseGrid::RemoveCellObject(int col, int row) {
     if (!objects_.Find(record.Objects, col)) return false;
     record.Objects = objects_.Without(record.Objects, col);
     MaybeCompact();
-    if (observer_) observer_->CellInvalidated(col, row);
+    observers_.Notify(&TGridObserver::CellInvalidated, col, row);
     return true;
 }
 
@@ -198,7 +198,7 @@ void TBaseGrid::RemoveRows(int row, int count) {
     }
     MaybeCompact();
     NotifyLayout();
-    if (observer_) observer_->CurrentCellChanged();
+    observers_.Notify(&TGridObserver::CurrentCellChanged);
     CellsChanged({0, row, colCount_ - 1, row + count});
     if (topRow_ >= RowCount() - 1) topRow_ = std::max(fixedRows_, RowCount() - 1);
 }
@@ -219,7 +219,7 @@ void TBaseGrid::ClearCells(int left, int top, int bottom, int right) {
         ReplaceRowText(record, scratch_);
     }
     MaybeCompact();
-    if (observer_) observer_->GridInvalidated();
+    observers_.Notify(&TGridObserver::GridInvalidated);
     CellsChanged({left, top, right, bottom});
 }
 
@@ -234,7 +234,7 @@ void TBaseGrid::PermuteRows(int first, std::span<const std::uint32_t> order) {
         moved[i] = rows_[first + order[i]];
     }
     std::copy(moved.begin(), moved.end(), rows_.begin() + first);
-    if (observer_) observer_->GridInvalidated();
+    observers_.Notify(&TGridObserver::GridInvalidated);
 }
 
 void TBaseGrid::TakeRowsFrom(TBaseGrid& source) {
@@ -249,7 +249,7 @@ void TBaseGrid::TakeRowsFrom(TBaseGrid& source) {
     row_ = std::min(row_, RowCount() - 1);
     topRow_ = std::max(fixedRows_, std::min(topRow_, RowCount() - 1));
     NotifyLayout();
-    if (observer_) observer_->GridInvalidated();
+    observers_.Notify(&TGridObserver::GridInvalidated);
 }
 
 // --- columns ---
@@ -339,37 +339,36 @@ void TBaseGrid::SetCurrentCell(int displayCol, int row) {
     if (displayCol == col_ && row == row_) return;
     col_ = displayCol;
     row_ = row;
-    if (observer_) observer_->CurrentCellChanged();
+    observers_.Notify(&TGridObserver::CurrentCellChanged);
 }
 
 void TBaseGrid::SetTopRow(int row) {
     row = std::max(fixedRows_, std::min(row, RowCount() - 1));
     if (row == topRow_) return;
     topRow_ = row;
-    if (observer_) observer_->GridInvalidated();
+    observers_.Notify(&TGridObserver::GridInvalidated);
 }
 
 // --- notifications ---
 
 void TBaseGrid::CellsChanged(const TGridRect& rect) {
-    if (OnCellsChanged) OnCellsChanged(rect);
-    for (const auto& listener : listeners_) listener(rect);
+    observers_.Notify(&TGridObserver::CellsChanged, rect);
 }
 
 void TBaseGrid::RepaintRow(int row) {
-    if (observer_) observer_->RowInvalidated(row);
+    observers_.Notify(&TGridObserver::RowInvalidated, row);
 }
 
 void TBaseGrid::Invalidate() {
-    if (observer_) observer_->GridInvalidated();
+    observers_.Notify(&TGridObserver::GridInvalidated);
 }
 
 void TBaseGrid::CommitEditor() {
-    if (observer_) observer_->CommitEditorRequested();
+    observers_.Notify(&TGridObserver::CommitEditorRequested);
 }
 
 void TBaseGrid::NotifyLayout() {
-    if (observer_) observer_->LayoutChanged();
+    observers_.Notify(&TGridObserver::LayoutChanged);
 }
 
 void TBaseGrid::MaybeCompact() {

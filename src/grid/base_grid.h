@@ -3,12 +3,12 @@
 #include "grid/cell_graphic.h"
 #include "grid/cell_object_pool.h"
 #include "base/date_text.h"
+#include "grid/grid_observer.h"
 #include "grid/grid_types.h"
 #include "grid/text_arena.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,27 +16,12 @@
 
 namespace tkm {
 
-// What a view of the grid is told so it can redraw and keep its editor honest.
-class TGridObserver {
-public:
-    virtual ~TGridObserver() = default;
-    virtual void CellInvalidated(int /*realCol*/, int /*row*/) {}
-    virtual void RowInvalidated(int /*row*/) {}
-    virtual void GridInvalidated() {}
-    // Row count, column count, widths or heights changed.
-    virtual void LayoutChanged() {}
-    virtual void CurrentCellChanged() {}
-    // Asked before rows or columns move: close any open editor first.
-    virtual void CommitEditorRequested() {}
-};
-
 // The cell store: one text per cell, an optional object per cell, addressed by
 // real column and row. Rows are 16-byte records that move as a unit; the texts
 // live in a shared arena and the objects in an interned pool.
 class TBaseGrid {
 public:
     static constexpr int MaxTrackedColumns = 256;
-    using TCellsChangedHandler = std::function<void(const TGridRect&)>;
 
     TBaseGrid(int colCount = 5, int rowCount = 5);
 
@@ -71,7 +56,6 @@ public:
     bool RemoveCellObject(int col, int row);
     const TCellGraphic* CellObject(int col, int row) const;
     TColor CommentMarkerColor() const { return commentMarkerColor_; }
-    void SetCommentMarkerColor(TColor c) { commentMarkerColor_ = c; }
 
     // --- rows ---
     void InsertRows(int row, int count);
@@ -94,7 +78,6 @@ public:
     // --- geometry ---
     int DefaultRowHeight() const { return defaultRowHeight_; }
     void SetDefaultRowHeight(int h);
-    int DefaultColWidth() const { return defaultColWidth_; }
     void SetDefaultColWidth(int w) { defaultColWidth_ = w; }
     int ColWidth(int displayCol) const;
     void SetColWidth(int displayCol, int width);
@@ -105,21 +88,18 @@ public:
     int Col() const { return col_; }
     int Row() const { return row_; }
     void SetCurrentCell(int displayCol, int row);
-    void SetCol(int displayCol) { SetCurrentCell(displayCol, row_); }
-    void SetRow(int row) { SetCurrentCell(col_, row); }
     int TopRow() const { return topRow_; }
     void SetTopRow(int row);
 
     // --- notifications ---
-    TCellsChangedHandler OnCellsChanged;
-    void AddCellsChangedListener(TCellsChangedHandler listener) { listeners_.push_back(std::move(listener)); }
+    // Observers hear every notification in the order they were added.
+    void AddObserver(TGridObserver& observer) { observers_.Add(observer); }
+    void RemoveObserver(TGridObserver& observer) { observers_.Remove(observer); }
     void CellsChanged(const TGridRect& rect);
     void RepaintRow(int row);
     void Invalidate();
-    void SetObserver(TGridObserver* observer) { observer_ = observer; }
     // Closes an open editor (through the view) before rows or columns move.
     void CommitEditor();
-    TGridObserver* Observer() const { return observer_; }
 
     // Memory held by texts, for the benchmark and its tests.
     std::size_t TextBytes() const { return arena_.LiveBytes(); }
@@ -159,8 +139,7 @@ private:
     int topRow_ = 0;
     TColor commentMarkerColor_ = clRed;
 
-    std::vector<TCellsChangedHandler> listeners_;
-    TGridObserver* observer_ = nullptr;
+    TGridObserverList observers_;
 };
 
 }  // namespace tkm

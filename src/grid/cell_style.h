@@ -13,12 +13,15 @@ enum TFontStyle : std::uint8_t {
     fsStrikeOut = 8,
 };
 
-// Brush and font of one cell, prepared by the grid and changed by the owner's
-// colour callbacks before the cell is drawn or printed.
+// Brush and font of one cell: prepared by the grid, then changed by the colour
+// rules before the cell is drawn, printed or exported.
 struct TCellStyle {
     TColor Brush = clWindow;
     TColor FontColor = clWindowText;
     std::uint8_t FontStyles = 0;  // TFontStyle bits
+    // Drawn in the grid's active-cell font instead of its own: the header cell
+    // of the current column on screen.
+    bool ActiveCellFont = false;
     bool operator==(const TCellStyle&) const = default;
 };
 

@@ -7,7 +7,7 @@
 namespace tkm {
 
 // Colour value with red in the lowest byte, then green, then blue. Values with
-// the top bit set name a system colour role, resolved by the UI's palette.
+// the top bit set name a system colour role, resolved by a TColorScheme.
 using TColor = std::uint32_t;
 
 constexpr TColor RGBColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
@@ -31,6 +31,7 @@ enum class TSystemColor : std::uint8_t {
     Highlight = 13,
     HighlightText = 14,
     BtnFace = 15,
+    BtnShadow = 16,
     InfoBk = 24,
 };
 constexpr TColor clWindow = SystemColorFlag | std::uint32_t(TSystemColor::Window);
@@ -38,6 +39,7 @@ constexpr TColor clWindowText = SystemColorFlag | std::uint32_t(TSystemColor::Wi
 constexpr TColor clHighlight = SystemColorFlag | std::uint32_t(TSystemColor::Highlight);
 constexpr TColor clHighlightText = SystemColorFlag | std::uint32_t(TSystemColor::HighlightText);
 constexpr TColor clBtnFace = SystemColorFlag | std::uint32_t(TSystemColor::BtnFace);
+constexpr TColor clBtnShadow = SystemColorFlag | std::uint32_t(TSystemColor::BtnShadow);
 constexpr TColor clInfoBk = SystemColorFlag | std::uint32_t(TSystemColor::InfoBk);
 
 constexpr bool IsSystemColor(TColor c) { return (c & SystemColorFlag) != 0 && c != clNone; }
@@ -49,6 +51,17 @@ struct TGridRect {
     int Right = 0;
     int Bottom = 0;
     bool operator==(const TGridRect&) const = default;
+};
+
+// Pixel rectangle; Right and Bottom are one past the last pixel.
+struct TPixelRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    bool operator==(const TPixelRect&) const = default;
 };
 
 // A cell by display column and row; (-1, -1) is no cell.

@@ -1,17 +1,8 @@
 #pragma once
 
-namespace tkm {
+#include "grid/grid_types.h"
 
-// Pixel rectangle; Right and Bottom are one past the last pixel.
-struct TPixelRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
-    bool operator==(const TPixelRect&) const = default;
-};
+namespace tkm {
 
 // Where the parts of a progress-bar cell go.
 struct TProgressBarLayout {

@@ -37,7 +37,6 @@ public:
 
     void Release(TRowTextRef ref);
     std::size_t LiveBytes() const { return live_; }
-    std::size_t GarbageBytes() const { return garbage_; }
     bool WantsCompaction() const { return garbage_ > (1u << 20) && garbage_ > live_; }
     void Clear();
 

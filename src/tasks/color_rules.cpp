@@ -1,8 +1,5 @@
 #include "tasks/color_rules.h"
 
-#include "grid/base_grid.h"
-#include "tasks/task_table.h"
-
 namespace tkm {
 
 TDueState DueStateOf(const std::optional<TDate>& due, const TDate& today) {
@@ -67,18 +64,6 @@ void ApplyColorRules(const TRowFacts& facts, TCellStyle& style) {
 void ApplyColorRules(std::string_view status, std::string_view priority, std::string_view dueDate,
                      const TDate& today, const TLocaleFormats& formats, TCellStyle& style) {
     ApplyColorRules(ReadRowFacts(status, priority, dueDate, today, formats), style);
-}
-
-void ApplyScreenColors(const TBaseGrid& grid, int row, const TDate& today, const TLocaleFormats& formats,
-                       TCellStyle& style) {
-    if (row < grid.FixedRows() || row >= grid.RowCount() || grid.RealColCount() <= colDueDate) return;
-    ApplyColorRules(grid.CellView(colStatus, row), grid.CellView(colPriority, row), grid.CellView(colDueDate, row),
-                    today, formats, style);
-}
-
-void ApplyPrintColors(bool colorPrinting, const TBaseGrid& grid, int row, const TDate& today,
-                      const TLocaleFormats& formats, TCellStyle& style) {
-    if (colorPrinting) ApplyScreenColors(grid, row, today, formats, style);
 }
 
 }  // namespace tkm

@@ -9,8 +9,6 @@
 
 namespace tkm {
 
-class TBaseGrid;
-
 namespace TaskColors {
 constexpr TColor Gray = RGBColor(0x80, 0x80, 0x80);
 constexpr TColor Red = RGBColor(0xFF, 0x00, 0x00);
@@ -44,13 +42,5 @@ TRowFacts ReadRowFacts(std::string_view status, std::string_view priority, std::
 void ApplyColorRules(const TRowFacts& facts, TCellStyle& style);
 void ApplyColorRules(std::string_view status, std::string_view priority, std::string_view dueDate,
                      const TDate& today, const TLocaleFormats& formats, TCellStyle& style);
-
-// What stgMainGetCellColor does for any cell of `row`: header rows keep the
-// prepared style. Never throws for a row of the grid.
-void ApplyScreenColors(const TBaseGrid& grid, int row, const TDate& today, const TLocaleFormats& formats,
-                       TCellStyle& style);
-// stgMainGetCellPrintColor: the screen rules, or nothing with colour printing off.
-void ApplyPrintColors(bool colorPrinting, const TBaseGrid& grid, int row, const TDate& today,
-                      const TLocaleFormats& formats, TCellStyle& style);
 
 }  // namespace tkm

@@ -122,7 +122,7 @@ TEST(BaseGridRows, InsertAndRemoveMoveTextsObjectsAndHeights) {
 TEST(BaseGridRows, RemoveReportsChangeAndKeepsCurrentRowInRange) {
     TBaseGrid grid = MakeGrid(14, 4);
     std::vector<TGridRect> changes;
-    grid.OnCellsChanged = [&](const TGridRect& r) { changes.push_back(r); };
+    const TCellsChangedHook hook(grid, [&](const TGridRect& r) { changes.push_back(r); });
     grid.SetCurrentCell(3, 3);
     grid.RemoveRows(3, 1);
     EXPECT_EQ(grid.Row(), 2);  // the current last row went: the new last row is current
@@ -149,7 +149,7 @@ TEST(BaseGridRows, ClearCellsEmptiesRectangleAndDropsObjects) {
     grid.AddComment(13, 1, "");
     grid.AddComment(13, 2, "");
     std::vector<TGridRect> changes;
-    grid.OnCellsChanged = [&](const TGridRect& r) { changes.push_back(r); };
+    const TCellsChangedHook hook(grid, [&](const TGridRect& r) { changes.push_back(r); });
     grid.ClearCells(0, 1, 1, 13);
     for (int c = 0; c < 14; ++c) EXPECT_EQ(grid.GetCellText(c, 1), "");
     EXPECT_EQ(grid.CellObject(13, 1), nullptr);

@@ -131,10 +131,10 @@ TEST(SortByColumn, HiddenColumnsAndCellObjectsMoveWithTheirRows) {
     grid.SetCurrentCell(1, 2);
     int changes = 0;
     TGridRect changed;
-    grid.OnCellsChanged = [&](const TGridRect& rect) {
+    const TCellsChangedHook hook(grid, [&](const TGridRect& rect) {
         ++changes;
         changed = rect;
-    };
+    });
     SortByColumn(grid, {0, TSortDirection::sdAscending}, TLocaleFormats{});
     grid.UnhideColumn(1);
     EXPECT_EQ(DataOf(grid), (TTable{{"a", "x1", "keep a"}, {"b", "x2", "keep b"}}));

@@ -123,31 +123,5 @@ TEST(ColorRules, DueDateThatIsNotADateDrawsAsNotOverdue) {
             }
 }
 
-TEST(ColorRules, HeaderRowAndRowsOutsideTheTableKeepThePreparedLook) {
-    TBaseGrid grid = TableOf({{"t", "In Progress", "High", DaysFromToday(-1, DayFirst())}});
-    // A header line read from a file may hold any words.
-    grid.SetCellText(colStatus, 0, "In Progress");
-    grid.SetCellText(colPriority, 0, "High");
-    grid.SetCellText(colDueDate, 0, DaysFromToday(-1, DayFirst()));
-    for (int row : {0, 2, -1}) {
-        TCellStyle style = Prepared;
-        ApplyScreenColors(grid, row, PinnedToday, DayFirst(), style);
-        EXPECT_EQ(style, Prepared) << row;
-    }
-    TCellStyle entry = Prepared;
-    ApplyScreenColors(grid, 1, PinnedToday, DayFirst(), entry);
-    EXPECT_EQ(entry, (TCellStyle{TaskColors::OverdueBackground, TaskColors::Red, fsBold}));
-}
-
-TEST(ColorRules, PrintingFollowsTheColourSwitch) {
-    const TBaseGrid grid = TableOf({{"t", "Completed", "High", DaysFromToday(-1, YearFirst())}});
-    TCellStyle off = Prepared;
-    ApplyPrintColors(false, grid, 1, PinnedToday, YearFirst(), off);
-    EXPECT_EQ(off, Prepared);
-    TCellStyle on = Prepared;
-    ApplyPrintColors(true, grid, 1, PinnedToday, YearFirst(), on);
-    EXPECT_EQ(on, (TCellStyle{clWindow, TaskColors::Gray, fsStrikeOut}));
-}
-
 }  // namespace
 }  // namespace tkm

@@ -10,16 +10,19 @@
 #include <QTest>
 #include <QTimeEdit>
 
+#include <optional>
+
 namespace tkm {
 namespace {
 
 class GridEditorsTest : public MainWindowTest {
 protected:
     int changes = 0;
+    std::optional<TCellsChangedHook> hook;
 
     void SetUp() override {
         MainWindowTest::SetUp();
-        Store().AddCellsChangedListener([this](const TGridRect&) { ++changes; });
+        hook.emplace(Store(), [this](const TGridRect&) { ++changes; });
         QTest::keyClick(Grid().InplaceEditor(), Qt::Key_Escape);  // the start-up edit
     }
     TGridEditors& Editors() { return Grid().SeparateEditors(); }

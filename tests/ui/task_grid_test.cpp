@@ -17,11 +17,11 @@ protected:
     RecordingShell shell;
     TTaskGrid grid{shell};
     std::vector<TGridRect> changes;
+    const TCellsChangedHook hook{grid.Store(), [this](const TGridRect& r) { changes.push_back(r); }};
 
     void SetUp() override {
         TaskTable::SetUpGrid(grid.Store());
         grid.Store().SetRowCount(5);
-        grid.Store().OnCellsChanged = [this](const TGridRect& r) { changes.push_back(r); };
         grid.resize(1700, 300);  // every column on screen
         grid.show();
         QCoreApplication::processEvents();
@@ -44,6 +44,22 @@ TEST_F(TaskGridTest, CommitReportsOnlyARealChangeOnce) {
     EXPECT_EQ(changes[0], (TGridRect{colDescription, 2, colDescription, 2}));
     EXPECT_EQ(Store().GetCellText(colDescription, 2), "samer");
     EXPECT_EQ(Store().Col(), colPriority);
+}
+
+TEST_F(TaskGridTest, AnAdoptedStoreKeepsTheViewAndTheOwnersHook) {
+    TBaseGrid loaded;
+    TaskTable::SetUpGrid(loaded);
+    loaded.SetRowCount(4);
+    loaded.SetCellText(colDescription, 2, "loaded");
+    grid.AdoptStore(std::move(loaded));
+    Store().SetCurrentCell(colDescription, 2);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QTest::keyClicks(grid.InplaceEditor(), "x");
+    Store().RemoveRows(1, 1);  // the view still hears: its editor commits first
+    EXPECT_FALSE(grid.EditorMode());
+    EXPECT_EQ(Store().GetCellText(colDescription, 1), "loadedx");
+    ASSERT_EQ(changes.size(), 2u);  // the edit, then the removal
+    EXPECT_EQ(changes[0], (TGridRect{colDescription, 2, colDescription, 2}));
 }
 
 TEST_F(TaskGridTest, TypingOnTheGridStartsAnEditWithThatCharacter) {
@@ -101,6 +117,16 @@ TEST_F(TaskGridTest, ProgressBarIsDrawnWithItsColours) {
     EXPECT_EQ(QColor(PixelAt(full.right() - 2, full.bottom() - 2)), bar);
     EXPECT_EQ(QColor(PixelAt(full.left() + 1, full.top() + 5)), QColor(Qt::black));  // inner frame
     EXPECT_EQ(QColor(PixelAt(empty.left() + 3, empty.top() + 3)), grid.palette().color(QPalette::Base));
+}
+
+TEST_F(TaskGridTest, ColoursFollowThePaletteWhenItChanges) {
+    const QColor window(0x20, 0x40, 0x60);
+    QPalette palette = grid.palette();
+    palette.setColor(QPalette::Base, window);
+    grid.setPalette(palette);
+    QCoreApplication::processEvents();
+    const QRect cell = grid.CellRect(colResources, 2);
+    EXPECT_EQ(QColor(PixelAt(cell.left() + 3, cell.bottom() - 1)), window);
 }
 
 TEST_F(TaskGridTest, CommentMarkerSitsInTheTopRightCorner) {

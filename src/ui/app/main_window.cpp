@@ -3,7 +3,6 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
-#include "tasks/color_rules.h"
 #include "tasks/due_status.h"
 #include "ui/app/clipboard_commands.h"
 #include "ui/app/command_guard.h"
@@ -52,9 +51,8 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
     stgMain_->SetClock(services_.TimeSource);
     stgMain_->SetFormats(services_.Formats);
     TaskTable::SetUpGrid(stgMain_->Store());
-    stgMain_->Store().OnCellsChanged = [this](const TGridRect& r) { stgMainCellsChanged(r); };
+    cellsChangedHook_.emplace(stgMain_->Store(), [this](const TGridRect& r) { stgMainCellsChanged(r); });
     stgMain_->OnGetEditorType = [this](int col, int row, TEditorType& e) { stgMainGetEditorType(col, row, e); };
-    stgMain_->OnGetCellColor = [this](int col, int row, TCellStyle& style) { stgMainGetCellColor(col, row, style); };
     stgMain_->OnGetEditText = [this](int col, int row, std::string& value) { stgMainGetEditText(col, row, value); };
 
     auto* central = new QWidget(this);
@@ -211,10 +209,6 @@ void TfrmMain::stgMainCellsChanged(const TGridRect&) {
         stgMain_->Store().RepaintRow(stgMain_->Store().Row());
         SetModified(true);
     });
-}
-
-void TfrmMain::stgMainGetCellColor(int, int row, TCellStyle& style) {
-    ApplyScreenColors(stgMain_->Store(), row, services_.TimeSource.Today(), services_.Formats, style);
 }
 
 void TfrmMain::stgMainGetEditText(int, int row, std::string&) {

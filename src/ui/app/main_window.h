@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/cell_style.h"
+#include "grid/grid_observer.h"
 #include "grid/io/csv_settings.h"
 #include "settings/form_placement.h"
 #include "settings/mru_manager.h"
@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -76,7 +77,6 @@ private:
     QWidget* CreateDateBand();
     void stgMainGetEditorType(int col, int row, TEditorType& editor);
     void stgMainCellsChanged(const TGridRect& rect);
-    void stgMainGetCellColor(int col, int row, TCellStyle& style);
     void stgMainGetEditText(int col, int row, std::string& value);
     void ShowHint(const QString& hint);
     void ResetCurrentEntry();
@@ -108,6 +108,8 @@ private:
     TEntryCommands* entries_ = nullptr;
     TClipboardCommands* clipboard_ = nullptr;
     TGridFindDialog* fdlgMain_ = nullptr;
+    // Gone with the window's members, before the grid it watches.
+    std::optional<TCellsChangedHook> cellsChangedHook_;
 
     TFormPlacement frmstgMain_;
     TMRUManager mruMain_;

@@ -35,7 +35,7 @@ void FramePixels(QPainter& painter, const TPixelRect& r, const QColor& color) {
 
 }  // namespace
 
-QColor TCellPainter::Color(TColor c) const { return ToQColor(c, palette_); }
+QColor TCellPainter::Color(TColor c) const { return ToQColor(c, scheme_); }
 
 void TCellPainter::Paint(QPainter& painter, const TCellPaint& cell) const {
     painter.save();

@@ -2,10 +2,10 @@
 
 #include "grid/cell_graphic.h"
 #include "grid/cell_style.h"
+#include "grid/color_scheme.h"
 #include "grid/sort_settings.h"
 
 #include <QFont>
-#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -32,7 +32,7 @@ struct TCellPaint {
 // Draws cells the way the grid shows and prints them.
 class TCellPainter {
 public:
-    explicit TCellPainter(const QPalette& palette) : palette_(palette) {}
+    explicit TCellPainter(const TColorScheme& scheme) : scheme_(scheme) {}
     void Paint(QPainter& painter, const TCellPaint& cell) const;
 
 private:
@@ -41,7 +41,7 @@ private:
     void PaintSortIndicator(QPainter& painter, const TCellPaint& cell, const QRect& textRect) const;
     QColor Color(TColor c) const;
 
-    QPalette palette_;
+    const TColorScheme& scheme_;
 };
 
 }  // namespace tkm

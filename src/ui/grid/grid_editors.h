@@ -69,7 +69,6 @@ public:
     bool HasFocus() const;
 
     QWidget* Active() const { return active_; }
-    TEditorType ActiveKind() const { return kind_; }
     TGridSpin* Spin() const { return spin_; }
     QComboBox* Combo() const { return combo_; }
     QDateEdit* DatePicker() const { return date_; }

@@ -17,6 +17,8 @@ namespace tkm {
 namespace {
 
 constexpr int MaxCompletionLength = 255;
+// The task grid's editor takes text of any length.
+constexpr int NoLengthLimit = 0;
 
 bool IsKeypadDecimal(const QKeyEvent& e) {
     return (e.modifiers() & Qt::KeypadModifier) && (e.key() == Qt::Key_Period || e.key() == Qt::Key_Comma);
@@ -30,13 +32,9 @@ TGridInplaceEdit::TGridInplaceEdit(QWidget* grid, const TLookupList& lookup, con
     setTextMargins(1, 0, 0, 0);
     // The window's pop-up menu serves the editor too.
     setContextMenuPolicy(Qt::NoContextMenu);
-    SetMaxEditLength(0);
+    // Qt's own limit would stop at 32767 characters.
+    setMaxLength(std::numeric_limits<int>::max());
     hide();
-}
-
-void TGridInplaceEdit::SetMaxEditLength(int length) {
-    maxEditLength_ = length;
-    setMaxLength(length > 0 ? length : std::numeric_limits<int>::max());
 }
 
 bool TGridInplaceEdit::event(QEvent* e) {
@@ -129,7 +127,7 @@ void TGridInplaceEdit::PasteText(QString clip) {
     if (clip.isEmpty() || isReadOnly()) return;
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     const int length = int(selectedText().size());
-    const auto pasted = ComposePaste(text().toStdU16String(), start, length, clip.toStdU16String(), maxEditLength_);
+    const auto pasted = ComposePaste(text().toStdU16String(), start, length, clip.toStdU16String(), NoLengthLimit);
     if (!pasted) return;
     if (numberMode_ && !IsNumberText(pasted->Text, formats_.DecimalSeparator, formats_.ThousandSeparator)) return;
     const QString result = QString::fromStdU16String(pasted->Text);

@@ -16,9 +16,6 @@ public:
     TGridInplaceEdit(QWidget* grid, const TLookupList& lookup, const TLocaleFormats& formats);
 
     void SetNumberMode(bool on) { numberMode_ = on; }
-    bool NumberMode() const { return numberMode_; }
-    // 0: no limit.
-    void SetMaxEditLength(int length);
     // Pastes the clipboard's text by the editor's rules.
     void Paste();
     void PasteText(QString clip);
@@ -42,7 +39,6 @@ private:
     const TLookupList& lookup_;
     const TLocaleFormats& formats_;
     bool numberMode_ = false;
-    int maxEditLength_ = 0;
     bool typedSinceCompletion_ = false;
 };
 

@@ -23,16 +23,16 @@ namespace tkm {
 
 namespace {
 
-constexpr int LineWidth = 1;
-constexpr int ResizeGrip = 3;
+constexpr int LineWidth = TGridGeometry::LineWidth;
 // A header click this close to a side edge is taken for the start of a resize.
 constexpr int SortClickMargin = 4;
 
 }  // namespace
 
 TTaskGrid::TTaskGrid(Shell& shell, QWidget* parent)
-    : QAbstractScrollArea(parent), shell_(shell), editor_(new TGridInplaceEdit(viewport(), lookupItems_, formats_)) {
-    store_.SetObserver(this);
+    : QAbstractScrollArea(parent), shell_(shell), editor_(new TGridInplaceEdit(viewport(), lookupItems_, formats_)),
+      scheme_(SchemeFromPalette(palette())) {
+    store_.AddObserver(*this);
     gridFont_ = QFont("Tahoma");
     gridFont_.setStyleHint(QFont::SansSerif);
     gridFont_.setPointSize(8);
@@ -62,102 +62,38 @@ TTaskGrid::~TTaskGrid() {
     // The editor's focus-out must not reach a store that is already gone.
     editing_ = false;
     delete editor_;
-    store_.SetObserver(nullptr);
+    store_.RemoveObserver(*this);
 }
 
 void TTaskGrid::AdoptStore(TBaseGrid&& loaded) {
     CommitEditorRequested();
-    auto handler = std::move(store_.OnCellsChanged);
     store_ = std::move(loaded);
-    store_.OnCellsChanged = std::move(handler);
-    store_.SetObserver(this);
     TakeSavedText();
     LayoutChanged();
 }
 
 // --- geometry ---
 
-int TTaskGrid::ColumnLeft(int displayCol) const {
-    int x = -horizontalScrollBar()->value();
-    for (int d = 0; d < displayCol; ++d) x += store_.ColWidth(d) + LineWidth;
-    return x;
-}
-
-int TTaskGrid::RowTop(int row) const {
-    if (row < 0 || row >= store_.RowCount()) return -1;
-    if (row < store_.FixedRows()) {
-        int y = 0;
-        for (int r = 0; r < row; ++r) y += store_.RowHeight(r) + LineWidth;
-        return y;
-    }
-    if (row < store_.TopRow()) return -1;
-    int y = RowTop(store_.FixedRows() - 1);
-    y = store_.FixedRows() > 0 ? y + store_.RowHeight(store_.FixedRows() - 1) + LineWidth : 0;
-    const int height = viewport()->height();
-    for (int r = store_.TopRow(); r < row; ++r) {
-        y += store_.RowHeight(r) + LineWidth;
-        if (y >= height) return -1;
-    }
-    return y < height ? y : -1;
+TGridGeometry TTaskGrid::Geometry() const {
+    return TGridGeometry(store_, {horizontalScrollBar()->value(), viewport()->width(), viewport()->height()});
 }
 
 QRect TTaskGrid::CellRect(int displayCol, int row) const {
-    if (displayCol < 0 || displayCol >= store_.ColCount()) return {};
-    const int y = RowTop(row);
-    if (y < 0) return {};
-    return QRect(ColumnLeft(displayCol), y, store_.ColWidth(displayCol), store_.RowHeight(row));
-}
-
-bool TTaskGrid::CellAt(const QPoint& pos, int& displayCol, int& row) const {
-    row = -1;
-    int y = 0;
-    auto hit = [&](int r) {
-        const int h = store_.RowHeight(r);
-        if (pos.y() >= y && pos.y() < y + h + LineWidth) row = r;
-        y += h + LineWidth;
-    };
-    for (int r = 0; r < store_.FixedRows() && r < store_.RowCount() && row < 0; ++r) hit(r);
-    for (int r = store_.TopRow(); r < store_.RowCount() && row < 0 && y < viewport()->height(); ++r) hit(r);
-    if (row < 0) return false;
-    int x = -horizontalScrollBar()->value();
-    for (int d = 0; d < store_.ColCount(); ++d) {
-        const int w = store_.ColWidth(d);
-        if (pos.x() >= x && pos.x() < x + w + LineWidth) {
-            displayCol = d;
-            return true;
-        }
-        x += w + LineWidth;
-    }
-    return false;
-}
-
-int TTaskGrid::ColumnBorderAt(int x) const {
-    int right = -horizontalScrollBar()->value();
-    for (int d = 0; d < store_.ColCount(); ++d) {
-        right += store_.ColWidth(d);
-        if (std::abs(x - right) <= ResizeGrip) return d;
-        right += LineWidth;
-    }
-    return -1;
-}
-
-int TTaskGrid::VisibleDataRows() const {
-    int fixedHeight = 0;
-    for (int r = 0; r < store_.FixedRows() && r < store_.RowCount(); ++r) fixedHeight += store_.RowHeight(r) + 1;
-    return std::max(1, (viewport()->height() - fixedHeight) / (store_.DefaultRowHeight() + LineWidth));
+    const TPixelRect r = Geometry().CellRect(displayCol, row);
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
 }
 
 void TTaskGrid::UpdateScrollBars() {
+    const TGridGeometry geometry = Geometry();
     const int fixed = store_.FixedRows();
+    const int page = geometry.VisibleDataRows();
     QScrollBar* v = verticalScrollBar();
     const QSignalBlocker block(v);
-    v->setRange(fixed, std::max(fixed, store_.RowCount() - VisibleDataRows()));
-    v->setPageStep(VisibleDataRows());
+    v->setRange(fixed, std::max(fixed, store_.RowCount() - page));
+    v->setPageStep(page);
     v->setValue(store_.TopRow());
-    int total = 0;
-    for (int d = 0; d < store_.ColCount(); ++d) total += store_.ColWidth(d) + LineWidth;
     QScrollBar* h = horizontalScrollBar();
-    h->setRange(0, std::max(0, total - viewport()->width()));
+    h->setRange(0, std::max(0, geometry.ContentWidth() - viewport()->width()));
     h->setPageStep(viewport()->width());
     h->setSingleStep(20);
 }
@@ -165,33 +101,11 @@ void TTaskGrid::UpdateScrollBars() {
 void TTaskGrid::ScrollToCurrent() {
     // Before the first show the viewport has no real size yet: showEvent does it.
     if (!isVisible()) return;
-    const int row = store_.Row();
-    if (row >= store_.FixedRows() && row < store_.RowCount()) {
-        if (row < store_.TopRow()) {
-            store_.SetTopRow(row);
-        } else if (RowTop(row) < 0 || RowTop(row) + store_.RowHeight(row) > viewport()->height()) {
-            // Make row the last one fully shown.
-            int available = viewport()->height();
-            for (int r = 0; r < store_.FixedRows(); ++r) available -= store_.RowHeight(r) + LineWidth;
-            int top = row;
-            available -= store_.RowHeight(row) + LineWidth;
-            while (top > store_.FixedRows() && available - (store_.RowHeight(top - 1) + LineWidth) >= 0) {
-                --top;
-                available -= store_.RowHeight(top) + LineWidth;
-            }
-            store_.SetTopRow(top);
-        }
-    }
+    store_.SetTopRow(Geometry().TopRowShowing(store_.Row()));
     // The vertical bar first: moving the horizontal one reads it back.
     UpdateScrollBars();
     const int col = store_.Col();
-    if (col >= 0 && col < store_.ColCount()) {
-        QScrollBar* h = horizontalScrollBar();
-        const int left = ColumnLeft(col) + h->value();
-        const int right = left + store_.ColWidth(col);
-        if (left < h->value()) h->setValue(left);
-        else if (right > h->value() + viewport()->width()) h->setValue(std::min(left, right - viewport()->width()));
-    }
+    if (col >= 0 && col < store_.ColCount()) horizontalScrollBar()->setValue(Geometry().OffsetShowing(col));
     UpdateScrollBars();
     UpdateEditorGeometry();
 }
@@ -206,18 +120,13 @@ TGridCoord TTaskGrid::FindCell(TGridCoord start, std::string_view text, TFindOpt
 
 // --- painting ---
 
-TCellStyle TTaskGrid::OwnerStyle(int displayCol, int row) const {
-    const bool fixed = row < store_.FixedRows() || displayCol < store_.FixedCols();
-    TCellStyle style;
-    style.Brush = fixed ? clBtnFace : clWindow;
-    style.FontColor = clWindowText;
-    if (OnGetCellColor) OnGetCellColor(store_.DisplayToReal(displayCol), row, style);
-    return style;
-}
+TCellStyler TTaskGrid::Styler() const { return TCellStyler(store_, {.Today = clock_->Today(), .Formats = formats_}); }
 
-TCellStyle TTaskGrid::CellStyle(int displayCol, int row) const {
+TCellStyle TTaskGrid::CellStyle(int displayCol, int row) const { return CellStyle(Styler(), displayCol, row); }
+
+TCellStyle TTaskGrid::CellStyle(const TCellStyler& styler, int displayCol, int row) const {
+    TCellStyle style = styler.ScreenStyle(displayCol, row);
     const bool fixed = row < store_.FixedRows() || displayCol < store_.FixedCols();
-    TCellStyle style = OwnerStyle(displayCol, row);
     if (!fixed && displayCol == store_.Col() && row == store_.Row()) {
         style.Brush = clHighlight;
         style.FontColor = clHighlightText;
@@ -225,15 +134,16 @@ TCellStyle TTaskGrid::CellStyle(int displayCol, int row) const {
     return style;
 }
 
-void TTaskGrid::PaintCell(QPainter& painter, int displayCol, int row, const QRect& rect) const {
+void TTaskGrid::PaintCell(QPainter& painter, const TCellStyler& styler, int displayCol, int row,
+                          const QRect& rect) const {
     const int real = store_.DisplayToReal(displayCol);
     const bool fixed = row < store_.FixedRows() || displayCol < store_.FixedCols();
     const std::string_view bytes = store_.CellView(real, row);
     TCellPaint cell;
     cell.Rect = rect;
     cell.Text = CellToDisplay(bytes);
-    cell.Style = CellStyle(displayCol, row);
-    cell.Font = fixed && displayCol == store_.Col() ? activeCellFont_ : gridFont_;
+    cell.Style = CellStyle(styler, displayCol, row);
+    cell.Font = cell.Style.ActiveCellFont ? activeCellFont_ : gridFont_;
     cell.IsLink = !fixed && IsLinkText(bytes);
     cell.Object = store_.CellObject(real, row);
     cell.CommentMarkerColor = store_.CommentMarkerColor();
@@ -246,44 +156,45 @@ void TTaskGrid::PaintCell(QPainter& painter, int displayCol, int row, const QRec
             // Not a whole number: shown as plain text.
         }
     }
-    TCellPainter(palette()).Paint(painter, cell);
+    TCellPainter(scheme_).Paint(painter, cell);
 }
 
 void TTaskGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const QRect dirty = event->rect();
-    const QColor background = palette().color(QPalette::Base);
-    const QColor gridLine = ToQColor(clSilver, palette());
-    const QColor fixedLine = palette().color(QPalette::Dark);
-    painter.fillRect(dirty, background);
-    const int width = viewport()->width();
-    const int height = viewport()->height();
-
-    auto paintRow = [&](int row, int y) {
-        const int h = store_.RowHeight(row);
-        if (y + h + LineWidth <= dirty.top() || y > dirty.bottom()) return;
-        const bool fixedRow = row < store_.FixedRows();
-        int x = -horizontalScrollBar()->value();
-        for (int d = 0; d < store_.ColCount() && x < width; ++d) {
-            const int w = store_.ColWidth(d);
-            if (x + w + LineWidth > 0) {
-                PaintCell(painter, d, row, QRect(x, y, w, h));
-                const QColor line = fixedRow ? fixedLine : gridLine;
-                painter.fillRect(x + w, y, LineWidth, h + LineWidth, line);
-                painter.fillRect(x, y + h, w + LineWidth, LineWidth, line);
-            }
-            x += w + LineWidth;
+    const QColor gridLine = ToQColor(clSilver, scheme_);
+    const QColor fixedLine = ToQColor(clBtnShadow, scheme_);
+    painter.fillRect(dirty, ToQColor(clWindow, scheme_));
+    const TGridGeometry geometry = Geometry();
+    const std::vector<TScreenSpan> columns = geometry.ColumnsOnScreen();
+    const TCellStyler styler = Styler();
+    for (const TScreenSpan& row : geometry.RowsOnScreen()) {
+        const int y = row.Start;
+        const int h = row.Size;
+        if (y + h + LineWidth <= dirty.top() || y > dirty.bottom()) continue;
+        const QColor line = row.Index < store_.FixedRows() ? fixedLine : gridLine;
+        for (const TScreenSpan& column : columns) {
+            const int x = column.Start;
+            const int w = column.Size;
+            PaintCell(painter, styler, column.Index, row.Index, QRect(x, y, w, h));
+            painter.fillRect(x + w, y, LineWidth, h + LineWidth, line);
+            painter.fillRect(x, y + h, w + LineWidth, LineWidth, line);
         }
-    };
-    int y = 0;
-    for (int r = 0; r < store_.FixedRows() && r < store_.RowCount(); ++r) {
-        paintRow(r, y);
-        y += store_.RowHeight(r) + LineWidth;
     }
-    for (int r = store_.TopRow(); r < store_.RowCount() && y < height; ++r) {
-        paintRow(r, y);
-        y += store_.RowHeight(r) + LineWidth;
+}
+
+void TTaskGrid::changeEvent(QEvent* event) {
+    // The palette answers for the window's state too: active, inactive, disabled.
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::ActivationChange:
+    case QEvent::EnabledChange:
+        scheme_ = SchemeFromPalette(palette());
+        viewport()->update();
+        break;
+    default: break;
     }
+    QAbstractScrollArea::changeEvent(event);
 }
 
 void TTaskGrid::showEvent(QShowEvent* event) {
@@ -317,7 +228,7 @@ void TTaskGrid::CellInvalidated(int realCol, int row) {
 }
 
 void TTaskGrid::RowInvalidated(int row) {
-    const int y = RowTop(row);
+    const int y = Geometry().RowTop(row);
     if (y >= 0) viewport()->update(0, y, viewport()->width(), store_.RowHeight(row) + LineWidth);
 }
 
@@ -375,8 +286,8 @@ void TTaskGrid::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down: MoveCurrent(col, row + 1); return;
     case Qt::Key_Left: MoveCurrent(col - 1, row); return;
     case Qt::Key_Right: MoveCurrent(col + 1, row); return;
-    case Qt::Key_PageUp: MoveCurrent(col, row - VisibleDataRows()); return;
-    case Qt::Key_PageDown: MoveCurrent(col, row + VisibleDataRows()); return;
+    case Qt::Key_PageUp: MoveCurrent(col, row - Geometry().VisibleDataRows()); return;
+    case Qt::Key_PageDown: MoveCurrent(col, row + Geometry().VisibleDataRows()); return;
     case Qt::Key_Home: MoveCurrent(col, store_.FixedRows()); return;
     case Qt::Key_End: MoveCurrent(col, store_.RowCount() - 1); return;
     case Qt::Key_Tab:
@@ -429,26 +340,24 @@ bool TTaskGrid::FollowLink(int displayCol, int row) {
 
 void TTaskGrid::mousePressEvent(QMouseEvent* event) {
     setFocus();
-    int col = 0;
-    int row = 0;
     const QPoint pos = event->position().toPoint();
     if (event->button() != Qt::LeftButton) return;
-    if (pos.y() < store_.RowHeight(0) + LineWidth && store_.FixedRows() > 0) {
-        const int border = ColumnBorderAt(pos.x());
-        if (border >= 0) {
-            resizingColumn_ = border;
-            resizeStartX_ = pos.x();
-            resizeStartWidth_ = store_.ColWidth(border);
-            return;
-        }
-    }
-    if (!CellAt(pos, col, row)) return;
-    if (row < store_.FixedRows()) {
-        headerPressed_ = row == sortSettings_.Row;
+    const TGridGeometry geometry = Geometry();
+    const int border = geometry.ColumnBorderAt(pos.x(), pos.y());
+    if (border >= 0) {
+        resizingColumn_ = border;
+        resizeStartX_ = pos.x();
+        resizeStartWidth_ = store_.ColWidth(border);
         return;
     }
-    MoveCurrent(col, row);
-    if (FollowLink(col, row)) return;
+    const TGridCoord cell = geometry.CellAt(pos.x(), pos.y());
+    if (cell == TGridCoord{}) return;
+    if (cell.Row < store_.FixedRows()) {
+        headerPressed_ = cell.Row == sortSettings_.Row;
+        return;
+    }
+    MoveCurrent(cell.Col, cell.Row);
+    if (FollowLink(cell.Col, cell.Row)) return;
     ShowInplaceEditor();
 }
 
@@ -458,7 +367,7 @@ void TTaskGrid::mouseMoveEvent(QMouseEvent* event) {
         store_.SetColWidth(resizingColumn_, std::max(4, resizeStartWidth_ + pos.x() - resizeStartX_));
         return;
     }
-    const bool onBorder = pos.y() < store_.RowHeight(0) + LineWidth && ColumnBorderAt(pos.x()) >= 0;
+    const bool onBorder = Geometry().ColumnBorderAt(pos.x(), pos.y()) >= 0;
     viewport()->setCursor(onBorder ? Qt::SplitHCursor : Qt::ArrowCursor);
 }
 
@@ -484,10 +393,12 @@ void TTaskGrid::mouseReleaseEvent(QMouseEvent* event) {
 
 // A release on the header row, clear of the column borders where a drag resizes.
 bool TTaskGrid::IsSortClick(const QPoint& pos, int& displayCol) const {
-    int row = 0;
-    if (!SortIndicatorShown() || !CellAt(pos, displayCol, row) || row != sortSettings_.Row) return false;
-    const QRect cell = CellRect(displayCol, row);
-    return pos.x() - cell.left() >= SortClickMargin && cell.right() - pos.x() >= SortClickMargin;
+    const TGridGeometry geometry = Geometry();
+    const TGridCoord hit = geometry.CellAt(pos.x(), pos.y());
+    if (!SortIndicatorShown() || hit == TGridCoord{} || hit.Row != sortSettings_.Row) return false;
+    displayCol = hit.Col;
+    const TPixelRect cell = geometry.CellRect(hit.Col, hit.Row);
+    return pos.x() - cell.Left >= SortClickMargin && cell.Right - 1 - pos.x() >= SortClickMargin;
 }
 
 // --- sorting ---
@@ -504,12 +415,11 @@ void TTaskGrid::SortByColumn() {
 bool TTaskGrid::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        int col = 0;
-        int row = 0;
-        if (CellAt(help->pos(), col, row) && row >= store_.FixedRows()) {
-            const QString text = CellToDisplay(store_.CellView(store_.DisplayToReal(col), row));
+        const TGridCoord cell = Geometry().CellAt(help->pos().x(), help->pos().y());
+        if (cell != TGridCoord{} && cell.Row >= store_.FixedRows()) {
+            const QString text = CellToDisplay(store_.CellView(store_.DisplayToReal(cell.Col), cell.Row));
             if (!text.isEmpty()) {
-                QToolTip::showText(help->globalPos(), text, viewport(), CellRect(col, row));
+                QToolTip::showText(help->globalPos(), text, viewport(), CellRect(cell.Col, cell.Row));
                 return true;
             }
         }

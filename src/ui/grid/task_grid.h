@@ -2,10 +2,13 @@
 
 #include "grid/base_grid.h"
 #include "grid/cell_style.h"
+#include "grid/color_scheme.h"
 #include "grid/find_options.h"
+#include "grid/grid_geometry.h"
 #include "grid/lookup_list.h"
 #include "grid/sort_settings.h"
 #include "platform/clock.h"
+#include "tasks/cell_styling.h"
 #include "tasks/task_table.h"
 
 #include <QAbstractScrollArea>
@@ -20,8 +23,9 @@ class Shell;
 class TGridEditors;
 class TGridInplaceEdit;
 
-// The task grid: draws the cell store, scrolls it a row at a time, and edits
-// its cells in place. Only the rows on screen are ever visited.
+// The task grid: a view of the cell store that draws the cells in the task
+// table's colours, scrolls a row at a time and edits cells in place. Only the
+// rows on screen are ever visited.
 class TTaskGrid : public QAbstractScrollArea, private TGridObserver {
     Q_OBJECT
 public:
@@ -30,19 +34,19 @@ public:
 
     TBaseGrid& Store() { return store_; }
     const TBaseGrid& Store() const { return store_; }
-    // Puts a loaded store in place of the current one, keeping handlers and view.
+    // Puts a loaded store in place of the current one; its observers stay.
     void AdoptStore(TBaseGrid&& loaded);
 
-    // Where dates and times for the pickers come from; the system clock unless set.
+    // Where today for the colours and dates and times for the pickers come
+    // from; the system clock unless set.
     void SetClock(const Clock& clock) { clock_ = &clock; }
-    // Date, time and number formats of the editors.
+    // Date, time and number formats of the editors, and of the due dates the
+    // colours read.
     void SetFormats(const TLocaleFormats& formats);
-    const TLocaleFormats& Formats() const { return formats_; }
 
     // Owner's hooks, by real column. OnGetEditorType may fill ComboItems() and
     // call SetSpinBounds() for the editor about to open.
     std::function<void(int col, int row, TEditorType& editor)> OnGetEditorType;
-    std::function<void(int col, int row, TCellStyle& style)> OnGetCellColor;
     std::function<void(int col, int row, std::string& value)> OnGetEditText;
 
     // The column and direction of the next sort; a header click sets them too.
@@ -54,7 +58,6 @@ public:
     void StartEditing();
     void CommitEditor();
     bool EditorMode() const { return editing_; }
-    TEditorType EditorKind() const { return editKind_; }
     TGridInplaceEdit* InplaceEditor() const { return editor_; }
     // The spin editor, the list, the date and the time pickers.
     TGridEditors& SeparateEditors() const { return *editors_; }
@@ -63,24 +66,18 @@ public:
 
     // Words the normal editor completes from; every normal edit adds its text.
     TLookupList& LookupItems() { return lookupItems_; }
-    int MaxEditLength() const { return maxEditLength_; }
-    void SetMaxEditLength(int length);  // 0: no limit
 
     bool EditingEnabled() const { return editingEnabled_; }
     void SetEditingEnabled(bool enabled);
-    QFont GridFont() const { return gridFont_; }
-    QFont ActiveCellFont() const { return activeCellFont_; }
 
-    // Geometry, in viewport pixels; an empty rectangle for a cell off screen.
+    // In viewport pixels; an empty rectangle for a cell off screen.
     QRect CellRect(int displayCol, int row) const;
-    bool CellAt(const QPoint& pos, int& displayCol, int& row) const;
-    int VisibleDataRows() const;
-    void ScrollToCurrent();
     // The store's search, closing the editor first; with SelectHit the hit is
     // made current and scrolled into view, even when it was current already.
     TGridCoord FindCell(TGridCoord start, std::string_view text, TFindOptions options);
 
-    // The colours a cell is drawn with, after the owner's callback.
+    // The colours a cell is drawn with, the current cell's highlight included;
+    // system colours are still roles.
     TCellStyle CellStyle(int displayCol, int row) const;
 
 protected:
@@ -94,6 +91,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Tab and Shift+Tab move between cells, not out of the grid.
     bool focusNextPrevChild(bool) override { return false; }
 
@@ -106,12 +104,12 @@ private:
     void CurrentCellChanged() override;
     void CommitEditorRequested() override;
 
-    // The colours before the current cell's highlight.
-    TCellStyle OwnerStyle(int displayCol, int row) const;
-    void PaintCell(QPainter& painter, int displayCol, int row, const QRect& rect) const;
-    int ColumnLeft(int displayCol) const;
-    int RowTop(int row) const;  // -1 when the row is not on screen
-    int ColumnBorderAt(int x) const;
+    TGridGeometry Geometry() const;
+    // For one pass over the cells: the grid must not change while it is used.
+    TCellStyler Styler() const;
+    TCellStyle CellStyle(const TCellStyler& styler, int displayCol, int row) const;
+    void PaintCell(QPainter& painter, const TCellStyler& styler, int displayCol, int row, const QRect& rect) const;
+    void ScrollToCurrent();
     void UpdateScrollBars();
     void UpdateEditorGeometry();
 
@@ -144,12 +142,13 @@ private:
     TGridEditors* editors_;
     QFont gridFont_;
     QFont activeCellFont_;
+    // The desktop palette's colours, taken again whenever the palette changes.
+    TColorScheme scheme_;
 
     bool editingEnabled_ = true;
     bool editing_ = false;
     bool committing_ = false;
     TEditorType editKind_ = TEditorType::Normal;
-    int maxEditLength_ = 0;
     int editCol_ = -1;  // real column of the open editor's cell
     int editRow_ = -1;
     std::string savedText_;

@@ -33,11 +33,6 @@ std::vector<std::string>& TTaskGrid::ComboItems() { return editors_->ComboItems(
 
 void TTaskGrid::SetSpinBounds(int minimum, int maximum) { editors_->SetSpinBounds(minimum, maximum); }
 
-void TTaskGrid::SetMaxEditLength(int length) {
-    maxEditLength_ = length;
-    editor_->SetMaxEditLength(length);
-}
-
 bool TTaskGrid::SeparateOpen() const { return editing_ && TGridEditors::IsSeparate(editKind_); }
 
 void TTaskGrid::SetEditingEnabled(bool enabled) {
@@ -113,7 +108,7 @@ void TTaskGrid::OpenSeparateEditor(TEditorType kind, int col, int row, const QSt
         if (OnGetEditText) OnGetEditText(col, row, start.Value);
     }
     start.Rect = CellRect(store_.Col(), row);
-    start.Background = ToQColor(OwnerStyle(store_.Col(), row).Brush, palette());
+    start.Background = ToQColor(Styler().ScreenStyle(store_.Col(), row).Brush, scheme_);
     editCol_ = col;
     editRow_ = row;
     editKind_ = kind;

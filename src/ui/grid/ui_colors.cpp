@@ -2,18 +2,31 @@
 
 namespace tkm {
 
-QColor ToQColor(TColor color, const QPalette& palette) {
+namespace {
+
+TColor FromQColor(const QColor& color) {
+    return RGBColor(std::uint8_t(color.red()), std::uint8_t(color.green()), std::uint8_t(color.blue()));
+}
+
+}  // namespace
+
+TColorScheme SchemeFromPalette(const QPalette& palette) {
+    TColorScheme scheme;
+    for (const auto& [role, paletteRole] : {std::pair{TSystemColor::Window, QPalette::Base},
+                                            std::pair{TSystemColor::WindowText, QPalette::Text},
+                                            std::pair{TSystemColor::Highlight, QPalette::Highlight},
+                                            std::pair{TSystemColor::HighlightText, QPalette::HighlightedText},
+                                            std::pair{TSystemColor::BtnFace, QPalette::Button},
+                                            std::pair{TSystemColor::BtnShadow, QPalette::Dark},
+                                            std::pair{TSystemColor::InfoBk, QPalette::ToolTipBase}})
+        scheme.SetRole(role, FromQColor(palette.color(paletteRole)));
+    return scheme;
+}
+
+QColor ToQColor(TColor color, const TColorScheme& scheme) {
     if (color == clNone) return QColor(Qt::transparent);
-    if (!IsSystemColor(color)) return QColor(RedOf(color), GreenOf(color), BlueOf(color));
-    switch (TSystemColor(color & 0xFF)) {
-    case TSystemColor::Window: return palette.color(QPalette::Base);
-    case TSystemColor::WindowText: return palette.color(QPalette::Text);
-    case TSystemColor::Highlight: return palette.color(QPalette::Highlight);
-    case TSystemColor::HighlightText: return palette.color(QPalette::HighlightedText);
-    case TSystemColor::BtnFace: return palette.color(QPalette::Button);
-    case TSystemColor::InfoBk: return palette.color(QPalette::ToolTipBase);
-    }
-    return palette.color(QPalette::Text);
+    const TColor rgb = scheme.Resolve(color);
+    return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
 }
 
 }  // namespace tkm

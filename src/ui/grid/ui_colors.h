@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/color_scheme.h"
 #include "grid/grid_types.h"
 
 #include <QColor>
@@ -7,7 +8,10 @@
 
 namespace tkm {
 
-// Resolves a colour value; system colours come from the desktop's palette.
-QColor ToQColor(TColor color, const QPalette& palette);
+// The desktop palette's colours for the system roles, as the window shows them.
+TColorScheme SchemeFromPalette(const QPalette& palette);
+
+// A colour value with system roles resolved by the scheme; clNone is transparent.
+QColor ToQColor(TColor color, const TColorScheme& scheme);
 
 }  // namespace tkm

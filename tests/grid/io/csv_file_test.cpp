@@ -64,7 +64,7 @@ TEST(CsvFiles, SaveAndLoadDocument) {
     TBaseGrid grid = GridOf({{"a", "b", "c"}, {"d", "e", "f"}, {"g", "h", "i"}, {"j", "k", "l"}});
     grid.AddComment(2, 3, "note");
     int changes = 0;
-    grid.OnCellsChanged = [&](const TGridRect&) { ++changes; };
+    const TCellsChangedHook hook(grid, [&](const TGridRect&) { ++changes; });
     LoadCsvDocument(grid, path);
     // Nothing of the former document stays behind, not even its third column's texts.
     EXPECT_EQ(RowsOf(grid), (TRows{{"No", "Task", ""}, {"1", "line\r\nbreak", ""}, {"2", "\"quoted\"", ""}}));

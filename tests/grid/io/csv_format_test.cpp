@@ -109,7 +109,7 @@ TEST(CsvFormat, FixedCellsCanBeLeftOut) {
 TEST(CsvFormat, LoadReportsChangedCellsOnce) {
     TBaseGrid grid(2, 1);
     std::vector<TGridRect> reports;
-    grid.OnCellsChanged = [&](const TGridRect& r) { reports.push_back(r); };
+    const TCellsChangedHook hook(grid, [&](const TGridRect& r) { reports.push_back(r); });
     ReadCsv(grid, "a,b,c\r\nd\r\n");
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], (TGridRect{0, 0, 3, 2}));

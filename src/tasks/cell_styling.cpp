@@ -1,0 +1,43 @@
+#include "tasks/cell_styling.h"
+
+#include "grid/base_grid.h"
+#include "tasks/task_table.h"
+
+namespace tkm {
+
+TCellStyler::TCellStyler(const TBaseGrid& grid, const TStylingInputs& inputs)
+    : grid_(grid), today_(inputs.Today), formats_(inputs.Formats), colorPrinting_(inputs.ColorPrinting) {}
+
+TCellStyle TCellStyler::ScreenStyle(int displayCol, int row) const {
+    const bool fixedRow = row < grid_.FixedRows();
+    TCellStyle style;
+    style.Brush = fixedRow || displayCol < grid_.FixedCols() ? clBtnFace : clWindow;
+    style.FontColor = clWindowText;
+    if (fixedRow && displayCol == grid_.Col()) {
+        style.ActiveCellFont = true;
+        style.FontStyles = fsBold;
+    }
+    ApplyRules(row, style);
+    return style;
+}
+
+TCellStyle TCellStyler::PrintStyle(int row) const {
+    TCellStyle style;
+    style.Brush = clWindow;
+    style.FontColor = clWindowText;
+    if (colorPrinting_) ApplyRules(row, style);
+    return style;
+}
+
+// Whole rows look alike, so a row's facts are read once for all its cells.
+void TCellStyler::ApplyRules(int row, TCellStyle& style) const {
+    if (row < grid_.FixedRows() || row >= grid_.RowCount() || grid_.RealColCount() <= colDueDate) return;
+    if (row != factsRow_) {
+        facts_ = ReadRowFacts(grid_.CellView(colStatus, row), grid_.CellView(colPriority, row),
+                              grid_.CellView(colDueDate, row), today_, formats_);
+        factsRow_ = row;
+    }
+    ApplyColorRules(facts_, style);
+}
+
+}  // namespace tkm

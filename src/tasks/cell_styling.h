@@ -1,0 +1,47 @@
+#pragma once
+
+#include "base/date_text.h"
+#include "grid/cell_style.h"
+#include "tasks/color_rules.h"
+
+namespace tkm {
+
+class TBaseGrid;
+
+// What colours a task table besides its cells.
+struct TStylingInputs {
+    TDate Today;
+    const TLocaleFormats& Formats;
+    // The window's colour-printing switch; only printed cells read it.
+    bool ColorPrinting = true;
+};
+
+// How each cell of the task table looks on screen and on paper: the grid's
+// prepared brush and font, then the colour rules of the cell's row. Colours
+// may name system roles; a TColorScheme turns them into RGB. One styler serves
+// one paint, print or export pass: it keeps the last row's facts, so the grid
+// must not change while it is in use.
+class TCellStyler {
+public:
+    TCellStyler(const TBaseGrid& grid, const TStylingInputs& inputs);
+
+    // Button face for fixed cells and window colour for the others, in window
+    // text; the header cell of the current column takes the bold active-cell
+    // font; then the screen rules. The current cell's highlight is the view's.
+    TCellStyle ScreenStyle(int displayCol, int row) const;
+    // Every printed cell of a row looks alike: window colour and window text,
+    // the header row too; then the same rules, only with colour printing on.
+    TCellStyle PrintStyle(int row) const;
+
+private:
+    void ApplyRules(int row, TCellStyle& style) const;
+
+    const TBaseGrid& grid_;
+    TDate today_;
+    const TLocaleFormats& formats_;
+    bool colorPrinting_;
+    mutable int factsRow_ = -1;
+    mutable TRowFacts facts_;
+};
+
+}  // namespace tkm

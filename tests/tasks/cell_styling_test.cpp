@@ -1,0 +1,78 @@
+#include "tasks/cell_styling.h"
+
+#include "task_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace tkm {
+namespace {
+
+using namespace tkm::testing;
+
+constexpr TCellStyle Plain{clWindow, clWindowText, 0};
+constexpr TCellStyle OverdueHigh{TaskColors::OverdueBackground, TaskColors::Red, fsBold};
+
+// Row 1 overdue and high, row 2 not started and due later; the header row holds
+// the same words as row 1, as a header line read from a file may.
+TBaseGrid StyledTable() {
+    const TLocaleFormats f = DayFirst();
+    TBaseGrid grid = TableOf({{"a", "In Progress", "High", DaysFromToday(-1, f)},
+                              {"b", "Not Started", "Normal", DaysFromToday(3, f)}});
+    grid.SetCellText(colStatus, 0, "In Progress");
+    grid.SetCellText(colPriority, 0, "High");
+    grid.SetCellText(colDueDate, 0, DaysFromToday(-1, f));
+    return grid;
+}
+
+TEST(CellStyler, FixedCellsArePreparedWithButtonFaceAndTheActiveHeaderIsBold) {
+    TBaseGrid grid = StyledTable();
+    grid.SetFixedCols(1);
+    grid.SetCurrentCell(colDescription, 1);
+    const TLocaleFormats f = DayFirst();
+    const TCellStyler styler(grid, {.Today = PinnedToday, .Formats = f});
+    EXPECT_EQ(styler.ScreenStyle(colStatus, 0), (TCellStyle{clBtnFace, clWindowText, 0}));
+    EXPECT_EQ(styler.ScreenStyle(colDescription, 0), (TCellStyle{clBtnFace, clWindowText, fsBold, true}));
+    // A fixed column of an entry starts from button face, then takes its row's rules.
+    EXPECT_EQ(styler.ScreenStyle(0, 2), (TCellStyle{clBtnFace, TaskColors::Teal, 0}));
+    EXPECT_EQ(styler.ScreenStyle(0, 1), OverdueHigh);
+}
+
+TEST(CellStyler, DataCellsStartFromTheWindowColourThenTakeTheirRowsRules) {
+    const TBaseGrid grid = StyledTable();
+    const TLocaleFormats f = DayFirst();
+    const TCellStyler styler(grid, {.Today = PinnedToday, .Formats = f});
+    // Rows in turn, then back: each row is read afresh, not taken from the one before.
+    EXPECT_EQ(styler.ScreenStyle(colResources, 1), OverdueHigh);
+    EXPECT_EQ(styler.ScreenStyle(colResources, 2), (TCellStyle{clWindow, TaskColors::Teal, 0}));
+    EXPECT_EQ(styler.ScreenStyle(colNo, 1), OverdueHigh);
+    EXPECT_EQ(styler.ScreenStyle(colResources, 3), Plain);  // below the table
+
+    const TCellStyler otherDay(grid, {.Today = {2026, 12, 1}, .Formats = f});
+    EXPECT_EQ(otherDay.ScreenStyle(colResources, 1), (TCellStyle{TaskColors::HighBackground, clWindowText, fsBold}));
+}
+
+TEST(CellStyler, PrintedCellsTakeTheRulesOnlyWithColourPrintingOn) {
+    TBaseGrid grid = StyledTable();
+    grid.SetCurrentCell(colStatus, 1);
+    const TLocaleFormats f = DayFirst();
+    const TCellStyler off(grid, {.Today = PinnedToday, .Formats = f, .ColorPrinting = false});
+    const TCellStyler on(grid, {.Today = PinnedToday, .Formats = f, .ColorPrinting = true});
+    for (int row : {0, 1, 2}) EXPECT_EQ(off.PrintStyle(row), Plain) << row;
+    // The header prints in the table font on the window colour, like any cell.
+    EXPECT_EQ(on.PrintStyle(0), Plain);
+    EXPECT_EQ(on.PrintStyle(1), OverdueHigh);
+    EXPECT_EQ(on.PrintStyle(2), (TCellStyle{clWindow, TaskColors::Teal, 0}));
+}
+
+TEST(CellStyler, AGridWithoutTheTaskColumnsKeepsThePreparedLook) {
+    TBaseGrid grid(3, 3);
+    grid.SetFixedCols(0);
+    grid.SetCellText(2, 1, "Completed");
+    const TLocaleFormats f = DayFirst();
+    const TCellStyler styler(grid, {.Today = PinnedToday, .Formats = f});
+    EXPECT_EQ(styler.ScreenStyle(2, 1), Plain);
+    EXPECT_EQ(styler.PrintStyle(1), Plain);
+}
+
+}  // namespace
+}  // namespace tkm
