@@ -41,18 +41,49 @@ std::string RandomSuffix() {
     return suffix;
 }
 
-[[noreturn]] void CannotCreate(const std::string& fileName, int error) {
-    throw EGridFileError("Cannot Create file " + fileName, fileName, ErrnoText(error));
+[[noreturn]] void CannotCreate(const std::string& fileName, const std::string& reason) {
+    throw EGridFileError("Cannot Create file " + fileName, fileName, reason);
+}
+
+// Pipes, terminals and devices such as /dev/null take the bytes where they
+// are; renaming a file over them would replace the node itself.
+bool IsWrittenInPlace(mode_t mode) { return S_ISFIFO(mode) || S_ISCHR(mode); }
+
+std::string NotAFileReason(mode_t mode) {
+    if (S_ISDIR(mode)) return ErrnoText(EISDIR);
+    if (S_ISSOCK(mode)) return "it is a socket, not a file";
+    if (S_ISBLK(mode)) return "it is a block device, not a file";
+    return "it is not a file";
 }
 
 }  // namespace
 
-TAtomicFile::TAtomicFile(const std::string& fileName) : fileName_(fileName), target_(ResolveTarget(fileName)) {
+TAtomicFile::TAtomicFile(const std::string& fileName) : fileName_(fileName) {
     struct stat st {};
-    const bool exists = stat(target_.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) CannotCreate(fileName_, EISDIR);
+    if (stat(fileName_.c_str(), &st) != 0) {
+        const int error = errno;
+        if (error != ENOENT) CannotCreate(fileName_, ErrnoText(error));
+        // A link to nothing names no place for a document: creating a file
+        // there would put it wherever the link happens to point.
+        if (lstat(fileName_.c_str(), &st) == 0) CannotCreate(fileName_, "the link points to nothing");
+        CreateTemporary(fileName_);
+        return;
+    }
+    if (IsWrittenInPlace(st.st_mode)) {
+        fd_ = open(fileName_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (fd_ < 0) CannotCreate(fileName_, ErrnoText(errno));
+        return;
+    }
+    if (!S_ISREG(st.st_mode)) CannotCreate(fileName_, NotAFileReason(st.st_mode));
     // Replacing by rename would get round a write-protected file.
-    if (exists && access(target_.c_str(), W_OK) != 0) CannotCreate(fileName_, errno);
+    if (access(fileName_.c_str(), W_OK) != 0) CannotCreate(fileName_, ErrnoText(errno));
+    CreateTemporary(ResolveTarget(fileName_));
+    // The new file keeps the old one's permissions.
+    if (fchmod(fd_, st.st_mode & 07777) != 0) Fail("Cannot Create file", errno);
+}
+
+void TAtomicFile::CreateTemporary(const std::string& target) {
+    target_ = target;
     // Short enough that a name near the length limit still gets its temporary file.
     const std::string stem = FolderOf(target_) + "/." + BaseNameOf(target_).substr(0, 200) + ".";
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
@@ -63,10 +94,8 @@ TAtomicFile::TAtomicFile(const std::string& fileName) : fileName_(fileName), tar
     if (fd_ < 0) {
         const int error = errno;
         tempName_.clear();
-        CannotCreate(fileName_, error);
+        CannotCreate(fileName_, ErrnoText(error));
     }
-    // The new file keeps the old one's permissions.
-    if (exists && fchmod(fd_, st.st_mode & 07777) != 0) Fail("Cannot Create file", errno);
 }
 
 TAtomicFile::~TAtomicFile() { Discard(); }
@@ -98,10 +127,12 @@ void TAtomicFile::Write(std::string_view bytes) {
 
 void TAtomicFile::Commit() {
     if (fd_ < 0) throw EInOutError("Cannot write file", fileName_, "the file is closed");
-    if (fsync(fd_) != 0) Fail("Cannot write file", errno);
+    const bool replacing = !tempName_.empty();
+    if (replacing && fsync(fd_) != 0) Fail("Cannot write file", errno);
     const int fd = fd_;
     fd_ = -1;
     if (close(fd) != 0) Fail("Cannot write file", errno);
+    if (!replacing) return;
     if (rename(tempName_.c_str(), target_.c_str()) != 0) Fail("Cannot replace file", errno);
     tempName_.clear();
     // The rename itself reaches the disk with the folder.

@@ -9,9 +9,12 @@ namespace tkm {
 // a temporary file in the same folder, which is flushed to disk and renamed
 // over the target only by Commit. Until then, and after any failure, the
 // target is untouched; the temporary file is removed on every failure path.
+// A pipe, a terminal or a device such as /dev/null is written in place
+// instead; it is never replaced.
 class TAtomicFile {
 public:
-    // EGridFileError "Cannot Create file NAME" when the file cannot be written there.
+    // EGridFileError "Cannot Create file NAME" when the file cannot be written
+    // there: a folder, a socket, a link to nothing, no permission...
     explicit TAtomicFile(const std::string& fileName);
     ~TAtomicFile();
     TAtomicFile(const TAtomicFile&) = delete;
@@ -25,12 +28,13 @@ public:
     const std::string& TemporaryName() const { return tempName_; }
 
 private:
+    void CreateTemporary(const std::string& target);
     [[noreturn]] void Fail(const char* action, int error);
     void Discard();
 
     std::string fileName_;  // as the caller named it, for messages
     std::string target_;    // the file really replaced (a symbolic link is followed)
-    std::string tempName_;
+    std::string tempName_;  // empty when written in place
     int fd_ = -1;
 };
 
