@@ -6,7 +6,6 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,31 +13,12 @@ namespace tkm {
 
 namespace {
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string BaseNameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // A symbolic link keeps pointing at the document: the file behind it is replaced.
 std::string ResolveTarget(const std::string& fileName) {
     struct stat st {};
     if (lstat(fileName.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return fileName;
     char resolved[PATH_MAX];
     return realpath(fileName.c_str(), resolved) ? std::string(resolved) : fileName;
-}
-
-std::string RandomSuffix() {
-    static std::mt19937 engine{std::random_device{}()};
-    static constexpr char Digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string suffix(8, '0');
-    for (char& c : suffix) c = Digits[engine() % 36];
-    return suffix;
 }
 
 [[noreturn]] void CannotCreate(const std::string& fileName, const std::string& reason) {
@@ -83,28 +63,20 @@ TAtomicFile::TAtomicFile(const std::string& fileName) : fileName_(fileName) {
 }
 
 void TAtomicFile::CreateTemporary(const std::string& target) {
-    target_ = target;
-    // Short enough that a name near the length limit still gets its temporary file.
-    const std::string stem = FolderOf(target_) + "/." + BaseNameOf(target_).substr(0, 200) + ".";
-    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-        tempName_ = stem + RandomSuffix() + ".tmp";
-        fd_ = open(tempName_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno != EEXIST) break;
-    }
-    if (fd_ < 0) {
-        const int error = errno;
-        tempName_.clear();
+    temporary_.emplace();
+    if (const int error = temporary_->Create(target)) {
+        temporary_.reset();
         CannotCreate(fileName_, ErrnoText(error));
     }
+    fd_ = temporary_->Descriptor();
 }
 
 TAtomicFile::~TAtomicFile() { Discard(); }
 
 void TAtomicFile::Discard() {
-    if (fd_ >= 0) close(fd_);
+    if (!temporary_ && fd_ >= 0) close(fd_);
     fd_ = -1;
-    if (!tempName_.empty()) unlink(tempName_.c_str());
-    tempName_.clear();
+    temporary_.reset();
 }
 
 void TAtomicFile::Fail(const char* action, int error) {
@@ -127,20 +99,16 @@ void TAtomicFile::Write(std::string_view bytes) {
 
 void TAtomicFile::Commit() {
     if (fd_ < 0) throw EInOutError("Cannot write file", fileName_, "the file is closed");
-    const bool replacing = !tempName_.empty();
-    if (replacing && fsync(fd_) != 0) Fail("Cannot write file", errno);
-    const int fd = fd_;
-    fd_ = -1;
-    if (close(fd) != 0) Fail("Cannot write file", errno);
-    if (!replacing) return;
-    if (rename(tempName_.c_str(), target_.c_str()) != 0) Fail("Cannot replace file", errno);
-    tempName_.clear();
-    // The rename itself reaches the disk with the folder.
-    const int folder = open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        fsync(folder);
-        close(folder);
+    if (!temporary_) {
+        const int fd = fd_;
+        fd_ = -1;
+        if (close(fd) != 0) Fail("Cannot write file", errno);
+        return;
     }
+    if (fsync(fd_) != 0) Fail("Cannot write file", errno);
+    if (const int error = temporary_->Replace()) Fail("Cannot replace file", error);
+    fd_ = -1;
+    temporary_.reset();
 }
 
 }  // namespace tkm
