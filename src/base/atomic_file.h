@@ -28,8 +28,6 @@ public:
     // Flushes, closes and replaces the target; EInOutError on failure.
     void Commit();
 
-    std::string TemporaryName() const { return temporary_ ? temporary_->Name() : std::string(); }
-
 private:
     void CreateTemporary(const std::string& target);
     [[noreturn]] void Fail(const char* action, int error);

@@ -29,8 +29,6 @@ public:
     // 0 or the errno value of the failure.
     int Create(const std::string& target, TNaming naming = TNaming::UnnamedWherePossible);
     int Descriptor() const { return fd_; }
-    // The name it has or takes beside the target.
-    const std::string& Name() const { return name_; }
     // Closes the file and renames it over the target (its bytes must be on
     // disk already); 0 or the errno value of the failure.
     int Replace();
