@@ -13,16 +13,19 @@ namespace tkm {
 
 namespace {
 
-// A symbolic link keeps pointing at the document: the file behind it is replaced.
+[[noreturn]] void CannotCreate(const std::string& fileName, const std::string& reason) {
+    throw EGridFileError("Cannot Create file " + fileName, fileName, reason);
+}
+
+// A symbolic link keeps pointing at the document: the file behind it is
+// replaced. One that leads to no path (as /dev/stdout does to a deleted file)
+// is refused: renaming over the link itself would replace it.
 std::string ResolveTarget(const std::string& fileName) {
     struct stat st {};
     if (lstat(fileName.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return fileName;
     char resolved[PATH_MAX];
-    return realpath(fileName.c_str(), resolved) ? std::string(resolved) : fileName;
-}
-
-[[noreturn]] void CannotCreate(const std::string& fileName, const std::string& reason) {
-    throw EGridFileError("Cannot Create file " + fileName, fileName, reason);
+    if (!realpath(fileName.c_str(), resolved)) CannotCreate(fileName, ErrnoText(errno));
+    return resolved;
 }
 
 // Pipes, terminals and devices such as /dev/null take the bytes where they

@@ -81,8 +81,17 @@ TEST(AtomicFile, WhatCannotHoldADocumentIsRefused) {
     socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
     ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
 
-    for (const auto& [path, reason] : {std::pair{dangling, "the link points to nothing"},
-                                       std::pair{socketPath, "it is a socket, not a file"}}) {
+    // A link to a file that has no path left, as /dev/stdout is for a deleted file.
+    const std::string deleted = folder.File("deleted");
+    const int deletedFile = open(deleted.c_str(), O_WRONLY | O_CREAT, 0600);
+    unlink(deleted.c_str());
+    const std::string pathless = folder.File("pathless.tkm");
+    fs::create_symlink("/proc/self/fd/" + std::to_string(deletedFile), pathless);
+
+    const std::vector<std::pair<std::string, std::string>> refused{{dangling, "the link points to nothing"},
+                                                                    {socketPath, "it is a socket, not a file"},
+                                                                    {pathless, ErrnoText(ENOENT)}};
+    for (const auto& [path, reason] : refused) {
         try {
             Save(path, "entries\r\n");
             ADD_FAILURE() << path;
@@ -92,6 +101,8 @@ TEST(AtomicFile, WhatCannotHoldADocumentIsRefused) {
         }
     }
     close(listener);
+    close(deletedFile);
+    EXPECT_EQ(TypeOf(pathless), S_IFLNK);
     EXPECT_EQ(TypeOf(dangling), S_IFLNK);
     EXPECT_EQ(TypeOf(socketPath), S_IFSOCK);
     EXPECT_FALSE(fs::exists(folder.File("missing.tkm")));
