@@ -6,7 +6,6 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,68 +13,73 @@ namespace tkm {
 
 namespace {
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+[[noreturn]] void CannotCreate(const std::string& fileName, const std::string& reason) {
+    throw EGridFileError("Cannot Create file " + fileName, fileName, reason);
 }
 
-std::string BaseNameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// A symbolic link keeps pointing at the document: the file behind it is replaced.
+// A symbolic link keeps pointing at the document: the file behind it is
+// replaced. One that leads to no path (as /dev/stdout does to a deleted file)
+// is refused: renaming over the link itself would replace it.
 std::string ResolveTarget(const std::string& fileName) {
     struct stat st {};
     if (lstat(fileName.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return fileName;
     char resolved[PATH_MAX];
-    return realpath(fileName.c_str(), resolved) ? std::string(resolved) : fileName;
+    if (!realpath(fileName.c_str(), resolved)) CannotCreate(fileName, ErrnoText(errno));
+    return resolved;
 }
 
-std::string RandomSuffix() {
-    static std::mt19937 engine{std::random_device{}()};
-    static constexpr char Digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string suffix(8, '0');
-    for (char& c : suffix) c = Digits[engine() % 36];
-    return suffix;
-}
+// Pipes, terminals and devices such as /dev/null take the bytes where they
+// are; renaming a file over them would replace the node itself.
+bool IsWrittenInPlace(mode_t mode) { return S_ISFIFO(mode) || S_ISCHR(mode); }
 
-[[noreturn]] void CannotCreate(const std::string& fileName, int error) {
-    throw EGridFileError("Cannot Create file " + fileName, fileName, ErrnoText(error));
+std::string NotAFileReason(mode_t mode) {
+    if (S_ISDIR(mode)) return ErrnoText(EISDIR);
+    if (S_ISSOCK(mode)) return "it is a socket, not a file";
+    if (S_ISBLK(mode)) return "it is a block device, not a file";
+    return "it is not a file";
 }
 
 }  // namespace
 
-TAtomicFile::TAtomicFile(const std::string& fileName) : fileName_(fileName), target_(ResolveTarget(fileName)) {
+TAtomicFile::TAtomicFile(const std::string& fileName) : fileName_(fileName) {
     struct stat st {};
-    const bool exists = stat(target_.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) CannotCreate(fileName_, EISDIR);
-    // Replacing by rename would get round a write-protected file.
-    if (exists && access(target_.c_str(), W_OK) != 0) CannotCreate(fileName_, errno);
-    // Short enough that a name near the length limit still gets its temporary file.
-    const std::string stem = FolderOf(target_) + "/." + BaseNameOf(target_).substr(0, 200) + ".";
-    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-        tempName_ = stem + RandomSuffix() + ".tmp";
-        fd_ = open(tempName_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno != EEXIST) break;
-    }
-    if (fd_ < 0) {
+    if (stat(fileName_.c_str(), &st) != 0) {
         const int error = errno;
-        tempName_.clear();
-        CannotCreate(fileName_, error);
+        if (error != ENOENT) CannotCreate(fileName_, ErrnoText(error));
+        // A link to nothing names no place for a document: creating a file
+        // there would put it wherever the link happens to point.
+        if (lstat(fileName_.c_str(), &st) == 0) CannotCreate(fileName_, "the link points to nothing");
+        CreateTemporary(fileName_);
+        return;
     }
+    if (IsWrittenInPlace(st.st_mode)) {
+        fd_ = open(fileName_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (fd_ < 0) CannotCreate(fileName_, ErrnoText(errno));
+        return;
+    }
+    if (!S_ISREG(st.st_mode)) CannotCreate(fileName_, NotAFileReason(st.st_mode));
+    // Replacing by rename would get round a write-protected file.
+    if (access(fileName_.c_str(), W_OK) != 0) CannotCreate(fileName_, ErrnoText(errno));
+    CreateTemporary(ResolveTarget(fileName_));
     // The new file keeps the old one's permissions.
-    if (exists && fchmod(fd_, st.st_mode & 07777) != 0) Fail("Cannot Create file", errno);
+    if (fchmod(fd_, st.st_mode & 07777) != 0) Fail("Cannot Create file", errno);
+}
+
+void TAtomicFile::CreateTemporary(const std::string& target) {
+    temporary_.emplace();
+    if (const int error = temporary_->Create(target)) {
+        temporary_.reset();
+        CannotCreate(fileName_, ErrnoText(error));
+    }
+    fd_ = temporary_->Descriptor();
 }
 
 TAtomicFile::~TAtomicFile() { Discard(); }
 
 void TAtomicFile::Discard() {
-    if (fd_ >= 0) close(fd_);
+    if (!temporary_ && fd_ >= 0) close(fd_);
     fd_ = -1;
-    if (!tempName_.empty()) unlink(tempName_.c_str());
-    tempName_.clear();
+    temporary_.reset();
 }
 
 void TAtomicFile::Fail(const char* action, int error) {
@@ -98,18 +102,16 @@ void TAtomicFile::Write(std::string_view bytes) {
 
 void TAtomicFile::Commit() {
     if (fd_ < 0) throw EInOutError("Cannot write file", fileName_, "the file is closed");
-    if (fsync(fd_) != 0) Fail("Cannot write file", errno);
-    const int fd = fd_;
-    fd_ = -1;
-    if (close(fd) != 0) Fail("Cannot write file", errno);
-    if (rename(tempName_.c_str(), target_.c_str()) != 0) Fail("Cannot replace file", errno);
-    tempName_.clear();
-    // The rename itself reaches the disk with the folder.
-    const int folder = open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        fsync(folder);
-        close(folder);
+    if (!temporary_) {
+        const int fd = fd_;
+        fd_ = -1;
+        if (close(fd) != 0) Fail("Cannot write file", errno);
+        return;
     }
+    if (fsync(fd_) != 0) Fail("Cannot write file", errno);
+    if (const int error = temporary_->Replace()) Fail("Cannot replace file", error);
+    fd_ = -1;
+    temporary_.reset();
 }
 
 }  // namespace tkm

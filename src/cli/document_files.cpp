@@ -6,6 +6,9 @@
 #include "base/errors.h"
 #include "tasks/task_table.h"
 
+#include <cerrno>
+#include <cstdio>
+
 namespace tkm::cli {
 
 namespace {
@@ -21,6 +24,14 @@ void ReportingFileErrors(TStep step) {
     }
 }
 
+void WriteToStandardOutput(const TBaseGrid& grid) {
+    const auto fail = [] { throw EFileError("Cannot write to standard output: " + ErrnoText(errno)); };
+    WriteCsv(grid, {}, [&](std::string_view bytes) {
+        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) fail();
+    });
+    if (std::fflush(stdout) != 0) fail();
+}
+
 }  // namespace
 
 void LoadDocument(TBaseGrid& grid, const std::string& fileName) {
@@ -29,6 +40,7 @@ void LoadDocument(TBaseGrid& grid, const std::string& fileName) {
 }
 
 void SaveDocument(const TBaseGrid& grid, const std::string& fileName) {
+    if (fileName == "-") return WriteToStandardOutput(grid);
     ReportingFileErrors([&] { WriteCsvFile(grid, fileName); });
 }
 

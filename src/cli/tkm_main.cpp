@@ -1,4 +1,5 @@
 // tkm: the task lists of Taskmere on the command line.
+#include "base/termination_cleanup.h"
 #include "cli/cli_options.h"
 #include "cli/commands.h"
 
@@ -22,6 +23,7 @@ void PrintUsage(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tkm::InstallTerminationCleanup();
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         PrintUsage(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? 2 : 0;

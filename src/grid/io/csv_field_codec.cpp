@@ -1,5 +1,6 @@
 #include "grid/io/csv_field_codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -120,16 +121,38 @@ void Append(std::string_view text, char separator, bool quoteEmptyFields, std::s
 
 }  // namespace CsvField
 
+void TCsvLineSplitter::TPositionSet::Add(std::size_t position) {
+    const std::size_t word = position / 64;
+    if (word >= words_.size()) words_.resize(word + 1);
+    words_[word] |= std::uint64_t(1) << (position % 64);
+    used_ = std::max(used_, word + 1);
+}
+
+void TCsvLineSplitter::TPositionSet::Clear() {
+    std::fill_n(words_.begin(), used_, 0);
+    used_ = 0;
+}
+
 // The closing quote is the first quote that is neither doubled nor the start of
 // an escape; for a field written without inner quotes that is the first lone
 // quote, as plain readers of this format find it. `plain`: no pair or escape met.
-std::size_t TCsvLineSplitter::FindClosingQuote(std::string_view s, std::size_t from, bool& plain) const {
+//
+// A field that finds no closing quote is empty and the next field starts right
+// after its opening quote, so every field after it would search the same
+// quotes again: time in the square of the line's length. Whether a quote closes
+// or is passed depends only on the bytes after it, so a search that meets a
+// passed quote ends as the search that passed it did. Passed quotes are
+// remembered for the line, and meeting one means there is no closing quote.
+// (The quotes passed on the way to a closing quote are never met again: the
+// line goes on after it.)
+std::size_t TCsvLineSplitter::FindClosingQuote(std::string_view s, std::size_t from, bool& plain) {
     plain = true;
     for (std::size_t i = from; i < s.size();) {
         const void* hit = std::memchr(s.data() + i, Quote, s.size() - i);
         if (!hit) return std::string_view::npos;
         const std::size_t q = std::size_t(static_cast<const char*>(hit) - s.data());
         if (q + 1 == s.size() || s[q + 1] == separator_) return q;
+        if (passedQuotes_.Contains(q)) return std::string_view::npos;
         if (s[q + 1] == Quote) {
             i = q + 2;
         } else if (s[q + 1] == EscapeMark && q + 2 < s.size() && EscapedByte(s[q + 2])) {
@@ -137,6 +160,7 @@ std::size_t TCsvLineSplitter::FindClosingQuote(std::string_view s, std::size_t f
         } else {
             return q;
         }
+        passedQuotes_.Add(q);
         plain = false;
     }
     return std::string_view::npos;
@@ -186,21 +210,23 @@ std::size_t TCsvLineSplitter::AddQuoted(std::string_view s, std::size_t from) {
     return close + 1;
 }
 
-// The line's last field, with no separator left in it.
-void TCsvLineSplitter::AddLast(std::string_view s) {
-    if (s.front() == Quote) {
+// The line's last field, from `from` on, with no separator left in it.
+void TCsvLineSplitter::AddLast(std::string_view s, std::size_t from) {
+    if (s[from] == Quote) {
         bool plain = true;
-        const std::size_t close = FindClosingQuote(s, 1, plain);
-        if (close == s.size() - 1) return AddDecoded(s.substr(1, close - 1), plain);
-        s.remove_prefix(1);
+        const std::size_t close = FindClosingQuote(s, from + 1, plain);
+        if (close == s.size() - 1) return AddDecoded(s.substr(from + 1, close - from - 1), plain);
+        ++from;
     }
-    if (!s.empty() && s.back() == Quote) s.remove_suffix(1);
-    AddUnquoted(s, true);
+    std::string_view rest = s.substr(from);
+    if (!rest.empty() && rest.back() == Quote) rest.remove_suffix(1);
+    AddUnquoted(rest, true);
 }
 
 std::span<const std::string_view> TCsvLineSplitter::Split(std::string_view s) {
     pieces_.clear();
     scratch_.clear();
+    passedQuotes_.Clear();
     const auto find = [&](std::size_t from) { return s.find(separator_, from); };
     std::size_t pos = 0;
     for (std::size_t sep = find(0); sep != std::string_view::npos;) {
@@ -214,7 +240,7 @@ std::span<const std::string_view> TCsvLineSplitter::Split(std::string_view s) {
         pos = sep + 1;
         sep = find(pos);
     }
-    if (pos < s.size()) AddLast(s.substr(pos));
+    if (pos < s.size()) AddLast(s, pos);
     views_.clear();
     for (const TPiece& piece : pieces_)
         views_.emplace_back(piece.Data ? piece.Data : scratch_.data() + piece.Offset, piece.Size);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -42,17 +43,33 @@ private:
         std::size_t Size;
     };
 
+    // Positions within one line.
+    class TPositionSet {
+    public:
+        void Add(std::size_t position);
+        bool Contains(std::size_t position) const {
+            return position / 64 < used_ && (words_[position / 64] >> (position % 64) & 1);
+        }
+        // Costs in proportion to the furthest position added since the last Clear.
+        void Clear();
+
+    private:
+        std::vector<std::uint64_t> words_;
+        std::size_t used_ = 0;  // the words that may hold a position
+    };
+
     std::size_t AddQuoted(std::string_view s, std::size_t from);
-    void AddLast(std::string_view s);
+    void AddLast(std::string_view s, std::size_t from);
     void AddUnquoted(std::string_view text, bool reduceQuotes);
     void AddDecoded(std::string_view body, bool plain);
-    std::size_t FindClosingQuote(std::string_view s, std::size_t from, bool& plain) const;
+    std::size_t FindClosingQuote(std::string_view s, std::size_t from, bool& plain);
     void AddView(std::string_view text) { pieces_.push_back({text.data(), 0, text.size()}); }
     void EndScratchPiece(std::size_t start) { pieces_.push_back({nullptr, start, scratch_.size() - start}); }
 
     char separator_;
     std::vector<TPiece> pieces_;
     std::string scratch_;
+    TPositionSet passedQuotes_;  // see FindClosingQuote
     std::vector<std::string_view> views_;
 };
 

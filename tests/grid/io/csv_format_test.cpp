@@ -1,3 +1,4 @@
+#include "grid/io/csv_field_codec.h"
 #include "grid/io/csv_reader.h"
 #include "grid/io/csv_writer.h"
 #include "grid/io/separator_detection.h"
@@ -5,6 +6,8 @@
 #include "tasks/task_table.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 namespace tkm {
 namespace {
@@ -85,6 +88,34 @@ TEST(CsvFormat, MalformedQuotingLoadsWithoutFailing) {
     EXPECT_EQ(RowsOf(Loaded("x,\"\r\n")), (TRows{{"x", ""}}));
     // An unquoted field is taken as it stands.
     EXPECT_EQ(RowsOf(Loaded("5\"\" disk,y\r\n")), (TRows{{"5\"\" disk", "y"}}));
+}
+
+std::string Repeated(std::string_view piece, std::size_t times) {
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
+// A field whose quote nothing closes is empty, and the next field starts
+// right after that quote, so every field of such a line searches on from
+// there: lines of 800 KB once took minutes.
+TEST(CsvFormat, QuotesThatCloseNothingCostNoMoreThanTheLineLength) {
+    EXPECT_EQ(RowsOf(Loaded(Repeated("\"\\n,", 3) + "x\r\n")), (TRows{{"", "", "", "x"}}));
+    // The search from the second field meets a quote that the first passed as
+    // doubled, and for the second that quote closes the field.
+    EXPECT_EQ(RowsOf(Loaded("\"a,\"\"b,c\r\n")), (TRows{{"", "", "c"}}));
+    EXPECT_EQ(RowsOf(Loaded("\"\\n,\"\\n,\"x\r\n")), (TRows{{"\\n,\n,", "x"}}));
+
+    TCsvLineSplitter splitter(',');
+    for (const std::string_view piece : {"\"\\n,", "\"\\r\"\\z,", "\"\"\"\"\\n,"}) {
+        const std::size_t times = 800'000 / piece.size();
+        const std::string line = Repeated(piece, times);
+        const auto start = std::chrono::steady_clock::now();
+        const auto fields = splitter.Split(line);
+        // Milliseconds now; the square of the length was minutes.
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << piece;
+        EXPECT_EQ(fields.size(), times) << piece;
+    }
 }
 
 TEST(CsvFormat, HiddenColumnsAreLeftOutInDisplayOrder) {
