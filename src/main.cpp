@@ -6,10 +6,11 @@
 
 #include <QApplication>
 
+// The one place that builds the desktop services and hands them to the window.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // No display name: Qt would add it to every window title.
     QApplication::setApplicationName("Taskmere");
-    QApplication::setApplicationDisplayName("Taskmere");
 
     tkm::QtDialogs dialogs;
     tkm::QtShell shell;
@@ -19,13 +20,13 @@ int main(int argc, char** argv) {
 
     QStringList documents = QApplication::arguments();
     documents.removeFirst();
-    auto* window = new tkm::TfrmMain(services, documents);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    dialogs.SetParent(window);
-    window->show();
+    // Lives until the loop ends, however it ends: after Exit too, its
+    // destruction stores the reopen list.
+    tkm::TfrmMain window(services, documents);
+    dialogs.SetParent(&window);
+    window.show();
     // Ask for the keyboard at once, so menu shortcuts work from the first key
     // even where no window manager hands the new window the focus.
-    window->activateWindow();
-    const int code = QApplication::exec();
-    return code;
+    window.activateWindow();
+    return QApplication::exec();
 }

@@ -5,10 +5,12 @@
 #include "platform/shell.h"
 #include "tasks/color_rules.h"
 #include "tasks/due_status.h"
-#include "ui/app/clipboard_commands.h"
-#include "ui/app/command_icons.h"
-#include "ui/grid/cell_text_codec.h"
 #include "tasks/document_name.h"
+#include "ui/app/clipboard_commands.h"
+#include "ui/app/command_guard.h"
+#include "ui/app/command_icons.h"
+#include "ui/app/document_commands.h"
+#include "ui/grid/cell_text_codec.h"
 #include "ui/dialogs/stat_form.h"
 #include "ui/grid/grid_find_dialog.h"
 #include "ui/grid/task_grid.h"
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -47,8 +50,6 @@ struct TCommand {
 TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, QWidget* parent)
     : QMainWindow(parent), services_(services), frmstgMain_(services.IniFileName) {
     frmstgMain_.Link(mruMain_, "TfrmMain.mruMain");
-    mruMain_.OnChange = [this] { RebuildReopenMenu(); };
-    mruMain_.OnClick = [this](const std::string& name, const std::string&, int) { mruMainClick(name); };
     setObjectName("frmMain");
     QFont windowFont("MS Sans Serif");
     windowFont.setStyleHint(QFont::SansSerif);
@@ -74,6 +75,10 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
     setCentralWidget(central);
     CreateCommands();
     CreateStatusBar();
+    documents_ = std::make_unique<TDocumentCommands>(
+        services_, mruMain_,
+        TDocumentCommands::TWindowParts{*this, *stgMain_, *mnuReopen_, *panels_[0],
+                                        [this](const QString& hint) { ShowHint(hint); }});
     fdlgMain_ = new TGridFindDialog(stgMain_, services_.DialogBoxes, this);
 
     resize(WindowWidth, WindowHeight);
@@ -85,11 +90,12 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
 }
 
 TfrmMain::~TfrmMain() {
-    try {
-        frmstgMain_.SaveOnDestroy();
-    } catch (const std::exception&) {
-        // Nowhere left to report it.
-    }
+    // An open editor would commit on its focus-out while the children go,
+    // calling back into a window that is half gone: it commits now.
+    stgMain_->CommitEditor();
+    // Exit ends here without the close question: the reopen list is stored now.
+    // A failure has nowhere left to be reported.
+    IgnoringStepFailures([this] { frmstgMain_.SaveOnDestroy(); });
 }
 
 QWidget* TfrmMain::CreateDateBand() {
@@ -263,14 +269,11 @@ void TfrmMain::CreateCommands() {
 void TfrmMain::FormCreate(const QStringList& documents) {
     setWindowTitle("Untitled - Taskmere");
     for (const QString& document : documents) OpenDocument(DisplayToCell(document));
-    const bool opened = documentFileName_ != UntitledName;
+    const bool opened = DocumentFileName() != UntitledName;
     std::string longDate =
         FormatDate(services_.TimeSource.Today(), services_.Formats.LongDateFormat, services_.Formats);
     while (!longDate.empty() && longDate.back() == ' ') longDate.pop_back();
     lblTodaysDate_->setText(CellToDisplay(longDate));
-    SetModified(false);
-    editTracking_ = true;
-    colorPrinting_ = true;
     // Without a document that opened, the table starts as one new entry.
     if (!opened) ResetCurrentEntry();
     stgMain_->viewport()->update();
@@ -279,10 +282,12 @@ void TfrmMain::FormCreate(const QStringList& documents) {
 
 // --- flags and hints ---
 
-void TfrmMain::SetModified(bool value) {
-    modified_ = value;
-    panels_[0]->setText(value ? "Modified" : "");
-}
+bool TfrmMain::Modified() const { return documents_->Session().Modified(); }
+bool TfrmMain::EditTracking() const { return documents_->Session().EditTracking(); }
+bool TfrmMain::ColorPrinting() const { return documents_->Session().ColorPrinting(); }
+const std::string& TfrmMain::DocumentFileName() const { return documents_->Session().FileName(); }
+
+void TfrmMain::SetModified(bool value) { documents_->Session().SetModified(value); }
 
 QString TfrmMain::StatusPanelText(int panel) const { return panels_[panel]->text(); }
 
@@ -341,7 +346,7 @@ void TfrmMain::stgMainGetCellColor(int, int row, TCellStyle& style) {
 }
 
 void TfrmMain::stgMainGetEditText(int, int row, std::string&) {
-    if (const auto line = EditStartStatus(editTracking_, stgMain_->Store(), row, services_.TimeSource.Today(),
+    if (const auto line = EditStartStatus(EditTracking(), stgMain_->Store(), row, services_.TimeSource.Today(),
                                           services_.Formats))
         ShowHint(CellToDisplay(*line));
 }
@@ -418,6 +423,32 @@ void TfrmMain::aclStatExecute() {
 }
 
 void TfrmMain::aclFindExecute() { fdlgMain_->ShowFindDialog(); }
+
+// --- the document ---
+
+void TfrmMain::aclNewFileExecute() { documents_->New(); }
+void TfrmMain::aclOpenExecute() { documents_->Open(); }
+void TfrmMain::mruMainClick(const std::string& recentName) { documents_->Reopen(recentName); }
+void TfrmMain::aclFileSaveExecute() { documents_->Save(); }
+void TfrmMain::aclSaveAsExecute() { documents_->SaveAs(); }
+void TfrmMain::OpenDocument(const std::string& fileName) { documents_->OpenNamed(fileName); }
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The stored reopen list comes back when the program shows the window (at
+    // start-up, from the tray), not when the desktop restores it after a
+    // minimise: that would drop the documents opened since.
+    if (!event->spontaneous()) ReportingStepFailures(services_.DialogBoxes, [this] { frmstgMain_.Restore(); });
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (!documents_->MayClose()) {
+        event->ignore();
+        return;
+    }
+    ReportingStepFailures(services_.DialogBoxes, [this] { frmstgMain_.Save(); });
+    event->accept();
+}
 
 // --- help, refresh, exit ---
 
