@@ -3,10 +3,7 @@
 # before a typed name without extension replaces a document, and Exit keeps
 # the reopen list in TKM.ini beside the program.
 set -euo pipefail
-binary=$1
-artifacts=$2
-mkdir -p "$artifacts"
-. "$(dirname "$0")/lib/xvfb_session.bash"
+. "$(dirname "$0")/lib/xvfb_session.bash" "$@"
 start_display
 # A copy of its own, so TKM.ini and the documents go to a folder of this test.
 folder=$(mktemp -d)
