@@ -121,7 +121,8 @@ TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind k
     return {};
 }
 
-TDocumentOutcome TDocumentSession::AskToSave(const std::string& question, bool cancelledSaveGoesOn) {
+TDocumentOutcome TDocumentSession::SaveQuestion(const std::string& question, bool cancelledSaveGoesOn) {
+    if (!modified_) return {};
     switch (parts_.DialogBoxes.Confirm(question, TConfirmButtons::YesNoCancel)) {
     case TConfirmAnswer::Yes: {
         TDocumentOutcome saved = Save();
@@ -136,22 +137,16 @@ TDocumentOutcome TDocumentSession::AskToSave(const std::string& question, bool c
 // --- commands ---
 
 TDocumentOutcome TDocumentSession::New() {
-    if (modified_) {
-        const TDocumentOutcome answer = AskToSave(SaveChangesText(), true);
-        if (answer.Kind != TDocumentOutcome::Done) return answer;
-    }
+    if (const TDocumentOutcome answer = SaveQuestion(SaveChangesText(), true); !answer.GoesOn()) return answer;
     ResetDocument();
     return {};
 }
 
 TDocumentOutcome TDocumentSession::Open() {
     const bool wasModified = modified_;
-    if (wasModified) {
-        const TDocumentOutcome answer = AskToSave(SaveChangesText(), true);
-        if (answer.Kind != TDocumentOutcome::Done) {
-            SetModified(true);
-            return answer;
-        }
+    if (const TDocumentOutcome answer = SaveQuestion(SaveChangesText(), true); !answer.GoesOn()) {
+        SetModified(true);
+        return answer;
     }
     const auto choice =
         parts_.DialogBoxes.OpenFile({"Open", DocumentFilter, 1, "", parts_.ExecutableFolder, ""});
@@ -164,19 +159,13 @@ TDocumentOutcome TDocumentSession::Open() {
 
 TDocumentOutcome TDocumentSession::Reopen(const std::string& fileName) {
     // Reopening must not silently drop unsaved changes.
-    if (modified_) {
-        const TDocumentOutcome answer = AskToSave(SaveChangesText(), true);
-        if (answer.Kind != TDocumentOutcome::Done) return answer;
-    }
+    if (const TDocumentOutcome answer = SaveQuestion(SaveChangesText(), true); !answer.GoesOn()) return answer;
     return Load(fileName, TLoadKind::Reopened);
 }
 
 TDocumentOutcome TDocumentSession::OpenNamed(const std::string& fileName) {
-    if (modified_) {
-        const TDocumentOutcome answer =
-            AskToSave("Do you want to save the changes to " + DocumentBaseName(fileName_) + "?", true);
-        if (answer.Kind != TDocumentOutcome::Done) return answer;
-    }
+    const std::string question = "Do you want to save the changes to " + DocumentBaseName(fileName_) + "?";
+    if (const TDocumentOutcome answer = SaveQuestion(question, true); !answer.GoesOn()) return answer;
     return Load(fileName, TLoadKind::Named);
 }
 
@@ -241,9 +230,8 @@ TDocumentOutcome TDocumentSession::SaveAs() {
 TDocumentOutcome TDocumentSession::CloseQuestion() {
     // Text still in the cell editor is a change too.
     parts_.View.CommitEditor();
-    if (!modified_) return {};
     // Closing after a cancelled save dialog would lose the work: the window stays.
-    return AskToSave(SaveChangesText(), false);
+    return SaveQuestion(SaveChangesText(), false);
 }
 
 }  // namespace tkm

@@ -20,6 +20,7 @@ struct TDocumentOutcome {
     std::string Message;
 
     static TDocumentOutcome Failure(std::string message) { return {Failed, std::move(message)}; }
+    bool GoesOn() const { return Kind == Done; }
 };
 
 // What the session asks of the window that shows the document.
@@ -81,9 +82,10 @@ private:
     enum class TLoadKind { Chosen, Named, Reopened };
 
     std::string SaveChangesText() const;
-    // Done when the command may go on: No, or Yes and a completed Save. A
-    // failed write always stops it; a cancelled save dialog only where asked.
-    TDocumentOutcome AskToSave(const std::string& question, bool cancelledSaveGoesOn);
+    // Asked only while the document is modified. Done when the command may go
+    // on: no changes, No, or Yes and a completed Save. A failed write always
+    // stops it; a cancelled save dialog only where asked to.
+    TDocumentOutcome SaveQuestion(const std::string& question, bool cancelledSaveGoesOn);
     TDocumentOutcome Load(const std::string& fileName, TLoadKind kind);
     void WriteDocument(const std::string& fileName);
     TDocumentOutcome Export(const std::string& fileName, int filterIndex);

@@ -35,7 +35,7 @@ void TDocumentCommands::OpenNamed(const std::string& fileName) { Report(session_
 bool TDocumentCommands::MayClose() {
     const TDocumentOutcome outcome = session_.CloseQuestion();
     Report(outcome);
-    return outcome.Kind == TDocumentOutcome::Done;
+    return outcome.GoesOn();
 }
 
 void TDocumentCommands::RebuildReopenMenu() {
