@@ -6,6 +6,7 @@
 #include "tasks/task_table.h"
 
 #include <string>
+#include <utility>
 
 namespace tkm {
 
