@@ -1,6 +1,5 @@
 #pragma once
 
-#include "grid/base_grid.h"
 #include "base/date_text.h"
 
 #include <cstdint>
@@ -18,9 +17,5 @@ struct TBenchDocument {
     std::uint64_t Bytes = 0;
     TLocaleFormats Formats;
 };
-
-// Opens a document as the window does: the task table's shape, the file read
-// into a fresh store, the progress bar and comment objects on every entry.
-void LoadTaskDocument(TBaseGrid& grid, const std::string& fileName);
 
 }  // namespace tkm::bench

@@ -4,14 +4,14 @@
 #include "grid/grid_sorter.h"
 #include "grid/io/csv_writer.h"
 #include "base/file_bytes.h"
+#include "tasks/task_document.h"
 #include "tasks/task_statistics.h"
 
 namespace tkm::bench {
 
 std::unique_ptr<TBaseGrid> TCoreFigures::LoadFresh(double& seconds) const {
-    auto grid = std::make_unique<TBaseGrid>();
     const TStopwatch clock;
-    LoadTaskDocument(*grid, document_.FileName);
+    auto grid = std::make_unique<TBaseGrid>(ReadTaskDocument(document_.FileName));
     seconds = clock.Seconds();
     return grid;
 }

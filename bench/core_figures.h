@@ -2,6 +2,7 @@
 
 #include "bench_document.h"
 #include "bench_report.h"
+#include "grid/base_grid.h"
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
 #include "peak_memory.h"
 
-#include "bench_document.h"
 #include "bench_report.h"
 #include "child_process.h"
+#include "tasks/task_document.h"
 
 #include <cstdio>
 #include <fstream>
@@ -33,8 +33,7 @@ double PeakMegabytesAfterLoad(const std::string& fileName) {
 }
 
 int PeakMemoryChild(const std::string& fileName) {
-    TBaseGrid grid;
-    LoadTaskDocument(grid, fileName);
+    const TBaseGrid grid = ReadTaskDocument(fileName);
     const long long peak = PeakResidentKilobytes();
     if (peak < 0) return 1;
     std::printf("%lld\n", peak);

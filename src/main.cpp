@@ -1,3 +1,4 @@
+#include "base/termination_cleanup.h"
 #include "platform/clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/system_locale.h"
@@ -6,10 +7,13 @@
 
 #include <QApplication>
 
+// The one place that builds the desktop services and hands them to the window.
 int main(int argc, char** argv) {
+    // A save cut short by SIGTERM or SIGHUP leaves no temporary file behind.
+    tkm::InstallTerminationCleanup();
     QApplication app(argc, argv);
+    // No display name: Qt would add it to every window title.
     QApplication::setApplicationName("Taskmere");
-    QApplication::setApplicationDisplayName("Taskmere");
 
     tkm::QtDialogs dialogs;
     tkm::QtShell shell;
@@ -19,13 +23,13 @@ int main(int argc, char** argv) {
 
     QStringList documents = QApplication::arguments();
     documents.removeFirst();
-    auto* window = new tkm::TfrmMain(services, documents);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    dialogs.SetParent(window);
-    window->show();
+    // Lives until the loop ends, however it ends: after Exit too, its
+    // destruction stores the reopen list.
+    tkm::TfrmMain window(services, documents);
+    dialogs.SetParent(&window);
+    window.show();
     // Ask for the keyboard at once, so menu shortcuts work from the first key
     // even where no window manager hands the new window the focus.
-    window->activateWindow();
-    const int code = QApplication::exec();
-    return code;
+    window.activateWindow();
+    return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -50,5 +51,24 @@ private:
 
 // The system's words for an errno value.
 std::string ErrnoText(int error);
+
+// Runs one step of a command. The failures a step may end with (the grid's,
+// conversion and input/output errors) come back as the message an error box
+// shows; anything else, such as running out of memory, passes on.
+template <typename TStep>
+std::optional<std::string> StepFailure(TStep&& step) {
+    try {
+        step();
+        return std::nullopt;
+    } catch (const EGridFileError& e) {
+        return e.FullMessage();
+    } catch (const EGridError& e) {
+        return e.what();
+    } catch (const EConvertError& e) {
+        return e.what();
+    } catch (const EInOutError& e) {
+        return e.what();
+    }
+}
 
 }  // namespace tkm

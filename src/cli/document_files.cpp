@@ -1,10 +1,9 @@
 #include "cli/document_files.h"
 
 #include "cli/cli_options.h"
-#include "grid/io/csv_reader.h"
-#include "grid/io/csv_writer.h"
 #include "base/errors.h"
-#include "tasks/task_table.h"
+#include "grid/io/csv_writer.h"
+#include "tasks/task_document.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -35,8 +34,7 @@ void WriteToStandardOutput(const TBaseGrid& grid) {
 }  // namespace
 
 void LoadDocument(TBaseGrid& grid, const std::string& fileName) {
-    TaskTable::SetUpGrid(grid);
-    ReportingFileErrors([&] { LoadCsvDocument(grid, fileName); });
+    ReportingFileErrors([&] { grid = ReadTaskDocument(fileName); });
 }
 
 void SaveDocument(const TBaseGrid& grid, const std::string& fileName) {

@@ -6,8 +6,8 @@
 
 namespace tkm::cli {
 
-// Reads a document into `grid`, shaped as the task table first, exactly as the
-// window opens one. EFileError naming the file and the reason.
+// Reads a document into `grid` as the task table, exactly as the window opens
+// one. EFileError naming the file and the reason.
 void LoadDocument(TBaseGrid& grid, const std::string& fileName);
 // Writes the grid as the window's Save does; "-" writes it to standard output.
 // EFileError naming the file and the reason.

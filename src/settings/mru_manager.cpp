@@ -1,7 +1,5 @@
 #include "settings/mru_manager.h"
 
-#include "settings/ascii_case.h"
-
 #include <algorithm>
 
 namespace tkm {
@@ -34,8 +32,8 @@ void TMRUManager::SetCapacity(int capacity) {
 }
 
 std::vector<TRecentEntry>::iterator TMRUManager::Find(const std::string& name) {
-    return std::find_if(entries_.begin(), entries_.end(),
-                        [&](const TRecentEntry& e) { return EqualsIgnoringAsciiCase(e.Name, name); });
+    // Exactly: on Linux "Work.tkm" and "work.tkm" are two files.
+    return std::find_if(entries_.begin(), entries_.end(), [&](const TRecentEntry& e) { return e.Name == name; });
 }
 
 void TMRUManager::Add(const std::string& name, int userData) {

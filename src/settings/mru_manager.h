@@ -20,8 +20,8 @@ struct TRecentMenuItem {
     int Tag = 0;
 };
 
-// The reopen list: the most recent name on top, each name once (letter case
-// aside), at most Capacity names, stored as Item_0.. in its INI section.
+// The reopen list: the most recent name on top, each name once (compared
+// exactly), at most Capacity names, stored as Item_0.. in its INI section.
 class TMRUManager : public TIniStorable {
 public:
     static constexpr int DefaultCapacity = 10;

@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program, reads its title and keeps a screenshot.
 set -euo pipefail
-binary=$1
-artifacts=$2
-mkdir -p "$artifacts"
-. "$(dirname "$0")/lib/xvfb_session.bash"
+. "$(dirname "$0")/lib/xvfb_session.bash" "$@"
 start_display
 "$binary" >"$artifacts/startup.log" 2>&1 &
 APP_PID=$!

@@ -1,8 +1,13 @@
 #include "ui/main_window_fixture.h"
 
+#include "ui/grid/inplace_edit.h"
+
 #include <QCloseEvent>
 #include <QDir>
+#include <QShowEvent>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <fstream>
 #include <sstream>
@@ -17,6 +22,7 @@ std::string ReadAll(const std::string& path) {
     return text.str();
 }
 
+// The window's document commands: the session's own cases are in the core tests.
 class DocumentsTest : public MainWindowTest {
 protected:
     QTemporaryDir folder;
@@ -25,31 +31,28 @@ protected:
         dialogs.SaveChoices.push_back(TFileDialogResult{path, 1});
         window->aclFileSaveExecute();
     }
+    // A window keeping its INI file in the test's folder.
+    void StartWithIniFile() {
+        window.reset();
+        window = std::make_unique<TfrmMain>(TAppServices{dialogs, shell, clock, formats, Path("TKM.ini"), ""},
+                                            QStringList{});
+        window->show();
+        QCoreApplication::processEvents();
+    }
+    bool Close() {
+        QCloseEvent closing;
+        QCoreApplication::sendEvent(window.get(), &closing);
+        return closing.isAccepted();
+    }
 };
 
-TEST_F(DocumentsTest, SavingAnUntitledDocumentAsksForANameAndAddsIt) {
-    Describe(1, "Water the plants");
-    SaveUntitledAs(Path("home"));
-    ASSERT_EQ(dialogs.SaveRequests.size(), 1u);
-    EXPECT_EQ(dialogs.SaveRequests[0].FileName, "Untitled");
-    EXPECT_EQ(dialogs.SaveRequests[0].Filter, "Taskmere files (*.tkm)|*.tkm");
-    EXPECT_EQ(window->windowTitle(), "home - Taskmere");
-    EXPECT_EQ(window->DocumentFileName(), Path("home.tkm"));
-    EXPECT_FALSE(window->Modified());
-    ASSERT_FALSE(window->mruMain().Entries().empty());
-    EXPECT_EQ(window->mruMain().Entries()[0].Name, Path("home.tkm"));
-    EXPECT_NE(ReadAll(Path("home.tkm")).find("Water the plants"), std::string::npos);
-
-    Describe(1, "Feed the cat");  // a named document saves in place, no dialog
-    window->aclFileSaveExecute();
-    EXPECT_EQ(dialogs.SaveRequests.size(), 1u);
-    EXPECT_NE(ReadAll(Path("home.tkm")).find("Feed the cat"), std::string::npos);
-}
-
-TEST_F(DocumentsTest, DocumentsSurviveARestart) {
+TEST_F(DocumentsTest, SaveNamesTheWindowAndDocumentsSurviveARestart) {
     Describe(1, "Call \"Ann\", then Bob");
     Store().SetCellText(colComment, 1, "line one\r\nline two");
+    window->SetModified(true);
     SaveUntitledAs(Path("list.tkm"));
+    EXPECT_EQ(window->windowTitle(), "list - Taskmere");
+    EXPECT_EQ(window->StatusPanelText(TStatusPanel::Modified), "");
     Start({QString::fromStdString(Path("list.tkm"))});
     EXPECT_EQ(window->windowTitle(), "list - Taskmere");
     EXPECT_FALSE(window->Modified());
@@ -58,85 +61,70 @@ TEST_F(DocumentsTest, DocumentsSurviveARestart) {
     EXPECT_NE(Store().CellObject(colProgress, 1), nullptr);
 }
 
-TEST_F(DocumentsTest, AFailedOpenLeavesTheDocumentAsItWas) {
-    Describe(1, "unsaved");
+TEST_F(DocumentsTest, AFailedSaveIsReportedAndTheStatusBarKeepsModified) {
     window->SetModified(true);
-    dialogs.Answers.push_back(TConfirmAnswer::No);
-    dialogs.OpenChoices.push_back(TFileDialogResult{Path("missing.tkm"), 1});
-    window->aclOpenExecute();
+    SaveUntitledAs(Path("no/such/folder/x.tkm"));
     ASSERT_EQ(dialogs.Errors.size(), 1u);
-    EXPECT_NE(dialogs.Errors[0].find("Cannot open file " + Path("missing.tkm")), std::string::npos);
-    EXPECT_EQ(window->DocumentFileName(), "Untitled");
-    EXPECT_EQ(window->windowTitle(), "Untitled - Taskmere");
-    EXPECT_EQ(Cell(colDescription, 1), "unsaved");
-    EXPECT_TRUE(window->Modified());
-}
-
-TEST_F(DocumentsTest, OpenAnsweredCancelChangesNothing) {
-    Describe(1, "unsaved");
-    window->SetModified(true);
-    dialogs.Answers.push_back(TConfirmAnswer::Cancel);
-    window->aclOpenExecute();
-    EXPECT_TRUE(dialogs.OpenRequests.empty());
+    EXPECT_NE(dialogs.Errors[0].find("Cannot Create file " + Path("no/such/folder/x.tkm")), std::string::npos);
     EXPECT_EQ(window->StatusPanelText(TStatusPanel::Modified), "Modified");
-}
-
-TEST_F(DocumentsTest, NewAnsweredYesThenCancelledStillStartsAfresh) {
-    Describe(1, "old work");
-    window->SetModified(true);
-    dialogs.Answers.push_back(TConfirmAnswer::Yes);
-    dialogs.SaveChoices.push_back(std::nullopt);
-    window->aclNewFileExecute();
-    ASSERT_EQ(dialogs.Questions.size(), 1u);
-    EXPECT_EQ(dialogs.Questions[0].Text, "Do you want to save the changes you made to Untitled?");
-    EXPECT_EQ(Cell(colDescription, 1), "");
-    EXPECT_FALSE(window->Modified());
-}
-
-TEST_F(DocumentsTest, AFailedSaveNeverLetsNewDropTheWork) {
-    Describe(1, "old work");
-    window->SetModified(true);
-    dialogs.Answers.push_back(TConfirmAnswer::Yes);
-    dialogs.SaveChoices.push_back(TFileDialogResult{Path("no/such/folder/x.tkm"), 1});
-    window->aclNewFileExecute();
-    EXPECT_EQ(dialogs.Errors.size(), 1u);
-    EXPECT_EQ(Cell(colDescription, 1), "old work");
-    EXPECT_TRUE(window->Modified());
+    EXPECT_TRUE(Grid().EditingEnabled());
 }
 
 TEST_F(DocumentsTest, CloseQuestionAndTheReopenListInTheIniFile) {
-    const std::string ini = Path("TKM.ini");
-    window.reset();
-    window = std::make_unique<TfrmMain>(TAppServices{dialogs, shell, clock, formats, ini, ""}, QStringList{});
-    window->show();
+    StartWithIniFile();
     Describe(1, "x");
+    window->SetModified(true);
+    dialogs.Answers.push_back(TConfirmAnswer::Cancel);
+    EXPECT_FALSE(Close());
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    dialogs.SaveChoices.push_back(std::nullopt);  // a cancelled save keeps the work on screen
+    EXPECT_FALSE(Close());
+    EXPECT_EQ(Cell(colDescription, 1), "x");
     SaveUntitledAs(Path("a.tkm"));
     window->SetModified(true);
-    QCloseEvent cancelled;
-    dialogs.Answers.push_back(TConfirmAnswer::Cancel);
-    QCoreApplication::sendEvent(window.get(), &cancelled);
-    EXPECT_FALSE(cancelled.isAccepted());
-    QCloseEvent closing;
     dialogs.Answers.push_back(TConfirmAnswer::No);
-    QCoreApplication::sendEvent(window.get(), &closing);
-    EXPECT_TRUE(closing.isAccepted());
-    const std::string text = ReadAll(ini);
+    EXPECT_TRUE(Close());
+    const std::string text = ReadAll(Path("TKM.ini"));
     EXPECT_NE(text.find("[TKM]\r\nFormVersion=0"), std::string::npos) << text;
     EXPECT_NE(text.find("[TKM\\TfrmMain.mruMain]\r\nItem_0=" + Path("a.tkm")), std::string::npos) << text;
 }
 
-TEST_F(DocumentsTest, SaveAsCsvExportsAndLeavesTheDocumentModified) {
-    dialogs.SaveChoices.push_back(TFileDialogResult{Path("export"), 3});
-    window->aclSaveAsExecute();
-    EXPECT_NE(ReadAll(Path("export.csv")).find("No,Entry Date,Status"), std::string::npos);
-    EXPECT_EQ(window->DocumentFileName(), "Untitled");
-    EXPECT_TRUE(window->Modified());
-    dialogs.SaveChoices.push_back(TFileDialogResult{Path("export"), 1});
-    window->aclSaveAsExecute();  // text export is not there yet: said so, naming the file
-    ASSERT_EQ(dialogs.Errors.size(), 1u);
-    EXPECT_NE(dialogs.Errors[0].find(Path("export.txt")), std::string::npos);
-    EXPECT_EQ(Store().ColCount(), 14);
-    EXPECT_TRUE(Grid().EditingEnabled());
+TEST_F(DocumentsTest, TextStillBeingTypedIsAskedAboutOnClose) {
+    ASSERT_TRUE(Grid().EditorMode());
+    QTest::keyClicks(Grid().InplaceEditor(), "Call Ann");
+    dialogs.Answers.push_back(TConfirmAnswer::Cancel);
+    EXPECT_FALSE(Close());
+    ASSERT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_EQ(dialogs.Questions[0].Text, "Do you want to save the changes you made to Untitled?");
+    EXPECT_EQ(Cell(colDescription, 1), "Call Ann");
+}
+
+TEST_F(DocumentsTest, ExitStoresTheReopenListWhenTheWindowGoes) {
+    StartWithIniFile();
+    SaveUntitledAs(Path("a.tkm"));
+    window->SetModified(true);
+    window->aclCloseExecute();  // no close event, no question
+    window.reset();
+    EXPECT_TRUE(dialogs.Questions.empty());
+    EXPECT_NE(ReadAll(Path("TKM.ini")).find("Item_0=" + Path("a.tkm")), std::string::npos);
+}
+
+TEST_F(DocumentsTest, OnlyTheProgramShowingTheWindowReloadsTheReopenList) {
+    StartWithIniFile();
+    SaveUntitledAs(Path("a.tkm"));  // not stored yet
+    QShowEvent restored;  // the desktop brings a minimised window back
+    QSpontaneKeyEvent::setSpontaneous(&restored);
+    QCoreApplication::instance()->notify(window.get(), &restored);  // sendEvent would clear the mark
+    ASSERT_EQ(window->mruMain().Entries().size(), 1u);
+    window->hide();  // as to the tray and back: the stored list, still empty
+    window->show();
+    EXPECT_TRUE(window->mruMain().Entries().empty());
+}
+
+TEST_F(DocumentsTest, AWindowGoingWithTypedTextInItsEditorCallsNothingBack) {
+    QTest::keyClicks(Grid().InplaceEditor(), "half typed");
+    window.reset();
+    SUCCEED();  // the sanitizers watch this path
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include "platform/file_filter.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -16,27 +18,28 @@ namespace {
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 std::string S(const QString& s) { return s.toUtf8().toStdString(); }
 
-// "Text (*.txt)|*.txt|All files (*.*)|*.*" to Qt's ";;"-separated filters.
-QStringList QtFilters(const std::string& filter) {
-    const QStringList parts = Q(filter).split('|');
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(';', ' ');
-        if (patterns == "*.*") patterns = "*";
-        filters << parts[i] + " (" + patterns + ")";
-    }
-    return filters;
-}
-
 std::optional<TFileDialogResult> Run(QWidget* parent, const TFileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent, Q(request.Title));
+    QFileDialog dialog(parent);
+    dialog.setWindowTitle(Q(request.Title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    const QStringList filters = QtFilters(request.Filter);
+    // Each type's name already shows its patterns, and Qt reads them from it.
+    QStringList filters;
+    for (const TFileType& type : FileTypes(request.Filter)) filters << Q(type.Description);
     dialog.setNameFilters(filters);
     if (request.FilterIndex >= 1 && request.FilterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.FilterIndex - 1]);
+    if (save) {
+        // The chosen type's extension is added while the dialog is open, so its
+        // overwrite question is about the file that will be written ("bob" is
+        // bob.tkm). Desktop-native choosers ask about the typed name instead.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        const auto suffixOf = [&](int index) { return Q(TypeExtension(request.Filter, index, request.DefaultExt)); };
+        dialog.setDefaultSuffix(suffixOf(request.FilterIndex));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+            dialog.setDefaultSuffix(suffixOf(int(filters.indexOf(filter)) + 1));
+        });
+    }
     if (!request.InitialDir.empty()) dialog.setDirectory(Q(request.InitialDir));
     if (!request.FileName.empty()) dialog.selectFile(Q(request.FileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

@@ -1,23 +1,23 @@
 #pragma once
 
 #include "base/errors.h"
+#include "platform/dialogs.h"
+
+#include <utility>
 
 namespace tkm {
 
-// Runs one step of a command. The grid's own, conversion and input/output
-// failures end the step quietly, leaving the table as the step left it; any
-// other failure (out of memory above all) goes on to the caller. True when the
-// step ran to its end.
-template <typename Step>
-bool RunCommandStep(Step&& step) {
-    try {
-        step();
-        return true;
-    } catch (const EGridError&) {
-    } catch (const EConvertError&) {
-    } catch (const EInOutError&) {
-    }
-    return false;
+// Command handlers run their steps through these. A step ends on the grid's,
+// conversion and input/output errors, silently or in the error box; anything
+// else (out of memory, a defect) goes on to the application's own handling.
+template <typename TStep>
+void IgnoringStepFailures(TStep&& step) {
+    (void)StepFailure(std::forward<TStep>(step));
+}
+
+template <typename TStep>
+void ReportingStepFailures(Dialogs& dialogs, TStep&& step) {
+    if (const auto message = StepFailure(std::forward<TStep>(step))) dialogs.ShowError(*message);
 }
 
 }  // namespace tkm

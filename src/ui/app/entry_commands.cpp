@@ -37,7 +37,7 @@ void TEntryCommands::ResetCurrentEntry() {
 }
 
 void TEntryCommands::AddNewEntry() {
-    RunCommandStep([this] {
+    IgnoringStepFailures([this] {
         TBaseGrid& grid = grid_.Store();
         grid.SetRowCount(grid.RowCount() + 1);
         TaskTable::FillNewEntry(grid, newEntry_);
@@ -63,7 +63,7 @@ void TEntryCommands::Delete() {
     TBaseGrid& grid = grid_.Store();
     const int row = grid.Row();
     if (row < grid.FixedRows()) return;
-    RunCommandStep([&] {
+    IgnoringStepFailures([&] {
         if (!grid.CellView(colDescription, row).empty()) {
             switch (dialogs_.Confirm("Are you sure you want to delete the current row?", TConfirmButtons::YesNo)) {
             case TConfirmAnswer::No: return;
@@ -81,7 +81,7 @@ void TEntryCommands::Delete() {
 void TEntryCommands::Renumber() { TaskTable::Renumber(grid_.Store()); }
 
 void TEntryCommands::SortBy(QAction* item) {
-    RunCommandStep([&] {
+    IgnoringStepFailures([&] {
         grid_.SortSettings().Column = item->data().toInt();
         grid_.SortByColumn();
         // The chosen column is the menu's default item, drawn bold.

@@ -4,12 +4,13 @@
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "tasks/due_status.h"
+#include "tasks/document_name.h"
 #include "ui/app/clipboard_commands.h"
 #include "ui/app/command_guard.h"
 #include "ui/app/command_table.h"
+#include "ui/app/document_commands.h"
 #include "ui/app/entry_commands.h"
 #include "ui/grid/cell_text_codec.h"
-#include "tasks/document_name.h"
 #include "ui/dialogs/stat_form.h"
 #include "ui/grid/grid_find_dialog.h"
 #include "ui/grid/task_grid.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
@@ -38,8 +40,6 @@ constexpr int WindowHeight = 425;
 TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, QWidget* parent)
     : QMainWindow(parent), services_(services), frmstgMain_(services.IniFileName) {
     frmstgMain_.Link(mruMain_, "TfrmMain.mruMain");
-    mruMain_.OnChange = [this] { RebuildReopenMenu(); };
-    mruMain_.OnClick = [this](const std::string& name, const std::string&, int) { mruMainClick(name); };
     setObjectName("frmMain");
     QFont windowFont("MS Sans Serif");
     windowFont.setStyleHint(QFont::SansSerif);
@@ -64,6 +64,11 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
     setCentralWidget(central);
     WireCommands();
     CreateStatusBar();
+    documents_ = std::make_unique<TDocumentCommands>(
+        services_, mruMain_,
+        TDocumentCommands::TWindowParts{*this, *stgMain_, *commands_->Menu("mnuReopen"),
+                                        *panels_[std::size_t(TStatusPanel::Modified)],
+                                        [this](const QString& hint) { ShowHint(hint); }});
     fdlgMain_ = new TGridFindDialog(stgMain_, services_.DialogBoxes, this);
 
     resize(WindowWidth, WindowHeight);
@@ -75,8 +80,12 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
 }
 
 TfrmMain::~TfrmMain() {
-    // Nowhere left to report a failure.
-    RunCommandStep([this] { frmstgMain_.SaveOnDestroy(); });
+    // An open editor would commit on its focus-out while the children go,
+    // calling back into a window that is half gone: it commits now.
+    stgMain_->CommitEditor();
+    // Exit ends here without the close question: the reopen list is stored now.
+    // A failure has nowhere left to be reported.
+    IgnoringStepFailures([this] { frmstgMain_.SaveOnDestroy(); });
 }
 
 QWidget* TfrmMain::CreateDateBand() {
@@ -151,14 +160,11 @@ void TfrmMain::WireCommands() {
 void TfrmMain::FormCreate(const QStringList& documents) {
     setWindowTitle("Untitled - Taskmere");
     for (const QString& document : documents) OpenDocument(DisplayToCell(document));
-    const bool opened = documentFileName_ != UntitledName;
+    const bool opened = DocumentFileName() != UntitledName;
     std::string longDate =
         FormatDate(services_.TimeSource.Today(), services_.Formats.LongDateFormat, services_.Formats);
     while (!longDate.empty() && longDate.back() == ' ') longDate.pop_back();
     lblTodaysDate_->setText(CellToDisplay(longDate));
-    SetModified(false);
-    editTracking_ = true;
-    colorPrinting_ = true;
     // Without a document that opened, the table starts as one new entry.
     if (!opened) ResetCurrentEntry();
     stgMain_->viewport()->update();
@@ -167,10 +173,12 @@ void TfrmMain::FormCreate(const QStringList& documents) {
 
 // --- flags and hints ---
 
-void TfrmMain::SetModified(bool value) {
-    modified_ = value;
-    panels_[std::size_t(TStatusPanel::Modified)]->setText(value ? "Modified" : "");
-}
+bool TfrmMain::Modified() const { return documents_->Session().Modified(); }
+bool TfrmMain::EditTracking() const { return documents_->Session().EditTracking(); }
+bool TfrmMain::ColorPrinting() const { return documents_->Session().ColorPrinting(); }
+const std::string& TfrmMain::DocumentFileName() const { return documents_->Session().FileName(); }
+
+void TfrmMain::SetModified(bool value) { documents_->Session().SetModified(value); }
 
 QString TfrmMain::StatusPanelText(TStatusPanel panel) const { return panels_[std::size_t(panel)]->text(); }
 
@@ -205,14 +213,14 @@ void TfrmMain::stgMainGetEditorType(int col, int, TEditorType& editor) {
 }
 
 void TfrmMain::stgMainCellsChanged(const TGridRect&) {
-    RunCommandStep([this] {
+    IgnoringStepFailures([this] {
         stgMain_->Store().RepaintRow(stgMain_->Store().Row());
         SetModified(true);
     });
 }
 
 void TfrmMain::stgMainGetEditText(int, int row, std::string&) {
-    if (const auto line = EditStartStatus(editTracking_, stgMain_->Store(), row, services_.TimeSource.Today(),
+    if (const auto line = EditStartStatus(EditTracking(), stgMain_->Store(), row, services_.TimeSource.Today(),
                                           services_.Formats))
         ShowHint(CellToDisplay(*line));
 }
@@ -231,6 +239,32 @@ void TfrmMain::aclStatExecute() {
 }
 
 void TfrmMain::aclFindExecute() { fdlgMain_->ShowFindDialog(); }
+
+// --- the document ---
+
+void TfrmMain::aclNewFileExecute() { documents_->New(); }
+void TfrmMain::aclOpenExecute() { documents_->Open(); }
+void TfrmMain::mruMainClick(const std::string& recentName) { documents_->Reopen(recentName); }
+void TfrmMain::aclFileSaveExecute() { documents_->Save(); }
+void TfrmMain::aclSaveAsExecute() { documents_->SaveAs(); }
+void TfrmMain::OpenDocument(const std::string& fileName) { documents_->OpenNamed(fileName); }
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The stored reopen list comes back when the program shows the window (at
+    // start-up, from the tray), not when the desktop restores it after a
+    // minimise: that would drop the documents opened since.
+    if (!event->spontaneous()) ReportingStepFailures(services_.DialogBoxes, [this] { frmstgMain_.Restore(); });
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (!documents_->MayClose()) {
+        event->ignore();
+        return;
+    }
+    ReportingStepFailures(services_.DialogBoxes, [this] { frmstgMain_.Save(); });
+    event->accept();
+}
 
 // --- help, refresh, exit ---
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "grid/grid_observer.h"
-#include "grid/io/csv_settings.h"
 #include "settings/form_placement.h"
 #include "settings/mru_manager.h"
 #include "tasks/task_table.h"
@@ -11,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -22,6 +22,7 @@ namespace tkm {
 
 class TClipboardCommands;
 class TCommandTable;
+class TDocumentCommands;
 class TEntryCommands;
 class TGridFindDialog;
 class TTaskGrid;
@@ -38,16 +39,17 @@ public:
 
     TTaskGrid* stgMain() const { return stgMain_; }
     TGridFindDialog* fdlgMain() const { return fdlgMain_; }
-    bool Modified() const { return modified_; }
-    bool EditTracking() const { return editTracking_; }
-    bool ColorPrinting() const { return colorPrinting_; }
-    const std::string& DocumentFileName() const { return documentFileName_; }
+    bool Modified() const;
+    bool EditTracking() const;
+    bool ColorPrinting() const;
+    const std::string& DocumentFileName() const;
     QString StatusPanelText(TStatusPanel panel) const;
     QAction* Action(const QString& objectName) const;
 
     const TMRUManager& mruMain() const { return mruMain_; }
 
     void SetModified(bool value);
+    // A document named on the command line.
     void OpenDocument(const std::string& fileName);
     void mruMainClick(const std::string& recentName);
 
@@ -81,25 +83,6 @@ private:
     void ShowHint(const QString& hint);
     void ResetCurrentEntry();
 
-    // The document: documents.cpp.
-    template <typename Steps>
-    void RunCommand(Steps&& steps);
-    void Save();
-    std::string SaveChangesQuestion() const;
-    bool SaveQuestionAllowsGoingOn(const std::string& text);
-    void LoadDocument(const std::string& fileName);
-    void LoadChosenFile(const std::string& fileName);
-    TCsvSettings ProgressReportingSettings();
-    void ReadDocumentFile(const std::string& fileName);
-    void WriteDocumentFile(const std::string& fileName);
-    void OpenNamedDocument(const std::string& fileName, bool focusGrid);
-    void ExportAs(const std::string& fileName, int filterIndex);
-    void UpdateTitle();
-    void AttachCellObjects();
-    void ResetDocument();
-    void RebuildReopenMenu();
-    void ShowFileProgress(int percent);
-
     TAppServices services_;
     TTaskGrid* stgMain_ = nullptr;
     QLabel* lblTodaysDate_ = nullptr;
@@ -113,13 +96,7 @@ private:
 
     TFormPlacement frmstgMain_;
     TMRUManager mruMain_;
-    int saveFilterIndex_ = 1;
-    std::string saveDefaultExt_;
-    std::string saveFileName_;
-    std::string documentFileName_ = "Untitled";
-    bool modified_ = false;
-    bool editTracking_ = true;
-    bool colorPrinting_ = true;
+    std::unique_ptr<TDocumentCommands> documents_;
     bool windowShown_ = true;
 };
 

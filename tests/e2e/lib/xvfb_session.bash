@@ -1,4 +1,9 @@
-# Sourced by the end-to-end tests: a private X display and a throwaway home.
+# Sourced by the end-to-end tests with their arguments, the program under test
+# and the folder for logs and screenshots: a private X display and a throwaway home.
+binary=$1
+artifacts=$2
+mkdir -p "$artifacts"
+
 start_display() {
     local fd_file
     fd_file=$(mktemp)

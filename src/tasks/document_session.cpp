@@ -1,0 +1,237 @@
+#include "tasks/document_session.h"
+
+#include "base/errors.h"
+#include "grid/io/csv_writer.h"
+#include "platform/dialogs.h"
+#include "settings/mru_manager.h"
+#include "tasks/document_name.h"
+#include "tasks/task_document.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace tkm {
+
+namespace {
+
+constexpr const char* DocumentFilter = "Taskmere File (*.tkm)|*.tkm|All Files (*.*)|*.*";
+constexpr const char* SaveFilter = "Taskmere files (*.tkm)|*.tkm";
+constexpr const char* SaveAsFilter =
+    "Text document (*.txt)|*.txt|Web Document (*.htm)|*.htm|"
+    "CSV (Comma delimited) (*.csv)|*.csv|"
+    "Microsoft Word (*.doc)|*.doc|Microsoft Excel (*.xls)|*.xls|All files (*.*)|*.*";
+constexpr int SaveAsCsvIndex = 3;
+constexpr const char* SaveAsTypeNames[] = {"Text document", "Web Document", "CSV (Comma delimited)",
+                                           "Microsoft Word", "Microsoft Excel", "All files"};
+
+const TDocumentOutcome Cancelled{TDocumentOutcome::Cancelled, {}};
+
+std::string TrimmedBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Holds a flag at a value for as long as it lives, and sets it again however it ends.
+class TFlagScope {
+public:
+    TFlagScope(bool& flag, bool during, bool after) : flag_(flag), after_(after) { flag_ = during; }
+    ~TFlagScope() { flag_ = after_; }
+    TFlagScope(const TFlagScope&) = delete;
+    TFlagScope& operator=(const TFlagScope&) = delete;
+
+private:
+    bool& flag_;
+    bool after_;
+};
+
+// The view shows a file operation from start to end, however it ends.
+class TFileOperation {
+public:
+    explicit TFileOperation(TDocumentView& view) : view_(view) { view_.FileOperationStarted(); }
+    ~TFileOperation() { view_.FileOperationEnded(); }
+    TFileOperation(const TFileOperation&) = delete;
+    TFileOperation& operator=(const TFileOperation&) = delete;
+
+private:
+    TDocumentView& view_;
+};
+
+}  // namespace
+
+TDocumentSession::TDocumentSession(TDocumentParts parts)
+    : parts_(std::move(parts)), fileName_(UntitledName) {}
+
+void TDocumentSession::SetModified(bool value) {
+    modified_ = value;
+    parts_.View.ModifiedChanged(value);
+}
+
+// --- steps ---
+
+void TDocumentSession::UpdateTitle() { parts_.View.TitleChanged(DocumentBaseName(fileName_) + " - Taskmere"); }
+
+std::string TDocumentSession::SaveChangesText() const {
+    return "Do you want to save the changes you made to " + DocumentBaseName(fileName_) + "?";
+}
+
+TCsvSettings TDocumentSession::ProgressSettings() {
+    TCsvSettings settings;
+    settings.OnFileProgress = [this](int percent) { parts_.View.FileProgress(percent); };
+    return settings;
+}
+
+void TDocumentSession::WriteDocument(const std::string& fileName) {
+    const TFileOperation operation(parts_.View);
+    WriteCsvFile(parts_.Grid, fileName, ProgressSettings());
+}
+
+void TDocumentSession::ResetDocument() {
+    // A new document has the task table's shape, whatever the last one had.
+    TBaseGrid fresh = EmptyTaskDocument();
+    ReplaceTaskDocument(parts_.Grid, fresh);
+    parts_.Grid.SetCurrentCell(colDescription, 1);
+    TaskTable::ResetCurrentEntry(parts_.Grid, parts_.NewEntry);
+    parts_.View.StartEditing();
+    fileName_ = UntitledName;
+    parts_.LookupItems.Clear();
+    SetModified(false);
+}
+
+TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind kind) {
+    // The file is read whole before anything changes: a file that cannot be
+    // read leaves the table, its name and its changes as they were.
+    TBaseGrid document;
+    const auto failure = StepFailure([&] {
+        const TFileOperation operation(parts_.View);
+        document = ReadTaskDocument(fileName, ProgressSettings());
+    });
+    if (failure) return TDocumentOutcome::Failure(*failure);
+    ReplaceTaskDocument(parts_.Grid, document);
+    fileName_ = fileName;
+    if (kind != TLoadKind::Reopened) parts_.RecentFiles.Add(fileName_);
+    UpdateTitle();
+    if (kind == TLoadKind::Chosen) parts_.LookupItems.Clear();
+    // A reopened document counts as changed, as every load reports its cells;
+    // the others start unchanged and ready to type into.
+    SetModified(kind == TLoadKind::Reopened);
+    if (kind != TLoadKind::Reopened) {
+        parts_.Grid.SetCurrentCell(colDescription, 1);
+        parts_.View.StartEditing();
+    }
+    return {};
+}
+
+TDocumentOutcome TDocumentSession::SaveQuestion(const std::string& question, bool cancelledSaveGoesOn) {
+    if (!modified_) return {};
+    switch (parts_.DialogBoxes.Confirm(question, TConfirmButtons::YesNoCancel)) {
+    case TConfirmAnswer::Yes: {
+        TDocumentOutcome saved = Save();
+        if (saved.Kind == TDocumentOutcome::Cancelled && cancelledSaveGoesOn) return {};
+        return saved;
+    }
+    case TConfirmAnswer::No: return {};
+    default: return Cancelled;
+    }
+}
+
+// --- commands ---
+
+TDocumentOutcome TDocumentSession::New() {
+    if (const TDocumentOutcome answer = SaveQuestion(SaveChangesText(), true); !answer.GoesOn()) return answer;
+    ResetDocument();
+    return {};
+}
+
+TDocumentOutcome TDocumentSession::Open() {
+    const bool wasModified = modified_;
+    if (const TDocumentOutcome answer = SaveQuestion(SaveChangesText(), true); !answer.GoesOn()) {
+        SetModified(true);
+        return answer;
+    }
+    const auto choice =
+        parts_.DialogBoxes.OpenFile({"Open", DocumentFilter, 1, "", parts_.ExecutableFolder, ""});
+    if (!choice) {
+        if (wasModified) SetModified(true);
+        return Cancelled;
+    }
+    return Load(choice->FileName, TLoadKind::Chosen);
+}
+
+TDocumentOutcome TDocumentSession::Reopen(const std::string& fileName) {
+    // Reopening must not silently drop unsaved changes.
+    if (const TDocumentOutcome answer = SaveQuestion(SaveChangesText(), true); !answer.GoesOn()) return answer;
+    return Load(fileName, TLoadKind::Reopened);
+}
+
+TDocumentOutcome TDocumentSession::OpenNamed(const std::string& fileName) {
+    const std::string question = "Do you want to save the changes to " + DocumentBaseName(fileName_) + "?";
+    if (const TDocumentOutcome answer = SaveQuestion(question, true); !answer.GoesOn()) return answer;
+    return Load(fileName, TLoadKind::Named);
+}
+
+TDocumentOutcome TDocumentSession::Save() {
+    parts_.View.CommitEditor();
+    const TFlagScope tracking(editTracking_, false, true);
+    const bool untitled = TrimmedBlanks(DocumentBaseName(fileName_)) == UntitledName;
+    std::string target = fileName_;
+    if (untitled) {
+        // The dialog adds the type's extension itself, so its overwrite
+        // question sees the name that is written.
+        const auto choice = parts_.DialogBoxes.SaveFile(
+            {"Save", SaveFilter, 1, "tkm", parts_.ExecutableFolder, std::string(UntitledName)});
+        if (!choice) {
+            SetModified(true);
+            return Cancelled;
+        }
+        target = choice->FileName;
+    }
+    // A failed write keeps the modified flag as it was.
+    if (const auto failure = StepFailure([&] { WriteDocument(target); }))
+        return TDocumentOutcome::Failure(*failure);
+    if (untitled) {
+        fileName_ = target;
+        UpdateTitle();
+        parts_.RecentFiles.Add(fileName_);
+    }
+    SetModified(false);
+    return {};
+}
+
+TDocumentOutcome TDocumentSession::Export(const std::string& fileName, int filterIndex) {
+    if (filterIndex == SaveAsCsvIndex) {
+        const auto failure = StepFailure([&] { WriteDocument(fileName); });
+        return failure ? TDocumentOutcome::Failure(*failure) : TDocumentOutcome{};
+    }
+    const int type = std::clamp(filterIndex, 1, int(std::size(SaveAsTypeNames))) - 1;
+    return TDocumentOutcome::Failure("Cannot save \"" + fileName + "\": saving as " + SaveAsTypeNames[type] +
+                                     " is not available yet; choose CSV (Comma delimited).");
+}
+
+TDocumentOutcome TDocumentSession::SaveAs() {
+    colorPrinting_ = true;
+    parts_.View.SetEditingEnabled(false);
+    // Until the column chooser exists every column is exported, as after its OK.
+    SetModified(true);
+    TDocumentOutcome outcome = Cancelled;
+    const auto choice = parts_.DialogBoxes.SaveFile(
+        {"Save As...", SaveAsFilter, saveAsFilterIndex_, "txt", parts_.ExecutableFolder, ""});
+    if (choice) {
+        saveAsFilterIndex_ = choice->FilterIndex;
+        outcome = Export(choice->FileName, choice->FilterIndex);
+    }
+    // However the export ended, the columns and editing come back.
+    for (int col = 0; col < TaskColumnCount; ++col) parts_.Grid.UnhideColumn(col);
+    parts_.View.SetEditingEnabled(true);
+    editTracking_ = true;
+    SetModified(true);
+    return outcome;
+}
+
+TDocumentOutcome TDocumentSession::CloseQuestion() {
+    // Text still in the cell editor is a change too.
+    parts_.View.CommitEditor();
+    // Closing after a cancelled save dialog would lose the work: the window stays.
+    return SaveQuestion(SaveChangesText(), false);
+}
+
+}  // namespace tkm

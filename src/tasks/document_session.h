@@ -1,0 +1,105 @@
+#pragma once
+
+#include "grid/base_grid.h"
+#include "grid/io/csv_settings.h"
+#include "grid/lookup_list.h"
+#include "tasks/task_table.h"
+
+#include <string>
+#include <utility>
+
+namespace tkm {
+
+class Dialogs;
+class TMRUManager;
+
+// How a document command ended. Cancelled is silent; Failed carries the
+// message for the error box.
+struct TDocumentOutcome {
+    enum TKind { Done, Cancelled, Failed };
+    TKind Kind = Done;
+    std::string Message;
+
+    static TDocumentOutcome Failure(std::string message) { return {Failed, std::move(message)}; }
+    bool GoesOn() const { return Kind == Done; }
+};
+
+// What the session asks of the window that shows the document.
+class TDocumentView {
+public:
+    virtual ~TDocumentView() = default;
+    // The caption: the document's base name and " - Taskmere".
+    virtual void TitleChanged(const std::string& title) = 0;
+    virtual void ModifiedChanged(bool modified) = 0;
+    // Writes the text an open cell editor holds into the table.
+    virtual void CommitEditor() = 0;
+    virtual void SetEditingEnabled(bool enabled) = 0;
+    // Opens the cell editor on the current cell once the queued events are done.
+    virtual void StartEditing() = 0;
+    // A file is being read or written: started, whole percentages, ended.
+    virtual void FileOperationStarted() = 0;
+    virtual void FileProgress(int percent) = 0;
+    virtual void FileOperationEnded() = 0;
+};
+
+struct TDocumentParts {
+    TBaseGrid& Grid;
+    TLookupList& LookupItems;
+    TMRUManager& RecentFiles;
+    Dialogs& DialogBoxes;
+    TDocumentView& View;
+    TaskTable::TNewEntryContext NewEntry;
+    std::string ExecutableFolder;  // where the file dialogs start
+};
+
+// The one document of the window: its file name and flags, New, Open,
+// Reopen, Save, Save As, documents opened by name, and the question asked
+// before unsaved changes could be lost.
+class TDocumentSession {
+public:
+    explicit TDocumentSession(TDocumentParts parts);
+
+    const std::string& FileName() const { return fileName_; }
+    bool Modified() const { return modified_; }
+    void SetModified(bool value);
+    // Off while Save runs: the edit-start side effects stay quiet.
+    bool EditTracking() const { return editTracking_; }
+    bool ColorPrinting() const { return colorPrinting_; }
+
+    TDocumentOutcome New();
+    TDocumentOutcome Open();
+    TDocumentOutcome Reopen(const std::string& fileName);
+    // A document named on the command line.
+    TDocumentOutcome OpenNamed(const std::string& fileName);
+    // A document another start of the program hands over: as on the command line.
+    TDocumentOutcome OpenFromAnotherInstance(const std::string& fileName) { return OpenNamed(fileName); }
+    TDocumentOutcome Save();
+    // Exports the table; the document, its name and its title stay.
+    TDocumentOutcome SaveAs();
+    // Done: the window may close.
+    TDocumentOutcome CloseQuestion();
+
+private:
+    enum class TLoadKind { Chosen, Named, Reopened };
+
+    std::string SaveChangesText() const;
+    // Asked only while the document is modified. Done when the command may go
+    // on: no changes, No, or Yes and a completed Save. A failed write always
+    // stops it; a cancelled save dialog only where asked to.
+    TDocumentOutcome SaveQuestion(const std::string& question, bool cancelledSaveGoesOn);
+    TDocumentOutcome Load(const std::string& fileName, TLoadKind kind);
+    void WriteDocument(const std::string& fileName);
+    TDocumentOutcome Export(const std::string& fileName, int filterIndex);
+    TCsvSettings ProgressSettings();
+    void ResetDocument();
+    void UpdateTitle();
+
+    TDocumentParts parts_;
+    std::string fileName_;
+    bool modified_ = false;
+    bool editTracking_ = true;
+    bool colorPrinting_ = true;
+    int saveAsFilterIndex_ = 1;
+};
+
+}  // namespace tkm

@@ -1,0 +1,81 @@
+#include "ui/app/document_commands.h"
+
+#include "platform/dialogs.h"
+#include "settings/mru_manager.h"
+#include "ui/grid/cell_text_codec.h"
+#include "ui/grid/task_grid.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QWidget>
+
+namespace tkm {
+
+TDocumentCommands::TDocumentCommands(const TAppServices& services, TMRUManager& recentFiles, TWindowParts window)
+    : dialogs_(services.DialogBoxes), recentFiles_(recentFiles), window_(std::move(window)),
+      session_({window_.Grid.Store(), window_.Grid.LookupItems(), recentFiles, services.DialogBoxes, *this,
+                {services.TimeSource, services.Formats}, services.ExecutableFolder}) {
+    recentFiles_.OnChange = [this] { RebuildReopenMenu(); };
+    recentFiles_.OnClick = [this](const std::string& name, const std::string&, int) { Reopen(name); };
+}
+
+void TDocumentCommands::Report(const TDocumentOutcome& outcome) {
+    if (outcome.Kind == TDocumentOutcome::Failed) dialogs_.ShowError(outcome.Message);
+}
+
+void TDocumentCommands::New() { Report(session_.New()); }
+void TDocumentCommands::Open() { Report(session_.Open()); }
+void TDocumentCommands::Reopen(const std::string& fileName) { Report(session_.Reopen(fileName)); }
+void TDocumentCommands::Save() { Report(session_.Save()); }
+void TDocumentCommands::SaveAs() { Report(session_.SaveAs()); }
+void TDocumentCommands::OpenNamed(const std::string& fileName) { Report(session_.OpenNamed(fileName)); }
+
+bool TDocumentCommands::MayClose() {
+    const TDocumentOutcome outcome = session_.CloseQuestion();
+    Report(outcome);
+    return outcome.GoesOn();
+}
+
+void TDocumentCommands::RebuildReopenMenu() {
+    QMenu& menu = window_.ReopenMenu;
+    menu.clear();
+    for (const TRecentMenuItem& item : recentFiles_.MenuItems()) {
+        const auto tab = item.Caption.find('\t');
+        const QString accel = CellToDisplay(item.Caption.substr(0, tab));
+        QString name = CellToDisplay(tab == std::string::npos ? "" : item.Caption.substr(tab + 1));
+        name.replace('&', "&&");
+        QAction* action = menu.addAction(accel + "  " + name);
+        action->setStatusTip(CellToDisplay(item.Hint));
+        const int tag = item.Tag;
+        QObject::connect(action, &QAction::triggered, &menu, [this, tag] { recentFiles_.Click(tag); });
+    }
+    menu.setEnabled(recentFiles_.MenuEnabled());
+}
+
+// --- the view of the document ---
+
+void TDocumentCommands::TitleChanged(const std::string& title) { window_.Window.setWindowTitle(CellToDisplay(title)); }
+
+void TDocumentCommands::ModifiedChanged(bool modified) { window_.ModifiedPanel.setText(modified ? "Modified" : ""); }
+
+void TDocumentCommands::CommitEditor() { window_.Grid.CommitEditor(); }
+
+void TDocumentCommands::SetEditingEnabled(bool enabled) { window_.Grid.SetEditingEnabled(enabled); }
+
+void TDocumentCommands::StartEditing() { window_.Grid.StartEditing(); }
+
+void TDocumentCommands::FileOperationStarted() { waitCursor_.emplace(); }
+
+void TDocumentCommands::FileProgress(int percent) {
+    window_.ShowHint(QString("%1%").arg(percent));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TDocumentCommands::FileOperationEnded() {
+    waitCursor_.reset();
+    window_.ShowHint("");
+}
+
+}  // namespace tkm

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "tasks/document_session.h"
+#include "ui/app/app_services.h"
+#include "ui/wait_cursor.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QLabel;
+class QMenu;
+class QWidget;
+
+namespace tkm {
+
+class TMRUManager;
+class TTaskGrid;
+
+// The window's side of the document commands: runs them on the document
+// session, shows their failures in the error box, and shows the session's
+// title, modified mark and file progress in the window.
+class TDocumentCommands final : private TDocumentView {
+public:
+    struct TWindowParts {
+        QWidget& Window;
+        TTaskGrid& Grid;
+        QMenu& ReopenMenu;
+        QLabel& ModifiedPanel;
+        std::function<void(const QString&)> ShowHint;
+    };
+
+    TDocumentCommands(const TAppServices& services, TMRUManager& recentFiles, TWindowParts window);
+
+    TDocumentSession& Session() { return session_; }
+    const TDocumentSession& Session() const { return session_; }
+
+    void New();
+    void Open();
+    void Reopen(const std::string& fileName);
+    void Save();
+    void SaveAs();
+    void OpenNamed(const std::string& fileName);
+    // The close question; true when the window may close.
+    bool MayClose();
+
+private:
+    void Report(const TDocumentOutcome& outcome);
+    void RebuildReopenMenu();
+
+    // TDocumentView
+    void TitleChanged(const std::string& title) override;
+    void ModifiedChanged(bool modified) override;
+    void CommitEditor() override;
+    void SetEditingEnabled(bool enabled) override;
+    void StartEditing() override;
+    void FileOperationStarted() override;
+    void FileProgress(int percent) override;
+    void FileOperationEnded() override;
+
+    Dialogs& dialogs_;
+    TMRUManager& recentFiles_;
+    TWindowParts window_;
+    std::optional<TWaitCursor> waitCursor_;
+    TDocumentSession session_;
+};
+
+}  // namespace tkm

@@ -1,0 +1,359 @@
+#include "tasks/document_session.h"
+
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_dialogs.h"
+#include "settings/mru_manager.h"
+#include "support/temp_folder.h"
+#include "tasks/task_document.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tkm {
+namespace {
+
+using test::ReadBytes;
+using test::TTempFolder;
+using test::WriteBytes;
+
+const std::string Header =
+    "No,Entry Date,Status,Task Description,Priority,Due Date,Due Time,Resources,Total Hours,Cost,Progress,"
+    "Completion Date,Completion Time,Comment\r\n";
+
+class TRecordingView final : public TDocumentView {
+public:
+    std::vector<std::string> Titles;
+    std::vector<bool> EditingSwitches;
+    int EditStarts = 0;
+    int OpenOperations = 0;
+    // What committing the cell editor writes, as the grid does.
+    std::function<void()> OnCommit;
+
+    void TitleChanged(const std::string& title) override { Titles.push_back(title); }
+    void ModifiedChanged(bool) override {}
+    void CommitEditor() override {
+        if (OnCommit) OnCommit();
+    }
+    void SetEditingEnabled(bool enabled) override { EditingSwitches.push_back(enabled); }
+    void StartEditing() override { ++EditStarts; }
+    void FileOperationStarted() override { ++OpenOperations; }
+    void FileProgress(int) override {}
+    void FileOperationEnded() override { --OpenOperations; }
+};
+
+class DocumentSessionTest : public ::testing::Test {
+protected:
+    TTempFolder folder;
+    TBaseGrid grid = EmptyTaskDocument();
+    TLookupList lookup;
+    TMRUManager recent;
+    ScriptedDialogs dialogs;
+    TRecordingView view;
+    FixedClock clock{{2026, 12, 8}, {9, 30, 5}};
+    TLocaleFormats formats;
+    TDocumentSession session{{grid, lookup, recent, dialogs, view, {clock, formats}, "/start"}};
+
+    std::string Path(const std::string& name) { return folder.File(name); }
+    std::string Cell(int col, int row) { return grid.GetCellText(col, row); }
+    // Unsaved work in the first entry.
+    void Work(const std::string& text) {
+        grid.SetCellText(colDescription, 1, text);
+        session.SetModified(true);
+    }
+    void ChooseSaveName(const std::string& name, int filterIndex = 1) {
+        dialogs.SaveChoices.push_back(TFileDialogResult{name, filterIndex});
+    }
+    // A document on disk whose first entry has `description`, in `columns` columns.
+    std::string Document(const std::string& name, const std::string& description, int columns = TaskColumnCount) {
+        std::string header = "No";
+        for (int c = 1; c < columns; ++c)
+            header += "," + (c < TaskColumnCount ? std::string(TaskTable::Headers[std::size_t(c)]) : "Extra");
+        WriteBytes(Path(name), header + "\r\n1,08/12/2026,Pending," + description + "\r\n");
+        return Path(name);
+    }
+};
+
+TEST_F(DocumentSessionTest, SavingAnUntitledDocumentAsksForANameThenSavesInPlace) {
+    view.OnCommit = [&] { grid.SetCellText(colDescription, 1, "Water the plants"); };  // still in the editor
+    ChooseSaveName(Path("home.tkm"));
+    EXPECT_EQ(session.Save().Kind, TDocumentOutcome::Done);
+    ASSERT_EQ(dialogs.SaveRequests.size(), 1u);
+    const TFileDialogRequest& request = dialogs.SaveRequests[0];
+    EXPECT_EQ(request.Title, "Save");
+    EXPECT_EQ(request.Filter, "Taskmere files (*.tkm)|*.tkm");
+    EXPECT_EQ(request.FileName, "Untitled");
+    EXPECT_EQ(request.DefaultExt, "tkm");
+    EXPECT_EQ(request.InitialDir, "/start");
+    EXPECT_EQ(view.Titles, std::vector<std::string>{"home - Taskmere"});
+    EXPECT_EQ(session.FileName(), Path("home.tkm"));
+    EXPECT_FALSE(session.Modified());
+    EXPECT_TRUE(session.EditTracking());
+    EXPECT_EQ(recent.Entries().at(0).Name, Path("home.tkm"));
+    EXPECT_NE(ReadBytes(Path("home.tkm")).find("Water the plants"), std::string::npos);
+    EXPECT_EQ(view.OpenOperations, 0);
+
+    view.OnCommit = [&] { grid.SetCellText(colDescription, 1, "Feed the cat"); };
+    session.SetModified(true);
+    EXPECT_EQ(session.Save().Kind, TDocumentOutcome::Done);  // a named document: no dialog, same title
+    EXPECT_EQ(dialogs.SaveRequests.size(), 1u);
+    EXPECT_EQ(view.Titles.size(), 1u);
+    EXPECT_NE(ReadBytes(Path("home.tkm")).find("Feed the cat"), std::string::npos);
+
+    // A file named Untitled is still asked a name for.
+    ASSERT_EQ(session.OpenNamed(Document(" Untitled .tkm", "x")).Kind, TDocumentOutcome::Done);
+    dialogs.SaveChoices.push_back(std::nullopt);
+    EXPECT_EQ(session.Save().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_EQ(dialogs.SaveRequests.size(), 2u);
+}
+
+TEST_F(DocumentSessionTest, ACancelledOrFailedSaveKeepsTheWorkMarked) {
+    Work("old work");
+    dialogs.SaveChoices.push_back(std::nullopt);
+    EXPECT_EQ(session.Save().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_TRUE(session.Modified());
+    EXPECT_TRUE(session.EditTracking());
+
+    ChooseSaveName(Path("no/such/folder/x.tkm"));
+    const TDocumentOutcome failed = session.Save();
+    EXPECT_EQ(failed.Kind, TDocumentOutcome::Failed);
+    EXPECT_NE(failed.Message.find("Cannot Create file " + Path("no/such/folder/x.tkm")), std::string::npos);
+    EXPECT_TRUE(session.Modified());
+    EXPECT_TRUE(session.EditTracking());
+    EXPECT_EQ(session.FileName(), "Untitled");
+    EXPECT_TRUE(view.Titles.empty());
+    EXPECT_TRUE(recent.Entries().empty());
+    EXPECT_EQ(view.OpenOperations, 0);
+}
+
+TEST_F(DocumentSessionTest, NewWithUnsavedChangesAsksAndStopsOnlyForCancelOrAFailedWrite) {
+    Work("old work");
+    dialogs.Answers.push_back(TConfirmAnswer::Cancel);
+    EXPECT_EQ(session.New().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_EQ(Cell(colDescription, 1), "old work");
+
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    ChooseSaveName(Path("no/such/folder/x.tkm"));
+    EXPECT_EQ(session.New().Kind, TDocumentOutcome::Failed);
+    EXPECT_EQ(Cell(colDescription, 1), "old work");
+    EXPECT_TRUE(session.Modified());
+
+    // Yes and then a cancelled save dialog: the user gave the work up.
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    dialogs.SaveChoices.push_back(std::nullopt);
+    EXPECT_EQ(session.New().Kind, TDocumentOutcome::Done);
+    ASSERT_EQ(dialogs.Questions.size(), 3u);
+    EXPECT_EQ(dialogs.Questions[0].Text, "Do you want to save the changes you made to Untitled?");
+    EXPECT_EQ(dialogs.Questions[0].Buttons, TConfirmButtons::YesNoCancel);
+    EXPECT_EQ(Cell(colDescription, 1), "");
+    EXPECT_FALSE(session.Modified());
+}
+
+TEST_F(DocumentSessionTest, NewAndOpenStartFromTheTaskTablesShape) {
+    const std::string wide = Document("wide.tkm", "wide", 30);
+    ASSERT_EQ(session.OpenNamed(wide).Kind, TDocumentOutcome::Done);
+    ASSERT_EQ(grid.ColCount(), 30);
+    lookup.Add("typed once");
+
+    EXPECT_EQ(session.New().Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(grid.ColCount(), 14);
+    ASSERT_EQ(grid.RowCount(), 2);
+    for (int c = 0; c < TaskColumnCount; ++c) EXPECT_EQ(Cell(c, 0), TaskTable::Headers[std::size_t(c)]);
+    EXPECT_EQ(Cell(colNo, 1), "1");
+    EXPECT_EQ(Cell(colStatus, 1), "Not Started");
+    EXPECT_EQ(Cell(colDueTime, 1), "09:30:05");
+    EXPECT_EQ(Cell(colDescription, 1), "");
+    EXPECT_NE(grid.CellObject(colProgress, 1), nullptr);
+    EXPECT_EQ(grid.Col(), colDescription);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(session.FileName(), "Untitled");
+    EXPECT_EQ(view.Titles.back(), "wide - Taskmere");  // New leaves the title alone
+    EXPECT_TRUE(lookup.Items().empty());
+    EXPECT_FALSE(session.Modified());
+    ChooseSaveName(Path("new.tkm"));
+    ASSERT_EQ(session.Save().Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(ReadBytes(Path("new.tkm")).substr(0, Header.size()), Header);
+
+    ASSERT_EQ(session.OpenNamed(wide).Kind, TDocumentOutcome::Done);
+    dialogs.OpenChoices.push_back(TFileDialogResult{Document("narrow.tkm", "narrow"), 1});
+    EXPECT_EQ(session.Open().Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(grid.ColCount(), 14);
+    session.SetModified(true);
+    ASSERT_EQ(session.Save().Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(ReadBytes(Path("narrow.tkm")),
+              Header + "1,08/12/2026,Pending,narrow,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+}
+
+TEST_F(DocumentSessionTest, OpenLoadsTheChosenFileAsTheTaskTable) {
+    const std::string list = Document("list.tkm", "Call Ann");
+    lookup.Add("typed once");
+    dialogs.OpenChoices.push_back(TFileDialogResult{list, 1});
+    EXPECT_EQ(session.Open().Kind, TDocumentOutcome::Done);
+    ASSERT_EQ(dialogs.OpenRequests.size(), 1u);
+    EXPECT_EQ(dialogs.OpenRequests[0].Title, "Open");
+    EXPECT_EQ(dialogs.OpenRequests[0].Filter, "Taskmere File (*.tkm)|*.tkm|All Files (*.*)|*.*");
+    EXPECT_EQ(dialogs.OpenRequests[0].InitialDir, "/start");
+    EXPECT_TRUE(dialogs.Questions.empty());
+    EXPECT_EQ(Cell(colDescription, 1), "Call Ann");
+    EXPECT_NE(grid.CellObject(colProgress, 1), nullptr);
+    EXPECT_NE(grid.CellObject(colComment, 1), nullptr);
+    EXPECT_EQ(session.FileName(), list);
+    EXPECT_EQ(view.Titles, std::vector<std::string>{"list - Taskmere"});
+    EXPECT_EQ(recent.Entries().at(0).Name, list);
+    EXPECT_TRUE(lookup.Items().empty());
+    EXPECT_FALSE(session.Modified());
+    EXPECT_EQ(grid.Col(), colDescription);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(view.EditStarts, 1);
+
+    dialogs.OpenChoices.push_back(std::nullopt);  // an unchanged document: cancelling asks nothing
+    EXPECT_EQ(session.Open().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_FALSE(session.Modified());
+}
+
+TEST_F(DocumentSessionTest, OpenWithUnsavedChangesNeverLosesThem) {
+    Work("unsaved");
+    dialogs.Answers.push_back(TConfirmAnswer::Cancel);
+    EXPECT_EQ(session.Open().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_TRUE(dialogs.OpenRequests.empty());
+    EXPECT_TRUE(session.Modified());
+
+    dialogs.Answers.push_back(TConfirmAnswer::No);
+    dialogs.OpenChoices.push_back(TFileDialogResult{Path("missing.tkm"), 1});
+    const TDocumentOutcome failed = session.Open();
+    EXPECT_EQ(failed.Kind, TDocumentOutcome::Failed);
+    EXPECT_NE(failed.Message.find("Cannot open file " + Path("missing.tkm")), std::string::npos);
+    EXPECT_EQ(session.FileName(), "Untitled");
+    EXPECT_TRUE(view.Titles.empty());
+    EXPECT_EQ(Cell(colDescription, 1), "unsaved");
+    EXPECT_TRUE(session.Modified());
+    EXPECT_EQ(view.OpenOperations, 0);
+
+    dialogs.Answers.push_back(TConfirmAnswer::No);
+    dialogs.OpenChoices.push_back(std::nullopt);
+    EXPECT_EQ(session.Open().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_TRUE(session.Modified());
+}
+
+TEST_F(DocumentSessionTest, ReopenAsksBeforeReplacingUnsavedChanges) {
+    const std::string list = Document("list.tkm", "from disk");
+    recent.Add(list);
+    recent.Add(Path("newer.tkm"));
+    Work("unsaved");
+    dialogs.Answers.push_back(TConfirmAnswer::Cancel);
+    EXPECT_EQ(session.Reopen(list).Kind, TDocumentOutcome::Cancelled);
+    ASSERT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_EQ(dialogs.Questions[0].Text, "Do you want to save the changes you made to Untitled?");
+    EXPECT_EQ(Cell(colDescription, 1), "unsaved");
+
+    lookup.Add("typed once");
+    grid.SetCurrentCell(colResources, 1);
+    dialogs.Answers.push_back(TConfirmAnswer::No);
+    EXPECT_EQ(session.Reopen(list).Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(Cell(colDescription, 1), "from disk");
+    EXPECT_EQ(session.FileName(), list);
+    EXPECT_EQ(view.Titles.back(), "list - Taskmere");
+    EXPECT_TRUE(session.Modified());  // a reopened document reads "Modified"
+    EXPECT_EQ(recent.Entries().at(0).Name, Path("newer.tkm"));  // the list keeps its order
+    EXPECT_EQ(lookup.Items().size(), 1u);
+    EXPECT_EQ(grid.Col(), colResources);
+    EXPECT_EQ(view.EditStarts, 0);
+}
+
+TEST_F(DocumentSessionTest, CommandLineOpenNeverReplacesWorkThatFailedToSave) {
+    const std::string list = Document("list.tkm", "from disk");
+    Work("unsaved");
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    ChooseSaveName(Path("no/such/folder/x.tkm"));
+    EXPECT_EQ(session.OpenNamed(list).Kind, TDocumentOutcome::Failed);
+    ASSERT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_EQ(dialogs.Questions[0].Text, "Do you want to save the changes to Untitled?");
+    EXPECT_EQ(Cell(colDescription, 1), "unsaved");
+    EXPECT_EQ(session.FileName(), "Untitled");
+    EXPECT_TRUE(session.Modified());
+
+    dialogs.Answers.push_back(TConfirmAnswer::Cancel);
+    EXPECT_EQ(session.OpenFromAnotherInstance(list).Kind, TDocumentOutcome::Cancelled);
+    EXPECT_EQ(Cell(colDescription, 1), "unsaved");
+
+    lookup.Add("typed once");
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    ChooseSaveName(Path("kept.tkm"));
+    EXPECT_EQ(session.OpenFromAnotherInstance(list).Kind, TDocumentOutcome::Done);
+    EXPECT_NE(ReadBytes(Path("kept.tkm")).find("unsaved"), std::string::npos);
+    EXPECT_EQ(Cell(colDescription, 1), "from disk");
+    EXPECT_EQ(session.FileName(), list);
+    EXPECT_EQ(view.Titles.back(), "list - Taskmere");
+    EXPECT_EQ(recent.Entries().at(0).Name, list);
+    EXPECT_EQ(lookup.Items().size(), 1u);  // a named open keeps the words
+    EXPECT_FALSE(session.Modified());
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.Col(), colDescription);
+    EXPECT_EQ(view.EditStarts, 1);
+}
+
+TEST_F(DocumentSessionTest, SaveAsExportsCsvAndLeavesTheDocumentModifiedAndEditable) {
+    grid.HideColumn(colResources);  // as the column chooser leaves it
+    ChooseSaveName(Path("export.csv"), 3);
+    EXPECT_EQ(session.SaveAs().Kind, TDocumentOutcome::Done);
+    ASSERT_EQ(dialogs.SaveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.SaveRequests[0].Title, "Save As...");
+    EXPECT_EQ(dialogs.SaveRequests[0].DefaultExt, "txt");
+    EXPECT_EQ(dialogs.SaveRequests[0].FilterIndex, 1);
+    EXPECT_EQ(ReadBytes(Path("export.csv")).find("Due Time,Total Hours,"), 56u);
+    EXPECT_EQ(session.FileName(), "Untitled");
+    EXPECT_TRUE(view.Titles.empty());
+    EXPECT_TRUE(session.Modified());
+    EXPECT_TRUE(session.ColorPrinting());
+    EXPECT_EQ(grid.ColCount(), 14);
+    EXPECT_EQ(view.EditingSwitches, (std::vector<bool>{false, true}));
+
+    // The chosen type is offered again; the types still to come say so, naming the file.
+    ChooseSaveName(Path("export.txt"), 1);
+    const TDocumentOutcome text = session.SaveAs();
+    EXPECT_EQ(dialogs.SaveRequests[1].FilterIndex, 3);
+    EXPECT_EQ(text.Kind, TDocumentOutcome::Failed);
+    EXPECT_NE(text.Message.find(Path("export.txt")), std::string::npos);
+    EXPECT_EQ(view.EditingSwitches.back(), true);
+
+    session.SetModified(false);
+    dialogs.SaveChoices.push_back(std::nullopt);
+    EXPECT_EQ(session.SaveAs().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_TRUE(session.Modified());
+}
+
+TEST_F(DocumentSessionTest, TheCloseQuestionCountsTypedTextAndKeepsUnsavedWork) {
+    EXPECT_EQ(session.CloseQuestion().Kind, TDocumentOutcome::Done);
+    EXPECT_TRUE(dialogs.Questions.empty());
+
+    // Text still in the editor becomes a change when it is committed.
+    view.OnCommit = [&] { session.SetModified(true); };
+    dialogs.Answers.push_back(TConfirmAnswer::Cancel);
+    EXPECT_EQ(session.CloseQuestion().Kind, TDocumentOutcome::Cancelled);
+    ASSERT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_EQ(dialogs.Questions[0].Text, "Do you want to save the changes you made to Untitled?");
+    view.OnCommit = nullptr;
+
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    dialogs.SaveChoices.push_back(std::nullopt);
+    EXPECT_EQ(session.CloseQuestion().Kind, TDocumentOutcome::Cancelled);  // the window stays
+
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    ChooseSaveName(Path("no/such/folder/x.tkm"));
+    EXPECT_EQ(session.CloseQuestion().Kind, TDocumentOutcome::Failed);
+
+    dialogs.Answers.push_back(TConfirmAnswer::None);
+    EXPECT_EQ(session.CloseQuestion().Kind, TDocumentOutcome::Cancelled);
+
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    ChooseSaveName(Path("saved.tkm"));
+    EXPECT_EQ(session.CloseQuestion().Kind, TDocumentOutcome::Done);
+    EXPECT_FALSE(session.Modified());
+
+    session.SetModified(true);
+    dialogs.Answers.push_back(TConfirmAnswer::No);
+    EXPECT_EQ(session.CloseQuestion().Kind, TDocumentOutcome::Done);
+}
+
+}  // namespace
+}  // namespace tkm
