@@ -1,14 +1,13 @@
 #include "ui/main_window_fixture.h"
 
+#include "ui/grid/grid_date_picker.h"
 #include "ui/grid/grid_editors.h"
 #include "ui/grid/inplace_edit.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimeEdit>
 
 namespace tkm {
 namespace {
@@ -52,6 +51,24 @@ TEST_F(GridEditorsTest, CompletesFromWhatWasTypedInAnyNormalColumn) {
     EXPECT_EQ(Edit()->text(), "Wrong");
     QTest::keyClick(Edit(), Qt::Key_Return);
     EXPECT_EQ(Grid().LookupItems().Items().back(), "Wrong");
+}
+
+TEST_F(GridEditorsTest, NumbersAreNotCompletedButStillOfferedToTexts) {
+    EditCell(colTotalHours, 1);
+    Edit()->clear();
+    QTest::keyClicks(Edit(), "1.5");
+    QTest::keyClick(Edit(), Qt::Key_Return);
+    for (const int col : {colTotalHours, colCost}) {
+        EditCell(col, 1);
+        Edit()->clear();
+        QTest::keyClicks(Edit(), "1");
+        EXPECT_EQ(Edit()->text(), "1");
+        QTest::keyClick(Edit(), Qt::Key_Return);
+        EXPECT_EQ(Cell(col, 1), "1");
+    }
+    EditCell(colDescription, 1);
+    QTest::keyClicks(Edit(), "1.");
+    EXPECT_EQ(Edit()->text(), "1.5");
 }
 
 TEST_F(GridEditorsTest, NumberCellsTakeOnlyANumber) {
@@ -162,7 +179,7 @@ TEST_F(GridEditorsTest, EscapeInAPickerWritesTheClocksDateOrTime) {
 TEST_F(GridEditorsTest, PickerReadsTheCellAndTabWritesItInTheLocaleFormat) {
     Store().SetCellText(colEntryDate, 1, "3/1/2027");
     EditCell(colEntryDate, 1);
-    QDateEdit* date = Editors().DatePicker();
+    TGridDatePicker* date = Editors().DatePicker();
     ASSERT_EQ(Editors().Active(), date);
     EXPECT_EQ(date->date(), QDate(2027, 1, 3));
     EXPECT_EQ(date->calendarPopup(), true);
