@@ -72,8 +72,7 @@ TLocaleFormats LocaleFormatsFrom(const QLocale& locale) {
     if (f.LongTimeFormat.empty()) f.LongTimeFormat = "hh:nn:ss";
     f.DecimalSeparator = SeparatorChar(locale.decimalPoint(), '.');
     f.ThousandSeparator = SeparatorChar(locale.groupSeparator(), ',');
-    // A number could not be read if both were one character.
-    if (f.ThousandSeparator == f.DecimalSeparator) f.ThousandSeparator = f.DecimalSeparator == ',' ? '.' : ',';
+    f.KeepSeparatorsApart();
     f.TimeAMString = locale.amText().toStdString();
     f.TimePMString = locale.pmText().toStdString();
     for (int m = 1; m <= 12; ++m) {
