@@ -129,6 +129,13 @@ TEST_F(GridFindFormTest, EachOkFindsTheNextHitThenSaysThereAreNoMore) {
     EXPECT_TRUE(form.isVisible());
 }
 
+TEST_F(GridFindFormTest, FindsWindowsTextAsTheGridShowsIt) {
+    Describe(1, "Caf\xE9 \x9Akoda", "");  // "Café škoda" in Windows-1252
+    Search(QString::fromUtf8("CAF\xC3\x89 \xC5\xA0"));
+    EXPECT_EQ(Current(), (TGridCoord{colDescription, 1}));
+    EXPECT_TRUE(dialogs.Informations.empty());
+}
+
 TEST_F(GridFindFormTest, AFreshSearchThatFindsNothingSaysCouldNotFind) {
     Search("nowhere");
     EXPECT_EQ(dialogs.Informations, std::vector<std::string>{"Information: Could not find text \r\"nowhere\""});
