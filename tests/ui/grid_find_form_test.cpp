@@ -4,6 +4,7 @@
 #include "ui/grid/grid_find_form.h"
 #include "ui/grid/task_grid.h"
 #include "ui/main_window_fixture.h"
+#include "ui/screen_font.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -54,6 +55,7 @@ protected:
 TEST_F(GridFindFormTest, StartsWithTheCaptionsAndDefaults) {
     EXPECT_EQ(form.windowTitle(), "Find text");
     EXPECT_EQ(form.size(), QSize(354, 225));
+    EXPECT_EQ(form.font(), ScreenFont(8));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
     const std::pair<const char*, const char*> boxes[] = {
         {"Docase", "&Case sensitive"},         {"Whole", "&Whole words only"},
