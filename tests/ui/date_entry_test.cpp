@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QTest>
 
+#include <cctype>
+
 namespace tkm {
 namespace {
 
@@ -40,7 +42,12 @@ protected:
         QWidget* picker = Grid().SeparateEditors().Active();
         EXPECT_NE(picker, nullptr);
         if (!picker) return "";
-        QTest::keyClicks(picker, keys + 1);
+        for (const char* key = keys + 1; *key; ++key) {
+            // A keyboard sends Shift before most separators.
+            if (!std::isalnum(static_cast<unsigned char>(*key))) QTest::keyPress(picker, Qt::Key_Shift);
+            QTest::keyClick(picker, *key);
+            if (!std::isalnum(static_cast<unsigned char>(*key))) QTest::keyRelease(picker, Qt::Key_Shift);
+        }
         QTest::keyClick(picker, Qt::Key_Return);
         EXPECT_FALSE(Grid().EditorMode());
         return Cell(col, 1);

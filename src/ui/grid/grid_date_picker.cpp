@@ -6,6 +6,25 @@
 
 namespace tkm {
 
+namespace {
+
+bool IsModifierKey(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
 TGridDatePicker::TGridDatePicker(TKind kind, const TLocaleFormats& formats, QWidget* parent)
     : QDateTimeEdit(kind == dtkDate ? QVariant(QDate(2000, 1, 1)) : QVariant(QTime(0, 0)),
                     kind == dtkDate ? QMetaType::QDate : QMetaType::QTime, parent),
@@ -69,7 +88,8 @@ void TGridDatePicker::keyPressEvent(QKeyEvent* event) {
     const bool typed = !text.isEmpty() && text[0].isPrint() &&
                        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (!typed) {
-        startOver_ = true;
+        // Shift on its way to a ":" or "/" leaves the field as it is.
+        if (!IsModifierKey(event->key())) startOver_ = true;
         QDateTimeEdit::keyPressEvent(event);
         return;
     }
