@@ -47,6 +47,12 @@ void AppendNumber(std::string& out, int value, int width) {
     out += buf;
 }
 
+// The closing quote of the quoted text that opens at `open`, or the picture's end.
+std::size_t QuoteEnd(std::string_view picture, std::size_t open) {
+    const std::size_t close = picture.find(picture[open], open + 1);
+    return close == std::string_view::npos ? picture.size() : close;
+}
+
 // Expands one picture; date or time may be absent when the picture has no
 // letters for it.
 std::string Format(std::string_view picture, const TDate* date, const TTimeOfDay* time,
@@ -57,8 +63,7 @@ std::string Format(std::string_view picture, const TDate* date, const TTimeOfDay
         const char c = picture[i];
         const char lc = Lower(c);
         if (c == '"' || c == '\'') {
-            const std::size_t close = picture.find(c, i + 1);
-            const std::size_t end = close == std::string_view::npos ? picture.size() : close;
+            const std::size_t end = QuoteEnd(picture, i);
             out.append(picture.substr(i + 1, end - i - 1));
             i = end + 1;
             continue;
@@ -250,8 +255,7 @@ bool ScanPicture(TDateScanner& in, std::string_view picture, std::string_view fi
         const char c = picture[i];
         const char lc = Lower(c);
         if (c == '"' || c == '\'') {
-            const std::size_t close = picture.find(c, i + 1);
-            const std::size_t end = close == std::string_view::npos ? picture.size() : close;
+            const std::size_t end = QuoteEnd(picture, i);
             for (std::size_t k = i + 1; k < end; ++k)
                 if (!in.Literal(picture[k], literalHasBlank, literalHasMark)) return false;
             i = end + 1;
