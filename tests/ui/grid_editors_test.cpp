@@ -101,7 +101,9 @@ TEST_F(GridEditorsTest, ProgressSpinsWithinItsBounds) {
     EXPECT_EQ(spin->value(), 0);
     QTest::keyClick(spin, Qt::Key_Home);
     EXPECT_EQ(spin->value(), 100);
+    EXPECT_EQ(spin->TextBox()->selectedText(), "100") << "the whole new value is selected";
     QTest::keyClick(spin, Qt::Key_PageDown);
+    EXPECT_EQ(spin->TextBox()->selectedText(), "99");
     QTest::keyClick(spin, Qt::Key_Down);  // commits, closes and moves on
     EXPECT_EQ(Cell(colProgress, 1), "99");
     EXPECT_EQ(changes, 1);

@@ -29,12 +29,14 @@ TGridSpin::TGridSpin(QWidget* parent) : QSpinBox(parent) {}
 
 void TGridSpin::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_PageUp: stepBy(1); return;
-    case Qt::Key_PageDown: stepBy(-1); return;
-    case Qt::Key_End: setValue(minimum()); return;
-    case Qt::Key_Home: setValue(maximum()); return;
-    default: QSpinBox::keyPressEvent(event);
+    case Qt::Key_PageUp: stepBy(1); break;
+    case Qt::Key_PageDown: stepBy(-1); break;
+    case Qt::Key_End: setValue(minimum()); break;
+    case Qt::Key_Home: setValue(maximum()); break;
+    default: QSpinBox::keyPressEvent(event); return;
     }
+    // The new value, whole, so that typing replaces it.
+    selectAll();
 }
 
 // --- the set of separate editors ---
