@@ -35,10 +35,22 @@ std::size_t RunLength(std::string_view s, std::size_t i) {
     return n;
 }
 
+// The length of the AM/PM marker a picture goes on with, or 0.
+std::size_t MarkerLength(std::string_view picture) {
+    if (StartsWithNoCase(picture, "am/pm")) return 5;
+    return StartsWithNoCase(picture, "ampm") ? 4 : 0;
+}
+
 void AppendNumber(std::string& out, int value, int width) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%0*d", width, value);
     out += buf;
+}
+
+// The closing quote of the quoted text that opens at `open`, or the picture's end.
+std::size_t QuoteEnd(std::string_view picture, std::size_t open) {
+    const std::size_t close = picture.find(picture[open], open + 1);
+    return close == std::string_view::npos ? picture.size() : close;
 }
 
 // Expands one picture; date or time may be absent when the picture has no
@@ -51,16 +63,15 @@ std::string Format(std::string_view picture, const TDate* date, const TTimeOfDay
         const char c = picture[i];
         const char lc = Lower(c);
         if (c == '"' || c == '\'') {
-            const std::size_t close = picture.find(c, i + 1);
-            const std::size_t end = close == std::string_view::npos ? picture.size() : close;
+            const std::size_t end = QuoteEnd(picture, i);
             out.append(picture.substr(i + 1, end - i - 1));
             i = end + 1;
             continue;
         }
-        if (StartsWithNoCase(picture.substr(i), "am/pm") || StartsWithNoCase(picture.substr(i), "ampm")) {
+        if (const std::size_t marker = MarkerLength(picture.substr(i))) {
             const bool pm = time && time->Hour >= 12;
             out += pm ? f.TimePMString : f.TimeAMString;
-            i += StartsWithNoCase(picture.substr(i), "am/pm") ? 5 : 4;
+            i += marker;
             continue;
         }
         const std::size_t n = RunLength(picture, i);
@@ -184,6 +195,19 @@ public:
         return longest > 0;
     }
 
+    // The AM or PM text, whichever is longer where both fit: 1 for PM, 0 for AM.
+    bool Marker(int& pm) {
+        std::size_t longest = 0;
+        for (const auto& [text, isPm] : {std::pair{&formats_.TimeAMString, 0}, std::pair{&formats_.TimePMString, 1}}) {
+            if (!text->empty() && text->size() > longest && StartsWithNoCase(text_.substr(pos_), *text)) {
+                longest = text->size();
+                pm = isPm;
+            }
+        }
+        pos_ += longest;
+        return longest > 0;
+    }
+
     bool DayName() {
         std::size_t longest = 0;
         int unused = 0;
@@ -211,6 +235,46 @@ private:
     const TLocaleFormats& formats_;
     std::size_t pos_ = 0;
 };
+
+// Reads a text written in a picture: its literal parts must be there (blanks
+// loose around them, but a separator of blanks alone must be there), and each
+// run of one of `fields` letters, or an AM/PM marker (as 'a'), is read by
+// `readField(letter, run length)`. The text must end with the picture.
+template <typename TReadField>
+bool ScanPicture(TDateScanner& in, std::string_view picture, std::string_view fields, TReadField readField) {
+    bool afterField = false;
+    bool literalHasBlank = false;
+    bool literalHasMark = false;
+    auto endLiteral = [&] {
+        const bool blankOnly = afterField && literalHasBlank && !literalHasMark;
+        const std::size_t blanks = in.SkipBlanks();
+        literalHasBlank = literalHasMark = false;
+        return !blankOnly || blanks > 0;
+    };
+    for (std::size_t i = 0; i < picture.size();) {
+        const char c = picture[i];
+        const char lc = Lower(c);
+        if (c == '"' || c == '\'') {
+            const std::size_t end = QuoteEnd(picture, i);
+            for (std::size_t k = i + 1; k < end; ++k)
+                if (!in.Literal(picture[k], literalHasBlank, literalHasMark)) return false;
+            i = end + 1;
+            continue;
+        }
+        const std::size_t marker = fields.find('a') != std::string_view::npos ? MarkerLength(picture.substr(i)) : 0;
+        if (marker == 0 && (lc == 'a' || fields.find(lc) == std::string_view::npos)) {
+            if (!in.Literal(c, literalHasBlank, literalHasMark)) return false;
+            ++i;
+            continue;
+        }
+        if (!endLiteral()) return false;
+        const std::size_t n = marker > 0 ? marker : RunLength(picture, i);
+        if (!readField(marker > 0 ? 'a' : lc, n)) return false;
+        afterField = true;
+        i += n;
+    }
+    return endLiteral() && in.AtEnd();
+}
 
 }  // namespace
 
@@ -251,51 +315,43 @@ std::string FormatTime(const TTimeOfDay& time, std::string_view picture, const T
 
 std::optional<TDate> ParseDate(std::string_view text, const TLocaleFormats& formats) {
     TDateScanner in(Trim(text), formats);
-    const std::string_view picture = formats.ShortDateFormat;
     int day = 0;
     int month = 0;
     int year = 0;
-    bool afterField = false;
-    bool literalHasBlank = false;
-    bool literalHasMark = false;
-    // Blanks are loose around the separators, but a separator made of blanks
-    // alone must be there.
-    auto endLiteral = [&] {
-        const bool blankOnly = afterField && literalHasBlank && !literalHasMark;
-        const std::size_t blanks = in.SkipBlanks();
-        literalHasBlank = literalHasMark = false;
-        return !blankOnly || blanks > 0;
-    };
-    for (std::size_t i = 0; i < picture.size();) {
-        const char c = picture[i];
-        const char lc = Lower(c);
-        if (c == '"' || c == '\'') {
-            const std::size_t close = picture.find(c, i + 1);
-            const std::size_t end = close == std::string_view::npos ? picture.size() : close;
-            for (std::size_t k = i + 1; k < end; ++k)
-                if (!in.Literal(picture[k], literalHasBlank, literalHasMark)) return std::nullopt;
-            i = end + 1;
-            continue;
-        }
-        if (lc != 'd' && lc != 'm' && lc != 'y') {
-            if (!in.Literal(c, literalHasBlank, literalHasMark)) return std::nullopt;
-            ++i;
-            continue;
-        }
-        if (!endLiteral()) return std::nullopt;
-        const std::size_t n = RunLength(picture, i);
-        bool ok = false;
-        if (lc == 'd') ok = n >= 3 ? in.DayName() : in.Number(2, day);
-        else if (lc == 'm') ok = (n >= 3 && in.MonthName(month)) || in.Number(2, month);
-        else ok = in.Year(year);
-        if (!ok) return std::nullopt;
-        afterField = true;
-        i += n;
-    }
-    if (!endLiteral() || !in.AtEnd()) return std::nullopt;
+    const bool read = ScanPicture(in, formats.ShortDateFormat, "dmy", [&](char field, std::size_t n) {
+        if (field == 'd') return n >= 3 ? in.DayName() : in.Number(2, day);
+        if (field == 'm') return (n >= 3 && in.MonthName(month)) || in.Number(2, month);
+        return in.Year(year);
+    });
     const TDate date{year, month, day};
-    if (!date.IsValid()) return std::nullopt;
+    if (!read || !date.IsValid()) return std::nullopt;
     return date;
+}
+
+std::optional<TTimeOfDay> ParseTimeAs(std::string_view text, std::string_view picture, const TLocaleFormats& formats) {
+    TDateScanner in(Trim(text), formats);
+    TTimeOfDay t;
+    int pm = -1;
+    char last = 0;
+    const bool read = ScanPicture(in, picture, "hnmsa", [&](char field, std::size_t) {
+        // "m" right after an hour is the minute, as in the pictures' output.
+        if (field == 'm' && last == 'h') field = 'n';
+        last = field;
+        switch (field) {
+        case 'h': return in.Number(2, t.Hour);
+        case 'n': return in.Number(2, t.Minute);
+        case 's': return in.Number(2, t.Second);
+        case 'a': return in.Marker(pm);
+        default: return false;
+        }
+    });
+    if (!read) return std::nullopt;
+    if (pm >= 0) {
+        if (t.Hour < 1 || t.Hour > 12) return std::nullopt;
+        t.Hour = t.Hour % 12 + (pm ? 12 : 0);
+    }
+    if (t.Hour > 23 || t.Minute > 59 || t.Second > 59) return std::nullopt;
+    return t;
 }
 
 std::optional<TTimeOfDay> ParseTime(std::string_view text, const TLocaleFormats& formats) {

@@ -40,6 +40,9 @@ std::string FormatTime(const TTimeOfDay& time, std::string_view picture, const T
 std::optional<TDate> ParseDate(std::string_view text, const TLocaleFormats& formats);
 // Reads h[:n[:s]] with an optional AM/PM marker.
 std::optional<TTimeOfDay> ParseTime(std::string_view text, const TLocaleFormats& formats);
+// Reads a time written in a time picture only ("hh:nn:ss", "h:nn:ss AM/PM"):
+// one or two digits a field, the picture's separators, the marker where it has one.
+std::optional<TTimeOfDay> ParseTimeAs(std::string_view text, std::string_view picture, const TLocaleFormats& formats);
 
 TDate StrToDate(std::string_view text, const TLocaleFormats& formats);  // throws EConvertError
 

@@ -24,6 +24,12 @@ struct TLocaleFormats {
     std::array<std::string, 7> LongDayNames{"Sunday", "Monday", "Tuesday", "Wednesday",
                                             "Thursday", "Friday", "Saturday"};
     std::array<std::string, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+
+    // No number could be read with one character for both separators: the
+    // thousands separator gives way.
+    void KeepSeparatorsApart() {
+        if (ThousandSeparator == DecimalSeparator) ThousandSeparator = DecimalSeparator == ',' ? '.' : ',';
+    }
 };
 
 }  // namespace tkm

@@ -1,10 +1,9 @@
 #include "cli/cli_options.h"
 
+#include "platform/qt/system_locale.h"
+
 #include <algorithm>
 #include <charconv>
-#include <clocale>
-#include <cstring>
-#include <langinfo.h>
 
 namespace tkm::cli {
 
@@ -37,54 +36,11 @@ char SingleChar(const std::string& value, const std::string& option) {
     return value[0];
 }
 
-// strftime-style picture from the C library to the cells' picture language.
-std::string PictureFromStrftime(const std::string& f, const std::string& fallback) {
-    std::string out;
-    for (std::size_t i = 0; i < f.size(); ++i) {
-        if (f[i] != '%' || i + 1 == f.size()) {
-            out += f[i];
-            continue;
-        }
-        switch (f[++i]) {
-        case 'd': out += "dd"; break;
-        case 'e': out += "d"; break;
-        case 'm': out += "mm"; break;
-        case 'y': out += "yy"; break;
-        case 'Y': out += "yyyy"; break;
-        case 'H': out += "hh"; break;
-        case 'I': out += "hh"; break;
-        case 'M': out += "nn"; break;
-        case 'S': out += "ss"; break;
-        case 'p': out += "AM/PM"; break;
-        case 'b': out += "mmm"; break;
-        case 'B': out += "mmmm"; break;
-        case 'a': out += "ddd"; break;
-        case 'A': out += "dddd"; break;
-        case 'T': out += "hh:nn:ss"; break;
-        case 'D': out += "mm/dd/yy"; break;
-        default: return fallback;
-        }
-    }
-    return out.empty() ? fallback : out;
-}
-
 }  // namespace
-
-TLocaleFormats SystemLocaleFormats() {
-    TLocaleFormats formats;
-    std::setlocale(LC_ALL, "");
-    formats.ShortDateFormat = PictureFromStrftime(nl_langinfo(D_FMT), formats.ShortDateFormat);
-    formats.LongTimeFormat = PictureFromStrftime(nl_langinfo(T_FMT), formats.LongTimeFormat);
-    const char* decimal = nl_langinfo(RADIXCHAR);
-    if (decimal && std::strlen(decimal) == 1) formats.DecimalSeparator = decimal[0];
-    const char* thousands = nl_langinfo(THOUSEP);
-    if (thousands && std::strlen(thousands) == 1) formats.ThousandSeparator = thousands[0];
-    std::setlocale(LC_ALL, "C");
-    return formats;
-}
 
 TArguments ParseArguments(const std::vector<std::string>& args, const std::vector<std::string>& valued) {
     TArguments parsed;
+    // The window's own reading of the desktop's locale, so both write and read the same texts.
     parsed.Formats = SystemLocaleFormats();
     const std::vector<std::string> common{"--today", "--now", "--date-format", "--time-format",
                                           "--decimal-separator", "--thousands-separator"};
@@ -114,6 +70,12 @@ TArguments ParseArguments(const std::vector<std::string>& args, const std::vecto
         else if (a == "--thousands-separator") parsed.Formats.ThousandSeparator = SingleChar(value, a);
         else parsed.Options.emplace_back(a, value);
     }
+    const bool thousandsGiven = std::any_of(args.begin(), args.end(), [](const std::string& a) {
+        return a == "--thousands-separator";
+    });
+    if (thousandsGiven && parsed.Formats.ThousandSeparator == parsed.Formats.DecimalSeparator)
+        throw EUsage("bad value for --thousands-separator: it must differ from the decimal separator");
+    parsed.Formats.KeepSeparatorsApart();
     return parsed;
 }
 

@@ -51,7 +51,4 @@ struct TArguments {
 // Reads the common options; `valued` lists the subcommand's options that take a value.
 TArguments ParseArguments(const std::vector<std::string>& args, const std::vector<std::string>& valued);
 
-// The system's short date as a picture, for --date-format's default.
-TLocaleFormats SystemLocaleFormats();
-
 }  // namespace tkm::cli

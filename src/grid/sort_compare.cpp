@@ -13,46 +13,10 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
-// Sign, digits with at most one ".", an optional exponent; nothing else.
-bool IsDecimalLiteral(std::string_view s) {
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t digits = 0;
-    bool point = false;
-    for (; i < s.size(); ++i) {
-        if (IsDigit(s[i])) ++digits;
-        else if (s[i] == '.' && !point) point = true;
-        else break;
-    }
-    if (digits == 0) return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-        const std::size_t start = i;
-        while (i < s.size() && IsDigit(s[i])) ++i;
-        if (i == start) return false;
-    }
-    return i == s.size();
-}
-
 constexpr double DaysFrom1970To1899 = 25569.0;  // 30/12/1899 to 01/01/1970
 
 double DateValue(const TDate& date) { return double(date.DayNumber()) + DaysFrom1970To1899; }
 double TimeValue(const TTimeOfDay& time) { return time.SecondOfDay() / 86400.0; }
-
-// Every character could belong to a number; rejects words without copying them.
-bool HasOnlyNumberCharacters(std::string_view s, char decimalSeparator) {
-    for (const char c : s)
-        if (!IsDigit(c) && c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E' && c != decimalSeparator)
-            return false;
-    return true;
-}
 
 }  // namespace
 
@@ -96,9 +60,20 @@ TSortStyle DetectSortStyle(std::string_view text, const TLocaleFormats& formats)
 
 std::optional<double> ReadSortNumber(std::string_view text, const TLocaleFormats& formats) {
     if (text.empty()) return 0.0;
-    text = TrimBlanks(text);
-    if (text.empty() || !HasOnlyNumberCharacters(text, formats.DecimalSeparator)) return std::nullopt;
-    // Short numbers, the only kind that can succeed in practice, need no allocation.
+    // -digits[<decimal separator>digits], the sign and the fraction optional; nothing else.
+    std::size_t i = text[0] == '-' ? 1 : 0;
+    const std::size_t whole = i;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    if (i == whole) return std::nullopt;
+    const std::size_t separator = i;
+    if (i < text.size() && text[i] == formats.DecimalSeparator) {
+        ++i;
+        const std::size_t fraction = i;
+        while (i < text.size() && IsDigit(text[i])) ++i;
+        if (i == fraction) return std::nullopt;
+    }
+    if (i != text.size()) return std::nullopt;
+    // Short numbers, the common kind, need no allocation.
     std::array<char, 64> small;
     std::string large;
     char* buffer = small.data();
@@ -107,28 +82,22 @@ std::optional<double> ReadSortNumber(std::string_view text, const TLocaleFormats
         buffer = large.data();
     }
     std::memcpy(buffer, text.data(), text.size());
-    std::string_view literal(buffer, text.size());
-    if (formats.DecimalSeparator != '.') {
-        if (void* sep = std::memchr(buffer, formats.DecimalSeparator, text.size())) *static_cast<char*>(sep) = '.';
-    }
-    if (!IsDecimalLiteral(literal)) return std::nullopt;
-    if (literal.front() == '+') literal.remove_prefix(1);
+    if (separator < text.size()) buffer[separator] = '.';
     double value = 0;
-    const auto [end, error] = std::from_chars(literal.data(), literal.data() + literal.size(), value);
-    if (error != std::errc() || end != literal.data() + literal.size()) return std::nullopt;
+    const auto [end, error] = std::from_chars(buffer, buffer + text.size(), value);
+    if (error != std::errc() || end != buffer + text.size()) return std::nullopt;
     return value;
 }
 
 double ReadSortDateTime(std::string_view text, const TLocaleFormats& formats) {
     if (text.empty()) return 0;
     if (const auto date = ParseDate(text, formats)) return DateValue(*date);
-    const std::size_t blank = text.rfind(' ');
-    if (blank != std::string_view::npos) {
-        const auto date = ParseDate(text.substr(0, blank), formats);
-        const auto time = ParseTime(text.substr(blank + 1), formats);
-        if (date && time) return DateValue(*date) + TimeValue(*time);
+    // A blank between the date and the time; the date may hold blanks of its own.
+    for (std::size_t blank = text.find(' '); blank != std::string_view::npos; blank = text.find(' ', blank + 1)) {
+        const auto time = ParseTimeAs(text.substr(blank + 1), formats.LongTimeFormat, formats);
+        if (!time) continue;
+        if (const auto date = ParseDate(text.substr(0, blank), formats)) return DateValue(*date) + TimeValue(*time);
     }
-    if (const auto time = ParseTime(text, formats)) return TimeValue(*time);
     return 0;
 }
 

@@ -19,13 +19,14 @@ TNumberClass ClassifyNumber(std::string_view text, const TLocaleFormats& formats
 enum class TSortStyle { Alphabetic, Numeric, Date };
 TSortStyle DetectSortStyle(std::string_view text, const TLocaleFormats& formats);
 
-// A cell read as a number for sorting: the first decimal separator stands for
-// ".", thousands separators are not allowed. Empty reads as 0; nullopt when the
-// text is not a number.
+// A cell read as a number for sorting: an optional "-", digits, and optionally
+// the locale's decimal separator and more digits; no blanks, "+", exponent or
+// thousands separators. Empty reads as 0; nullopt when the text is not a number.
 std::optional<double> ReadSortNumber(std::string_view text, const TLocaleFormats& formats);
 
-// A cell read as a date and time in the short date and long time formats, in
-// days since 30/12/1899; 0 for a text that is neither (so before every real date).
+// A cell read as a short date, optionally followed by a blank and a time in the
+// long time format, in days since 30/12/1899; 0 for any other text (so before
+// every real date): a time or a number alone is not a date.
 double ReadSortDateTime(std::string_view text, const TLocaleFormats& formats);
 
 // Byte-wise order of unsigned character codes; a prefix comes first.

@@ -14,7 +14,7 @@ descriptions() { "$tkm" dump "$1" | python3 -c 'import json,sys; print(" ".join(
 [ "$(descriptions "$dir/hours.tkm")" = "1:read, twice 2:call 3:write" ] || fail "hours: $(descriptions "$dir/hours.tkm")"
 [ "$(descriptions "$dir/list.tkm")" = "1:write 2:call 3:read, twice" ] || fail "-o changed the input"
 
-"$tkm" sort "$dir/list.tkm" --column 5 --descending -o "$dir/due.tkm" || fail "sort by due date"
+"$tkm" sort "$dir/list.tkm" --column 5 --descending --date-format dd/mm/yyyy -o "$dir/due.tkm" || fail "sort by due date"
 [ "$(descriptions "$dir/due.tkm")" = "1:read, twice 2:write 3:call" ] || fail "due: $(descriptions "$dir/due.tkm")"
 
 # Ties on Status are settled by the description; the file is sorted in place.

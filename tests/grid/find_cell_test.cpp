@@ -192,18 +192,34 @@ TEST(FindCell, SelectHitAloneMovesTheCurrentCell) {
     EXPECT_EQ(grid.Row(), 1);
 }
 
-TEST(AnsiUpperCase, FoldsAsciiAndLatinLettersButLeavesOtherBytes) {
-    // à é þ become À É Þ; ÷ and ÿ stay; a lone Windows-1252 é (0xE9) and a tail byte with no lead stay.
+TEST(AnsiUpperCase, FoldsEveryWindows1252LetterPairButLeavesOtherBytes) {
+    // à é þ become À É Þ and ÿ Ÿ; ÷ stays; a lone Windows-1252 é (0xE9) and a tail byte with no lead stay.
     EXPECT_EQ(AnsiUpperCase("az\xC3\xA0\xC3\xA9\xC3\xBE\xC3\xB7\xC3\xBF\xE9\xA9{"),
-              "AZ\xC3\x80\xC3\x89\xC3\x9E\xC3\xB7\xC3\xBF\xE9\xA9{");
+              "AZ\xC3\x80\xC3\x89\xC3\x9E\xC3\xB7\xC5\xB8\xE9\xA9{");
+    // š ž œ become Š Ž Œ; ł (U+0142, no Windows-1252 letter) stays.
+    EXPECT_EQ(AnsiUpperCase("\xC5\xA1\xC5\xBE\xC5\x93\xC5\x82"), "\xC5\xA0\xC5\xBD\xC5\x92\xC5\x82");
+}
+
+TEST(FindCell, WindowsTextIsSearchedAsItIsShown) {
+    // Café, škoda, œuvre, ÿ as Windows-1252 bytes; and škoda in UTF-8.
+    TBaseGrid grid = TaskGrid({{"Caf\xE9", "\x9Akoda"}, {"\x9Cuvre", "\xFF"}, {"\xC5\xA1koda", ""}});
+    EXPECT_EQ(AllHits(grid, "Caf\xC3\xA9"), (Hits{{colDescription, 1}}));
+    EXPECT_EQ(AllHits(grid, "CAF\xC3\x89"), (Hits{{colDescription, 1}}));
+    EXPECT_EQ(AllHits(grid, "caf\xC3\xA9", O::MatchCase), Hits{});
+    EXPECT_EQ(AllHits(grid, "Caf\xC3\xA9", O::WholeCellText | O::MatchCase), (Hits{{colDescription, 1}}));
+    EXPECT_EQ(AllHits(grid, "\xC5\xA0KODA"), (Hits{{colDescription, 3}, {colComment, 1}}));
+    EXPECT_EQ(AllHits(grid, "\xC5\x92UVRE"), (Hits{{colDescription, 2}}));
+    EXPECT_EQ(AllHits(grid, "\xC5\xB8"), (Hits{{colComment, 2}}));
+    EXPECT_EQ(AllHits(grid, "\xC3\xBF", O::MatchAtStart), (Hits{{colComment, 2}}));
+    EXPECT_EQ(AllHits(grid, "x\xC5\xB8"), Hits{});
 }
 
 TEST(FindCell, AccentedLettersMatchInEitherCase) {
     TBaseGrid grid = TaskGrid({{"Plan the caf\xC3\xA9 opening", "\xC3\xB7"}, {"Caf\xE9 (Windows text)", ""}});
-    EXPECT_EQ(AllHits(grid, "CAF\xC3\x89"), (Hits{{colDescription, 1}}));
+    EXPECT_EQ(AllHits(grid, "CAF\xC3\x89"), (Hits{{colDescription, 1}, {colDescription, 2}}));
     EXPECT_EQ(AllHits(grid, "CAF\xC3\x89", O::MatchCase), Hits{});
     EXPECT_EQ(AllHits(grid, "\xC3\x97"), Hits{});  // × is not the capital of ÷
-    EXPECT_EQ(AllHits(grid, "caf\xE9"), (Hits{{colDescription, 2}}));
+    EXPECT_EQ(AllHits(grid, "caf\xE9"), (Hits{{colDescription, 2}})) << "Windows bytes search the bytes";
 }
 
 TEST(FindCell, LongCellsMatchAnywhereButNotOnBytesThatOnlyLookLikeCase) {

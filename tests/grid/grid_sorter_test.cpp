@@ -161,7 +161,9 @@ const std::vector<std::string> Pool{
     "abc",        "Banana",      "apple",       "Z",           "\xc3\xa9t\xc3\xa9", "3/x",
     "7/12/2026",  "07/12/2026",  "1/1/2020",    "31/02/2026",  "12/1/2026 10:00:00",   "2026/12/07",
     "17:00:00",   "9:30:00",     "write the report", "write the report again", "write the rep",
-    "write the report again and again", std::string("write the\0", 10), "write the"};
+    "write the report again and again", std::string("write the\0", 10), "write the",
+    "+4",         "1e2",         " 5",          "2",           "12/1/2026 10", "06:00:00",  "12,5",
+    "12/20/2026 3:15:00 PM"};
 
 // Sets where an empty cell or an unreadable number breaks the order of an
 // otherwise numeric or date column.
@@ -192,10 +194,21 @@ TTable RandomTable(std::mt19937& random, int rows, int cols) {
     return table;
 }
 
+TLocaleFormats MonthFirstCommaDecimal() {
+    TLocaleFormats formats;
+    formats.ShortDateFormat = "m/d/yyyy";
+    formats.LongTimeFormat = "h:nn:ss AM/PM";
+    formats.DecimalSeparator = ',';
+    formats.ThousandSeparator = '.';
+    return formats;
+}
+
 TEST(SortByColumn, SameOrderAsThePlainQuicksortOnRandomTablesWithManyTies) {
     std::mt19937 random(20261208);
-    const TLocaleFormats formats;
+    const TLocaleFormats dayFirst;
+    const TLocaleFormats monthFirst = MonthFirstCommaDecimal();
     for (int round = 0; round < 1000; ++round) {
+        const TLocaleFormats& formats = round % 2 ? monthFirst : dayFirst;
         const int rows = 1 + int(random() % 120);
         const int cols = 2 + int(random() % 5);
         TTable expected = RandomTable(random, rows, cols);

@@ -1,11 +1,14 @@
 #include "ui/main_window_fixture.h"
 
+#include "platform/qt/system_locale.h"
+
 #include "ui/grid/grid_editors.h"
 #include "ui/grid/inplace_edit.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLocale>
 #include <QTest>
 
 namespace tkm {
@@ -101,6 +104,26 @@ TEST_F(ClipboardTest, NumberEditorsTakeOnlyANumberInTheLocalesSeparators) {
     EXPECT_EQ(Edit()->text(), "12,5");
     QTest::keyClick(Edit(), Qt::Key_Return);
     EXPECT_EQ(Cell(colCost, 1), "12,5");
+}
+
+TEST_F(ClipboardTest, NonAsciiThousandsSeparatorsLeaveTheCommaDecimal) {
+    for (const char* name : {"fr_FR", "ru_RU", "sv_SE"}) {
+        formats = LocaleFormatsFrom(QLocale(name));
+        Start({});
+        Activate();
+        EditCell(colCost, 1);
+        Edit()->clear();
+        SetClipboard(",5");
+        Trigger("aclPaste");
+        EXPECT_EQ(Edit()->text(), ",5") << name;
+        Edit()->clear();
+        SetClipboard("1,250,5");
+        Trigger("aclPaste");
+        EXPECT_EQ(Edit()->text(), "") << name;
+        SetClipboard("1 250,5");
+        Trigger("aclPaste");
+        EXPECT_EQ(Edit()->text(), "1 250,5") << name;
+    }
 }
 
 TEST_F(ClipboardTest, KeypadDecimalTypesTheLocalesSeparator) {

@@ -1,14 +1,13 @@
 #include "ui/main_window_fixture.h"
 
+#include "ui/grid/grid_date_picker.h"
 #include "ui/grid/grid_editors.h"
 #include "ui/grid/inplace_edit.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimeEdit>
 
 #include <optional>
 
@@ -57,6 +56,24 @@ TEST_F(GridEditorsTest, CompletesFromWhatWasTypedInAnyNormalColumn) {
     EXPECT_EQ(Grid().LookupItems().Items().back(), "Wrong");
 }
 
+TEST_F(GridEditorsTest, NumbersAreNotCompletedButStillOfferedToTexts) {
+    EditCell(colTotalHours, 1);
+    Edit()->clear();
+    QTest::keyClicks(Edit(), "1.5");
+    QTest::keyClick(Edit(), Qt::Key_Return);
+    for (const int col : {colTotalHours, colCost}) {
+        EditCell(col, 1);
+        Edit()->clear();
+        QTest::keyClicks(Edit(), "1");
+        EXPECT_EQ(Edit()->text(), "1");
+        QTest::keyClick(Edit(), Qt::Key_Return);
+        EXPECT_EQ(Cell(col, 1), "1");
+    }
+    EditCell(colDescription, 1);
+    QTest::keyClicks(Edit(), "1.");
+    EXPECT_EQ(Edit()->text(), "1.5");
+}
+
 TEST_F(GridEditorsTest, NumberCellsTakeOnlyANumber) {
     Store().SetCurrentCell(colTotalHours, 1);
     QTest::keyClicks(&Grid(), "1");  // the first key opens the editor
@@ -87,7 +104,9 @@ TEST_F(GridEditorsTest, ProgressSpinsWithinItsBounds) {
     EXPECT_EQ(spin->value(), 0);
     QTest::keyClick(spin, Qt::Key_Home);
     EXPECT_EQ(spin->value(), 100);
+    EXPECT_EQ(spin->TextBox()->selectedText(), "100") << "the whole new value is selected";
     QTest::keyClick(spin, Qt::Key_PageDown);
+    EXPECT_EQ(spin->TextBox()->selectedText(), "99");
     QTest::keyClick(spin, Qt::Key_Down);  // commits, closes and moves on
     EXPECT_EQ(Cell(colProgress, 1), "99");
     EXPECT_EQ(changes, 1);
@@ -165,7 +184,7 @@ TEST_F(GridEditorsTest, EscapeInAPickerWritesTheClocksDateOrTime) {
 TEST_F(GridEditorsTest, PickerReadsTheCellAndTabWritesItInTheLocaleFormat) {
     Store().SetCellText(colEntryDate, 1, "3/1/2027");
     EditCell(colEntryDate, 1);
-    QDateEdit* date = Editors().DatePicker();
+    TGridDatePicker* date = Editors().DatePicker();
     ASSERT_EQ(Editors().Active(), date);
     EXPECT_EQ(date->date(), QDate(2027, 1, 3));
     EXPECT_EQ(date->calendarPopup(), true);

@@ -4,6 +4,7 @@
 #include "ui/grid/grid_find_form.h"
 #include "ui/grid/task_grid.h"
 #include "ui/main_window_fixture.h"
+#include "ui/screen_font.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -54,6 +55,7 @@ protected:
 TEST_F(GridFindFormTest, StartsWithTheCaptionsAndDefaults) {
     EXPECT_EQ(form.windowTitle(), "Find text");
     EXPECT_EQ(form.size(), QSize(354, 225));
+    EXPECT_EQ(form.font(), ScreenFont(8));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
     const std::pair<const char*, const char*> boxes[] = {
         {"Docase", "&Case sensitive"},         {"Whole", "&Whole words only"},
@@ -127,6 +129,13 @@ TEST_F(GridFindFormTest, EachOkFindsTheNextHitThenSaysThereAreNoMore) {
     Click(form.OkBtn());  // from the beginning again
     EXPECT_EQ(Current(), (TGridCoord{colDescription, 2}));
     EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(GridFindFormTest, FindsWindowsTextAsTheGridShowsIt) {
+    Describe(1, "Caf\xE9 \x9Akoda", "");  // "Café škoda" in Windows-1252
+    Search(QString::fromUtf8("CAF\xC3\x89 \xC5\xA0"));
+    EXPECT_EQ(Current(), (TGridCoord{colDescription, 1}));
+    EXPECT_TRUE(dialogs.Informations.empty());
 }
 
 TEST_F(GridFindFormTest, AFreshSearchThatFindsNothingSaysCouldNotFind) {

@@ -3,6 +3,7 @@
 #include "grid/base_grid.h"
 #include "tasks/task_table.h"
 
+#include <QFontDatabase>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -47,6 +48,9 @@ TEST(StatForm, ShowsTheHeaderLabelsAndCounts) {
     }
     EXPECT_EQ(form.windowTitle(), "Statistics");
     EXPECT_EQ(form.size(), QSize(292, 411));
+    // The desktop's font, as in the other windows, not a Windows face fontconfig happens to pick.
+    EXPECT_EQ(form.font().family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    EXPECT_EQ(form.font().pointSize(), 8);
 }
 
 TEST(StatForm, OkClosesAndF1AsksForItsHelpTopic) {

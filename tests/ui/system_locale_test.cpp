@@ -29,5 +29,30 @@ TEST(SystemLocale, PicturesBecomeQtFormatsAndBack) {
     }
 }
 
+TEST(SystemLocale, TwelveHourTimesHaveOneMarkerAndReadBack) {
+    EXPECT_EQ(PictureFromQtFormat("h:mm:ss AP t"), "h:nn:ss AM/PM");
+    EXPECT_EQ(PictureFromQtFormat("h:mm ap"), "h:nn AM/PM");
+    EXPECT_EQ(PictureFromQtFormat("h:mm A"), "h:nn AM/PM");
+    const TLocaleFormats us = LocaleFormatsFrom(QLocale("en_US"));
+    EXPECT_EQ(us.LongTimeFormat, "h:nn:ss AM/PM");
+    for (const TTimeOfDay time : {TTimeOfDay{15, 15, 0}, TTimeOfDay{0, 5, 9}, TTimeOfDay{12, 0, 0}, TTimeOfDay{9, 2, 13}}) {
+        const std::string text = FormatTime(time, us.LongTimeFormat, us);
+        EXPECT_TRUE(text.ends_with(" AM") || text.ends_with(" PM")) << text;
+        EXPECT_EQ(ParseTime(text, us), time) << text;
+    }
+    EXPECT_EQ(FormatTime({15, 15, 0}, us.LongTimeFormat, us), "3:15:00 PM");
+}
+
+TEST(SystemLocale, ThousandsSeparatorNeverEqualsTheDecimalSeparator) {
+    for (const char* name : {"fr_FR", "ru_RU", "sv_SE"}) {
+        const TLocaleFormats f = LocaleFormatsFrom(QLocale(name));
+        EXPECT_EQ(f.DecimalSeparator, ',') << name;
+        EXPECT_EQ(f.ThousandSeparator, ' ') << name << ": the no-break space as a blank";
+    }
+    const TLocaleFormats german = LocaleFormatsFrom(QLocale("de_DE"));
+    EXPECT_EQ(german.DecimalSeparator, ',');
+    EXPECT_EQ(german.ThousandSeparator, '.');
+}
+
 }  // namespace
 }  // namespace tkm

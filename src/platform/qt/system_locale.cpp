@@ -25,6 +25,8 @@ std::string PictureFromQtFormat(const QString& f) {
         case 'z': break;  // milliseconds: not kept in cells
         case 'A':
         case 'a':
+            // "AP", "ap", "A" and "a" are all one AM/PM marker.
+            n = i + 1 < f.size() && (f[i + 1] == 'P' || f[i + 1] == 'p') ? 2 : 1;
             if (!out.empty() && out.back() == '.') out.pop_back();
             out += "AM/PM";
             break;
@@ -44,6 +46,19 @@ std::string PictureFromQtFormat(const QString& f) {
     return out;
 }
 
+namespace {
+
+// Cells are typed in ASCII: the no-break spaces that group digits in French,
+// Russian or Swedish stand for the plain blank a person types.
+char SeparatorChar(const QString& separator, char fallback) {
+    if (separator.size() != 1) return fallback;
+    const QChar c = separator[0];
+    if (c.unicode() < 128) return char(c.unicode());
+    return c.isSpace() ? ' ' : fallback;
+}
+
+}  // namespace
+
 TLocaleFormats LocaleFormatsFrom(const QLocale& locale) {
     TLocaleFormats f;
     f.ShortDateFormat = PictureFromQtFormat(locale.dateFormat(QLocale::ShortFormat));
@@ -55,10 +70,9 @@ TLocaleFormats LocaleFormatsFrom(const QLocale& locale) {
     f.LongDateFormat = PictureFromQtFormat(locale.dateFormat(QLocale::LongFormat));
     f.LongTimeFormat = PictureFromQtFormat(locale.timeFormat(QLocale::LongFormat));
     if (f.LongTimeFormat.empty()) f.LongTimeFormat = "hh:nn:ss";
-    const QString decimal = locale.decimalPoint();
-    const QString group = locale.groupSeparator();
-    if (decimal.size() == 1 && decimal[0].unicode() < 128) f.DecimalSeparator = char(decimal[0].unicode());
-    if (group.size() == 1 && group[0].unicode() < 128) f.ThousandSeparator = char(group[0].unicode());
+    f.DecimalSeparator = SeparatorChar(locale.decimalPoint(), '.');
+    f.ThousandSeparator = SeparatorChar(locale.groupSeparator(), ',');
+    f.KeepSeparatorsApart();
     f.TimeAMString = locale.amText().toStdString();
     f.TimePMString = locale.pmText().toStdString();
     for (int m = 1; m <= 12; ++m) {

@@ -1,5 +1,7 @@
 #include "ui/dialogs/stat_form.h"
 
+#include "ui/screen_font.h"
+
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -25,9 +27,7 @@ TfrmStat::TfrmStat(const TBaseGrid& grid, const TDate& today, const TLocaleForma
     setWindowTitle("Statistics");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(292, 411);
-    QFont arial("Arial");
-    arial.setPixelSize(11);
-    setFont(arial);
+    setFont(ScreenFont(8));  // 11 pixels high on a 96 dpi screen
 
     auto* bevel = new QFrame(this);
     bevel->setObjectName("Bevel2");

@@ -1,19 +1,17 @@
 #include "ui/grid/grid_editors.h"
 
 #include "platform/clock.h"
-#include "platform/qt/system_locale.h"
 #include "ui/grid/cell_text_codec.h"
+#include "ui/grid/grid_date_picker.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyleOptionComboBox>
-#include <QTimeEdit>
 
 #include <algorithm>
 
@@ -31,12 +29,14 @@ TGridSpin::TGridSpin(QWidget* parent) : QSpinBox(parent) {}
 
 void TGridSpin::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_PageUp: stepBy(1); return;
-    case Qt::Key_PageDown: stepBy(-1); return;
-    case Qt::Key_End: setValue(minimum()); return;
-    case Qt::Key_Home: setValue(maximum()); return;
-    default: QSpinBox::keyPressEvent(event);
+    case Qt::Key_PageUp: stepBy(1); break;
+    case Qt::Key_PageDown: stepBy(-1); break;
+    case Qt::Key_End: setValue(minimum()); break;
+    case Qt::Key_Home: setValue(maximum()); break;
+    default: QSpinBox::keyPressEvent(event); return;
     }
+    // The new value, whole, so that typing replaces it.
+    selectAll();
 }
 
 // --- the set of separate editors ---
@@ -46,13 +46,10 @@ TGridEditors::TGridEditors(QWidget* viewport, const QFont& font, const TLocaleFo
       formats_(formats),
       spin_(new TGridSpin(viewport)),
       combo_(new QComboBox(viewport)),
-      date_(new QDateEdit(viewport)),
-      time_(new QTimeEdit(viewport)) {
+      date_(new TGridDatePicker(TGridDatePicker::dtkDate, formats, viewport)),
+      time_(new TGridDatePicker(TGridDatePicker::dtkTime, formats, viewport)) {
     date_->setCalendarPopup(true);
-    date_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    time_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     spin_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    date_->setMinimumDate(QDate(100, 1, 1));
     combo_->setMaxVisibleItems(DropLines);
     // A list below the cell, of at most DropLines lines, in every style.
     combo_->setStyleSheet("QComboBox { combobox-popup: 0; }");
@@ -72,7 +69,6 @@ TGridEditors::TGridEditors(QWidget* viewport, const QFont& font, const TLocaleFo
     connect(combo_, &QComboBox::currentIndexChanged, this, [this] {
         if (active_ == combo_) Place(cellRect_);
     });
-    ApplyFormats();
 }
 
 bool TGridEditors::IsSeparate(TEditorType kind) {
@@ -83,8 +79,8 @@ bool TGridEditors::IsSeparate(TEditorType kind) {
 void TGridEditors::SetSpinBounds(int minimum, int maximum) { spin_->setRange(minimum, maximum); }
 
 void TGridEditors::ApplyFormats() {
-    date_->setDisplayFormat(QtFormatFromPicture(formats_.ShortDateFormat));
-    time_->setDisplayFormat(QtFormatFromPicture(formats_.LongTimeFormat));
+    date_->ApplyFormats();
+    time_->ApplyFormats();
 }
 
 void TGridEditors::Open(TEditorType kind, const TEditorStart& start, const Clock& clock) {
@@ -123,10 +119,10 @@ void TGridEditors::Open(TEditorType kind, const TEditorStart& start, const Clock
     }
 }
 
-void TGridEditors::TypeIntoSpin(const QString& text) {
-    if (text.isEmpty()) return;
+void TGridEditors::TypeFirstKey(const QString& text) {
+    if (text.isEmpty() || !active_ || active_ == combo_) return;
     QKeyEvent press(QEvent::KeyPress, int(text.at(0).toUpper().unicode()), Qt::NoModifier, text);
-    QCoreApplication::sendEvent(spin_, &press);
+    QCoreApplication::sendEvent(active_, &press);
 }
 
 void TGridEditors::SelectEqualItem() {
@@ -137,13 +133,10 @@ void TGridEditors::SelectEqualItem() {
 }
 
 void TGridEditors::ReadPicker(const Clock& clock) {
-    if (kind_ == TEditorType::DatePicker) {
-        const TDate day = ParseDate(startValue_, formats_).value_or(clock.Today());
-        date_->setDate(QDate(day.Year, day.Month, day.Day));
-    } else if (kind_ == TEditorType::TimePicker) {
-        const TTimeOfDay time = ParseTime(startValue_, formats_).value_or(clock.Now());
-        time_->setTime(QTime(time.Hour, time.Minute, time.Second));
-    }
+    if (kind_ == TEditorType::DatePicker)
+        date_->SetValue({ParseDate(startValue_, formats_).value_or(clock.Today()), {}});
+    else if (kind_ == TEditorType::TimePicker)
+        time_->SetValue({{}, ParseTime(startValue_, formats_).value_or(clock.Now())});
 }
 
 void TGridEditors::FitDropWidth() {
@@ -175,14 +168,8 @@ std::string TGridEditors::Text() {
         const int index = combo_->currentIndex();
         return index >= 0 && index < int(comboItems_.size()) ? comboItems_[std::size_t(index)] : startValue_;
     }
-    case TEditorType::DatePicker: {
-        const QDate d = date_->date();
-        return FormatDate(TDate{d.year(), d.month(), d.day()}, formats_.ShortDateFormat, formats_);
-    }
-    case TEditorType::TimePicker: {
-        const QTime t = time_->time();
-        return FormatTime(TTimeOfDay{t.hour(), t.minute(), t.second()}, formats_.LongTimeFormat, formats_);
-    }
+    case TEditorType::DatePicker: return date_->Text();
+    case TEditorType::TimePicker: return time_->Text();
     default: return startValue_;
     }
 }

@@ -11,14 +11,12 @@
 #include <vector>
 
 class QComboBox;
-class QDateEdit;
-class QDateTimeEdit;
 class QLineEdit;
-class QTimeEdit;
 
 namespace tkm {
 
 class Clock;
+class TGridDatePicker;
 
 // The progress editor: Page Up and Page Down step by one, Home and End jump to
 // the bounds.
@@ -57,8 +55,9 @@ public:
     void ApplyFormats();
 
     void Open(TEditorType kind, const TEditorStart& start, const Clock& clock);
-    // Hands a character typed on the grid to the spin editor.
-    void TypeIntoSpin(const QString& text);
+    // Hands the character typed on the grid that opened the editor to the spin
+    // editor or the picker; the list takes no typing.
+    void TypeFirstKey(const QString& text);
     // The value for the cell: the spin's number, the chosen item, the date or time.
     std::string Text();
     // Back to the cell's value: the list's equal item; the picker's date or time
@@ -71,8 +70,8 @@ public:
     QWidget* Active() const { return active_; }
     TGridSpin* Spin() const { return spin_; }
     QComboBox* Combo() const { return combo_; }
-    QDateEdit* DatePicker() const { return date_; }
-    QTimeEdit* TimePicker() const { return time_; }
+    TGridDatePicker* DatePicker() const { return date_; }
+    TGridDatePicker* TimePicker() const { return time_; }
 
 signals:
     // Enter, Escape, Tab, Backtab; Up and Down from the spin editor; Left and
@@ -97,8 +96,8 @@ private:
     const TLocaleFormats& formats_;
     TGridSpin* spin_;
     QComboBox* combo_;
-    QDateEdit* date_;
-    QTimeEdit* time_;
+    TGridDatePicker* date_;
+    TGridDatePicker* time_;
     QWidget* active_ = nullptr;
     TEditorType kind_ = TEditorType::Normal;
     std::vector<std::string> comboItems_;

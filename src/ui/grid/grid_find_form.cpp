@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/task_grid.h"
+#include "ui/screen_font.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -47,10 +48,7 @@ TGridFindForm::TGridFindForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dial
                    Qt::WindowStaysOnTopHint);
     // An open find window must not keep the program running once the main window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
-    QFont font("MS Sans Serif");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    setFont(font);
+    setFont(ScreenFont(8));
     setFixedSize(ClientWidth, ClientHeight);
 
     auto* label = new QLabel("Text to find :", this);

@@ -105,7 +105,8 @@ void TGridInplaceEdit::keyReleaseEvent(QKeyEvent* e) {
     QLineEdit::keyReleaseEvent(e);
     if (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right || !typedSinceCompletion_) return;
     typedSinceCompletion_ = false;
-    if (!hasSelectedText()) Complete();
+    // A typed number means that number, not a longer one from the list.
+    if (!numberMode_ && !hasSelectedText()) Complete();
 }
 
 void TGridInplaceEdit::Complete() {

@@ -114,7 +114,8 @@ void TTaskGrid::OpenSeparateEditor(TEditorType kind, int col, int row, const QSt
     editKind_ = kind;
     editing_ = true;
     editors_->Open(kind, start, *clock_);
-    if (typed && kind == TEditorType::SpinEdit) editors_->TypeIntoSpin(*typed);
+    // The key that opened a picker is its first digit, as in the spin editor.
+    if (typed) editors_->TypeFirstKey(*typed);
 }
 
 void TTaskGrid::CloseEditor() {
