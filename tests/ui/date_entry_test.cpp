@@ -89,7 +89,7 @@ protected:
 
 TEST_F(TwelveHourTest, AnAfternoonTimeSurvivesItsPicker) {
     int changes = 0;
-    Store().AddCellsChangedListener([&](const TGridRect&) { ++changes; });
+    const TCellsChangedHook counter(Store(), [&](const TGridRect&) { ++changes; });
     Store().SetCellText(colDueTime, 1, "3:15:00 PM");
     Store().SetCurrentCell(Store().RealToDisplay(colDueTime), 1);
     QTest::keyClick(&Grid(), Qt::Key_F2);

@@ -14,6 +14,7 @@
 #include "ui/dialogs/stat_form.h"
 #include "ui/grid/grid_find_dialog.h"
 #include "ui/grid/task_grid.h"
+#include "ui/screen_font.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,10 +42,7 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
     : QMainWindow(parent), services_(services), frmstgMain_(services.IniFileName) {
     frmstgMain_.Link(mruMain_, "TfrmMain.mruMain");
     setObjectName("frmMain");
-    QFont windowFont("MS Sans Serif");
-    windowFont.setStyleHint(QFont::SansSerif);
-    windowFont.setPointSize(8);
-    setFont(windowFont);
+    setFont(ScreenFont(8));
 
     stgMain_ = new TTaskGrid(services_.DesktopShell, this);
     stgMain_->setObjectName("stgMain");

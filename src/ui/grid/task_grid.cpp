@@ -9,6 +9,7 @@
 #include "ui/grid/grid_editors.h"
 #include "ui/grid/inplace_edit.h"
 #include "ui/grid/ui_colors.h"
+#include "ui/screen_font.h"
 #include "ui/wait_cursor.h"
 
 #include <QApplication>
@@ -33,9 +34,7 @@ TTaskGrid::TTaskGrid(Shell& shell, QWidget* parent)
     : QAbstractScrollArea(parent), shell_(shell), editor_(new TGridInplaceEdit(viewport(), lookupItems_, formats_)),
       scheme_(SchemeFromPalette(palette())) {
     store_.AddObserver(*this);
-    gridFont_ = QFont("Tahoma");
-    gridFont_.setStyleHint(QFont::SansSerif);
-    gridFont_.setPointSize(8);
+    gridFont_ = ScreenFont(8);
     activeCellFont_ = gridFont_;
     activeCellFont_.setBold(true);
     editor_->setFont(gridFont_);
