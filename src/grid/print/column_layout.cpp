@@ -7,31 +7,44 @@
 
 namespace tkm {
 
-std::vector<int> MeasuredColumnWidths(const TBaseGrid& grid, const std::vector<int>& realCols,
-                                      const TPrintSettings& settings, const TPrintCellLooks& looks,
-                                      TTextMeasurer& measurer) {
-    std::vector<int> widths(realCols.size(), 0);
-    if (settings.UseFixedWidth) {
-        if (grid.RowCount() > 0) std::fill(widths.begin(), widths.end(), settings.FixedWidth);
-        return widths;
-    }
-    for (int row = 0; row < grid.RowCount(); ++row) {
-        for (std::size_t c = 0; c < realCols.size(); ++c) {
-            // Measured in the font the cell prints in: a bold cell is wider.
-            const TPrintedCellLook look = looks.Look(realCols[c], row, 1.0);
-            std::string_view text = grid.CellView(realCols[c], row);
-            if (text.empty()) text = "gh";
-            widths[c] = std::max(widths[c], measurer.Extent(look.Font, text).Width);
-        }
-    }
-    return widths;
-}
+namespace {
 
+// The widths the columns have on screen.
 std::vector<int> ScreenColumnWidths(const TBaseGrid& grid, int screenDpi) {
     std::vector<int> widths(grid.ColCount());
     for (int c = 0; c < grid.ColCount(); ++c)
         widths[c] = int(std::lround((grid.ColWidth(c) - 4) * 254.0 / screenDpi));
     return widths;
+}
+
+}  // namespace
+
+TCellSizes MeasureCells(const TBaseGrid& grid, const std::vector<int>& realCols, const TPrintSettings& settings,
+                        TCellMeasurer& measurer, int screenDpi) {
+    TCellSizes sizes;
+    const bool measureWidths = !settings.NoAutoSize && !settings.UseFixedWidth;
+    if (settings.NoAutoSize)
+        sizes.ColumnWidths = ScreenColumnWidths(grid, screenDpi);
+    else
+        sizes.ColumnWidths.assign(realCols.size(), settings.UseFixedWidth && grid.RowCount() > 0 ? settings.FixedWidth : 0);
+    sizes.RowHeights.assign(grid.RowCount(), settings.FixedHeight);
+    if (!measureWidths && settings.UseFixedHeight) return sizes;
+
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        int height = 0;
+        for (std::size_t c = 0; c < realCols.size(); ++c) {
+            const int realCol = realCols[c];
+            if (measureWidths) {
+                const TTextExtent size = measurer.Size(realCol, row, grid.CellView(realCol, row));
+                sizes.ColumnWidths[c] = std::max(sizes.ColumnWidths[c], size.Width);
+                height = std::max(height, size.Height);
+            } else {
+                height = std::max(height, measurer.LineHeight(realCol, row));
+            }
+        }
+        if (!settings.UseFixedHeight) sizes.RowHeights[row] = height;
+    }
+    return sizes;
 }
 
 double FitToPage(std::vector<int>& widths, int padding, int pageWidth, const TPrintSettings& settings) {

@@ -2,7 +2,6 @@
 
 #include "grid/print/print_cell_look.h"
 #include "grid/print/print_settings.h"
-#include "grid/print/text_measurer.h"
 
 #include <vector>
 
@@ -17,13 +16,16 @@ struct TColumnGroup {
     int Right = 0;           // the right edge of the last
 };
 
-// Print widths (text width, without padding) of the printed columns.
+// The print width of every printed column (its text width, without padding)
+// and the text height of every row, found in one pass over the cells.
+struct TCellSizes {
+    std::vector<int> ColumnWidths;
+    std::vector<int> RowHeights;
+};
+
 // `realCols` are the real columns behind the display columns, in display order.
-std::vector<int> MeasuredColumnWidths(const TBaseGrid& grid, const std::vector<int>& realCols,
-                                      const TPrintSettings& settings, const TPrintCellLooks& looks,
-                                      TTextMeasurer& measurer);
-// The widths the columns have on screen, in tenths of a millimetre.
-std::vector<int> ScreenColumnWidths(const TBaseGrid& grid, int screenDpi);
+TCellSizes MeasureCells(const TBaseGrid& grid, const std::vector<int>& realCols, const TPrintSettings& settings,
+                        TCellMeasurer& measurer, int screenDpi);
 
 // Scales the widths to the page width as `FitToPage` asks; returns the factor used.
 double FitToPage(std::vector<int>& widths, int padding, int pageWidth, const TPrintSettings& settings);

@@ -12,19 +12,19 @@ TLayoutRun::TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageA
       area_(area),
       measurer_(canvas),
       looks_(inputs.Settings, inputs.Scheme, inputs.OnGetCellPrintColor),
+      cellMeasurer_(looks_, measurer_),
       metrics_(TPrintMetrics::Measure(inputs.Settings, inputs.Scheme, measurer_)) {
     // Only the shown columns print, side by side.
     for (int c = 0; c < in_.Grid.ColCount(); ++c) realCols_.push_back(in_.Grid.DisplayToReal(c));
     const TPrintSettings& s = in_.Settings;
-    widths_ = s.NoAutoSize ? ScreenColumnWidths(in_.Grid, in_.ScreenDpi)
-                           : MeasuredColumnWidths(in_.Grid, realCols_, s, looks_, measurer_);
-    fitFactor_ = FitToPage(widths_, metrics_.Padding, area_.Width, s);
+    sizes_ = MeasureCells(in_.Grid, realCols_, s, cellMeasurer_, in_.ScreenDpi);
+    fitFactor_ = FitToPage(sizes_.ColumnWidths, metrics_.Padding, area_.Width, s);
 }
 
 int TLayoutRun::Run(const TDrawRange& range, TPrintTarget* printer) {
     const TPrintSettings& s = in_.Settings;
     const TBaseGrid& grid = in_.Grid;
-    const auto groups = ColumnGroups(widths_, metrics_.Padding, area_.Width, grid.FixedCols(), s);
+    const auto groups = ColumnGroups(sizes_.ColumnWidths, metrics_.Padding, area_.Width, grid.FixedCols(), s);
     const TPageDecorations decorations(s, metrics_, in_.Scheme, in_.Formats, in_.Today, in_.Now);
     const int top = decorations.TopHeight();
     const int limit = area_.Height - decorations.BottomHeight();
@@ -51,32 +51,20 @@ int TLayoutRun::Run(const TDrawRange& range, TPrintTarget* printer) {
                 for (int fixed = 0; fixed < grid.FixedRows(); ++fixed) PlaceRow(group, fixed, state);
             // At least one row a page, however tall.
             PlaceRow(group, row++, state);
-            while (row < grid.RowCount() && state.Y + RowTextHeight(row) <= limit) PlaceRow(group, row++, state);
+            while (row < grid.RowCount() && state.Y + sizes_.RowHeights[row] <= limit) PlaceRow(group, row++, state);
             if (state.Drawn) DrawClosingLines(group, tableTop, state.Y);
         }
     }
     return page;
 }
 
-int TLayoutRun::RowTextHeight(int row) {
-    if (row == cachedRow_) return cachedHeight_;
-    int height = in_.Settings.FixedHeight;
-    if (!in_.Settings.UseFixedHeight) {
-        height = 0;
-        for (const int realCol : realCols_)
-            height = std::max(height, measurer_.Extent(looks_.Look(realCol, row, 1.0).Font, "gh").Height);
-    }
-    cachedRow_ = row;
-    cachedHeight_ = height;
-    return height;
-}
-
-int TLayoutRun::RowPitch(int textHeight) const {
-    return textHeight + textHeight / 8 + 2 * metrics_.Gap + in_.Settings.RowSpacing;
+int TLayoutRun::RowPitch(int row) const {
+    const int height = sizes_.RowHeights[row];
+    return height + height / 8 + 2 * metrics_.Gap + in_.Settings.RowSpacing;
 }
 
 void TLayoutRun::PlaceRow(const TColumnGroup& group, int row, TPageState& page) {
-    const int pitch = RowPitch(RowTextHeight(row));
+    const int pitch = RowPitch(row);
     if (page.Drawn) DrawRow(group, row, page.Y, pitch);
     page.Y += pitch;
 }
@@ -88,13 +76,13 @@ void TLayoutRun::DrawRow(const TColumnGroup& group, int row, int y, int pitch) {
     for (std::size_t i = 0; i < group.Cols.size(); ++i) {
         const int c = group.Cols[i];
         const int left = group.Lefts[i];
-        const TPrintRect cell{left, y, std::min(left + widths_[c] + metrics_.Padding, clipRight), y + pitch};
+        const TPrintRect cell{left, y, std::min(left + sizes_.ColumnWidths[c] + metrics_.Padding, clipRight), y + pitch};
         // Fonts follow the columns when fit to page scaled them.
-        const TPrintedCellLook look = looks_.Look(realCols_[c], row, fitFactor_);
-        canvas_.FillRect(cell, look.Brush);
+        const TCellStyle style = looks_.Style(realCols_[c], row);
+        canvas_.FillRect(cell, looks_.Brush(style));
         const std::string_view text = in_.Grid.CellView(realCols_[c], row);
         if (!text.empty()) {
-            measurer_.Select(look.Font);
+            measurer_.Select(looks_.Font(style, fitFactor_));
             canvas_.TextRect(cell, left + metrics_.Inset, y, text);
         }
         DrawCellSides(cell);

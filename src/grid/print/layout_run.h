@@ -54,17 +54,13 @@ public:
     // starts a new sheet for every page after the first. Returns the page count.
     int Run(const TDrawRange& range, TPrintTarget* printer);
 
-    const std::vector<int>& ColumnWidths() const { return widths_; }
-    double FitFactor() const { return fitFactor_; }
-
 private:
     struct TPageState {
         int Y = 0;
         bool Drawn = false;
     };
 
-    int RowTextHeight(int row);
-    int RowPitch(int textHeight) const;
+    int RowPitch(int row) const;
     void PlaceRow(const TColumnGroup& group, int row, TPageState& page);
     void DrawRow(const TColumnGroup& group, int row, int y, int pitch);
     void DrawCellSides(const TPrintRect& cell);
@@ -76,14 +72,13 @@ private:
     TPageArea area_;
     TTextMeasurer measurer_;
     TPrintCellLooks looks_;
+    TCellMeasurer cellMeasurer_;
     TPrintMetrics metrics_;
     std::vector<int> realCols_;
-    std::vector<int> widths_;
+    // Every row is measured for the column widths anyway, so its height is
+    // kept then: filling pages needs no second look at the cells.
+    TCellSizes sizes_;
     double fitFactor_ = 1.0;
-    // The row asked for last: a page break asks for the next row's height,
-    // then the row is printed.
-    int cachedRow_ = -1;
-    int cachedHeight_ = 0;
 };
 
 }  // namespace tkm

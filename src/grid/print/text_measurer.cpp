@@ -1,6 +1,16 @@
 #include "grid/print/text_measurer.h"
 
+#include <functional>
+
 namespace tkm {
+
+namespace {
+
+constexpr std::size_t SlotCount = std::size_t(1) << 16;
+
+}  // namespace
+
+TTextMeasurer::TTextMeasurer(TPrintCanvas& canvas) : canvas_(canvas), slots_(SlotCount) {}
 
 void TTextMeasurer::Select(const TCanvasFont& font) {
     if (anySelected_ && selected_ == font) return;
@@ -9,12 +19,12 @@ void TTextMeasurer::Select(const TCanvasFont& font) {
     anySelected_ = true;
 }
 
-TTextExtent TTextMeasurer::Extent(const TCanvasFont& font, std::string_view text) {
-    auto& extents = CacheFor(font).Extents;
-    if (const auto found = extents.find(text); found != extents.end()) return found->second;
-    const TTextExtent extent = ExtentOnce(font, text);
-    extents.emplace(text, extent);
-    return extent;
+TTextExtent TTextMeasurer::Extent(int fontIndex, std::string_view text) {
+    const std::size_t hash = std::hash<std::string_view>{}(text) ^ (std::size_t(fontIndex) * 0x9E3779B97F4A7C15ULL);
+    TSlot& slot = slots_[hash & (SlotCount - 1)];
+    if (slot.Font == fontIndex && slot.Hash == hash && slot.Text == text) return slot.Extent;
+    slot = {hash, text, ExtentOnce(fonts_[fontIndex], text), fontIndex};
+    return slot.Extent;
 }
 
 TTextExtent TTextMeasurer::ExtentOnce(const TCanvasFont& font, std::string_view text) {
@@ -23,18 +33,14 @@ TTextExtent TTextMeasurer::ExtentOnce(const TCanvasFont& font, std::string_view 
     return canvas_.TextExtent(text);
 }
 
-TTextMeasurer::TFontCache& TTextMeasurer::CacheFor(const TCanvasFont& font) {
+int TTextMeasurer::FontIndex(const TCanvasFont& font) {
     // Consecutive cells mostly share a font.
-    if (lastCache_ < caches_.size() && caches_[lastCache_].Font.SameMetrics(font)) return caches_[lastCache_];
-    for (std::size_t i = 0; i < caches_.size(); ++i) {
-        if (caches_[i].Font.SameMetrics(font)) {
-            lastCache_ = i;
-            return caches_[i];
-        }
+    if (lastFont_ >= 0 && fonts_[lastFont_].SameMetrics(font)) return lastFont_;
+    for (std::size_t i = 0; i < fonts_.size(); ++i) {
+        if (fonts_[i].SameMetrics(font)) return lastFont_ = int(i);
     }
-    caches_.push_back({font, {}});
-    lastCache_ = caches_.size() - 1;
-    return caches_.back();
+    fonts_.push_back(font);
+    return lastFont_ = int(fonts_.size()) - 1;
 }
 
 }  // namespace tkm

@@ -2,39 +2,46 @@
 
 #include "grid/print/print_canvas.h"
 
+#include <cstddef>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace tkm {
 
 // Measures texts on a canvas and selects fonts for drawing. A layout measures
 // every cell, and the same texts recur down a column (statuses, dates,
-// priorities), so each distinct text is measured once per font.
+// priorities), so a text measured once is remembered for its font. The memory
+// is a fixed table where a newer text may push an older one out: a million
+// different descriptions cost a re-measured text now and then, never a
+// table as large as the document.
 class TTextMeasurer {
 public:
-    explicit TTextMeasurer(TPrintCanvas& canvas) : canvas_(canvas) {}
+    explicit TTextMeasurer(TPrintCanvas& canvas);
 
     // Makes `font` the canvas's font, unless it already is.
     void Select(const TCanvasFont& font);
+    // A number for the font's size and shape, colour aside, to measure by.
+    int FontIndex(const TCanvasFont& font);
     // `text` must outlive the measurer: a cell view of the unchanged grid or a literal.
-    TTextExtent Extent(const TCanvasFont& font, std::string_view text);
+    TTextExtent Extent(int fontIndex, std::string_view text);
+    TTextExtent Extent(const TCanvasFont& font, std::string_view text) { return Extent(FontIndex(font), text); }
     // For a text made up on the spot, such as a page number: not kept.
     TTextExtent ExtentOnce(const TCanvasFont& font, std::string_view text);
 
 private:
-    struct TFontCache {
-        TCanvasFont Font;
-        std::unordered_map<std::string_view, TTextExtent> Extents;
+    struct TSlot {
+        std::size_t Hash = 0;
+        std::string_view Text;
+        TTextExtent Extent;
+        int Font = -1;
     };
 
-    TFontCache& CacheFor(const TCanvasFont& font);
-
     TPrintCanvas& canvas_;
-    std::vector<TFontCache> caches_;  // a layout uses a handful of fonts
+    std::vector<TCanvasFont> fonts_;  // a layout uses a handful
+    int lastFont_ = -1;
+    std::vector<TSlot> slots_;
     TCanvasFont selected_;
     bool anySelected_ = false;
-    std::size_t lastCache_ = 0;
 };
 
 }  // namespace tkm
