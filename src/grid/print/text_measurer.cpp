@@ -6,7 +6,8 @@ namespace tkm {
 
 namespace {
 
-constexpr std::size_t SlotCount = std::size_t(1) << 16;
+constexpr std::size_t SlotCount = std::size_t(1) << 14;
+constexpr int MaxHits = 8;
 
 }  // namespace
 
@@ -22,9 +23,17 @@ void TTextMeasurer::Select(const TCanvasFont& font) {
 TTextExtent TTextMeasurer::Extent(int fontIndex, std::string_view text) {
     const std::size_t hash = std::hash<std::string_view>{}(text) ^ (std::size_t(fontIndex) * 0x9E3779B97F4A7C15ULL);
     TSlot& slot = slots_[hash & (SlotCount - 1)];
-    if (slot.Font == fontIndex && slot.Hash == hash && slot.Text == text) return slot.Extent;
-    slot = {hash, text, ExtentOnce(fonts_[fontIndex], text), fontIndex};
-    return slot.Extent;
+    if (slot.Font == fontIndex && slot.Hash == hash && slot.Text == text) {
+        if (slot.Hits < MaxHits) ++slot.Hits;
+        return slot.Extent;
+    }
+    const TTextExtent extent = ExtentOnce(fonts_[fontIndex], text);
+    // A text that keeps recurring outlasts a run of texts that never come back.
+    if (slot.Hits > 0)
+        --slot.Hits;
+    else
+        slot = {hash, text, extent, fontIndex, 0};
+    return extent;
 }
 
 TTextExtent TTextMeasurer::ExtentOnce(const TCanvasFont& font, std::string_view text) {

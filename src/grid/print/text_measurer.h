@@ -11,9 +11,8 @@ namespace tkm {
 // Measures texts on a canvas and selects fonts for drawing. A layout measures
 // every cell, and the same texts recur down a column (statuses, dates,
 // priorities), so a text measured once is remembered for its font. The memory
-// is a fixed table where a newer text may push an older one out: a million
-// different descriptions cost a re-measured text now and then, never a
-// table as large as the document.
+// is a small fixed table, never one as large as the document; a text that
+// keeps recurring holds its place against texts seen once (descriptions).
 class TTextMeasurer {
 public:
     explicit TTextMeasurer(TPrintCanvas& canvas);
@@ -34,6 +33,7 @@ private:
         std::string_view Text;
         TTextExtent Extent;
         int Font = -1;
+        int Hits = 0;
     };
 
     TPrintCanvas& canvas_;
