@@ -88,12 +88,19 @@ void TPageDecorations::Draw(TPrintCanvas& canvas, TTextMeasurer& measurer, const
         canvas.TextOut(SlotX(position, width, pageWidth), (top ? settings_.HeaderSize : bottomY) + lineIndex * lineHeight,
                        text);
     };
+    // Further title lines go below the first; at the bottom they would run
+    // off the page, so there the title's slot moves up into the space kept for them.
+    const bool linesFollow = settings_.TitleText.empty() && settings_.TitleLines.size() > 1;
+    const int extraLines = linesFollow ? int(settings_.TitleLines.size()) - 1 : 0;
+    auto firstLine = [&](TPrintPosition p) {
+        return p == settings_.Title && IsBottomPosition(p) ? -extraLines : 0;
+    };
     for (int p = ppTopLeft; p <= ppBottomCenter; ++p) {
-        if (!slots[p - 1].empty()) write(TPrintPosition(p), slots[p - 1], 0);
+        if (!slots[p - 1].empty()) write(TPrintPosition(p), slots[p - 1], firstLine(TPrintPosition(p)));
     }
-    if (settings_.TitleText.empty() && settings_.Title != ppNone)
-        for (std::size_t i = 1; i < settings_.TitleLines.size(); ++i)
-            write(settings_.Title, settings_.TitleLines[i], int(i));
+    if (linesFollow && settings_.Title != ppNone)
+        for (int i = 1; i <= extraLines; ++i)
+            write(settings_.Title, settings_.TitleLines[i], firstLine(settings_.Title) + i);
 }
 
 }  // namespace tkm

@@ -44,6 +44,22 @@ TEST_F(PrintPagesTest, TopBlockIsKeptForTheTitlePositionEvenWithoutTitle) {
     EXPECT_EQ(CellsOn(PreviewOf(1), 1).front().Top, 50);
 }
 
+TEST_F(PrintPagesTest, ABottomTitleOfSeveralLinesStaysOnThePage) {
+    Fill({"No"}, 40);
+    settings.Title = ppBottomLeft;
+    settings.PageNr = ppBottomRight;
+    settings.TitleLines = {"Weekly", "plan", "draft"};
+    const auto canvas = PreviewOf(1);
+    const int footerLine = 1000 - (3 + 31);
+    EXPECT_EQ(Find(canvas, "Weekly ")->Y, footerLine - 2 * 31);
+    EXPECT_EQ(Find(canvas, "draft")->Y, footerLine);
+    EXPECT_EQ(Find(canvas, "draft")->X, 25);
+    EXPECT_EQ(Find(canvas, "  1/2 ")->Y, footerLine);
+    // The rows stop above the footer block and its two further lines.
+    EXPECT_LE(CellsOn(canvas, 1).back().Top + 31, 1000 - (2 * (3 + 31) + 2 * 31));
+    EXPECT_LT(CellsOn(canvas, 1).back().Bottom, Find(canvas, "Weekly ")->Y);
+}
+
 TEST_F(PrintPagesTest, RowsBreakOverPagesWithTheHeaderRepeatedFromPageTwo) {
     Fill({"No", "Status", "Task"}, 50);
     auto canvas = PreviewOf(1);
