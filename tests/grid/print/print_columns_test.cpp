@@ -2,7 +2,7 @@
 #include "print_test_support.h"
 #include "tasks/cell_styling.h"
 #include "tasks/task_table.h"
-#include "../../tasks/task_test_support.h"
+#include "tasks/task_test_support.h"
 
 namespace tkm::testing {
 namespace {
@@ -69,6 +69,26 @@ TEST_F(PrintColumnsTest, TaskColourRulesPrintOnlyWithColourPrinting) {
         EXPECT_EQ(Find(canvas, "Status")->Font.Color, clBlack);
         EXPECT_EQ(canvas.Fills.front().Color, clWhite);
     }
+}
+
+TEST_F(PrintColumnsTest, CenteredTablesAndFixedColumnsRepeatedOnEveryPageWidth) {
+    Fill({"No", "Status"}, 1);
+    settings.Centered = true;
+    auto cells = CellsOn(PreviewOf(1), 1);
+    EXPECT_EQ(cells[0].Left, (2000 - 190) / 2);  // the margin plays no part
+    EXPECT_EQ(cells[1].Left, (2000 - 190) / 2 + 80);
+
+    settings.Centered = false;
+    settings.RepeatFixedCols = true;
+    grid.SetFixedCols(1);
+    const std::string wide(150, 'w');
+    Fill({"No", "Task", wide}, 1);
+    const auto canvas = PreviewOf(2);
+    cells = CellsOn(canvas, 1);
+    EXPECT_EQ(cells[0], (TPrintRect{25, TopBlock, 25 + 80, TopBlock + RowPitch}));
+    EXPECT_EQ(cells[1], (TPrintRect{25 + 80, TopBlock, 2000, TopBlock + RowPitch}));
+    EXPECT_NE(Find(canvas, "No"), nullptr);
+    EXPECT_EQ(Find(canvas, "Task"), nullptr);
 }
 
 TEST_F(PrintColumnsTest, HiddenColumnsLeaveNoGap) {
