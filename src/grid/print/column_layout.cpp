@@ -23,10 +23,11 @@ TCellSizes MeasureCells(const TBaseGrid& grid, const std::vector<int>& realCols,
                         TCellMeasurer& measurer, int screenDpi) {
     TCellSizes sizes;
     const bool measureWidths = !settings.NoAutoSize && !settings.UseFixedWidth;
+    const bool fixedWidths = settings.UseFixedWidth && grid.RowCount() > 0;
     if (settings.NoAutoSize)
         sizes.ColumnWidths = ScreenColumnWidths(grid, screenDpi);
     else
-        sizes.ColumnWidths.assign(realCols.size(), settings.UseFixedWidth && grid.RowCount() > 0 ? settings.FixedWidth : 0);
+        sizes.ColumnWidths.assign(realCols.size(), fixedWidths ? settings.FixedWidth : 0);
     sizes.RowHeights.assign(grid.RowCount(), settings.FixedHeight);
     if (!measureWidths && settings.UseFixedHeight) return sizes;
 

@@ -76,7 +76,8 @@ void TLayoutRun::DrawRow(const TColumnGroup& group, int row, int y, int pitch) {
     for (std::size_t i = 0; i < group.Cols.size(); ++i) {
         const int c = group.Cols[i];
         const int left = group.Lefts[i];
-        const TPrintRect cell{left, y, std::min(left + sizes_.ColumnWidths[c] + metrics_.Padding, clipRight), y + pitch};
+        const int right = std::min(left + sizes_.ColumnWidths[c] + metrics_.Padding, clipRight);
+        const TPrintRect cell{left, y, right, y + pitch};
         // Fonts follow the columns when fit to page scaled them.
         const TCellStyle style = looks_.Style(realCols_[c], row);
         canvas_.FillRect(cell, looks_.Brush(style));

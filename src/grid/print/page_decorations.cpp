@@ -85,8 +85,8 @@ void TPageDecorations::Draw(TPrintCanvas& canvas, TTextMeasurer& measurer, const
         const int lineHeight = top ? metrics_.HeaderTextHeight : metrics_.FooterTextHeight;
         const int width = measurer.ExtentOnce(font, text).Width;
         measurer.Select(font);
-        canvas.TextOut(SlotX(position, width, pageWidth), (top ? settings_.HeaderSize : bottomY) + lineIndex * lineHeight,
-                       text);
+        const int y = (top ? settings_.HeaderSize : bottomY) + lineIndex * lineHeight;
+        canvas.TextOut(SlotX(position, width, pageWidth), y, text);
     };
     // Further title lines go below the first; at the bottom they would run
     // off the page, so there the title's slot moves up into the space kept for them.
