@@ -130,7 +130,7 @@ TEST_F(PrintPagesTest, TimeDateAndTitleShareSlotsInTheirOrder) {
     EXPECT_EQ(Find(canvas, "2026-12-08 14:05 ")->X, 25);
 }
 
-TEST_F(PrintPagesTest, AFailureWhilePrintingAbortsTheJob) {
+TEST_F(PrintPagesTest, PrinterFailuresReachTheCallerWithNoHalfPrintedJob) {
     Fill({"No", "Status"}, 5);
     int calls = 0;
     int limit = -1;
@@ -144,6 +144,11 @@ TEST_F(PrintPagesTest, AFailureWhilePrintingAbortsTheJob) {
     RecordingPrinter printer;
     EXPECT_THROW(engine.Print(printer), std::runtime_error);
     EXPECT_TRUE(printer.Begun && printer.Aborted && !printer.Ended);
+
+    RecordingPrinter unknown;  // a driver that reports no resolution
+    unknown.Area = {2000, 1000, 0, 0};
+    EXPECT_THROW(engine.Print(unknown), EGridError);
+    EXPECT_FALSE(unknown.Begun);
 }
 
 }  // namespace
