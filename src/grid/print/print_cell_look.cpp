@@ -1,0 +1,47 @@
+#include "grid/print/print_cell_look.h"
+
+namespace tkm {
+
+int PrintHeight(int pointSize, double zoom) { return int(pointSize * 254.0 / 72.0 * zoom); }
+
+TCanvasFont CanvasFont(const TPrintFont& font, const TColorScheme& scheme, double zoom) {
+    return {font.Family, PrintHeight(font.PointSize, zoom), font.Styles, scheme.Resolve(font.Color)};
+}
+
+TCellStyle TPrintCellLooks::Style(int realCol, int row) const {
+    TCellStyle style;
+    style.Brush = clWindow;
+    style.FontColor = settings_.Font.Color;
+    style.FontStyles = settings_.Font.Styles;
+    if (event_) event_(realCol, row, style);
+    return style;
+}
+
+TCanvasFont TPrintCellLooks::Font(const TCellStyle& style, double zoom) const {
+    TCanvasFont font = CanvasFont(settings_.Font, scheme_, zoom);
+    font.Styles = style.FontStyles;
+    font.Color = scheme_.Resolve(style.FontColor);
+    return font;
+}
+
+TCellMeasurer::TCellMeasurer(const TPrintCellLooks& looks, TTextMeasurer& measurer)
+    : looks_(looks), measurer_(measurer) {}
+
+const TCellMeasurer::TStyleFont& TCellMeasurer::FontOf(int realCol, int row) {
+    const TCellStyle style = looks_.Style(realCol, row);
+    TStyleFont& font = fonts_[style.FontStyles & 15];
+    if (font.Index < 0) {
+        font.Index = measurer_.FontIndex(looks_.Font(style, 1.0));
+        font.LineHeight = measurer_.Extent(font.Index, "gh").Height;
+    }
+    return font;
+}
+
+TTextExtent TCellMeasurer::Size(int realCol, int row, std::string_view text) {
+    const TStyleFont& font = FontOf(realCol, row);
+    return {measurer_.Extent(font.Index, text.empty() ? "gh" : text).Width, font.LineHeight};
+}
+
+int TCellMeasurer::LineHeight(int realCol, int row) { return FontOf(realCol, row).LineHeight; }
+
+}  // namespace tkm

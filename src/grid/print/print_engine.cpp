@@ -1,0 +1,53 @@
+#include "grid/print/print_engine.h"
+
+#include "platform/clock.h"
+
+#include <algorithm>
+
+namespace tkm {
+
+TPrintEngine::TPrintEngine(const TBaseGrid& grid, const TPrintSettings& settings, const TColorScheme& scheme,
+                           const TLocaleFormats& formats, const Clock& clock)
+    : grid_(grid), settings_(settings), scheme_(scheme), formats_(formats), clock_(clock) {}
+
+TLayoutInputs TPrintEngine::Inputs() const {
+    // An unknown screen resolution maps one screen pixel to one printer unit.
+    const int dpi = screenDpi_ > 0 ? screenDpi_ : 254;
+    return {grid_, settings_, scheme_, formats_, onGetCellPrintColor_, clock_.Today(), clock_.Now(), dpi};
+}
+
+TPageArea TPrintEngine::AreaOf(const TDeviceArea& device) {
+    if (device.DpiX <= 0 || device.DpiY <= 0) throw EGridError("The printer reports no resolution");
+    return {int((long long)device.WidthPixels * 254 / device.DpiX),
+            int((long long)device.HeightPixels * 254 / device.DpiY)};
+}
+
+int TPrintEngine::CountPages(TPrintCanvas& canvas, TPageArea area) const {
+    const TLayoutInputs inputs = Inputs();
+    return TLayoutRun(inputs, canvas, area).Run({}, nullptr);
+}
+
+void TPrintEngine::Print(TPrintTarget& printer) const {
+    printer.SetOrientation(settings_.Orientation);
+    const TLayoutInputs inputs = Inputs();
+    TLayoutRun run(inputs, printer.Canvas(), AreaOf(printer.PrintableArea()));
+    const int count = run.Run({}, nullptr);
+    printer.BeginDoc(settings_.JobName);
+    try {
+        run.Run({1, count, count}, &printer);
+    } catch (...) {
+        printer.AbortDoc();
+        throw;
+    }
+    printer.EndDoc();
+}
+
+void TPrintEngine::DrawPreview(TPrintCanvas& canvas, TPageArea area) {
+    const TLayoutInputs inputs = Inputs();
+    TLayoutRun run(inputs, canvas, area);
+    previewPageCount_ = run.Run({}, nullptr);
+    previewPage_ = std::clamp(previewPage_, 1, std::max(previewPageCount_, 1));
+    run.Run({previewPage_, previewPage_, previewPageCount_}, nullptr);
+}
+
+}  // namespace tkm

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "base/locale_formats.h"
+#include "grid/color_scheme.h"
+#include "grid/print/layout_run.h"
+#include "grid/print/print_canvas.h"
+#include "grid/print/print_cell_look.h"
+#include "grid/print/print_settings.h"
+
+namespace tkm {
+
+class Clock;
+class TBaseGrid;
+
+// Prints a grid: counts its pages, prints them as one job, or draws one page
+// of a preview. Every run starts from the grid as it is at that moment.
+class TPrintEngine {
+public:
+    TPrintEngine(const TBaseGrid& grid, const TPrintSettings& settings, const TColorScheme& scheme,
+                 const TLocaleFormats& formats, const Clock& clock);
+
+    void SetOnGetCellPrintColor(TPrintColorEvent event) { onGetCellPrintColor_ = std::move(event); }
+    // The screen's resolution, for column widths taken from the screen; 0 when unknown.
+    void SetScreenDpi(int dpi) { screenDpi_ = dpi; }
+
+    int CountPages(TPrintCanvas& canvas, TPageArea area) const;
+    // Prints every page on `printer` as one job; printer failures reach the caller.
+    void Print(TPrintTarget& printer) const;
+
+    // The preview shows one page at a time; pages are counted for the target
+    // rectangle on every drawing.
+    void SetPreviewPage(int page) { previewPage_ = page; }
+    int PreviewPage() const { return previewPage_; }
+    int PreviewPageCount() const { return previewPageCount_; }
+    void DrawPreview(TPrintCanvas& canvas, TPageArea area);
+
+    static TPageArea AreaOf(const TDeviceArea& device);
+
+private:
+    TLayoutInputs Inputs() const;
+
+    const TBaseGrid& grid_;
+    const TPrintSettings& settings_;
+    const TColorScheme& scheme_;
+    const TLocaleFormats& formats_;
+    const Clock& clock_;
+    TPrintColorEvent onGetCellPrintColor_;
+    int screenDpi_ = 96;
+    int previewPage_ = 1;
+    int previewPageCount_ = 0;
+};
+
+}  // namespace tkm
