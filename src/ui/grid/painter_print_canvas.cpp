@@ -1,4 +1,4 @@
-#include "ui/print/painter_print_canvas.h"
+#include "ui/grid/painter_print_canvas.h"
 
 #include "grid/cell_style.h"
 #include "ui/grid/cell_text_codec.h"
