@@ -340,6 +340,10 @@ bool TTaskGrid::FollowLink(int displayCol, int row) {
 void TTaskGrid::mousePressEvent(QMouseEvent* event) {
     setFocus();
     const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::RightButton) {
+        SelectForMenu(pos);
+        return;
+    }
     if (event->button() != Qt::LeftButton) return;
     const TGridGeometry geometry = Geometry();
     const int border = geometry.ColumnBorderAt(pos.x(), pos.y());
@@ -358,6 +362,14 @@ void TTaskGrid::mousePressEvent(QMouseEvent* event) {
     MoveCurrent(cell.Col, cell.Row);
     if (FollowLink(cell.Col, cell.Row)) return;
     ShowInplaceEditor();
+}
+
+// The pop-up menu acts on the current entry, so the entry clicked becomes it.
+void TTaskGrid::SelectForMenu(const QPoint& pos) {
+    const TGridCoord cell = Geometry().CellAt(pos.x(), pos.y());
+    if (cell == TGridCoord{} || cell.Row < store_.FixedRows() || cell.Col < store_.FixedCols()) return;
+    CommitEditor();
+    MoveCurrent(cell.Col, cell.Row);
 }
 
 void TTaskGrid::mouseMoveEvent(QMouseEvent* event) {

@@ -128,6 +128,7 @@ private:
     void InsertRowKey();
     void DeleteRowKey();
     bool FollowLink(int displayCol, int row);
+    void SelectForMenu(const QPoint& pos);
     // Whether the header shows the indicator and takes sort clicks.
     bool SortIndicatorShown() const;
     bool IsSortClick(const QPoint& pos, int& displayCol) const;
