@@ -103,6 +103,32 @@ TEST_F(TaskGridTest, LinkCellsOpenThroughTheShellOrJump) {
     EXPECT_EQ(shell.Opened.size(), 1u);
 }
 
+// The longest run of one colour along a pixel row of the cell: an underline.
+int LongestRun(const QImage& shot, const QRect& cell, const QColor& color) {
+    int longest = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        int run = 0;
+        for (int x = cell.left(); x <= cell.right(); ++x) {
+            run = shot.pixelColor(x, y) == color ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
+}
+
+TEST_F(TaskGridTest, SelectedLinkIsUnderlinedInTheHighlightTextColour) {
+    Store().SetCellText(colResources, 1, "https://example.org/x");
+    Store().SetCellText(colResources, 2, "https://example.org/x");
+    Store().SetCurrentCell(colResources, 2);
+    QCoreApplication::processEvents();
+    const QImage shot = grid.viewport()->grab().toImage();
+    const QColor blue(0, 0, 255);
+    EXPECT_GE(LongestRun(shot, grid.CellRect(colResources, 1), blue), 40);
+    const QRect selected = grid.CellRect(colResources, 2);
+    EXPECT_GE(LongestRun(shot, selected, grid.palette().color(QPalette::HighlightedText)), 40);
+    EXPECT_EQ(LongestRun(shot, selected, blue), 0);
+}
+
 TEST_F(TaskGridTest, ProgressBarIsDrawnWithItsColours) {
     Store().AddProgressBar(colProgress, 2, TaskTable::ProgressBarColor, clWindow, clWindow, clWindowText);
     Store().SetCellText(colProgress, 2, "100");

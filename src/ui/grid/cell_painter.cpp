@@ -45,7 +45,8 @@ void TCellPainter::Paint(QPainter& painter, const TCellPaint& cell) const {
     QColor textColor = Color(cell.Style.FontColor);
     if (cell.IsLink) {
         font.setUnderline(true);
-        textColor = Color(cell.LinkColor);
+        // The link colour would be unreadable on the highlight.
+        if (!cell.Selected) textColor = Color(cell.LinkColor);
     }
     painter.setFont(font);
     painter.setPen(textColor);

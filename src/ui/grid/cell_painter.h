@@ -21,6 +21,7 @@ struct TCellPaint {
     QString Text;
     TCellStyle Style;
     QFont Font;
+    bool Selected = false;  // the current cell, drawn in the highlight colours
     bool IsLink = false;
     TColor LinkColor = clBlue;
     const TCellGraphic* Object = nullptr;

@@ -125,12 +125,16 @@ TCellStyle TTaskGrid::CellStyle(int displayCol, int row) const { return CellStyl
 
 TCellStyle TTaskGrid::CellStyle(const TCellStyler& styler, int displayCol, int row) const {
     TCellStyle style = styler.ScreenStyle(displayCol, row);
-    const bool fixed = row < store_.FixedRows() || displayCol < store_.FixedCols();
-    if (!fixed && displayCol == store_.Col() && row == store_.Row()) {
+    if (IsSelected(displayCol, row)) {
         style.Brush = clHighlight;
         style.FontColor = clHighlightText;
     }
     return style;
+}
+
+bool TTaskGrid::IsSelected(int displayCol, int row) const {
+    const bool fixed = row < store_.FixedRows() || displayCol < store_.FixedCols();
+    return !fixed && displayCol == store_.Col() && row == store_.Row();
 }
 
 void TTaskGrid::PaintCell(QPainter& painter, const TCellStyler& styler, int displayCol, int row,
@@ -143,6 +147,7 @@ void TTaskGrid::PaintCell(QPainter& painter, const TCellStyler& styler, int disp
     cell.Text = CellToDisplay(bytes);
     cell.Style = CellStyle(styler, displayCol, row);
     cell.Font = cell.Style.ActiveCellFont ? activeCellFont_ : gridFont_;
+    cell.Selected = IsSelected(displayCol, row);
     cell.IsLink = !fixed && IsLinkText(bytes);
     cell.Object = store_.CellObject(real, row);
     cell.CommentMarkerColor = store_.CommentMarkerColor();

@@ -108,6 +108,7 @@ private:
     // For one pass over the cells: the grid must not change while it is used.
     TCellStyler Styler() const;
     TCellStyle CellStyle(const TCellStyler& styler, int displayCol, int row) const;
+    bool IsSelected(int displayCol, int row) const;
     void PaintCell(QPainter& painter, const TCellStyler& styler, int displayCol, int row, const QRect& rect) const;
     void ScrollToCurrent();
     void UpdateScrollBars();
