@@ -4,6 +4,8 @@
 #include "ui/grid/ui_colors.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -15,6 +17,7 @@ namespace {
 
 constexpr int TextMargin = 2;
 constexpr int SortIndicatorSpace = 14;
+constexpr int SortIndicatorSize = 8;
 
 QFont Styled(QFont font, std::uint8_t styles) {
     font.setBold(styles & fsBold);
@@ -31,6 +34,17 @@ void FramePixels(QPainter& painter, const TPixelRect& r, const QColor& color) {
     painter.fillRect(r.Left, r.Bottom - 1, r.Width(), 1, color);
     painter.fillRect(r.Left, r.Top, 1, r.Height(), color);
     painter.fillRect(r.Right - 1, r.Top, 1, r.Height(), color);
+}
+
+// Every pixel from a to b, both ends included, one per step along the longer axis.
+void PixelLine(QPainter& painter, const QPoint& a, const QPoint& b, const QColor& color) {
+    const QPoint d = b - a;
+    const int steps = std::max(std::abs(d.x()), std::abs(d.y()));
+    for (int i = 0; i <= steps; ++i) {
+        const int x = a.x() + (steps ? int(std::lround(double(d.x()) * i / steps)) : 0);
+        const int y = a.y() + (steps ? int(std::lround(double(d.y()) * i / steps)) : 0);
+        painter.fillRect(x, y, 1, 1, color);
+    }
 }
 
 }  // namespace
@@ -107,24 +121,22 @@ void TCellPainter::PaintCommentMarker(QPainter& painter, const TCellPaint& cell)
     painter.drawPolygon(QPolygon({QPoint(right - 7, top + 1), QPoint(right - 2, top + 1), QPoint(right - 2, top + 6)}));
 }
 
-// An 8 by 8 triangle outline beside the header text, lit from the top left.
+// An 8 by 8 triangle outline beside the header text: the slanted left edge
+// grey, the other two white, apex up or down.
 void TCellPainter::PaintSortIndicator(QPainter& painter, const TCellPaint& cell, const QRect& textRect) const {
     const int textWidth = std::min(QFontMetrics(painter.font()).horizontalAdvance(cell.Text), cell.Rect.width() - 16);
     const int cx = textRect.left() + std::max(0, textWidth) + 10;
     const int cy = textRect.top() + 8;
-    const QPoint apex(cx, *cell.SortIndicator == TSortDirection::sdAscending ? cy - 4 : cy + 4);
-    const int baseY = *cell.SortIndicator == TSortDirection::sdAscending ? cy + 4 : cy - 4;
-    const QPoint baseLeft(cx - 4, baseY);
-    const QPoint baseRight(cx + 4, baseY);
+    const int left = cx - SortIndicatorSize / 2;
+    const int right = left + SortIndicatorSize - 1;
+    const bool up = *cell.SortIndicator == TSortDirection::sdAscending;
+    const int apexY = up ? cy - SortIndicatorSize / 2 : cy + SortIndicatorSize / 2 - 1;
+    const int baseY = up ? apexY + SortIndicatorSize - 1 : apexY - SortIndicatorSize + 1;
+    // Even wide, the apex is the two middle pixels.
+    PixelLine(painter, QPoint(left, baseY), QPoint(cx - 1, apexY), QColor(128, 128, 128));
     const QColor white(255, 255, 255);
-    const QColor grey(128, 128, 128);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(grey);
-    painter.drawLine(apex, baseLeft);
-    if (*cell.SortIndicator == TSortDirection::sdDescending) painter.drawLine(baseLeft, baseRight);
-    painter.setPen(white);
-    painter.drawLine(apex, baseRight);
-    if (*cell.SortIndicator == TSortDirection::sdAscending) painter.drawLine(baseLeft, baseRight);
+    PixelLine(painter, QPoint(cx, apexY), QPoint(right, baseY), white);
+    PixelLine(painter, QPoint(left, baseY), QPoint(right, baseY), white);
 }
 
 }  // namespace tkm
