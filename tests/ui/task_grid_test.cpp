@@ -129,6 +129,28 @@ TEST_F(TaskGridTest, SelectedLinkIsUnderlinedInTheHighlightTextColour) {
     EXPECT_EQ(LongestRun(shot, selected, blue), 0);
 }
 
+// Where the text of a cell lies: the box around its pixels that differ from the background.
+QRect InkBox(const QImage& shot, const QRect& cell) {
+    const QColor background = shot.pixelColor(cell.bottomRight() - QPoint(1, 1));
+    QRect ink;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (shot.pixelColor(x, y) != background) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+TEST_F(TaskGridTest, EditorTextSitsWhereTheCellTextIsDrawn) {
+    Store().SetCellText(colResources, 2, "Wg Ann");
+    const QRect cell = grid.CellRect(colResources, 2);
+    const QRect drawn = InkBox(grid.viewport()->grab().toImage(), cell);
+    Store().SetCurrentCell(colResources, 2);
+    grid.ShowInplaceEditor();
+    grid.InplaceEditor()->setReadOnly(true);  // no caret in the picture
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(drawn.isEmpty());
+    EXPECT_EQ(InkBox(grid.viewport()->grab().toImage(), cell), drawn);
+}
+
 TEST_F(TaskGridTest, ProgressBarIsDrawnWithItsColours) {
     Store().AddProgressBar(colProgress, 2, TaskTable::ProgressBarColor, clWindow, clWindow, clWindowText);
     Store().SetCellText(colProgress, 2, "100");
