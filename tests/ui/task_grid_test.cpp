@@ -151,6 +151,20 @@ TEST_F(TaskGridTest, EditorTextSitsWhereTheCellTextIsDrawn) {
     EXPECT_EQ(InkBox(grid.viewport()->grab().toImage(), cell), drawn);
 }
 
+TEST_F(TaskGridTest, MarkupIsDrawnStyledInTheCellsColoursAndTheTextKept) {
+    const std::string markup = "<U><FONT COLOR=\"#FF0000\">red</FONT> plain &amp; more</U>";
+    Store().SetCellText(colResources, 1, markup);
+    Store().SetCellText(colResources, 2, "=" + markup);  // drawn as it stands
+    QCoreApplication::processEvents();
+    const QImage shot = grid.viewport()->grab().toImage();
+    const QRect cell = grid.CellRect(colResources, 1);
+    EXPECT_GE(LongestRun(shot, cell, QColor(255, 0, 0)), 10) << "the red part underlined in red";
+    EXPECT_GE(LongestRun(shot, cell, grid.palette().color(QPalette::Text)), 40) << "the rest in the cell's colour";
+    EXPECT_LT(InkBox(shot, cell).width() * 2, InkBox(shot, grid.CellRect(colResources, 2)).width())
+        << "the tags are not drawn";
+    EXPECT_EQ(Store().GetCellText(colResources, 1), markup);
+}
+
 TEST_F(TaskGridTest, ProgressBarIsDrawnWithItsColours) {
     Store().AddProgressBar(colProgress, 2, TaskTable::ProgressBarColor, clWindow, clWindow, clWindowText);
     Store().SetCellText(colProgress, 2, "100");

@@ -55,18 +55,21 @@ void TCellPainter::Paint(QPainter& painter, const TCellPaint& cell) const {
     painter.save();
     painter.setClipRect(cell.Rect);
     painter.fillRect(cell.Rect, Color(cell.Style.Brush));
-    QFont font = Styled(cell.Font, cell.Style.FontStyles);
+    std::uint8_t styles = cell.Style.FontStyles;
     QColor textColor = Color(cell.Style.FontColor);
     if (cell.IsLink) {
-        font.setUnderline(true);
+        styles |= fsUnderline;
         // The link colour would be unreadable on the highlight.
         if (!cell.Selected) textColor = Color(cell.LinkColor);
     }
-    painter.setFont(font);
+    painter.setFont(Styled(cell.Font, styles));
     painter.setPen(textColor);
     QRect textRect = cell.Rect.adjusted(TextMargin, TextMargin - 1, -TextMargin, 0);
     if (cell.SortIndicator) textRect.setRight(textRect.right() - SortIndicatorSpace);
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, cell.Text);
+    if (cell.Markup.empty())
+        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, cell.Text);
+    else
+        PaintMarkup(painter, cell, styles, textColor, textRect);
     if (cell.SortIndicator) PaintSortIndicator(painter, cell, textRect);
 
     if (cell.Object) {
@@ -76,6 +79,28 @@ void TCellPainter::Paint(QPainter& painter, const TCellPaint& cell) const {
             PaintCommentMarker(painter, cell);
     }
     painter.restore();
+}
+
+// Run after run on a common baseline, each line one font height below the
+// last, clipped to the cell; the cell's style and colour unless a run sets its own.
+void TCellPainter::PaintMarkup(QPainter& painter, const TCellPaint& cell, std::uint8_t styles,
+                               const QColor& textColor, const QRect& textRect) const {
+    const QFontMetrics lineMetrics(Styled(cell.Font, styles));
+    int top = textRect.top();
+    for (const TMarkupLine& line : cell.Markup) {
+        if (top > cell.Rect.bottom()) break;
+        int x = textRect.left();
+        for (const TMarkupRun& run : line) {
+            if (x > textRect.right()) break;
+            const QFont font = Styled(cell.Font, styles | run.Styles);
+            const QString text = QString::fromUtf8(run.Text.data(), qsizetype(run.Text.size()));
+            painter.setFont(font);
+            painter.setPen(run.Color == clNone ? textColor : Color(run.Color));
+            painter.drawText(QPoint(x, top + lineMetrics.ascent()), text);
+            x += QFontMetrics(font).horizontalAdvance(text);
+        }
+        top += lineMetrics.height();
+    }
 }
 
 void TCellPainter::PaintProgressBar(QPainter& painter, const TCellPaint& cell, const TCellGraphic& bar) const {

@@ -1,6 +1,8 @@
 #include "ui/grid/task_grid.h"
 
+#include "base/windows_1252.h"
 #include "grid/cell_link.h"
+#include "grid/cell_markup.h"
 #include "grid/find_cell.h"
 #include "grid/grid_sorter.h"
 #include "platform/shell.h"
@@ -145,6 +147,10 @@ void TTaskGrid::PaintCell(QPainter& painter, const TCellStyler& styler, int disp
     TCellPaint cell;
     cell.Rect = rect;
     cell.Text = CellToDisplay(bytes);
+    if (IsMarkupText(bytes)) {
+        std::string buffer;
+        cell.Markup = ParseMarkup(ShownAsUtf8(bytes, buffer));
+    }
     cell.Style = CellStyle(styler, displayCol, row);
     cell.Font = cell.Style.ActiveCellFont ? activeCellFont_ : gridFont_;
     cell.Selected = IsSelected(displayCol, row);
