@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QImage>
 
+#include <algorithm>
+
 namespace tkm::bench {
 
 namespace {
@@ -50,6 +52,15 @@ void RepaintFigures(const TBenchDocument& document, int runs, std::unique_ptr<TB
         QCoreApplication::processEvents();
         report.Seconds(name, document.Entries, MedianSeconds(runs, repaint));
     }
+
+    // Every text cell on screen in mark-up, laid out on each repaint.
+    TBaseGrid& store = grid.Store();
+    const int top = store.TopRow();
+    for (int row = top; row < std::min(rows, top + 40); ++row)
+        for (const int col : {colDescription, colResources, colComment})
+            store.SetCellText(col, row, "<B>Call</B> <FONT COLOR=\"#C00000\">Ann</FONT> &amp; <I>Bob</I><BR>re <U>budget</U>");
+    QCoreApplication::processEvents();
+    report.Seconds("repaint:markup", document.Entries, MedianSeconds(runs, repaint));
 }
 
 }  // namespace tkm::bench

@@ -12,20 +12,25 @@ constexpr char16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0
 
 bool IsTail(unsigned char c) { return (c & 0xC0) == 0x80; }
 
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += char(c);
     } else if (c < 0x800) {
         out += char(0xC0 | (c >> 6));
         out += char(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
         out += char(0x80 | ((c >> 6) & 0x3F));
         out += char(0x80 | (c & 0x3F));
     }
 }
-
-}  // namespace
 
 char32_t Windows1252ToUnicode(unsigned char byte) { return byte >= 0x80 && byte < 0xA0 ? High[byte - 0x80] : byte; }
 

@@ -14,6 +14,9 @@ char32_t Windows1252ToUnicode(unsigned char byte);
 
 bool IsValidUtf8(std::string_view bytes);
 
+// Appends the UTF-8 bytes of one character.
+void AppendUtf8(std::string& out, char32_t c);
+
 // The cell as it is shown, in UTF-8: valid UTF-8 as it is, anything else read
 // as Windows-1252. Returns `bytes` itself or the text written into `buffer`.
 std::string_view ShownAsUtf8(std::string_view bytes, std::string& buffer);

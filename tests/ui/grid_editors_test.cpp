@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 
@@ -193,6 +194,22 @@ TEST_F(GridEditorsTest, PickerReadsTheCellAndTabWritesItInTheLocaleFormat) {
     EXPECT_EQ(Cell(colEntryDate, 1), "03/01/2027");
     EXPECT_EQ(Store().Col(), colStatus);
     EXPECT_EQ(changes, 1);
+}
+
+TEST_F(GridEditorsTest, PickersShowTheirWholeTextBesideTheirButton) {
+    Store().SetCellText(colDueDate, 1, "28/08/2026");
+    Store().SetCellText(colDueTime, 1, "08:08:08");
+    for (const int col : {colDueDate, colDueTime}) {
+        EditCell(col, 1);
+        QWidget* picker = Editors().Active();
+        ASSERT_NE(picker, nullptr);
+        QCoreApplication::processEvents();
+        // The field left of the button holds the text, the line edit's margins and the caret.
+        const auto* field = picker->findChild<QLineEdit*>();
+        EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance(field->text()) + 6) << col;
+        EXPECT_TRUE(Covers(picker, col, 1));
+        QTest::keyClick(picker, Qt::Key_Escape);
+    }
 }
 
 TEST_F(GridEditorsTest, ScrollingClosesASeparateEditorWithItsValue) {

@@ -3,6 +3,7 @@
 #include "ui/grid/inplace_edit.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -112,6 +113,33 @@ TEST_F(MainWindowTest, DeleteAnsweredNoChangesNothing) {
     EXPECT_EQ(Store().RowCount(), 2);
     EXPECT_EQ(Cell(colDescription, 1), "keep me");
     EXPECT_FALSE(window->Modified());
+}
+
+TEST_F(MainWindowTest, RightClickedEntryIsTheOneThePopUpDeletes) {
+    AddEntries(2);
+    Describe(1, "first");
+    Describe(2, "second");
+    Describe(3, "third");
+    window->SetModified(false);
+    QTest::keyClicks(Grid().InplaceEditor(), "x");  // still open on the third entry
+    const QPoint second = Grid().CellRect(Store().RealToDisplay(colResources), 2).center();
+    QTest::mousePress(Grid().viewport(), Qt::RightButton, {}, second);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, second, Grid().viewport()->mapToGlobal(second));
+    QCoreApplication::sendEvent(Grid().viewport(), &menuEvent);
+    QTest::mouseRelease(Grid().viewport(), Qt::RightButton, {}, second);
+    EXPECT_EQ(Cell(colDescription, 3), "thirdx") << "the open edit is kept";
+    EXPECT_TRUE(window->Modified());
+    EXPECT_FALSE(Grid().EditorMode());
+    EXPECT_EQ(Store().Row(), 2);
+
+    auto* popup = window->findChild<QMenu*>("pmMain");
+    ASSERT_TRUE(popup->isVisible());
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    window->findChild<QAction*>("aclDelete")->trigger();
+    popup->hide();
+    ASSERT_EQ(Store().RowCount(), 3);
+    EXPECT_EQ(Cell(colDescription, 1), "first");
+    EXPECT_EQ(Cell(colDescription, 2), "thirdx");
 }
 
 TEST_F(MainWindowTest, DeletingTheOnlyEntryLeavesANewOne) {

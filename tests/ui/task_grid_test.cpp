@@ -103,6 +103,68 @@ TEST_F(TaskGridTest, LinkCellsOpenThroughTheShellOrJump) {
     EXPECT_EQ(shell.Opened.size(), 1u);
 }
 
+// The longest run of one colour along a pixel row of the cell: an underline.
+int LongestRun(const QImage& shot, const QRect& cell, const QColor& color) {
+    int longest = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        int run = 0;
+        for (int x = cell.left(); x <= cell.right(); ++x) {
+            run = shot.pixelColor(x, y) == color ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
+}
+
+TEST_F(TaskGridTest, SelectedLinkIsUnderlinedInTheHighlightTextColour) {
+    Store().SetCellText(colResources, 1, "https://example.org/x");
+    Store().SetCellText(colResources, 2, "https://example.org/x");
+    Store().SetCurrentCell(colResources, 2);
+    QCoreApplication::processEvents();
+    const QImage shot = grid.viewport()->grab().toImage();
+    const QColor blue(0, 0, 255);
+    EXPECT_GE(LongestRun(shot, grid.CellRect(colResources, 1), blue), 40);
+    const QRect selected = grid.CellRect(colResources, 2);
+    EXPECT_GE(LongestRun(shot, selected, grid.palette().color(QPalette::HighlightedText)), 40);
+    EXPECT_EQ(LongestRun(shot, selected, blue), 0);
+}
+
+// Where the text of a cell lies: the box around its pixels that differ from the background.
+QRect InkBox(const QImage& shot, const QRect& cell) {
+    const QColor background = shot.pixelColor(cell.bottomRight() - QPoint(1, 1));
+    QRect ink;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (shot.pixelColor(x, y) != background) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+TEST_F(TaskGridTest, EditorTextSitsWhereTheCellTextIsDrawn) {
+    Store().SetCellText(colResources, 2, "Wg Ann");
+    const QRect cell = grid.CellRect(colResources, 2);
+    const QRect drawn = InkBox(grid.viewport()->grab().toImage(), cell);
+    Store().SetCurrentCell(colResources, 2);
+    grid.ShowInplaceEditor();
+    grid.InplaceEditor()->setReadOnly(true);  // no caret in the picture
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(drawn.isEmpty());
+    EXPECT_EQ(InkBox(grid.viewport()->grab().toImage(), cell), drawn);
+}
+
+TEST_F(TaskGridTest, MarkupIsDrawnStyledInTheCellsColoursAndTheTextKept) {
+    const std::string markup = "<U><FONT COLOR=\"#FF0000\">red</FONT> plain &amp; more</U>";
+    Store().SetCellText(colResources, 1, markup);
+    Store().SetCellText(colResources, 2, "=" + markup);  // drawn as it stands
+    QCoreApplication::processEvents();
+    const QImage shot = grid.viewport()->grab().toImage();
+    const QRect cell = grid.CellRect(colResources, 1);
+    EXPECT_GE(LongestRun(shot, cell, QColor(255, 0, 0)), 10) << "the red part underlined in red";
+    EXPECT_GE(LongestRun(shot, cell, grid.palette().color(QPalette::Text)), 40) << "the rest in the cell's colour";
+    EXPECT_LT(InkBox(shot, cell).width() * 2, InkBox(shot, grid.CellRect(colResources, 2)).width())
+        << "the tags are not drawn";
+    EXPECT_EQ(Store().GetCellText(colResources, 1), markup);
+}
+
 TEST_F(TaskGridTest, ProgressBarIsDrawnWithItsColours) {
     Store().AddProgressBar(colProgress, 2, TaskTable::ProgressBarColor, clWindow, clWindow, clWindowText);
     Store().SetCellText(colProgress, 2, "100");

@@ -151,7 +151,7 @@ void TfrmMain::WireCommands() {
         connect(menu, &QMenu::aboutToShow, clipboard_, &TClipboardCommands::Update);
     stgMain_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(stgMain_, &QWidget::customContextMenuRequested, this,
-            [this, popup](const QPoint& pos) { popup->popup(stgMain_->mapToGlobal(pos)); });
+            [this, popup](const QPoint& pos) { popup->popup(stgMain_->viewport()->mapToGlobal(pos)); });
     commands_->Menu("mnuReopen")->setEnabled(false);
 }
 

@@ -4,6 +4,8 @@
 #include "ui/grid/ui_colors.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -15,6 +17,7 @@ namespace {
 
 constexpr int TextMargin = 2;
 constexpr int SortIndicatorSpace = 14;
+constexpr int SortIndicatorSize = 8;
 
 QFont Styled(QFont font, std::uint8_t styles) {
     font.setBold(styles & fsBold);
@@ -33,6 +36,17 @@ void FramePixels(QPainter& painter, const TPixelRect& r, const QColor& color) {
     painter.fillRect(r.Right - 1, r.Top, 1, r.Height(), color);
 }
 
+// Every pixel from a to b, both ends included, one per step along the longer axis.
+void PixelLine(QPainter& painter, const QPoint& a, const QPoint& b, const QColor& color) {
+    const QPoint d = b - a;
+    const int steps = std::max(std::abs(d.x()), std::abs(d.y()));
+    for (int i = 0; i <= steps; ++i) {
+        const int x = a.x() + (steps ? int(std::lround(double(d.x()) * i / steps)) : 0);
+        const int y = a.y() + (steps ? int(std::lround(double(d.y()) * i / steps)) : 0);
+        painter.fillRect(x, y, 1, 1, color);
+    }
+}
+
 }  // namespace
 
 QColor TCellPainter::Color(TColor c) const { return ToQColor(c, scheme_); }
@@ -41,17 +55,21 @@ void TCellPainter::Paint(QPainter& painter, const TCellPaint& cell) const {
     painter.save();
     painter.setClipRect(cell.Rect);
     painter.fillRect(cell.Rect, Color(cell.Style.Brush));
-    QFont font = Styled(cell.Font, cell.Style.FontStyles);
+    std::uint8_t styles = cell.Style.FontStyles;
     QColor textColor = Color(cell.Style.FontColor);
     if (cell.IsLink) {
-        font.setUnderline(true);
-        textColor = Color(cell.LinkColor);
+        styles |= fsUnderline;
+        // The link colour would be unreadable on the highlight.
+        if (!cell.Selected) textColor = Color(cell.LinkColor);
     }
-    painter.setFont(font);
+    painter.setFont(Styled(cell.Font, styles));
     painter.setPen(textColor);
     QRect textRect = cell.Rect.adjusted(TextMargin, TextMargin - 1, -TextMargin, 0);
     if (cell.SortIndicator) textRect.setRight(textRect.right() - SortIndicatorSpace);
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, cell.Text);
+    if (cell.Markup.empty())
+        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, cell.Text);
+    else
+        PaintMarkup(painter, cell, styles, textColor, textRect);
     if (cell.SortIndicator) PaintSortIndicator(painter, cell, textRect);
 
     if (cell.Object) {
@@ -61,6 +79,28 @@ void TCellPainter::Paint(QPainter& painter, const TCellPaint& cell) const {
             PaintCommentMarker(painter, cell);
     }
     painter.restore();
+}
+
+// Run after run on a common baseline, each line one font height below the
+// last, clipped to the cell; the cell's style and colour unless a run sets its own.
+void TCellPainter::PaintMarkup(QPainter& painter, const TCellPaint& cell, std::uint8_t styles,
+                               const QColor& textColor, const QRect& textRect) const {
+    const QFontMetrics lineMetrics(Styled(cell.Font, styles));
+    int top = textRect.top();
+    for (const TMarkupLine& line : cell.Markup) {
+        if (top > cell.Rect.bottom()) break;
+        int x = textRect.left();
+        for (const TMarkupRun& run : line) {
+            if (x > textRect.right()) break;
+            const QFont font = Styled(cell.Font, styles | run.Styles);
+            const QString text = QString::fromUtf8(run.Text.data(), qsizetype(run.Text.size()));
+            painter.setFont(font);
+            painter.setPen(run.Color == clNone ? textColor : Color(run.Color));
+            painter.drawText(QPoint(x, top + lineMetrics.ascent()), text);
+            x += QFontMetrics(font).horizontalAdvance(text);
+        }
+        top += lineMetrics.height();
+    }
 }
 
 void TCellPainter::PaintProgressBar(QPainter& painter, const TCellPaint& cell, const TCellGraphic& bar) const {
@@ -106,24 +146,22 @@ void TCellPainter::PaintCommentMarker(QPainter& painter, const TCellPaint& cell)
     painter.drawPolygon(QPolygon({QPoint(right - 7, top + 1), QPoint(right - 2, top + 1), QPoint(right - 2, top + 6)}));
 }
 
-// An 8 by 8 triangle outline beside the header text, lit from the top left.
+// An 8 by 8 triangle outline beside the header text: the slanted left edge
+// grey, the other two white, apex up or down.
 void TCellPainter::PaintSortIndicator(QPainter& painter, const TCellPaint& cell, const QRect& textRect) const {
     const int textWidth = std::min(QFontMetrics(painter.font()).horizontalAdvance(cell.Text), cell.Rect.width() - 16);
     const int cx = textRect.left() + std::max(0, textWidth) + 10;
     const int cy = textRect.top() + 8;
-    const QPoint apex(cx, *cell.SortIndicator == TSortDirection::sdAscending ? cy - 4 : cy + 4);
-    const int baseY = *cell.SortIndicator == TSortDirection::sdAscending ? cy + 4 : cy - 4;
-    const QPoint baseLeft(cx - 4, baseY);
-    const QPoint baseRight(cx + 4, baseY);
+    const int left = cx - SortIndicatorSize / 2;
+    const int right = left + SortIndicatorSize - 1;
+    const bool up = *cell.SortIndicator == TSortDirection::sdAscending;
+    const int apexY = up ? cy - SortIndicatorSize / 2 : cy + SortIndicatorSize / 2 - 1;
+    const int baseY = up ? apexY + SortIndicatorSize - 1 : apexY - SortIndicatorSize + 1;
+    // Even wide, the apex is the two middle pixels.
+    PixelLine(painter, QPoint(left, baseY), QPoint(cx - 1, apexY), QColor(128, 128, 128));
     const QColor white(255, 255, 255);
-    const QColor grey(128, 128, 128);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(grey);
-    painter.drawLine(apex, baseLeft);
-    if (*cell.SortIndicator == TSortDirection::sdDescending) painter.drawLine(baseLeft, baseRight);
-    painter.setPen(white);
-    painter.drawLine(apex, baseRight);
-    if (*cell.SortIndicator == TSortDirection::sdAscending) painter.drawLine(baseLeft, baseRight);
+    PixelLine(painter, QPoint(cx, apexY), QPoint(right, baseY), white);
+    PixelLine(painter, QPoint(left, baseY), QPoint(right, baseY), white);
 }
 
 }  // namespace tkm

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/cell_graphic.h"
+#include "grid/cell_markup.h"
 #include "grid/cell_style.h"
 #include "grid/color_scheme.h"
 #include "grid/sort_settings.h"
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -19,8 +21,10 @@ namespace tkm {
 struct TCellPaint {
     QRect Rect;
     QString Text;
+    std::vector<TMarkupLine> Markup;  // drawn instead of Text when there is any
     TCellStyle Style;
     QFont Font;
+    bool Selected = false;  // the current cell, drawn in the highlight colours
     bool IsLink = false;
     TColor LinkColor = clBlue;
     const TCellGraphic* Object = nullptr;
@@ -36,6 +40,8 @@ public:
     void Paint(QPainter& painter, const TCellPaint& cell) const;
 
 private:
+    void PaintMarkup(QPainter& painter, const TCellPaint& cell, std::uint8_t styles, const QColor& textColor,
+                     const QRect& textRect) const;
     void PaintProgressBar(QPainter& painter, const TCellPaint& cell, const TCellGraphic& bar) const;
     void PaintCommentMarker(QPainter& painter, const TCellPaint& cell) const;
     void PaintSortIndicator(QPainter& painter, const TCellPaint& cell, const QRect& textRect) const;

@@ -3,6 +3,11 @@
 #include "platform/qt/system_locale.h"
 
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
+
+#include <algorithm>
 
 namespace tkm {
 
@@ -81,6 +86,25 @@ std::string TGridDatePicker::Text() const {
     const TPickerValue value = Value();
     return kind_ == dtkDate ? FormatDate(value.Date, formats_.ShortDateFormat, formats_)
                             : FormatTime(value.Time, formats_.LongTimeFormat, formats_);
+}
+
+int TGridDatePicker::NeededWidth() const {
+    // The style's field for the text at the present size tells what the frame
+    // and the button take; the line edit in it keeps 2 pixels on each side and
+    // room for the caret.
+    QRect field;
+    if (calendarPopup()) {
+        QStyleOptionComboBox option;
+        option.initFrom(this);
+        option.editable = true;
+        field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    } else {
+        QStyleOptionSpinBox option;
+        initStyleOption(&option);
+        field = style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, this);
+    }
+    const int chrome = width() - field.width();
+    return std::max(minimumSizeHint().width(), chrome + fontMetrics().horizontalAdvance(text()) + 6);
 }
 
 void TGridDatePicker::keyPressEvent(QKeyEvent* event) {

@@ -27,6 +27,8 @@ public:
     void SetValue(const TPickerValue& value);
     // The value as cell text, in the short date or long time picture.
     std::string Text() const;
+    // The width that shows the whole value beside the button.
+    int NeededWidth() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -203,6 +203,8 @@ void TGridEditors::Place(const QRect& rect) {
 }
 
 int TGridEditors::NeededWidth() const {
+    if (active_ == date_) return date_->NeededWidth();
+    if (active_ == time_) return time_->NeededWidth();
     if (active_ != combo_) return active_->minimumSizeHint().width();
     // The list's own hint is for its widest item; the box needs the shown one.
     QStyleOptionComboBox option;

@@ -28,8 +28,10 @@ bool IsKeypadDecimal(const QKeyEvent& e) {
 
 TGridInplaceEdit::TGridInplaceEdit(QWidget* grid, const TLookupList& lookup, const TLocaleFormats& formats)
     : QLineEdit(grid), lookup_(lookup), formats_(formats) {
+    // The text stays where the cell draws it: the line edit's own margins
+    // match the cell's, and the top, not the middle, holds the line.
     setFrame(false);
-    setTextMargins(1, 0, 0, 0);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The window's pop-up menu serves the editor too.
     setContextMenuPolicy(Qt::NoContextMenu);
     // Qt's own limit would stop at 32767 characters.

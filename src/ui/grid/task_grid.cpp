@@ -1,6 +1,8 @@
 #include "ui/grid/task_grid.h"
 
+#include "base/windows_1252.h"
 #include "grid/cell_link.h"
+#include "grid/cell_markup.h"
 #include "grid/find_cell.h"
 #include "grid/grid_sorter.h"
 #include "platform/shell.h"
@@ -125,12 +127,16 @@ TCellStyle TTaskGrid::CellStyle(int displayCol, int row) const { return CellStyl
 
 TCellStyle TTaskGrid::CellStyle(const TCellStyler& styler, int displayCol, int row) const {
     TCellStyle style = styler.ScreenStyle(displayCol, row);
-    const bool fixed = row < store_.FixedRows() || displayCol < store_.FixedCols();
-    if (!fixed && displayCol == store_.Col() && row == store_.Row()) {
+    if (IsSelected(displayCol, row)) {
         style.Brush = clHighlight;
         style.FontColor = clHighlightText;
     }
     return style;
+}
+
+bool TTaskGrid::IsSelected(int displayCol, int row) const {
+    const bool fixed = row < store_.FixedRows() || displayCol < store_.FixedCols();
+    return !fixed && displayCol == store_.Col() && row == store_.Row();
 }
 
 void TTaskGrid::PaintCell(QPainter& painter, const TCellStyler& styler, int displayCol, int row,
@@ -141,8 +147,13 @@ void TTaskGrid::PaintCell(QPainter& painter, const TCellStyler& styler, int disp
     TCellPaint cell;
     cell.Rect = rect;
     cell.Text = CellToDisplay(bytes);
+    if (IsMarkupText(bytes)) {
+        std::string buffer;
+        cell.Markup = ParseMarkup(ShownAsUtf8(bytes, buffer));
+    }
     cell.Style = CellStyle(styler, displayCol, row);
     cell.Font = cell.Style.ActiveCellFont ? activeCellFont_ : gridFont_;
+    cell.Selected = IsSelected(displayCol, row);
     cell.IsLink = !fixed && IsLinkText(bytes);
     cell.Object = store_.CellObject(real, row);
     cell.CommentMarkerColor = store_.CommentMarkerColor();
@@ -340,6 +351,10 @@ bool TTaskGrid::FollowLink(int displayCol, int row) {
 void TTaskGrid::mousePressEvent(QMouseEvent* event) {
     setFocus();
     const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::RightButton) {
+        SelectForMenu(pos);
+        return;
+    }
     if (event->button() != Qt::LeftButton) return;
     const TGridGeometry geometry = Geometry();
     const int border = geometry.ColumnBorderAt(pos.x(), pos.y());
@@ -358,6 +373,14 @@ void TTaskGrid::mousePressEvent(QMouseEvent* event) {
     MoveCurrent(cell.Col, cell.Row);
     if (FollowLink(cell.Col, cell.Row)) return;
     ShowInplaceEditor();
+}
+
+// The pop-up menu acts on the current entry, so the entry clicked becomes it.
+void TTaskGrid::SelectForMenu(const QPoint& pos) {
+    const TGridCoord cell = Geometry().CellAt(pos.x(), pos.y());
+    if (cell == TGridCoord{} || cell.Row < store_.FixedRows() || cell.Col < store_.FixedCols()) return;
+    CommitEditor();
+    MoveCurrent(cell.Col, cell.Row);
 }
 
 void TTaskGrid::mouseMoveEvent(QMouseEvent* event) {

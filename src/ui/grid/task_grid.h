@@ -108,6 +108,7 @@ private:
     // For one pass over the cells: the grid must not change while it is used.
     TCellStyler Styler() const;
     TCellStyle CellStyle(const TCellStyler& styler, int displayCol, int row) const;
+    bool IsSelected(int displayCol, int row) const;
     void PaintCell(QPainter& painter, const TCellStyler& styler, int displayCol, int row, const QRect& rect) const;
     void ScrollToCurrent();
     void UpdateScrollBars();
@@ -128,6 +129,7 @@ private:
     void InsertRowKey();
     void DeleteRowKey();
     bool FollowLink(int displayCol, int row);
+    void SelectForMenu(const QPoint& pos);
     // Whether the header shows the indicator and takes sort clicks.
     bool SortIndicatorShown() const;
     bool IsSortClick(const QPoint& pos, int& displayCol) const;
