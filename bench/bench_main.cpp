@@ -10,6 +10,7 @@
 #include "document_generator.h"
 #include "peak_memory.h"
 #include "peer_figures.h"
+#include "print_figures.h"
 #include "repaint_figures.h"
 #include "tasks/task_table.h"
 
@@ -110,6 +111,10 @@ void MeasureSize(int entries, int runs, bool withPeers, const std::string& folde
         peers.PythonCsv();
         peers.LibreOffice();
     }
+
+    TPrintFigures print(document, *grid, runs, report);
+    print.Recording();
+    print.Painter();
 
     RepaintFigures(document, runs, std::move(grid), report);
     std::filesystem::remove(document.FileName);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "bench_document.h"
+#include "bench_report.h"
+#include "grid/base_grid.h"
+
+namespace tkm::bench {
+
+// The print engine on the whole document with the task list's print settings
+// and colour rules: counting pages (column widths and page breaks), and
+// counting then drawing the first or the last page of the preview.
+class TPrintFigures {
+public:
+    TPrintFigures(const TBenchDocument& document, const TBaseGrid& grid, int runs, TBenchReport& report)
+        : document_(document), grid_(grid), runs_(runs), report_(report) {}
+
+    // On the recording canvas: the engine's own work, with trivial metrics.
+    void Recording();
+    // On a QPainter canvas over an image, with real font metrics. Needs a
+    // QApplication.
+    void Painter();
+
+private:
+    const TBenchDocument& document_;
+    const TBaseGrid& grid_;
+    int runs_;
+    TBenchReport& report_;
+};
+
+}  // namespace tkm::bench
