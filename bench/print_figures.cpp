@@ -9,8 +9,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <climits>
 #include <functional>
+#include <string>
 
 namespace tkm::bench {
 
