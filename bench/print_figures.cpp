@@ -22,7 +22,7 @@ namespace {
 constexpr TPageArea Sheet{2770, 1900};
 // A laser printer's resolution, for the image the QPainter canvas draws on.
 constexpr int PrinterDpi = 300;
-// Real font metrics take about 25 s per figure at a million entries.
+// Real font metrics take about 17 s per figure at a million entries.
 constexpr int PainterEntryLimit = 100000;
 
 // One print engine as the task list sets it up, with a fresh canvas per run.
