@@ -11,6 +11,7 @@
 #include "ui/app/document_commands.h"
 #include "ui/app/entry_commands.h"
 #include "ui/grid/cell_text_codec.h"
+#include "ui/dialogs/about_form.h"
 #include "ui/dialogs/stat_form.h"
 #include "ui/grid/grid_find_dialog.h"
 #include "ui/grid/task_grid.h"
@@ -140,6 +141,7 @@ void TfrmMain::WireCommands() {
     commands_->Bind("mnuRefresh1", [this] { mnuRefresh1Click(); });
     commands_->Bind("aclStat", [this] { aclStatExecute(); });
     commands_->Bind("mnuContents1", [this] { mnuContents1Click(); });
+    commands_->Bind("aclabout", [this] { aclaboutExecute(); });
 
     entries_ = new TEntryCommands(*stgMain_, services_.DialogBoxes, {services_.TimeSource, services_.Formats},
                                   [this] { SetModified(true); }, this);
@@ -267,6 +269,11 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 // --- help, refresh, exit ---
 
 void TfrmMain::mnuContents1Click() { services_.DesktopShell.Open("Taskmere.Hlp"); }
+
+void TfrmMain::aclaboutExecute() {
+    TfrmAbout about(services_.DesktopShell, this);
+    about.exec();
+}
 
 void TfrmMain::mnuRefresh1Click() { stgMain_->viewport()->update(); }
 

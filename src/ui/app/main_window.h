@@ -65,6 +65,7 @@ public slots:
     void aclFindExecute();
     void aclCloseExecute();
     void mnuContents1Click();
+    void aclaboutExecute();
     void mnuRefresh1Click();
 
 protected:

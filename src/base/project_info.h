@@ -1,0 +1,12 @@
+#pragma once
+
+namespace tkm::Project {
+
+// Who makes the program and where to reach them: shown in the about box.
+inline constexpr char Name[] = "Taskmere";
+inline constexpr char Version[] = "Version 1.0.2B";
+inline constexpr char Tagline[] = "A to-do list manager for the Linux desktop";
+inline constexpr char WebSite[] = "https://taskmere.example.org";
+inline constexpr char MailAddress[] = "taskmere@example.org";
+
+}  // namespace tkm::Project
