@@ -15,7 +15,7 @@ namespace {
 
 using I = TCommandIcon;
 
-constexpr std::array<TCommandSpec, 20> Commands{{
+constexpr std::array<TCommandLook, 20> Commands{{
     {"aclNewFile", "&New File", "Create a new file", "New File (Ctrl+N)", "Ctrl+N", I::NewFile},
     {"aclOpen", "&Open...", "Open a file", "Open (Ctrl+O)", "Ctrl+O", I::Open},
     {"aclFileSave", "&Save", "Save changes", "Save (Ctrl+S)", "Ctrl+S", I::Save},
@@ -40,7 +40,7 @@ constexpr std::array<TCommandSpec, 20> Commands{{
     {"aclabout", "&About Taskmere", "About Taskmere", nullptr, nullptr, {}},
 }};
 
-const std::array<TMenuSpec, 5> Menus{{
+const std::array<TMenuLayout, 5> Menus{{
     {"mnuFile", "&File", "Contains commands for working for the document",
      {"aclNewFile", "aclOpen", "mnuReopen", "-", "aclFileSave", "aclSaveAs", "-", "aclPrint", "aclPrintSetup", "-",
       "aclClose"}},
@@ -52,37 +52,37 @@ const std::array<TMenuSpec, 5> Menus{{
     {"mnuHelp", "&Help", "Contains commands for displaying help", {"mnuContents1", "-", "aclabout"}},
 }};
 
-const TMenuSpec PopupMenu{"pmMain", "", "",
+const TMenuLayout PopupMenu{"pmMain", "", "",
                           {"aclCut", "aclCopy", "aclPaste", "-", "aclAddNewEntry", "aclDelete", "aclMultipleRow", "-",
                            "aclRenumber"}};
 
-const TMenuSpec ToolBarItems{"tlbMain", "Tools", "",
+const TMenuLayout ToolBarItems{"tlbMain", "Tools", "",
                              {"aclNewFile", "aclOpen", "aclFileSave", "-", "aclPrint", "aclFind", "-", "aclCut",
                               "aclCopy", "aclPaste", "-", "aclAddNewEntry", "aclDelete", "aclMultipleRow", "-",
                               "aclViewCalendar"}};
 
-const TMenuSpec* MenuSpec(std::string_view name) {
-    const auto found = std::find_if(Menus.begin(), Menus.end(), [&](const TMenuSpec& m) { return m.Name == name; });
+const TMenuLayout* FindMenuLayout(std::string_view name) {
+    const auto found = std::find_if(Menus.begin(), Menus.end(), [&](const TMenuLayout& m) { return m.Name == name; });
     return found == Menus.end() ? nullptr : &*found;
 }
 
 }  // namespace
 
 TCommandTable::TCommandTable(QMainWindow& window) : QObject(&window), window_(window) {
-    for (const TCommandSpec& spec : Commands) {
-        auto* action = new QAction(spec.Caption, &window_);
-        action->setObjectName(spec.Name);
-        action->setStatusTip(spec.Hint);
-        if (spec.ToolTip) action->setToolTip(spec.ToolTip);
-        if (spec.Shortcut) action->setShortcut(QKeySequence(spec.Shortcut));
-        if (spec.Icon) action->setIcon(CommandIcon(*spec.Icon));
+    for (const TCommandLook& command : Commands) {
+        auto* action = new QAction(command.Caption, &window_);
+        action->setObjectName(command.Name);
+        action->setStatusTip(command.Hint);
+        if (command.ToolTip) action->setToolTip(command.ToolTip);
+        if (command.Shortcut) action->setShortcut(QKeySequence(command.Shortcut));
+        if (command.Icon) action->setIcon(CommandIcon(*command.Icon));
         action->setEnabled(false);
         // Shortcuts work while the menus are closed and the tool bar is hidden.
         window_.addAction(action);
-        actions_[spec.Name] = action;
+        actions_[command.Name] = action;
     }
     for (const char* name : {"mnuFile", "mnuEdit", "mnuHelp"})
-        window_.menuBar()->addMenu(MakeMenu(*MenuSpec(name), &window_));
+        window_.menuBar()->addMenu(MakeMenu(*FindMenuLayout(name), &window_));
     MakeMenu(PopupMenu, &window_);
 
     toolBar_ = window_.addToolBar(ToolBarItems.Caption);
@@ -92,12 +92,12 @@ TCommandTable::TCommandTable(QMainWindow& window) : QObject(&window), window_(wi
     AddItems(toolBar_, ToolBarItems.Items);
 }
 
-QMenu* TCommandTable::MakeMenu(const TMenuSpec& spec, QWidget* parent) {
-    auto* menu = new QMenu(spec.Caption, parent);
-    menu->setObjectName(spec.Name);
-    menu->menuAction()->setStatusTip(spec.Hint);
-    menus_[spec.Name] = menu;
-    AddItems(menu, spec.Items);
+QMenu* TCommandTable::MakeMenu(const TMenuLayout& layout, QWidget* parent) {
+    auto* menu = new QMenu(layout.Caption, parent);
+    menu->setObjectName(layout.Name);
+    menu->menuAction()->setStatusTip(layout.Hint);
+    menus_[layout.Name] = menu;
+    AddItems(menu, layout.Items);
     return menu;
 }
 
@@ -106,7 +106,7 @@ void TCommandTable::AddItems(QWidget* target, std::initializer_list<const char*>
         if (std::string_view(item) == "-") {
             if (auto* menu = qobject_cast<QMenu*>(target)) menu->addSeparator();
             else static_cast<QToolBar*>(target)->addSeparator();
-        } else if (const TMenuSpec* sub = MenuSpec(item)) {
+        } else if (const TMenuLayout* sub = FindMenuLayout(item)) {
             target->addAction(MakeMenu(*sub, target)->menuAction());
         } else {
             target->addAction(Action(item));

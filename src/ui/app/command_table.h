@@ -18,7 +18,7 @@ class QToolBar;
 namespace tkm {
 
 // What the user sees of one command; the controllers bind what it does.
-struct TCommandSpec {
+struct TCommandLook {
     const char* Name;  // the action's object name
     const char* Caption;
     const char* Hint;     // shown in the status bar
@@ -29,7 +29,7 @@ struct TCommandSpec {
 
 // A menu, a sub-menu, the grid's pop-up menu or the tool bar: its items are
 // command names, sub-menu names, or "-" for a separator.
-struct TMenuSpec {
+struct TMenuLayout {
     const char* Name;
     const char* Caption;
     const char* Hint;
@@ -49,7 +49,7 @@ public:
     void Bind(std::string_view name, std::function<void()> handler);
 
 private:
-    QMenu* MakeMenu(const TMenuSpec& spec, QWidget* parent);
+    QMenu* MakeMenu(const TMenuLayout& layout, QWidget* parent);
     void AddItems(QWidget* target, std::initializer_list<const char*> items);
 
     QMainWindow& window_;

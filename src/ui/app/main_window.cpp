@@ -110,23 +110,23 @@ void TfrmMain::CreateStatusBar() {
     QStatusBar* stbMain = statusBar();
     stbMain->setObjectName("stbMain");
     stbMain->setSizeGripEnabled(true);
-    struct TPanelSpec {
+    struct TPanelLayout {
         TStatusPanel Panel;
         const char* Name;
         int Width;
     };
-    for (const TPanelSpec& spec : {TPanelSpec{TStatusPanel::Modified, "stbModified", 50},
-                                   TPanelSpec{TStatusPanel::Divider, "stbDivider", 4},
-                                   TPanelSpec{TStatusPanel::Hint, "stbHint", 50}}) {
+    for (const TPanelLayout& layout : {TPanelLayout{TStatusPanel::Modified, "stbModified", 50},
+                                       TPanelLayout{TStatusPanel::Divider, "stbDivider", 4},
+                                       TPanelLayout{TStatusPanel::Hint, "stbHint", 50}}) {
         auto* panel = new QLabel(stbMain);
-        panel->setObjectName(spec.Name);
-        panel->setMinimumWidth(spec.Width);
+        panel->setObjectName(layout.Name);
+        panel->setMinimumWidth(layout.Width);
         // The hint panel takes the rest of the bar.
-        const bool stretches = spec.Panel == TStatusPanel::Hint;
-        if (!stretches) panel->setFixedWidth(spec.Width);
-        if (spec.Panel == TStatusPanel::Divider) panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        const bool stretches = layout.Panel == TStatusPanel::Hint;
+        if (!stretches) panel->setFixedWidth(layout.Width);
+        if (layout.Panel == TStatusPanel::Divider) panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
         stbMain->addWidget(panel, stretches ? 1 : 0);
-        panels_[std::size_t(spec.Panel)] = panel;
+        panels_[std::size_t(layout.Panel)] = panel;
     }
 }
 
@@ -166,7 +166,7 @@ void TfrmMain::FormCreate(const QStringList& documents) {
     while (!longDate.empty() && longDate.back() == ' ') longDate.pop_back();
     lblTodaysDate_->setText(CellToDisplay(longDate));
     // Without a document that opened, the table starts as one new entry.
-    if (!opened) ResetCurrentEntry();
+    if (!opened) entries_->ResetCurrentEntry();
     stgMain_->viewport()->update();
     windowShown_ = true;
 }
@@ -195,8 +195,6 @@ bool TfrmMain::event(QEvent* event) {
 }
 
 // --- the task table ---
-
-void TfrmMain::ResetCurrentEntry() { entries_->ResetCurrentEntry(); }
 
 void TfrmMain::stgMainGetEditorType(int col, int, TEditorType& editor) {
     const TEditorType kind = TaskTable::EditorTypeFor(col);

@@ -82,7 +82,6 @@ private:
     void stgMainCellsChanged(const TGridRect& rect);
     void stgMainGetEditText(int col, int row, std::string& value);
     void ShowHint(const QString& hint);
-    void ResetCurrentEntry();
 
     TAppServices services_;
     TTaskGrid* stgMain_ = nullptr;
