@@ -1,13 +1,16 @@
 // Times the document paths of Taskmere on generated documents, with Python's
 // csv module and LibreOffice as peers on the same files.
 //
-//   taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers]
+//   taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers] [--only GROUP,...]
+//
+// GROUP: core, peers, print, repaint, export; the list is loaded in any case.
 //
 // Prints name<TAB>entries<TAB>seconds<TAB>MB/s (or "-"), one line per figure,
 // each the median of N runs (default 5, 3 from a million entries on).
 #include "bench_report.h"
 #include "core_figures.h"
 #include "document_generator.h"
+#include "export_figures.h"
 #include "peak_memory.h"
 #include "peer_figures.h"
 #include "print_figures.h"
@@ -16,6 +19,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -31,17 +35,30 @@ struct TOptions {
     std::vector<int> Sizes{10000, 100000, 1000000};
     int Runs = 0;  // 0: by size
     bool Peers = true;
+    std::vector<std::string> Only;  // empty: every group
+
+    bool Wanted(const std::string& group) const {
+        return Only.empty() || std::find(Only.begin(), Only.end(), group) != Only.end();
+    }
 };
 
-std::vector<int> ParseSizes(const std::string& text) {
-    std::vector<int> sizes;
+std::vector<std::string> CommaList(const std::string& text) {
+    std::vector<std::string> items;
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = std::min(text.find(',', start), text.size());
-        const int size = std::stoi(text.substr(start, end - start));
+        items.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return items;
+}
+
+std::vector<int> ParseSizes(const std::string& text) {
+    std::vector<int> sizes;
+    for (const std::string& item : CommaList(text)) {
+        const int size = std::stoi(item);
         if (size < 1) throw std::invalid_argument("sizes must be at least 1");
         sizes.push_back(size);
-        start = end + 1;
     }
     return sizes;
 }
@@ -52,13 +69,14 @@ TOptions ParseOptions(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--no-peers") {
             options.Peers = false;
-        } else if ((arg == "--sizes" || arg == "--runs") && i + 1 < argc) {
+        } else if ((arg == "--sizes" || arg == "--runs" || arg == "--only") && i + 1 < argc) {
             const std::string value = argv[++i];
             if (arg == "--sizes") options.Sizes = ParseSizes(value);
+            else if (arg == "--only") options.Only = CommaList(value);
             else options.Runs = std::max(1, std::stoi(value));
         } else {
             throw std::invalid_argument(
-                "usage: taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers]");
+                "usage: taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers] [--only GROUP,...]");
         }
     }
     return options;
@@ -83,7 +101,7 @@ private:
     std::string path_;
 };
 
-void MeasureSize(int entries, int runs, bool withPeers, const std::string& folder, TBenchReport& report) {
+void MeasureSize(int entries, int runs, const TOptions& options, const std::string& folder, TBenchReport& report) {
     TBenchDocument document;
     document.FileName = folder + "/entries-" + std::to_string(entries) + ".tkm";
     document.Entries = entries;
@@ -95,28 +113,34 @@ void MeasureSize(int entries, int runs, bool withPeers, const std::string& folde
     Note(line);
 
     // First, in a process of its own, so that nothing else has touched memory.
-    report.Value("peak-rss-MB", entries, PeakMegabytesAfterLoad(document.FileName));
+    if (options.Wanted("core")) report.Value("peak-rss-MB", entries, PeakMegabytesAfterLoad(document.FileName));
 
     TCoreFigures core(document, runs, folder, report);
     std::unique_ptr<TBaseGrid> grid = core.Load();
-    core.Save(*grid);
-    core.Statistics(*grid);
-    core.FindNothing(*grid);
-    for (const auto& [name, column] : {std::pair{"sort:due-date", colDueDate}, {"sort:status", colStatus},
-                                       {"sort:description", colDescription}, {"sort:cost", colCost}})
-        core.Sort(name, column);
+    if (options.Wanted("core")) {
+        core.Save(*grid);
+        core.Statistics(*grid);
+        core.FindNothing(*grid);
+        for (const auto& [name, column] : {std::pair{"sort:due-date", colDueDate}, {"sort:status", colStatus},
+                                           {"sort:description", colDescription}, {"sort:cost", colCost}})
+            core.Sort(name, column);
+    }
 
-    if (withPeers) {
+    if (options.Peers && options.Wanted("peers")) {
         TPeerFigures peers(document, runs, folder, report);
         peers.PythonCsv();
         peers.LibreOffice();
     }
 
-    TPrintFigures print(document, *grid, runs, report);
-    print.Recording();
-    print.Painter();
+    if (options.Wanted("export")) ExportFigures(document, *grid, runs, folder, report);
 
-    RepaintFigures(document, runs, std::move(grid), report);
+    if (options.Wanted("print")) {
+        TPrintFigures print(document, *grid, runs, report);
+        print.Recording();
+        print.Painter();
+    }
+
+    if (options.Wanted("repaint")) RepaintFigures(document, runs, std::move(grid), report);
     std::filesystem::remove(document.FileName);
 }
 
@@ -129,7 +153,7 @@ int Run(int argc, char** argv) {
     const TScratchFolder folder;
     for (const int entries : options.Sizes) {
         const int runs = options.Runs ? options.Runs : entries >= 1000000 ? 3 : 5;
-        MeasureSize(entries, runs, options.Peers, folder.Path(), report);
+        MeasureSize(entries, runs, options, folder.Path(), report);
     }
     return report.Failed() ? 1 : 0;
 }

@@ -40,4 +40,13 @@ void TCellStyler::ApplyRules(int row, TCellStyle& style) const {
     ApplyColorRules(facts_, style);
 }
 
+THtmlCellColors ScreenColorsForExport(const TBaseGrid& grid, const TStylingInputs& inputs) {
+    return [styler = TCellStyler(grid, inputs)](int displayCol, int, int row, TCellStyle& style) {
+        const TCellStyle screen = styler.ScreenStyle(displayCol, row);
+        style.Brush = screen.Brush;
+        style.FontColor = screen.FontColor;
+        style.FontStyles = screen.FontStyles;
+    };
+}
+
 }  // namespace tkm

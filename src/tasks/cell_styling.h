@@ -2,6 +2,7 @@
 
 #include "base/date_text.h"
 #include "grid/cell_style.h"
+#include "grid/io/html_settings.h"
 #include "tasks/color_rules.h"
 
 namespace tkm {
@@ -43,5 +44,9 @@ private:
     mutable int factsRow_ = -1;
     mutable TRowFacts facts_;
 };
+
+// The export's colour routine: each cell in its screen colours and font
+// styles. Holds a styler, so the same care applies.
+THtmlCellColors ScreenColorsForExport(const TBaseGrid& grid, const TStylingInputs& inputs);
 
 }  // namespace tkm

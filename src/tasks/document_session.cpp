@@ -1,14 +1,15 @@
 #include "tasks/document_session.h"
 
 #include "base/errors.h"
+#include "grid/column_choice_guard.h"
 #include "grid/io/csv_writer.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "settings/mru_manager.h"
+#include "tasks/cell_styling.h"
 #include "tasks/document_name.h"
 #include "tasks/task_document.h"
 
-#include <algorithm>
-#include <iterator>
 
 namespace tkm {
 
@@ -16,13 +17,6 @@ namespace {
 
 constexpr const char* DocumentFilter = "Taskmere File (*.tkm)|*.tkm|All Files (*.*)|*.*";
 constexpr const char* SaveFilter = "Taskmere files (*.tkm)|*.tkm";
-constexpr const char* SaveAsFilter =
-    "Text document (*.txt)|*.txt|Web Document (*.htm)|*.htm|"
-    "CSV (Comma delimited) (*.csv)|*.csv|"
-    "Microsoft Word (*.doc)|*.doc|Microsoft Excel (*.xls)|*.xls|All files (*.*)|*.*";
-constexpr int SaveAsCsvIndex = 3;
-constexpr const char* SaveAsTypeNames[] = {"Text document", "Web Document", "CSV (Comma delimited)",
-                                           "Microsoft Word", "Microsoft Excel", "All files"};
 
 const TDocumentOutcome Cancelled{TDocumentOutcome::Cancelled, {}};
 
@@ -197,31 +191,75 @@ TDocumentOutcome TDocumentSession::Save() {
     return {};
 }
 
-TDocumentOutcome TDocumentSession::Export(const std::string& fileName, int filterIndex) {
-    if (filterIndex == SaveAsCsvIndex) {
-        const auto failure = StepFailure([&] { WriteDocument(fileName); });
-        return failure ? TDocumentOutcome::Failure(*failure) : TDocumentOutcome{};
+TExportSources TDocumentSession::ExportSources() {
+    TExportSources sources;
+    sources.Html.Settings.SaveColor = saveColor_;
+    sources.Html.Settings.Scheme = parts_.View.ColorScheme();
+    sources.Html.Colors = ScreenColorsForExport(
+        parts_.Grid, {.Today = parts_.NewEntry.TimeSource.Today(), .Formats = parts_.NewEntry.Formats});
+    sources.Csv = ProgressSettings();
+    sources.Office = parts_.OfficeExport;
+    return sources;
+}
+
+TDocumentOutcome TDocumentSession::OfferLargerType(const ERowLimitError& limit, const std::string& fileName) {
+    const TExportFormat& larger = limit.Larger();
+    const std::string question =
+        std::string(limit.what()) + " Would you like to save it as " + larger.Description + " instead?";
+    if (parts_.DialogBoxes.Confirm(question, TConfirmButtons::YesNo) != TConfirmAnswer::Yes) return Cancelled;
+    // Through the dialog again, so that replacing a file of the new name is asked about.
+    const auto choice = parts_.DialogBoxes.SaveFile({"Save As...", ExportFilter(), ExportFilterIndex(larger),
+                                                     larger.Extension, parts_.ExecutableFolder,
+                                                     WithExtension(fileName, larger.Extension)});
+    if (!choice) return Cancelled;
+    const TExportFormat* format = ExportFormatAt(choice->FilterIndex);
+    return Export(choice->FileName, format ? *format : larger);
+}
+
+TDocumentOutcome TDocumentSession::Export(const std::string& fileName, const TExportFormat& format) {
+    try {
+        CheckRowLimit(parts_.Grid, format);
+    } catch (const ERowLimitError& limit) {
+        return OfferLargerType(limit, fileName);
     }
-    const int type = std::clamp(filterIndex, 1, int(std::size(SaveAsTypeNames))) - 1;
-    return TDocumentOutcome::Failure("Cannot save \"" + fileName + "\": saving as " + SaveAsTypeNames[type] +
-                                     " is not available yet; choose CSV (Comma delimited).");
+    const auto failure = StepFailure([&] {
+        const TFileOperation operation(parts_.View);
+        ExportGrid(parts_.Grid, format, ExportSources(), fileName);
+    });
+    return failure ? TDocumentOutcome::Failure(*failure) : TDocumentOutcome{};
+}
+
+TDocumentOutcome TDocumentSession::ChooseAndExport() {
+    if (const auto failure = StepFailure([&] { parts_.View.ChooseExportColumns(); }))
+        return TDocumentOutcome::Failure(*failure);
+    // The chooser's OK marks the document modified: on a document with unsaved
+    // changes the save dialog comes even after its Cancel.
+    if (!modified_) return Cancelled;
+    const auto choice = parts_.DialogBoxes.SaveFile(
+        {"Save As...", ExportFilter(), saveAsFilterIndex_, "txt", parts_.ExecutableFolder, ""});
+    if (!choice) return Cancelled;
+    saveAsFilterIndex_ = choice->FilterIndex;
+    // An index the dialog cannot give writes text, as "All files" does.
+    const TExportFormat* chosen = ExportFormatAt(choice->FilterIndex);
+    const TExportFormat& format = chosen ? *chosen : ExportFormats().front();
+    if (format.Writer == TExportWriter::Html) {
+        switch (parts_.DialogBoxes.Confirm("Would you like to save the colors as well?", TConfirmButtons::YesNo)) {
+        case TConfirmAnswer::Yes: colorPrinting_ = saveColor_ = true; break;
+        case TConfirmAnswer::No: colorPrinting_ = saveColor_ = false; break;
+        default: break;  // closed without an answer: both stay
+        }
+    }
+    return Export(choice->FileName, format);
 }
 
 TDocumentOutcome TDocumentSession::SaveAs() {
+    parts_.View.CommitEditor();
     colorPrinting_ = true;
-    parts_.View.SetEditingEnabled(false);
-    // Until the column chooser exists every column is exported, as after its OK.
-    SetModified(true);
-    TDocumentOutcome outcome = Cancelled;
-    const auto choice = parts_.DialogBoxes.SaveFile(
-        {"Save As...", SaveAsFilter, saveAsFilterIndex_, "txt", parts_.ExecutableFolder, ""});
-    if (choice) {
-        saveAsFilterIndex_ = choice->FilterIndex;
-        outcome = Export(choice->FileName, choice->FilterIndex);
+    TDocumentOutcome outcome;
+    {
+        const TColumnChoiceGuard columns(parts_.Grid, [this](bool enabled) { parts_.View.SetEditingEnabled(enabled); });
+        outcome = ChooseAndExport();
     }
-    // However the export ended, the columns and editing come back.
-    for (int col = 0; col < TaskColumnCount; ++col) parts_.Grid.UnhideColumn(col);
-    parts_.View.SetEditingEnabled(true);
     editTracking_ = true;
     SetModified(true);
     return outcome;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "grid/base_grid.h"
+#include "grid/color_scheme.h"
 #include "grid/io/csv_settings.h"
+#include "grid/io/export_formats.h"
 #include "grid/lookup_list.h"
 #include "tasks/task_table.h"
 
@@ -40,6 +42,11 @@ public:
     virtual void FileOperationStarted() = 0;
     virtual void FileProgress(int percent) = 0;
     virtual void FileOperationEnded() = 0;
+    // Shows the Save As column chooser: its OK hides the columns left out and
+    // marks the document modified; its Cancel changes nothing.
+    virtual void ChooseExportColumns() = 0;
+    // The desktop's colours, for the system colours of a web page.
+    virtual TColorScheme ColorScheme() const = 0;
 };
 
 struct TDocumentParts {
@@ -50,6 +57,7 @@ struct TDocumentParts {
     TDocumentView& View;
     TaskTable::TNewEntryContext NewEntry;
     std::string ExecutableFolder;  // where the file dialogs start
+    TOfficeExport OfficeExport = {};  // none: the office types say there is no server
 };
 
 // The one document of the window: its file name and flags, New, Open,
@@ -89,7 +97,11 @@ private:
     TDocumentOutcome SaveQuestion(const std::string& question, bool cancelledSaveGoesOn);
     TDocumentOutcome Load(const std::string& fileName, TLoadKind kind);
     void WriteDocument(const std::string& fileName);
-    TDocumentOutcome Export(const std::string& fileName, int filterIndex);
+    TDocumentOutcome ChooseAndExport();
+    TDocumentOutcome Export(const std::string& fileName, const TExportFormat& format);
+    // The list is too long for the type: offers the type that holds it.
+    TDocumentOutcome OfferLargerType(const ERowLimitError& limit, const std::string& fileName);
+    TExportSources ExportSources();
     TCsvSettings ProgressSettings();
     void ResetDocument();
     void UpdateTitle();
@@ -100,6 +112,7 @@ private:
     bool editTracking_ = true;
     bool colorPrinting_ = true;
     int saveAsFilterIndex_ = 1;
+    bool saveColor_ = true;  // the last answer to the colour question
 };
 
 }  // namespace tkm

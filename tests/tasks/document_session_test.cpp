@@ -29,6 +29,8 @@ public:
     int OpenOperations = 0;
     // What committing the cell editor writes, as the grid does.
     std::function<void()> OnCommit;
+    // The column chooser's answer: nothing is Cancel.
+    std::function<void()> OnChooseColumns;
 
     void TitleChanged(const std::string& title) override { Titles.push_back(title); }
     void ModifiedChanged(bool) override {}
@@ -40,6 +42,10 @@ public:
     void FileOperationStarted() override { ++OpenOperations; }
     void FileProgress(int) override {}
     void FileOperationEnded() override { --OpenOperations; }
+    void ChooseExportColumns() override {
+        if (OnChooseColumns) OnChooseColumns();
+    }
+    TColorScheme ColorScheme() const override { return TColorScheme::Classic(); }
 };
 
 class DocumentSessionTest : public ::testing::Test {
@@ -292,34 +298,122 @@ TEST_F(DocumentSessionTest, CommandLineOpenNeverReplacesWorkThatFailedToSave) {
     EXPECT_EQ(view.EditStarts, 1);
 }
 
-TEST_F(DocumentSessionTest, SaveAsExportsCsvAndLeavesTheDocumentModifiedAndEditable) {
-    grid.HideColumn(colResources);  // as the column chooser leaves it
-    ChooseSaveName(Path("export.csv"), 3);
+TEST_F(DocumentSessionTest, SaveAsExportsTheChosenColumnsAndShowsThemAllAgain) {
+    grid.SetRowCells(1, colNo, std::vector<std::string_view>{"1", "", "Not Started", "Write report"});
+    // As the chooser's OK does, with only No., Status and Task Description checked.
+    view.OnChooseColumns = [&] {
+        for (int col = 0; col < TaskColumnCount; ++col)
+            if (col != colNo && col != colStatus && col != colDescription) grid.HideColumn(col);
+        session.SetModified(true);
+    };
+    ChooseSaveName(Path("export.txt"), 1);
     EXPECT_EQ(session.SaveAs().Kind, TDocumentOutcome::Done);
     ASSERT_EQ(dialogs.SaveRequests.size(), 1u);
-    EXPECT_EQ(dialogs.SaveRequests[0].Title, "Save As...");
-    EXPECT_EQ(dialogs.SaveRequests[0].DefaultExt, "txt");
-    EXPECT_EQ(dialogs.SaveRequests[0].FilterIndex, 1);
-    EXPECT_EQ(ReadBytes(Path("export.csv")).find("Due Time,Total Hours,"), 56u);
+    const TFileDialogRequest& request = dialogs.SaveRequests[0];
+    EXPECT_EQ(request.Title, "Save As...");
+    EXPECT_EQ(request.Filter.substr(0, 48), "Text document (*.txt)|*.txt|Web Document (*.htm)");
+    EXPECT_EQ(request.DefaultExt, "txt");
+    EXPECT_EQ(request.FileName, "");
+    EXPECT_EQ(ReadBytes(Path("export.txt")),
+              "No Status      Task Description \r\n1  Not Started Write report     \r\n");
+    EXPECT_EQ(grid.ColCount(), TaskColumnCount);
+    EXPECT_EQ(view.EditingSwitches, (std::vector<bool>{false, true}));
     EXPECT_EQ(session.FileName(), "Untitled");
     EXPECT_TRUE(view.Titles.empty());
     EXPECT_TRUE(session.Modified());
-    EXPECT_TRUE(session.ColorPrinting());
-    EXPECT_EQ(grid.ColCount(), 14);
-    EXPECT_EQ(view.EditingSwitches, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(session.EditTracking());
 
-    // The chosen type is offered again; the types still to come say so, naming the file.
-    ChooseSaveName(Path("export.txt"), 1);
-    const TDocumentOutcome text = session.SaveAs();
-    EXPECT_EQ(dialogs.SaveRequests[1].FilterIndex, 3);
-    EXPECT_EQ(text.Kind, TDocumentOutcome::Failed);
-    EXPECT_NE(text.Message.find(Path("export.txt")), std::string::npos);
-    EXPECT_EQ(view.EditingSwitches.back(), true);
+    // The chosen type is offered again; CSV is the document writer.
+    ChooseSaveName(Path("export.csv"), 3);
+    EXPECT_EQ(session.SaveAs().Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(dialogs.SaveRequests[1].FilterIndex, 1);
+    EXPECT_EQ(ReadBytes(Path("export.csv")).substr(0, 29), "No,Status,Task Description\r\n1");
+    ChooseSaveName(Path("again.txt"), 1);
+    session.SaveAs();
+    EXPECT_EQ(dialogs.SaveRequests[2].FilterIndex, 3);
+}
 
-    session.SetModified(false);
+TEST_F(DocumentSessionTest, CancellingTheChooserOnAnUnchangedDocumentWritesNothing) {
+    EXPECT_EQ(session.SaveAs().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_TRUE(dialogs.SaveRequests.empty());
+    EXPECT_TRUE(session.Modified());  // Save As always leaves the mark
+    // With unsaved changes the dialog comes even after Cancel.
     dialogs.SaveChoices.push_back(std::nullopt);
     EXPECT_EQ(session.SaveAs().Kind, TDocumentOutcome::Cancelled);
-    EXPECT_TRUE(session.Modified());
+    EXPECT_EQ(dialogs.SaveRequests.size(), 1u);
+    EXPECT_EQ(view.EditingSwitches, (std::vector<bool>{false, true, false, true}));
+}
+
+TEST_F(DocumentSessionTest, TheColourAnswerDecidesTheWebPagesColours) {
+    grid.SetCellText(colNo, 1, "1");
+    session.SetModified(true);
+    dialogs.Answers.push_back(TConfirmAnswer::No);
+    ChooseSaveName(Path("plain.htm"), 2);
+    EXPECT_EQ(session.SaveAs().Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(dialogs.Questions.at(0).Text, "Would you like to save the colors as well?");
+    EXPECT_EQ(dialogs.Questions.at(0).Buttons, TConfirmButtons::YesNo);
+    const std::string plain = ReadBytes(Path("plain.htm"));
+    EXPECT_NE(plain.find("<td nowrap bgcolor=\"#C0C0C0\"><b>No</b></td>"), std::string::npos);
+    EXPECT_NE(plain.find("<td nowrap>1</td>"), std::string::npos);
+    EXPECT_FALSE(session.ColorPrinting());
+
+    // Closing the box keeps the last answer; Yes colours the cells as the screen does.
+    dialogs.Answers.push_back(TConfirmAnswer::None);
+    ChooseSaveName(Path("still-plain.htm"), 2);
+    session.SaveAs();
+    EXPECT_EQ(ReadBytes(Path("still-plain.htm")), plain);
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    ChooseSaveName(Path("coloured.htm"), 2);
+    session.SaveAs();
+    EXPECT_NE(ReadBytes(Path("coloured.htm")).find("<td nowrap bgcolor=\"#FFFFFF\"><font color=\"#000000\">1</font></td>"),
+              std::string::npos);
+    EXPECT_TRUE(session.ColorPrinting());
+}
+
+TEST_F(DocumentSessionTest, AFailedExportIsReportedAndTheColumnsAndEditingComeBack) {
+    view.OnChooseColumns = [&] {
+        grid.HideColumn(colComment);
+        session.SetModified(true);
+    };
+    ChooseSaveName(Path("missing/export.htm"), 2);
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    const TDocumentOutcome outcome = session.SaveAs();
+    EXPECT_EQ(outcome.Kind, TDocumentOutcome::Failed);
+    EXPECT_NE(outcome.Message.find("Cannot Create file " + Path("missing/export.htm")), std::string::npos);
+    EXPECT_FALSE(grid.IsColumnHidden(colComment));
+    EXPECT_EQ(view.EditingSwitches, (std::vector<bool>{false, true}));
+    EXPECT_EQ(view.OpenOperations, 0);
+
+    // No office server: the types that need one say so.
+    ChooseSaveName(Path("export.xls"), 5);
+    EXPECT_EQ(session.SaveAs().Message, "Excel OLE server not found");
+    EXPECT_FALSE(grid.IsColumnHidden(colComment));
+}
+
+TEST_F(DocumentSessionTest, AListTooLongForAnExcel97SheetIsOfferedAsAWorkbook) {
+    std::vector<std::pair<TOfficeFormat, std::string>> exported;
+    TDocumentSession office{{grid, lookup, recent, dialogs, view, {clock, formats}, "/start",
+                             [&](const TBaseGrid&, TOfficeFormat format, const std::string& fileName) {
+                                 exported.emplace_back(format, fileName);
+                             }}};
+    grid.SetRowCount(65537);
+    office.SetModified(true);
+    dialogs.Answers.push_back(TConfirmAnswer::No);
+    ChooseSaveName(Path("big.xls"), 5);
+    EXPECT_EQ(office.SaveAs().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_EQ(dialogs.Questions.at(0).Text,
+              "Microsoft Excel (*.xls) holds at most 65,536 rows, and this list has 65,537. "
+              "Would you like to save it as Excel Workbook (*.xlsx) instead?");
+    EXPECT_TRUE(exported.empty());
+
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    ChooseSaveName(Path("big.xls"), 5);
+    ChooseSaveName(Path("big.xlsx"), 8);
+    EXPECT_EQ(office.SaveAs().Kind, TDocumentOutcome::Done);
+    const TFileDialogRequest& offered = dialogs.SaveRequests.back();
+    EXPECT_EQ(offered.FileName, Path("big.xlsx"));
+    EXPECT_EQ(offered.FilterIndex, 8);
+    EXPECT_EQ(exported, (std::vector<std::pair<TOfficeFormat, std::string>>{{TOfficeFormat::Xlsx, Path("big.xlsx")}}));
 }
 
 TEST_F(DocumentSessionTest, TheCloseQuestionCountsTypedTextAndKeepsUnsavedWork) {

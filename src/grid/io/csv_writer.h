@@ -2,15 +2,11 @@
 
 #include "grid/base_grid.h"
 #include "grid/io/csv_settings.h"
+#include "grid/io/export_file.h"
 
-#include <functional>
 #include <string>
-#include <string_view>
 
 namespace tkm {
-
-// Receives the written bytes in large blocks.
-using TByteSink = std::function<void(std::string_view bytes)>;
 
 // Writes the grid as delimited text, one CR LF-ended line per row, to `sink`.
 // EGridError for a separator the quoting cannot live with.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/date_text.h"
+#include "grid/io/export_formats.h"
 
 #include <string>
 
@@ -19,6 +20,7 @@ struct TAppServices {
     TLocaleFormats Formats;
     std::string IniFileName;      // TKM.ini
     std::string ExecutableFolder;  // where the file dialogs start
+    TOfficeExport OfficeExport = {};  // the office server's exports; none without one
 };
 
 }  // namespace tkm

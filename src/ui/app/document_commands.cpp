@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "settings/mru_manager.h"
+#include "ui/dialogs/column_chooser.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/task_grid.h"
 
@@ -16,7 +17,7 @@ namespace tkm {
 TDocumentCommands::TDocumentCommands(const TAppServices& services, TMRUManager& recentFiles, TWindowParts window)
     : dialogs_(services.DialogBoxes), recentFiles_(recentFiles), window_(std::move(window)),
       session_({window_.Grid.Store(), window_.Grid.LookupItems(), recentFiles, services.DialogBoxes, *this,
-                {services.TimeSource, services.Formats}, services.ExecutableFolder}) {
+                {services.TimeSource, services.Formats}, services.ExecutableFolder, services.OfficeExport}) {
     recentFiles_.OnChange = [this] { RebuildReopenMenu(); };
     recentFiles_.OnClick = [this](const std::string& name, const std::string&, int) { Reopen(name); };
 }
@@ -77,5 +78,12 @@ void TDocumentCommands::FileOperationEnded() {
     waitCursor_.reset();
     window_.ShowHint("");
 }
+
+void TDocumentCommands::ChooseExportColumns() {
+    TfrmSaveAs chooser(window_.Grid.Store(), [this] { session_.SetModified(true); }, &window_.Window);
+    chooser.exec();
+}
+
+TColorScheme TDocumentCommands::ColorScheme() const { return window_.Grid.Scheme(); }
 
 }  // namespace tkm

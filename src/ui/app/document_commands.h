@@ -59,6 +59,8 @@ private:
     void FileOperationStarted() override;
     void FileProgress(int percent) override;
     void FileOperationEnded() override;
+    void ChooseExportColumns() override;
+    TColorScheme ColorScheme() const override;
 
     Dialogs& dialogs_;
     TMRUManager& recentFiles_;

@@ -79,6 +79,8 @@ public:
     // The colours a cell is drawn with, the current cell's highlight included;
     // system colours are still roles.
     TCellStyle CellStyle(int displayCol, int row) const;
+    // The desktop palette's values of the system colours.
+    const TColorScheme& Scheme() const { return scheme_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,109 @@
+#include "cli/commands.h"
+#include "cli/document_files.h"
+#include "tasks/cell_styling.h"
+#include "tasks/task_table.h"
+
+#include <charconv>
+#include <sys/stat.h>
+
+namespace tkm::cli {
+
+namespace {
+
+constexpr const char* PdfType = "pdf";
+
+// The types the command writes: the Save As types by extension, and PDF where printing is built in.
+std::string TypeList(bool withPdf) {
+    std::string list;
+    for (const TExportFormat& format : ExportFormats()) {
+        if (*format.Extension == '\0') continue;
+        if (!list.empty()) list += ", ";
+        list += format.Extension;
+    }
+    return withPdf ? list + ", " + PdfType : list;
+}
+
+std::vector<int> ParseColumns(const std::string& text) {
+    std::vector<int> columns;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        int column = -1;
+        const auto [ptr, ec] = std::from_chars(text.data() + start, text.data() + end, column);
+        if (ec != std::errc() || ptr != text.data() + end || column < 0 || column >= TaskColumnCount)
+            throw EUsage("bad value for --columns: " + text + " (column numbers 0 to 13, separated by commas)");
+        columns.push_back(column);
+        if (end == text.size()) return columns;
+        start = end + 1;
+    }
+}
+
+// As the column chooser leaves the grid: the named columns shown, in table order.
+void ShowOnly(TBaseGrid& grid, const std::vector<int>& columns) {
+    for (int col = 0; col < TaskColumnCount; ++col)
+        if (std::find(columns.begin(), columns.end(), col) == columns.end()) grid.HideColumn(col);
+}
+
+bool Exists(const std::string& fileName) {
+    struct stat st {};
+    return lstat(fileName.c_str(), &st) == 0;
+}
+
+void Write(const TBaseGrid& grid, const TExportFormat& format, const TExportSources& sources,
+           const std::string& fileName) {
+    try {
+        ExportGrid(grid, format, sources, fileName);
+    } catch (const EGridFileError& e) {
+        throw EFileError(e.FullMessage());
+    } catch (const ERowLimitError& e) {
+        throw EFileError("Cannot write " + fileName + ": " + e.what() + " Use --type " + e.Larger().Extension + ".");
+    } catch (const EGridError& e) {
+        throw EFileError("Cannot write " + fileName + ": " + e.what());
+    } catch (const EInOutError& e) {
+        throw EFileError(e.what());
+    }
+}
+
+}  // namespace
+
+TCommand ExportCommand(TOfficeExport office, TPdfExport pdf) {
+    auto run = [office = std::move(office), pdf = std::move(pdf)](TArguments& args) {
+        const std::optional<std::string> type = args.TakeValue("--type");
+        const std::optional<std::string> columns = args.TakeValue("--columns");
+        const std::optional<std::string> printSettings = args.TakeValue("--print-settings");
+        const bool noColors = args.TakeFlag("--no-colors");
+        const bool force = args.TakeFlag("--force");
+        args.RejectUnknown();
+        args.ExpectPositional(2, 2);
+        if (!type) throw EUsage("--type is missing (" + TypeList(bool(pdf)) + ")");
+        const bool toPdf = pdf && *type == PdfType;
+        const TExportFormat* format = toPdf ? nullptr : ExportFormatFor(*type);
+        if (!toPdf && !format) throw EUsage("bad value for --type: " + *type + " (" + TypeList(bool(pdf)) + ")");
+        if (printSettings && !toPdf) throw EUsage("--print-settings goes only with --type pdf");
+
+        const std::string& out = args.Positional[1];
+        if (!force && Exists(out)) throw EFileError("Cannot Create file " + out + ": it exists (--force replaces it)");
+        TBaseGrid grid;
+        LoadDocument(grid, args.Positional[0]);
+        if (columns) ShowOnly(grid, ParseColumns(*columns));
+        if (toPdf) {
+            pdf(grid, out, printSettings.value_or(""));
+            return 0;
+        }
+        TExportSources sources;
+        sources.Html.Settings.SaveColor = !noColors;
+        // No desktop palette here: system colours take the classic scheme's values.
+        sources.Html.Colors = ScreenColorsForExport(grid, {.Today = args.Clock.Today(), .Formats = args.Formats});
+        sources.Office = office;
+        Write(grid, *format, sources, out);
+        return 0;
+    };
+    return {"export",
+            "export FILE OUT --type T [--columns 0,3,5] [--no-colors] [--force]\n"
+            "                            export the chosen columns as Save As does (T: " +
+                TypeList(bool(pdf)) + ")",
+            {"--type", "--columns", "--print-settings"},
+            run};
+}
+
+}  // namespace tkm::cli

@@ -1,0 +1,96 @@
+#include "grid/io/export_formats.h"
+
+#include "grid/io/csv_writer.h"
+#include "grid/io/text_writer.h"
+
+#include <array>
+
+namespace tkm {
+
+namespace {
+
+constexpr int Excel97Rows = 65536;
+
+const std::array<TExportFormat, 10> Formats{{
+    {"Text document (*.txt)", "*.txt", "txt", TExportWriter::Text},
+    {"Web Document (*.htm)", "*.htm", "htm", TExportWriter::Html},
+    {"CSV (Comma delimited) (*.csv)", "*.csv", "csv", TExportWriter::Csv},
+    {"Microsoft Word (*.doc)", "*.doc", "doc", TExportWriter::Office, TOfficeFormat::Doc},
+    {"Microsoft Excel (*.xls)", "*.xls", "xls", TExportWriter::Office, TOfficeFormat::Xls, Excel97Rows, "xlsx"},
+    {"All files (*.*)", "*.*", "", TExportWriter::Text},
+    {"OpenDocument Spreadsheet (*.ods)", "*.ods", "ods", TExportWriter::Office, TOfficeFormat::Ods},
+    {"Excel Workbook (*.xlsx)", "*.xlsx", "xlsx", TExportWriter::Office, TOfficeFormat::Xlsx},
+    {"OpenDocument Text (*.odt)", "*.odt", "odt", TExportWriter::Office, TOfficeFormat::Odt},
+    {"Word Document (*.docx)", "*.docx", "docx", TExportWriter::Office, TOfficeFormat::Docx},
+}};
+
+// "65536" as "65,536".
+std::string Grouped(int number) {
+    std::string digits = std::to_string(number);
+    for (int at = int(digits.size()) - 3; at > 0; at -= 3) digits.insert(std::size_t(at), ",");
+    return digits;
+}
+
+bool IsSpreadsheet(TOfficeFormat format) {
+    return format == TOfficeFormat::Xls || format == TOfficeFormat::Ods || format == TOfficeFormat::Xlsx;
+}
+
+}  // namespace
+
+std::span<const TExportFormat> ExportFormats() { return Formats; }
+
+std::string ExportFilter() {
+    std::string filter;
+    for (const TExportFormat& format : Formats) {
+        if (!filter.empty()) filter += '|';
+        filter += std::string(format.Description) + '|' + format.Pattern;
+    }
+    return filter;
+}
+
+const TExportFormat* ExportFormatAt(int filterIndex) {
+    return filterIndex >= 1 && filterIndex <= int(Formats.size()) ? &Formats[std::size_t(filterIndex - 1)] : nullptr;
+}
+
+int ExportFilterIndex(const TExportFormat& format) { return int(&format - Formats.data()) + 1; }
+
+const TExportFormat* ExportFormatFor(std::string_view extension) {
+    if (extension.empty()) return nullptr;
+    for (const TExportFormat& format : Formats)
+        if (extension == format.Extension) return &format;
+    return nullptr;
+}
+
+std::string WithExtension(const std::string& fileName, std::string_view extension) {
+    const std::size_t slash = fileName.rfind('/');
+    const std::size_t dot = fileName.rfind('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+    return (hasExtension ? fileName.substr(0, dot) : fileName) + "." + std::string(extension);
+}
+
+ERowLimitError::ERowLimitError(const TExportFormat& format, int rows)
+    : EGridError(std::string(format.Description) + " holds at most " + Grouped(format.MaxRows) +
+                 " rows, and this list has " + Grouped(rows) + "."),
+      format_(format) {}
+
+const TExportFormat& ERowLimitError::Larger() const { return *ExportFormatFor(format_.LargerType); }
+
+void CheckRowLimit(const TBaseGrid& grid, const TExportFormat& format) {
+    if (format.MaxRows > 0 && grid.RowCount() > format.MaxRows) throw ERowLimitError(format, grid.RowCount());
+}
+
+void ExportGrid(const TBaseGrid& grid, const TExportFormat& format, const TExportSources& sources,
+                const std::string& fileName) {
+    CheckRowLimit(grid, format);
+    switch (format.Writer) {
+    case TExportWriter::Text: return WriteTextFile(grid, fileName, sources.Html.Alignment);
+    case TExportWriter::Html: return WriteHtmlFile(grid, fileName, sources.Html);
+    case TExportWriter::Csv: return WriteCsvFile(grid, fileName, sources.Csv);
+    case TExportWriter::Office:
+        if (!sources.Office)
+            throw EGridError(IsSpreadsheet(format.Office) ? "Excel OLE server not found" : "Word OLE server not found");
+        return sources.Office(grid, format.Office, fileName);
+    }
+}
+
+}  // namespace tkm

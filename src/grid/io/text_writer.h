@@ -1,0 +1,24 @@
+#pragma once
+
+#include "grid/base_grid.h"
+#include "grid/io/cell_alignment.h"
+#include "grid/io/export_file.h"
+
+#include <string>
+#include <string_view>
+
+namespace tkm {
+
+// How many characters a cell shows: a UTF-8 sequence is one, and so is each
+// byte of a text that is not UTF-8 (it is shown as Windows-1252).
+std::size_t ShownLength(std::string_view text);
+
+// The shown columns as space-padded text, one CR LF-ended line per row, the
+// header row included. Each column is as wide as its longest first line, plus
+// one space; a cell shows only its first line.
+void WriteText(const TBaseGrid& grid, const TAlignmentHook& alignment, const TByteSink& sink);
+
+// EGridFileError "Cannot Create file NAME", EInOutError on other failures.
+void WriteTextFile(const TBaseGrid& grid, const std::string& fileName, const TAlignmentHook& alignment = {});
+
+}  // namespace tkm
