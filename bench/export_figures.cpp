@@ -32,7 +32,8 @@ void ExportFigures(const TBenchDocument& document, const TBaseGrid& grid, int ru
     TimedExport("export:txt", document, runs, text, report, [&] { WriteTextFile(grid, text); });
     {
         // One line per row, the header included.
-        const std::string_view written = TFileBytes(text).View();
+        const TFileBytes file(text);
+        const std::string_view written = file.View();
         if (std::count(written.begin(), written.end(), '\n') != grid.RowCount())
             report.Fail("the text export has another number of lines than the grid has rows");
     }

@@ -11,6 +11,14 @@ namespace {
 
 constexpr std::size_t MaxShownAddress = 255;
 
+// Whether a text holds a character that needs a second look: one to escape,
+// a CR, or the ":" of an address. Most cells hold none.
+bool NeedsWork(std::string_view text) {
+    for (const char c : text)
+        if (c == '<' || c == '>' || c == '&' || c == '\r' || c == ':') return true;
+    return false;
+}
+
 // The text as page content, each CR a line break.
 void AppendContent(std::string_view text, bool markup, const THtmlTextOptions& options, std::string& out) {
     const char* lineBreak = options.XHTML ? "<br/>" : "<br>";
@@ -54,8 +62,7 @@ void AppendHtmlCellText(std::string_view text, const THtmlTextOptions& options, 
         out += options.XHTML ? "<br/>" : "<br>";
         return;
     }
-    // Most cells hold nothing to escape and no address: straight through.
-    if (text.find_first_of("<>&\r:") == std::string_view::npos) {
+    if (!NeedsWork(text)) {
         out += text;
         return;
     }

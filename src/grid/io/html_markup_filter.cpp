@@ -205,18 +205,14 @@ bool IsScriptAddress(std::string_view value) {
 }
 
 void AppendEscaped(std::string_view text, std::string_view escaped, std::string& out) {
+    const auto escapes = [&](char c) { return escaped.find(c) != std::string_view::npos; };
+    const bool amp = escapes('&'), lt = escapes('<'), gt = escapes('>'), quot = escapes('"');
     for (const char c : text) {
-        if (escaped.find(c) == std::string_view::npos) {
-            out += c;
-            continue;
-        }
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
+        if (c == '&' && amp) out += "&amp;";
+        else if (c == '<' && lt) out += "&lt;";
+        else if (c == '>' && gt) out += "&gt;";
+        else if (c == '"' && quot) out += "&quot;";
+        else out += c;
     }
 }
 

@@ -37,11 +37,9 @@ std::string FileLines(const std::string& fileName) {
 
 void AppendColor(TColor rgb, std::string& out) {
     static constexpr char Hex[] = "0123456789ABCDEF";
-    out += '#';
-    for (const std::uint8_t part : {RedOf(rgb), GreenOf(rgb), BlueOf(rgb)}) {
-        out += Hex[part >> 4];
-        out += Hex[part & 0x0F];
-    }
+    const std::uint8_t r = RedOf(rgb), g = GreenOf(rgb), b = BlueOf(rgb);
+    const char text[7] = {'#', Hex[r >> 4], Hex[r & 0x0F], Hex[g >> 4], Hex[g & 0x0F], Hex[b >> 4], Hex[b & 0x0F]};
+    out.append(text, sizeof text);
 }
 
 class THtmlTable {

@@ -10,22 +10,31 @@ namespace tkm {
 
 namespace {
 
-// A row of a text file holds one line of each cell: a lone CR or LF would
-// break the row as surely as CR LF does.
-std::string_view FirstLine(std::string_view text) { return text.substr(0, text.find_first_of("\r\n")); }
+struct TShownLine {
+    std::string_view Text;
+    // In characters: a UTF-8 sequence is one, and so is each byte of a text
+    // that is not UTF-8 (it is shown as Windows-1252).
+    std::size_t Length = 0;
+};
 
-}  // namespace
-
-std::size_t ShownLength(std::string_view text) {
+// What a cell shows of itself in a row of a text file: its first line, since
+// a lone CR or LF would break the row as surely as CR LF does. One pass, as
+// every cell is measured and written.
+TShownLine FirstLine(std::string_view text) {
     std::size_t characters = 0;
     bool ascii = true;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80) ascii = false;
-        if ((byte & 0xC0) != 0x80) ++characters;
+    std::size_t end = 0;
+    for (; end < text.size(); ++end) {
+        const auto byte = static_cast<unsigned char>(text[end]);
+        if (byte == '\r' || byte == '\n') break;
+        ascii = ascii && byte < 0x80;
+        characters += (byte & 0xC0) != 0x80;
     }
-    return ascii || IsValidUtf8(text) ? characters : text.size();
+    const std::string_view line = text.substr(0, end);
+    return {line, ascii || IsValidUtf8(line) ? characters : line.size()};
 }
+
+}  // namespace
 
 void WriteText(const TBaseGrid& grid, const TAlignmentHook& alignment, const TByteSink& sink) {
     const std::vector<TShownColumn> columns = ShownColumns(grid);
@@ -34,7 +43,7 @@ void WriteText(const TBaseGrid& grid, const TAlignmentHook& alignment, const TBy
     for (int r = 0; r < grid.RowCount(); ++r) {
         grid.RowView(r, cells);
         for (std::size_t k = 0; k < columns.size(); ++k)
-            widths[k] = std::max(widths[k], ShownLength(FirstLine(cells[std::size_t(columns[k].Real)])));
+            widths[k] = std::max(widths[k], FirstLine(cells[std::size_t(columns[k].Real)]).Length);
     }
 
     TBlockWriter out(sink);
@@ -43,8 +52,8 @@ void WriteText(const TBaseGrid& grid, const TAlignmentHook& alignment, const TBy
     for (int r = 0; r < grid.RowCount(); ++r) {
         grid.RowView(r, cells);
         for (std::size_t k = 0; k < columns.size(); ++k) {
-            const std::string_view text = FirstLine(cells[std::size_t(columns[k].Real)]);
-            std::size_t length = ShownLength(text);
+            const auto [text, shownLength] = FirstLine(cells[std::size_t(columns[k].Real)]);
+            std::size_t length = shownLength;
             const std::size_t width = widths[k];
             switch (AlignmentOf(alignment, columns[k].Display, r)) {
             case TCellAlignment::Left: block += text; break;

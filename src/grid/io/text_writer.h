@@ -5,13 +5,8 @@
 #include "grid/io/export_file.h"
 
 #include <string>
-#include <string_view>
 
 namespace tkm {
-
-// How many characters a cell shows: a UTF-8 sequence is one, and so is each
-// byte of a text that is not UTF-8 (it is shown as Windows-1252).
-std::size_t ShownLength(std::string_view text);
 
 // The shown columns as space-padded text, one CR LF-ended line per row, the
 // header row included. Each column is as wide as its longest first line, plus
