@@ -11,11 +11,14 @@ namespace {
 
 constexpr std::size_t MaxShownAddress = 255;
 
-// Whether a text holds a character that needs a second look: one to escape,
-// a CR, or the ":" of an address. Most cells hold none.
+// Whether a text holds a character to escape, a CR or an address. Most cells
+// (times included) hold none and go straight through.
 bool NeedsWork(std::string_view text) {
-    for (const char c : text)
-        if (c == '<' || c == '>' || c == '&' || c == '\r' || c == ':') return true;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '<' || c == '>' || c == '&' || c == '\r') return true;
+        if (c == ':' && (text.substr(i + 1, 2) == "//" || (i >= 6 && text.substr(i - 6, 6) == "mailto"))) return true;
+    }
     return false;
 }
 

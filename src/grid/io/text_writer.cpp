@@ -18,20 +18,23 @@ struct TShownLine {
 };
 
 // What a cell shows of itself in a row of a text file: its first line, since
-// a lone CR or LF would break the row as surely as CR LF does. One pass, as
-// every cell is measured and written.
+// a lone CR or LF would break the row as surely as CR LF does. Every cell is
+// measured and written, so the common case (ASCII, one line) is one plain loop.
 TShownLine FirstLine(std::string_view text) {
-    std::size_t characters = 0;
-    bool ascii = true;
     std::size_t end = 0;
+    bool ascii = true;
     for (; end < text.size(); ++end) {
         const auto byte = static_cast<unsigned char>(text[end]);
+        if (byte > '\r') {
+            ascii = ascii && byte < 0x80;
+            continue;
+        }
         if (byte == '\r' || byte == '\n') break;
-        ascii = ascii && byte < 0x80;
-        characters += (byte & 0xC0) != 0x80;
     }
     const std::string_view line = text.substr(0, end);
-    return {line, ascii || IsValidUtf8(line) ? characters : line.size()};
+    if (ascii || !IsValidUtf8(line)) return {line, line.size()};
+    const auto characters = std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    return {line, std::size_t(characters)};
 }
 
 }  // namespace
