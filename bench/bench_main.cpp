@@ -1,7 +1,7 @@
 // Times the document paths of Taskmere on generated documents, with Python's
 // csv module and LibreOffice as peers on the same files.
 //
-//   taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers]
+//   taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers] [--print-only]
 //
 // Prints name<TAB>entries<TAB>seconds<TAB>MB/s (or "-"), one line per figure,
 // each the median of N runs (default 5, 3 from a million entries on).
@@ -31,6 +31,7 @@ struct TOptions {
     std::vector<int> Sizes{10000, 100000, 1000000};
     int Runs = 0;  // 0: by size
     bool Peers = true;
+    bool PrintOnly = false;  // loading and the print figures alone
 };
 
 std::vector<int> ParseSizes(const std::string& text) {
@@ -52,13 +53,15 @@ TOptions ParseOptions(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--no-peers") {
             options.Peers = false;
+        } else if (arg == "--print-only") {
+            options.PrintOnly = true;
         } else if ((arg == "--sizes" || arg == "--runs") && i + 1 < argc) {
             const std::string value = argv[++i];
             if (arg == "--sizes") options.Sizes = ParseSizes(value);
             else options.Runs = std::max(1, std::stoi(value));
         } else {
             throw std::invalid_argument(
-                "usage: taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers]");
+                "usage: taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers] [--print-only]");
         }
     }
     return options;
@@ -83,7 +86,7 @@ private:
     std::string path_;
 };
 
-void MeasureSize(int entries, int runs, bool withPeers, const std::string& folder, TBenchReport& report) {
+void MeasureSize(int entries, int runs, const TOptions& options, const std::string& folder, TBenchReport& report) {
     TBenchDocument document;
     document.FileName = folder + "/entries-" + std::to_string(entries) + ".tkm";
     document.Entries = entries;
@@ -95,28 +98,29 @@ void MeasureSize(int entries, int runs, bool withPeers, const std::string& folde
     Note(line);
 
     // First, in a process of its own, so that nothing else has touched memory.
-    report.Value("peak-rss-MB", entries, PeakMegabytesAfterLoad(document.FileName));
+    if (!options.PrintOnly) report.Value("peak-rss-MB", entries, PeakMegabytesAfterLoad(document.FileName));
 
     TCoreFigures core(document, runs, folder, report);
     std::unique_ptr<TBaseGrid> grid = core.Load();
-    core.Save(*grid);
-    core.Statistics(*grid);
-    core.FindNothing(*grid);
-    for (const auto& [name, column] : {std::pair{"sort:due-date", colDueDate}, {"sort:status", colStatus},
-                                       {"sort:description", colDescription}, {"sort:cost", colCost}})
-        core.Sort(name, column);
-
-    if (withPeers) {
-        TPeerFigures peers(document, runs, folder, report);
-        peers.PythonCsv();
-        peers.LibreOffice();
+    if (!options.PrintOnly) {
+        core.Save(*grid);
+        core.Statistics(*grid);
+        core.FindNothing(*grid);
+        for (const auto& [name, column] : {std::pair{"sort:due-date", colDueDate}, {"sort:status", colStatus},
+                                           {"sort:description", colDescription}, {"sort:cost", colCost}})
+            core.Sort(name, column);
+        if (options.Peers) {
+            TPeerFigures peers(document, runs, folder, report);
+            peers.PythonCsv();
+            peers.LibreOffice();
+        }
     }
 
     TPrintFigures print(document, *grid, runs, report);
     print.Recording();
     print.Painter();
 
-    RepaintFigures(document, runs, std::move(grid), report);
+    if (!options.PrintOnly) RepaintFigures(document, runs, std::move(grid), report);
     std::filesystem::remove(document.FileName);
 }
 
@@ -127,9 +131,10 @@ int Run(int argc, char** argv) {
     QApplication app(argc, argv);
     TBenchReport report;
     const TScratchFolder folder;
+    PdfFigure(folder.Path(), options.Runs ? options.Runs : 5, report);
     for (const int entries : options.Sizes) {
         const int runs = options.Runs ? options.Runs : entries >= 1000000 ? 3 : 5;
-        MeasureSize(entries, runs, options.Peers, folder.Path(), report);
+        MeasureSize(entries, runs, options, folder.Path(), report);
     }
     return report.Failed() ? 1 : 0;
 }

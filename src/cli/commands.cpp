@@ -7,7 +7,8 @@ namespace tkm::cli {
 // Each capability adds its subcommands here as it lands.
 const std::vector<TCommand>& Commands() {
     static const std::vector<TCommand> commands{DumpCommand(), ResaveCommand(), NewCommand(), SortCommand(),
-                                                FindCommand(), StatsCommand(), ColorsCommand()};
+                                                FindCommand(), StatsCommand(), ColorsCommand(),
+                                                PdfExportCommand()};
     return commands;
 }
 

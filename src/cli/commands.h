@@ -29,4 +29,7 @@ TCommand SortCommand();
 // `tkm find FILE TEXT [...]`: every hit in scan order as column<TAB>row.
 TCommand FindCommand();
 
+// `tkm export FILE OUT --type pdf [...]`: the print job into a PDF file.
+TCommand PdfExportCommand();
+
 }  // namespace tkm::cli

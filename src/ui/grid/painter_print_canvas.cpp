@@ -3,11 +3,11 @@
 #include "grid/cell_style.h"
 #include "ui/grid/cell_text_codec.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tkm {
 
@@ -30,7 +30,29 @@ Qt::PenStyle ToQtPenStyle(TPenStyle style) {
 
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
 
+// Faces with the same advance widths, from fonts-liberation2.
+constexpr std::pair<const char*, const char*> MetricTwins[] = {
+    {"Arial", "Liberation Sans"}, {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"}};
+
 }  // namespace
+
+QFont PrintQFont(const TCanvasFont& font, int pixelSize) {
+    const QString family = QString::fromStdString(font.Family);
+    QStringList families{family};
+    for (const auto& [windows, twin] : MetricTwins)
+        if (family.compare(QLatin1String(windows), Qt::CaseInsensitive) == 0) families << QLatin1String(twin);
+    QFont result;
+    // The first face installed wins: Arial itself where it is.
+    result.setFamilies(families);
+    result.setPixelSize(std::max(1, pixelSize));
+    // Unhinted advances are the design widths, alike at every resolution.
+    result.setHintingPreference(QFont::PreferNoHinting);
+    result.setBold(font.Styles & fsBold);
+    result.setItalic(font.Styles & fsItalic);
+    result.setUnderline(font.Styles & fsUnderline);
+    result.setStrikeOut(font.Styles & fsStrikeOut);
+    return result;
+}
 
 TPainterPrintCanvas::TPainterPrintCanvas(QPainter& painter, double dpiX, double dpiY)
     : painter_(painter), dpiX_(dpiX), dpiY_(dpiY) {}
@@ -40,20 +62,22 @@ QRectF TPainterPrintCanvas::Rect(const TPrintRect& rect) const {
 }
 
 void TPainterPrintCanvas::SetFont(const TCanvasFont& font) {
-    font_ = QFont(QString::fromStdString(font.Family));
-    // The height is the font's size, as a point size is.
-    font_.setPixelSize(std::max(1, int(std::lround(Y(font.Height)))));
-    font_.setBold(font.Styles & fsBold);
-    font_.setItalic(font.Styles & fsItalic);
-    font_.setUnderline(font.Styles & fsUnderline);
-    font_.setStrikeOut(font.Styles & fsStrikeOut);
     textColor_ = ToQColor(font.Color);
+    // Cells switch fonts all the time: each is built and measured once.
+    auto known = std::find_if(fonts_.begin(), fonts_.end(),
+                              [&](const TMeasuredFont& measured) { return measured.Printed.SameMetrics(font); });
+    if (known == fonts_.end()) {
+        // The height is the font's size, as a point size is.
+        const QFont built = PrintQFont(font, int(std::lround(Y(font.Height))));
+        known = fonts_.insert(fonts_.end(), {font, built, std::make_unique<TFontAdvances>(built)});
+    }
+    font_ = known->Font;
+    advances_ = known->Advances.get();
 }
 
 TTextExtent TPainterPrintCanvas::TextExtent(std::string_view text) {
-    const QFontMetricsF metrics(font_, painter_.device());
-    return {int(std::lround(metrics.horizontalAdvance(CellToDisplay(text)) * 254.0 / dpiX_)),
-            int(std::lround(metrics.height() * 254.0 / dpiY_))};
+    return {int(std::lround(advances_->Width(text) * 254.0 / dpiX_)),
+            int(std::lround(advances_->Height() * 254.0 / dpiY_))};
 }
 
 void TPainterPrintCanvas::DrawText(int x, int y, std::string_view text) {

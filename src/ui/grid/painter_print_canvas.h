@@ -1,18 +1,29 @@
 #pragma once
 
 #include "grid/print/print_canvas.h"
+#include "ui/grid/font_advances.h"
 
 #include <QColor>
 #include <QFont>
 #include <QPen>
 
+#include <memory>
+#include <vector>
+
 class QPainter;
 
 namespace tkm {
 
+// The Qt font a print font is drawn in, `pixelSize` high. The Windows faces
+// print settings name become their metric-compatible Liberation faces, so
+// columns come out as wide as where the settings were made.
+QFont PrintQFont(const TCanvasFont& font, int pixelSize);
+
 // Draws the print layout with a QPainter on a printer, a PDF file or a
 // preview: tenths of a millimetre become device pixels by the device's
-// resolution, and measurements come back in tenths of a millimetre.
+// resolution, and measurements come back in tenths of a millimetre. Texts are
+// measured without the device, so that the layout can be counted before the
+// painter begins, and every device measures alike.
 class TPainterPrintCanvas final : public TPrintCanvas {
 public:
     TPainterPrintCanvas(QPainter& painter, double dpiX, double dpiY);
@@ -31,10 +42,19 @@ private:
     QRectF Rect(const TPrintRect& rect) const;
     void DrawText(int x, int y, std::string_view text);
 
+    // Fonts by size and shape, with the advances measured in them so far.
+    struct TMeasuredFont {
+        TCanvasFont Printed;
+        QFont Font;
+        std::unique_ptr<TFontAdvances> Advances;
+    };
+
     QPainter& painter_;
     double dpiX_;
     double dpiY_;
+    std::vector<TMeasuredFont> fonts_;
     QFont font_;
+    TFontAdvances* advances_ = nullptr;
     // QPainter draws text with its pen: text and lines keep their own.
     QColor textColor_;
     QPen linePen_;
