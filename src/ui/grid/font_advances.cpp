@@ -2,31 +2,48 @@
 
 #include "ui/grid/cell_text_codec.h"
 
+#include <QTextLayout>
+
 #include <cmath>
 
 namespace tkm {
 
-TFontAdvances::TFontAdvances(const QFont& font) : metrics_(font) { advances_.fill(-1); }
+TFontAdvances::TFontAdvances(const QFont& font) : font_(font), metrics_(font) {
+    advances_.fill(Unknown);
+    kerning_.fill(Unknown);
+}
 
 std::int64_t TFontAdvances::Shaped(std::string_view ascii) const {
     return std::llround(metrics_.horizontalAdvance(QString::fromLatin1(ascii.data(), qsizetype(ascii.size()))) * 64);
 }
 
-std::int64_t TFontAdvances::Advance(int index) {
-    if (advances_[index] < 0) {
+int TFontAdvances::GlyphCount(std::string_view ascii) const {
+    QTextLayout layout(QString::fromLatin1(ascii.data(), qsizetype(ascii.size())), font_);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    int count = 0;
+    for (const QGlyphRun& run : layout.glyphRuns()) count += int(run.glyphIndexes().size());
+    return count;
+}
+
+std::int32_t TFontAdvances::Advance(int index) {
+    if (advances_[index] == Unknown) {
         const char c = char(FirstChar + index);
         advances_[index] = std::int32_t(Shaped(std::string_view(&c, 1)));
     }
     return advances_[index];
 }
 
-bool TFontAdvances::AddsUp(int left, int right) {
-    TPairFit& fit = pairs_[left * CharCount + right];
-    if (fit == pfUnknown) {
+std::int32_t TFontAdvances::Kerning(int left, int right) {
+    std::int32_t& kerning = kerning_[left * CharCount + right];
+    if (kerning == Unknown) {
         const char pair[2] = {char(FirstChar + left), char(FirstChar + right)};
-        fit = Shaped(std::string_view(pair, 2)) == Advance(left) + Advance(right) ? pfSum : pfShaped;
+        kerning = std::int32_t(Shaped(std::string_view(pair, 2)) - Advance(left) - Advance(right));
+        // Kerning moves two glyphs closer; a ligature makes one of them.
+        if (kerning != 0 && GlyphCount(std::string_view(pair, 2)) != 2) kerning = Joined;
     }
-    return fit == pfSum;
+    return kerning;
 }
 
 qreal TFontAdvances::Width(std::string_view text) {
@@ -34,8 +51,12 @@ qreal TFontAdvances::Width(std::string_view text) {
     int previous = -1;
     for (const char c : text) {
         const int index = (unsigned char)c - FirstChar;
-        if (index < 0 || index >= CharCount || (previous >= 0 && !AddsUp(previous, index)))
-            return metrics_.horizontalAdvance(CellToDisplay(text));
+        if (index < 0 || index >= CharCount) return metrics_.horizontalAdvance(CellToDisplay(text));
+        if (previous >= 0) {
+            const std::int32_t kerning = Kerning(previous, index);
+            if (kerning == Joined) return metrics_.horizontalAdvance(CellToDisplay(text));
+            sum += kerning;
+        }
         sum += Advance(index);
         previous = index;
     }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QFontMetricsF>
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <string_view>
 
@@ -10,10 +12,10 @@ namespace tkm {
 
 // The width of texts in one font, exactly as Qt lays them out. A print run
 // measures millions of cells, and shaping each with Qt is slow. Most cells are
-// plain ASCII, whose width is the sum of its characters' advances as long as
-// no pair of neighbours is kerned or joined into a ligature: the table keeps
-// both, filled as characters and pairs first occur. Any other text is shaped
-// by Qt.
+// plain ASCII, whose width is the sum of its characters' advances and of the
+// kerning of each pair of neighbours: the table keeps both, filled as
+// characters and pairs first occur. A text with a pair that Qt joins into a
+// ligature, or with any other character, is shaped by Qt.
 class TFontAdvances {
 public:
     explicit TFontAdvances(const QFont& font);
@@ -25,16 +27,20 @@ public:
 private:
     static constexpr int FirstChar = 0x20;  // ' ' to '~'
     static constexpr int CharCount = 0x7F - FirstChar;
-    enum TPairFit : std::int8_t { pfUnknown, pfSum, pfShaped };
+    static constexpr std::int32_t Unknown = INT32_MIN;
+    static constexpr std::int32_t Joined = INT32_MIN + 1;
 
     // Qt adds advances up in 1/64 pixel; so does the table, so the sums agree.
     std::int64_t Shaped(std::string_view ascii) const;
-    std::int64_t Advance(int index);
-    bool AddsUp(int left, int right);
+    int GlyphCount(std::string_view ascii) const;
+    std::int32_t Advance(int index);
+    // The pair's kerning, or Joined.
+    std::int32_t Kerning(int left, int right);
 
+    QFont font_;
     QFontMetricsF metrics_;
     std::array<std::int32_t, CharCount> advances_;
-    std::array<TPairFit, CharCount * CharCount> pairs_{};
+    std::array<std::int32_t, CharCount * CharCount> kerning_;
 };
 
 }  // namespace tkm

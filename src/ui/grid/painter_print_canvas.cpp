@@ -61,18 +61,30 @@ QRectF TPainterPrintCanvas::Rect(const TPrintRect& rect) const {
     return QRectF(QPointF(X(rect.Left), Y(rect.Top)), QPointF(X(rect.Right), Y(rect.Bottom)));
 }
 
+TFontAdvances& TPainterPrintCanvas::AdvancesOf(const TCanvasFont& font) {
+    TCanvasFont shape = font;
+    shape.Styles &= fsBold | fsItalic;
+    auto known = std::find_if(shapes_.begin(), shapes_.end(),
+                              [&](const TShapeAdvances& measured) { return measured.Shape.SameMetrics(shape); });
+    if (known == shapes_.end()) {
+        const QFont built = PrintQFont(shape, int(std::lround(Y(shape.Height))));
+        known = shapes_.insert(shapes_.end(), {shape, std::make_unique<TFontAdvances>(built)});
+    }
+    return *known->Advances;
+}
+
 void TPainterPrintCanvas::SetFont(const TCanvasFont& font) {
     textColor_ = ToQColor(font.Color);
-    // Cells switch fonts all the time: each is built and measured once.
+    // Cells switch fonts all the time: each is built once.
     auto known = std::find_if(fonts_.begin(), fonts_.end(),
                               [&](const TMeasuredFont& measured) { return measured.Printed.SameMetrics(font); });
     if (known == fonts_.end()) {
         // The height is the font's size, as a point size is.
-        const QFont built = PrintQFont(font, int(std::lround(Y(font.Height))));
-        known = fonts_.insert(fonts_.end(), {font, built, std::make_unique<TFontAdvances>(built)});
+        known = fonts_.insert(fonts_.end(),
+                              {font, PrintQFont(font, int(std::lround(Y(font.Height)))), &AdvancesOf(font)});
     }
     font_ = known->Font;
-    advances_ = known->Advances.get();
+    advances_ = known->Advances;
 }
 
 TTextExtent TPainterPrintCanvas::TextExtent(std::string_view text) {

@@ -42,17 +42,25 @@ private:
     QRectF Rect(const TPrintRect& rect) const;
     void DrawText(int x, int y, std::string_view text);
 
-    // Fonts by size and shape, with the advances measured in them so far.
+    // Fonts as asked for; underline and strike-out change no width, so the
+    // fonts that differ only in them share the advances measured so far.
     struct TMeasuredFont {
         TCanvasFont Printed;
         QFont Font;
+        TFontAdvances* Advances;
+    };
+    struct TShapeAdvances {
+        TCanvasFont Shape;
         std::unique_ptr<TFontAdvances> Advances;
     };
+
+    TFontAdvances& AdvancesOf(const TCanvasFont& font);
 
     QPainter& painter_;
     double dpiX_;
     double dpiY_;
     std::vector<TMeasuredFont> fonts_;
+    std::vector<TShapeAdvances> shapes_;
     QFont font_;
     TFontAdvances* advances_ = nullptr;
     // QPainter draws text with its pen: text and lines keep their own.
