@@ -18,6 +18,7 @@ void TTextMeasurer::Select(const TCanvasFont& font) {
     canvas_.SetFont(font);
     selected_ = font;
     anySelected_ = true;
+    selectedIndex_ = -1;
 }
 
 TTextExtent TTextMeasurer::Extent(int fontIndex, std::string_view text) {
@@ -27,7 +28,12 @@ TTextExtent TTextMeasurer::Extent(int fontIndex, std::string_view text) {
         if (slot.Hits < MaxHits) ++slot.Hits;
         return slot.Extent;
     }
-    const TTextExtent extent = ExtentOnce(fonts_[fontIndex], text);
+    // Texts seen once come one after another in the same font.
+    if (selectedIndex_ != fontIndex) {
+        Select(fonts_[fontIndex]);
+        selectedIndex_ = fontIndex;
+    }
+    const TTextExtent extent = canvas_.TextExtent(text);
     // A text that keeps recurring outlasts a run of texts that never come back.
     if (slot.Hits > 0)
         --slot.Hits;

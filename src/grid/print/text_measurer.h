@@ -42,6 +42,7 @@ private:
     std::vector<TSlot> slots_;
     TCanvasFont selected_;
     bool anySelected_ = false;
+    int selectedIndex_ = -1;  // the font index `selected_` came from, if any
 };
 
 }  // namespace tkm

@@ -9,7 +9,10 @@
 namespace tkm {
 
 TFontAdvances::TFontAdvances(const QFont& font) : font_(font), metrics_(font) {
-    advances_.fill(Unknown);
+    for (int index = 0; index < CharCount; ++index) {
+        const char c = char(FirstChar + index);
+        advances_[index] = std::int32_t(Shaped(std::string_view(&c, 1)));
+    }
     kerning_.fill(Unknown);
 }
 
@@ -27,19 +30,11 @@ int TFontAdvances::GlyphCount(std::string_view ascii) const {
     return count;
 }
 
-std::int32_t TFontAdvances::Advance(int index) {
-    if (advances_[index] == Unknown) {
-        const char c = char(FirstChar + index);
-        advances_[index] = std::int32_t(Shaped(std::string_view(&c, 1)));
-    }
-    return advances_[index];
-}
-
 std::int32_t TFontAdvances::Kerning(int left, int right) {
     std::int32_t& kerning = kerning_[left * CharCount + right];
     if (kerning == Unknown) {
         const char pair[2] = {char(FirstChar + left), char(FirstChar + right)};
-        kerning = std::int32_t(Shaped(std::string_view(pair, 2)) - Advance(left) - Advance(right));
+        kerning = std::int32_t(Shaped(std::string_view(pair, 2)) - advances_[left] - advances_[right]);
         // Kerning moves two glyphs closer; a ligature makes one of them.
         if (kerning != 0 && GlyphCount(std::string_view(pair, 2)) != 2) kerning = Joined;
     }
@@ -57,7 +52,7 @@ qreal TFontAdvances::Width(std::string_view text) {
             if (kerning == Joined) return metrics_.horizontalAdvance(CellToDisplay(text));
             sum += kerning;
         }
-        sum += Advance(index);
+        sum += advances_[index];
         previous = index;
     }
     return qreal(sum) / 64;

@@ -13,8 +13,8 @@ namespace tkm {
 // The width of texts in one font, exactly as Qt lays them out. A print run
 // measures millions of cells, and shaping each with Qt is slow. Most cells are
 // plain ASCII, whose width is the sum of its characters' advances and of the
-// kerning of each pair of neighbours: the table keeps both, filled as
-// characters and pairs first occur. A text with a pair that Qt joins into a
+// kerning of each pair of neighbours: the table keeps both, the pairs
+// filled as they first occur. A text with a pair that Qt joins into a
 // ligature, or with any other character, is shaped by Qt.
 class TFontAdvances {
 public:
@@ -33,7 +33,6 @@ private:
     // Qt adds advances up in 1/64 pixel; so does the table, so the sums agree.
     std::int64_t Shaped(std::string_view ascii) const;
     int GlyphCount(std::string_view ascii) const;
-    std::int32_t Advance(int index);
     // The pair's kerning, or Joined.
     std::int32_t Kerning(int left, int right);
 
