@@ -101,6 +101,10 @@ void TPainterPrintCanvas::DrawText(int x, int y, std::string_view text) {
 void TPainterPrintCanvas::TextOut(int x, int y, std::string_view text) { DrawText(x, y, text); }
 
 void TPainterPrintCanvas::TextRect(const TPrintRect& clip, int x, int y, std::string_view text) {
+    // Most texts fit their cells, and a clip costs a PDF file a path a cell.
+    const QRectF cell = Rect(clip);
+    const QRectF ink(X(x), Y(y), advances_->Width(text), advances_->Height());
+    if (cell.contains(ink)) return DrawText(x, y, text);
     painter_.save();
     painter_.setClipRect(Rect(clip), Qt::IntersectClip);
     DrawText(x, y, text);
