@@ -1,29 +1,21 @@
 #include "ui/grid/pdf_print_target.h"
 
 #include "base/errors.h"
-#include "grid/base_grid.h"
-#include "grid/color_scheme.h"
-#include "grid/print/print_engine.h"
-#include "platform/fake/fake_clock.h"
+#include "grid/print/print_test_support.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <string>
 
 namespace tkm {
 namespace {
 
-class PdfPrintTargetTest : public ::testing::Test {
+class PdfPrintTargetTest : public testing::PrintTest {
 protected:
-    PdfPrintTargetTest() {
-        grid.SetFixedCols(0);
-        for (int r = 0; r < grid.RowCount(); ++r) grid.SetCellText(0, r, "row " + std::to_string(r));
-    }
+    PdfPrintTargetTest() { Fill({"No"}, 119); }
 
     std::string PathOf(const char* name) const { return folder.filePath(name).toStdString(); }
     static QByteArray Bytes(const std::string& path) {
@@ -32,12 +24,6 @@ protected:
     }
 
     QTemporaryDir folder;
-    TBaseGrid grid{1, 120};
-    TPrintSettings settings = TPrintSettings::TaskGrid();
-    TColorScheme scheme = TColorScheme::Classic();
-    TLocaleFormats formats;
-    FixedClock clock{{2026, 12, 8}, {14, 5, 9}};
-    TPrintEngine engine{grid, settings, scheme, formats, clock};
 };
 
 TEST_F(PdfPrintTargetTest, WritesEveryPageOnLandscapePaperWithMargins) {
@@ -63,10 +49,10 @@ TEST_F(PdfPrintTargetTest, AFailedJobLeavesTheOldFileAndNoScraps) {
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("old pages");
     }
-    // Past counting the 121 cells, into drawing the pages.
+    // Past counting the 120 cells, into drawing the pages.
     int cells = 0;
     engine.SetOnGetCellPrintColor([&](int, int, TCellStyle&) {
-        if (++cells == 121 + 60) throw EGridError("lost the grid");
+        if (++cells == 120 + 60) throw EGridError("lost the grid");
     });
     EXPECT_THROW(PrintToPdf(engine, path), EGridError);
     EXPECT_EQ(Bytes(path), "old pages");
