@@ -107,6 +107,13 @@ TEST_F(PainterPrintCanvasTest, MeasuresEveryTextAsQtShapesIt) {
             EXPECT_EQ(fine.TextExtent(text).Width, expected) << text << " in styles " << int(styles);
             // Again, now from the tables.
             EXPECT_EQ(fine.TextExtent(text).Width, expected) << text << " in styles " << int(styles);
+            // Only texts the tables add up come quickly, and then the same.
+            const auto quick = fine.QuickExtent(text);
+            if (quick) {
+                EXPECT_EQ(quick->Width, expected) << text;
+            }
+            EXPECT_EQ(quick.has_value(), std::string_view(text).find_first_of("\xC3\xE9\t") == std::string_view::npos)
+                << text;
         }
     }
     painter.end();

@@ -41,21 +41,26 @@ std::int32_t TFontAdvances::Kerning(int left, int right) {
     return kerning;
 }
 
-qreal TFontAdvances::Width(std::string_view text) {
+std::optional<qreal> TFontAdvances::TableWidth(std::string_view text) {
     std::int64_t sum = 0;
     int previous = -1;
     for (const char c : text) {
         const int index = (unsigned char)c - FirstChar;
-        if (index < 0 || index >= CharCount) return metrics_.horizontalAdvance(CellToDisplay(text));
+        if (index < 0 || index >= CharCount) return std::nullopt;
         if (previous >= 0) {
             const std::int32_t kerning = Kerning(previous, index);
-            if (kerning == Joined) return metrics_.horizontalAdvance(CellToDisplay(text));
+            if (kerning == Joined) return std::nullopt;
             sum += kerning;
         }
         sum += advances_[index];
         previous = index;
     }
     return qreal(sum) / 64;
+}
+
+qreal TFontAdvances::Width(std::string_view text) {
+    if (const auto width = TableWidth(text)) return *width;
+    return metrics_.horizontalAdvance(CellToDisplay(text));
 }
 
 }  // namespace tkm

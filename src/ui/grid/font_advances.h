@@ -6,6 +6,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace tkm {
@@ -22,6 +23,8 @@ public:
 
     // In pixels of the font's size.
     qreal Width(std::string_view text);
+    // The same from the tables alone; none for a text Qt must shape.
+    std::optional<qreal> TableWidth(std::string_view text);
     qreal Height() const { return metrics_.height(); }
 
 private:

@@ -87,9 +87,16 @@ void TPainterPrintCanvas::SetFont(const TCanvasFont& font) {
     advances_ = known->Advances;
 }
 
-TTextExtent TPainterPrintCanvas::TextExtent(std::string_view text) {
-    return {int(std::lround(advances_->Width(text) * 254.0 / dpiX_)),
-            int(std::lround(advances_->Height() * 254.0 / dpiY_))};
+TTextExtent TPainterPrintCanvas::Tenths(qreal width) const {
+    return {int(std::lround(width * 254.0 / dpiX_)), int(std::lround(advances_->Height() * 254.0 / dpiY_))};
+}
+
+TTextExtent TPainterPrintCanvas::TextExtent(std::string_view text) { return Tenths(advances_->Width(text)); }
+
+std::optional<TTextExtent> TPainterPrintCanvas::QuickExtent(std::string_view text) {
+    const std::optional<qreal> width = advances_->TableWidth(text);
+    if (!width) return std::nullopt;
+    return Tenths(*width);
 }
 
 void TPainterPrintCanvas::DrawText(int x, int y, std::string_view text) {

@@ -30,6 +30,8 @@ public:
 
     void SetFont(const TCanvasFont& font) override;
     TTextExtent TextExtent(std::string_view text) override;
+    // Plain ASCII texts without ligatures, from the advance tables.
+    std::optional<TTextExtent> QuickExtent(std::string_view text) override;
     void TextOut(int x, int y, std::string_view text) override;
     void TextRect(const TPrintRect& clip, int x, int y, std::string_view text) override;
     void FillRect(const TPrintRect& rect, TColor rgb) override;
@@ -40,6 +42,7 @@ private:
     double X(int tenths) const { return tenths * dpiX_ / 254.0; }
     double Y(int tenths) const { return tenths * dpiY_ / 254.0; }
     QRectF Rect(const TPrintRect& rect) const;
+    TTextExtent Tenths(qreal width) const;
     void DrawText(int x, int y, std::string_view text);
 
     // Fonts as asked for; underline and strike-out change no width, so the
