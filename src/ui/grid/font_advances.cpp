@@ -8,7 +8,7 @@
 
 namespace tkm {
 
-TFontAdvances::TFontAdvances(const QFont& font) : font_(font), metrics_(font) {
+TFontAdvances::TFontAdvances(const QFont& font) : font_(font), metrics_(font), height_(metrics_.height()) {
     for (int index = 0; index < CharCount; ++index) {
         const char c = char(FirstChar + index);
         advances_[index] = std::int32_t(Shaped(std::string_view(&c, 1)));
@@ -30,15 +30,12 @@ int TFontAdvances::GlyphCount(std::string_view ascii) const {
     return count;
 }
 
-std::int32_t TFontAdvances::Kerning(int left, int right) {
-    std::int32_t& kerning = kerning_[left * CharCount + right];
-    if (kerning == Unknown) {
-        const char pair[2] = {char(FirstChar + left), char(FirstChar + right)};
-        kerning = std::int32_t(Shaped(std::string_view(pair, 2)) - advances_[left] - advances_[right]);
-        // Kerning moves two glyphs closer; a ligature makes one of them.
-        if (kerning != 0 && GlyphCount(std::string_view(pair, 2)) != 2) kerning = Joined;
-    }
-    return kerning;
+std::int32_t TFontAdvances::MeasureKerning(int left, int right) {
+    const char pair[2] = {char(FirstChar + left), char(FirstChar + right)};
+    std::int32_t kerning = std::int32_t(Shaped(std::string_view(pair, 2)) - advances_[left] - advances_[right]);
+    // Kerning moves two glyphs closer; a ligature makes one of them.
+    if (kerning != 0 && GlyphCount(std::string_view(pair, 2)) != 2) kerning = Joined;
+    return kerning_[left * CharCount + right] = kerning;
 }
 
 std::optional<qreal> TFontAdvances::TableWidth(std::string_view text) {
@@ -48,7 +45,8 @@ std::optional<qreal> TFontAdvances::TableWidth(std::string_view text) {
         const int index = (unsigned char)c - FirstChar;
         if (index < 0 || index >= CharCount) return std::nullopt;
         if (previous >= 0) {
-            const std::int32_t kerning = Kerning(previous, index);
+            std::int32_t kerning = kerning_[previous * CharCount + index];
+            if (kerning == Unknown) kerning = MeasureKerning(previous, index);
             if (kerning == Joined) return std::nullopt;
             sum += kerning;
         }

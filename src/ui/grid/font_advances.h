@@ -25,7 +25,7 @@ public:
     qreal Width(std::string_view text);
     // The same from the tables alone; none for a text Qt must shape.
     std::optional<qreal> TableWidth(std::string_view text);
-    qreal Height() const { return metrics_.height(); }
+    qreal Height() const { return height_; }
 
 private:
     static constexpr int FirstChar = 0x20;  // ' ' to '~'
@@ -36,11 +36,12 @@ private:
     // Qt adds advances up in 1/64 pixel; so does the table, so the sums agree.
     std::int64_t Shaped(std::string_view ascii) const;
     int GlyphCount(std::string_view ascii) const;
-    // The pair's kerning, or Joined.
-    std::int32_t Kerning(int left, int right);
+    // The pair's kerning, or Joined, measured the first time.
+    std::int32_t MeasureKerning(int left, int right);
 
     QFont font_;
     QFontMetricsF metrics_;
+    qreal height_;  // asking Qt takes a lock
     std::array<std::int32_t, CharCount> advances_;
     std::array<std::int32_t, CharCount * CharCount> kerning_;
 };

@@ -83,7 +83,7 @@ void TPainterPrintCanvas::SetFont(const TCanvasFont& font) {
         known = fonts_.insert(fonts_.end(),
                               {font, PrintQFont(font, int(std::lround(Y(font.Height)))), &AdvancesOf(font)});
     }
-    font_ = known->Font;
+    font_ = &known->Font;
     advances_ = known->Advances;
 }
 
@@ -100,7 +100,7 @@ std::optional<TTextExtent> TPainterPrintCanvas::QuickExtent(std::string_view tex
 }
 
 void TPainterPrintCanvas::DrawText(int x, int y, std::string_view text) {
-    painter_.setFont(font_);
+    painter_.setFont(*font_);
     painter_.setPen(textColor_);
     painter_.drawText(QRectF(X(x), Y(y), 0, 0), TextFlags, CellToDisplay(text));
 }

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QPen>
 
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -62,9 +63,9 @@ private:
     QPainter& painter_;
     double dpiX_;
     double dpiY_;
-    std::vector<TMeasuredFont> fonts_;
+    std::deque<TMeasuredFont> fonts_;  // stays where it is as fonts are added
     std::vector<TShapeAdvances> shapes_;
-    QFont font_;
+    const QFont* font_ = nullptr;
     TFontAdvances* advances_ = nullptr;
     // QPainter draws text with its pen: text and lines keep their own.
     QColor textColor_;
