@@ -45,8 +45,10 @@ QFont PrintQFont(const TCanvasFont& font, int pixelSize) {
     // The first face installed wins: Arial itself where it is.
     result.setFamilies(families);
     result.setPixelSize(std::max(1, pixelSize));
-    // Unhinted advances are the design widths, alike at every resolution.
+    // Unhinted advances are the design widths, alike at every resolution, and
+    // unkerned as Windows prints text, so columns come out as wide as there.
     result.setHintingPreference(QFont::PreferNoHinting);
+    result.setKerning(false);
     result.setBold(font.Styles & fsBold);
     result.setItalic(font.Styles & fsItalic);
     result.setUnderline(font.Styles & fsUnderline);
