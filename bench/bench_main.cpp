@@ -151,6 +151,7 @@ int Run(int argc, char** argv) {
     QApplication app(argc, argv);
     TBenchReport report;
     const TScratchFolder folder;
+    if (options.Wanted("print")) PdfFigure(folder.Path(), options.Runs ? options.Runs : 5, report);
     for (const int entries : options.Sizes) {
         const int runs = options.Runs ? options.Runs : entries >= 1000000 ? 3 : 5;
         MeasureSize(entries, runs, options, folder.Path(), report);

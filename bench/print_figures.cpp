@@ -4,13 +4,20 @@
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/recording_canvas.h"
 #include "tasks/cell_styling.h"
+#include "tasks/task_document.h"
+#include "ui/grid/cell_text_codec.h"
 #include "ui/grid/painter_print_canvas.h"
+#include "ui/grid/pdf_print_target.h"
+#include "document_generator.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -22,10 +29,29 @@ namespace {
 constexpr TPageArea Sheet{2770, 1900};
 // A laser printer's resolution, for the image the QPainter canvas draws on.
 constexpr int PrinterDpi = 300;
-// Real font metrics take about 17 s per figure at a million entries.
-constexpr int PainterEntryLimit = 100000;
+// Up to here the bench checks that the advance tables measure as Qt shapes.
+constexpr int ShapingCheckLimit = 10000;
+// The document the PDF figure prints.
+constexpr int PdfEntries = 1000;
 
-// One print engine as the task list sets it up, with a fresh canvas per run.
+// The print engine as the task list sets it up.
+class TTaskListPrint {
+public:
+    TTaskListPrint(const TBaseGrid& grid, const TLocaleFormats& formats)
+        : styler_(grid, {.Today = BenchToday, .Formats = formats}), engine_(grid, settings_, scheme_, formats, clock_) {
+        engine_.SetOnGetCellPrintColor([this](int, int row, TCellStyle& style) { style = styler_.PrintStyle(row); });
+    }
+    TPrintEngine& Engine() { return engine_; }
+
+private:
+    const TPrintSettings settings_ = TPrintSettings::TaskGrid();
+    const TColorScheme scheme_ = TColorScheme::Classic();
+    const FixedClock clock_{BenchToday, {}};
+    const TCellStyler styler_;
+    TPrintEngine engine_;
+};
+
+// The task list's print engine with a fresh canvas per run.
 class TPrintRuns {
 public:
     using TTimed = std::function<double(TPrintCanvas&)>;
@@ -38,10 +64,8 @@ public:
           runs_(runs),
           report_(report),
           onCanvas_(std::move(onCanvas)),
-          styler_(grid, {.Today = BenchToday, .Formats = document.Formats}),
-          engine_(grid, settings_, scheme_, document.Formats, clock_) {
-        engine_.SetOnGetCellPrintColor([this](int, int row, TCellStyle& style) { style = styler_.PrintStyle(row); });
-    }
+          print_(grid, document.Formats),
+          engine_(print_.Engine()) {}
 
     // Returns the page count.
     int Count(const std::string& name) {
@@ -87,12 +111,72 @@ private:
     int runs_;
     TBenchReport& report_;
     TOnCanvas onCanvas_;
-    const TPrintSettings settings_ = TPrintSettings::TaskGrid();
-    const TColorScheme scheme_ = TColorScheme::Classic();
-    const FixedClock clock_{BenchToday, {}};
-    const TCellStyler styler_;
-    TPrintEngine engine_;
+    TTaskListPrint print_;
+    TPrintEngine& engine_;
 };
+
+// A printer that writes down what a job draws, measuring on another canvas.
+class TTracingPrinter final : public TPrintTarget, public TPrintCanvas {
+public:
+    explicit TTracingPrinter(TPrintCanvas& measuring) : measuring_(measuring) {}
+
+    std::vector<std::string> Trace;
+
+    void SetOrientation(TPrintOrientation) override {}
+    TDeviceArea PrintableArea() const override { return {Sheet.Width, Sheet.Height, 254, 254}; }
+    void BeginDoc(const std::string&) override {}
+    void NewPage() override { Trace.push_back("page"); }
+    void EndDoc() override {}
+    void AbortDoc() override {}
+    TPrintCanvas& Canvas() override { return *this; }
+
+    void SetFont(const TCanvasFont& font) override { measuring_.SetFont(font); }
+    TTextExtent TextExtent(std::string_view text) override { return measuring_.TextExtent(text); }
+    void TextOut(int x, int y, std::string_view text) override { Note("text", {x, y, 0, 0}, text); }
+    void TextRect(const TPrintRect& clip, int x, int y, std::string_view text) override {
+        Note("cell", clip, text);
+        Note("at", {x, y, 0, 0}, {});
+    }
+    void FillRect(const TPrintRect& rect, TColor) override { Note("fill", rect, {}); }
+    void SetPen(TPenStyle, int, TColor) override {}
+    void Line(int x1, int y1, int x2, int y2) override { Note("line", {x1, y1, x2, y2}, {}); }
+
+private:
+    void Note(const char* what, const TPrintRect& r, std::string_view text) {
+        Trace.push_back(std::string(what) + ' ' + std::to_string(r.Left) + ' ' + std::to_string(r.Top) + ' ' +
+                        std::to_string(r.Right) + ' ' + std::to_string(r.Bottom) + ' ' + std::string(text));
+    }
+
+    TPrintCanvas& measuring_;
+};
+
+// Measures every text with Qt's shaping, as the painter canvas would without
+// its advance tables.
+class TShapingCanvas final : public TPrintCanvas {
+public:
+    void SetFont(const TCanvasFont& font) override {
+        font_ = PrintQFont(font, int(std::lround(font.Height * PrinterDpi / 254.0)));
+    }
+    TTextExtent TextExtent(std::string_view text) override {
+        const QFontMetricsF metrics(font_);
+        return {int(std::lround(metrics.horizontalAdvance(CellToDisplay(text)) * 254.0 / PrinterDpi)),
+                int(std::lround(metrics.height() * 254.0 / PrinterDpi))};
+    }
+    void TextOut(int, int, std::string_view) override {}
+    void TextRect(const TPrintRect&, int, int, std::string_view) override {}
+    void FillRect(const TPrintRect&, TColor) override {}
+    void SetPen(TPenStyle, int, TColor) override {}
+    void Line(int, int, int, int) override {}
+
+private:
+    QFont font_;
+};
+
+std::vector<std::string> TraceOfJob(const TBaseGrid& grid, const TLocaleFormats& formats, TPrintCanvas& measuring) {
+    TTracingPrinter printer(measuring);
+    TTaskListPrint(grid, formats).Engine().Print(printer);
+    return std::move(printer.Trace);
+}
 
 }  // namespace
 
@@ -104,10 +188,7 @@ void TPrintFigures::Recording() {
 }
 
 void TPrintFigures::Painter() {
-    if (document_.Entries > PainterEntryLimit) {
-        Note("print:*-qt left out above " + std::to_string(PainterEntryLimit) + " entries");
-        return;
-    }
+    if (document_.Entries <= ShapingCheckLimit) SameAsShaping();
     QImage image(Sheet.Width * PrinterDpi / 254, Sheet.Height * PrinterDpi / 254, QImage::Format_RGB32);
     image.fill(Qt::white);
     TPrintRuns(document_, grid_, runs_, report_, [&](const TPrintRuns::TTimed& timed) {
@@ -115,6 +196,44 @@ void TPrintFigures::Painter() {
         TPainterPrintCanvas canvas(painter, PrinterDpi, PrinterDpi);
         return timed(canvas);
     }).All("-qt");
+}
+
+}  // namespace tkm::bench
+
+namespace tkm::bench {
+
+void TPrintFigures::SameAsShaping() {
+    QPainter idle;
+    TPainterPrintCanvas tables(idle, PrinterDpi, PrinterDpi);
+    TShapingCanvas shaping;
+    const auto fast = TraceOfJob(grid_, document_.Formats, tables);
+    const auto naive = TraceOfJob(grid_, document_.Formats, shaping);
+    const auto differ = std::mismatch(fast.begin(), fast.end(), naive.begin(), naive.end());
+    if (differ.first != fast.end() || differ.second != naive.end())
+        report_.Fail("the advance tables lay the print job out otherwise than shaping every text: \"" +
+                     (differ.first != fast.end() ? *differ.first : "end") + "\" for \"" +
+                     (differ.second != naive.end() ? *differ.second : "end") + "\"");
+    else
+        Note("print: widths and page breaks as with shaping every text (" +
+             std::to_string(std::count(fast.begin(), fast.end(), "page") + 1) + " pages)");
+}
+
+void PdfFigure(const std::string& folder, int runs, TBenchReport& report) {
+    const std::string source = folder + "/pdf-entries.tkm";
+    const std::string pdf = folder + "/entries.pdf";
+    TLocaleFormats formats;
+    GenerateDocument(source, PdfEntries, BenchToday, formats);
+    const TBaseGrid grid = ReadTaskDocument(source);
+    TTaskListPrint print(grid, formats);
+    report.Seconds("print:pdf", PdfEntries, MedianSeconds(runs, [&] {
+                       const TStopwatch clock;
+                       PrintToPdf(print.Engine(), pdf);
+                       return clock.Seconds();
+                   }));
+    std::error_code ignored;
+    if (std::filesystem::file_size(pdf, ignored) < 10000) report.Fail("print:pdf wrote no pages to " + pdf);
+    std::filesystem::remove(pdf, ignored);
+    std::filesystem::remove(source, ignored);
 }
 
 }  // namespace tkm::bench

@@ -4,6 +4,8 @@
 #include "bench_report.h"
 #include "grid/base_grid.h"
 
+#include <string>
+
 namespace tkm::bench {
 
 // The print engine on the whole document with the task list's print settings
@@ -21,10 +23,17 @@ public:
     void Painter();
 
 private:
+    // Fails the run unless the fast measuring lays the job out exactly as
+    // shaping every text with Qt does.
+    void SameAsShaping();
+
     const TBenchDocument& document_;
     const TBaseGrid& grid_;
     int runs_;
     TBenchReport& report_;
 };
+
+// print:pdf, a document of 1,000 entries into a PDF file.
+void PdfFigure(const std::string& folder, int runs, TBenchReport& report);
 
 }  // namespace tkm::bench

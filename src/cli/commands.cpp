@@ -8,7 +8,7 @@ namespace tkm::cli {
 const std::vector<TCommand>& Commands() {
     static const std::vector<TCommand> commands{DumpCommand(), ResaveCommand(), NewCommand(), SortCommand(),
                                                 FindCommand(), StatsCommand(), ColorsCommand(),
-                                                ExportCommand({}, {})};
+                                                ExportCommand({})};
     return commands;
 }
 

@@ -30,12 +30,8 @@ TCommand SortCommand();
 // `tkm find FILE TEXT [...]`: every hit in scan order as column<TAB>row.
 TCommand FindCommand();
 
-// Printing the shown columns to a PDF file, with a print settings file or none ("").
-using TPdfExport =
-    std::function<void(const TBaseGrid& grid, const std::string& fileName, const std::string& printSettingsFile)>;
-
 // `tkm export FILE OUT --type T [...]`: the Save As types through the same
-// writers; the office types through `office`, and PDF only where `pdf` is given.
-TCommand ExportCommand(TOfficeExport office, TPdfExport pdf);
+// writers, the office types through `office`, and PDF through the print job.
+TCommand ExportCommand(TOfficeExport office);
 
 }  // namespace tkm::cli

@@ -1,7 +1,5 @@
 #include "cli/document_files.h"
 
-#include "cli/cli_options.h"
-#include "base/errors.h"
 #include "grid/io/csv_writer.h"
 #include "tasks/task_document.h"
 
@@ -11,17 +9,6 @@
 namespace tkm::cli {
 
 namespace {
-
-template <typename TStep>
-void ReportingFileErrors(TStep step) {
-    try {
-        step();
-    } catch (const EGridFileError& e) {
-        throw EFileError(e.FullMessage());
-    } catch (const EInOutError& e) {
-        throw EFileError(e.what());
-    }
-}
 
 void WriteToStandardOutput(const TBaseGrid& grid) {
     const auto fail = [] { throw EFileError("Cannot write to standard output: " + ErrnoText(errno)); };

@@ -1,10 +1,25 @@
 #pragma once
 
+#include "base/errors.h"
+#include "cli/cli_options.h"
 #include "grid/base_grid.h"
 
 #include <string>
 
 namespace tkm::cli {
+
+// Runs a step that reads or writes files; their failures become EFileError
+// naming the file and the reason.
+template <typename TStep>
+void ReportingFileErrors(TStep step) {
+    try {
+        step();
+    } catch (const EGridFileError& e) {
+        throw EFileError(e.FullMessage());
+    } catch (const EInOutError& e) {
+        throw EFileError(e.what());
+    }
+}
 
 // Reads a document into `grid` as the task table, exactly as the window opens
 // one. EFileError naming the file and the reason.

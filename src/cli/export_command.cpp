@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "cli/document_files.h"
+#include "cli/pdf_export.h"
 #include "tasks/cell_styling.h"
 #include "tasks/task_table.h"
 
@@ -12,15 +13,15 @@ namespace {
 
 constexpr const char* PdfType = "pdf";
 
-// The types the command writes: the Save As types by extension, and PDF where printing is built in.
-std::string TypeList(bool withPdf) {
+// The types the command writes: the Save As types by extension, and PDF.
+std::string TypeList() {
     std::string list;
     for (const TExportFormat& format : ExportFormats()) {
         if (*format.Extension == '\0') continue;
         if (!list.empty()) list += ", ";
         list += format.Extension;
     }
-    return withPdf ? list + ", " + PdfType : list;
+    return list + ", " + PdfType;
 }
 
 std::vector<int> ParseColumns(const std::string& text) {
@@ -66,20 +67,18 @@ void Write(const TBaseGrid& grid, const TExportFormat& format, const TExportSour
 
 }  // namespace
 
-TCommand ExportCommand(TOfficeExport office, TPdfExport pdf) {
-    auto run = [office = std::move(office), pdf = std::move(pdf)](TArguments& args) {
+TCommand ExportCommand(TOfficeExport office) {
+    auto run = [office = std::move(office)](TArguments& args) {
         const std::optional<std::string> type = args.TakeValue("--type");
         const std::optional<std::string> columns = args.TakeValue("--columns");
-        const std::optional<std::string> printSettings = args.TakeValue("--print-settings");
         const bool noColors = args.TakeFlag("--no-colors");
         const bool force = args.TakeFlag("--force");
         args.RejectUnknown();
         args.ExpectPositional(2, 2);
-        if (!type) throw EUsage("--type is missing (" + TypeList(bool(pdf)) + ")");
-        const bool toPdf = pdf && *type == PdfType;
+        if (!type) throw EUsage("--type is missing (" + TypeList() + ")");
+        const bool toPdf = *type == PdfType;
         const TExportFormat* format = toPdf ? nullptr : ExportFormatFor(*type);
-        if (!toPdf && !format) throw EUsage("bad value for --type: " + *type + " (" + TypeList(bool(pdf)) + ")");
-        if (printSettings && !toPdf) throw EUsage("--print-settings goes only with --type pdf");
+        if (!toPdf && !format) throw EUsage("bad value for --type: " + *type + " (" + TypeList() + ")");
 
         const std::string& out = args.Positional[1];
         if (!force && Exists(out)) throw EFileError("Cannot Create file " + out + ": it exists (--force replaces it)");
@@ -87,7 +86,7 @@ TCommand ExportCommand(TOfficeExport office, TPdfExport pdf) {
         LoadDocument(grid, args.Positional[0]);
         if (columns) ShowOnly(grid, ParseColumns(*columns));
         if (toPdf) {
-            pdf(grid, out, printSettings.value_or(""));
+            ExportPdf(grid, !noColors, out, args.Formats, args.Clock);
             return 0;
         }
         TExportSources sources;
@@ -101,8 +100,8 @@ TCommand ExportCommand(TOfficeExport office, TPdfExport pdf) {
     return {"export",
             "export FILE OUT --type T [--columns 0,3,5] [--no-colors] [--force]\n"
             "                            export the chosen columns as Save As does (T: " +
-                TypeList(bool(pdf)) + ")",
-            {"--type", "--columns", "--print-settings"},
+                TypeList() + ")",
+            {"--type", "--columns"},
             run};
 }
 

@@ -1,9 +1,14 @@
 #include "ui/grid/painter_print_canvas.h"
 
 #include "grid/cell_style.h"
+#include "ui/grid/cell_text_codec.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +74,67 @@ TEST_F(PainterPrintCanvasTest, ClippedTextStaysInsideItsCell) {
     canvas.TextRect({0, 0, 40, 60}, 5, 5, "WWWWWWWWWWWW");
     EXPECT_TRUE(AnyInk({0, 0, 40, 60}));
     EXPECT_FALSE(AnyInk({42, 0, 300, 60}));
+}
+
+// Arial's advance widths in its 2048 units to the em: a text 2048 pixels high
+// at 254 dots per inch is as wide in tenths of a millimetre.
+TEST_F(PainterPrintCanvasTest, ArialPrintsInAFaceWithArialsWidths) {
+    EXPECT_EQ(QFontInfo(PrintQFont(font, 31)).family(), "Liberation Sans");
+    canvas.SetFont({"Arial", 2048, 0, clBlack});
+    EXPECT_EQ(canvas.TextExtent(" ").Width, 569);
+    EXPECT_EQ(canvas.TextExtent("a").Width, 1139);
+    EXPECT_EQ(canvas.TextExtent("W").Width, 1933);
+    EXPECT_EQ(canvas.TextExtent("aaiim").Width, 2 * 1139 + 2 * 455 + 1706);
+    canvas.SetFont({"Arial", 2048, fsBold, clBlack});
+    EXPECT_EQ(canvas.TextExtent("m").Width, 1821);
+    painter.end();
+}
+
+constexpr const char* MeasuredTexts[] = {"AVATAR",           "To Ty Yo", "office fit flow", "plain text 12.50",
+                                         "\xC3\x9Cn\xC3\xAF \xE2\x82\xAC", "caf\xE9 na\xEFve", "", "tab\there",
+                                         "2026-12-08 WAVE LT", "AV AV AV"};
+
+// Widths come from tables of advances, which must give what Qt's shaping
+// gives: ligatures and other scripts included.
+TEST_F(PainterPrintCanvasTest, MeasuresEveryTextAsQtShapesIt) {
+    constexpr double Dpi = 1200;
+    TPainterPrintCanvas fine(painter, Dpi, Dpi);
+    for (const std::uint8_t styles : {std::uint8_t(0), std::uint8_t(fsBold), std::uint8_t(fsItalic)}) {
+        const TCanvasFont printed{"Arial", 31, styles, clBlack};
+        const QFontMetricsF shaping(PrintQFont(printed, int(std::lround(31 * Dpi / 254))));
+        // Windows prints text unkerned, and so do we.
+        EXPECT_EQ(shaping.horizontalAdvance("AV"), shaping.horizontalAdvance("A") + shaping.horizontalAdvance("V"));
+        fine.SetFont(printed);
+        for (const char* text : MeasuredTexts) {
+            const int expected = int(std::lround(shaping.horizontalAdvance(CellToDisplay(text)) * 254 / Dpi));
+            EXPECT_EQ(fine.TextExtent(text).Width, expected) << text << " in styles " << int(styles);
+            // Again, now from the tables.
+            EXPECT_EQ(fine.TextExtent(text).Width, expected) << text << " in styles " << int(styles);
+            // Only texts the tables add up come quickly, and then the same.
+            const auto quick = fine.QuickExtent(text);
+            if (quick) {
+                EXPECT_EQ(quick->Width, expected) << text;
+            }
+            EXPECT_EQ(quick.has_value(), std::string_view(text).find_first_of("\xC3\xE2\xE9\t") == std::string_view::npos)
+                << text;
+        }
+    }
+    painter.end();
+}
+
+// The tables hold for a font that kerns too: its pairs add their kerning.
+TEST_F(PainterPrintCanvasTest, AdvanceTablesAddKerningWhereTheFontKerns) {
+    QFont kerned = PrintQFont(font, 146);
+    kerned.setKerning(true);
+    const QFontMetricsF shaping(kerned);
+    ASSERT_LT(shaping.horizontalAdvance("AV"), shaping.horizontalAdvance("A") + shaping.horizontalAdvance("V"));
+    TFontAdvances tables(kerned);
+    for (const char* text : MeasuredTexts) {
+        const qreal expected = shaping.horizontalAdvance(CellToDisplay(text));
+        EXPECT_EQ(tables.Width(text), expected) << text;
+        EXPECT_EQ(tables.Width(text), expected) << text;
+    }
+    painter.end();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "grid/print/print_settings.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,9 @@ public:
     virtual void SetFont(const TCanvasFont& font) = 0;
     // In the current font.
     virtual TTextExtent TextExtent(std::string_view text) = 0;
+    // The same, when the canvas can tell it about as fast as a table lookup;
+    // the layout then keeps no memory of the text. None otherwise.
+    virtual std::optional<TTextExtent> QuickExtent(std::string_view) { return std::nullopt; }
     // Text with no background, its top-left corner at (x, y).
     virtual void TextOut(int x, int y, std::string_view text) = 0;
     // The same, with nothing drawn outside `clip`.

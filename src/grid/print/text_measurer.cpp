@@ -18,16 +18,22 @@ void TTextMeasurer::Select(const TCanvasFont& font) {
     canvas_.SetFont(font);
     selected_ = font;
     anySelected_ = true;
+    selectedIndex_ = -1;
 }
 
 TTextExtent TTextMeasurer::Extent(int fontIndex, std::string_view text) {
+    if (selectedIndex_ != fontIndex) {
+        Select(fonts_[fontIndex]);
+        selectedIndex_ = fontIndex;
+    }
+    if (const auto quick = canvas_.QuickExtent(text)) return *quick;
     const std::size_t hash = std::hash<std::string_view>{}(text) ^ (std::size_t(fontIndex) * 0x9E3779B97F4A7C15ULL);
     TSlot& slot = slots_[hash & (SlotCount - 1)];
     if (slot.Font == fontIndex && slot.Hash == hash && slot.Text == text) {
         if (slot.Hits < MaxHits) ++slot.Hits;
         return slot.Extent;
     }
-    const TTextExtent extent = ExtentOnce(fonts_[fontIndex], text);
+    const TTextExtent extent = canvas_.TextExtent(text);
     // A text that keeps recurring outlasts a run of texts that never come back.
     if (slot.Hits > 0)
         --slot.Hits;

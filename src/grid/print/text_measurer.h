@@ -10,7 +10,8 @@ namespace tkm {
 
 // Measures texts on a canvas and selects fonts for drawing. A layout measures
 // every cell, and the same texts recur down a column (statuses, dates,
-// priorities), so a text measured once is remembered for its font. The memory
+// priorities), so a text measured once is remembered for its font, unless
+// the canvas tells its extent as fast as the memory would. The memory
 // is a small fixed table, never one as large as the document; a text that
 // keeps recurring holds its place against texts seen once (descriptions).
 class TTextMeasurer {
@@ -42,6 +43,7 @@ private:
     std::vector<TSlot> slots_;
     TCanvasFont selected_;
     bool anySelected_ = false;
+    int selectedIndex_ = -1;  // the font index `selected_` came from, if any
 };
 
 }  // namespace tkm

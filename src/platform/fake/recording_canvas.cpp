@@ -1,5 +1,7 @@
 #include "platform/fake/recording_canvas.h"
 
+#include "base/errors.h"
+
 namespace tkm {
 
 TTextExtent RecordingCanvas::TextExtent(std::string_view text) {
@@ -34,6 +36,7 @@ std::vector<RecordingCanvas::TText> RecordingCanvas::TextsOn(int page) const {
 }
 
 void RecordingPrinter::BeginDoc(const std::string& jobName) {
+    if (RefuseStart) throw EGridError("The printer refused the job " + jobName);
     JobName = jobName;
     Begun = true;
 }

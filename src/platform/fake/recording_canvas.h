@@ -67,6 +67,7 @@ class RecordingPrinter final : public TPrintTarget {
 public:
     void SetOrientation(TPrintOrientation orientation) override { Orientation = orientation; }
     TDeviceArea PrintableArea() const override { return Area; }
+    // EGridError when told to refuse, as a spooler that cannot start a job.
     void BeginDoc(const std::string& jobName) override;
     void NewPage() override;
     void EndDoc() override { Ended = true; }
@@ -76,6 +77,7 @@ public:
     TDeviceArea Area{2000, 1000, 254, 254};
     TPrintOrientation Orientation = TPrintOrientation::Portrait;
     std::string JobName;
+    bool RefuseStart = false;
     bool Begun = false;
     bool Ended = false;
     bool Aborted = false;

@@ -1,0 +1,27 @@
+#include "grid/print/desktop_print.h"
+
+#include "platform/dialogs.h"
+#include "platform/printer.h"
+
+namespace tkm {
+
+bool PrintOnDesktop(const TPrintEngine& engine, Printer& printer, Dialogs& dialogs, const std::string& pdfName) {
+    if (printer.Installed()) {
+        printer.Print(engine);
+        return true;
+    }
+    if (dialogs.Confirm("No printer is installed. Save the pages as a PDF file?", TConfirmButtons::YesNo) !=
+        TConfirmAnswer::Yes)
+        return false;
+    TFileDialogRequest request;
+    request.Title = "Save the pages as a PDF file";
+    request.Filter = "PDF files (*.pdf)|*.pdf";
+    request.DefaultExt = "pdf";
+    request.FileName = pdfName;
+    const auto chosen = dialogs.SaveFile(request);
+    if (!chosen) return false;
+    printer.PrintToFile(engine, chosen->FileName);
+    return true;
+}
+
+}  // namespace tkm

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "grid/print/print_engine.h"
+#include "platform/fake/recording_canvas.h"
+#include "platform/printer.h"
+
+#include <string>
+#include <vector>
+
+namespace tkm {
+
+// Prints every job, on the printer or into a file, onto one recording printer.
+class FakePrinter final : public Printer {
+public:
+    bool IsInstalled = true;
+    RecordingPrinter Device;
+    std::vector<std::string> Files;  // the PDF files asked for, in order
+    int Jobs = 0;
+
+    bool Installed() const override { return IsInstalled; }
+    void Print(const TPrintEngine& engine) override {
+        ++Jobs;
+        engine.Print(Device);
+    }
+    void PrintToFile(const TPrintEngine& engine, const std::string& fileName) override {
+        Files.push_back(fileName);
+        Print(engine);
+    }
+};
+
+}  // namespace tkm

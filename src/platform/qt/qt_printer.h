@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/printer.h"
+
+namespace tkm {
+
+// CUPS printers through QPrinter, and PDF files.
+class QtPrinter final : public Printer {
+public:
+    bool Installed() const override;
+    void Print(const TPrintEngine& engine) override;
+    void PrintToFile(const TPrintEngine& engine, const std::string& fileName) override;
+};
+
+}  // namespace tkm
