@@ -1,0 +1,29 @@
+#include "grid/io/office_format.h"
+
+namespace tkm {
+
+namespace {
+
+// LibreOffice's sheets end where Excel's do since version 7.4.
+constexpr int WorkbookRows = 1048576;
+constexpr int WorkbookColumns = 16384;
+
+constexpr TOfficeFormatTraits Traits[] = {
+    {TOfficeServer::Word, "doc", "Microsoft Word (*.doc)", "MS Word 97", 0, 0},
+    {TOfficeServer::Excel, "xls", "Microsoft Excel (*.xls)", "MS Excel 97", 65536, 256},
+    {TOfficeServer::Word, "odt", "OpenDocument Text (*.odt)", "writer8", 0, 0},
+    {TOfficeServer::Excel, "ods", "OpenDocument Spreadsheet (*.ods)", "calc8", WorkbookRows, WorkbookColumns},
+    {TOfficeServer::Word, "docx", "Word Document (*.docx)", "MS Word 2007 XML", 0, 0},
+    {TOfficeServer::Excel, "xlsx", "Excel Workbook (*.xlsx)", "Calc MS Excel 2007 XML", WorkbookRows,
+     WorkbookColumns},
+};
+
+}  // namespace
+
+const TOfficeFormatTraits& TraitsOf(TOfficeFormat format) { return Traits[int(format)]; }
+
+const char* ServerNotFoundMessage(TOfficeServer server) {
+    return server == TOfficeServer::Word ? "Word OLE server not found" : "Excel OLE server not found";
+}
+
+}  // namespace tkm
