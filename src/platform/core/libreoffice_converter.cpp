@@ -126,9 +126,8 @@ void TLibreOfficeConverter::Convert(TOfficeFormat format, const TFlatDocumentWri
     switch (outcome.End) {
     case TEnd::NotStarted: CannotCreate(targetPath, "LibreOffice (" + *soffice + ") did not start: " + ErrnoText(outcome.Code));
     case TEnd::TimedOut:
-        CannotCreate(targetPath, "LibreOffice did not finish within " +
-                                     std::to_string(std::chrono::duration_cast<std::chrono::seconds>(limit).count()) +
-                                     " seconds and was stopped");
+        CannotCreate(targetPath, "LibreOffice did not finish in the time allowed (" +
+                                     std::to_string((limit.count() + 999) / 1000) + " s) and was stopped");
     case TEnd::Signalled:
         CannotCreate(targetPath, "LibreOffice was ended by signal " + std::to_string(outcome.Code) + "; " + WhatItSaid(log));
     case TEnd::Exited:

@@ -1,9 +1,13 @@
 #include "platform/core/time_limited_process.h"
 
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -25,12 +29,33 @@ bool IsExecutableFile(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
-// Kills every process of the group and waits until none is left, so that
+// Whether a process of the group still runs. The dead ones wait as zombies
+// until their parent, often the system's first process, collects them.
+bool GroupRuns(pid_t group) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.empty() || !std::isdigit(static_cast<unsigned char>(name[0]))) continue;
+        std::ifstream in(entry.path() / "stat");
+        std::string stat;
+        std::getline(in, stat);
+        // pid (command) state ppid pgrp ...; the command may hold anything but the last ")".
+        const std::size_t close = stat.rfind(')');
+        if (close == std::string::npos) continue;
+        std::istringstream fields(stat.substr(close + 1));
+        char state = 0;
+        long parent = 0, processGroup = 0;
+        if (fields >> state >> parent >> processGroup && processGroup == group && state != 'Z') return true;
+    }
+    return false;
+}
+
+// Kills every process of the group and waits until none runs, so that
 // nothing writes into the caller's files after this returns.
 void KillGroup(pid_t group) {
     if (kill(-group, SIGKILL) != 0) return;
     const auto deadline = std::chrono::steady_clock::now() + GroupExitWait;
-    while (kill(-group, 0) == 0 && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(PollInterval);
+    while (GroupRuns(group) && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(PollInterval);
 }
 
 }  // namespace
@@ -83,9 +108,10 @@ TProcessOutcome RunTimeLimited(const std::string& program, const std::vector<std
         if (done == pid) break;
         if (done < 0 && errno != EINTR) break;
         if (std::chrono::steady_clock::now() >= deadline) {
-            KillGroup(pid);
+            kill(pid, SIGKILL);
             while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
             }
+            KillGroup(pid);
             outcome.End = TProcessOutcome::TEnd::TimedOut;
             return outcome;
         }

@@ -1,0 +1,62 @@
+#include "grid/io/office_export.h"
+#include "base/errors.h"
+#include "grid/io/csv_test_grids.h"
+#include "platform/fake/fake_office_converter.h"
+
+#include <gtest/gtest.h>
+
+namespace tkm {
+namespace {
+
+using test::GridOf;
+
+TEST(OfficeExport, WordGetsATableAndExcelASheetOfTheShownColumns) {
+    const TBaseGrid grid = GridOf({{"No", "Status", "Cost"}, {"1", "Pending", "1.5"}});
+    FakeOfficeConverter converter;
+    ExportOfficeDocument(grid, {2, 0}, TOfficeFormat::Doc, "/x/list.doc", converter,
+                         [](int displayCol, int) { return displayCol == 0 ? TAlignment::Right : TAlignment::Left; });
+    EXPECT_EQ(converter.Format, TOfficeFormat::Doc);
+    EXPECT_EQ(converter.TargetPath, "/x/list.doc");
+    EXPECT_NE(converter.Document.find("opendocument.text"), std::string::npos);
+    EXPECT_NE(converter.Document.find("<text:p text:style-name=\"Right\">1.5</text:p>"), std::string::npos);
+    EXPECT_EQ(converter.Document.find("Pending"), std::string::npos) << "a hidden column stays out";
+
+    ExportOfficeDocument(grid, {1}, TOfficeFormat::Xlsx, "/x/list.xlsx", converter);
+    EXPECT_EQ(converter.Format, TOfficeFormat::Xlsx);
+    EXPECT_NE(converter.Document.find("opendocument.spreadsheet"), std::string::npos);
+    EXPECT_NE(converter.Document.find("<text:p>Pending</text:p>"), std::string::npos);
+}
+
+TEST(OfficeExport, TheServersFailureReachesTheCallerWithItsReason) {
+    FakeOfficeConverter converter;
+    converter.FailWith = "LibreOffice wrote no file";
+    try {
+        ExportOfficeDocument(GridOf({{"No"}, {"1"}}), {0}, TOfficeFormat::Xls, "/x/list.xls", converter);
+        FAIL() << "no failure";
+    } catch (const EGridFileError& e) {
+        EXPECT_EQ(e.FullMessage(), "Cannot Create file /x/list.xls: LibreOffice wrote no file");
+    }
+}
+
+TEST(OfficeExport, AnExcel97SheetTakesAtMost65536RowsHeaderIncluded) {
+    TBaseGrid grid(2, 65536);
+    FakeOfficeConverter converter;
+    ExportOfficeDocument(grid, {0, 1}, TOfficeFormat::Xls, "/x/full.xls", converter);
+    EXPECT_EQ(converter.Calls, 1) << "65,536 rows fit exactly";
+
+    grid.SetRowCount(65537);
+    try {
+        ExportOfficeDocument(grid, {0, 1}, TOfficeFormat::Xls, "/x/long.xls", converter);
+        FAIL() << "a cut-short sheet";
+    } catch (const EGridError& e) {
+        EXPECT_STREQ(e.what(), "A sheet of type Microsoft Excel (*.xls) holds at most 65,536 rows; this list has "
+                               "65,537 with its header. Save it as Excel Workbook (*.xlsx), which holds 1,048,576 rows.");
+    }
+    EXPECT_EQ(converter.Calls, 1) << "nothing handed to the server";
+    for (const TOfficeFormat roomy : {TOfficeFormat::Xlsx, TOfficeFormat::Ods, TOfficeFormat::Doc})
+        ExportOfficeDocument(grid, {0, 1}, roomy, "/x/long", converter);
+    EXPECT_EQ(converter.Calls, 4);
+}
+
+}  // namespace
+}  // namespace tkm
