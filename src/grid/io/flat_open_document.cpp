@@ -47,7 +47,10 @@ bool IsNonCharacterAt(std::string_view text, std::size_t i) {
 // Collects the document in large blocks for the sink.
 class TFlatDocument {
 public:
-    TFlatDocument(const TByteSink& sink) : sink_(sink) { out_.reserve(BlockSize + (BlockSize >> 2)); }
+    // `tab`: how the reader keeps a tab; the spreadsheet ignores <text:tab/> in a cell.
+    TFlatDocument(const TByteSink& sink, std::string_view tab) : sink_(sink), tab_(tab) {
+        out_.reserve(BlockSize + (BlockSize >> 2));
+    }
 
     void Append(std::string_view text) { out_ += text; }
 
@@ -93,7 +96,7 @@ public:
             afterWord = isWord;
             switch (c) {
             case '\n': out_ += "</text:p>"; out_ += paragraph; break;
-            case '\t': out_ += "<text:tab/>"; break;
+            case '\t': out_ += tab_; break;
             case '&': out_ += "&amp;"; break;
             case '<': out_ += "&lt;"; break;
             case '>': out_ += "&gt;"; break;
@@ -135,6 +138,7 @@ private:
     }
 
     const TByteSink& sink_;
+    std::string_view tab_;
     std::string out_;
     std::string utf8_;
 };
@@ -142,7 +146,7 @@ private:
 }  // namespace
 
 void WriteFlatSpreadsheet(const TBaseGrid& grid, const std::vector<int>& columns, const TByteSink& sink) {
-    TFlatDocument document(sink);
+    TFlatDocument document(sink, "\t");
     document.Start("spreadsheet", "", "spreadsheet", columns.size());
     std::vector<std::string_view> cells(std::size_t(grid.RealColCount()));
     for (int r = 0; r < grid.RowCount(); ++r) {
@@ -165,7 +169,7 @@ void WriteFlatSpreadsheet(const TBaseGrid& grid, const std::vector<int>& columns
 
 void WriteFlatTextDocument(const TBaseGrid& grid, const std::vector<int>& columns,
                            const TAlignmentEvent& onGetAlignment, const TByteSink& sink) {
-    TFlatDocument document(sink);
+    TFlatDocument document(sink, "<text:tab/>");
     document.Start("text", TextDocumentStyles, "text", columns.size());
     std::vector<std::string_view> cells(std::size_t(grid.RealColCount()));
     for (int r = 0; r < grid.RowCount(); ++r) {

@@ -68,15 +68,15 @@ TEST(FlatSpreadsheet, CellTextsSurviveXmlAndTheReadersWhitespaceRules) {
         << "CR dropped, each LF a new paragraph";
     EXPECT_EQ(rows[2], TextCell("<text:p><text:s text:c=\"2\"/>two leading, two <text:s text:c=\"1\"/>inner and two "
                                 "trailing<text:s text:c=\"2\"/></text:p>"));
-    EXPECT_EQ(rows[3], TextCell("<text:p>tab<text:tab/>here<text:s text:c=\"1\"/><text:tab/><text:s text:c=\"1\"/>and"
-                                "<text:tab/></text:p>"));
+    EXPECT_EQ(rows[3], TextCell("<text:p>tab\there<text:s text:c=\"1\"/>\t<text:s text:c=\"1\"/>and\t</text:p>"))
+        << "a spreadsheet cell drops <text:tab/>";
     EXPECT_EQ(rows[4], TextCell("<text:p>caf\xC3\xA9 \xE2\x82\xAC</text:p>"));
     EXPECT_EQ(rows[5], TextCell("<text:p>ok \xC3\xA9 \xEF\xBF\xBD bell\xEF\xBF\xBD</text:p>"));
     EXPECT_EQ(rows[6], TextCell("<text:p><text:s text:c=\"1\"/></text:p>")) << "a lone space is a text too";
 }
 
 TEST(FlatTextDocument, OneTableWhoseParagraphsFollowTheAlignmentHook) {
-    const TBaseGrid grid = GridOf({{"No", "Status", "Cost"}, {"1", "Pending", "12.50"}, {"", "a\r\nb", ""}});
+    const TBaseGrid grid = GridOf({{"No", "Status", "Cost"}, {"1", "Pending", "12.50"}, {"", "a\r\nb", "\t"}});
     const std::string left = TextDocument(grid, {0, 2});
     EXPECT_NE(left.find("office:mimetype=\"application/vnd.oasis.opendocument.text\""), std::string::npos);
     EXPECT_NE(left.find("table:number-columns-repeated=\"2\""), std::string::npos);
@@ -84,8 +84,8 @@ TEST(FlatTextDocument, OneTableWhoseParagraphsFollowTheAlignmentHook) {
     std::vector<std::string> rows = TableRows(left);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], cell + "<text:p>No</text:p></table:table-cell>" + cell + "<text:p>Cost</text:p></table:table-cell>");
-    EXPECT_EQ(rows[2], cell + "<text:p></text:p></table:table-cell>" + cell + "<text:p></text:p></table:table-cell>")
-        << "an empty cell still holds its paragraph";
+    EXPECT_EQ(rows[2], cell + "<text:p></text:p></table:table-cell>" + cell + "<text:p><text:tab/></text:p></table:table-cell>")
+        << "an empty cell still holds its paragraph; a tab is the word processor's own";
 
     // Asked by displayed column: column 1 shows the real column 2.
     std::vector<std::pair<int, int>> asked;
@@ -101,7 +101,7 @@ TEST(FlatTextDocument, OneTableWhoseParagraphsFollowTheAlignmentHook) {
     EXPECT_EQ(rows[1], cell + "<text:p>Pending</text:p></table:table-cell>" + cell +
                            "<text:p text:style-name=\"Right\">12.50</text:p></table:table-cell>");
     EXPECT_EQ(rows[2], cell + "<text:p>a</text:p><text:p>b</text:p></table:table-cell>" + cell +
-                           "<text:p text:style-name=\"Right\"></text:p></table:table-cell>");
+                           "<text:p text:style-name=\"Right\"><text:tab/></text:p></table:table-cell>");
 }
 
 }  // namespace
