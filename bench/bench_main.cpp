@@ -8,6 +8,7 @@
 #include "bench_report.h"
 #include "core_figures.h"
 #include "document_generator.h"
+#include "office_figures.h"
 #include "peak_memory.h"
 #include "peer_figures.h"
 #include "print_figures.h"
@@ -110,7 +111,9 @@ void MeasureSize(int entries, int runs, bool withPeers, const std::string& folde
         TPeerFigures peers(document, runs, folder, report);
         peers.PythonCsv();
         peers.LibreOffice();
+        if (entries <= TOfficeFigures::MostXlsEntries) peers.LibreOfficeXls();
     }
+    if (entries <= TOfficeFigures::MostXlsEntries) TOfficeFigures(document, runs, folder, report).ExportXls(*grid);
 
     TPrintFigures print(document, *grid, runs, report);
     print.Recording();

@@ -2,13 +2,14 @@
 
 #include "base/atomic_file.h"
 #include "base/errors.h"
+#include "base/percent_encoding.h"
 #include "platform/core/time_limited_process.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace tkm {
 
@@ -50,23 +51,8 @@ private:
     fs::path path_;
 };
 
-// A file URL for LibreOffice's -env: options: every byte but the unreserved
-// ones and "/" percent-encoded.
-std::string FileUrl(const std::string& path) {
-    static constexpr char Hex[] = "0123456789ABCDEF";
-    std::string url = "file://";
-    for (const char c : path) {
-        const auto b = static_cast<unsigned char>(c);
-        if (std::isalnum(b) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
-            url += c;
-        } else {
-            url += '%';
-            url += Hex[b >> 4];
-            url += Hex[b & 15];
-        }
-    }
-    return url;
-}
+// A file URL for LibreOffice's -env: options.
+std::string FileUrl(const std::string& path) { return "file://" + PercentEncoded(path, "-._~/"); }
 
 // The end of what LibreOffice printed, without its complaint about Java,
 // which it makes on every run without one.

@@ -33,7 +33,7 @@ std::vector<std::string> TableRows(const std::string& document) {
 }
 
 std::string TextCell(const std::string& paragraphs) {
-    return "<table:table-cell office:value-type=\"string\">" + paragraphs + "</table:table-cell>";
+    return "<table:table-cell>" + paragraphs + "</table:table-cell>";
 }
 
 TEST(FlatSpreadsheet, EveryShownCellIsATextCellInDisplayOrder) {
