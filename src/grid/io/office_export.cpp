@@ -39,6 +39,9 @@ void CheckSheetSize(TOfficeFormat format, int rows, int columns) {
 void ExportOfficeDocument(const TBaseGrid& grid, const std::vector<int>& shownColumns, TOfficeFormat format,
                           const std::string& targetPath, OfficeConverter& converter,
                           const TAlignmentEvent& onGetAlignment) {
+    for (const int column : shownColumns)
+        if (column < 0 || column >= grid.RealColCount())
+            throw EGridError("There is no column " + std::to_string(column) + " to export");
     CheckSheetSize(format, grid.RowCount(), int(shownColumns.size()));
     const bool asTable = TraitsOf(format).Server == TOfficeServer::Word;
     converter.Convert(

@@ -95,9 +95,13 @@ void TLibreOfficeConverter::Convert(TOfficeFormat format, const TFlatDocumentWri
     // Fixed plain names: the user's file name never has to survive
     // LibreOffice's reading of its command line.
     const std::string source = work.File(traits.Server == TOfficeServer::Word ? "taskmere.fodt" : "taskmere.fods");
-    TAtomicFile sourceFile(source);
-    writeDocument([&](std::string_view bytes) { sourceFile.Write(bytes); });
-    sourceFile.Commit();
+    try {
+        TAtomicFile sourceFile(source);
+        writeDocument([&](std::string_view bytes) { sourceFile.Write(bytes); });
+        sourceFile.Commit();
+    } catch (const EInOutError& e) {
+        CannotCreate(targetPath, "the copy for LibreOffice could not be written to " + e.Path() + ": " + e.Reason());
+    }
 
     const std::string log = work.File("soffice.log");
     const auto limit = timeLimit_ + std::chrono::seconds(fs::file_size(source) / BytesPerExtraSecond);

@@ -25,6 +25,10 @@ TEST(OfficeExport, WordGetsATableAndExcelASheetOfTheShownColumns) {
     EXPECT_EQ(converter.Format, TOfficeFormat::Xlsx);
     EXPECT_NE(converter.Document.find("opendocument.spreadsheet"), std::string::npos);
     EXPECT_NE(converter.Document.find("<text:p>Pending</text:p>"), std::string::npos);
+
+    for (const int wrong : {3, -1})
+        EXPECT_THROW(ExportOfficeDocument(grid, {0, wrong}, TOfficeFormat::Ods, "/x/list.ods", converter), EGridError);
+    EXPECT_EQ(converter.Calls, 2);
 }
 
 TEST(OfficeExport, TheServersFailureReachesTheCallerWithItsReason) {
