@@ -87,9 +87,11 @@ TEST_F(OfficeRoundTrip, AnExcel97SheetHoldsEveryCellAsItsText) {
     EXPECT_EQ(got, expected);
 }
 
-TEST_F(OfficeRoundTrip, AWord97DocumentHoldsEveryCellInATable) {
+TEST_F(OfficeRoundTrip, AWord97DocumentHoldsEveryCellInATableAlignedAsTheHookSays) {
     const std::string doc = folder_.File("list.doc");
-    ExportOfficeDocument(GridOf(Rows), {0, 2, 3}, TOfficeFormat::Doc, doc, converter_);
+    ExportOfficeDocument(GridOf(Rows), {0, 2, 3}, TOfficeFormat::Doc, doc, converter_, [](int displayCol, int row) {
+        return row == 0 ? TAlignment::Center : displayCol == 0 ? TAlignment::Right : TAlignment::Left;
+    });
     // The text export writes each paragraph of each cell on a line of its own.
     const std::string text = ConvertedBack(doc, "txt:Text (encoded):UTF8", "txt");
     std::string expected;
@@ -102,6 +104,10 @@ TEST_F(OfficeRoundTrip, AWord97DocumentHoldsEveryCellInATable) {
     // Writer ends a document that ends in a table with an empty paragraph.
     if (got.ends_with("\n\n")) got.pop_back();
     EXPECT_EQ(got, expected);
+
+    const std::string flat = ConvertedBack(doc, "fodt", "fodt");
+    EXPECT_NE(flat.find("fo:text-align=\"end\""), std::string::npos) << "right-aligned numbers";
+    EXPECT_NE(flat.find("fo:text-align=\"center\""), std::string::npos) << "a centred header row";
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ constexpr std::string_view DocumentStart =
     " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
     " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
     " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
-    " xmlns:fo=\"urn:oasis:names:xmlns:xsl-fo-compatible:1.0\""
+    " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\""
     " office:version=\"1.2\" office:mimetype=\"application/vnd.oasis.opendocument.";
 
 // A table as wide as the page, with the thin grid lines a new word processor table has.
