@@ -16,6 +16,7 @@ struct TOfficeFormatTraits {
     const char* ExportFilter;  // LibreOffice's name for the format's export filter
     int MaxRows;               // a sheet's rows; 0: no limit
     int MaxColumns;            // a sheet's columns; 0: no limit
+    int MaxCellLength;         // a sheet cell's UTF-16 characters; 0: no limit
 };
 
 const TOfficeFormatTraits& TraitsOf(TOfficeFormat format);
