@@ -50,11 +50,11 @@ protected:
     // `file` converted by LibreOffice with `filter`, as bytes.
     std::string ConvertedBack(const std::string& file, const std::string& filter, const std::string& extension) {
         const std::string out = folder_.File("back");
-        const TProcessOutcome outcome = RunTimeLimited(
-            *soffice_,
-            {"-env:UserInstallation=file://" + folder_.File("profile"), "--headless", "--norestore", "--convert-to",
-             filter, "--outdir", out, file},
-            folder_.File("soffice.log"), std::chrono::minutes(3));
+        const TProcessOutcome outcome =
+            RunTimeLimited(*soffice_,
+                           {"-env:UserInstallation=file://" + folder_.File("profile"), "--headless", "--norestore",
+                            "--convert-to", filter, "--outdir", out, file},
+                           folder_.File("soffice.log"), std::chrono::minutes(3));
         EXPECT_EQ(outcome.End, TProcessOutcome::TEnd::Exited) << ReadBytes(folder_.File("soffice.log"));
         return ReadBytes(out + "/" + fs::path(file).stem().string() + "." + extension);
     }

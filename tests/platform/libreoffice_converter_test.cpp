@@ -26,8 +26,10 @@ public:
         setenv(name, value.c_str(), 1);
     }
     ~TScopedEnv() {
-        if (old_) setenv(name_, old_->c_str(), 1);
-        else unsetenv(name_);
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
     }
 
 private:
@@ -43,19 +45,25 @@ const TFlatDocumentWriter SmallDocument = [](const TByteSink& sink) { sink("<off
 class TStandIn {
 public:
     explicit TStandIn(const std::string& body)
-        : path_(folder_.File("bin") + ":/usr/bin:/bin"), tmp_(folder_.File("tmp #1")), env_("PATH", path_),
+        : path_(folder_.File("bin") + ":/usr/bin:/bin"),
+          tmp_(folder_.File("tmp #1")),
+          env_("PATH", path_),
           tmpEnv_("TMPDIR", tmp_) {
         fs::create_directory(folder_.File("bin"));
         fs::create_directory(tmp_);
         const std::string script = folder_.File("bin/soffice");
-        WriteBytes(script, "#!/bin/sh\n"
-                           "printf '%s\\n' \"$@\" > '" + folder_.File("args") + "'\n"
-                           "for a; do src=$a; done\n"
-                           "outdir=$(printf '%s\\n' \"$@\" | sed -n '/^--outdir$/{n;p}')\n"
-                           "ext=$(printf '%s\\n' \"$@\" | sed -n '/^--convert-to$/{n;s/:.*//;p}')\n"
-                           "mkdir -p \"$outdir\"\n"
-                           "out=$outdir/$(basename \"${src%.*}\").$ext\n"
-                           "echo $$ > '" + folder_.File("pid") + "'\n" + body + "\n");
+        WriteBytes(script,
+                   "#!/bin/sh\n"
+                   "printf '%s\\n' \"$@\" > '" +
+                       folder_.File("args") +
+                       "'\n"
+                       "for a; do src=$a; done\n"
+                       "outdir=$(printf '%s\\n' \"$@\" | sed -n '/^--outdir$/{n;p}')\n"
+                       "ext=$(printf '%s\\n' \"$@\" | sed -n '/^--convert-to$/{n;s/:.*//;p}')\n"
+                       "mkdir -p \"$outdir\"\n"
+                       "out=$outdir/$(basename \"${src%.*}\").$ext\n"
+                       "echo $$ > '" +
+                       folder_.File("pid") + "'\n" + body + "\n");
         chmod(script.c_str(), 0755);
     }
     std::string Args() const { return ReadBytes(folder_.File("args")); }
@@ -97,7 +105,8 @@ TEST(LibreOfficeConverter, ConvertsInAPrivateProfileAndReplacesTheTargetWhole) {
     converter.Convert(TOfficeFormat::Xls, SmallDocument, target);
     EXPECT_EQ(ReadBytes(target), "<office:document/>\n");
     const std::string args = soffice.Args();
-    EXPECT_NE(args.find("-env:UserInstallation=file://" + soffice.File("tmp%20%231/taskmere-office-")), std::string::npos)
+    EXPECT_NE(args.find("-env:UserInstallation=file://" + soffice.File("tmp%20%231/taskmere-office-")),
+              std::string::npos)
         << "a URL, whatever the temporary folder is called: " << args;
     EXPECT_NE(args.find("--headless\n"), std::string::npos);
     EXPECT_NE(args.find("--convert-to\nxls:MS Excel 97\n"), std::string::npos);
@@ -111,13 +120,15 @@ TEST(LibreOfficeConverter, ConvertsInAPrivateProfileAndReplacesTheTargetWhole) {
 
 TEST(LibreOfficeConverter, EachFailureNamesTheFileAndWhatLibreOfficeSaid) {
     {
-        TStandIn soffice("echo 'Warning: failed to launch javaldx - java may not function correctly'\n"
-                         "echo 'Error: source file could not be loaded'");
+        TStandIn soffice(
+            "echo 'Warning: failed to launch javaldx - java may not function correctly'\n"
+            "echo 'Error: source file could not be loaded'");
         const std::string target = soffice.File("list.doc");
         WriteBytes(target, "old");
         TLibreOfficeConverter converter;
         EXPECT_EQ(FailureOf(converter, TOfficeFormat::Doc, target),
-                  "Cannot Create file " + target + ": LibreOffice wrote no file; it said \"Error: source file could not be loaded\"");
+                  "Cannot Create file " + target +
+                      ": LibreOffice wrote no file; it said \"Error: source file could not be loaded\"");
         EXPECT_EQ(ReadBytes(target), "old") << "the old file stays whole";
         EXPECT_TRUE(soffice.LeftNothing());
     }
@@ -136,7 +147,8 @@ TEST(LibreOfficeConverter, EachFailureNamesTheFileAndWhatLibreOfficeSaid) {
         const std::string target = soffice.File("no/such/folder/list.xls");
         EXPECT_EQ(FailureOf(converter, TOfficeFormat::Xls, target),
                   "Cannot Create file " + target + ": No such file or directory");
-        EXPECT_FALSE(fs::exists(soffice.File("args"))) << "LibreOffice is not started for a target that cannot be written";
+        EXPECT_FALSE(fs::exists(soffice.File("args")))
+            << "LibreOffice is not started for a target that cannot be written";
     }
 }
 
@@ -146,8 +158,9 @@ TEST(LibreOfficeConverter, AServerThatHangsIsStoppedAtTheTimeLimit) {
     TLibreOfficeConverter converter(std::chrono::milliseconds(300));
     const std::string target = soffice.File("list.ods");
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(FailureOf(converter, TOfficeFormat::Ods, target),
-              "Cannot Create file " + target + ": LibreOffice did not finish in the time allowed (1 s) and was stopped");
+    EXPECT_EQ(
+        FailureOf(converter, TOfficeFormat::Ods, target),
+        "Cannot Create file " + target + ": LibreOffice did not finish in the time allowed (1 s) and was stopped");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     const pid_t pid = std::stoi(ReadBytes(soffice.File("pid")));
     EXPECT_NE(kill(pid, 0), 0) << "the server is gone";

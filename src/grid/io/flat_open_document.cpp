@@ -82,8 +82,8 @@ public:
     void AppendParagraphs(std::string_view cell, std::string_view paragraph) {
         const std::string_view text = ShownAsUtf8(cell, utf8_);
         out_ += paragraph;
-        std::size_t spaces = 0;    // a run of spaces not written yet
-        bool afterWord = false;    // the last thing written was a character
+        std::size_t spaces = 0;  // a run of spaces not written yet
+        bool afterWord = false;  // the last thing written was a character
         for (std::size_t i = 0; i < text.size(); ++i) {
             const char c = text[i];
             if (c == ' ') {
@@ -96,7 +96,10 @@ public:
             spaces = 0;
             afterWord = isWord;
             switch (c) {
-            case '\n': out_ += "</text:p>"; out_ += paragraph; break;
+            case '\n':
+                out_ += "</text:p>";
+                out_ += paragraph;
+                break;
             case '\t': out_ += tab_; break;
             case '&': out_ += "&amp;"; break;
             case '<': out_ += "&lt;"; break;

@@ -54,9 +54,9 @@ void CheckSheetSize(const TBaseGrid& grid, const std::vector<int>& columns, TOff
             const long long length = SheetCellLength(cell, buffer);
             if (length <= traits.MaxCellLength) continue;
             throw EGridError("A cell of type " + type + " holds at most " + WithThousands(traits.MaxCellLength) +
-                             " characters; " + grid.GetCellText(column, 0) + " in row " + std::to_string(r) +
-                             " has " + WithThousands(length) + ". Save it as " +
-                             TraitsOf(TOfficeFormat::Ods).TypeName + ", which keeps it whole.");
+                             " characters; " + grid.GetCellText(column, 0) + " in row " + std::to_string(r) + " has " +
+                             WithThousands(length) + ". Save it as " + TraitsOf(TOfficeFormat::Ods).TypeName +
+                             ", which keeps it whole.");
         }
     }
 }
@@ -74,8 +74,10 @@ void ExportOfficeDocument(const TBaseGrid& grid, const std::vector<int>& shownCo
     converter.Convert(
         format,
         [&](const TByteSink& sink) {
-            if (asTable) WriteFlatTextDocument(grid, shownColumns, onGetAlignment, sink);
-            else WriteFlatSpreadsheet(grid, shownColumns, sink);
+            if (asTable)
+                WriteFlatTextDocument(grid, shownColumns, onGetAlignment, sink);
+            else
+                WriteFlatSpreadsheet(grid, shownColumns, sink);
         },
         targetPath);
 }

@@ -16,8 +16,8 @@ constexpr TOfficeFormatTraits Traits[] = {
     {TOfficeServer::Word, "odt", "OpenDocument Text (*.odt)", "writer8", 0, 0, 0},
     {TOfficeServer::Excel, "ods", "OpenDocument Spreadsheet (*.ods)", "calc8", WorkbookRows, WorkbookColumns, 0},
     {TOfficeServer::Word, "docx", "Word Document (*.docx)", "MS Word 2007 XML", 0, 0, 0},
-    {TOfficeServer::Excel, "xlsx", "Excel Workbook (*.xlsx)", "Calc MS Excel 2007 XML", WorkbookRows,
-     WorkbookColumns, ExcelCellLength},
+    {TOfficeServer::Excel, "xlsx", "Excel Workbook (*.xlsx)", "Calc MS Excel 2007 XML", WorkbookRows, WorkbookColumns,
+     ExcelCellLength},
 };
 
 }  // namespace

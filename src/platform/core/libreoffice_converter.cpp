@@ -34,8 +34,8 @@ public:
         const char* tmp = std::getenv("TMPDIR");
         std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/taskmere-office-XXXXXX";
         if (!mkdtemp(pattern.data()))
-            CannotCreate(targetPath, "no working folder for LibreOffice in " + fs::path(pattern).parent_path().string() +
-                                         ": " + ErrnoText(errno));
+            CannotCreate(targetPath, "no working folder for LibreOffice in " +
+                                         fs::path(pattern).parent_path().string() + ": " + ErrnoText(errno));
         path_ = pattern;
     }
     ~TWorkFolder() {
@@ -105,24 +105,26 @@ void TLibreOfficeConverter::Convert(TOfficeFormat format, const TFlatDocumentWri
 
     const std::string log = work.File("soffice.log");
     const auto limit = timeLimit_ + std::chrono::seconds(fs::file_size(source) / BytesPerExtraSecond);
-    const TProcessOutcome outcome =
-        RunTimeLimited(*soffice,
-                       {"-env:UserInstallation=" + FileUrl(work.File("profile")), "--headless", "--invisible",
-                        "--norestore", "--nolockcheck", "--nodefault", "--nologo", "--convert-to",
-                        std::string(traits.Extension) + ":" + traits.ExportFilter, "--outdir", work.File("out"),
-                        source},
-                       log, limit);
+    const TProcessOutcome outcome = RunTimeLimited(
+        *soffice,
+        {"-env:UserInstallation=" + FileUrl(work.File("profile")), "--headless", "--invisible", "--norestore",
+         "--nolockcheck", "--nodefault", "--nologo", "--convert-to",
+         std::string(traits.Extension) + ":" + traits.ExportFilter, "--outdir", work.File("out"), source},
+        log, limit);
     using TEnd = TProcessOutcome::TEnd;
     switch (outcome.End) {
-    case TEnd::NotStarted: CannotCreate(targetPath, "LibreOffice (" + *soffice + ") did not start: " + ErrnoText(outcome.Code));
+    case TEnd::NotStarted:
+        CannotCreate(targetPath, "LibreOffice (" + *soffice + ") did not start: " + ErrnoText(outcome.Code));
     case TEnd::TimedOut:
         CannotCreate(targetPath, "LibreOffice did not finish in the time allowed (" +
                                      std::to_string((limit.count() + 999) / 1000) + " s) and was stopped");
     case TEnd::Signalled:
-        CannotCreate(targetPath, "LibreOffice was ended by signal " + std::to_string(outcome.Code) + "; " + WhatItSaid(log));
+        CannotCreate(targetPath,
+                     "LibreOffice was ended by signal " + std::to_string(outcome.Code) + "; " + WhatItSaid(log));
     case TEnd::Exited:
         if (outcome.Code != 0)
-            CannotCreate(targetPath, "LibreOffice failed with exit code " + std::to_string(outcome.Code) + "; " + WhatItSaid(log));
+            CannotCreate(targetPath,
+                         "LibreOffice failed with exit code " + std::to_string(outcome.Code) + "; " + WhatItSaid(log));
     }
     const std::string converted = work.File(std::string("out/taskmere.") + traits.Extension);
     std::error_code missing;

@@ -15,7 +15,8 @@ std::string Spreadsheet(const TBaseGrid& grid, const std::vector<int>& columns) 
     return out;
 }
 
-std::string TextDocument(const TBaseGrid& grid, const std::vector<int>& columns, const TAlignmentEvent& alignment = {}) {
+std::string TextDocument(const TBaseGrid& grid, const std::vector<int>& columns,
+                         const TAlignmentEvent& alignment = {}) {
     std::string out;
     WriteFlatTextDocument(grid, columns, alignment, [&](std::string_view bytes) { out += bytes; });
     return out;
@@ -37,19 +38,19 @@ std::string TextCell(const std::string& paragraphs) {
 }
 
 TEST(FlatSpreadsheet, EveryShownCellIsATextCellInDisplayOrder) {
-    const TBaseGrid grid = GridOf({{"No", "Entry Date", "Total Hours", "Comment"},
-                                   {"1", "01/12/2026", "1.5", ""},
-                                   {"2", "=1+1", "0042", "x"}});
+    const TBaseGrid grid = GridOf(
+        {{"No", "Entry Date", "Total Hours", "Comment"}, {"1", "01/12/2026", "1.5", ""}, {"2", "=1+1", "0042", "x"}});
     const std::string document = Spreadsheet(grid, {0, 3, 1, 2});
     EXPECT_NE(document.find("office:mimetype=\"application/vnd.oasis.opendocument.spreadsheet\""), std::string::npos);
     EXPECT_NE(document.find("<table:table-column table:number-columns-repeated=\"4\"/>"), std::string::npos);
     const std::vector<std::string> rows = TableRows(document);
     ASSERT_EQ(rows.size(), 3u) << "the header row is written too";
-    EXPECT_EQ(rows[1], TextCell("<text:p>1</text:p>") + "<table:table-cell/>" + TextCell("<text:p>01/12/2026</text:p>") +
-                           TextCell("<text:p>1.5</text:p>"));
-    EXPECT_EQ(rows[2], TextCell("<text:p>2</text:p>") + TextCell("<text:p>x</text:p>") + TextCell("<text:p>=1+1</text:p>") +
-                           TextCell("<text:p>0042</text:p>"));
-    EXPECT_EQ(TableRows(Spreadsheet(grid, {2}))[0], TextCell("<text:p>Total Hours</text:p>")) << "hidden columns left out";
+    EXPECT_EQ(rows[1], TextCell("<text:p>1</text:p>") + "<table:table-cell/>" +
+                           TextCell("<text:p>01/12/2026</text:p>") + TextCell("<text:p>1.5</text:p>"));
+    EXPECT_EQ(rows[2], TextCell("<text:p>2</text:p>") + TextCell("<text:p>x</text:p>") +
+                           TextCell("<text:p>=1+1</text:p>") + TextCell("<text:p>0042</text:p>"));
+    EXPECT_EQ(TableRows(Spreadsheet(grid, {2}))[0], TextCell("<text:p>Total Hours</text:p>"))
+        << "hidden columns left out";
 }
 
 TEST(FlatSpreadsheet, CellTextsSurviveXmlAndTheReadersWhitespaceRules) {
@@ -58,7 +59,7 @@ TEST(FlatSpreadsheet, CellTextsSurviveXmlAndTheReadersWhitespaceRules) {
         {"line one\r\nline two\nthree\r"},
         {"  two leading, two  inner and two trailing  "},
         {"tab\there \t and\t"},
-        {"caf\xE9 \x80"},                        // Windows-1252 bytes
+        {"caf\xE9 \x80"},                       // Windows-1252 bytes
         {"ok \xC3\xA9 \xEF\xBF\xBE bell\x07"},  // UTF-8 with characters XML cannot carry
         {" "},
     });
@@ -83,8 +84,10 @@ TEST(FlatTextDocument, OneTableWhoseParagraphsFollowTheAlignmentHook) {
     const std::string cell = "<table:table-cell table:style-name=\"Cell\">";
     std::vector<std::string> rows = TableRows(left);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0], cell + "<text:p>No</text:p></table:table-cell>" + cell + "<text:p>Cost</text:p></table:table-cell>");
-    EXPECT_EQ(rows[2], cell + "<text:p></text:p></table:table-cell>" + cell + "<text:p><text:tab/></text:p></table:table-cell>")
+    EXPECT_EQ(rows[0],
+              cell + "<text:p>No</text:p></table:table-cell>" + cell + "<text:p>Cost</text:p></table:table-cell>");
+    EXPECT_EQ(rows[2],
+              cell + "<text:p></text:p></table:table-cell>" + cell + "<text:p><text:tab/></text:p></table:table-cell>")
         << "an empty cell still holds its paragraph; a tab is the word processor's own";
 
     // Asked by displayed column: column 1 shows the real column 2.

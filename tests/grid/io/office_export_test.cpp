@@ -53,8 +53,9 @@ TEST(OfficeExport, AnExcel97SheetTakesAtMost65536RowsHeaderIncluded) {
         ExportOfficeDocument(grid, {0, 1}, TOfficeFormat::Xls, "/x/long.xls", converter);
         FAIL() << "a cut-short sheet";
     } catch (const EGridError& e) {
-        EXPECT_STREQ(e.what(), "A sheet of type Microsoft Excel (*.xls) holds at most 65,536 rows; this list has "
-                               "65,537 with its header. Save it as Excel Workbook (*.xlsx), which holds 1,048,576 rows.");
+        EXPECT_STREQ(e.what(),
+                     "A sheet of type Microsoft Excel (*.xls) holds at most 65,536 rows; this list has "
+                     "65,537 with its header. Save it as Excel Workbook (*.xlsx), which holds 1,048,576 rows.");
     }
     EXPECT_EQ(converter.Calls, 1) << "nothing handed to the server";
     ExportOfficeDocument(grid, {0, 1}, TOfficeFormat::Xlsx, "/x/long.xlsx", converter);
@@ -65,7 +66,8 @@ TEST(OfficeExport, AnExcelCellTakesAtMost32767CharactersAsExcelCountsThem) {
     const std::string emoji = "\xF0\x9F\x98\x80";  // two UTF-16 units
     std::string manyEmoji;
     for (int i = 0; i < 16383; ++i) manyEmoji += emoji;
-    TBaseGrid grid = GridOf({{"No", "Task Description"}, {"1", std::string(32767, 'a') + "\r"}, {"2", manyEmoji + "b"}});
+    TBaseGrid grid =
+        GridOf({{"No", "Task Description"}, {"1", std::string(32767, 'a') + "\r"}, {"2", manyEmoji + "b"}});
     FakeOfficeConverter converter;
     for (const TOfficeFormat format : {TOfficeFormat::Xls, TOfficeFormat::Xlsx})
         ExportOfficeDocument(grid, {0, 1}, format, "/x/long", converter);
@@ -76,8 +78,9 @@ TEST(OfficeExport, AnExcelCellTakesAtMost32767CharactersAsExcelCountsThem) {
         ExportOfficeDocument(grid, {0, 1}, TOfficeFormat::Xlsx, "/x/long.xlsx", converter);
         FAIL() << "a cut-short cell";
     } catch (const EGridError& e) {
-        EXPECT_STREQ(e.what(), "A cell of type Excel Workbook (*.xlsx) holds at most 32,767 characters; Task Description "
-                               "in row 2 has 32,768. Save it as OpenDocument Spreadsheet (*.ods), which keeps it whole.");
+        EXPECT_STREQ(e.what(),
+                     "A cell of type Excel Workbook (*.xlsx) holds at most 32,767 characters; Task Description "
+                     "in row 2 has 32,768. Save it as OpenDocument Spreadsheet (*.ods), which keeps it whole.");
     }
     grid.SetCellText(1, 2, std::string(40000, '\xE9'));  // Windows-1252: one character a byte
     EXPECT_THROW(ExportOfficeDocument(grid, {0, 1}, TOfficeFormat::Xls, "/x/long.xls", converter), EGridError);
