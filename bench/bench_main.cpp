@@ -11,6 +11,7 @@
 #include "core_figures.h"
 #include "document_generator.h"
 #include "export_figures.h"
+#include "office_figures.h"
 #include "peak_memory.h"
 #include "peer_figures.h"
 #include "print_figures.h"
@@ -130,9 +131,13 @@ void MeasureSize(int entries, int runs, const TOptions& options, const std::stri
         TPeerFigures peers(document, runs, folder, report);
         peers.PythonCsv();
         peers.LibreOffice();
+        if (entries <= TOfficeFigures::MostXlsEntries) peers.LibreOfficeXls();
     }
 
-    if (options.Wanted("export")) ExportFigures(document, *grid, runs, folder, report);
+    if (options.Wanted("export")) {
+        ExportFigures(document, *grid, runs, folder, report);
+        if (entries <= TOfficeFigures::MostXlsEntries) TOfficeFigures(document, runs, folder, report).ExportXls(*grid);
+    }
 
     if (options.Wanted("print")) {
         TPrintFigures print(document, *grid, runs, report);

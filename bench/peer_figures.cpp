@@ -43,15 +43,20 @@ void TPeerFigures::PythonCsv() {
     TimeCommand("peer:python-csv", {python, "-c", PythonReader, document_.FileName});
 }
 
-void TPeerFigures::LibreOffice() {
-    if (!ProgramOnPath("soffice")) return Note("peer:libreoffice skipped: soffice is not installed");
+void TPeerFigures::LibreOffice() { LibreOfficeConversion("peer:libreoffice", "csv", "csv"); }
+
+void TPeerFigures::LibreOfficeXls() { LibreOfficeConversion("peer:libreoffice-xls", "xls:MS Excel 97", "xls"); }
+
+void TPeerFigures::LibreOfficeConversion(const std::string& name, const std::string& filter,
+                                         const std::string& extension) {
+    if (!ProgramOnPath("soffice")) return Note(name + " skipped: soffice is not installed");
     namespace fs = std::filesystem;
     const std::string profile = "-env:UserInstallation=file://" + folder_ + "/soffice-profile";
     const fs::path input = folder_ + "/soffice-in", output = folder_ + "/soffice-out";
     fs::create_directories(input);
     const auto convert = [&](const fs::path& file) {
         return std::vector<std::string>{"soffice", profile,    "--headless", "--norestore", "--convert-to",
-                                        "csv",     "--outdir", output,       file};
+                                        filter,    "--outdir", output,       file};
     };
     // The first start of a fresh profile sets it up; that is no part of a conversion.
     const fs::path tiny = input / "warmup.csv";
@@ -61,11 +66,11 @@ void TPeerFigures::LibreOffice() {
     const fs::path csv = input / "document.csv";
     fs::remove(csv);
     fs::create_hard_link(document_.FileName, csv);
-    const bool timed = TimeCommand("peer:libreoffice", convert(csv));
+    const bool timed = TimeCommand(name, convert(csv));
     fs::remove(csv);
-    const fs::path converted = output / "document.csv";
+    const fs::path converted = output / ("document." + extension);
     if (timed && (!fs::exists(converted) || fs::file_size(converted) < document_.Bytes / 2))
-        Note("peer:libreoffice wrote " + converted.string() + " short or not at all: not a whole conversion");
+        Note(name + " wrote " + converted.string() + " short or not at all: not a whole conversion");
 }
 
 }  // namespace tkm::bench

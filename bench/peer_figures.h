@@ -17,8 +17,12 @@ public:
     void PythonCsv();
     // LibreOffice opening the file and saving it as CSV again; skipped without soffice.
     void LibreOffice();
+    // LibreOffice opening the file and saving it as an Excel 97 sheet.
+    void LibreOfficeXls();
 
 private:
+    // LibreOffice's CSV import of the document, then its export `filter`.
+    void LibreOfficeConversion(const std::string& name, const std::string& filter, const std::string& extension);
     // Median wall time of the command; false (and a note) when a run failed.
     bool TimeCommand(const std::string& name, const std::vector<std::string>& args);
 

@@ -1,4 +1,6 @@
 #include "base/termination_cleanup.h"
+#include "grid/io/office_export.h"
+#include "platform/core/libreoffice_converter.h"
 #include "platform/clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/system_locale.h"
@@ -19,7 +21,8 @@ int main(int argc, char** argv) {
     tkm::QtShell shell;
     tkm::SystemClock clock;
     const tkm::TAppServices services{dialogs, shell, clock, tkm::SystemLocaleFormats(),
-                                      tkm::DefaultIniFileName(), tkm::ExecutableFolder()};
+                                      tkm::DefaultIniFileName(), tkm::ExecutableFolder(),
+                                      tkm::OfficeExportThrough(std::make_shared<tkm::TLibreOfficeConverter>())};
 
     QStringList documents = QApplication::arguments();
     documents.removeFirst();

@@ -1,6 +1,8 @@
 #include "cli/commands.h"
 
 #include "cli/report_commands.h"
+#include "grid/io/office_export.h"
+#include "platform/core/libreoffice_converter.h"
 
 namespace tkm::cli {
 
@@ -8,7 +10,7 @@ namespace tkm::cli {
 const std::vector<TCommand>& Commands() {
     static const std::vector<TCommand> commands{DumpCommand(), ResaveCommand(), NewCommand(), SortCommand(),
                                                 FindCommand(), StatsCommand(), ColorsCommand(),
-                                                ExportCommand({})};
+                                                ExportCommand(OfficeExportThrough(std::make_shared<TLibreOfficeConverter>()))};
     return commands;
 }
 

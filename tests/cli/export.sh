@@ -23,9 +23,17 @@ grep -qF "Cannot Create file $dir/list.txt: it exists (--force replaces it)" "$d
 printf 'Task Description\r\na < b & c\r\n' | cmp -s - "$dir/list.txt" || fail "csv wrote: $(cat -A "$dir/list.txt")"
 
 "$tkm" export "$dir/list.tkm" "$dir/x.txt" --type rtf 2> "$dir/err"
-[ $? = 2 ] && grep -qF "bad value for --type: rtf (txt, htm, csv, doc, xls, ods, xlsx, odt, docx)" "$dir/err" ||
+[ $? = 2 ] && grep -qF "bad value for --type: rtf (txt, htm, csv, doc, xls, ods, xlsx, odt, docx, pdf)" "$dir/err" ||
     fail "an unknown type: $(cat "$dir/err")"
 "$tkm" export "$dir/list.tkm" "$dir/x.txt" --type txt --columns 3,14 2> /dev/null
 [ $? = 2 ] || fail "column 14 was taken"
 [ ! -e "$dir/x.txt" ] || fail "a refused export wrote a file"
+# The office types reach LibreOffice through the same command.
+if command -v soffice >/dev/null; then
+    "$tkm" export "$dir/list.tkm" "$dir/list.xlsx" --type xlsx --columns 1,3 || fail "xlsx"
+    (cd "$dir" && HOME="$dir" soffice --headless -env:UserInstallation="file://$dir/profile" \
+        --convert-to csv list.xlsx >/dev/null 2>&1) || fail "LibreOffice cannot read the xlsx"
+    printf 'Entry Date,Task Description\n07/12/2026,a < b & c\n' | cmp -s - "$dir/list.csv" ||
+        fail "xlsx holds: $(cat -A "$dir/list.csv")"
+fi
 echo ok

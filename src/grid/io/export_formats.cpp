@@ -9,31 +9,18 @@ namespace tkm {
 
 namespace {
 
-constexpr int Excel97Rows = 65536;
-
 const std::array<TExportFormat, 10> Formats{{
     {"Text document (*.txt)", "*.txt", "txt", TExportWriter::Text},
     {"Web Document (*.htm)", "*.htm", "htm", TExportWriter::Html},
     {"CSV (Comma delimited) (*.csv)", "*.csv", "csv", TExportWriter::Csv},
     {"Microsoft Word (*.doc)", "*.doc", "doc", TExportWriter::Office, TOfficeFormat::Doc},
-    {"Microsoft Excel (*.xls)", "*.xls", "xls", TExportWriter::Office, TOfficeFormat::Xls, Excel97Rows, "xlsx"},
+    {"Microsoft Excel (*.xls)", "*.xls", "xls", TExportWriter::Office, TOfficeFormat::Xls, TraitsOf(TOfficeFormat::Xls).MaxRows, "xlsx"},
     {"All files (*.*)", "*.*", "", TExportWriter::Text},
     {"OpenDocument Spreadsheet (*.ods)", "*.ods", "ods", TExportWriter::Office, TOfficeFormat::Ods},
     {"Excel Workbook (*.xlsx)", "*.xlsx", "xlsx", TExportWriter::Office, TOfficeFormat::Xlsx},
     {"OpenDocument Text (*.odt)", "*.odt", "odt", TExportWriter::Office, TOfficeFormat::Odt},
     {"Word Document (*.docx)", "*.docx", "docx", TExportWriter::Office, TOfficeFormat::Docx},
 }};
-
-// "65536" as "65,536".
-std::string Grouped(int number) {
-    std::string digits = std::to_string(number);
-    for (int at = int(digits.size()) - 3; at > 0; at -= 3) digits.insert(std::size_t(at), ",");
-    return digits;
-}
-
-bool IsSpreadsheet(TOfficeFormat format) {
-    return format == TOfficeFormat::Xls || format == TOfficeFormat::Ods || format == TOfficeFormat::Xlsx;
-}
 
 }  // namespace
 
@@ -69,8 +56,8 @@ std::string WithExtension(const std::string& fileName, std::string_view extensio
 }
 
 ERowLimitError::ERowLimitError(const TExportFormat& format, int rows)
-    : EGridError(std::string(format.Description) + " holds at most " + Grouped(format.MaxRows) +
-                 " rows, and this list has " + Grouped(rows) + "."),
+    : EGridError(std::string(format.Description) + " holds at most " + WithThousands(format.MaxRows) +
+                 " rows, and this list has " + WithThousands(rows) + "."),
       format_(format) {}
 
 const TExportFormat& ERowLimitError::Larger() const { return *ExportFormatFor(format_.LargerType); }
@@ -87,8 +74,7 @@ void ExportGrid(const TBaseGrid& grid, const TExportFormat& format, const TExpor
     case TExportWriter::Html: return WriteHtmlFile(grid, fileName, sources.Html);
     case TExportWriter::Csv: return WriteCsvFile(grid, fileName, sources.Csv);
     case TExportWriter::Office:
-        if (!sources.Office)
-            throw EGridError(IsSpreadsheet(format.Office) ? "Excel OLE server not found" : "Word OLE server not found");
+        if (!sources.Office) throw EGridError(ServerNotFoundMessage(TraitsOf(format.Office).Server));
         return sources.Office(grid, format.Office, fileName);
     }
 }

@@ -4,6 +4,7 @@
 #include "grid/base_grid.h"
 #include "grid/io/csv_settings.h"
 #include "grid/io/html_writer.h"
+#include "grid/io/office_format.h"
 
 #include <functional>
 #include <span>
@@ -13,10 +14,6 @@
 namespace tkm {
 
 enum class TExportWriter { Text, Html, Csv, Office };
-
-// What the office server makes of the shown columns: Word and Excel 97, and
-// their OpenDocument and Office Open XML successors.
-enum class TOfficeFormat { Doc, Xls, Odt, Ods, Docx, Xlsx };
 
 // One type of the Save As dialog.
 struct TExportFormat {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tkm {
+
+// `text` with every byte but ASCII letters, digits and the characters of
+// `plain` written as "%" and two upper-case hex digits.
+std::string PercentEncoded(std::string_view text, std::string_view plain);
+
+}  // namespace tkm

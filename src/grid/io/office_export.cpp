@@ -1,0 +1,87 @@
+#include "grid/io/office_export.h"
+
+#include "base/errors.h"
+#include "base/windows_1252.h"
+#include "grid/io/flat_open_document.h"
+#include "grid/io/shown_columns.h"
+
+namespace tkm {
+
+namespace {
+
+// The characters a spreadsheet counts in a cell as it receives it: UTF-16
+// units, without CRs.
+long long SheetCellLength(std::string_view cell, std::string& buffer) {
+    long long length = 0;
+    for (const char c : ShownAsUtf8(cell, buffer)) {
+        const auto b = static_cast<unsigned char>(c);
+        if (c != '\r' && (b & 0xC0) != 0x80) length += b >= 0xF0 ? 2 : 1;
+    }
+    return length;
+}
+
+// A sheet or a cell cut short would lose entries without a word: refuse it instead.
+void CheckSheetSize(const TBaseGrid& grid, const std::vector<int>& columns, TOfficeFormat format) {
+    const TOfficeFormatTraits& traits = TraitsOf(format);
+    const std::string type = traits.TypeName;
+    const int rows = grid.RowCount();
+    if (traits.MaxRows > 0 && rows > traits.MaxRows) {
+        std::string message = "A sheet of type " + type + " holds at most " + WithThousands(traits.MaxRows) +
+                              " rows; this list has " + WithThousands(rows) + " with its header.";
+        if (format == TOfficeFormat::Xls) {
+            const TOfficeFormatTraits& workbook = TraitsOf(TOfficeFormat::Xlsx);
+            message += std::string(" Save it as ") + workbook.TypeName + ", which holds " +
+                       WithThousands(workbook.MaxRows) + " rows.";
+        }
+        throw EGridError(message);
+    }
+    if (traits.MaxColumns > 0 && int(columns.size()) > traits.MaxColumns)
+        throw EGridError("A sheet of type " + type + " holds at most " + WithThousands(traits.MaxColumns) +
+                         " columns; this export has " + WithThousands(static_cast<long long>(columns.size())) + ".");
+    if (traits.MaxCellLength == 0) return;
+    std::string buffer;
+    for (int r = 0; r < rows; ++r) {
+        for (const int column : columns) {
+            // No text gets longer in UTF-16 than it is in bytes.
+            const std::string_view cell = grid.CellView(column, r);
+            if (cell.size() <= std::size_t(traits.MaxCellLength)) continue;
+            const long long length = SheetCellLength(cell, buffer);
+            if (length <= traits.MaxCellLength) continue;
+            throw EGridError("A cell of type " + type + " holds at most " + WithThousands(traits.MaxCellLength) +
+                             " characters; " + grid.GetCellText(column, 0) + " in row " + std::to_string(r) + " has " +
+                             WithThousands(length) + ". Save it as " + TraitsOf(TOfficeFormat::Ods).TypeName +
+                             ", which keeps it whole.");
+        }
+    }
+}
+
+}  // namespace
+
+void ExportOfficeDocument(const TBaseGrid& grid, const std::vector<int>& shownColumns, TOfficeFormat format,
+                          const std::string& targetPath, OfficeConverter& converter,
+                          const TAlignmentHook& onGetAlignment) {
+    for (const int column : shownColumns)
+        if (column < 0 || column >= grid.RealColCount())
+            throw EGridError("There is no column " + std::to_string(column) + " to export");
+    CheckSheetSize(grid, shownColumns, format);
+    const bool asTable = TraitsOf(format).Server == TOfficeServer::Word;
+    converter.Convert(
+        format,
+        [&](const TByteSink& sink) {
+            if (asTable)
+                WriteFlatTextDocument(grid, shownColumns, onGetAlignment, sink);
+            else
+                WriteFlatSpreadsheet(grid, shownColumns, sink);
+        },
+        targetPath);
+}
+
+TOfficeExport OfficeExportThrough(std::shared_ptr<OfficeConverter> converter) {
+    return [converter = std::move(converter)](const TBaseGrid& grid, TOfficeFormat format, const std::string& fileName) {
+        std::vector<int> realColumns;
+        for (const TShownColumn& column : ShownColumns(grid)) realColumns.push_back(column.Real);
+        ExportOfficeDocument(grid, realColumns, format, fileName, *converter);
+    };
+}
+
+}  // namespace tkm

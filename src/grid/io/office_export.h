@@ -1,0 +1,29 @@
+#pragma once
+
+#include "grid/base_grid.h"
+#include "grid/io/cell_alignment.h"
+#include "grid/io/export_formats.h"
+#include "grid/io/office_format.h"
+#include "platform/office_converter.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tkm {
+
+// Has the office server write the grid to `targetPath` in `format`: every row
+// from the header on, the real columns `shownColumns` in display order, each
+// cell as its text. Word formats get one table whose paragraphs follow
+// `onGetAlignment`; Excel formats one sheet of text cells.
+// EGridError when the rows or columns do not fit the format's sheet (nothing
+// is written), and the converter's failures.
+void ExportOfficeDocument(const TBaseGrid& grid, const std::vector<int>& shownColumns, TOfficeFormat format,
+                          const std::string& targetPath, OfficeConverter& converter,
+                          const TAlignmentHook& onGetAlignment = {});
+
+// Save As's office types written by `converter`: the grid's shown columns in
+// display order, every row.
+TOfficeExport OfficeExportThrough(std::shared_ptr<OfficeConverter> converter);
+
+}  // namespace tkm

@@ -1,0 +1,111 @@
+#include "grid/io/flat_open_document.h"
+#include "grid/io/csv_test_grids.h"
+
+#include <gtest/gtest.h>
+
+namespace tkm {
+namespace {
+
+using test::GridOf;
+using test::TRows;
+
+std::string Spreadsheet(const TBaseGrid& grid, const std::vector<int>& columns) {
+    std::string out;
+    WriteFlatSpreadsheet(grid, columns, [&](std::string_view bytes) { out += bytes; });
+    return out;
+}
+
+std::string TextDocument(const TBaseGrid& grid, const std::vector<int>& columns,
+                         const TAlignmentHook& alignment = {}) {
+    std::string out;
+    WriteFlatTextDocument(grid, columns, alignment, [&](std::string_view bytes) { out += bytes; });
+    return out;
+}
+
+// The table rows of a flat document, one string each.
+std::vector<std::string> TableRows(const std::string& document) {
+    std::vector<std::string> rows;
+    for (std::size_t at = document.find("<table:table-row>"); at != std::string::npos;
+         at = document.find("<table:table-row>", at + 1)) {
+        const std::size_t end = document.find("</table:table-row>", at);
+        rows.push_back(document.substr(at + 17, end - at - 17));
+    }
+    return rows;
+}
+
+std::string TextCell(const std::string& paragraphs) {
+    return "<table:table-cell>" + paragraphs + "</table:table-cell>";
+}
+
+TEST(FlatSpreadsheet, EveryShownCellIsATextCellInDisplayOrder) {
+    const TBaseGrid grid = GridOf(
+        {{"No", "Entry Date", "Total Hours", "Comment"}, {"1", "01/12/2026", "1.5", ""}, {"2", "=1+1", "0042", "x"}});
+    const std::string document = Spreadsheet(grid, {0, 3, 1, 2});
+    EXPECT_NE(document.find("office:mimetype=\"application/vnd.oasis.opendocument.spreadsheet\""), std::string::npos);
+    EXPECT_NE(document.find("<table:table-column table:number-columns-repeated=\"4\"/>"), std::string::npos);
+    const std::vector<std::string> rows = TableRows(document);
+    ASSERT_EQ(rows.size(), 3u) << "the header row is written too";
+    EXPECT_EQ(rows[1], TextCell("<text:p>1</text:p>") + "<table:table-cell/>" +
+                           TextCell("<text:p>01/12/2026</text:p>") + TextCell("<text:p>1.5</text:p>"));
+    EXPECT_EQ(rows[2], TextCell("<text:p>2</text:p>") + TextCell("<text:p>x</text:p>") +
+                           TextCell("<text:p>=1+1</text:p>") + TextCell("<text:p>0042</text:p>"));
+    EXPECT_EQ(TableRows(Spreadsheet(grid, {2}))[0], TextCell("<text:p>Total Hours</text:p>"))
+        << "hidden columns left out";
+}
+
+TEST(FlatSpreadsheet, CellTextsSurviveXmlAndTheReadersWhitespaceRules) {
+    const TBaseGrid grid = GridOf({
+        {"a < b & c > d \"q\" 'x'"},
+        {"line one\r\nline two\nthree\r"},
+        {"  two leading, two  inner and two trailing  "},
+        {"tab\there \t and\t"},
+        {"caf\xE9 \x80"},                       // Windows-1252 bytes
+        {"ok \xC3\xA9 \xEF\xBF\xBE bell\x07"},  // UTF-8 with characters XML cannot carry
+        {" "},
+    });
+    const std::vector<std::string> rows = TableRows(Spreadsheet(grid, {0}));
+    EXPECT_EQ(rows[0], TextCell("<text:p>a &lt; b &amp; c &gt; d \"q\" 'x'</text:p>"));
+    EXPECT_EQ(rows[1], TextCell("<text:p>line one</text:p><text:p>line two</text:p><text:p>three</text:p>"))
+        << "CR dropped, each LF a new paragraph";
+    EXPECT_EQ(rows[2], TextCell("<text:p><text:s text:c=\"2\"/>two leading, two <text:s text:c=\"1\"/>inner and two "
+                                "trailing<text:s text:c=\"2\"/></text:p>"));
+    EXPECT_EQ(rows[3], TextCell("<text:p>tab\there<text:s text:c=\"1\"/>\t<text:s text:c=\"1\"/>and\t</text:p>"))
+        << "a spreadsheet cell drops <text:tab/>";
+    EXPECT_EQ(rows[4], TextCell("<text:p>caf\xC3\xA9 \xE2\x82\xAC</text:p>"));
+    EXPECT_EQ(rows[5], TextCell("<text:p>ok \xC3\xA9 \xEF\xBF\xBD bell\xEF\xBF\xBD</text:p>"));
+    EXPECT_EQ(rows[6], TextCell("<text:p><text:s text:c=\"1\"/></text:p>")) << "a lone space is a text too";
+}
+
+TEST(FlatTextDocument, OneTableWhoseParagraphsFollowTheAlignmentHook) {
+    const TBaseGrid grid = GridOf({{"No", "Status", "Cost"}, {"1", "Pending", "12.50"}, {"", "a\r\nb", "\t"}});
+    const std::string left = TextDocument(grid, {0, 2});
+    EXPECT_NE(left.find("office:mimetype=\"application/vnd.oasis.opendocument.text\""), std::string::npos);
+    EXPECT_NE(left.find("table:number-columns-repeated=\"2\""), std::string::npos);
+    const std::string cell = "<table:table-cell table:style-name=\"Cell\">";
+    std::vector<std::string> rows = TableRows(left);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0],
+              cell + "<text:p>No</text:p></table:table-cell>" + cell + "<text:p>Cost</text:p></table:table-cell>");
+    EXPECT_EQ(rows[2],
+              cell + "<text:p></text:p></table:table-cell>" + cell + "<text:p><text:tab/></text:p></table:table-cell>")
+        << "an empty cell still holds its paragraph; a tab is the word processor's own";
+
+    // Asked by displayed column: column 1 shows the real column 2.
+    std::vector<std::pair<int, int>> asked;
+    rows = TableRows(TextDocument(grid, {1, 2}, [&](int displayCol, int row) {
+        asked.emplace_back(displayCol, row);
+        if (row == 0) return TCellAlignment::Center;
+        return displayCol == 1 ? TCellAlignment::Right : TCellAlignment::Left;
+    }));
+    EXPECT_EQ(asked.size(), 6u);
+    EXPECT_EQ(asked[3], std::make_pair(1, 1));
+    EXPECT_EQ(rows[0], cell + "<text:p text:style-name=\"Center\">Status</text:p></table:table-cell>" + cell +
+                           "<text:p text:style-name=\"Center\">Cost</text:p></table:table-cell>");
+    EXPECT_EQ(rows[1], cell + "<text:p>Pending</text:p></table:table-cell>" + cell +
+                           "<text:p text:style-name=\"Right\">12.50</text:p></table:table-cell>");
+    EXPECT_EQ(rows[2], cell + "<text:p>a</text:p><text:p>b</text:p></table:table-cell>" + cell +
+                           "<text:p text:style-name=\"Right\"><text:tab/></text:p></table:table-cell>");
+}
+
+}  // namespace
+}  // namespace tkm
