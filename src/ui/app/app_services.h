@@ -8,7 +8,9 @@ namespace tkm {
 
 class Clock;
 class Dialogs;
+class PowerControl;
 class Shell;
+class TrayIcon;
 
 // The desktop services the main window reaches everything through, so tests
 // can put fakes in their place.
@@ -19,6 +21,9 @@ struct TAppServices {
     TLocaleFormats Formats;
     std::string IniFileName;      // TKM.ini
     std::string ExecutableFolder;  // where the file dialogs start
+    // None: the desktop has no notification area, or no power manager.
+    TrayIcon* Tray = nullptr;
+    PowerControl* Power = nullptr;
 };
 
 }  // namespace tkm

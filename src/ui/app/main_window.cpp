@@ -10,6 +10,7 @@
 #include "ui/app/command_table.h"
 #include "ui/app/document_commands.h"
 #include "ui/app/entry_commands.h"
+#include "ui/app/tray_commands.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/dialogs/about_form.h"
 #include "ui/dialogs/stat_form.h"
@@ -27,6 +28,7 @@
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tkm {
@@ -35,6 +37,8 @@ namespace {
 
 constexpr int WindowWidth = 545;
 constexpr int WindowHeight = 425;
+// How soon a transaction that waits for a dialog of the user's looks again.
+constexpr int MacroRetryMs = 250;
 
 
 }  // namespace
@@ -69,6 +73,8 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
                                         *panels_[std::size_t(TStatusPanel::Modified)],
                                         [this](const QString& hint) { ShowHint(hint); }});
     fdlgMain_ = new TGridFindDialog(stgMain_, services_.DialogBoxes, this);
+    tray_ = std::make_unique<TTrayCommands>(services_.Tray, services_.Power,
+                                            TTrayCommands::TWindowParts{*this, *stgMain_, [this] { aclCloseExecute(); }});
 
     resize(WindowWidth, WindowHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -168,7 +174,6 @@ void TfrmMain::FormCreate(const QStringList& documents) {
     // Without a document that opened, the table starts as one new entry.
     if (!opened) entries_->ResetCurrentEntry();
     stgMain_->viewport()->update();
-    windowShown_ = true;
 }
 
 // --- flags and hints ---
@@ -246,6 +251,41 @@ void TfrmMain::mruMainClick(const std::string& recentName) { documents_->Reopen(
 void TfrmMain::aclFileSaveExecute() { documents_->Save(); }
 void TfrmMain::aclSaveAsExecute() { documents_->SaveAs(); }
 void TfrmMain::OpenDocument(const std::string& fileName) { documents_->OpenNamed(fileName); }
+
+bool TfrmMain::WindowShown() const { return tray_->WindowShown(); }
+
+void TfrmMain::DDEMainExecuteMacro(const std::string& macro) {
+    pendingMacros_.push_back(macro);
+    RunPendingMacros();
+}
+
+void TfrmMain::RunPendingMacros() {
+    if (runningMacros_ || pendingMacros_.empty()) return;
+    // Not under a dialog of the user's: the command that opened it would go
+    // on with another document.
+    if (QApplication::activeModalWidget()) {
+        if (!macroRetryQueued_) {
+            macroRetryQueued_ = true;
+            QTimer::singleShot(MacroRetryMs, this, [this] {
+                macroRetryQueued_ = false;
+                RunPendingMacros();
+            });
+        }
+        return;
+    }
+    runningMacros_ = true;
+    while (!pendingMacros_.empty()) {
+        const std::string macro = std::move(pendingMacros_.front());
+        pendingMacros_.pop_front();
+        documents_->OpenMacro(macro, [this] { tray_->ShowWindow(); });
+    }
+    runningMacros_ = false;
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) tray_->WindowMinimised();
+}
 
 void TfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +27,7 @@ class TDocumentCommands;
 class TEntryCommands;
 class TGridFindDialog;
 class TTaskGrid;
+class TTrayCommands;
 
 // The status bar's panels, left to right.
 enum class TStatusPanel { Modified, Divider, Hint };
@@ -52,6 +54,11 @@ public:
     // A document named on the command line.
     void OpenDocument(const std::string& fileName);
     void mruMainClick(const std::string& recentName);
+    // An execute transaction from another program: opens the documents its
+    // "[Open(" lines name, one transaction after the other.
+    void DDEMainExecuteMacro(const std::string& macro);
+    // Off while the window is hidden in the tray.
+    bool WindowShown() const;
 
 public slots:
     void aclNewFileExecute();
@@ -70,6 +77,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -82,6 +90,7 @@ private:
     void stgMainCellsChanged(const TGridRect& rect);
     void stgMainGetEditText(int col, int row, std::string& value);
     void ShowHint(const QString& hint);
+    void RunPendingMacros();
 
     TAppServices services_;
     TTaskGrid* stgMain_ = nullptr;
@@ -97,7 +106,10 @@ private:
     TFormPlacement frmstgMain_;
     TMRUManager mruMain_;
     std::unique_ptr<TDocumentCommands> documents_;
-    bool windowShown_ = true;
+    std::unique_ptr<TTrayCommands> tray_;
+    std::deque<std::string> pendingMacros_;
+    bool runningMacros_ = false;
+    bool macroRetryQueued_ = false;
 };
 
 }  // namespace tkm
