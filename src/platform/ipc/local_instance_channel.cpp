@@ -62,15 +62,14 @@ TLocalInstanceChannel::TLocalInstanceChannel(QString socketPath, QObject* parent
 }
 
 TLocalInstanceChannel::TListen TLocalInstanceChannel::Listen() {
-    if (!server_.listen(socketPath_)) {
-        if (server_.serverError() != QAbstractSocket::AddressInUseError) return TListen::Failed;
-        QLocalSocket probe;
-        probe.connectToServer(socketPath_);
-        if (probe.waitForConnected(1000)) return TListen::AnotherInstance;
-        // Nobody answers: the socket of a program that crashed.
-        QLocalServer::removeServer(socketPath_);
-        if (!server_.listen(socketPath_)) return TListen::Failed;
-    }
+    // Asked first: the private-folder bind moves its socket over any file of
+    // that name, a live program's too.
+    QLocalSocket probe;
+    probe.connectToServer(socketPath_);
+    if (probe.waitForConnected(1000)) return TListen::AnotherInstance;
+    // Nobody answers: no socket, or the socket of a program that crashed.
+    QLocalServer::removeServer(socketPath_);
+    if (!server_.listen(socketPath_)) return TListen::Failed;
     QFile::setPermissions(socketPath_, QFile::ReadOwner | QFile::WriteOwner);
     return TListen::Serving;
 }
@@ -92,6 +91,7 @@ TSendResult SendTransaction(const QString& socketPath, const std::string& macro,
     QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (!socket.waitForConnected(timeoutMs)) return TSendResult::NoInstance;
+    if (macro.size() > MaxTransactionSize) return TSendResult::Refused;
     socket.write(QByteArray::fromStdString(EncodeTransaction(macro)));
     // A refused transaction is answered before all of it is written.
     while (socket.bytesToWrite() > 0 && socket.bytesAvailable() == 0)
