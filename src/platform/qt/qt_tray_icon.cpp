@@ -1,5 +1,8 @@
 #include "platform/qt/qt_tray_icon.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+
 namespace tkm {
 
 namespace {
@@ -7,10 +10,19 @@ namespace {
 // Qt says nothing when a tray comes or goes: it is asked this often.
 constexpr int AvailabilityPollMs = 2000;
 
+// Where a status notifier watcher runs, Qt shows the icon as a status
+// notifier item (Plasma, GNOME with its extension): those report one
+// "activate" click and never a double-click.
+bool ActivatedBySingleClick() {
+    const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered("org.kde.StatusNotifierWatcher").value();
+}
+
 }  // namespace
 
 TTrayIcon::TTrayIcon(const QIcon& icon, QObject* parent)
-    : QObject(parent), icon_(icon), available_(QSystemTrayIcon::isSystemTrayAvailable()) {
+    : QObject(parent), icon_(icon), available_(QSystemTrayIcon::isSystemTrayAvailable()),
+      activatedBySingleClick_(ActivatedBySingleClick()) {
     icon_.setContextMenu(&menu_);
     connect(&icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         Activated(reason);
@@ -53,8 +65,15 @@ void TTrayIcon::FillMenu(QMenu& target, const std::vector<TTrayMenuItem>& items)
 }
 
 void TTrayIcon::Activated(QSystemTrayIcon::ActivationReason reason) {
-    if (reason == QSystemTrayIcon::Trigger && OnClick) OnClick();
-    if (reason == QSystemTrayIcon::DoubleClick && OnDoubleClick) OnDoubleClick();
+    // The activating click stands for the double-click, or the window would
+    // never come back out of such a tray.
+    const bool showsOrHides =
+        reason == QSystemTrayIcon::DoubleClick || (reason == QSystemTrayIcon::Trigger && activatedBySingleClick_);
+    if (showsOrHides) {
+        if (OnDoubleClick) OnDoubleClick();
+    } else if (reason == QSystemTrayIcon::Trigger && OnClick) {
+        OnClick();
+    }
 }
 
 void TTrayIcon::CheckAvailability() {

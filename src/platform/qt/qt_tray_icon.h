@@ -31,6 +31,7 @@ private:
     QTimer availabilityPoll_;
     bool available_ = false;
     bool wanted_ = false;
+    bool activatedBySingleClick_;
 };
 
 }  // namespace tkm
