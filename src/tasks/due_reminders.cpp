@@ -37,6 +37,8 @@ std::optional<TDueReminder> TDueReminders::Check(const TBaseGrid& grid, const TD
         const long long late = todayNumber - due->DayNumber();
         if (late < 0) continue;
         const std::string_view description = grid.CellView(colDescription, row);
+        // A new entry is due today before it says what it is.
+        if (description.empty()) continue;
         std::string key(description);
         key.push_back('\n');
         key.append(dueText);

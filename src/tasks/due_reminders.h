@@ -17,8 +17,9 @@ struct TDueReminder {
     int Row = 1;
 };
 
-// Reminds of entries that are due today or overdue and neither completed nor
-// cancelled, once per entry and day. An entry is its description and due date.
+// Reminds of described entries that are due today or overdue and neither
+// completed nor cancelled, once per entry and day. An entry is its
+// description and due date.
 class TDueReminders final : public TIniStorable {
 public:
     bool Enabled() const { return enabled_; }

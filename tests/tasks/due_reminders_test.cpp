@@ -20,7 +20,8 @@ TEST(DueRemindersTest, EachDueOrOverdueEntryIsRemindedOfOncePerDay) {
                               {"Filed", "Completed", "Normal", DaysFromToday(-2, Formats)},
                               {"Dropped", "Cancelled", "Normal", DaysFromToday(-2, Formats)},
                               {"Someday", "Not Started", "Normal", "soon"},
-                              {"Open", "Not Started", "Normal", ""}});
+                              {"Open", "Not Started", "Normal", ""},
+                              {"", "Not Started", "Normal", DaysFromToday(0, Formats)}});  // just added
     TDueReminders reminders;
     auto reminder = reminders.Check(grid, PinnedToday, Formats);
     ASSERT_TRUE(reminder);

@@ -2,8 +2,10 @@
 
 #include "platform/fake/fake_power_control.h"
 #include "platform/fake/fake_tray_icon.h"
+#include "ui/app/reminder_commands.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace tkm {
@@ -43,7 +45,8 @@ std::vector<std::string> Captions(const std::vector<TTrayMenuItem>& items) {
 TEST_F(TrayTest, TheIconCarriesTheHintAndTheMenuOfPowerCommandsAndExit) {
     ASSERT_TRUE(tray.Shown);
     EXPECT_EQ(tray.Hint, "Taskmere");
-    EXPECT_EQ(Captions(tray.Menu), (std::vector<std::string>{"&Click OFF", "", "E&xit"}));
+    EXPECT_EQ(Captions(tray.Menu), (std::vector<std::string>{"&Click OFF", "Due &reminders", "", "E&xit"}));
+    EXPECT_TRUE(tray.Menu[1].Checked);
     EXPECT_EQ(Captions(tray.Menu[0].Items),
               (std::vector<std::string>{"&Hibernate", "&Logoff", "&Reboot", "&Shutdown", "S&uspend"}));
     for (const char* item : {"Hibernate1", "Logoff1", "Reeboot1", "Shutdown1", "Suspend1"}) EXPECT_TRUE(tray.Choose(item));
@@ -116,6 +119,35 @@ TEST_F(TrayTest, AShutdownAsksAboutUnsavedWorkBeforeLettingTheSystemGoOn) {
     EXPECT_EQ(dialogs.Questions[0].Text, "Do you want to save the changes you made to Untitled?");
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Path("kept.tkm"))));
     EXPECT_EQ(power.DelayReleases, 1);
+}
+
+TEST_F(TrayTest, ADueEntryIsNotifiedOnceAndTheNotificationLeadsToIt) {
+    AddEntries(1);
+    Describe(2, "Write report");
+    Store().SetCellText(colDueDate, 2, "08/12/2026");  // the pinned today
+    auto* reminders = window->findChild<TReminderCommands*>();
+    ASSERT_NE(reminders, nullptr);
+    reminders->Check();
+    reminders->Check();
+    EXPECT_EQ(tray.Messages, std::vector<std::string>{"Taskmere: Due today: Write report"});
+
+    Grid().CommitEditor();
+    Store().SetCurrentCell(colStatus, 1);
+    Minimise();
+    tray.ClickMessage();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Store().Row(), 2);
+
+    // Switched off, and still off after a restart.
+    ASSERT_TRUE(tray.Choose("mnuReminders"));
+    Describe(1, "Call Bob");
+    Store().SetCellText(colDueDate, 1, "01/12/2026");
+    reminders->Check();
+    EXPECT_EQ(tray.Messages.size(), 1u);
+    StartBesideTray();
+    ASSERT_GE(tray.Menu.size(), 2u);
+    EXPECT_EQ(tray.Menu[1].Caption, "Due &reminders");
+    EXPECT_FALSE(tray.Menu[1].Checked);
 }
 
 }  // namespace

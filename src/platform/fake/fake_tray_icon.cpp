@@ -4,10 +4,10 @@ namespace tkm {
 
 namespace {
 
-const TTrayMenuItem* FindItem(const std::vector<TTrayMenuItem>& items, std::string_view name) {
-    for (const TTrayMenuItem& item : items) {
+TTrayMenuItem* FindItem(std::vector<TTrayMenuItem>& items, std::string_view name) {
+    for (TTrayMenuItem& item : items) {
         if (item.Name == name) return &item;
-        if (const TTrayMenuItem* inner = FindItem(item.Items, name)) return inner;
+        if (TTrayMenuItem* inner = FindItem(item.Items, name)) return inner;
     }
     return nullptr;
 }
@@ -33,9 +33,10 @@ void FakeTrayIcon::SetPresent(bool present) {
     if (OnAvailabilityChanged) OnAvailabilityChanged(present);
 }
 
-bool FakeTrayIcon::Choose(std::string_view name) const {
-    const TTrayMenuItem* item = FindItem(Menu, name);
+bool FakeTrayIcon::Choose(std::string_view name) {
+    TTrayMenuItem* item = FindItem(Menu, name);
     if (!item || !item->Run) return false;
+    if (item->Checkable) item->Checked = !item->Checked;
     item->Run();
     return true;
 }

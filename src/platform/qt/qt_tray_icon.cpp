@@ -27,6 +27,9 @@ TTrayIcon::TTrayIcon(const QIcon& icon, QObject* parent)
     connect(&icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         Activated(reason);
     });
+    connect(&icon_, &QSystemTrayIcon::messageClicked, this, [this] {
+        if (OnMessageClicked) OnMessageClicked();
+    });
     connect(&availabilityPoll_, &QTimer::timeout, this, [this] { CheckAvailability(); });
     availabilityPoll_.start(AvailabilityPollMs);
 }
@@ -45,6 +48,10 @@ void TTrayIcon::Hide() {
     icon_.hide();
 }
 
+void TTrayIcon::ShowMessage(const std::string& title, const std::string& text) {
+    icon_.showMessage(QString::fromStdString(title), QString::fromStdString(text), icon_.icon());
+}
+
 void TTrayIcon::FillMenu(QMenu& target, const std::vector<TTrayMenuItem>& items) {
     for (const TTrayMenuItem& item : items) {
         const QString caption = QString::fromStdString(item.Caption);
@@ -57,6 +64,8 @@ void TTrayIcon::FillMenu(QMenu& target, const std::vector<TTrayMenuItem>& items)
         } else {
             QAction* action = target.addAction(caption);
             action->setObjectName(QString::fromStdString(item.Name));
+            action->setCheckable(item.Checkable);
+            action->setChecked(item.Checked);
             connect(action, &QAction::triggered, this, [run = item.Run] {
                 if (run) run();
             });

@@ -19,6 +19,7 @@ public:
     bool Available() const override { return available_; }
     void Show(const std::string& hint, std::vector<TTrayMenuItem> menu) override;
     void Hide() override;
+    void ShowMessage(const std::string& title, const std::string& text) override;
 
 private:
     void FillMenu(QMenu& target, const std::vector<TTrayMenuItem>& items);

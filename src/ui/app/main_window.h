@@ -27,6 +27,7 @@ class TDocumentCommands;
 class TEntryCommands;
 class TGridFindDialog;
 class TTaskGrid;
+class TReminderCommands;
 class TTrayCommands;
 
 // The status bar's panels, left to right.
@@ -106,6 +107,7 @@ private:
     TFormPlacement frmstgMain_;
     TMRUManager mruMain_;
     std::unique_ptr<TDocumentCommands> documents_;
+    TReminderCommands* reminders_ = nullptr;  // with a tray only
     std::unique_ptr<TTrayCommands> tray_;
     std::deque<std::string> pendingMacros_;
     bool runningMacros_ = false;

@@ -18,7 +18,11 @@ TTrayCommands::TTrayCommands(TrayIcon* tray, PowerControl* power, TWindowParts w
     tray_->OnClick = [this] { ticnMainClick(); };
     tray_->OnDoubleClick = [this] { ticnMainDblClick(); };
     tray_->OnAvailabilityChanged = [this](bool available) { AvailabilityChanged(available); };
-    tray_->Show("Taskmere", pmTray());
+    UpdateMenu();
+}
+
+void TTrayCommands::UpdateMenu() {
+    if (tray_) tray_->Show("Taskmere", pmTray());
 }
 
 TTrayCommands::~TTrayCommands() {
@@ -34,12 +38,16 @@ std::vector<TTrayMenuItem> TTrayCommands::pmTray() {
     const auto power = [this](const char* name, const char* caption, TShutdownActionType action) {
         return TTrayMenuItem{name, caption, [this, action] { RunPowerAction(action); }, {}};
     };
-    return {TTrayMenuItem{"mnuClickOff", "&Click OFF", {},
-                          {power("Hibernate1", "&Hibernate", aatHibernate), power("Logoff1", "&Logoff", aatLogOff),
-                           power("Reeboot1", "&Reboot", aatReboot), power("Shutdown1", "&Shutdown", aatShutdown),
-                           power("Suspend1", "S&uspend", aatSuspend)}},
-            TTrayMenuItem{},
-            TTrayMenuItem{"Exit1", "E&xit", window_.Exit, {}}};
+    std::vector<TTrayMenuItem> items{
+        TTrayMenuItem{"mnuClickOff", "&Click OFF", {},
+                      {power("Hibernate1", "&Hibernate", aatHibernate), power("Logoff1", "&Logoff", aatLogOff),
+                       power("Reeboot1", "&Reboot", aatReboot), power("Shutdown1", "&Shutdown", aatShutdown),
+                       power("Suspend1", "S&uspend", aatSuspend)}}};
+    if (window_.Options)
+        for (TTrayMenuItem& option : window_.Options()) items.push_back(std::move(option));
+    items.push_back(TTrayMenuItem{});
+    items.push_back(TTrayMenuItem{"Exit1", "E&xit", window_.Exit, {}});
+    return items;
 }
 
 void TTrayCommands::WindowMinimised() {

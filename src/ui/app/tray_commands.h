@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/shutdown.h"
+#include "platform/tray_icon.h"
 
 #include <functional>
 #include <optional>
@@ -12,8 +13,6 @@ namespace tkm {
 
 class PowerControl;
 class TTaskGrid;
-class TrayIcon;
-struct TTrayMenuItem;
 
 // The window's life beside its notification-area icon: minimising into the
 // tray, the icon's clicks, and the tray menu's power commands and Exit.
@@ -23,6 +22,9 @@ public:
         QMainWindow& Window;
         TTaskGrid& Grid;
         std::function<void()> Exit;
+        // More tray menu items, after the power commands; asked for each
+        // time the menu is made.
+        std::function<std::vector<TTrayMenuItem>()> Options;
     };
 
     // Either service may be missing: without a tray the window minimises as
@@ -38,6 +40,8 @@ public:
     void WindowMinimised();
     // Shows the window again from the tray, on top.
     void ShowWindow();
+    // Makes the tray menu afresh, with the options as they are now.
+    void UpdateMenu();
 
     void ticnMainClick();
     void ticnMainDblClick();
