@@ -1,9 +1,9 @@
 #include "ui/main_window_fixture.h"
 
+#include "ipc/wait_for.h"
 #include "platform/ipc/local_instance_channel.h"
 #include "support/temp_folder.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
@@ -19,12 +19,13 @@
 namespace tkm {
 namespace {
 
-// Runs the event loop until done() or five seconds have passed.
-template <typename TDone>
-bool WaitFor(TDone done) {
-    const QDeadlineTimer deadline(5000);
-    while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
+using test::WaitFor;
+
+sockaddr_un UnixAddress(const QString& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.toLocal8Bit().constData(), sizeof(address.sun_path) - 1);
+    return address;
 }
 
 // A running window serving the channel in a private socket folder, as the
@@ -95,10 +96,8 @@ TEST_F(InstanceChannelTest, OnlyItsOwnUserMayOpenTheSocket) {
     if (child == 0) {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, socketPath.toLocal8Bit().constData(), sizeof(address.sun_path) - 1);
-        const bool connected = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+        const sockaddr_un address = UnixAddress(socketPath);
+        const bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
         ::_exit(connected ? 1 : errno == EACCES ? 0 : 3);
     }
     int childStatus = 0;
@@ -109,10 +108,8 @@ TEST_F(InstanceChannelTest, OnlyItsOwnUserMayOpenTheSocket) {
 TEST_F(InstanceChannelTest, ASocketLeftByACrashIsReplacedAndALiveOneKept) {
     // A bound socket nobody listens on, as a killed program leaves it.
     const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, socketPath.toLocal8Bit().constData(), sizeof(address.sun_path) - 1);
-    ASSERT_EQ(::bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    const sockaddr_un address = UnixAddress(socketPath);
+    ASSERT_EQ(::bind(stale, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
     ::close(stale);
 
     TLocalInstanceChannel first(socketPath);

@@ -1,3 +1,4 @@
+#include "ipc/wait_for.h"
 #include "platform/ipc/logind_power_control.h"
 #include "platform/shutdown.h"
 #include "support/temp_folder.h"
@@ -6,7 +7,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -16,14 +16,10 @@
 namespace tkm {
 namespace {
 
-const char MockPython[] = "/usr/bin/python3";
+using test::WaitFor;
 
-template <typename TDone>
-bool WaitFor(TDone done) {
-    const QDeadlineTimer deadline(10000);
-    while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
+// Debian's interpreter, where python3-dbusmock is installed.
+const char MockPython[] = "/usr/bin/python3";
 
 // A bus of the test's own with python-dbusmock's logind on it. The real
 // logind is never reached: without a private bus the tests are skipped.
