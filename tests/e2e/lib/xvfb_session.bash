@@ -30,7 +30,8 @@ stop_display() {
 wait_for_window() {
     for _ in $(seq 100); do
         local id
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        # Under set -e and pipefail a search that finds nothing yet must not end the test.
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
         if [ -n "$id" ]; then echo "$id"; return 0; fi
         sleep 0.1
     done
