@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
     // destruction stores the reopen list.
     tkm::TfrmMain window(services, documents);
     dialogs.SetParent(&window);
+    tray.SetMainWindow(&window);
 
     // Another start of the program already serves the name: this one runs without it.
     tkm::TLocalInstanceChannel DDEMain(socketPath);

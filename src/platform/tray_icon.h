@@ -29,6 +29,8 @@ public:
     virtual void Hide() = 0;
     // A desktop notification from the icon.
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
+    // The icon stands in for the main window's taskbar button, or not.
+    virtual void SetTaskbarButtonHidden(bool hidden) = 0;
 
     std::function<void()> OnClick;
     std::function<void()> OnDoubleClick;

@@ -45,6 +45,7 @@ std::vector<std::string> Captions(const std::vector<TTrayMenuItem>& items) {
 TEST_F(TrayTest, TheIconCarriesTheHintAndTheMenuOfPowerCommandsAndExit) {
     ASSERT_TRUE(tray.Shown);
     EXPECT_EQ(tray.Hint, "Taskmere");
+    EXPECT_TRUE(tray.TaskbarButtonHidden);  // the icon stands in for it
     EXPECT_EQ(Captions(tray.Menu), (std::vector<std::string>{"&Click OFF", "Due &reminders", "", "E&xit"}));
     EXPECT_TRUE(tray.Menu[1].Checked);
     EXPECT_EQ(Captions(tray.Menu[0].Items),
@@ -84,6 +85,8 @@ TEST_F(TrayTest, MinimisingHidesIntoTheTrayAndADoubleClickBringsTheWindowBackEdi
 
 TEST_F(TrayTest, WithoutATrayTheWindowMinimisesAndIsNeverLostInAVanishedOne) {
     tray.Present = false;
+    StartBesideTray();
+    EXPECT_FALSE(tray.TaskbarButtonHidden);
     Minimise();
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isMinimized());
@@ -91,11 +94,13 @@ TEST_F(TrayTest, WithoutATrayTheWindowMinimisesAndIsNeverLostInAVanishedOne) {
 
     window->showNormal();
     tray.SetPresent(true);
+    EXPECT_TRUE(tray.TaskbarButtonHidden);
     Minimise();
     ASSERT_FALSE(window->isVisible());
     tray.SetPresent(false);  // the panel holding the icon quit
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->WindowShown());
+    EXPECT_FALSE(tray.TaskbarButtonHidden);
 }
 
 TEST_F(TrayTest, BackFromTheTrayTheReopenListIsReadAgain) {

@@ -14,6 +14,7 @@ public:
     std::string Hint;
     std::vector<TTrayMenuItem> Menu;
     std::vector<std::string> Messages;  // "title: text"
+    bool TaskbarButtonHidden = false;
 
     bool Available() const override { return Present; }
     void Show(const std::string& hint, std::vector<TTrayMenuItem> menu) override;
@@ -21,6 +22,7 @@ public:
     void ShowMessage(const std::string& title, const std::string& text) override {
         Messages.push_back(title + ": " + text);
     }
+    void SetTaskbarButtonHidden(bool hidden) override { TaskbarButtonHidden = hidden; }
 
     void Click() const;
     void DoubleClick() const;

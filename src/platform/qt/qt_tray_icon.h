@@ -20,6 +20,10 @@ public:
     void Show(const std::string& hint, std::vector<TTrayMenuItem> menu) override;
     void Hide() override;
     void ShowMessage(const std::string& title, const std::string& text) override;
+    void SetTaskbarButtonHidden(bool hidden) override;
+
+    // The window whose taskbar button the icon stands in for.
+    void SetMainWindow(QWidget* window);
 
 private:
     void FillMenu(QMenu& target, const std::vector<TTrayMenuItem>& items);
@@ -33,6 +37,8 @@ private:
     bool available_ = false;
     bool wanted_ = false;
     bool activatedBySingleClick_;
+    QWidget* window_ = nullptr;
+    bool taskbarButtonHidden_ = false;
 };
 
 }  // namespace tkm

@@ -19,6 +19,7 @@ TTrayCommands::TTrayCommands(TrayIcon* tray, PowerControl* power, TWindowParts w
     tray_->OnDoubleClick = [this] { ticnMainDblClick(); };
     tray_->OnAvailabilityChanged = [this](bool available) { AvailabilityChanged(available); };
     UpdateMenu();
+    tray_->SetTaskbarButtonHidden(tray_->Available());
 }
 
 void TTrayCommands::UpdateMenu() {
@@ -65,6 +66,8 @@ void TTrayCommands::HideWindow() {
 void TTrayCommands::ShowWindow() {
     QMainWindow& window = window_.Window;
     if (window.isMinimized()) window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    // The window system forgets the hint while the window is hidden.
+    if (tray_) tray_->SetTaskbarButtonHidden(tray_->Available());
     window.show();
     window.raise();
     window.activateWindow();
@@ -91,6 +94,7 @@ void TTrayCommands::ticnMainDblClick() {
 void TTrayCommands::AvailabilityChanged(bool available) {
     // The tray went away with the window in it: bring the window back.
     if (!available && !windowShown_) ShowWindow();
+    else tray_->SetTaskbarButtonHidden(available);
 }
 
 void TTrayCommands::RunPowerAction(TShutdownActionType action) {
