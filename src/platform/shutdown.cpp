@@ -20,10 +20,8 @@ TPowerRequest RequestFor(TShutdownActionType action) {
 
 bool TShutdown::Execute() {
     const TPowerRequest request = RequestFor(ActionType);
-    if (request != TPowerRequest::EndSession) {
-        const std::string allowed = power_.Can(request);
-        if (allowed != "yes" && allowed != "challenge") return false;
-    }
+    const std::string allowed = power_.Can(request);
+    if (allowed != "yes" && allowed != "challenge") return false;
     if (Force) power_.ReleaseShutdownDelay();
     return power_.Request(request, true);
 }
