@@ -10,6 +10,7 @@
 #include "ui/app/command_table.h"
 #include "ui/app/document_commands.h"
 #include "ui/app/entry_commands.h"
+#include "ui/app/macro_commands.h"
 #include "ui/app/reminder_commands.h"
 #include "ui/app/tray_commands.h"
 #include "ui/grid/cell_text_codec.h"
@@ -29,7 +30,6 @@
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tkm {
@@ -38,8 +38,6 @@ namespace {
 
 constexpr int WindowWidth = 545;
 constexpr int WindowHeight = 425;
-// How soon a transaction that waits for a dialog of the user's looks again.
-constexpr int MacroRetryMs = 250;
 
 
 }  // namespace
@@ -87,6 +85,7 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
                                         return reminders_ ? std::vector{reminders_->MenuItem()}
                                                           : std::vector<TTrayMenuItem>{};
                                     }});
+    DDEMain_ = new TMacroCommands(*documents_, [this] { tray_->ShowWindow(); }, this);
 
     resize(WindowWidth, WindowHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -266,33 +265,7 @@ void TfrmMain::OpenDocument(const std::string& fileName) { documents_->OpenNamed
 
 bool TfrmMain::WindowShown() const { return tray_->WindowShown(); }
 
-void TfrmMain::DDEMainExecuteMacro(const std::string& macro) {
-    pendingMacros_.push_back(macro);
-    RunPendingMacros();
-}
-
-void TfrmMain::RunPendingMacros() {
-    if (runningMacros_ || pendingMacros_.empty()) return;
-    // Not under a dialog of the user's: the command that opened it would go
-    // on with another document.
-    if (QApplication::activeModalWidget()) {
-        if (!macroRetryQueued_) {
-            macroRetryQueued_ = true;
-            QTimer::singleShot(MacroRetryMs, this, [this] {
-                macroRetryQueued_ = false;
-                RunPendingMacros();
-            });
-        }
-        return;
-    }
-    runningMacros_ = true;
-    while (!pendingMacros_.empty()) {
-        const std::string macro = std::move(pendingMacros_.front());
-        pendingMacros_.pop_front();
-        documents_->OpenMacro(macro, [this] { tray_->ShowWindow(); });
-    }
-    runningMacros_ = false;
-}
+void TfrmMain::DDEMainExecuteMacro(const std::string& macro) { DDEMain_->Execute(macro); }
 
 void TfrmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);

@@ -10,7 +10,6 @@
 #include <QStringList>
 
 #include <array>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +25,7 @@ class TCommandTable;
 class TDocumentCommands;
 class TEntryCommands;
 class TGridFindDialog;
+class TMacroCommands;
 class TTaskGrid;
 class TReminderCommands;
 class TTrayCommands;
@@ -91,7 +91,6 @@ private:
     void stgMainCellsChanged(const TGridRect& rect);
     void stgMainGetEditText(int col, int row, std::string& value);
     void ShowHint(const QString& hint);
-    void RunPendingMacros();
 
     TAppServices services_;
     TTaskGrid* stgMain_ = nullptr;
@@ -109,9 +108,7 @@ private:
     std::unique_ptr<TDocumentCommands> documents_;
     TReminderCommands* reminders_ = nullptr;  // with a tray only
     std::unique_ptr<TTrayCommands> tray_;
-    std::deque<std::string> pendingMacros_;
-    bool runningMacros_ = false;
-    bool macroRetryQueued_ = false;
+    TMacroCommands* DDEMain_ = nullptr;
 };
 
 }  // namespace tkm
