@@ -16,6 +16,8 @@ start_display() {
     export XDG_CONFIG_HOME="$HOME/.config" XDG_RUNTIME_DIR="$HOME/run"
     # The power menu must never reach the real logind: no system bus at all.
     export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$HOME/no-system-bus"
+    # Nor the desktop session of whoever runs the tests (its tray, its notifications).
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$HOME/no-session-bus"
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     trap stop_display EXIT
 }
