@@ -9,7 +9,9 @@ namespace tkm {
 
 class Clock;
 class Dialogs;
+class PowerControl;
 class Shell;
+class TrayIcon;
 
 // The desktop services the main window reaches everything through, so tests
 // can put fakes in their place.
@@ -21,6 +23,9 @@ struct TAppServices {
     std::string IniFileName;      // TKM.ini
     std::string ExecutableFolder;  // where the file dialogs start
     TOfficeExport OfficeExport = {};  // the office server's exports; none without one
+    // None: the desktop has no notification area, or no power manager.
+    TrayIcon* Tray = nullptr;
+    PowerControl* Power = nullptr;
 };
 
 }  // namespace tkm

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "settings/mru_manager.h"
 #include "ui/dialogs/column_chooser.h"
+#include "tasks/open_macro.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/task_grid.h"
 
@@ -32,6 +33,13 @@ void TDocumentCommands::Reopen(const std::string& fileName) { Report(session_.Re
 void TDocumentCommands::Save() { Report(session_.Save()); }
 void TDocumentCommands::SaveAs() { Report(session_.SaveAs()); }
 void TDocumentCommands::OpenNamed(const std::string& fileName) { Report(session_.OpenNamed(fileName)); }
+
+void TDocumentCommands::OpenMacro(std::string_view macro, const std::function<void()>& beforeOpen) {
+    Report(RunOpenMacro(macro, [&](const std::string& fileName) {
+        beforeOpen();
+        return session_.OpenFromAnotherInstance(fileName);
+    }));
+}
 
 bool TDocumentCommands::MayClose() {
     const TDocumentOutcome outcome = session_.CloseQuestion();

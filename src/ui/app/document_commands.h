@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QLabel;
 class QMenu;
@@ -43,6 +44,8 @@ public:
     void Save();
     void SaveAs();
     void OpenNamed(const std::string& fileName);
+    // Opens the documents an execute macro names; beforeOpen runs before each.
+    void OpenMacro(std::string_view macro, const std::function<void()>& beforeOpen);
     // The close question; true when the window may close.
     bool MayClose();
 

@@ -10,6 +10,9 @@
 #include "ui/app/command_table.h"
 #include "ui/app/document_commands.h"
 #include "ui/app/entry_commands.h"
+#include "ui/app/macro_commands.h"
+#include "ui/app/reminder_commands.h"
+#include "ui/app/tray_commands.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/dialogs/about_form.h"
 #include "ui/dialogs/stat_form.h"
@@ -69,6 +72,20 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
                                         *panels_[std::size_t(TStatusPanel::Modified)],
                                         [this](const QString& hint) { ShowHint(hint); }});
     fdlgMain_ = new TGridFindDialog(stgMain_, services_.DialogBoxes, this);
+    if (services_.Tray) {
+        reminders_ = new TReminderCommands({*services_.Tray, *stgMain_, services_.TimeSource, services_.Formats,
+                                            services_.DialogBoxes, [this] { tray_->ShowWindow(); },
+                                            services_.IniFileName, frmstgMain_.IniSection() + "\\Reminders"},
+                                           this);
+        frmstgMain_.Link(reminders_->Reminders(), "Reminders");
+    }
+    tray_ = std::make_unique<TTrayCommands>(
+        services_.Tray, services_.Power,
+        TTrayCommands::TWindowParts{*this, *stgMain_, [this] { aclCloseExecute(); }, [this] {
+                                        return reminders_ ? std::vector{reminders_->MenuItem()}
+                                                          : std::vector<TTrayMenuItem>{};
+                                    }});
+    DDEMain_ = new TMacroCommands(*documents_, [this] { tray_->ShowWindow(); }, this);
 
     resize(WindowWidth, WindowHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -168,7 +185,6 @@ void TfrmMain::FormCreate(const QStringList& documents) {
     // Without a document that opened, the table starts as one new entry.
     if (!opened) entries_->ResetCurrentEntry();
     stgMain_->viewport()->update();
-    windowShown_ = true;
 }
 
 // --- flags and hints ---
@@ -247,12 +263,24 @@ void TfrmMain::aclFileSaveExecute() { documents_->Save(); }
 void TfrmMain::aclSaveAsExecute() { documents_->SaveAs(); }
 void TfrmMain::OpenDocument(const std::string& fileName) { documents_->OpenNamed(fileName); }
 
+bool TfrmMain::WindowShown() const { return tray_->WindowShown(); }
+
+void TfrmMain::DDEMainExecuteMacro(const std::string& macro) { DDEMain_->Execute(macro); }
+
+void TfrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) tray_->WindowMinimised();
+}
+
 void TfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The stored reopen list comes back when the program shows the window (at
     // start-up, from the tray), not when the desktop restores it after a
     // minimise: that would drop the documents opened since.
-    if (!event->spontaneous()) ReportingStepFailures(services_.DialogBoxes, [this] { frmstgMain_.Restore(); });
+    if (!event->spontaneous()) {
+        ReportingStepFailures(services_.DialogBoxes, [this] { frmstgMain_.Restore(); });
+        tray_->UpdateMenu();  // the reminders' switch as stored
+    }
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

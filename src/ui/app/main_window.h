@@ -25,7 +25,10 @@ class TCommandTable;
 class TDocumentCommands;
 class TEntryCommands;
 class TGridFindDialog;
+class TMacroCommands;
 class TTaskGrid;
+class TReminderCommands;
+class TTrayCommands;
 
 // The status bar's panels, left to right.
 enum class TStatusPanel { Modified, Divider, Hint };
@@ -52,6 +55,11 @@ public:
     // A document named on the command line.
     void OpenDocument(const std::string& fileName);
     void mruMainClick(const std::string& recentName);
+    // An execute transaction from another program: opens the documents its
+    // "[Open(" lines name, one transaction after the other.
+    void DDEMainExecuteMacro(const std::string& macro);
+    // Off while the window is hidden in the tray.
+    bool WindowShown() const;
 
 public slots:
     void aclNewFileExecute();
@@ -70,6 +78,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -97,7 +106,9 @@ private:
     TFormPlacement frmstgMain_;
     TMRUManager mruMain_;
     std::unique_ptr<TDocumentCommands> documents_;
-    bool windowShown_ = true;
+    TReminderCommands* reminders_ = nullptr;  // with a tray only
+    std::unique_ptr<TTrayCommands> tray_;
+    TMacroCommands* DDEMain_ = nullptr;
 };
 
 }  // namespace tkm

@@ -14,6 +14,10 @@ start_display() {
     rm -f "$fd_file"
     export HOME=$(mktemp -d)
     export XDG_CONFIG_HOME="$HOME/.config" XDG_RUNTIME_DIR="$HOME/run"
+    # The power menu must never reach the real logind: no system bus at all.
+    export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$HOME/no-system-bus"
+    # Nor the desktop session of whoever runs the tests (its tray, its notifications).
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$HOME/no-session-bus"
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     trap stop_display EXIT
 }
@@ -28,7 +32,8 @@ stop_display() {
 wait_for_window() {
     for _ in $(seq 100); do
         local id
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        # Under set -e and pipefail a search that finds nothing yet must not end the test.
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
         if [ -n "$id" ]; then echo "$id"; return 0; fi
         sleep 0.1
     done

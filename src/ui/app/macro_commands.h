@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+#include <deque>
+#include <functional>
+#include <string>
+
+namespace tkm {
+
+class TDocumentCommands;
+
+// Execute transactions from other programs: run one after the other, and
+// never under a dialog the user has open, whose command would go on with
+// another document.
+class TMacroCommands final : public QObject {
+public:
+    // showWindow runs before each document opens.
+    TMacroCommands(TDocumentCommands& documents, std::function<void()> showWindow, QObject* parent);
+
+    void Execute(const std::string& macro);
+
+private:
+    void RunPending();
+
+    TDocumentCommands& documents_;
+    std::function<void()> showWindow_;
+    std::deque<std::string> pending_;
+    bool running_ = false;
+    bool retryQueued_ = false;
+};
+
+}  // namespace tkm
