@@ -16,8 +16,9 @@ namespace tkm {
 // from the header on, the real columns `shownColumns` in display order, each
 // cell as its text. Word formats get one table whose paragraphs follow
 // `onGetAlignment`; Excel formats one sheet of text cells.
-// EGridError when the rows or columns do not fit the format's sheet (nothing
-// is written), and the converter's failures.
+// EGridError, before anything is written, for a column the grid does not
+// have and for rows, columns or a cell text that the format's sheet would cut
+// short; otherwise the converter's failures.
 void ExportOfficeDocument(const TBaseGrid& grid, const std::vector<int>& shownColumns, TOfficeFormat format,
                           const std::string& targetPath, OfficeConverter& converter,
                           const TAlignmentHook& onGetAlignment = {});
