@@ -105,6 +105,7 @@ void MeasureSize(int entries, int runs, bool withPeers, const std::string& folde
     for (const auto& [name, column] : {std::pair{"sort:due-date", colDueDate}, {"sort:status", colStatus},
                                        {"sort:description", colDescription}, {"sort:cost", colCost}})
         core.Sort(name, column);
+    core.AddEntries();
 
     if (withPeers) {
         TPeerFigures peers(document, runs, folder, report);

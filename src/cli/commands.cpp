@@ -6,7 +6,8 @@ namespace tkm::cli {
 
 // Each capability adds its subcommands here as it lands.
 const std::vector<TCommand>& Commands() {
-    static const std::vector<TCommand> commands{DumpCommand(), ResaveCommand(), NewCommand(), SortCommand(),
+    static const std::vector<TCommand> commands{DumpCommand(), ResaveCommand(), NewCommand(), AddCommand(),
+                                                SortCommand(),
                                                 FindCommand(), StatsCommand(), ColorsCommand()};
     return commands;
 }

@@ -80,11 +80,15 @@ void TBaseGrid::SetCellText(int col, int row, std::string_view text) {
     CheckCell(col, row);
     TRowRecord& record = rows_[std::size_t(row)];
     if (arena_.Cell(record.Text, std::size_t(col)) == text) return;
-    arena_.Cells(record.Text, scratch_);
-    if (scratch_.size() <= std::size_t(col)) scratch_.resize(std::size_t(col) + 1);
-    scratch_[std::size_t(col)] = text;
-    ReplaceRowText(record, scratch_);
-    MaybeCompact();
+    // Renumbering a long list changes mostly texts of the same length: those
+    // go in place instead of copying the whole row.
+    if (!arena_.OverwriteCell(record.Text, std::size_t(col), text)) {
+        arena_.Cells(record.Text, scratch_);
+        if (scratch_.size() <= std::size_t(col)) scratch_.resize(std::size_t(col) + 1);
+        scratch_[std::size_t(col)] = text;
+        ReplaceRowText(record, scratch_);
+        MaybeCompact();
+    }
     observers_.Notify(&TGridObserver::CellInvalidated, col, row);
 }
 
