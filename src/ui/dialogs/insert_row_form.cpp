@@ -76,8 +76,6 @@ TfrmInsertRow::TfrmInsertRow(int currentRow, const Clock& clock, const TLocaleFo
         move(screen->availableGeometry().center() - QPoint(sizeHint().width(), sizeHint().height()) / 2);
 }
 
-TfrmInsertRow::~TfrmInsertRow() = default;
-
 // "Insert" with a line beside it, the two places, and the row count.
 QLayout* TfrmInsertRow::CreatePlaceSection(int currentRow) {
     auto* caption = new QHBoxLayout;

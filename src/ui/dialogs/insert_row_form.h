@@ -23,7 +23,6 @@ public:
 
     // `currentRow` is the task table's current row, named in "Before row #".
     TfrmInsertRow(int currentRow, const Clock& clock, const TLocaleFormats& formats, QWidget* parent = nullptr);
-    ~TfrmInsertRow() override;
 
     bool InsertsBefore() const;
     int Count() const;
