@@ -82,14 +82,17 @@ TEST_F(HelpCommand, WithoutTaskmereHlpF1OpensTheInstalledUserGuide) {
     ASSERT_EQ(shell.Opened, std::vector<std::string>{guide});
 
     // F1 in a dialog opens the same page.
-    QTimer::singleShot(0, [] {
+    const auto pressF1AndClose = [] {
         if (QWidget* form = QApplication::activeModalWidget()) {
             QTest::keyClick(form, Qt::Key_F1);
             QTest::keyClick(form, Qt::Key_Escape);
         }
-    });
+    };
+    QTimer::singleShot(0, pressF1AndClose);
     window->aclViewCalendarExecute();
-    EXPECT_EQ(shell.Opened, (std::vector<std::string>{guide, guide}));
+    QTimer::singleShot(0, pressF1AndClose);
+    window->aclaboutExecute();
+    EXPECT_EQ(shell.Opened, (std::vector<std::string>{guide, guide, guide}));
 }
 
 }  // namespace
