@@ -4,6 +4,8 @@
 #include "grid/grid_sorter.h"
 #include "grid/io/csv_writer.h"
 #include "base/file_bytes.h"
+#include "platform/fake/fake_clock.h"
+#include "tasks/multiple_entries.h"
 #include "tasks/task_document.h"
 #include "tasks/task_statistics.h"
 
@@ -83,6 +85,29 @@ void TCoreFigures::Sort(const std::string& name, int column) {
               SortByColumn(*grid, settings, document_.Formats);
               return clock.Seconds();
           }));
+}
+
+void TCoreFigures::AddEntries() {
+    const FixedClock clock{BenchToday, {9, 30, 0}};
+    const TaskTable::TNewEntryContext context{clock, document_.Formats};
+    TEntryValues values;
+    values.EntryDate = values.DueDate = FormatDate(BenchToday, document_.Formats.ShortDateFormat, document_.Formats);
+    values.DueTime = "09:30:00";
+    constexpr int Count = 100;
+    for (const bool before : {false, true}) {
+        Timed(before ? "add-before:100" : "add:100", MedianSeconds(runs_, [&] {
+                  double loading = 0;
+                  const std::unique_ptr<TBaseGrid> grid = LoadFresh(loading);
+                  const TStopwatch stopwatch;
+                  if (before) MultipleEntries::InsertBefore(*grid, 2, Count, values, context);
+                  else MultipleEntries::AddAtEnd(*grid, Count, [&] { return values; }, context);
+                  TaskTable::Renumber(*grid);
+                  const double seconds = stopwatch.Seconds();
+                  if (grid->RowCount() != document_.Entries + 1 + Count)
+                      report_.Fail("adding entries gave " + std::to_string(grid->RowCount()) + " rows");
+                  return seconds;
+              }));
+    }
 }
 
 }  // namespace tkm::bench

@@ -96,6 +96,17 @@ std::optional<std::string> TArguments::TakeValue(const std::string& name) {
     return value;
 }
 
+int TArguments::TakeInteger(const std::string& name, int fallback, int min, int max) {
+    const std::optional<std::string> text = TakeValue(name);
+    if (!text) return fallback;
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (text->empty() || ec != std::errc() || end != text->data() + text->size() || value < min || value > max)
+        throw EUsage("bad value for " + name + ": " + *text + " (" + std::to_string(min) + " to " +
+                     std::to_string(max) + ")");
+    return value;
+}
+
 void TArguments::RejectUnknown() const {
     if (!Options.empty()) throw EUsage("unknown option " + Options.front().first);
 }

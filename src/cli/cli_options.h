@@ -43,6 +43,9 @@ struct TArguments {
     bool TakeFlag(const std::string& name);
     // Takes --name VALUE out of the options.
     std::optional<std::string> TakeValue(const std::string& name);
+    // Takes --name N out of the options, a whole number from min to max;
+    // `fallback` when it is not given.
+    int TakeInteger(const std::string& name, int fallback, int min, int max);
     // Fails on any option no one took.
     void RejectUnknown() const;
     void ExpectPositional(std::size_t min, std::size_t max) const;

@@ -8,9 +8,10 @@ namespace tkm::cli {
 
 // Each capability adds its subcommands here as it lands.
 const std::vector<TCommand>& Commands() {
-    static const std::vector<TCommand> commands{DumpCommand(), ResaveCommand(), NewCommand(), SortCommand(),
-                                                FindCommand(), StatsCommand(), ColorsCommand(),
-                                                ExportCommand(OfficeExportThrough(std::make_shared<TLibreOfficeConverter>()))};
+    static const std::vector<TCommand> commands{
+        DumpCommand(),  ResaveCommand(), NewCommand(),   AddCommand(),
+        SortCommand(),  FindCommand(),   StatsCommand(), ColorsCommand(),
+        ExportCommand(OfficeExportThrough(std::make_shared<TLibreOfficeConverter>()))};
     return commands;
 }
 

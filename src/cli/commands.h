@@ -16,6 +16,9 @@ struct TCommand {
     std::function<int(TArguments&)> Run;     // returns the exit code
 };
 
+// The most entries a command adds in one go.
+constexpr int MaxEntryCount = 10'000'000;
+
 // Every subcommand, in the order `tkm --help` lists them.
 const std::vector<TCommand>& Commands();
 
@@ -23,6 +26,9 @@ const std::vector<TCommand>& Commands();
 TCommand DumpCommand();
 TCommand ResaveCommand();
 TCommand NewCommand();
+
+// `tkm add FILE [...]`: entries added as Add Multiple Entries adds them.
+TCommand AddCommand();
 
 // `tkm sort FILE --column N [--descending] [-o OUT]`.
 TCommand SortCommand();

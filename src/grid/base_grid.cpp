@@ -8,6 +8,13 @@ namespace tkm {
 
 namespace {
 
+// An eighth more than asked: a loaded list of a million rows gains its next
+// rows without moving all of them, and the room costs no memory until used.
+template <typename TRow>
+void ReserveRows(std::vector<TRow>& rows, std::size_t count) {
+    if (count > rows.capacity()) rows.reserve(count + count / 8);
+}
+
 std::string Address(int col, int row) {
     return "column " + std::to_string(col) + ", row " + std::to_string(row);
 }
@@ -38,6 +45,7 @@ void TBaseGrid::SetRowCount(int count) {
     if (count == RowCount()) return;
     if (count < RowCount()) CommitEditor();
     for (std::size_t r = std::size_t(count); r < rows_.size(); ++r) ReleaseRow(rows_[r]);
+    ReserveRows(rows_, std::size_t(count));
     rows_.resize(std::size_t(count));
     row_ = std::min(row_, RowCount() - 1);
     topRow_ = std::max(fixedRows_, std::min(topRow_, RowCount() - 1));
@@ -80,11 +88,15 @@ void TBaseGrid::SetCellText(int col, int row, std::string_view text) {
     CheckCell(col, row);
     TRowRecord& record = rows_[std::size_t(row)];
     if (arena_.Cell(record.Text, std::size_t(col)) == text) return;
-    arena_.Cells(record.Text, scratch_);
-    if (scratch_.size() <= std::size_t(col)) scratch_.resize(std::size_t(col) + 1);
-    scratch_[std::size_t(col)] = text;
-    ReplaceRowText(record, scratch_);
-    MaybeCompact();
+    // Renumbering a long list changes mostly texts of the same length: those
+    // go in place instead of copying the whole row.
+    if (!arena_.OverwriteCell(record.Text, std::size_t(col), text)) {
+        arena_.Cells(record.Text, scratch_);
+        if (scratch_.size() <= std::size_t(col)) scratch_.resize(std::size_t(col) + 1);
+        scratch_[std::size_t(col)] = text;
+        ReplaceRowText(record, scratch_);
+        MaybeCompact();
+    }
     observers_.Notify(&TGridObserver::CellInvalidated, col, row);
 }
 
@@ -175,6 +187,7 @@ void TBaseGrid::InsertRows(int row, int count) {
     if (row < 0 || row > RowCount())
         throw EGridError("Cannot insert rows at row " + std::to_string(row) + " of " + std::to_string(RowCount()));
     CommitEditor();
+    ReserveRows(rows_, rows_.size() + std::size_t(count));
     rows_.insert(rows_.begin() + row, std::size_t(count), TRowRecord{});
     NotifyLayout();
 }

@@ -130,6 +130,14 @@ void TTextArena::CellsInto(TRowTextRef ref, std::span<std::string_view> out) con
     std::fill(out.begin() + std::ptrdiff_t(i), out.end(), std::string_view());
 }
 
+bool TTextArena::OverwriteCell(TRowTextRef ref, std::size_t cell, std::string_view text) {
+    const std::string_view old = Cell(ref, cell);
+    if (old.size() != text.size() || old.empty()) return false;
+    // The text may itself be a view into this arena.
+    std::memmove(const_cast<char*>(old.data()), text.data(), text.size());
+    return true;
+}
+
 void TTextArena::Release(TRowTextRef ref) {
     if (ref.IsEmpty()) return;
     const std::size_t size = BlobSize(ref);

@@ -35,6 +35,10 @@ public:
     // Views of the first out.size() cells; cells the row does not hold are empty.
     void CellsInto(TRowTextRef ref, std::span<std::string_view> out) const;
 
+    // Writes text over a cell of the same length, in place; false when the
+    // lengths differ (the row must then be appended anew).
+    bool OverwriteCell(TRowTextRef ref, std::size_t cell, std::string_view text);
+
     void Release(TRowTextRef ref);
     std::size_t LiveBytes() const { return live_; }
     bool WantsCompaction() const { return garbage_ > (1u << 20) && garbage_ > live_; }

@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 
+#include <charconv>
 #include <string>
 
 namespace tkm::TaskTable {
@@ -65,6 +66,15 @@ void AttachCellObjects(TBaseGrid& grid, int row) {
     grid.AddComment(colComment, row, "");
 }
 
+bool HasEntryCellObjects(const TBaseGrid& grid, int row) {
+    static const TCellGraphic progressBar =
+        TCellGraphic::ProgressBar(ProgressBarColor, clWindow, clWindow, clWindowText);
+    static const TCellGraphic comment = TCellGraphic::Comment("");
+    const TCellGraphic* bar = grid.CellObject(colProgress, row);
+    const TCellGraphic* marker = grid.CellObject(colComment, row);
+    return bar && *bar == progressBar && marker && *marker == comment;
+}
+
 void FillNewEntry(TBaseGrid& grid, const TNewEntryContext& context) {
     const int row = grid.RowCount() - 1;
     grid.SetCellText(colNo, row, std::to_string(row));
@@ -84,7 +94,12 @@ void ResetCurrentEntry(TBaseGrid& grid, const TNewEntryContext& context) {
 }
 
 void Renumber(TBaseGrid& grid) {
-    for (int r = 1; r < grid.RowCount(); ++r) grid.SetCellText(colNo, r, std::to_string(r));
+    // A long list is renumbered after every Add Multiple Entries: no string per row.
+    char digits[16];
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        const char* end = std::to_chars(digits, digits + sizeof digits, r).ptr;
+        grid.SetCellText(colNo, r, std::string_view(digits, std::size_t(end - digits)));
+    }
 }
 
 }  // namespace tkm::TaskTable

@@ -57,6 +57,8 @@ void WriteHeaders(TBaseGrid& grid);
 
 // The progress bar and the comment marker every entry row carries.
 void AttachCellObjects(TBaseGrid& grid, int row);
+// True when the row carries exactly those two, as attaching them again would leave it.
+bool HasEntryCellObjects(const TBaseGrid& grid, int row);
 
 struct TNewEntryContext {
     const Clock& TimeSource;

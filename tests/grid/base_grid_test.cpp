@@ -37,6 +37,22 @@ TEST(BaseGridTexts, ManyEditsKeepEveryCellAfterCompaction) {
     EXPECT_LT(grid.TextBytes(), 200u * 4 * 200);
 }
 
+TEST(BaseGridTexts, ATextOfTheSameLengthGoesInPlace) {
+    TBaseGrid grid = MakeGrid();
+    const std::size_t bytes = grid.TextBytes();
+    grid.SetCellText(1, 1, "abcd");
+    grid.SetCellText(2, 1, grid.CellView(3, 1));  // a view into the same row
+    EXPECT_EQ(grid.TextBytes(), bytes);
+    EXPECT_EQ(grid.GetCellText(0, 1), "r1c0");
+    EXPECT_EQ(grid.GetCellText(1, 1), "abcd");
+    EXPECT_EQ(grid.GetCellText(2, 1), "r1c3");
+    EXPECT_EQ(grid.GetCellText(3, 1), "r1c3");
+    EXPECT_EQ(grid.GetCellText(1, 2), "r2c1");
+    grid.SetCellText(1, 1, "longer");
+    EXPECT_EQ(grid.GetCellText(1, 1), "longer");
+    EXPECT_EQ(grid.GetCellText(2, 1), "r1c3");
+}
+
 TEST(BaseGridTexts, LongCellsBeyondSixtyFourKilobytes) {
     TBaseGrid grid(3, 2);
     const std::string big(70000, 'z');

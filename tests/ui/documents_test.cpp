@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
 
 #include <fstream>
@@ -104,6 +105,10 @@ TEST_F(DocumentsTest, ExitStoresTheReopenListWhenTheWindowGoes) {
     SaveUntitledAs(Path("a.tkm"));
     window->SetModified(true);
     window->aclCloseExecute();  // no close event, no question
+    // Exit asked the application's loop to end. A loop takes that request here,
+    // or every modal dialog of the later tests would return at once.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
     window.reset();
     EXPECT_TRUE(dialogs.Questions.empty());
     EXPECT_NE(ReadAll(Path("TKM.ini")).find("Item_0=" + Path("a.tkm")), std::string::npos);

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "ui/app/command_guard.h"
 #include "ui/app/command_table.h"
+#include "ui/dialogs/insert_row_form.h"
 #include "ui/grid/task_grid.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@ TEntryCommands::TEntryCommands(TTaskGrid& grid, Dialogs& dialogs, TaskTable::TNe
 void TEntryCommands::Bind(TCommandTable& commands) {
     commands.Bind("aclAddNewEntry", [this] { AddNewEntry(); });
     commands.Bind("aclDelete", [this] { Delete(); });
+    commands.Bind("aclMultipleRow", [this] { AddMultipleEntries(); });
     commands.Bind("aclRenumber", [this] { Renumber(); });
 
     sortMenu_ = commands.Menu("mnuSortBy");
@@ -76,6 +78,35 @@ void TEntryCommands::Delete() {
         TaskTable::Renumber(grid);
         markModified_();
     });
+}
+
+void TEntryCommands::AddMultipleEntries() {
+    grid_.CommitEditor();
+    {
+        TfrmInsertRow form(grid_.Store().Row(), newEntry_.TimeSource, newEntry_.Formats, grid_.window());
+        connect(&form, &TfrmInsertRow::helpRequested, this, [this] {
+            if (OnHelpRequested) OnHelpRequested();
+        });
+        if (form.exec() == QDialog::Accepted) InsertEntries(form);
+    }
+    IgnoringStepFailures([this] {
+        Renumber();
+        markModified_();
+    });
+}
+
+// The entries at the end report a failure; those before the current row stop silently.
+void TEntryCommands::InsertEntries(const TfrmInsertRow& form) {
+    TBaseGrid& grid = grid_.Store();
+    if (form.InsertsBefore()) {
+        IgnoringStepFailures([&] {
+            MultipleEntries::InsertBefore(grid, grid.Row(), form.Count(), form.Values(), newEntry_);
+        });
+    } else {
+        ReportingStepFailures(dialogs_, [&] {
+            MultipleEntries::AddAtEnd(grid, form.Count(), [&form] { return form.Values(); }, newEntry_);
+        });
+    }
 }
 
 void TEntryCommands::Renumber() { TaskTable::Renumber(grid_.Store()); }

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
+#include "settings/help_location.h"
 #include "tasks/due_status.h"
 #include "tasks/document_name.h"
 #include "ui/app/clipboard_commands.h"
@@ -15,6 +16,7 @@
 #include "ui/app/tray_commands.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/dialogs/about_form.h"
+#include "ui/dialogs/calendar_form.h"
 #include "ui/dialogs/stat_form.h"
 #include "ui/grid/grid_find_dialog.h"
 #include "ui/grid/task_grid.h"
@@ -31,6 +33,8 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
+
+#include <filesystem>
 
 namespace tkm {
 
@@ -156,6 +160,7 @@ void TfrmMain::WireCommands() {
     commands_->Bind("aclClose", [this] { aclCloseExecute(); });
     commands_->Bind("aclFind", [this] { aclFindExecute(); });
     commands_->Bind("mnuRefresh1", [this] { mnuRefresh1Click(); });
+    commands_->Bind("aclViewCalendar", [this] { aclViewCalendarExecute(); });
     commands_->Bind("aclStat", [this] { aclStatExecute(); });
     commands_->Bind("mnuContents1", [this] { mnuContents1Click(); });
     commands_->Bind("aclabout", [this] { aclaboutExecute(); });
@@ -163,6 +168,7 @@ void TfrmMain::WireCommands() {
     entries_ = new TEntryCommands(*stgMain_, services_.DialogBoxes, {services_.TimeSource, services_.Formats},
                                   [this] { SetModified(true); }, this);
     entries_->Bind(*commands_);
+    entries_->OnHelpRequested = [this] { mnuContents1Click(); };
 
     clipboard_ = new TClipboardCommands(Action("aclCut"), Action("aclCopy"), Action("aclPaste"), this);
     QMenu* popup = commands_->Menu("pmMain");
@@ -243,6 +249,8 @@ void TfrmMain::aclAddNewEntryExecute() { entries_->AddNewEntry(); }
 
 void TfrmMain::aclDeleteExecute() { entries_->Delete(); }
 
+void TfrmMain::aclMultipleRowExecute() { entries_->AddMultipleEntries(); }
+
 void TfrmMain::aclRenumberExecute() { entries_->Renumber(); }
 
 void TfrmMain::aclStatExecute() {
@@ -253,6 +261,12 @@ void TfrmMain::aclStatExecute() {
 }
 
 void TfrmMain::aclFindExecute() { fdlgMain_->ShowFindDialog(); }
+
+void TfrmMain::aclViewCalendarExecute() {
+    TfrmCalendar calendar(services_.TimeSource.Today(), services_.Formats, this);
+    connect(&calendar, &TfrmCalendar::helpRequested, this, [this] { mnuContents1Click(); });
+    calendar.exec();
+}
 
 // --- the document ---
 
@@ -294,10 +308,15 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 // --- help, refresh, exit ---
 
-void TfrmMain::mnuContents1Click() { services_.DesktopShell.Open("Taskmere.Hlp"); }
+void TfrmMain::mnuContents1Click() {
+    std::error_code error;
+    const std::filesystem::path current = std::filesystem::current_path(error);
+    services_.DesktopShell.Open(ChooseHelpFile(current.string(), services_.ExecutableFolder));
+}
 
 void TfrmMain::aclaboutExecute() {
     TfrmAbout about(services_.DesktopShell, this);
+    connect(&about, &TfrmAbout::helpRequested, this, [this] { mnuContents1Click(); });
     about.exec();
 }
 

@@ -68,9 +68,11 @@ public slots:
     void aclSaveAsExecute();
     void aclAddNewEntryExecute();
     void aclDeleteExecute();
+    void aclMultipleRowExecute();
     void aclRenumberExecute();
     void aclStatExecute();
     void aclFindExecute();
+    void aclViewCalendarExecute();
     void aclCloseExecute();
     void mnuContents1Click();
     void aclaboutExecute();

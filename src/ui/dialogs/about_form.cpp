@@ -46,7 +46,7 @@ void StyleLink(THotLabel& link, const QColor& windowText) {
 
 }  // namespace
 
-TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : QDialog(parent) {
+TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : THelpDialog(HelpContext, parent) {
     setWindowTitle(QString("About ") + Project::Name);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QPalette white = palette();

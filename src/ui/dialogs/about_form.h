@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/dialogs/help_dialog.h"
 
 class QPushButton;
 
@@ -12,7 +12,7 @@ class TMailToLabel;
 
 // The about box: the program's name, icon and version and links to the
 // maker's web site and e-mail address. Its owner runs it modally (exec).
-class TfrmAbout : public QDialog {
+class TfrmAbout : public THelpDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 30;

@@ -4,7 +4,6 @@
 
 #include <QFrame>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -23,7 +22,7 @@ QString Text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(
 }  // namespace
 
 TfrmStat::TfrmStat(const TBaseGrid& grid, const TDate& today, const TLocaleFormats& formats, QWidget* parent)
-    : QDialog(parent), counts_(CountStatistics(grid, today, formats)) {
+    : THelpDialog(HelpContext, parent), counts_(CountStatistics(grid, today, formats)) {
     setWindowTitle("Statistics");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(292, 411);
@@ -87,16 +86,8 @@ void TfrmStat::FillTable() {
 }
 
 void TfrmStat::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    THelpDialog::showEvent(event);
     btnOK_->setFocus();
-}
-
-void TfrmStat::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        emit helpRequested(HelpContext);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace tkm

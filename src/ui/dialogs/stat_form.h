@@ -3,7 +3,7 @@
 #include "base/date_text.h"
 #include "tasks/task_statistics.h"
 
-#include <QDialog>
+#include "ui/dialogs/help_dialog.h"
 
 class QPushButton;
 class QTableWidget;
@@ -14,7 +14,7 @@ class TBaseGrid;
 
 // The statistics report: counts the task table once, when it is created, and
 // never changes it. Its owner runs it modally (exec) and frees it afterwards.
-class TfrmStat : public QDialog {
+class TfrmStat : public THelpDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 680;
@@ -25,13 +25,8 @@ public:
     QTableWidget* stgStat() const { return stgStat_; }
     QPushButton* btnOK() const { return btnOK_; }
 
-signals:
-    // F1: the owner opens the help topic.
-    void helpRequested(int context);
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FillTable();
