@@ -43,7 +43,12 @@ void TBaseGrid::SetColCount(int count) {
 void TBaseGrid::SetRowCount(int count) {
     count = std::max(count, 0);
     if (count == RowCount()) return;
-    if (count < RowCount()) CommitEditor();
+    if (count < RowCount()) {
+        CommitEditor();
+        RecordRemoval(count, RowCount() - count);
+    } else {
+        RecordInsertion(RowCount(), count - RowCount());
+    }
     for (std::size_t r = std::size_t(count); r < rows_.size(); ++r) ReleaseRow(rows_[r]);
     ReserveRows(rows_, std::size_t(count));
     rows_.resize(std::size_t(count));
@@ -88,6 +93,8 @@ void TBaseGrid::SetCellText(int col, int row, std::string_view text) {
     CheckCell(col, row);
     TRowRecord& record = rows_[std::size_t(row)];
     if (arena_.Cell(record.Text, std::size_t(col)) == text) return;
+    if (TGridChangeSink* sink = sink_.Get())
+        sink->Record(TCellTextChange{col, row, std::string(arena_.Cell(record.Text, std::size_t(col)))});
     // Renumbering a long list changes mostly texts of the same length: those
     // go in place instead of copying the whole row.
     if (!arena_.OverwriteCell(record.Text, std::size_t(col), text)) {
@@ -104,6 +111,7 @@ void TBaseGrid::SetRowCells(int row, int startCol, std::span<const std::string_v
     if (cells.empty()) return;
     CheckCell(startCol, row);
     CheckCell(startCol + int(cells.size()) - 1, row);
+    RecordRowChange(row);
     TRowRecord& record = rows_[std::size_t(row)];
     arena_.Cells(record.Text, scratch_);
     if (scratch_.size() < startCol + cells.size()) scratch_.resize(startCol + cells.size());
@@ -136,6 +144,7 @@ TDate TBaseGrid::GetCellDate(int col, int row, const TLocaleFormats& formats) co
 
 void TBaseGrid::AttachObject(int col, int row, const TCellGraphic& object) {
     CheckCell(col, row);
+    RecordRowChange(row);
     TRowRecord& record = rows_[std::size_t(row)];
     record.Objects = objects_.With(record.Objects, col, object);
     MaybeCompact();
@@ -169,6 +178,7 @@ bool TBaseGrid::RemoveCellObject(int col, int row) {
     CheckCell(col, row);
     TRowRecord& record = rows_[std::size_t(row)];
     if (!objects_.Find(record.Objects, col)) return false;
+    RecordRowChange(row);
     record.Objects = objects_.Without(record.Objects, col);
     MaybeCompact();
     observers_.Notify(&TGridObserver::CellInvalidated, col, row);
@@ -182,11 +192,64 @@ void TBaseGrid::ReleaseRow(TRowRecord& record) {
     record = {};
 }
 
+TSavedRow TBaseGrid::SaveRow(int row) const {
+    const TRowRecord& record = rows_[std::size_t(row)];
+    TSavedRow saved;
+    std::vector<std::string_view> cells;
+    arena_.Cells(record.Text, cells);
+    saved.Cells.assign(cells.begin(), cells.end());
+    saved.Objects = objects_.Objects(record.Objects);
+    saved.Height = record.Height;
+    return saved;
+}
+
+void TBaseGrid::RecordRowChange(int row) {
+    if (TGridChangeSink* sink = sink_.Get()) sink->Record(TRowChange{row, SaveRow(row)});
+}
+
+void TBaseGrid::RecordRemoval(int row, int count) {
+    TGridChangeSink* sink = sink_.Get();
+    if (!sink || count <= 0) return;
+    TRowsRemoved removed{row, {}};
+    removed.Rows.reserve(std::size_t(count));
+    for (int r = row; r < row + count; ++r) removed.Rows.push_back(SaveRow(r));
+    sink->Record(std::move(removed));
+}
+
+void TBaseGrid::RecordInsertion(int row, int count) {
+    if (TGridChangeSink* sink = sink_.Get(); sink && count > 0) sink->Record(TRowsInserted{row, count});
+}
+
+void TBaseGrid::RestoreRow(int row, const TSavedRow& saved) {
+    CheckRow(row);
+    RecordRowChange(row);
+    TRowRecord& record = rows_[std::size_t(row)];
+    const std::vector<std::string_view> cells(saved.Cells.begin(), saved.Cells.end());
+    ReplaceRowText(record, cells);
+    TCellObjectPool::TId objects = TCellObjectPool::None;
+    for (const auto& [col, object] : saved.Objects) objects = objects_.With(objects, col, object);
+    record.Objects = objects;
+    record.Height = saved.Height;
+    MaybeCompact();
+    observers_.Notify(&TGridObserver::RowInvalidated, row);
+}
+
+void TBaseGrid::RestoreRows(int row, const std::vector<TSavedRow>& saved) {
+    InsertRows(row, int(saved.size()));
+    // The insertion alone is the reverse; the rows' contents need no record of their own.
+    TGridChangeSink* sink = sink_.Get();
+    sink_.Set(nullptr);
+    for (std::size_t i = 0; i < saved.size(); ++i) RestoreRow(row + int(i), saved[i]);
+    sink_.Set(sink);
+    CellsChanged({0, row, colCount_ - 1, row + int(saved.size()) - 1});
+}
+
 void TBaseGrid::InsertRows(int row, int count) {
     if (count <= 0) return;
     if (row < 0 || row > RowCount())
         throw EGridError("Cannot insert rows at row " + std::to_string(row) + " of " + std::to_string(RowCount()));
     CommitEditor();
+    RecordInsertion(row, count);
     ReserveRows(rows_, rows_.size() + std::size_t(count));
     rows_.insert(rows_.begin() + row, std::size_t(count), TRowRecord{});
     NotifyLayout();
@@ -197,6 +260,7 @@ void TBaseGrid::RemoveRows(int row, int count) {
     if (row < 0) throw EGridError("Cannot remove rows from row " + std::to_string(row));
     CommitEditor();
     const int removed = std::min(count, RowCount() - row);
+    RecordRemoval(row, removed);
     const int top = topRow_;
     const int current = row_;
     for (int r = row; r < row + removed; ++r) ReleaseRow(rows_[std::size_t(r)]);
@@ -223,6 +287,7 @@ void TBaseGrid::ClearCells(int left, int top, int bottom, int right) {
     right = std::min(right, RealColCount() - 1);
     bottom = std::min(bottom, RowCount() - 1);
     for (int r = top; r <= bottom; ++r) {
+        RecordRowChange(r);
         TRowRecord& record = rows_[std::size_t(r)];
         arena_.Cells(record.Text, scratch_);
         for (int c = left; c <= right; ++c) {
@@ -246,6 +311,7 @@ void TBaseGrid::PermuteRows(int first, std::span<const std::uint32_t> order) {
         if (order[i] >= order.size()) throw EGridError("Row order names a row outside the range");
         moved[i] = rows_[first + order[i]];
     }
+    if (TGridChangeSink* sink = sink_.Get()) sink->Record(TRowsPermuted{first, {order.begin(), order.end()}});
     std::copy(moved.begin(), moved.end(), rows_.begin() + first);
     observers_.Notify(&TGridObserver::GridInvalidated);
 }
@@ -259,6 +325,7 @@ void TBaseGrid::TakeRowsFrom(TBaseGrid& source) {
     source.rows_.clear();
     source.arena_.Clear();
     source.objects_.Clear();
+    if (TGridChangeSink* sink = sink_.Get()) sink->RowsReplaced();
     row_ = std::min(row_, RowCount() - 1);
     topRow_ = std::max(fixedRows_, std::min(topRow_, RowCount() - 1));
     NotifyLayout();

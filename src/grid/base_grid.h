@@ -3,6 +3,7 @@
 #include "grid/cell_graphic.h"
 #include "grid/cell_object_pool.h"
 #include "base/date_text.h"
+#include "grid/grid_changes.h"
 #include "grid/grid_observer.h"
 #include "grid/grid_types.h"
 #include "grid/text_arena.h"
@@ -66,6 +67,13 @@ public:
     // Replaces every row (texts, objects, heights) by the rows of `source`, which is
     // left without rows; a load fills a separate grid and swaps in only on success.
     void TakeRowsFrom(TBaseGrid& source);
+    // Puts back rows as they were saved: one in place, or several inserted at `row`.
+    void RestoreRow(int row, const TSavedRow& saved);
+    void RestoreRows(int row, const std::vector<TSavedRow>& saved);
+
+    // --- change recording ---
+    // The sink hears each change to cells and rows before it is made; none by default.
+    void SetChangeSink(TGridChangeSink* sink) { sink_.Set(sink); }
 
     // --- columns ---
     void HideColumn(int col);
@@ -115,6 +123,10 @@ private:
     void CheckRow(int row) const;
     void ReplaceRowText(TRowRecord& record, std::span<const std::string_view> cells);
     void ReleaseRow(TRowRecord& record);
+    TSavedRow SaveRow(int row) const;
+    void RecordRowChange(int row);
+    void RecordRemoval(int row, int count);
+    void RecordInsertion(int row, int count);
     void AttachObject(int col, int row, const TCellGraphic& object);
     void MaybeCompact();
     void NotifyLayout();
@@ -140,6 +152,7 @@ private:
     TColor commentMarkerColor_ = clRed;
 
     TGridObserverList observers_;
+    TGridChangeSinkSlot sink_;
 };
 
 }  // namespace tkm

@@ -57,6 +57,7 @@ TDocumentSession::TDocumentSession(TDocumentParts parts)
 
 void TDocumentSession::SetModified(bool value) {
     modified_ = value;
+    if (!value && parts_.History) parts_.History->MarkSaved();
     parts_.View.ModifiedChanged(value);
 }
 
@@ -88,6 +89,7 @@ void TDocumentSession::ResetDocument() {
     parts_.View.StartEditing();
     fileName_ = UntitledName;
     parts_.LookupItems.Clear();
+    if (parts_.History) parts_.History->Clear();
     SetModified(false);
 }
 
@@ -105,6 +107,7 @@ TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind k
     if (kind != TLoadKind::Reopened) parts_.RecentFiles.Add(fileName_);
     UpdateTitle();
     if (kind == TLoadKind::Chosen) parts_.LookupItems.Clear();
+    if (parts_.History) parts_.History->Clear(kind != TLoadKind::Reopened);
     // A reopened document counts as changed, as every load reports its cells;
     // the others start unchanged and ready to type into.
     SetModified(kind == TLoadKind::Reopened);

@@ -5,6 +5,7 @@
 #include "grid/io/csv_settings.h"
 #include "grid/io/export_formats.h"
 #include "grid/lookup_list.h"
+#include "grid/undo_history.h"
 #include "tasks/task_table.h"
 
 #include <string>
@@ -58,6 +59,7 @@ struct TDocumentParts {
     TaskTable::TNewEntryContext NewEntry;
     std::string ExecutableFolder;  // where the file dialogs start
     TOfficeExport OfficeExport = {};  // none: the office types say there is no server
+    TUndoHistory* History = nullptr;  // forgotten with the document it belongs to
 };
 
 // The one document of the window: its file name and flags, New, Open,
