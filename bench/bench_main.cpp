@@ -125,6 +125,7 @@ void MeasureSize(int entries, int runs, const TOptions& options, const std::stri
         for (const auto& [name, column] : {std::pair{"sort:due-date", colDueDate}, {"sort:status", colStatus},
                                            {"sort:description", colDescription}, {"sort:cost", colCost}})
             core.Sort(name, column);
+        core.UndoSort();
         core.AddEntries();
     }
 

@@ -2,6 +2,7 @@
 
 #include "grid/find_cell.h"
 #include "grid/grid_sorter.h"
+#include "grid/undo_history.h"
 #include "grid/io/csv_writer.h"
 #include "base/file_bytes.h"
 #include "platform/fake/fake_clock.h"
@@ -85,6 +86,29 @@ void TCoreFigures::Sort(const std::string& name, int column) {
               SortByColumn(*grid, settings, document_.Formats);
               return clock.Seconds();
           }));
+}
+
+void TCoreFigures::UndoSort() {
+    std::size_t held = 0;
+    const double undoSeconds = MedianSeconds(runs_, [&] {
+              double loading = 0;
+              const std::unique_ptr<TBaseGrid> grid = LoadFresh(loading);
+              const std::string firstBefore = grid->GetCellText(colNo, 1);
+              TUndoHistory history(*grid);
+              TSortSettings settings;
+              settings.Column = colStatus;
+              history.Begin("Sort by Status", {0, 1, settings});
+              SortByColumn(*grid, settings, document_.Formats);
+              history.End({0, 1, settings});
+              held = history.Bytes();
+              const TStopwatch clock;
+              history.Undo();
+              const double seconds = clock.Seconds();
+              if (grid->GetCellText(colNo, 1) != firstBefore) report_.Fail("undoing a sort left another order");
+              return seconds;
+          });
+    Timed("undo:sort", undoSeconds);
+    report_.Value("undo:sort-held-MB", document_.Entries, double(held) / 1e6);
 }
 
 void TCoreFigures::AddEntries() {

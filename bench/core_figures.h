@@ -23,6 +23,8 @@ public:
     void FindNothing(TBaseGrid& grid);
     // Each run sorts a freshly loaded grid ascending by the real column.
     void Sort(const std::string& name, int column);
+    // Undoing a sort by Status, and the memory the history holds for it.
+    void UndoSort();
     // Add Multiple Entries with 100 entries and the renumbering after it, on a
     // freshly loaded grid: after the last row, and before row 2.
     void AddEntries();
