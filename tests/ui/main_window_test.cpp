@@ -187,8 +187,8 @@ TEST_F(MainWindowTest, MenusAndToolBarFollowTheCommandTable) {
               QStringList({"&New File", "&Open...", "&Reopen", "-", "&Save", "Save &As...", "-", "&Print...",
                            "Print Setup", "-", "Exit"}));
     EXPECT_EQ(captions(menuBarActions[1]->menu()),
-              QStringList({"Cu&t", "&Copy", "&Paste", "-", "&Add New Entry", "&Delete", "Add &Multiple Entries...",
-                           "-", "Find", "&Refresh", "&Sort By...", "&View Calendar", "-", "Re&number Entries", "-",
+              QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "-", "&Add New Entry", "&Delete",
+                           "Add &Multiple Entries...", "-", "Find", "&Refresh", "&Sort By...", "&View Calendar", "-", "Re&number Entries", "-",
                            "St&atistics..."}));
     EXPECT_EQ(captions(menuBarActions[2]->menu()), QStringList({"&Contents", "-", "&About Taskmere"}));
     QStringList tools;

@@ -76,6 +76,43 @@ TEST_F(SortingTest, SortByStatusRenumbersAndMarksTheItemAndTheDocument) {
     EXPECT_EQ(Column(colDescription), (Texts{"a", "b", "c"}));
 }
 
+TEST_F(SortingTest, UndoPutsBackTheOrderAndTheIndicatorOfEitherKindOfSort) {
+    ThreeEntries("Started", "Not Started", "Deferred");
+    ClickHeader(colDescription);
+    ClickHeader(colDescription);
+    SortItem(colStatus)->trigger();
+    QAction* undo = window->Action("aclUndo");
+    QAction* redo = window->Action("aclRedo");
+    EXPECT_EQ(undo->text(), "&Undo Sort by Status");
+    EXPECT_EQ(Column(colNo), (Texts{"1", "2", "3"}));
+
+    undo->trigger();
+    EXPECT_EQ(Column(colDescription), (Texts{"c", "b", "a"}));
+    EXPECT_EQ(Column(colNo), (Texts{"2", "1", "3"})) << "the renumbering is part of the step";
+    EXPECT_EQ(Grid().SortSettings().Column, colDescription);
+    EXPECT_EQ(Grid().SortSettings().Direction, TSortDirection::sdDescending);
+    EXPECT_EQ(redo->text(), "&Redo Sort by Status");
+    undo->trigger();
+    EXPECT_EQ(Column(colDescription), (Texts{"a", "b", "c"}));
+    EXPECT_EQ(Grid().SortSettings().Direction, TSortDirection::sdAscending);
+    undo->trigger();
+    EXPECT_EQ(Column(colDescription), (Texts{"b", "c", "a"}));
+    EXPECT_FALSE(window->Modified()) << "back where the document was unmodified";
+    EXPECT_EQ(redo->text(), "&Redo Sort by Task Description");
+    EXPECT_FALSE(Grid().EditorMode());
+
+    redo->trigger();
+    EXPECT_EQ(Column(colDescription), (Texts{"a", "b", "c"}));
+    EXPECT_EQ(redo->text(), "&Redo Sort by Task Description");
+    redo->trigger();
+    redo->trigger();
+    // The menu sort kept the descending direction the second click left.
+    EXPECT_EQ(Column(colStatus), (Texts{"Started", "Not Started", "Deferred"}));
+    EXPECT_EQ(Grid().SortSettings().Column, colStatus);
+    EXPECT_TRUE(window->Modified());
+    EXPECT_FALSE(redo->isEnabled());
+}
+
 TEST_F(SortingTest, HeaderClicksFlipTheDirectionAndDoNotRenumber) {
     ThreeEntries("Started", "Not Started", "Deferred");
     ClickHeader(colDescription);

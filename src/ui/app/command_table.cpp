@@ -15,7 +15,7 @@ namespace {
 
 using I = TCommandIcon;
 
-constexpr std::array<TCommandLook, 20> Commands{{
+constexpr std::array<TCommandLook, 22> Commands{{
     {"aclNewFile", "&New File", "Create a new file", "New File (Ctrl+N)", "Ctrl+N", I::NewFile},
     {"aclOpen", "&Open...", "Open a file", "Open (Ctrl+O)", "Ctrl+O", I::Open},
     {"aclFileSave", "&Save", "Save changes", "Save (Ctrl+S)", "Ctrl+S", I::Save},
@@ -23,6 +23,8 @@ constexpr std::array<TCommandLook, 20> Commands{{
     {"aclPrint", "&Print...", "Print current page", "Print", "Ctrl+P", I::Print},
     {"aclPrintSetup", "Print Setup", "Setup print properties", nullptr, nullptr, {}},
     {"aclClose", "Exit", "Closes and exit Taskmere", nullptr, nullptr, {}},
+    {"aclUndo", "&Undo", "Takes back the last change to the list", nullptr, "Ctrl+Z", {}},
+    {"aclRedo", "&Redo", "Makes the last change taken back again", nullptr, "Ctrl+Y", {}},
     {"aclCut", "Cu&t", "Removes the current selection and copy it onto the Clipboard", "Cut", "Ctrl+X", I::Cut},
     {"aclCopy", "&Copy", "Copies the current selection onto the Clipboard", "Copy", "Ctrl+C", I::Copy},
     {"aclPaste", "&Paste", "Insert the item you have copied or cut into the selected location", "Paste", "Ctrl+V",
@@ -46,15 +48,16 @@ const std::array<TMenuLayout, 5> Menus{{
       "aclClose"}},
     {"mnuReopen", "&Reopen", "Reopen file", {}},
     {"mnuEdit", "&Edit", "Contains edit commands",
-     {"aclCut", "aclCopy", "aclPaste", "-", "aclAddNewEntry", "aclDelete", "aclMultipleRow", "-", "aclFind",
-      "mnuRefresh1", "mnuSortBy", "aclViewCalendar", "-", "aclRenumber", "-", "aclStat"}},
+     {"aclUndo", "aclRedo", "-", "aclCut", "aclCopy", "aclPaste", "-", "aclAddNewEntry", "aclDelete",
+      "aclMultipleRow", "-", "aclFind", "mnuRefresh1", "mnuSortBy", "aclViewCalendar", "-", "aclRenumber", "-",
+      "aclStat"}},
     {"mnuSortBy", "&Sort By...", "Sorts the entry based on column name", {}},
     {"mnuHelp", "&Help", "Contains commands for displaying help", {"mnuContents1", "-", "aclabout"}},
 }};
 
 const TMenuLayout PopupMenu{"pmMain", "", "",
-                          {"aclCut", "aclCopy", "aclPaste", "-", "aclAddNewEntry", "aclDelete", "aclMultipleRow", "-",
-                           "aclRenumber"}};
+                          {"aclUndo", "aclRedo", "-", "aclCut", "aclCopy", "aclPaste", "-", "aclAddNewEntry",
+                           "aclDelete", "aclMultipleRow", "-", "aclRenumber"}};
 
 const TMenuLayout ToolBarItems{"tlbMain", "Tools", "",
                              {"aclNewFile", "aclOpen", "aclFileSave", "-", "aclPrint", "aclFind", "-", "aclCut",

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QMenu>
 
+#include <optional>
+
 namespace tkm {
 
 TEntryCommands::TEntryCommands(TTaskGrid& grid, Dialogs& dialogs, TaskTable::TNewEntryContext newEntry,
@@ -40,6 +42,7 @@ void TEntryCommands::ResetCurrentEntry() {
 
 void TEntryCommands::AddNewEntry() {
     IgnoringStepFailures([this] {
+        const TTaskGrid::TUndoStep step(grid_, "Add New Entry");
         TBaseGrid& grid = grid_.Store();
         grid.SetRowCount(grid.RowCount() + 1);
         TaskTable::FillNewEntry(grid, newEntry_);
@@ -66,14 +69,20 @@ void TEntryCommands::Delete() {
     const int row = grid.Row();
     if (row < grid.FixedRows()) return;
     IgnoringStepFailures([&] {
+        // The step starts only once the entry goes: a No leaves the editor and the flag alone.
+        std::optional<TTaskGrid::TUndoStep> step;
+        const auto remove = [&] {
+            step.emplace(grid_, "Delete Entry");
+            RemoveEntry(row);
+        };
         if (!grid.CellView(colDescription, row).empty()) {
             switch (dialogs_.Confirm("Are you sure you want to delete the current row?", TConfirmButtons::YesNo)) {
             case TConfirmAnswer::No: return;
-            case TConfirmAnswer::Yes: RemoveEntry(row); break;
+            case TConfirmAnswer::Yes: remove(); break;
             default: break;  // closed without an answer: nothing is removed
             }
         } else {
-            RemoveEntry(row);
+            remove();
         }
         TaskTable::Renumber(grid);
         markModified_();
@@ -83,16 +92,15 @@ void TEntryCommands::Delete() {
 void TEntryCommands::AddMultipleEntries() {
     grid_.CommitEditor();
     {
+        const TTaskGrid::TUndoStep step(grid_, "Add Multiple Entries");
         TfrmInsertRow form(grid_.Store().Row(), newEntry_.TimeSource, newEntry_.Formats, grid_.window());
         connect(&form, &TfrmInsertRow::helpRequested, this, [this] {
             if (OnHelpRequested) OnHelpRequested();
         });
         if (form.exec() == QDialog::Accepted) InsertEntries(form);
+        IgnoringStepFailures([this] { TaskTable::Renumber(grid_.Store()); });
     }
-    IgnoringStepFailures([this] {
-        Renumber();
-        markModified_();
-    });
+    IgnoringStepFailures([this] { markModified_(); });
 }
 
 // The entries at the end report a failure; those before the current row stop silently.
@@ -109,11 +117,16 @@ void TEntryCommands::InsertEntries(const TfrmInsertRow& form) {
     }
 }
 
-void TEntryCommands::Renumber() { TaskTable::Renumber(grid_.Store()); }
+void TEntryCommands::Renumber() {
+    const TTaskGrid::TUndoStep step(grid_, "Renumber Entries");
+    TaskTable::Renumber(grid_.Store());
+}
 
 void TEntryCommands::SortBy(QAction* item) {
     IgnoringStepFailures([&] {
-        grid_.SortSettings().Column = item->data().toInt();
+        const int col = item->data().toInt();
+        const TTaskGrid::TUndoStep step(grid_, TTaskGrid::SortStepName(col));
+        grid_.SortSettings().Column = col;
         grid_.SortByColumn();
         // The chosen column is the menu's default item, drawn bold.
         if (QAction* previous = sortMenu_->defaultAction()) previous->setFont(sortMenu_->font());
@@ -121,7 +134,7 @@ void TEntryCommands::SortBy(QAction* item) {
         bold.setBold(true);
         item->setFont(bold);
         sortMenu_->setDefaultAction(item);
-        Renumber();
+        TaskTable::Renumber(grid_.Store());
     });
 }
 

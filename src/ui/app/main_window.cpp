@@ -7,6 +7,7 @@
 #include "tasks/due_status.h"
 #include "tasks/document_name.h"
 #include "ui/app/clipboard_commands.h"
+#include "ui/app/undo_commands.h"
 #include "ui/app/command_guard.h"
 #include "ui/app/command_table.h"
 #include "ui/app/document_commands.h"
@@ -170,6 +171,9 @@ void TfrmMain::WireCommands() {
     entries_->Bind(*commands_);
     entries_->OnHelpRequested = [this] { mnuContents1Click(); };
 
+    undo_ = new TUndoCommands(*stgMain_, [this](bool modified) { SetModified(modified); }, this);
+    undo_->Bind(*commands_);
+
     clipboard_ = new TClipboardCommands(Action("aclCut"), Action("aclCopy"), Action("aclPaste"), this);
     QMenu* popup = commands_->Menu("pmMain");
     for (QMenu* menu : {commands_->Menu("mnuEdit"), popup})
@@ -190,6 +194,8 @@ void TfrmMain::FormCreate(const QStringList& documents) {
     lblTodaysDate_->setText(CellToDisplay(longDate));
     // Without a document that opened, the table starts as one new entry.
     if (!opened) entries_->ResetCurrentEntry();
+    // The table as it starts is where the history begins.
+    stgMain_->History().Clear(!Modified());
     stgMain_->viewport()->update();
 }
 

@@ -21,6 +21,7 @@ class QMenu;
 namespace tkm {
 
 class TClipboardCommands;
+class TUndoCommands;
 class TCommandTable;
 class TDocumentCommands;
 class TEntryCommands;
@@ -101,6 +102,7 @@ private:
     TCommandTable* commands_ = nullptr;
     TEntryCommands* entries_ = nullptr;
     TClipboardCommands* clipboard_ = nullptr;
+    TUndoCommands* undo_ = nullptr;
     TGridFindDialog* fdlgMain_ = nullptr;
     // Gone with the window's members, before the grid it watches.
     std::optional<TCellsChangedHook> cellsChangedHook_;

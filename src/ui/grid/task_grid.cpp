@@ -69,6 +69,7 @@ TTaskGrid::~TTaskGrid() {
 void TTaskGrid::AdoptStore(TBaseGrid&& loaded) {
     CommitEditorRequested();
     store_ = std::move(loaded);
+    history_.Clear(false);
     TakeSavedText();
     LayoutChanged();
 }
@@ -401,8 +402,8 @@ void TTaskGrid::mouseReleaseEvent(QMouseEvent* event) {
     int col = 0;
     if (event->button() != Qt::LeftButton || resizing || !headerPressed) return;
     if (!IsSortClick(event->position().toPoint(), col)) return;
-    CommitEditor();
     const int real = store_.DisplayToReal(col);
+    const TUndoStep step(*this, SortStepName(real));
     if (real == sortSettings_.Column) {
         sortSettings_.Direction = sortSettings_.Direction == TSortDirection::sdAscending ? TSortDirection::sdDescending
                                                                                           : TSortDirection::sdAscending;

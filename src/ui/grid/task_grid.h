@@ -7,6 +7,7 @@
 #include "grid/grid_geometry.h"
 #include "grid/lookup_list.h"
 #include "grid/sort_settings.h"
+#include "grid/undo_history.h"
 #include "platform/clock.h"
 #include "tasks/cell_styling.h"
 #include "tasks/task_table.h"
@@ -48,6 +49,26 @@ public:
     // call SetSpinBounds() for the editor about to open.
     std::function<void(int col, int row, TEditorType& editor)> OnGetEditorType;
     std::function<void(int col, int row, std::string& value)> OnGetEditText;
+
+    // Every change to the store, to undo and redo; the view state is this grid's.
+    TUndoHistory& History() { return history_; }
+    TViewState ViewState() const { return {store_.Col(), store_.Row(), sortSettings_}; }
+    // Closes the editor, then makes the changes until it is destroyed one step.
+    class TUndoStep {
+    public:
+        TUndoStep(TTaskGrid& grid, const std::string& name);
+        ~TUndoStep();
+        TUndoStep(const TUndoStep&) = delete;
+        TUndoStep& operator=(const TUndoStep&) = delete;
+
+    private:
+        TTaskGrid& grid_;
+    };
+    // Undo and Redo close the editor first and show the step's cell and sort indicator.
+    // "Sort by Status": the step a sort by a real column makes.
+    static std::string SortStepName(int realCol) { return "Sort by " + ColumnName(realCol); }
+    void Undo();
+    void Redo();
 
     // The column and direction of the next sort; a header click sets them too.
     TSortSettings& SortSettings() { return sortSettings_; }
@@ -128,6 +149,8 @@ private:
     void OnEditorKey(QKeyEvent* event);
     void OnSeparateKey(QKeyEvent* event);
     void CancelEdit();
+    void ShowViewState(const TViewState& state);
+    static std::string ColumnName(int realCol);
     void InsertRowKey();
     void DeleteRowKey();
     bool FollowLink(int displayCol, int row);
@@ -142,6 +165,7 @@ private:
     TLocaleFormats formats_;
     TLookupList lookupItems_;
     TBaseGrid store_;
+    TUndoHistory history_{store_};
     TGridInplaceEdit* editor_;
     TGridEditors* editors_;
     QFont gridFont_;

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 // The task grid's in-place editing: opening, committing and cancelling the
 // editors, and the grid keys that change rows.
 
@@ -60,6 +62,8 @@ void TTaskGrid::OpenEditor(const QString* typed) {
     const int col = store_.DisplayToReal(store_.Col());
     if (store_.Col() < store_.FixedCols()) return;
     restoreText_ = store_.GetCellText(col, row);
+    // What the edit start changes in the row, and the edit, are one step.
+    history_.Begin("Edit " + ColumnName(col), ViewState());
     TEditorType kind = TEditorType::Normal;
     if (OnGetEditorType) OnGetEditorType(col, row, kind);
     if (TGridEditors::IsSeparate(kind)) {
@@ -101,6 +105,7 @@ void TTaskGrid::OpenSeparateEditor(TEditorType kind, int col, int row, const QSt
             start.Integer = store_.GetCellInteger(col, row);
         } catch (const EGridError&) {
             QApplication::beep();  // not a whole number: nothing to spin
+            history_.End(ViewState());
             return;
         }
     } else {
@@ -134,6 +139,7 @@ void TTaskGrid::CloseEditor() {
     else editor_->hide();
     RowInvalidated(editRow_);
     editCol_ = editRow_ = -1;
+    history_.End(ViewState());
 }
 
 void TTaskGrid::CommitEdit(const std::string& text) {
@@ -218,11 +224,45 @@ void TTaskGrid::OnSeparateKey(QKeyEvent* event) {
     }
 }
 
+// --- undo ---
+
+std::string TTaskGrid::ColumnName(int realCol) {
+    return realCol >= 0 && realCol < TaskColumnCount ? std::string(TaskTable::Headers[std::size_t(realCol)]) : "Cell";
+}
+
+TTaskGrid::TUndoStep::TUndoStep(TTaskGrid& grid, const std::string& name) : grid_(grid) {
+    grid_.CommitEditor();
+    grid_.history_.Begin(name, grid_.ViewState());
+}
+
+TTaskGrid::TUndoStep::~TUndoStep() { grid_.history_.End(grid_.ViewState()); }
+
+void TTaskGrid::Undo() {
+    CommitEditor();
+    if (history_.CanUndo()) ShowViewState(history_.Undo());
+}
+
+void TTaskGrid::Redo() {
+    CommitEditor();
+    if (history_.CanRedo()) ShowViewState(history_.Redo());
+}
+
+void TTaskGrid::ShowViewState(const TViewState& state) {
+    sortSettings_ = state.Sort;
+    if (store_.RowCount() > store_.FixedRows())
+        store_.SetCurrentCell(std::clamp(state.Col, 0, store_.ColCount() - 1),
+                              std::clamp(state.Row, store_.FixedRows(), store_.RowCount() - 1));
+    TakeSavedText();
+    ScrollToCurrent();
+    viewport()->update();
+}
+
 // --- row keys ---
 
 // An empty row above the current one, which stays current.
 void TTaskGrid::InsertRowKey() {
     if (editing_ || store_.Row() < store_.FixedRows()) return;
+    const TUndoStep step(*this, "Insert Entry");
     store_.InsertRows(store_.Row(), 1);
     TakeSavedText();
     ScrollToCurrent();
@@ -233,6 +273,7 @@ void TTaskGrid::InsertRowKey() {
 void TTaskGrid::DeleteRowKey() {
     const int row = store_.Row();
     if (editing_ || row < store_.FixedRows() || store_.RowCount() - store_.FixedRows() < 1) return;
+    const TUndoStep step(*this, "Delete Entry");
     if (store_.RowCount() - store_.FixedRows() == 1) store_.ClearCells(0, row, row, store_.RealColCount() - 1);
     else store_.RemoveRows(row, 1);
     TakeSavedText();
