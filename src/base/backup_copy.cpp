@@ -1,5 +1,6 @@
 #include "base/backup_copy.h"
 
+#include "base/file_descriptor.h"
 #include "base/path_text.h"
 
 #include <cerrno>
@@ -35,18 +36,6 @@ std::string CacheNameFor(const std::string& target) {
         if (c == '/') c = '%';
     return folder + "/" + name + "~";
 }
-
-class TDescriptor {
-public:
-    explicit TDescriptor(int fd) : fd_(fd) {}
-    ~TDescriptor() {
-        if (fd_ >= 0) close(fd_);
-    }
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 int CopyBytes(int from, int to) {
     char buffer[1 << 16];

@@ -1,6 +1,7 @@
 #include "base/file_bytes.h"
 
 #include "base/errors.h"
+#include "base/file_descriptor.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,18 +19,6 @@ namespace {
 // A file that grows while it is read (or a /proc file, which says it is empty)
 // is read to its end, but not forever.
 constexpr std::size_t SizeLimit = std::size_t(1) << 31;
-
-class TDescriptor {
-public:
-    explicit TDescriptor(int fd) : fd_(fd) {}
-    ~TDescriptor() {
-        if (fd_ >= 0) close(fd_);
-    }
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 std::size_t PageSize() { return std::size_t(sysconf(_SC_PAGESIZE)); }
 
