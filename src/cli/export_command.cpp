@@ -5,7 +5,6 @@
 #include "tasks/task_table.h"
 
 #include <charconv>
-#include <sys/stat.h>
 
 namespace tkm::cli {
 
@@ -45,11 +44,6 @@ void ShowOnly(TBaseGrid& grid, const std::vector<int>& columns) {
         if (std::find(columns.begin(), columns.end(), col) == columns.end()) grid.HideColumn(col);
 }
 
-bool Exists(const std::string& fileName) {
-    struct stat st {};
-    return lstat(fileName.c_str(), &st) == 0;
-}
-
 void Write(const TBaseGrid& grid, const TExportFormat& format, const TExportSources& sources,
            const std::string& fileName) {
     try {
@@ -81,7 +75,7 @@ TCommand ExportCommand(TOfficeExport office) {
         if (!toPdf && !format) throw EUsage("bad value for --type: " + *type + " (" + TypeList() + ")");
 
         const std::string& out = args.Positional[1];
-        if (!force && Exists(out)) throw EFileError("Cannot Create file " + out + ": it exists (--force replaces it)");
+        if (!force) RefuseToReplace(out);
         TBaseGrid grid;
         LoadDocument(grid, args.Positional[0]);
         if (columns) ShowOnly(grid, ParseColumns(*columns));
