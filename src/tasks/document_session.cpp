@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "settings/mru_manager.h"
 #include "tasks/cell_styling.h"
+#include "tasks/dialog_folder.h"
 #include "tasks/document_name.h"
 #include "tasks/task_document.h"
 
@@ -79,6 +80,11 @@ void TDocumentSession::WriteDocument(const std::string& fileName) {
     WriteCsvFile(parts_.Grid, fileName, ProgressSettings());
 }
 
+std::string TDocumentSession::DialogFolder() const {
+    return ChooseDialogFolder(parts_.ExecutableFolder, parts_.ExecutableFolderWritable, fileName_,
+                              parts_.DocumentsFolder);
+}
+
 void TDocumentSession::ResetDocument() {
     // A new document has the task table's shape, whatever the last one had.
     TBaseGrid fresh = EmptyTaskDocument();
@@ -143,7 +149,7 @@ TDocumentOutcome TDocumentSession::Open() {
         return answer;
     }
     const auto choice =
-        parts_.DialogBoxes.OpenFile({"Open", DocumentFilter, 1, "", parts_.ExecutableFolder, ""});
+        parts_.DialogBoxes.OpenFile({"Open", DocumentFilter, 1, "", DialogFolder(), ""});
     if (!choice) {
         if (wasModified) SetModified(true);
         return Cancelled;
@@ -172,7 +178,7 @@ TDocumentOutcome TDocumentSession::Save() {
         // The dialog adds the type's extension itself, so its overwrite
         // question sees the name that is written.
         const auto choice = parts_.DialogBoxes.SaveFile(
-            {"Save", SaveFilter, 1, "tkm", parts_.ExecutableFolder, std::string(UntitledName)});
+            {"Save", SaveFilter, 1, "tkm", DialogFolder(), std::string(UntitledName)});
         if (!choice) {
             SetModified(true);
             return Cancelled;
@@ -209,7 +215,7 @@ TDocumentOutcome TDocumentSession::OfferLargerType(const ERowLimitError& limit, 
     if (parts_.DialogBoxes.Confirm(question, TConfirmButtons::YesNo) != TConfirmAnswer::Yes) return Cancelled;
     // Through the dialog again, so that replacing a file of the new name is asked about.
     const auto choice = parts_.DialogBoxes.SaveFile({"Save As...", ExportFilter(), ExportFilterIndex(larger),
-                                                     larger.Extension, parts_.ExecutableFolder,
+                                                     larger.Extension, DialogFolder(),
                                                      WithExtension(fileName, larger.Extension)});
     if (!choice) return Cancelled;
     const TExportFormat* format = ExportFormatAt(choice->FilterIndex);
@@ -236,7 +242,7 @@ TDocumentOutcome TDocumentSession::ChooseAndExport() {
     // changes the save dialog comes even after its Cancel.
     if (!modified_) return Cancelled;
     const auto choice = parts_.DialogBoxes.SaveFile(
-        {"Save As...", ExportFilter(), saveAsFilterIndex_, "txt", parts_.ExecutableFolder, ""});
+        {"Save As...", ExportFilter(), saveAsFilterIndex_, "txt", DialogFolder(), ""});
     if (!choice) return Cancelled;
     saveAsFilterIndex_ = choice->FilterIndex;
     // An index the dialog cannot give writes text, as "All files" does.

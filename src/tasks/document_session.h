@@ -56,8 +56,10 @@ struct TDocumentParts {
     Dialogs& DialogBoxes;
     TDocumentView& View;
     TaskTable::TNewEntryContext NewEntry;
-    std::string ExecutableFolder;  // where the file dialogs start
+    std::string ExecutableFolder;  // where the file dialogs start while it can be written
     TOfficeExport OfficeExport = {};  // none: the office types say there is no server
+    bool ExecutableFolderWritable = true;
+    std::string DocumentsFolder = {};  // where they start otherwise, for an untitled document
 };
 
 // The one document of the window: its file name and flags, New, Open,
@@ -104,6 +106,7 @@ private:
     TExportSources ExportSources();
     TCsvSettings ProgressSettings();
     void ResetDocument();
+    std::string DialogFolder() const;
     void UpdateTitle();
 
     TDocumentParts parts_;

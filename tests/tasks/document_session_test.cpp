@@ -190,6 +190,20 @@ TEST_F(DocumentSessionTest, NewAndOpenStartFromTheTaskTablesShape) {
               Header + "1,08/12/2026,Pending,narrow,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
 }
 
+TEST_F(DocumentSessionTest, AnInstalledProgramsDialogsStartInTheDocumentsFolderThenBesideTheDocument) {
+    TDocumentSession installed{
+        {grid, lookup, recent, dialogs, view, {clock, formats}, "/usr/bin", {}, false, "/home/ann/Documents"}};
+    dialogs.OpenChoices.push_back(TFileDialogResult{Document("list.tkm", "Call Ann"), 1});
+    EXPECT_EQ(installed.Open().Kind, TDocumentOutcome::Done);
+    view.OnChooseColumns = [&] { installed.SetModified(true); };
+    dialogs.SaveChoices.push_back(std::nullopt);
+    EXPECT_EQ(installed.SaveAs().Kind, TDocumentOutcome::Cancelled);
+    ASSERT_EQ(dialogs.OpenRequests.size(), 1u);
+    ASSERT_EQ(dialogs.SaveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.OpenRequests[0].InitialDir, "/home/ann/Documents");
+    EXPECT_EQ(dialogs.SaveRequests[0].InitialDir, folder.Path().string());
+}
+
 TEST_F(DocumentSessionTest, OpenLoadsTheChosenFileAsTheTaskTable) {
     const std::string list = Document("list.tkm", "Call Ann");
     lookup.Add("typed once");

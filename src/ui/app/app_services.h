@@ -21,11 +21,13 @@ struct TAppServices {
     const Clock& TimeSource;
     TLocaleFormats Formats;
     std::string IniFileName;      // TKM.ini
-    std::string ExecutableFolder;  // where the file dialogs start
+    std::string ExecutableFolder;  // where the file dialogs start while it can be written
     TOfficeExport OfficeExport = {};  // the office server's exports; none without one
     // None: the desktop has no notification area, or no power manager.
     TrayIcon* Tray = nullptr;
     PowerControl* Power = nullptr;
+    bool ExecutableFolderWritable = true;
+    std::string DocumentsFolder = {};  // where the dialogs start otherwise, for an untitled document
 };
 
 }  // namespace tkm

@@ -18,7 +18,8 @@ namespace tkm {
 TDocumentCommands::TDocumentCommands(const TAppServices& services, TMRUManager& recentFiles, TWindowParts window)
     : dialogs_(services.DialogBoxes), recentFiles_(recentFiles), window_(std::move(window)),
       session_({window_.Grid.Store(), window_.Grid.LookupItems(), recentFiles, services.DialogBoxes, *this,
-                {services.TimeSource, services.Formats}, services.ExecutableFolder, services.OfficeExport}) {
+                {services.TimeSource, services.Formats}, services.ExecutableFolder, services.OfficeExport, services.ExecutableFolderWritable,
+                services.DocumentsFolder}) {
     recentFiles_.OnChange = [this] { RebuildReopenMenu(); };
     recentFiles_.OnClick = [this](const std::string& name, const std::string&, int) { Reopen(name); };
 }
