@@ -11,6 +11,7 @@
 #include "ui/grid/pdf_print_target.h"
 #include "document_generator.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -209,6 +210,8 @@ void TPrintFigures::PreviewWindow() {
                         form->resize(600, 400);
                         engine.SetPreviewPage(1);
                         form->show();
+                        // Offscreen, the window is exposed once its show events are handled.
+                        QCoreApplication::processEvents();
                         form->pnlPage()->repaint();
                         return clock.Seconds();
                     }));
