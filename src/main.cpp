@@ -5,6 +5,7 @@
 #include "platform/ipc/local_instance_channel.h"
 #include "platform/ipc/logind_power_control.h"
 #include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_tray_icon.h"
 #include "platform/qt/system_locale.h"
 #include "settings/ini_location.h"
@@ -100,10 +101,11 @@ int main(int argc, char** argv) {
     tkm::SystemClock clock;
     tkm::TTrayIcon tray(tkm::AppIcon());
     tkm::TLogindPowerControl power(QDBusConnection::systemBus());
+    tkm::QtPrinter printer;
     const std::string executableFolder = tkm::ExecutableFolder();
     const tkm::TAppServices services{
         dialogs, shell, clock, tkm::SystemLocaleFormats(), tkm::DefaultIniFileName(), executableFolder,
-        tkm::OfficeExportThrough(std::make_shared<tkm::TLibreOfficeConverter>()), &tray, &power,
+        tkm::OfficeExportThrough(std::make_shared<tkm::TLibreOfficeConverter>()), &tray, &power, &printer,
         tkm::CanWriteFolder(executableFolder),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString()};
 

@@ -271,6 +271,19 @@ TDocumentOutcome TDocumentSession::SaveAs() {
     return outcome;
 }
 
+TDocumentOutcome TDocumentSession::Print() {
+    parts_.View.CommitEditor();
+    switch (parts_.DialogBoxes.Confirm("Would you like to print the colors as well?", TConfirmButtons::YesNo)) {
+    case TConfirmAnswer::Yes: colorPrinting_ = true; break;
+    case TConfirmAnswer::No: colorPrinting_ = false; break;
+    default: break;  // closed without an answer: the switch stays
+    }
+    const TFlagScope tracking(editTracking_, false, true);
+    const TColumnChoiceGuard columns(parts_.Grid, [this](bool enabled) { parts_.View.SetEditingEnabled(enabled); });
+    const auto failure = StepFailure([&] { parts_.View.ChoosePrintColumns(); });
+    return failure ? TDocumentOutcome::Failure(*failure) : TDocumentOutcome{};
+}
+
 TDocumentOutcome TDocumentSession::CloseQuestion() {
     // Text still in the cell editor is a change too.
     parts_.View.CommitEditor();

@@ -45,6 +45,9 @@ public:
     void ChooseExportColumns() override {
         if (OnChooseColumns) OnChooseColumns();
     }
+    void ChoosePrintColumns() override {
+        if (OnChooseColumns) OnChooseColumns();
+    }
     TColorScheme ColorScheme() const override { return TColorScheme::Classic(); }
 };
 
@@ -461,6 +464,45 @@ TEST_F(DocumentSessionTest, TheCloseQuestionCountsTypedTextAndKeepsUnsavedWork) 
     session.SetModified(true);
     dialogs.Answers.push_back(TConfirmAnswer::No);
     EXPECT_EQ(session.CloseQuestion().Kind, TDocumentOutcome::Done);
+}
+
+}  // namespace
+}  // namespace tkm
+
+namespace tkm {
+namespace {
+
+TEST_F(DocumentSessionTest, PrintKeepsTheColourAnswerAndBringsEditingBackHoweverItEnds) {
+    bool trackingWhileChoosing = true;
+    view.OnChooseColumns = [&] {
+        trackingWhileChoosing = session.EditTracking();
+        grid.HideColumn(colDescription);
+    };
+    dialogs.Answers.push_back(TConfirmAnswer::No);
+    EXPECT_EQ(session.Print().Kind, TDocumentOutcome::Done);
+    EXPECT_FALSE(session.ColorPrinting());
+    EXPECT_FALSE(trackingWhileChoosing);
+    EXPECT_TRUE(session.EditTracking());
+    EXPECT_FALSE(grid.IsColumnHidden(colDescription));
+    EXPECT_EQ(view.EditingSwitches, (std::vector<bool>{false, true}));
+
+    // Closing the question without an answer keeps the switch; a failing
+    // preview still restores everything.
+    view.OnChooseColumns = [&] {
+        grid.HideColumn(colComment);
+        throw EGridError("Cannot start printing on Office");
+    };
+    dialogs.Answers.push_back(TConfirmAnswer::None);
+    EXPECT_EQ(session.Print().Message, "Cannot start printing on Office");
+    EXPECT_FALSE(session.ColorPrinting());
+    EXPECT_TRUE(session.EditTracking());
+    EXPECT_FALSE(grid.IsColumnHidden(colComment));
+    EXPECT_EQ(view.EditingSwitches, (std::vector<bool>{false, true, false, true}));
+
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    view.OnChooseColumns = nullptr;
+    session.Print();
+    EXPECT_TRUE(session.ColorPrinting());
 }
 
 }  // namespace

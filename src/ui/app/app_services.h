@@ -10,6 +10,7 @@ namespace tkm {
 class Clock;
 class Dialogs;
 class PowerControl;
+class Printer;
 class Shell;
 class TrayIcon;
 
@@ -26,6 +27,8 @@ struct TAppServices {
     // None: the desktop has no notification area, or no power manager.
     TrayIcon* Tray = nullptr;
     PowerControl* Power = nullptr;
+    // None: nothing prints, the preview still shows the pages.
+    Printer* Printers = nullptr;
     bool ExecutableFolderWritable = true;
     std::string DocumentsFolder = {};  // where the dialogs start otherwise, for an untitled document
 };
