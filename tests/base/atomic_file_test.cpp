@@ -125,7 +125,7 @@ std::string ReadAccessFor4321() {
     std::string acl;
     const auto put = [&](auto value) { acl.append(reinterpret_cast<const char*>(&value), sizeof value); };
     put(std::uint32_t(2));
-    for (const auto [tag, perm, id] : {std::tuple{1, 6, -1}, {2, 4, 4321}, {4, 4, -1}, {0x10, 4, -1}, {0x20, 0, -1}}) {
+    for (const auto& [tag, perm, id] : {std::tuple{1, 6, -1}, {2, 4, 4321}, {4, 4, -1}, {0x10, 4, -1}, {0x20, 0, -1}}) {
         put(std::uint16_t(tag));
         put(std::uint16_t(perm));
         put(std::uint32_t(id));
@@ -151,7 +151,9 @@ TEST(AtomicFile, TheNewFileKeepsOwnerPermissionsAndAttributes) {
     EXPECT_NE(after.st_ino, before.st_ino);  // replaced, not written over
     EXPECT_EQ(after.st_mode, before.st_mode);
     EXPECT_EQ(Attribute(path, "user.origin"), "mail");
-    if (aclsHeld) EXPECT_EQ(Attribute(path, "system.posix_acl_access"), acl);
+    if (aclsHeld) {
+        EXPECT_EQ(Attribute(path, "system.posix_acl_access"), acl);
+    }
     if (mayGiveAway) {
         EXPECT_EQ(after.st_uid, 4321u);
         EXPECT_EQ(after.st_gid, 4322u);
