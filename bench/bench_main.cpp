@@ -3,7 +3,7 @@
 //
 //   taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers] [--only GROUP,...]
 //
-// GROUP: core, peers, print, repaint, export; the list is loaded in any case.
+// GROUP: core, peers, print, preview, repaint, export; the list is loaded in any case.
 //
 // Prints name<TAB>entries<TAB>seconds<TAB>MB/s (or "-"), one line per figure,
 // each the median of N runs (default 5, 3 from a million entries on).
@@ -146,6 +146,7 @@ void MeasureSize(int entries, int runs, const TOptions& options, const std::stri
         print.Recording();
         print.Painter();
     }
+    if (options.Wanted("preview")) TPrintFigures(document, *grid, runs, report).PreviewWindow();
 
     if (options.Wanted("repaint")) RepaintFigures(document, runs, std::move(grid), report);
     std::filesystem::remove(document.FileName);

@@ -73,14 +73,15 @@ public:
         Field(std::to_string(progress), false, out);
         Field(Date(completed ? entered + random_.Between(0, 60) : entered), false, out);
         Field(Time(), false, out);
-        Field(random_.Percent(50) ? std::string() : Comment(), false, out);
+        Field(random_.Percent(50) ? std::string() : Comment(), false, out, CsvField::TPlace::Last);
         out += "\r\n";
     }
 
 private:
-    static void Field(std::string_view text, bool first, std::string& out) {
+    static void Field(std::string_view text, bool first, std::string& out,
+                      CsvField::TPlace place = CsvField::TPlace::Inner) {
         if (!first) out += ',';
-        CsvField::Append(text, ',', true, out);
+        CsvField::Append(text, ',', true, place, out);
     }
 
     std::string Date(long long day) const {

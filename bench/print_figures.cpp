@@ -3,22 +3,26 @@
 #include "grid/print/print_engine.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/recording_canvas.h"
-#include "tasks/cell_styling.h"
+#include "tasks/task_list_print.h"
 #include "tasks/task_document.h"
+#include "ui/dialogs/grid_preview_dialog.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/painter_print_canvas.h"
 #include "ui/grid/pdf_print_target.h"
 #include "document_generator.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tkm::bench {
@@ -35,20 +39,17 @@ constexpr int ShapingCheckLimit = 10000;
 constexpr int PdfEntries = 1000;
 
 // The print engine as the task list sets it up.
-class TTaskListPrint {
+class TBenchListPrint {
 public:
-    TTaskListPrint(const TBaseGrid& grid, const TLocaleFormats& formats)
-        : styler_(grid, {.Today = BenchToday, .Formats = formats}), engine_(grid, settings_, scheme_, formats, clock_) {
-        engine_.SetOnGetCellPrintColor([this](int, int row, TCellStyle& style) { style = styler_.PrintStyle(row); });
-    }
-    TPrintEngine& Engine() { return engine_; }
+    TBenchListPrint(const TBaseGrid& grid, const TLocaleFormats& formats)
+        : print_(grid, settings_, scheme_, formats, clock_, true) {}
+    TPrintEngine& Engine() { return print_.Engine(); }
 
 private:
     const TPrintSettings settings_ = TPrintSettings::TaskGrid();
     const TColorScheme scheme_ = TColorScheme::Classic();
     const FixedClock clock_{BenchToday, {}};
-    const TCellStyler styler_;
-    TPrintEngine engine_;
+    TTaskListPrint print_;
 };
 
 // The task list's print engine with a fresh canvas per run.
@@ -111,7 +112,7 @@ private:
     int runs_;
     TBenchReport& report_;
     TOnCanvas onCanvas_;
-    TTaskListPrint print_;
+    TBenchListPrint print_;
     TPrintEngine& engine_;
 };
 
@@ -174,7 +175,7 @@ private:
 
 std::vector<std::string> TraceOfJob(const TBaseGrid& grid, const TLocaleFormats& formats, TPrintCanvas& measuring) {
     TTracingPrinter printer(measuring);
-    TTaskListPrint(grid, formats).Engine().Print(printer);
+    TBenchListPrint(grid, formats).Engine().Print(printer);
     return std::move(printer.Trace);
 }
 
@@ -196,6 +197,33 @@ void TPrintFigures::Painter() {
         TPainterPrintCanvas canvas(painter, PrinterDpi, PrinterDpi);
         return timed(canvas);
     }).All("-qt");
+}
+
+void TPrintFigures::PreviewWindow() {
+    TBenchListPrint print(grid_, document_.Formats);
+    TPrintEngine& engine = print.Engine();
+    std::unique_ptr<TGridPreviewForm> form;
+    // As the Print command opens it: 600 x 400, page 1 drawn.
+    report_.Seconds("preview:open", document_.Entries, MedianSeconds(runs_, [&] {
+                        const TStopwatch clock;
+                        form = std::make_unique<TGridPreviewForm>(engine, [] {});
+                        form->resize(600, 400);
+                        engine.SetPreviewPage(1);
+                        form->show();
+                        // Offscreen, the window is exposed once its show events are handled.
+                        QCoreApplication::processEvents();
+                        form->pnlPage()->repaint();
+                        return clock.Seconds();
+                    }));
+    report_.Seconds("preview:next", document_.Entries, MedianSeconds(runs_, [&] {
+                        const TStopwatch clock;
+                        form->btnNext()->click();
+                        form->pnlPage()->repaint();
+                        return clock.Seconds();
+                    }));
+    if (engine.PreviewPage() != 1 + runs_ || !form->btnPrevious()->isEnabled())
+        report_.Fail("preview:next showed page " + std::to_string(engine.PreviewPage()) + " after " +
+                     std::to_string(runs_) + " turns");
 }
 
 }  // namespace tkm::bench
@@ -224,7 +252,7 @@ void PdfFigure(const std::string& folder, int runs, TBenchReport& report) {
     TLocaleFormats formats;
     GenerateDocument(source, PdfEntries, BenchToday, formats);
     const TBaseGrid grid = ReadTaskDocument(source);
-    TTaskListPrint print(grid, formats);
+    TBenchListPrint print(grid, formats);
     report.Seconds("print:pdf", PdfEntries, MedianSeconds(runs, [&] {
                        const TStopwatch clock;
                        PrintToPdf(print.Engine(), pdf);

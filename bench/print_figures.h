@@ -21,6 +21,9 @@ public:
     // On a QPainter canvas over an image, with real font metrics. Needs a
     // QApplication.
     void Painter();
+    // preview:open and preview:next: the preview window offscreen, drawing
+    // on its own widget. Needs a QApplication.
+    void PreviewWindow();
 
 private:
     // Fails the run unless the fast measuring lays the job out exactly as

@@ -5,6 +5,7 @@
 #include "platform/ipc/local_instance_channel.h"
 #include "platform/ipc/logind_power_control.h"
 #include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_tray_icon.h"
 #include "platform/qt/system_locale.h"
 #include "settings/ini_location.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstring>
@@ -91,16 +93,21 @@ int main(int argc, char** argv) {
     // No display name: Qt would add it to every window title.
     QApplication::setApplicationName("Taskmere");
     QApplication::setWindowIcon(tkm::AppIcon());
+    // The desktop matches the window to the menu entry, its name and its icon.
+    QGuiApplication::setDesktopFileName("taskmere");
 
     tkm::QtDialogs dialogs;
     tkm::QtShell shell;
     tkm::SystemClock clock;
     tkm::TTrayIcon tray(tkm::AppIcon());
     tkm::TLogindPowerControl power(QDBusConnection::systemBus());
-    const tkm::TAppServices services{dialogs, shell, clock, tkm::SystemLocaleFormats(), tkm::DefaultIniFileName(),
-                                     tkm::ExecutableFolder(),
-                                     tkm::OfficeExportThrough(std::make_shared<tkm::TLibreOfficeConverter>()),
-                                     &tray, &power};
+    tkm::QtPrinter printer;
+    const std::string executableFolder = tkm::ExecutableFolder();
+    const tkm::TAppServices services{
+        dialogs, shell, clock, tkm::SystemLocaleFormats(), tkm::DefaultIniFileName(), executableFolder,
+        tkm::OfficeExportThrough(std::make_shared<tkm::TLibreOfficeConverter>()), &tray, &power, &printer,
+        tkm::CanWriteFolder(executableFolder),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString()};
 
     QStringList documents = QApplication::arguments().mid(firstDocument);
     // Lives until the loop ends, however it ends: after Exit too, its

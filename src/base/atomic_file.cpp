@@ -1,6 +1,8 @@
 #include "base/atomic_file.h"
 
 #include "base/errors.h"
+#include "base/file_metadata.h"
+#include "base/path_text.h"
 
 #include <cerrno>
 #include <climits>
@@ -60,9 +62,30 @@ TAtomicFile::TAtomicFile(const std::string& fileName) : fileName_(fileName) {
     if (!S_ISREG(st.st_mode)) CannotCreate(fileName_, NotAFileReason(st.st_mode));
     // Replacing by rename would get round a write-protected file.
     if (access(fileName_.c_str(), W_OK) != 0) CannotCreate(fileName_, ErrnoText(errno));
-    CreateTemporary(ResolveTarget(fileName_));
-    // The new file keeps the old one's permissions.
-    if (fchmod(fd_, st.st_mode & 07777) != 0) Fail("Cannot Create file", errno);
+    const std::string target = ResolveTarget(fileName_);
+    // A new file would part the file's other names from it, and a read-only
+    // folder takes no new file.
+    if (st.st_nlink > 1 || access(FolderOf(target).c_str(), W_OK | X_OK) != 0) {
+        OpenInPlace(target);
+        return;
+    }
+    CreateTemporary(target);
+    if (const int error = CopyFileMetadata(target, st, fd_)) Fail("Cannot Create file", error);
+}
+
+void TAtomicFile::OpenInPlace(const std::string& target) {
+    backup_.emplace();
+    if (const int error = backup_->Create(target)) {
+        const std::string reason = "cannot keep a copy of the old contents in " + backup_->Name() + ": " + ErrnoText(error);
+        backup_.reset();
+        CannotCreate(fileName_, reason);
+    }
+    fd_ = open(target.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+    if (fd_ < 0) {
+        const int error = errno;
+        Discard();
+        CannotCreate(fileName_, ErrnoText(error));
+    }
 }
 
 void TAtomicFile::CreateTemporary(const std::string& target) {
@@ -76,15 +99,22 @@ void TAtomicFile::CreateTemporary(const std::string& target) {
 
 TAtomicFile::~TAtomicFile() { Discard(); }
 
+// A file written in place gets its old bytes back; the copy is kept when even
+// that fails, and the message says where it is.
 void TAtomicFile::Discard() {
+    if (backup_ && fd_ >= 0 && backup_->RestoreInto(fd_) != 0) backup_.reset();
+    if (backup_) backup_->Remove();
     if (!temporary_ && fd_ >= 0) close(fd_);
     fd_ = -1;
     temporary_.reset();
 }
 
 void TAtomicFile::Fail(const char* action, int error) {
+    const std::string kept = backup_ ? backup_->Name() : std::string();
     Discard();
-    throw EInOutError(action, fileName_, ErrnoText(error));
+    std::string reason = ErrnoText(error);
+    if (!kept.empty() && access(kept.c_str(), F_OK) == 0) reason += "; the old contents are in " + kept;
+    throw EInOutError(action, fileName_, reason);
 }
 
 void TAtomicFile::Write(std::string_view bytes) {
@@ -103,15 +133,24 @@ void TAtomicFile::Write(std::string_view bytes) {
 void TAtomicFile::Commit() {
     if (fd_ < 0) throw EInOutError("Cannot write file", fileName_, "the file is closed");
     if (!temporary_) {
+        if (backup_ && fsync(fd_) != 0) Fail("Cannot write file", errno);
         const int fd = fd_;
         fd_ = -1;
         if (close(fd) != 0) Fail("Cannot write file", errno);
+        if (backup_) backup_->Remove();
+        backup_.reset();
         return;
     }
     if (fsync(fd_) != 0) Fail("Cannot write file", errno);
     if (const int error = temporary_->Replace()) Fail("Cannot replace file", error);
     fd_ = -1;
     temporary_.reset();
+}
+
+void WriteFileSafely(const std::string& fileName, std::string_view bytes) {
+    TAtomicFile file(fileName);
+    file.Write(bytes);
+    file.Commit();
 }
 
 }  // namespace tkm

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "base/backup_copy.h"
 #include "base/temporary_file.h"
+
 
 #include <optional>
 #include <string>
@@ -12,8 +14,14 @@ namespace tkm {
 // a temporary file in the same folder, which is flushed to disk and renamed
 // over the target only by Commit. Until then, and after any failure, the
 // target is untouched, and no temporary file is left behind (see
-// TTemporaryFile for a process that is killed). A pipe, a terminal or a device
-// such as /dev/null is written in place instead; it is never replaced.
+// TTemporaryFile for a process that is killed). The new file keeps the old
+// one's owner (where allowed), permissions, access control lists and extended
+// attributes.
+//
+// A pipe, a terminal or a device such as /dev/null is written in place; it is
+// never replaced. So is a file whose folder is read-only, or which has other
+// names (hard links) that a new file would part from: its old bytes are copied
+// first (TBackupCopy) and put back if the write fails.
 class TAtomicFile {
 public:
     // EGridFileError "Cannot Create file NAME" when the file cannot be written
@@ -30,12 +38,18 @@ public:
 
 private:
     void CreateTemporary(const std::string& target);
+    void OpenInPlace(const std::string& target);
     [[noreturn]] void Fail(const char* action, int error);
     void Discard();
 
     std::string fileName_;  // as the caller named it, for messages
     std::optional<TTemporaryFile> temporary_;  // none when written in place
+    std::optional<TBackupCopy> backup_;  // the old bytes of a file written in place
     int fd_ = -1;  // where the bytes go: the temporary file's, or the target's own
 };
+
+// Every file the program writes goes through TAtomicFile: this for one held
+// whole in memory (settings files), WriteExportFile for one written in pieces.
+void WriteFileSafely(const std::string& fileName, std::string_view bytes);
 
 }  // namespace tkm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <new>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -49,12 +50,14 @@ private:
     std::string reason_;
 };
 
+inline constexpr const char* NotEnoughMemory = "not enough memory";
+
 // The system's words for an errno value.
 std::string ErrnoText(int error);
 
 // Runs one step of a command. The failures a step may end with (the grid's,
-// conversion and input/output errors) come back as the message an error box
-// shows; anything else, such as running out of memory, passes on.
+// conversion and input/output errors, running out of memory) come back as the
+// message an error box shows; anything else passes on.
 template <typename TStep>
 std::optional<std::string> StepFailure(TStep&& step) {
     try {
@@ -68,6 +71,8 @@ std::optional<std::string> StepFailure(TStep&& step) {
         return e.what();
     } catch (const EInOutError& e) {
         return e.what();
+    } catch (const std::bad_alloc&) {
+        return NotEnoughMemory;
     }
 }
 

@@ -1,11 +1,13 @@
 #include "base/file_bytes.h"
 
 #include "base/errors.h"
+#include "base/file_descriptor.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <new>
+#include <string>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,33 +16,33 @@ namespace tkm {
 
 namespace {
 
-// Pipes and devices have no size: they are read to their end, but not forever.
+// A file that grows while it is read (or a /proc file, which says it is empty)
+// is read to its end, but not forever.
 constexpr std::size_t SizeLimit = std::size_t(1) << 31;
-
-class TDescriptor {
-public:
-    explicit TDescriptor(int fd) : fd_(fd) {}
-    ~TDescriptor() {
-        if (fd_ >= 0) close(fd_);
-    }
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 std::size_t PageSize() { return std::size_t(sysconf(_SC_PAGESIZE)); }
 
 }  // namespace
 
 TFileBytes::TFileBytes(const std::string& fileName) {
-    const TDescriptor fd(open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    const auto cannotOpen = [&](const std::string& reason) {
+        return EGridFileError("Cannot open file " + fileName, fileName, reason);
+    };
+    // Not blocking: opening a named pipe would wait for a writer forever.
+    const TDescriptor fd(open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st {};
-    int error = fd.Get() < 0 ? errno : fstat(fd.Get(), &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
-    if (error != 0) throw EGridFileError("Cannot open file " + fileName, fileName, ErrnoText(error));
+    if (fd.Get() < 0 || fstat(fd.Get(), &st) != 0) throw cannotOpen(ErrnoText(errno));
+    // Pipes, devices and sockets have no end to read up to, or one too far away.
+    if (!S_ISREG(st.st_mode)) throw cannotOpen("not a regular file");
+    fcntl(fd.Get(), F_SETFL, 0);
 
     // Pages of their own rather than the heap's, so that Release can hand them back.
-    Grow(S_ISREG(st.st_mode) ? std::size_t(st.st_size) + 1 : std::size_t(1) << 16);
+    try {
+        Grow(std::size_t(st.st_size) + 1);
+    } catch (const std::bad_alloc&) {
+        throw cannotOpen("not enough memory (" + std::to_string((st.st_size + (1 << 20) - 1) >> 20) + " MB)");
+    }
+    int error = 0;
     for (;;) {
         if (size_ == mappedSize_) {
             if (mappedSize_ >= SizeLimit) {

@@ -10,7 +10,8 @@ namespace tkm {
 class TFileBytes {
 public:
     // EGridFileError "Cannot open file NAME" when it cannot be opened for reading
-    // (missing, no permission, a folder); EInOutError on a read failure.
+    // (missing, no permission, not a regular file, larger than memory allows);
+    // EInOutError on a read failure. A named pipe never makes it wait.
     explicit TFileBytes(const std::string& fileName);
     ~TFileBytes();
     TFileBytes(const TFileBytes&) = delete;

@@ -1,5 +1,7 @@
 #include "base/temporary_file.h"
 
+#include "base/path_text.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,17 +10,6 @@
 namespace tkm {
 
 namespace {
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string BaseNameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // Fixed per target, so that the next save finds what a killed one left; short
 // enough that a name near the length limit still gets one.

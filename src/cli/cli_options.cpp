@@ -12,8 +12,10 @@ namespace {
 int Number(const std::string& text, std::size_t from, std::size_t length, const std::string& option) {
     int value = 0;
     const char* begin = text.data() + from;
+    // Digits only: from_chars would take a sign.
+    const bool digits = std::all_of(begin, begin + length, [](char c) { return c >= '0' && c <= '9'; });
     const auto [end, ec] = std::from_chars(begin, begin + length, value);
-    if (ec != std::errc() || end != begin + length) throw EUsage("bad value for " + option + ": " + text);
+    if (!digits || ec != std::errc() || end != begin + length) throw EUsage("bad value for " + option + ": " + text);
     return value;
 }
 
@@ -29,6 +31,12 @@ TTimeOfDay ParseIsoTime(const std::string& text) {
     TTimeOfDay t{Number(text, 0, 2, "--now"), Number(text, 3, 2, "--now"), Number(text, 6, 2, "--now")};
     if (t.Hour > 23 || t.Minute > 59 || t.Second > 59) throw EUsage("bad value for --now: " + text);
     return t;
+}
+
+// An empty picture would write every date or time as nothing.
+const std::string& Picture(const std::string& value, const std::string& option) {
+    if (value.empty()) throw EUsage("bad value for " + option + ": the picture is empty");
+    return value;
 }
 
 char SingleChar(const std::string& value, const std::string& option) {
@@ -64,8 +72,8 @@ TArguments ParseArguments(const std::vector<std::string>& args, const std::vecto
         const std::string& value = args[++i];
         if (a == "--today") parsed.Clock.PinnedToday = ParseIsoDate(value);
         else if (a == "--now") parsed.Clock.PinnedNow = ParseIsoTime(value);
-        else if (a == "--date-format") parsed.Formats.ShortDateFormat = value;
-        else if (a == "--time-format") parsed.Formats.LongTimeFormat = value;
+        else if (a == "--date-format") parsed.Formats.ShortDateFormat = Picture(value, a);
+        else if (a == "--time-format") parsed.Formats.LongTimeFormat = Picture(value, a);
         else if (a == "--decimal-separator") parsed.Formats.DecimalSeparator = SingleChar(value, a);
         else if (a == "--thousands-separator") parsed.Formats.ThousandSeparator = SingleChar(value, a);
         else parsed.Options.emplace_back(a, value);

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace tkm::cli {
 
@@ -19,6 +20,12 @@ void WriteToStandardOutput(const TBaseGrid& grid) {
 }
 
 }  // namespace
+
+void RefuseToReplace(const std::string& fileName) {
+    struct stat st {};
+    if (fileName != "-" && lstat(fileName.c_str(), &st) == 0)
+        throw EFileError("Cannot Create file " + fileName + ": it exists (--force replaces it)");
+}
 
 void LoadDocument(TBaseGrid& grid, const std::string& fileName) {
     ReportingFileErrors([&] { grid = ReadTaskDocument(fileName); });

@@ -21,6 +21,10 @@ void ReportingFileErrors(TStep step) {
     }
 }
 
+// EFileError when `fileName` exists: commands that create a file replace one
+// only when given --force.
+void RefuseToReplace(const std::string& fileName);
+
 // Reads a document into `grid` as the task table, exactly as the window opens
 // one. EFileError naming the file and the reason.
 void LoadDocument(TBaseGrid& grid, const std::string& fileName);

@@ -1,11 +1,11 @@
 #include "cli/commands.h"
 #include "cli/document_files.h"
 #include "cli/pdf_export.h"
+#include "settings/print_settings_file.h"
 #include "tasks/cell_styling.h"
 #include "tasks/task_table.h"
 
 #include <charconv>
-#include <sys/stat.h>
 
 namespace tkm::cli {
 
@@ -45,11 +45,6 @@ void ShowOnly(TBaseGrid& grid, const std::vector<int>& columns) {
         if (std::find(columns.begin(), columns.end(), col) == columns.end()) grid.HideColumn(col);
 }
 
-bool Exists(const std::string& fileName) {
-    struct stat st {};
-    return lstat(fileName.c_str(), &st) == 0;
-}
-
 void Write(const TBaseGrid& grid, const TExportFormat& format, const TExportSources& sources,
            const std::string& fileName) {
     try {
@@ -65,12 +60,24 @@ void Write(const TBaseGrid& grid, const TExportFormat& format, const TExportSour
     }
 }
 
+// A print settings file as the settings dialog saves it.
+void ReadSettingsFile(const std::string& fileName, TPrintSettings& settings) {
+    try {
+        LoadPrintSettingsFile(fileName, settings);
+    } catch (const EGridFileError& e) {
+        throw EFileError(e.FullMessage());
+    } catch (const EInOutError& e) {
+        throw EFileError(e.what());
+    }
+}
+
 }  // namespace
 
 TCommand ExportCommand(TOfficeExport office) {
     auto run = [office = std::move(office)](TArguments& args) {
         const std::optional<std::string> type = args.TakeValue("--type");
         const std::optional<std::string> columns = args.TakeValue("--columns");
+        const std::optional<std::string> printSettings = args.TakeValue("--print-settings");
         const bool noColors = args.TakeFlag("--no-colors");
         const bool force = args.TakeFlag("--force");
         args.RejectUnknown();
@@ -79,14 +86,17 @@ TCommand ExportCommand(TOfficeExport office) {
         const bool toPdf = *type == PdfType;
         const TExportFormat* format = toPdf ? nullptr : ExportFormatFor(*type);
         if (!toPdf && !format) throw EUsage("bad value for --type: " + *type + " (" + TypeList() + ")");
+        if (printSettings && !toPdf) throw EUsage("--print-settings is for --type pdf only");
 
         const std::string& out = args.Positional[1];
-        if (!force && Exists(out)) throw EFileError("Cannot Create file " + out + ": it exists (--force replaces it)");
+        if (!force) RefuseToReplace(out);
         TBaseGrid grid;
         LoadDocument(grid, args.Positional[0]);
         if (columns) ShowOnly(grid, ParseColumns(*columns));
         if (toPdf) {
-            ExportPdf(grid, !noColors, out, args.Formats, args.Clock);
+            TPrintSettings settings = TPrintSettings::TaskGrid();
+            if (printSettings) ReadSettingsFile(*printSettings, settings);
+            ExportPdf(grid, settings, !noColors, out, args.Formats, args.Clock);
             return 0;
         }
         TExportSources sources;
@@ -98,10 +108,10 @@ TCommand ExportCommand(TOfficeExport office) {
         return 0;
     };
     return {"export",
-            "export FILE OUT --type T [--columns 0,3,5] [--no-colors] [--force]\n"
+            "export FILE OUT --type T [--columns 0,3,5] [--no-colors] [--print-settings FILE.ini] [--force]\n"
             "                            export the chosen columns as Save As does (T: " +
-                TypeList() + ")",
-            {"--type", "--columns"},
+                TypeList() + "); pdf prints with the print settings file given",
+            {"--type", "--columns", "--print-settings"},
             run};
 }
 

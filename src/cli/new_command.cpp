@@ -8,8 +8,10 @@ namespace {
 
 int RunNew(TArguments& args) {
     const int count = args.TakeInteger("--count", 1, 1, MaxEntryCount);
+    const bool force = args.TakeFlag("--force");
     args.RejectUnknown();
     args.ExpectPositional(1, 1);
+    if (!force) RefuseToReplace(args.Positional[0]);
     TBaseGrid grid;
     TaskTable::SetUpGrid(grid);
     const TaskTable::TNewEntryContext context{args.Clock, args.Formats};
@@ -25,7 +27,7 @@ int RunNew(TArguments& args) {
 }  // namespace
 
 TCommand NewCommand() {
-    return {"new", "new OUT [--count N]       write a document of N new entries", {"--count"}, RunNew};
+    return {"new", "new OUT [--count N] [--force]  write a document of N new entries", {"--count"}, RunNew};
 }
 
 }  // namespace tkm::cli

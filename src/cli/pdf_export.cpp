@@ -1,8 +1,7 @@
 #include "cli/pdf_export.h"
 
 #include "cli/document_files.h"
-#include "grid/print/print_engine.h"
-#include "tasks/cell_styling.h"
+#include "tasks/task_list_print.h"
 #include "ui/grid/pdf_print_target.h"
 
 #include <QGuiApplication>
@@ -33,16 +32,13 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
 
 }  // namespace
 
-void ExportPdf(const TBaseGrid& grid, bool colors, const std::string& outFile, const TLocaleFormats& formats,
-               const Clock& clock) {
+void ExportPdf(const TBaseGrid& grid, const TPrintSettings& settings, bool colors, const std::string& outFile,
+               const TLocaleFormats& formats, const Clock& clock) {
     const auto app = OffscreenApplication();
-    const TPrintSettings settings = TPrintSettings::TaskGrid();
     // No desktop palette here: system colours take the classic scheme's values.
     const TColorScheme scheme = TColorScheme::Classic();
-    const TCellStyler styler(grid, {.Today = clock.Today(), .Formats = formats, .ColorPrinting = colors});
-    TPrintEngine engine(grid, settings, scheme, formats, clock);
-    engine.SetOnGetCellPrintColor([&](int, int row, TCellStyle& style) { style = styler.PrintStyle(row); });
-    ReportingFileErrors([&] { PrintToPdf(engine, outFile); });
+    TTaskListPrint print(grid, settings, scheme, formats, clock, colors);
+    ReportingFileErrors([&] { PrintToPdf(print.Engine(), outFile); });
 }
 
 }  // namespace tkm::cli

@@ -1,4 +1,5 @@
 // tkm: the task lists of Taskmere on the command line.
+#include "base/errors.h"
 #include "base/termination_cleanup.h"
 #include "cli/cli_options.h"
 #include "cli/commands.h"
@@ -40,6 +41,9 @@ int main(int argc, char** argv) {
             return 2;
         } catch (const tkm::cli::EFileError& e) {
             std::cerr << "tkm " << name << ": " << e.what() << "\n";
+            return 3;
+        } catch (const std::bad_alloc&) {
+            std::cerr << "tkm " << name << ": " << tkm::NotEnoughMemory << "\n";
             return 3;
         } catch (const std::exception& e) {
             std::cerr << "tkm " << name << ": " << e.what() << "\n";

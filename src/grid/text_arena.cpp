@@ -41,6 +41,8 @@ struct TBlobLayout {
 
 std::size_t AlignUp(std::size_t n) { return (n + 3) & ~std::size_t(3); }
 
+constexpr std::size_t FirstChunkSize = 16u << 10;
+
 }  // namespace
 
 TTextArena::TTextArena(std::size_t chunkSize) : chunkSize_(chunkSize) {}
@@ -49,7 +51,10 @@ std::byte* TTextArena::Allocate(std::size_t size, TRowTextRef& ref) {
     size = AlignUp(size);
     if (chunks_.empty() || chunks_.back().Size - chunks_.back().Used < size) {
         if (chunks_.size() >= TRowTextRef::Empty - 1) throw std::length_error("text arena full");
-        const std::size_t chunk = std::max(size, chunkSize_);
+        // Chunks start small and double up to the full size: a grid of a few
+        // rows should not cost megabytes (nor the time to map them).
+        const std::size_t next = chunks_.empty() ? FirstChunkSize : std::size_t(chunks_.back().Size) * 2;
+        const std::size_t chunk = std::max(size, std::min(next, chunkSize_));
         if (chunk > 0xFFFFFFF0u) throw std::length_error("row text too long");
         chunks_.push_back({std::make_unique_for_overwrite<std::byte[]>(chunk), std::uint32_t(chunk), 0});
     }

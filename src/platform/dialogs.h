@@ -1,5 +1,8 @@
 #pragma once
 
+#include "grid/print/print_settings.h"
+#include "platform/print_job.h"
+
 #include <optional>
 #include <string>
 
@@ -35,6 +38,10 @@ public:
     virtual void ShowInformation(const std::string& title, const std::string& text) = 0;
     virtual std::optional<TFileDialogResult> OpenFile(const TFileDialogRequest& request) = 0;
     virtual std::optional<TFileDialogResult> SaveFile(const TFileDialogRequest& request) = 0;
+    // The desktop's print dialog: printer, page range and copies. None: cancelled.
+    virtual std::optional<TPrintJob> ChoosePrintJob() = 0;
+    // The desktop's font dialog, with colour and effects. None: cancelled.
+    virtual std::optional<TPrintFont> ChooseFont(const TPrintFont& font) = 0;
 };
 
 }  // namespace tkm

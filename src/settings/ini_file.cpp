@@ -20,9 +20,7 @@ void TIniFile::Save() {
     const std::filesystem::path folder = std::filesystem::path(fileName_).parent_path();
     std::error_code ignored;  // a folder that cannot be made fails as the file below
     if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
-    TAtomicFile file(fileName_);
-    file.Write(document_.Text());
-    file.Commit();
+    WriteFileSafely(fileName_, document_.Text());
     document_.ClearModified();
 }
 

@@ -21,10 +21,12 @@ std::string ExecutableFolder() {
     return error ? std::string() : exe.parent_path().string();
 }
 
+bool CanWriteFolder(const std::string& folder) { return !folder.empty() && access(folder.c_str(), W_OK) == 0; }
+
 std::string ChooseIniFileName(const std::string& executableFolder, const char* xdgConfigHome, const char* home) {
     const std::string beside = executableFolder + "/" + IniName;
     // Saving replaces the file through a temporary one, so the folder must be writable.
-    if (!executableFolder.empty() && access(executableFolder.c_str(), W_OK) == 0) return beside;
+    if (CanWriteFolder(executableFolder)) return beside;
     if (IsAbsolute(xdgConfigHome)) return std::string(xdgConfigHome) + "/Taskmere/" + IniName;
     if (IsAbsolute(home)) return std::string(home) + "/.config/Taskmere/" + IniName;
     return beside;

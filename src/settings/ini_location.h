@@ -7,6 +7,9 @@ namespace tkm {
 // The folder of the running executable, from /proc/self/exe; empty if unknown.
 std::string ExecutableFolder();
 
+// Whether files can be created and replaced in the folder.
+bool CanWriteFolder(const std::string& folder);
+
 // Where the program keeps its INI file: beside the executable when that folder
 // can be written, so a portable copy keeps its settings with it; otherwise
 // under the user's configuration folder ($XDG_CONFIG_HOME, else ~/.config),

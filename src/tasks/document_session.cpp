@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "settings/mru_manager.h"
 #include "tasks/cell_styling.h"
+#include "tasks/dialog_folder.h"
 #include "tasks/document_name.h"
 #include "tasks/task_document.h"
 
@@ -80,6 +81,11 @@ void TDocumentSession::WriteDocument(const std::string& fileName) {
     WriteCsvFile(parts_.Grid, fileName, ProgressSettings());
 }
 
+std::string TDocumentSession::DialogFolder() const {
+    return ChooseDialogFolder(parts_.ExecutableFolder, parts_.ExecutableFolderWritable, fileName_,
+                              parts_.DocumentsFolder);
+}
+
 void TDocumentSession::ResetDocument() {
     // A new document has the task table's shape, whatever the last one had.
     TBaseGrid fresh = EmptyTaskDocument();
@@ -146,7 +152,7 @@ TDocumentOutcome TDocumentSession::Open() {
         return answer;
     }
     const auto choice =
-        parts_.DialogBoxes.OpenFile({"Open", DocumentFilter, 1, "", parts_.ExecutableFolder, ""});
+        parts_.DialogBoxes.OpenFile({"Open", DocumentFilter, 1, "", DialogFolder(), ""});
     if (!choice) {
         if (wasModified) SetModified(true);
         return Cancelled;
@@ -175,7 +181,7 @@ TDocumentOutcome TDocumentSession::Save() {
         // The dialog adds the type's extension itself, so its overwrite
         // question sees the name that is written.
         const auto choice = parts_.DialogBoxes.SaveFile(
-            {"Save", SaveFilter, 1, "tkm", parts_.ExecutableFolder, std::string(UntitledName)});
+            {"Save", SaveFilter, 1, "tkm", DialogFolder(), std::string(UntitledName)});
         if (!choice) {
             SetModified(true);
             return Cancelled;
@@ -212,7 +218,7 @@ TDocumentOutcome TDocumentSession::OfferLargerType(const ERowLimitError& limit, 
     if (parts_.DialogBoxes.Confirm(question, TConfirmButtons::YesNo) != TConfirmAnswer::Yes) return Cancelled;
     // Through the dialog again, so that replacing a file of the new name is asked about.
     const auto choice = parts_.DialogBoxes.SaveFile({"Save As...", ExportFilter(), ExportFilterIndex(larger),
-                                                     larger.Extension, parts_.ExecutableFolder,
+                                                     larger.Extension, DialogFolder(),
                                                      WithExtension(fileName, larger.Extension)});
     if (!choice) return Cancelled;
     const TExportFormat* format = ExportFormatAt(choice->FilterIndex);
@@ -239,7 +245,7 @@ TDocumentOutcome TDocumentSession::ChooseAndExport() {
     // changes the save dialog comes even after its Cancel.
     if (!modified_) return Cancelled;
     const auto choice = parts_.DialogBoxes.SaveFile(
-        {"Save As...", ExportFilter(), saveAsFilterIndex_, "txt", parts_.ExecutableFolder, ""});
+        {"Save As...", ExportFilter(), saveAsFilterIndex_, "txt", DialogFolder(), ""});
     if (!choice) return Cancelled;
     saveAsFilterIndex_ = choice->FilterIndex;
     // An index the dialog cannot give writes text, as "All files" does.
@@ -266,6 +272,19 @@ TDocumentOutcome TDocumentSession::SaveAs() {
     editTracking_ = true;
     SetModified(true);
     return outcome;
+}
+
+TDocumentOutcome TDocumentSession::Print() {
+    parts_.View.CommitEditor();
+    switch (parts_.DialogBoxes.Confirm("Would you like to print the colors as well?", TConfirmButtons::YesNo)) {
+    case TConfirmAnswer::Yes: colorPrinting_ = true; break;
+    case TConfirmAnswer::No: colorPrinting_ = false; break;
+    default: break;  // closed without an answer: the switch stays
+    }
+    const TFlagScope tracking(editTracking_, false, true);
+    const TColumnChoiceGuard columns(parts_.Grid, [this](bool enabled) { parts_.View.SetEditingEnabled(enabled); });
+    const auto failure = StepFailure([&] { parts_.View.ChoosePrintColumns(); });
+    return failure ? TDocumentOutcome::Failure(*failure) : TDocumentOutcome{};
 }
 
 TDocumentOutcome TDocumentSession::CloseQuestion() {

@@ -46,6 +46,9 @@ public:
     // Shows the Save As column chooser: its OK hides the columns left out and
     // marks the document modified; its Cancel changes nothing.
     virtual void ChooseExportColumns() = 0;
+    // Shows the Print column chooser, whose OK opens the preview; the columns
+    // left out stay hidden only while it is open.
+    virtual void ChoosePrintColumns() = 0;
     // The desktop's colours, for the system colours of a web page.
     virtual TColorScheme ColorScheme() const = 0;
 };
@@ -57,8 +60,10 @@ struct TDocumentParts {
     Dialogs& DialogBoxes;
     TDocumentView& View;
     TaskTable::TNewEntryContext NewEntry;
-    std::string ExecutableFolder;  // where the file dialogs start
+    std::string ExecutableFolder;  // where the file dialogs start while it can be written
     TOfficeExport OfficeExport = {};  // none: the office types say there is no server
+    bool ExecutableFolderWritable = true;
+    std::string DocumentsFolder = {};  // where they start otherwise, for an untitled document
     TUndoHistory* History = nullptr;  // forgotten with the document it belongs to
 };
 
@@ -86,6 +91,10 @@ public:
     TDocumentOutcome Save();
     // Exports the table; the document, its name and its title stay.
     TDocumentOutcome SaveAs();
+    // Asks whether to print in colour, then lets the user choose the columns
+    // and preview and print them. Editing and edit tracking are on afterwards,
+    // and every column shown, however it ended.
+    TDocumentOutcome Print();
     // Done: the window may close.
     TDocumentOutcome CloseQuestion();
 
@@ -106,6 +115,7 @@ private:
     TExportSources ExportSources();
     TCsvSettings ProgressSettings();
     void ResetDocument();
+    std::string DialogFolder() const;
     void UpdateTitle();
 
     TDocumentParts parts_;

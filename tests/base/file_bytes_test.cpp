@@ -1,12 +1,13 @@
 #include "grid/io/csv_reader.h"
 #include "grid/io/csv_test_grids.h"
+#include "base/errors.h"
 #include "base/file_bytes.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace tkm {
@@ -39,15 +40,38 @@ TEST(FileBytes, ReleasingAPrefixKeepsTheRest) {
     EXPECT_EQ(file.View().substr(5 * page), std::string_view(bytes).substr(5 * page));
 }
 
-TEST(FileBytes, PipeLongerThanTheFirstGuessIsReadWhole) {
+std::string OpenFailure(const std::string& path) {
+    try {
+        TFileBytes file(path);
+    } catch (const EGridFileError& e) {
+        return e.FullMessage();
+    }
+    return "opened";
+}
+
+// A pipe with no writer would make the open wait forever, a device never end.
+TEST(FileBytes, OnlyRegularFilesAreRead) {
     TTempFolder folder;
     const std::string fifo = folder.File("pipe");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const std::string bytes = Pattern(300000);
-    std::thread writer([&] { WriteBytes(fifo, bytes); });
-    const TFileBytes file(fifo);
-    writer.join();
-    EXPECT_EQ(file.View(), bytes);
+    for (const std::string& path : {fifo, std::string("/dev/zero"), folder.Path().string()})
+        EXPECT_EQ(OpenFailure(path), "Cannot open file " + path + ": not a regular file");
+    EXPECT_EQ(OpenFailure(folder.File("missing")), "Cannot open file " + folder.File("missing") + ": " + ErrnoText(ENOENT));
+}
+
+TEST(FileBytes, AFileLargerThanMemoryAllowsIsRefusedWithItsSize) {
+    TTempFolder folder;
+    const std::string huge = folder.File("huge.tkm");
+    WriteBytes(huge, "");
+    ASSERT_EQ(truncate(huge.c_str(), off_t(3) << 40), 0);  // sparse: takes no disk
+    rlimit old {};
+    getrlimit(RLIMIT_AS, &old);
+    rlimit limited = old;
+    limited.rlim_cur = std::size_t(1) << 40;
+    setrlimit(RLIMIT_AS, &limited);
+    const std::string failure = OpenFailure(huge);
+    setrlimit(RLIMIT_AS, &old);
+    EXPECT_EQ(failure, "Cannot open file " + huge + ": not enough memory (3145728 MB)");
 }
 
 // The file reader gives lines back to the system as it goes; lines far past

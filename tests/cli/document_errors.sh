@@ -13,7 +13,9 @@ expect() {  # expect CODE TEXT-IN-STDERR COMMAND...
 }
 
 expect 3 "Cannot open file $dir/missing.tkm: No such file or directory" dump "$dir/missing.tkm"
-expect 3 "Cannot open file $dir: Is a directory" dump "$dir"
+expect 3 "Cannot open file $dir: not a regular file" dump "$dir"
+mkfifo "$dir/pipe"
+expect 3 "Cannot open file $dir/pipe: not a regular file" dump "$dir/pipe"  # at once, no writer needed
 expect 3 "Cannot open file $dir/missing.tkm" resave "$dir/missing.tkm" "$dir/out.tkm"
 [ ! -e "$dir/out.tkm" ] || fail "a failed resave wrote its output"
 "$tkm" new "$dir/a.tkm" --today 2026-01-02 || fail "new"
@@ -25,6 +27,14 @@ expect 2 "unknown option --bogus" dump "$dir/a.tkm" --bogus
 expect 2 "missing argument" resave "$dir/a.tkm"
 expect 2 "unexpected argument" dump "$dir/a.tkm" "$dir/a.tkm"
 expect 2 "--today" new "$dir/c.tkm" --today 2026-13-01
+expect 2 "bad value for --now: -9:-9:-9" new "$dir/c.tkm" --now -9:-9:-9
+expect 2 "bad value for --date-format: the picture is empty" new "$dir/c.tkm" --date-format ""
+[ ! -e "$dir/c.tkm" ] || fail "a refused command wrote its output"
+cp "$dir/a.tkm" "$dir/kept.tkm"
+expect 3 "Cannot Create file $dir/a.tkm: it exists (--force replaces it)" new "$dir/a.tkm" --count 3
+cmp -s "$dir/a.tkm" "$dir/kept.tkm" || fail "new replaced a file without --force"
+"$tkm" new "$dir/a.tkm" --count 3 --force || fail "new --force"
+[ "$("$tkm" dump "$dir/a.tkm" | wc -l)" -gt "$("$tkm" dump "$dir/kept.tkm" | wc -l)" ] || fail "--force did not replace"
 
 # Whatever the bytes, a load never crashes.
 head -c 200000 /dev/urandom > "$dir/noise.tkm"

@@ -40,6 +40,21 @@ grep -qF "$pdf" "$dir/err" || fail "the refusal does not name the file: $(cat "$
 text=$(pdftotext -layout -f 1 -l 1 "$pdf" -)
 grep -q "Task Description" <<<"$text" && ! grep -q "Priority" <<<"$text" || fail "--columns 0,3 printed: $text"
 
+# A print settings file: portrait, a two-line title, page numbers after "Page"
+# (portrait splits the columns, so they count page-column groups).
+printf '[PRINTSETTINGS]\r\nOrientation=0\r\nTitle=3\r\nTitleLines=Kitchen plan\\nSecond line\\n\r\nPageNr=5\r\nPagePrefix=Page\r\nPageNumSep=" of "\r\n' >"$dir/portrait.ini"
+"$tkm" export "$list" "$dir/portrait.pdf" --type pdf --print-settings "$dir/portrait.ini" "${pin[@]}" ||
+  fail "--print-settings exit $?"
+read -r width height < <(pdfinfo "$dir/portrait.pdf" | sed -n 's/^Page size: *\([0-9.]*\) x \([0-9.]*\).*/\1 \2/p')
+awk -v w="$width" -v h="$height" 'BEGIN { exit !(w < h) }' || fail "not portrait: $width x $height"
+text=$(pdftotext -layout -f 1 -l 1 "$dir/portrait.pdf" -)
+grep -q "Kitchen plan" <<<"$text" && grep -q "Second line" <<<"$text" || fail "no title lines: $text"
+grep -qE "Page ?1(-1| of [0-9]+)" <<<"$text" || fail "no page number with the file's prefix: $text"
+"$tkm" export "$list" "$dir/y.pdf" --type pdf --print-settings "$dir/none.ini" 2>"$dir/err"
+[ $? = 3 ] && grep -qF "$dir/none.ini" "$dir/err" || fail "a missing settings file said: $(cat "$dir/err")"
+"$tkm" export "$list" "$dir/y.htm" --type htm --print-settings "$dir/portrait.ini" 2>/dev/null
+[ $? = 2 ] || fail "--print-settings accepted for htm"
+
 # Bad usage and unwritable places.
 "$tkm" export "$list" "$dir/x.pdf" --type pdf --columns 0,14 2>/dev/null
 [ $? = 2 ] || fail "column 14 accepted"

@@ -45,6 +45,9 @@ public:
     void ChooseExportColumns() override {
         if (OnChooseColumns) OnChooseColumns();
     }
+    void ChoosePrintColumns() override {
+        if (OnChooseColumns) OnChooseColumns();
+    }
     TColorScheme ColorScheme() const override { return TColorScheme::Classic(); }
 };
 
@@ -188,6 +191,20 @@ TEST_F(DocumentSessionTest, NewAndOpenStartFromTheTaskTablesShape) {
     ASSERT_EQ(session.Save().Kind, TDocumentOutcome::Done);
     EXPECT_EQ(ReadBytes(Path("narrow.tkm")),
               Header + "1,08/12/2026,Pending,narrow,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+}
+
+TEST_F(DocumentSessionTest, AnInstalledProgramsDialogsStartInTheDocumentsFolderThenBesideTheDocument) {
+    TDocumentSession installed{
+        {grid, lookup, recent, dialogs, view, {clock, formats}, "/usr/bin", {}, false, "/home/ann/Documents"}};
+    dialogs.OpenChoices.push_back(TFileDialogResult{Document("list.tkm", "Call Ann"), 1});
+    EXPECT_EQ(installed.Open().Kind, TDocumentOutcome::Done);
+    view.OnChooseColumns = [&] { installed.SetModified(true); };
+    dialogs.SaveChoices.push_back(std::nullopt);
+    EXPECT_EQ(installed.SaveAs().Kind, TDocumentOutcome::Cancelled);
+    ASSERT_EQ(dialogs.OpenRequests.size(), 1u);
+    ASSERT_EQ(dialogs.SaveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.OpenRequests[0].InitialDir, "/home/ann/Documents");
+    EXPECT_EQ(dialogs.SaveRequests[0].InitialDir, folder.Path().string());
 }
 
 TEST_F(DocumentSessionTest, OpenLoadsTheChosenFileAsTheTaskTable) {
@@ -447,6 +464,45 @@ TEST_F(DocumentSessionTest, TheCloseQuestionCountsTypedTextAndKeepsUnsavedWork) 
     session.SetModified(true);
     dialogs.Answers.push_back(TConfirmAnswer::No);
     EXPECT_EQ(session.CloseQuestion().Kind, TDocumentOutcome::Done);
+}
+
+}  // namespace
+}  // namespace tkm
+
+namespace tkm {
+namespace {
+
+TEST_F(DocumentSessionTest, PrintKeepsTheColourAnswerAndBringsEditingBackHoweverItEnds) {
+    bool trackingWhileChoosing = true;
+    view.OnChooseColumns = [&] {
+        trackingWhileChoosing = session.EditTracking();
+        grid.HideColumn(colDescription);
+    };
+    dialogs.Answers.push_back(TConfirmAnswer::No);
+    EXPECT_EQ(session.Print().Kind, TDocumentOutcome::Done);
+    EXPECT_FALSE(session.ColorPrinting());
+    EXPECT_FALSE(trackingWhileChoosing);
+    EXPECT_TRUE(session.EditTracking());
+    EXPECT_FALSE(grid.IsColumnHidden(colDescription));
+    EXPECT_EQ(view.EditingSwitches, (std::vector<bool>{false, true}));
+
+    // Closing the question without an answer keeps the switch; a failing
+    // preview still restores everything.
+    view.OnChooseColumns = [&] {
+        grid.HideColumn(colComment);
+        throw EGridError("Cannot start printing on Office");
+    };
+    dialogs.Answers.push_back(TConfirmAnswer::None);
+    EXPECT_EQ(session.Print().Message, "Cannot start printing on Office");
+    EXPECT_FALSE(session.ColorPrinting());
+    EXPECT_TRUE(session.EditTracking());
+    EXPECT_FALSE(grid.IsColumnHidden(colComment));
+    EXPECT_EQ(view.EditingSwitches, (std::vector<bool>{false, true, false, true}));
+
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    view.OnChooseColumns = nullptr;
+    session.Print();
+    EXPECT_TRUE(session.ColorPrinting());
 }
 
 }  // namespace

@@ -146,8 +146,9 @@ TEST(InsertRowForm, F1AsksForItsHelpTopicAndTheLabelsFit) {
     EXPECT_EQ(help.first().first().toInt(), 10);
     EXPECT_GE(form.width(), 299);
     for (const QWidget* child : form.findChildren<QWidget*>()) {
-        if (child->isVisible())
+        if (child->isVisible()) {
             EXPECT_GE(child->width(), child->minimumSizeHint().width()) << child->objectName().toStdString();
+        }
     }
     if (!qEnvironmentVariableIsEmpty("TKM_SCREENSHOTS"))
         form.grab().save(qEnvironmentVariable("TKM_SCREENSHOTS") + "/insert_row_form.png");

@@ -2,6 +2,7 @@
 
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_dialogs.h"
+#include "platform/fake/fake_printer.h"
 #include "ui/app/main_window.h"
 #include "ui/grid/task_grid.h"
 
@@ -17,6 +18,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     ScriptedDialogs dialogs;
     RecordingShell shell;
+    FakePrinter printer;
     FixedClock clock{{2026, 12, 8}, {9, 30, 5}};
     TLocaleFormats formats;
     std::unique_ptr<TfrmMain> window;
@@ -25,7 +27,9 @@ protected:
 
     void Start(const QStringList& documents) {
         window.reset();
-        window = std::make_unique<TfrmMain>(TAppServices{dialogs, shell, clock, formats, "", ""}, documents);
+        TAppServices services{dialogs, shell, clock, formats, "", ""};
+        services.Printers = &printer;
+        window = std::make_unique<TfrmMain>(services, documents);
         window->show();
         QCoreApplication::processEvents();
     }

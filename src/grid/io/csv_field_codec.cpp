@@ -72,6 +72,22 @@ TFieldBytes Classify(std::string_view text, char separator) {
     return {escape != 0, separated != 0};
 }
 
+// Whether a text holding double quotes comes back unchanged, through this
+// reader and through every reader that follows the format's plain rules, when
+// written as it stands. Such a reader takes a field up to the separator as it
+// is, unless it starts with a quote; in the line's last field it also drops a
+// quote at either end and makes runs of quotes one. (Enclosed, a quote comes
+// back only as the last field's final byte, which this reader takes for the
+// start of a doubled quote: such texts are escaped.)
+bool ReadsBackAsItStands(std::string_view text, char separator, CsvField::TPlace place) {
+    for (const char c : {Cr, Lf, CtrlZ})
+        if (HasByte(text, c)) return false;
+    if (text.front() == Quote) return false;
+    if (HasByte(text, separator)) return false;
+    return place == CsvField::TPlace::Inner ||
+           (text.back() != Quote && text.find("\"\"") == std::string_view::npos);
+}
+
 void AppendEscaped(std::string_view text, std::string& out) {
     out += Quote;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -102,13 +118,13 @@ bool IsWritableSeparator(char separator) {
     return separator != Quote && separator != EscapeMark && !NeedsEscaping[static_cast<unsigned char>(separator)];
 }
 
-void Append(std::string_view text, char separator, bool quoteEmptyFields, std::string& out) {
+void Append(std::string_view text, char separator, bool quoteEmptyFields, TPlace place, std::string& out) {
     if (text.empty()) {
         if (quoteEmptyFields) out += "\"\"";
         return;
     }
     const TFieldBytes found = Classify(text, separator);
-    if (found.Escape) {
+    if (found.Escape && !ReadsBackAsItStands(text, separator, place)) {
         AppendEscaped(text, out);
     } else if (found.Separator) {
         out += Quote;

@@ -12,9 +12,11 @@ namespace tkm {
 // How a cell text travels as one field of a line.
 //
 // A text without double quotes, CR, LF or Ctrl-Z is written as it stands,
-// enclosed in double quotes when it holds the separator ("" when empty). A
-// text with any of those four is always enclosed, and inside the quotes a
-// double quote is doubled, a CR LF pair is written as a bare LF (which the
+// enclosed in double quotes when it holds the separator ("" when empty). So is
+// a text with double quotes wherever other programs read it back unchanged
+// that way: one without CR, LF and Ctrl-Z that does not start with a quote,
+// has no separator and, in the line's last field, neither ends with a quote
+// nor holds two in a row. Any other text is enclosed, and inside the quotes a double quote is doubled, a CR LF pair is written as a bare LF (which the
 // reader turns back into CR LF), and the bytes a line cannot carry are written
 // as a quote, a backslash and a letter: lone CR "\r, lone LF "\n, Ctrl-Z "\z.
 // So no written line holds a raw CR or Ctrl-Z, and every text comes back whole.
@@ -22,8 +24,10 @@ namespace CsvField {
 
 // The separator must not collide with the quoting above.
 bool IsWritableSeparator(char separator);
+// Where the field stands in its line: readers treat the last one apart.
+enum class TPlace { Inner, Last };
 // Appends the field for `text` to `out`.
-void Append(std::string_view text, char separator, bool quoteEmptyFields, std::string& out);
+void Append(std::string_view text, char separator, bool quoteEmptyFields, TPlace place, std::string& out);
 
 }  // namespace CsvField
 

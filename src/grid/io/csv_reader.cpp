@@ -14,30 +14,34 @@ namespace tkm {
 namespace {
 
 // Lines end at a CR, an LF right after it belongs to the line end, a lone LF
-// is text; Ctrl-Z ends the file.
+// is text; Ctrl-Z ends the file. A file with no CR LF at all was written with
+// LF line ends (as Linux editors do): there LF ends lines too.
 class TLineCursor {
 public:
     explicit TLineCursor(std::string_view bytes) {
         const void* end = bytes.empty() ? nullptr : std::memchr(bytes.data(), '\x1A', bytes.size());
         rest_ = end ? bytes.substr(0, std::size_t(static_cast<const char*>(end) - bytes.data())) : bytes;
+        lfEndsLines_ = rest_.find("\r\n") == std::string_view::npos;
     }
     bool Next(std::string_view& line) {
         if (rest_.empty()) return false;
-        const void* cr = std::memchr(rest_.data(), '\r', rest_.size());
-        if (!cr) {
+        std::size_t length = rest_.find(lfEndsLines_ ? '\n' : '\r');
+        // In a file with LF line ends a lone CR still ends a line.
+        if (lfEndsLines_) length = std::min(length, rest_.substr(0, length).find('\r'));
+        if (length == std::string_view::npos) {
             line = rest_;
             rest_ = {};
             return true;
         }
-        const std::size_t length = std::size_t(static_cast<const char*>(cr) - rest_.data());
         line = rest_.substr(0, length);
-        const std::size_t ending = length + 1 < rest_.size() && rest_[length + 1] == '\n' ? 2 : 1;
+        const std::size_t ending = rest_[length] == '\r' && length + 1 < rest_.size() && rest_[length + 1] == '\n' ? 2 : 1;
         rest_.remove_prefix(length + ending);
         return true;
     }
 
 private:
     std::string_view rest_;
+    bool lfEndsLines_;
 };
 
 // Bytes of a file whose lines are in the grid go back to the system in steps this large.

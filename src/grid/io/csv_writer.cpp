@@ -23,7 +23,8 @@ void WriteCsv(const TBaseGrid& grid, const TCsvSettings& settings, const TByteSi
         grid.RowView(r, cells);
         for (std::size_t k = 0; k < columns.size(); ++k) {
             if (k > 0) block += separator;
-            CsvField::Append(cells[std::size_t(columns[k].Real)], separator, settings.QuoteEmptyFields, block);
+            const auto place = k + 1 == columns.size() ? CsvField::TPlace::Last : CsvField::TPlace::Inner;
+            CsvField::Append(cells[std::size_t(columns[k].Real)], separator, settings.QuoteEmptyFields, place, block);
         }
         block += "\r\n";
         out.LineDone();

@@ -4,7 +4,10 @@
 
 namespace tkm {
 
-TBlockWriter::TBlockWriter(const TByteSink& sink) : sink_(sink) { block_.reserve(BlockSize + (BlockSize >> 2)); }
+// The block grows to its size once and is reused from then on; reserved up
+// front, a one-line file would cost a megabyte (and, under the sanitizers,
+// the time to poison it).
+TBlockWriter::TBlockWriter(const TByteSink& sink) : sink_(sink) {}
 
 void TBlockWriter::Flush() {
     if (block_.empty()) return;

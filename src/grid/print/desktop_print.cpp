@@ -7,7 +7,9 @@ namespace tkm {
 
 bool PrintOnDesktop(const TPrintEngine& engine, Printer& printer, Dialogs& dialogs, const std::string& pdfName) {
     if (printer.Installed()) {
-        printer.Print(engine);
+        const auto job = dialogs.ChoosePrintJob();
+        if (!job) return false;
+        printer.Print(engine, *job);
         return true;
     }
     if (dialogs.Confirm("No printer is installed. Save the pages as a PDF file?", TConfirmButtons::YesNo) !=

@@ -8,7 +8,8 @@ class Dialogs;
 class Printer;
 class TPrintEngine;
 
-// Prints the engine's job on the default printer. With no printer installed
+// Prints the engine's job on the printer, pages and copies the print dialog
+// asks for. With no printer installed
 // the pages are offered as a PDF file, whose name the user picks, starting
 // from `pdfName`; they never go silently nowhere. False when the user declines.
 // Printer failures, a job that cannot start among them, reach the caller.

@@ -21,7 +21,7 @@ TLayoutRun::TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageA
     fitFactor_ = FitToPage(sizes_.ColumnWidths, metrics_.Padding, area_.Width, s);
 }
 
-int TLayoutRun::Run(const TDrawRange& range, TPrintTarget* printer) {
+int TLayoutRun::Run(const TDrawRange& range, TPrintTarget* printer, int stopAfter) {
     const TPrintSettings& s = in_.Settings;
     const TBaseGrid& grid = in_.Grid;
     const auto groups = ColumnGroups(sizes_.ColumnWidths, metrics_.Padding, area_.Width, grid.FixedCols(), s);
@@ -35,11 +35,11 @@ int TLayoutRun::Run(const TDrawRange& range, TPrintTarget* printer) {
         const TColumnGroup& group = groups[g];
         int pageInGroup = 0;
         int row = 0;
-        while (row < grid.RowCount()) {
+        while (row < grid.RowCount() && page < stopAfter) {
             ++page;
             ++pageInGroup;
-            if (printer && page > 1) printer->NewPage();
             TPageState state{top, range.Contains(page)};
+            if (printer && state.Drawn && page > range.First) printer->NewPage();
             if (state.Drawn) {
                 const TPageNumber number{page, range.PageCount, pageInGroup, int(g) + 1, groups.size() > 1};
                 decorations.Draw(canvas_, measurer_, number, area_.Width, area_.Height);

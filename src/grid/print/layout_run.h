@@ -8,6 +8,8 @@
 #include "grid/print/print_canvas.h"
 #include "grid/print/print_cell_look.h"
 #include "grid/print/print_metrics.h"
+
+#include <climits>
 #include "grid/print/print_settings.h"
 #include "grid/print/text_measurer.h"
 
@@ -51,8 +53,9 @@ public:
     TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageArea area);
 
     // Lays out every page and draws those in `range`; a printer, when given,
-    // starts a new sheet for every page after the first. Returns the page count.
-    int Run(const TDrawRange& range, TPrintTarget* printer);
+    // starts a new sheet for every drawn page after the first. Returns the page
+    // count, or stops after page `stopAfter` when one is given.
+    int Run(const TDrawRange& range, TPrintTarget* printer, int stopAfter = INT_MAX);
 
 private:
     struct TPageState {

@@ -27,14 +27,14 @@ int TPrintEngine::CountPages(TPrintCanvas& canvas, TPageArea area) const {
     return TLayoutRun(inputs, canvas, area).Run({}, nullptr);
 }
 
-void TPrintEngine::Print(TPrintTarget& printer) const {
+void TPrintEngine::Print(TPrintTarget& printer, int first, int last) const {
     printer.SetOrientation(settings_.Orientation);
     const TLayoutInputs inputs = Inputs();
     TLayoutRun run(inputs, printer.Canvas(), AreaOf(printer.PrintableArea()));
     const int count = run.Run({}, nullptr);
     printer.BeginDoc(settings_.JobName);
     try {
-        run.Run({1, count, count}, &printer);
+        run.Run({std::max(first, 1), std::min(last, count), count}, &printer);
     } catch (...) {
         printer.AbortDoc();
         throw;
@@ -45,6 +45,12 @@ void TPrintEngine::Print(TPrintTarget& printer) const {
 void TPrintEngine::DrawPreview(TPrintCanvas& canvas, TPageArea area) {
     const TLayoutInputs inputs = Inputs();
     TLayoutRun run(inputs, canvas, area);
+    if (previewFast_) {
+        previewPageCount_ = 1;
+        previewPage_ = 1;
+        run.Run({1, 1, 1}, nullptr, 1);
+        return;
+    }
     previewPageCount_ = run.Run({}, nullptr);
     previewPage_ = std::clamp(previewPage_, 1, std::max(previewPageCount_, 1));
     run.Run({previewPage_, previewPage_, previewPageCount_}, nullptr);

@@ -7,6 +7,8 @@
 #include "grid/print/print_cell_look.h"
 #include "grid/print/print_settings.h"
 
+#include <climits>
+
 namespace tkm {
 
 class Clock;
@@ -24,14 +26,19 @@ public:
     void SetScreenDpi(int dpi) { screenDpi_ = dpi; }
 
     int CountPages(TPrintCanvas& canvas, TPageArea area) const;
-    // Prints every page on `printer` as one job; printer failures reach the caller.
-    void Print(TPrintTarget& printer) const;
+    // Prints pages `first` to `last` (1-based, every page by default) on
+    // `printer` as one job; printer failures reach the caller.
+    void Print(TPrintTarget& printer, int first = 1, int last = INT_MAX) const;
 
     // The preview shows one page at a time; pages are counted for the target
     // rectangle on every drawing.
     void SetPreviewPage(int page) { previewPage_ = page; }
     int PreviewPage() const { return previewPage_; }
     int PreviewPageCount() const { return previewPageCount_; }
+    // Fast: only the pages up to the one shown are laid out, and the page
+    // numbers read a count of 1.
+    void SetPreviewFast(bool fast) { previewFast_ = fast; }
+    bool PreviewFast() const { return previewFast_; }
     void DrawPreview(TPrintCanvas& canvas, TPageArea area);
 
     static TPageArea AreaOf(const TDeviceArea& device);
@@ -48,6 +55,7 @@ private:
     int screenDpi_ = 96;
     int previewPage_ = 1;
     int previewPageCount_ = 0;
+    bool previewFast_ = false;
 };
 
 }  // namespace tkm

@@ -31,4 +31,11 @@ std::optional<TFileDialogResult> ScriptedDialogs::SaveFile(const TFileDialogRequ
     return Next(SaveChoices, "save dialog");
 }
 
+std::optional<TPrintJob> ScriptedDialogs::ChoosePrintJob() { return Next(PrintJobs, "print dialog"); }
+
+std::optional<TPrintFont> ScriptedDialogs::ChooseFont(const TPrintFont& font) {
+    FontRequests.push_back(font);
+    return Next(Fonts, "font dialog");
+}
+
 }  // namespace tkm

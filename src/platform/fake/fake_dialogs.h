@@ -21,6 +21,9 @@ public:
     std::deque<TConfirmAnswer> Answers;
     std::deque<std::optional<TFileDialogResult>> OpenChoices;
     std::deque<std::optional<TFileDialogResult>> SaveChoices;
+    std::deque<std::optional<TPrintJob>> PrintJobs;
+    std::deque<std::optional<TPrintFont>> Fonts;
+    std::vector<TPrintFont> FontRequests;
 
     std::vector<TQuestion> Questions;
     std::vector<std::string> Errors;
@@ -35,6 +38,8 @@ public:
     }
     std::optional<TFileDialogResult> OpenFile(const TFileDialogRequest& request) override;
     std::optional<TFileDialogResult> SaveFile(const TFileDialogRequest& request) override;
+    std::optional<TPrintJob> ChoosePrintJob() override;
+    std::optional<TPrintFont> ChooseFont(const TPrintFont& font) override;
 };
 
 class RecordingShell final : public Shell {

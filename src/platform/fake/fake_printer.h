@@ -15,16 +15,16 @@ public:
     bool IsInstalled = true;
     RecordingPrinter Device;
     std::vector<std::string> Files;  // the PDF files asked for, in order
-    int Jobs = 0;
+    std::vector<TPrintJob> Jobs;
 
     bool Installed() const override { return IsInstalled; }
-    void Print(const TPrintEngine& engine) override {
-        ++Jobs;
-        engine.Print(Device);
+    void Print(const TPrintEngine& engine, const TPrintJob& job) override {
+        Jobs.push_back(job);
+        engine.Print(Device, job.FirstPage, job.LastPage);
     }
     void PrintToFile(const TPrintEngine& engine, const std::string& fileName) override {
         Files.push_back(fileName);
-        Print(engine);
+        Print(engine, {});
     }
 };
 

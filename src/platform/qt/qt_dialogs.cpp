@@ -1,5 +1,6 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include "grid/cell_style.h"
 #include "platform/file_filter.h"
 
 #include <QApplication>
@@ -7,7 +8,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStringList>
 #include <QUrl>
 
@@ -78,6 +82,39 @@ std::optional<TFileDialogResult> QtDialogs::OpenFile(const TFileDialogRequest& r
 
 std::optional<TFileDialogResult> QtDialogs::SaveFile(const TFileDialogRequest& request) {
     return Run(parent_, request, true);
+}
+
+std::optional<TPrintJob> QtDialogs::ChoosePrintJob() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, 9999);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    TPrintJob job;
+    job.PrinterName = printer.printerName().toStdString();
+    job.Copies = printer.copyCount();
+    if (printer.printRange() == QPrinter::PageRange) {
+        job.FirstPage = printer.fromPage();
+        job.LastPage = printer.toPage();
+    }
+    return job;
+}
+
+std::optional<TPrintFont> QtDialogs::ChooseFont(const TPrintFont& font) {
+    QFont shown(Q(font.Family), font.PointSize);
+    shown.setBold(font.Styles & fsBold);
+    shown.setItalic(font.Styles & fsItalic);
+    shown.setUnderline(font.Styles & fsUnderline);
+    shown.setStrikeOut(font.Styles & fsStrikeOut);
+    QFontDialog dialog(shown, parent_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QFont chosen = dialog.selectedFont();
+    TPrintFont result = font;
+    result.Family = chosen.family().toStdString();
+    result.PointSize = chosen.pointSize() > 0 ? chosen.pointSize() : font.PointSize;
+    result.Styles = std::uint8_t((chosen.bold() ? fsBold : 0) | (chosen.italic() ? fsItalic : 0) |
+                                 (chosen.underline() ? fsUnderline : 0) | (chosen.strikeOut() ? fsStrikeOut : 0));
+    return result;
 }
 
 void QtShell::Open(const std::string& fileOrUrl) {

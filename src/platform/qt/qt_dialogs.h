@@ -16,6 +16,8 @@ public:
     void ShowInformation(const std::string& title, const std::string& text) override;
     std::optional<TFileDialogResult> OpenFile(const TFileDialogRequest& request) override;
     std::optional<TFileDialogResult> SaveFile(const TFileDialogRequest& request) override;
+    std::optional<TPrintJob> ChoosePrintJob() override;
+    std::optional<TPrintFont> ChooseFont(const TPrintFont& font) override;
 
 private:
     QWidget* parent_ = nullptr;

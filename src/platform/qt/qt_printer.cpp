@@ -12,13 +12,16 @@ namespace tkm {
 
 namespace {
 
-// The default printer, or the first one when none is the default.
+// The chosen printer; without a choice the default one, or the first one when
+// none is the default.
 class TQPrinterTarget final : public TPagedPrintTarget {
 public:
-    TQPrinterTarget() : TPagedPrintTarget(printer_), printer_(QPrinter::HighResolution) {
-        QPrinterInfo chosen = QPrinterInfo::defaultPrinter();
+    explicit TQPrinterTarget(const TPrintJob& job) : TPagedPrintTarget(printer_), printer_(QPrinter::HighResolution) {
+        QPrinterInfo chosen = QPrinterInfo::printerInfo(QString::fromStdString(job.PrinterName));
+        if (chosen.isNull()) chosen = QPrinterInfo::defaultPrinter();
         if (chosen.isNull()) chosen = QPrinterInfo(QPrinterInfo::availablePrinters().value(0));
         printer_.setPrinterName(chosen.printerName());
+        printer_.setCopyCount(job.Copies);
     }
 
     void BeginDoc(const std::string& jobName) override {
@@ -41,9 +44,9 @@ private:
 
 bool QtPrinter::Installed() const { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
-void QtPrinter::Print(const TPrintEngine& engine) {
-    TQPrinterTarget printer;
-    engine.Print(printer);
+void QtPrinter::Print(const TPrintEngine& engine, const TPrintJob& job) {
+    TQPrinterTarget printer(job);
+    engine.Print(printer, job.FirstPage, job.LastPage);
 }
 
 void QtPrinter::PrintToFile(const TPrintEngine& engine, const std::string& fileName) { PrintToPdf(engine, fileName); }

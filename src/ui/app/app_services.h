@@ -10,6 +10,7 @@ namespace tkm {
 class Clock;
 class Dialogs;
 class PowerControl;
+class Printer;
 class Shell;
 class TrayIcon;
 
@@ -21,11 +22,15 @@ struct TAppServices {
     const Clock& TimeSource;
     TLocaleFormats Formats;
     std::string IniFileName;      // TKM.ini
-    std::string ExecutableFolder;  // where the file dialogs start
+    std::string ExecutableFolder;  // where the file dialogs start while it can be written
     TOfficeExport OfficeExport = {};  // the office server's exports; none without one
     // None: the desktop has no notification area, or no power manager.
     TrayIcon* Tray = nullptr;
     PowerControl* Power = nullptr;
+    // None: nothing prints, the preview still shows the pages.
+    Printer* Printers = nullptr;
+    bool ExecutableFolderWritable = true;
+    std::string DocumentsFolder = {};  // where the dialogs start otherwise, for an untitled document
 };
 
 }  // namespace tkm

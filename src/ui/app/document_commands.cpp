@@ -1,9 +1,14 @@
 #include "ui/app/document_commands.h"
 
+#include "grid/print/desktop_print.h"
 #include "platform/dialogs.h"
 #include "settings/mru_manager.h"
-#include "ui/dialogs/column_chooser.h"
 #include "tasks/open_macro.h"
+#include "tasks/task_list_print.h"
+#include "ui/app/command_guard.h"
+#include "ui/dialogs/column_chooser.h"
+#include "ui/dialogs/grid_preview_dialog.h"
+#include "ui/dialogs/print_settings_dialog.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/task_grid.h"
 
@@ -13,13 +18,15 @@
 #include <QMenu>
 #include <QWidget>
 
+#include <filesystem>
+
 namespace tkm {
 
 TDocumentCommands::TDocumentCommands(const TAppServices& services, TMRUManager& recentFiles, TWindowParts window)
-    : dialogs_(services.DialogBoxes), recentFiles_(recentFiles), window_(std::move(window)),
+    : dialogs_(services.DialogBoxes), printer_(services.Printers), clock_(services.TimeSource), recentFiles_(recentFiles), window_(std::move(window)),
       session_({window_.Grid.Store(), window_.Grid.LookupItems(), recentFiles, services.DialogBoxes, *this,
-                {services.TimeSource, services.Formats}, services.ExecutableFolder, services.OfficeExport,
-                &window_.Grid.History()}) {
+                {services.TimeSource, services.Formats}, services.ExecutableFolder, services.OfficeExport, services.ExecutableFolderWritable,
+                services.DocumentsFolder, &window_.Grid.History()}) {
     recentFiles_.OnChange = [this] { RebuildReopenMenu(); };
     recentFiles_.OnClick = [this](const std::string& name, const std::string&, int) { Reopen(name); };
 }
@@ -33,6 +40,7 @@ void TDocumentCommands::Open() { Report(session_.Open()); }
 void TDocumentCommands::Reopen(const std::string& fileName) { Report(session_.Reopen(fileName)); }
 void TDocumentCommands::Save() { Report(session_.Save()); }
 void TDocumentCommands::SaveAs() { Report(session_.SaveAs()); }
+void TDocumentCommands::Print() { Report(session_.Print()); }
 void TDocumentCommands::OpenNamed(const std::string& fileName) { Report(session_.OpenNamed(fileName)); }
 
 void TDocumentCommands::OpenMacro(std::string_view macro, const std::function<void()>& beforeOpen) {
@@ -91,6 +99,45 @@ void TDocumentCommands::FileOperationEnded() {
 void TDocumentCommands::ChooseExportColumns() {
     TfrmSaveAs chooser(window_.Grid.Store(), [this] { session_.SetModified(true); }, &window_.Window);
     chooser.exec();
+}
+
+TTaskListPrint TDocumentCommands::GridPrint() {
+    TTaskGrid& grid = window_.Grid;
+    return TTaskListPrint(grid.Store(), grid.PrintSettings(), grid.Scheme(), grid.Formats(), clock_,
+                          session_.ColorPrinting());
+}
+
+void TDocumentCommands::PrintSetup() {
+    TTaskListPrint print = GridPrint();
+    TPrintableGrid grid{window_.Grid.PrintSettings(), print.Engine()};
+    TGridPrintSettingsDialog dialog(dialogs_, &window_.Window);
+    dialog.SetPrintPreview(false);
+    dialog.SetGrid(&grid);
+    ReportingStepFailures(dialogs_, [&] { dialog.Execute(); });
+}
+
+void TDocumentCommands::ChoosePrintColumns() {
+    TTaskListPrint print = GridPrint();
+    TPrintEngine& engine = print.Engine();
+    TTaskGrid& grid = window_.Grid;
+    engine.SetScreenDpi(grid.logicalDpiX());
+    TGridPreviewDialog preview(
+        [this, &engine] {
+            ReportingStepFailures(dialogs_, [&] { PrintOnDesktop(engine, *printer_, dialogs_, PdfName()); });
+        },
+        &window_.Window);
+    preview.SetGrid(&engine);
+    preview.SetPreviewWidth(600);
+    preview.SetPreviewHeight(400);
+    preview.PreviewCenter = true;
+    preview.SetPrintable(printer_ != nullptr);
+    TfrmPrint chooser(grid.Store(), [&] { preview.Execute(); }, &window_.Window);
+    chooser.exec();
+}
+
+std::string TDocumentCommands::PdfName() const {
+    const std::filesystem::path document(session_.FileName());
+    return document.empty() ? "Untitled.pdf" : document.filename().replace_extension(".pdf").string();
 }
 
 TColorScheme TDocumentCommands::ColorScheme() const { return window_.Grid.Scheme(); }

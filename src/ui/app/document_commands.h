@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tasks/document_session.h"
+#include "tasks/task_list_print.h"
 #include "ui/app/app_services.h"
 #include "ui/wait_cursor.h"
 
@@ -17,6 +18,8 @@ class QWidget;
 
 namespace tkm {
 
+class Clock;
+class Printer;
 class TMRUManager;
 class TTaskGrid;
 
@@ -43,6 +46,8 @@ public:
     void Reopen(const std::string& fileName);
     void Save();
     void SaveAs();
+    void Print();
+    void PrintSetup();
     void OpenNamed(const std::string& fileName);
     // Opens the documents an execute macro names; beforeOpen runs before each.
     void OpenMacro(std::string_view macro, const std::function<void()>& beforeOpen);
@@ -52,6 +57,10 @@ public:
 private:
     void Report(const TDocumentOutcome& outcome);
     void RebuildReopenMenu();
+    // The grid's print engine, coloured as the colour question was answered.
+    TTaskListPrint GridPrint();
+    // The file a print goes to when no printer is installed: the document's name.
+    std::string PdfName() const;
 
     // TDocumentView
     void TitleChanged(const std::string& title) override;
@@ -63,9 +72,12 @@ private:
     void FileProgress(int percent) override;
     void FileOperationEnded() override;
     void ChooseExportColumns() override;
+    void ChoosePrintColumns() override;
     TColorScheme ColorScheme() const override;
 
     Dialogs& dialogs_;
+    Printer* printer_;
+    const Clock& clock_;
     TMRUManager& recentFiles_;
     TWindowParts window_;
     std::optional<TWaitCursor> waitCursor_;

@@ -158,6 +158,8 @@ void TfrmMain::WireCommands() {
     commands_->Bind("aclOpen", [this] { aclOpenExecute(); });
     commands_->Bind("aclFileSave", [this] { aclFileSaveExecute(); });
     commands_->Bind("aclSaveAs", [this] { aclSaveAsExecute(); });
+    commands_->Bind("aclPrint", [this] { aclPrintExecute(); });
+    commands_->Bind("aclPrintSetup", [this] { aclPrintSetupExecute(); });
     commands_->Bind("aclClose", [this] { aclCloseExecute(); });
     commands_->Bind("aclFind", [this] { aclFindExecute(); });
     commands_->Bind("mnuRefresh1", [this] { mnuRefresh1Click(); });
@@ -281,6 +283,8 @@ void TfrmMain::aclOpenExecute() { documents_->Open(); }
 void TfrmMain::mruMainClick(const std::string& recentName) { documents_->Reopen(recentName); }
 void TfrmMain::aclFileSaveExecute() { documents_->Save(); }
 void TfrmMain::aclSaveAsExecute() { documents_->SaveAs(); }
+void TfrmMain::aclPrintExecute() { documents_->Print(); }
+void TfrmMain::aclPrintSetupExecute() { documents_->PrintSetup(); }
 void TfrmMain::OpenDocument(const std::string& fileName) { documents_->OpenNamed(fileName); }
 
 bool TfrmMain::WindowShown() const { return tray_->WindowShown(); }

@@ -67,6 +67,8 @@ public slots:
     void aclOpenExecute();
     void aclFileSaveExecute();
     void aclSaveAsExecute();
+    void aclPrintExecute();
+    void aclPrintSetupExecute();
     void aclAddNewEntryExecute();
     void aclDeleteExecute();
     void aclMultipleRowExecute();

@@ -6,6 +6,7 @@
 #include "grid/find_options.h"
 #include "grid/grid_geometry.h"
 #include "grid/lookup_list.h"
+#include "grid/print/print_settings.h"
 #include "grid/sort_settings.h"
 #include "grid/undo_history.h"
 #include "platform/clock.h"
@@ -102,6 +103,9 @@ public:
     TCellStyle CellStyle(int displayCol, int row) const;
     // The desktop palette's values of the system colours.
     const TColorScheme& Scheme() const { return scheme_; }
+    const TLocaleFormats& Formats() const { return formats_; }
+    // How the task list prints; the print settings dialog edits them.
+    TPrintSettings& PrintSettings() { return printSettings_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -172,6 +176,7 @@ private:
     QFont activeCellFont_;
     // The desktop palette's colours, taken again whenever the palette changes.
     TColorScheme scheme_;
+    TPrintSettings printSettings_ = TPrintSettings::TaskGrid();
 
     bool editingEnabled_ = true;
     bool editing_ = false;

@@ -74,6 +74,8 @@ TEST(CsvFormat, LineEndsAndCtrlZ) {
     EXPECT_EQ(RowsOf(Loaded("a,b\r\nc,d\r\n\x1A" "e,f\r\n")), (TRows{{"a", "b"}, {"c", "d"}}));
     EXPECT_EQ(Loaded("\x1A" "a,b\r\n").RowCount(), 0);
     EXPECT_EQ(RowsOf(Loaded("\"one\ntwo\",x\r\n")), (TRows{{"one\r\ntwo", "x"}}));
+    // A file without a single CR LF was written with LF line ends.
+    EXPECT_EQ(RowsOf(Loaded("a,b\nc,d\n\ne\rf")), (TRows{{"a", "b"}, {"c", "d"}, {"", ""}, {"e", ""}, {"f", ""}}));
 }
 
 TEST(CsvFormat, MalformedQuotingLoadsWithoutFailing) {

@@ -1,0 +1,120 @@
+#include "ui/dialogs/grid_preview_dialog.h"
+
+#include "base/errors.h"
+#include "grid/print/print_engine.h"
+#include "ui/grid/painter_print_canvas.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tkm {
+
+TPreviewPage::TPreviewPage(TPrintEngine& engine, QWidget* parent) : QWidget(parent), engine_(engine) {
+    setObjectName("pnlPage");
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+}
+
+void TPreviewPage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    TPainterPrintCanvas canvas(painter, dpiX, dpiY);
+    // The page is the widget itself, in its physical size on the screen.
+    engine_.DrawPreview(canvas, {int(std::lround(width() * 254 / dpiX)), int(std::lround(height() * 254 / dpiY))});
+    emit drawn();
+}
+
+TGridPreviewForm::TGridPreviewForm(TPrintEngine& engine, std::function<void()> print, QWidget* parent)
+    : QDialog(parent), engine_(engine), print_(std::move(print)) {
+    setWindowTitle("Preview");
+    setMinimumSize(TGridPreviewDialog::MinWidth, TGridPreviewDialog::MinHeight);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    setPalette(grey);
+    setAutoFillBackground(true);
+
+    // The button bar keeps the window's own palette, not the grey of the page's surround.
+    auto* bar = new QWidget(this);
+    bar->setObjectName("pnlButtons");
+    bar->setGeometry(0, 0, 4 * 81 + 8, ButtonBarHeight);
+    const auto makeButton = [&](const char* name, const char* caption, int index) {
+        auto* button = new QPushButton(caption, bar);
+        button->setObjectName(name);
+        button->setGeometry(8 + index * 81, 8, 73, 25);
+        button->setAutoDefault(false);
+        return button;
+    };
+    btnPrevious_ = makeButton("btnPrevious", "Previous", 0);
+    btnNext_ = makeButton("btnNext", "Next", 1);
+    btnPrint_ = makeButton("btnPrint", "Print", 2);
+    btnClose_ = makeButton("btnClose", "Close", 3);
+    pnlPage_ = new TPreviewPage(engine_, this);
+
+    connect(pnlPage_, &TPreviewPage::drawn, this, &TGridPreviewForm::UpdateButtons);
+    connect(btnPrevious_, &QPushButton::clicked, this, [this] { Turn(-1); });
+    connect(btnNext_, &QPushButton::clicked, this, [this] { Turn(+1); });
+    connect(btnPrint_, &QPushButton::clicked, this, [this] {
+        engine_.SetPreviewFast(false);
+        print_();
+        pnlPage_->update();
+    });
+    connect(btnClose_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TGridPreviewForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    const int below = height() - ButtonBarHeight;
+    const int w = int(std::lround(0.9 * width()));
+    const int h = int(std::lround(0.9 * below));
+    pnlPage_->setGeometry((width() - w) / 2, ButtonBarHeight + (below - h) / 2, w, h);
+}
+
+void TGridPreviewForm::UpdateButtons() {
+    btnPrevious_->setEnabled(engine_.PreviewPage() > 1);
+    btnNext_->setEnabled(engine_.PreviewPage() < engine_.PreviewPageCount());
+}
+
+void TGridPreviewForm::Turn(int step) {
+    const int page = engine_.PreviewPage() + step;
+    if (page < 1 || page > engine_.PreviewPageCount()) return;
+    engine_.SetPreviewPage(page);
+    UpdateButtons();
+    pnlPage_->update();
+}
+
+TGridPreviewDialog::TGridPreviewDialog(std::function<void()> print, QWidget* parent)
+    : print_(std::move(print)), parent_(parent) {}
+
+void TGridPreviewDialog::SetPreviewWidth(int width) { width_ = std::max(width, MinWidth); }
+void TGridPreviewDialog::SetPreviewHeight(int height) { height_ = std::max(height, MinHeight); }
+
+bool TGridPreviewDialog::Execute() {
+    if (!engine_) throw EGridError("The dialog does not have a grid component.");
+    TGridPreviewForm form(*engine_, print_, parent_);
+    QRect frame(PreviewLeft, PreviewTop, width_, height_);
+    if (PreviewCenter)
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            frame.moveCenter(screen->availableGeometry().center());
+    form.setGeometry(frame);
+    engine_->SetPreviewPage(1);
+    engine_->SetPreviewFast(PreviewFast);
+    form.btnPrevious()->setEnabled(false);
+    form.btnPrint()->setEnabled(printable_);
+    const int result = form.exec();
+    const QRect last = form.geometry();
+    PreviewLeft = last.left();
+    PreviewTop = last.top();
+    SetPreviewWidth(last.width());
+    SetPreviewHeight(last.height());
+    return result == QDialog::Accepted;
+}
+
+}  // namespace tkm

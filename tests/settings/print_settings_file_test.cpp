@@ -1,0 +1,109 @@
+#include "settings/print_settings_file.h"
+
+#include "base/errors.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace tkm {
+namespace {
+
+using test::ReadBytes;
+using test::TTempFolder;
+using test::WriteBytes;
+
+// Every stored field away from its default, a title of two lines among them.
+TPrintSettings Unusual() {
+    TPrintSettings s = TPrintSettings::TaskGrid();
+    s.ColumnSpacing = 7;
+    s.RowSpacing = 8;
+    s.TitleSpacing = 9;
+    s.FixedHeight = 11;
+    s.FixedWidth = 12;
+    s.Centered = false;
+    s.NoAutoSize = true;
+    s.UseFixedHeight = true;
+    s.UseFixedWidth = true;
+    s.RepeatFixedCols = true;
+    s.Borders = pbAroundHorizontal;
+    s.BorderStyle = psDashDotDot;
+    s.Date = ppTopLeft;
+    s.Time = ppBottomCenter;
+    s.DateFormat = "yyyy-mm-dd";
+    s.FooterSize = 150;
+    s.HeaderSize = 160;
+    s.LeftSize = 25;
+    s.RightSize = 30;
+    s.FitToPage = fpShrink;
+    s.Font = {"Courier New", 12, 1 | 2, RGBColor(0, 0, 128)};
+    s.HeaderFont = {"Times New Roman", 14, 4, clWindowText};
+    s.FooterFont = {"Arial", 8, 8, RGBColor(255, 0, 0)};
+    s.PageNumSep = " of ";
+    s.PagePrefix = "Page";
+    s.PageSuffix = ".";
+    s.Orientation = TPrintOrientation::Portrait;
+    s.TitleLines = {"Weekly plan", "Kitchen"};
+    return s;
+}
+
+TEST(PrintSettingsFile, SavedSettingsLoadBackIdenticalWithTheKeysInTheirOrder) {
+    const TTempFolder folder;
+    const TPrintSettings saved = Unusual();
+    SavePrintSettingsFile(saved, folder.File("plan.ini"));
+    const std::string text = ReadBytes(folder.File("plan.ini"));
+    EXPECT_EQ(text.rfind("[PRINTSETTINGS]\r\nColumnSpacing=7\r\nRowSpacing=8\r\nTitleSpacing=9\r\n", 0), 0u);
+    EXPECT_NE(text.find("Centered=N\r\nNoAutoSize=Y\r\n"), std::string::npos);
+    EXPECT_NE(text.find("FontName=Courier New\r\nFontSize=12\r\nFontStyle=3\r\nFontColor=8388608\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("PageNumSep=\" of \"\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Orientation=0\r\nTitleLines=Weekly plan\\nKitchen\\n\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("JobName"), std::string::npos);
+
+    TPrintSettings loaded;  // fonts plain, so the style bits added are the saved ones
+    loaded.PrintGraphics = saved.PrintGraphics;
+    loaded.JobName = saved.JobName;
+    LoadPrintSettingsFile(folder.File("plan.ini"), loaded);
+    EXPECT_EQ(loaded, saved);
+
+    // Saved again over itself: the same text.
+    SavePrintSettingsFile(loaded, folder.File("plan.ini"));
+    EXPECT_EQ(ReadBytes(folder.File("plan.ini")), text);
+}
+
+TEST(PrintSettingsFile, AHandWrittenFileGetsTheFileDefaultsAndItsOutOfRangeRules) {
+    const TTempFolder folder;
+    WriteBytes(folder.File("hand.ini"),
+               "[PrintSettings]\nBorders=9\nBorderStyle=2\nFitToPage=-1\nOrientation=5\nDate=7\nTitle=3\n"
+               "NoAutoSize=y\nHeaderFontStyle=2\nTitleLines=One\\nTwo\n");
+    TPrintSettings s = Unusual();
+    s.HeaderFont.Styles = 1;
+    LoadPrintSettingsFile(folder.File("hand.ini"), s);
+    EXPECT_TRUE(s.Centered);  // missing: "Y"
+    EXPECT_FALSE(s.NoAutoSize);  // only exactly "Y" is true
+    EXPECT_FALSE(s.UseFixedWidth);
+    EXPECT_EQ(s.ColumnSpacing, 20);
+    EXPECT_EQ(s.LeftSize, 100);
+    EXPECT_EQ(s.Borders, pbAroundHorizontal);  // out of range: unchanged
+    EXPECT_EQ(s.BorderStyle, psDot);
+    EXPECT_EQ(s.FitToPage, fpShrink);
+    EXPECT_EQ(s.Orientation, TPrintOrientation::Portrait);
+    EXPECT_EQ(s.Date, ppNone);  // a position out of range is none
+    EXPECT_EQ(s.Title, ppTopCenter);
+    EXPECT_EQ(s.Time, ppNone);  // missing
+    EXPECT_EQ(s.HeaderFont.Styles, 1 | 2);  // styles are only added
+    EXPECT_EQ(s.Font, (TPrintFont{"Arial", 10, 1 | 2, 0}));
+    EXPECT_EQ(s.DateFormat, "");
+    EXPECT_EQ(s.TitleLines, (std::vector<std::string>{"One", "Two"}));
+
+    EXPECT_THROW(LoadPrintSettingsFile(folder.File("missing.ini"), s), EGridFileError);
+}
+
+TEST(PrintSettingsFile, OnlyANameWithoutAnyDotChosenWithTheIniFilterGetsTheExtension) {
+    EXPECT_EQ(WithIniExtension("/home/u/plan", 1), "/home/u/plan.ini");
+    EXPECT_EQ(WithIniExtension("/home/u/plan", 2), "/home/u/plan");
+    EXPECT_EQ(WithIniExtension("/home/u/plan.cfg", 1), "/home/u/plan.cfg");
+    EXPECT_EQ(WithIniExtension("/home/u.v/plan", 1), "/home/u.v/plan.ini");
+}
+
+}  // namespace
+}  // namespace tkm
