@@ -38,31 +38,53 @@ TUndoHistory::~TUndoHistory() { grid_.SetChangeSink(nullptr); }
 
 void TUndoHistory::Begin(const std::string& name, const TViewState& before) {
     if (depth_++ > 0) return;
+    Close(before);
     open_ = TStep{name, before, before, {}, 0};
     lastSort_ = before.Sort;
 }
 
 void TUndoHistory::End(const TViewState& after) {
     if (depth_ == 0 || --depth_ > 0) return;
+    Close(after);
+}
+
+void TUndoHistory::BeginEdit(const std::string& name, const TViewState& before) {
+    if (depth_ == 0) Close(before);
+    edit_ = TStep{name, before, before, {}, 0};
+}
+
+void TUndoHistory::EndEdit(const TViewState& after) {
+    edit_.reset();
+    if (depth_ == 0) Close(after);
+}
+
+void TUndoHistory::Close(const TViewState& after) {
+    if (!open_) return;
     lastSort_ = after.Sort;
     TStep step = std::move(*open_);
     open_.reset();
     step.After = after;
-    if (!IsNoOp(grid_, step.Changes)) Push(std::move(step));
+    if (IsNoOp(grid_, step.Changes)) Changed();
+    else Push(std::move(step));
 }
 
 void TUndoHistory::Record(TGridChange&& change) {
     if (reverse_) {
         reverse_->push_back(std::move(change));
-    } else if (open_) {
+        return;
+    }
+    const bool editStarts = !open_ && edit_;
+    if (editStarts) open_ = *edit_;
+    if (open_) {
         if (RepeatsLastCell(open_->Changes, change)) return;
         open_->Bytes += ChangeBytes(change);
         open_->Changes.push_back(std::move(change));
-    } else {
-        TStep step{"Change", Here(), Here(), {}, ChangeBytes(change)};
-        step.Changes.push_back(std::move(change));
-        Push(std::move(step));
+        if (editStarts) Changed();
+        return;
     }
+    TStep step{"Change", Here(), Here(), {}, ChangeBytes(change)};
+    step.Changes.push_back(std::move(change));
+    Push(std::move(step));
 }
 
 void TUndoHistory::Push(TStep&& step) {
@@ -80,8 +102,8 @@ void TUndoHistory::Changed() const {
 
 const std::string& TUndoHistory::UndoName() const {
     static const std::string none;
-    if (open_ && !open_->Changes.empty()) return open_->Name;
-    return CanUndo() ? steps_[done_ - 1].Name : none;
+    if (!HasUndo()) return none;
+    return open_ ? open_->Name : steps_[done_ - 1].Name;
 }
 
 const std::string& TUndoHistory::RedoName() const {
@@ -125,6 +147,13 @@ TViewState TUndoHistory::Move(std::size_t index, TViewState TStep::*shown) {
 }
 
 void TUndoHistory::Clear(bool matchesFile) {
+    // What the open step holds belongs to the table that went.
+    if (depth_ == 0) {
+        open_.reset();
+    } else {
+        open_->Changes.clear();
+        open_->Bytes = 0;
+    }
     steps_.clear();
     done_ = 0;
     bytes_ = 0;

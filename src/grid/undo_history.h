@@ -35,17 +35,22 @@ public:
     TUndoHistory& operator=(const TUndoHistory&) = delete;
 
     // Steps nest: the outermost names the step and the last End closes it.
+    // A step begun while an edit's step is open closes that one first.
     void Begin(const std::string& name, const TViewState& before);
     void End(const TViewState& after);
     bool StepOpen() const { return depth_ > 0; }
+    // An editor stays open for long, often without a change: its step opens
+    // only at its first change and closes at EndEdit. No change, no step.
+    void BeginEdit(const std::string& name, const TViewState& before);
+    void EndEdit(const TViewState& after);
     // Told whenever what Undo and Redo would do changes.
     std::function<void()> OnChanged;
 
     // Never while a step is open.
-    bool CanUndo() const { return depth_ == 0 && done_ > 0; }
-    bool CanRedo() const { return depth_ == 0 && done_ < steps_.size(); }
-    // A step still open with changes in it is what Undo does once it is closed.
-    bool HasUndo() const { return CanUndo() || (open_ && !open_->Changes.empty()); }
+    bool CanUndo() const { return depth_ == 0 && !open_ && done_ > 0; }
+    bool CanRedo() const { return depth_ == 0 && !open_ && done_ < steps_.size(); }
+    // An edit's open step is what Undo does once the editor is closed.
+    bool HasUndo() const { return depth_ == 0 && (open_ || done_ > 0); }
     const std::string& UndoName() const;
     const std::string& RedoName() const;
     // Each returns the view state to show afterwards.
@@ -77,6 +82,7 @@ private:
     // Reverses steps_[index] and gives the view state it names.
     TViewState Move(std::size_t index, TViewState TStep::*shown);
     TViewState Here() const;
+    void Close(const TViewState& after);
     void Push(TStep&& step);
     void DropRedo();
     void DropOldest();
@@ -91,8 +97,9 @@ private:
     std::size_t done_ = 0;
     std::size_t bytes_ = 0;
     std::optional<std::size_t> savedAt_ = 0;
-    std::optional<TStep> open_;
+    std::optional<TStep> open_;  // at depth 0, an edit's step with a change in it
     int depth_ = 0;
+    std::optional<TStep> edit_;  // the step an open editor's first change opens
     TSortSettings lastSort_;  // for the view state of a step nobody opened
     std::vector<TGridChange>* reverse_ = nullptr;  // where Reverse collects
 };

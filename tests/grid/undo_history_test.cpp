@@ -138,6 +138,34 @@ TEST(UndoHistory, TypingIntoACellIsOneChangeBackToTheTextBeforeIt) {
     EXPECT_EQ(grid.GetCellText(1, 1), "abc");
 }
 
+// The grid's editor is open nearly all the time: only a change it makes opens its step.
+TEST(UndoHistory, AnOpenEditorHoldsNoStepUntilItChangesACell) {
+    TBaseGrid grid(Cols, 1);
+    Fill(grid, 3);
+    TUndoHistory history(grid);
+    history.Clear();
+    history.Begin("Delete Entry", View(1, 1));
+    grid.RemoveRows(1, 1);
+    history.End(View(1, 1));
+    history.BeginEdit("Edit", View(1, 1));
+    EXPECT_TRUE(history.CanUndo()) << "an untouched editor leaves the last step in reach";
+    grid.SetCellText(1, 1, "a");
+    grid.SetCellText(1, 1, "ab");
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_EQ(history.UndoName(), "Edit") << "what Undo takes back once the editor closes";
+
+    history.Begin("Insert Entry", View(1, 1));  // a command closes the edit's step first
+    grid.InsertRows(1, 1);
+    history.BeginEdit("Edit", View(1, 1));  // and may open an editor itself
+    history.End(View(1, 1));
+    history.EndEdit(View(1, 1));
+    EXPECT_EQ(history.StepCount(), 3u) << "an editor closed without a change records nothing";
+    history.Undo();
+    history.Undo();
+    EXPECT_EQ(grid.GetCellText(1, 1), "r2c1");
+    EXPECT_EQ(history.UndoName(), "Delete Entry");
+}
+
 TEST(UndoHistory, ASortOfManyRowsIsUndoneToTheExactOrderAndCostsFourBytesARow) {
     constexpr int Rows = 100'000;
     TBaseGrid grid(2, Rows + 1);

@@ -70,6 +70,38 @@ TEST_F(UndoTest, ADeletedEntryComesBackInItsPlaceWithAllItsCells) {
     EXPECT_EQ(Store().RowCount(), 3);
 }
 
+// The user's path: the editor is open from the start and opens again after a
+// deletion, yet Ctrl+Z reaches the table while it holds no typing of its own.
+TEST_F(UndoTest, AnEntryDeletedByMistakeComesBackThroughTheOpenEditor) {
+    const auto type = [this](const char* text) {
+        ASSERT_TRUE(Grid().EditorMode());
+        QTest::keyClicks(Grid().InplaceEditor(), text);
+        QTest::keyClick(Grid().InplaceEditor(), Qt::Key_Return);
+    };
+    type("first");
+    PressOnGrid(Qt::Key_Insert, Qt::ShiftModifier);  // Add New Entry
+    type("second");
+    PressOnGrid(Qt::Key_Up);
+    const std::vector<std::string> first = Row(1);
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    PressOnGrid(Qt::Key_Delete, Qt::ShiftModifier);  // the Delete command, which asks
+    ASSERT_EQ(Store().RowCount(), 2);
+    ASSERT_TRUE(Grid().EditorMode());
+    EXPECT_TRUE(UndoAction()->isEnabled());
+    EXPECT_EQ(UndoAction()->text(), "&Undo Delete Entry");
+
+    QTest::keyClick(Grid().InplaceEditor(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(Store().RowCount(), 3);
+    EXPECT_EQ(Row(1), first);
+    EXPECT_EQ(Cell(colDescription, 2), "second");
+    EXPECT_EQ(RedoAction()->text(), "&Redo Delete Entry");
+    EXPECT_TRUE(UndoAction()->isEnabled());
+
+    PressOnGrid(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Store().RowCount(), 2);
+    EXPECT_EQ(Cell(colDescription, 1), "second");
+}
+
 TEST_F(UndoTest, TheDeleteCommandAndTheInsertKeyAreStepsToo) {
     ThreeEntries();
     dialogs.Answers.push_back(TConfirmAnswer::Yes);

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/grid_date_picker.h"
+#include "ui/grid/undo_keys.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -265,7 +266,9 @@ bool TGridEditors::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ShortcutOverride: {
         // Shift+Ins and Shift+Del are the window's (add and delete an entry).
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::ShiftModifier && (key->key() == Qt::Key_Insert || key->key() == Qt::Key_Delete)) {
+        const auto* control = qobject_cast<QWidget*>(watched);
+        if ((key->modifiers() == Qt::ShiftModifier && (key->key() == Qt::Key_Insert || key->key() == Qt::Key_Delete)) ||
+            LeavesUndoKeyToWindow(*key, control ? control->findChild<QLineEdit*>() : nullptr)) {
             event->ignore();
             return true;
         }

@@ -4,6 +4,7 @@
 #include "grid/edit_filters.h"
 #include "grid/lookup_list.h"
 #include "ui/grid/cell_text_codec.h"
+#include "ui/grid/undo_keys.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,6 +48,7 @@ bool TGridInplaceEdit::event(QEvent* e) {
         if (key->modifiers() == Qt::ShiftModifier &&
             (key->key() == Qt::Key_Insert || key->key() == Qt::Key_Delete))
             return false;
+        if (LeavesUndoKeyToWindow(*key, this)) return false;
     }
     if (e->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(e);

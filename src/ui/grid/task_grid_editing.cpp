@@ -63,7 +63,7 @@ void TTaskGrid::OpenEditor(const QString* typed) {
     if (store_.Col() < store_.FixedCols()) return;
     restoreText_ = store_.GetCellText(col, row);
     // What the edit start changes in the row, and the edit, are one step.
-    history_.Begin("Edit " + ColumnName(col), ViewState());
+    history_.BeginEdit("Edit " + ColumnName(col), ViewState());
     TEditorType kind = TEditorType::Normal;
     if (OnGetEditorType) OnGetEditorType(col, row, kind);
     if (TGridEditors::IsSeparate(kind)) {
@@ -105,7 +105,7 @@ void TTaskGrid::OpenSeparateEditor(TEditorType kind, int col, int row, const QSt
             start.Integer = store_.GetCellInteger(col, row);
         } catch (const EGridError&) {
             QApplication::beep();  // not a whole number: nothing to spin
-            history_.End(ViewState());
+            history_.EndEdit(ViewState());
             return;
         }
     } else {
@@ -139,7 +139,7 @@ void TTaskGrid::CloseEditor() {
     else editor_->hide();
     RowInvalidated(editRow_);
     editCol_ = editRow_ = -1;
-    history_.End(ViewState());
+    history_.EndEdit(ViewState());
 }
 
 void TTaskGrid::CommitEdit(const std::string& text) {
