@@ -48,8 +48,18 @@ xmllint --noout "$share/icons/hicolor/scalable/apps/taskmere.svg" || fail "the S
 desktop-file-validate "$share/applications/taskmere.desktop" || fail "desktop-file-validate"
 grep -qx 'Exec=taskmere --open-in-running %F' "$share/applications/taskmere.desktop" ||
     fail "the menu entry does not hand files to the running program"
-appstreamcli validate --no-net --explain "$share/metainfo/org.example.taskmere.metainfo.xml" >/dev/null ||
-    { appstreamcli validate --no-net "$share/metainfo/org.example.taskmere.metainfo.xml"; fail "appstreamcli validate"; }
+metainfo=$share/metainfo/org.example.taskmere.metainfo.xml
+appstreamcli validate --no-net --explain "$metainfo" >/dev/null ||
+    { appstreamcli validate --no-net "$metainfo"; fail "appstreamcli validate"; }
+
+# AppStream takes the screenshot by web address; the picture itself is kept in
+# desktop/ under the same name, at the size the metainfo gives.
+source_folder=$(cd "$(dirname "$0")/../.." && pwd)
+image=$(xmllint --xpath 'string(//screenshot[@type="default"]/image)' "$metainfo")
+size=$(xmllint --xpath 'concat(//screenshot[@type="default"]/image/@width, "x", //screenshot[@type="default"]/image/@height)' "$metainfo")
+picture=$source_folder/desktop/$(basename "$image")
+[ -f "$picture" ] || fail "the metainfo's screenshot $image is not in desktop/"
+[ "$(identify -format '%wx%h' "$picture")" = "$size" ] || fail "$picture is not $size as the metainfo says"
 
 for page in taskmere tkm; do
     warnings=$(zcat "$share/man/man1/$page.1.gz" | groff -man -ww -z 2>&1)
