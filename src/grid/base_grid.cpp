@@ -97,6 +97,7 @@ void TBaseGrid::SetCellText(int col, int row, std::string_view text) {
         ReplaceRowText(record, scratch_);
         MaybeCompact();
     }
+    ++revision_;
     observers_.Notify(&TGridObserver::CellInvalidated, col, row);
 }
 
@@ -110,6 +111,7 @@ void TBaseGrid::SetRowCells(int row, int startCol, std::span<const std::string_v
     std::copy(cells.begin(), cells.end(), scratch_.begin() + startCol);
     ReplaceRowText(record, scratch_);
     MaybeCompact();
+    ++revision_;
     observers_.Notify(&TGridObserver::RowInvalidated, row);
 }
 
@@ -139,6 +141,7 @@ void TBaseGrid::AttachObject(int col, int row, const TCellGraphic& object) {
     TRowRecord& record = rows_[std::size_t(row)];
     record.Objects = objects_.With(record.Objects, col, object);
     MaybeCompact();
+    ++revision_;
     observers_.Notify(&TGridObserver::CellInvalidated, col, row);
 }
 
@@ -171,6 +174,7 @@ bool TBaseGrid::RemoveCellObject(int col, int row) {
     if (!objects_.Find(record.Objects, col)) return false;
     record.Objects = objects_.Without(record.Objects, col);
     MaybeCompact();
+    ++revision_;
     observers_.Notify(&TGridObserver::CellInvalidated, col, row);
     return true;
 }
@@ -232,6 +236,7 @@ void TBaseGrid::ClearCells(int left, int top, int bottom, int right) {
         ReplaceRowText(record, scratch_);
     }
     MaybeCompact();
+    ++revision_;
     observers_.Notify(&TGridObserver::GridInvalidated);
     CellsChanged({left, top, right, bottom});
 }
@@ -247,6 +252,7 @@ void TBaseGrid::PermuteRows(int first, std::span<const std::uint32_t> order) {
         moved[i] = rows_[first + order[i]];
     }
     std::copy(moved.begin(), moved.end(), rows_.begin() + first);
+    ++revision_;
     observers_.Notify(&TGridObserver::GridInvalidated);
 }
 
@@ -381,6 +387,7 @@ void TBaseGrid::CommitEditor() {
 }
 
 void TBaseGrid::NotifyLayout() {
+    ++revision_;
     observers_.Notify(&TGridObserver::LayoutChanged);
 }
 
