@@ -62,6 +62,7 @@ public:
     TPrintRuns(const TBenchDocument& document, const TBaseGrid& grid, int runs, TBenchReport& report,
                TOnCanvas onCanvas)
         : document_(document),
+          grid_(grid),
           runs_(runs),
           report_(report),
           onCanvas_(std::move(onCanvas)),
@@ -87,17 +88,21 @@ public:
     }
 
     void Preview(const std::string& name, int page, int pages) {
+        std::unique_ptr<TBenchListPrint> print;
         report_.Seconds(name, document_.Entries, MedianSeconds(runs_, [&] {
-                            engine_.SetPreviewPage(page);
+                            // An engine of its own each run: a preview it kept would draw from memory.
+                            print = std::make_unique<TBenchListPrint>(grid_, document_.Formats);
+                            print->Engine().SetPreviewPage(page);
                             return onCanvas_([&](TPrintCanvas& canvas) {
                                 const TStopwatch clock;
-                                engine_.DrawPreview(canvas, Sheet);
+                                print->Engine().DrawPreview(canvas, Sheet);
                                 return clock.Seconds();
                             });
                         }));
-        if (engine_.PreviewPageCount() != pages || engine_.PreviewPage() != std::min(page, pages))
-            report_.Fail(name + " showed page " + std::to_string(engine_.PreviewPage()) + " of " +
-                         std::to_string(engine_.PreviewPageCount()) + " after counting " + std::to_string(pages));
+        const TPrintEngine& engine = print->Engine();
+        if (engine.PreviewPageCount() != pages || engine.PreviewPage() != std::min(page, pages))
+            report_.Fail(name + " showed page " + std::to_string(engine.PreviewPage()) + " of " +
+                         std::to_string(engine.PreviewPageCount()) + " after counting " + std::to_string(pages));
     }
 
     // print:count, print:preview-first and print:preview-last, with `suffix`.
@@ -109,6 +114,7 @@ public:
 
 private:
     const TBenchDocument& document_;
+    const TBaseGrid& grid_;
     int runs_;
     TBenchReport& report_;
     TOnCanvas onCanvas_;
@@ -200,21 +206,23 @@ void TPrintFigures::Painter() {
 }
 
 void TPrintFigures::PreviewWindow() {
-    TBenchListPrint print(grid_, document_.Formats);
-    TPrintEngine& engine = print.Engine();
+    std::unique_ptr<TBenchListPrint> print;
     std::unique_ptr<TGridPreviewForm> form;
-    // As the Print command opens it: 600 x 400, page 1 drawn.
+    // As the Print command opens it: a print engine of its own, 600 x 400, page 1 drawn.
     report_.Seconds("preview:open", document_.Entries, MedianSeconds(runs_, [&] {
+                        form.reset();
+                        print = std::make_unique<TBenchListPrint>(grid_, document_.Formats);
                         const TStopwatch clock;
-                        form = std::make_unique<TGridPreviewForm>(engine, [] {});
+                        form = std::make_unique<TGridPreviewForm>(print->Engine(), [] {});
                         form->resize(600, 400);
-                        engine.SetPreviewPage(1);
+                        print->Engine().SetPreviewPage(1);
                         form->show();
                         // Offscreen, the window is exposed once its show events are handled.
                         QCoreApplication::processEvents();
                         form->pnlPage()->repaint();
                         return clock.Seconds();
                     }));
+    TPrintEngine& engine = print->Engine();
     report_.Seconds("preview:next", document_.Entries, MedianSeconds(runs_, [&] {
                         const TStopwatch clock;
                         form->btnNext()->click();

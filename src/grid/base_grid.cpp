@@ -104,6 +104,7 @@ void TBaseGrid::SetCellText(int col, int row, std::string_view text) {
         ReplaceRowText(record, scratch_);
         MaybeCompact();
     }
+    ++revision_;
     observers_.Notify(&TGridObserver::CellInvalidated, col, row);
 }
 
@@ -118,6 +119,7 @@ void TBaseGrid::SetRowCells(int row, int startCol, std::span<const std::string_v
     std::copy(cells.begin(), cells.end(), scratch_.begin() + startCol);
     ReplaceRowText(record, scratch_);
     MaybeCompact();
+    ++revision_;
     observers_.Notify(&TGridObserver::RowInvalidated, row);
 }
 
@@ -148,6 +150,7 @@ void TBaseGrid::AttachObject(int col, int row, const TCellGraphic& object) {
     TRowRecord& record = rows_[std::size_t(row)];
     record.Objects = objects_.With(record.Objects, col, object);
     MaybeCompact();
+    ++revision_;
     observers_.Notify(&TGridObserver::CellInvalidated, col, row);
 }
 
@@ -181,6 +184,7 @@ bool TBaseGrid::RemoveCellObject(int col, int row) {
     RecordRowChange(row);
     record.Objects = objects_.Without(record.Objects, col);
     MaybeCompact();
+    ++revision_;
     observers_.Notify(&TGridObserver::CellInvalidated, col, row);
     return true;
 }
@@ -231,6 +235,7 @@ void TBaseGrid::RestoreRow(int row, const TSavedRow& saved) {
     record.Objects = objects;
     record.Height = saved.Height;
     MaybeCompact();
+    ++revision_;
     observers_.Notify(&TGridObserver::RowInvalidated, row);
 }
 
@@ -297,6 +302,7 @@ void TBaseGrid::ClearCells(int left, int top, int bottom, int right) {
         ReplaceRowText(record, scratch_);
     }
     MaybeCompact();
+    ++revision_;
     observers_.Notify(&TGridObserver::GridInvalidated);
     CellsChanged({left, top, right, bottom});
 }
@@ -313,6 +319,7 @@ void TBaseGrid::PermuteRows(int first, std::span<const std::uint32_t> order) {
     }
     if (TGridChangeSink* sink = sink_.Get()) sink->Record(TRowsPermuted{first, {order.begin(), order.end()}});
     std::copy(moved.begin(), moved.end(), rows_.begin() + first);
+    ++revision_;
     observers_.Notify(&TGridObserver::GridInvalidated);
 }
 
@@ -448,6 +455,7 @@ void TBaseGrid::CommitEditor() {
 }
 
 void TBaseGrid::NotifyLayout() {
+    ++revision_;
     observers_.Notify(&TGridObserver::LayoutChanged);
 }
 

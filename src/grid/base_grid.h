@@ -33,9 +33,15 @@ public:
     int RowCount() const { return int(rows_.size()); }
     void SetRowCount(int count);
     int FixedRows() const { return fixedRows_; }
-    void SetFixedRows(int rows) { fixedRows_ = rows; }
+    void SetFixedRows(int rows) {
+        fixedRows_ = rows;
+        ++revision_;
+    }
     int FixedCols() const { return fixedCols_; }
-    void SetFixedCols(int cols) { fixedCols_ = cols; }
+    void SetFixedCols(int cols) {
+        fixedCols_ = cols;
+        ++revision_;
+    }
 
     // --- texts ---
     std::string GetCellText(int col, int row) const { return std::string(CellView(col, row)); }
@@ -86,7 +92,10 @@ public:
     // --- geometry ---
     int DefaultRowHeight() const { return defaultRowHeight_; }
     void SetDefaultRowHeight(int h);
-    void SetDefaultColWidth(int w) { defaultColWidth_ = w; }
+    void SetDefaultColWidth(int w) {
+        defaultColWidth_ = w;
+        ++revision_;
+    }
     int ColWidth(int displayCol) const;
     void SetColWidth(int displayCol, int width);
     int RowHeight(int row) const;
@@ -108,6 +117,10 @@ public:
     void Invalidate();
     // Closes an open editor (through the view) before rows or columns move.
     void CommitEditor();
+
+    // Changes with every change to texts, objects, rows, columns or sizes, so
+    // that what was worked out from the grid can tell when it is out of date.
+    std::uint64_t Revision() const { return revision_; }
 
     // Memory held by texts, for the benchmark and its tests.
     std::size_t TextBytes() const { return arena_.LiveBytes(); }
@@ -153,6 +166,7 @@ private:
 
     TGridObserverList observers_;
     TGridChangeSinkSlot sink_;
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace tkm

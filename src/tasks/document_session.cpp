@@ -11,6 +11,7 @@
 #include "tasks/document_name.h"
 #include "tasks/task_document.h"
 
+#include <filesystem>
 
 namespace tkm {
 
@@ -79,6 +80,12 @@ TCsvSettings TDocumentSession::ProgressSettings() {
 void TDocumentSession::WriteDocument(const std::string& fileName) {
     const TFileOperation operation(parts_.View);
     WriteCsvFile(parts_.Grid, fileName, ProgressSettings());
+}
+
+std::string TDocumentSession::PdfFileName() const {
+    const std::filesystem::path document(fileName_);
+    const std::string name = document.empty() ? "Untitled.pdf" : document.filename().replace_extension(".pdf").string();
+    return (std::filesystem::path(DialogFolder()) / name).string();
 }
 
 std::string TDocumentSession::DialogFolder() const {

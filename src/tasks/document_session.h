@@ -80,6 +80,9 @@ public:
     // Off while Save runs: the edit-start side effects stay quiet.
     bool EditTracking() const { return editTracking_; }
     bool ColorPrinting() const { return colorPrinting_; }
+    // What printing without a printer offers to save the pages as: the
+    // document's name as a PDF file, where the other file dialogs start.
+    std::string PdfFileName() const;
 
     TDocumentOutcome New();
     TDocumentOutcome Open();

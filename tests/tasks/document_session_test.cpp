@@ -196,6 +196,7 @@ TEST_F(DocumentSessionTest, NewAndOpenStartFromTheTaskTablesShape) {
 TEST_F(DocumentSessionTest, AnInstalledProgramsDialogsStartInTheDocumentsFolderThenBesideTheDocument) {
     TDocumentSession installed{
         {grid, lookup, recent, dialogs, view, {clock, formats}, "/usr/bin", {}, false, "/home/ann/Documents"}};
+    EXPECT_EQ(installed.PdfFileName(), "/home/ann/Documents/Untitled.pdf");
     dialogs.OpenChoices.push_back(TFileDialogResult{Document("list.tkm", "Call Ann"), 1});
     EXPECT_EQ(installed.Open().Kind, TDocumentOutcome::Done);
     view.OnChooseColumns = [&] { installed.SetModified(true); };
@@ -205,6 +206,8 @@ TEST_F(DocumentSessionTest, AnInstalledProgramsDialogsStartInTheDocumentsFolderT
     ASSERT_EQ(dialogs.SaveRequests.size(), 1u);
     EXPECT_EQ(dialogs.OpenRequests[0].InitialDir, "/home/ann/Documents");
     EXPECT_EQ(dialogs.SaveRequests[0].InitialDir, folder.Path().string());
+    // Pages printed without a printer are offered beside the document too.
+    EXPECT_EQ(installed.PdfFileName(), (folder.Path() / "list.pdf").string());
 }
 
 TEST_F(DocumentSessionTest, OpenLoadsTheChosenFileAsTheTaskTable) {

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -92,6 +93,25 @@ TEST_F(PrintSettingsDialogTest, ControlsEditTheSettingsAndFollowTheEnablingRules
     EXPECT_FALSE(dialog.Form().pgcSettings()->isTabVisible(3));
     EXPECT_FALSE(dialog.Form().cbFitToPage()->isEnabled());
     EXPECT_THROW(TGridPrintSettingsDialog(dialogs).Execute(), EGridError);
+}
+
+TEST_F(PrintSettingsDialogTest, ThePreviewPaneWidensTheFormByItsWidthAndOkAndCancelFlankTheMiddle) {
+    TGridPrintSettingsForm& form = dialog.Form();
+    form.FillControls();
+    const auto shownWidth = [&](bool pane) {
+        form.SetPrintPreview(pane);
+        form.show();
+        const int middle = form.width() / 2;
+        EXPECT_NEAR(form.btnOK()->geometry().right() + 1, middle - TGridPrintSettingsForm::ButtonGap, 1);
+        EXPECT_NEAR(form.btnCancel()->x(), middle + TGridPrintSettingsForm::ButtonGap, 1);
+        const int width = form.width();
+        form.hide();
+        return width;
+    };
+    const int withPane = shownWidth(true);
+    const int withoutPane = shownWidth(false);
+    EXPECT_EQ(withPane - withoutPane, TGridPrintSettingsForm::PreviewWidth);
+    EXPECT_EQ(withoutPane - form.pgcSettings()->width(), 2 * form.layout()->contentsMargins().left());
 }
 
 TEST_F(PrintSettingsDialogTest, SavedSettingsLoadBackAndCancelRestoresFontsAndLoadedFiles) {

@@ -3,6 +3,8 @@
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 
+#include <filesystem>
+
 namespace tkm {
 
 bool PrintOnDesktop(const TPrintEngine& engine, Printer& printer, Dialogs& dialogs, const std::string& pdfName) {
@@ -19,7 +21,9 @@ bool PrintOnDesktop(const TPrintEngine& engine, Printer& printer, Dialogs& dialo
     request.Title = "Save the pages as a PDF file";
     request.Filter = "PDF files (*.pdf)|*.pdf";
     request.DefaultExt = "pdf";
-    request.FileName = pdfName;
+    const std::filesystem::path suggested(pdfName);
+    request.InitialDir = suggested.parent_path().string();
+    request.FileName = suggested.filename().string();
     const auto chosen = dialogs.SaveFile(request);
     if (!chosen) return false;
     printer.PrintToFile(engine, chosen->FileName);

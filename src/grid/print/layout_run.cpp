@@ -6,60 +6,91 @@
 
 namespace tkm {
 
-TLayoutRun::TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageArea area)
+TLayoutRun::TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageArea area, TPageLayout& layout)
     : in_(inputs),
       canvas_(canvas),
       area_(area),
+      layout_(layout),
       measurer_(canvas),
       looks_(inputs.Settings, inputs.Scheme, inputs.OnGetCellPrintColor),
       cellMeasurer_(looks_, measurer_),
-      metrics_(TPrintMetrics::Measure(inputs.Settings, inputs.Scheme, measurer_)) {
-    // Only the shown columns print, side by side.
-    for (int c = 0; c < in_.Grid.ColCount(); ++c) realCols_.push_back(in_.Grid.DisplayToReal(c));
-    const TPrintSettings& s = in_.Settings;
-    sizes_ = MeasureCells(in_.Grid, realCols_, s, cellMeasurer_, in_.ScreenDpi);
-    fitFactor_ = FitToPage(sizes_.ColumnWidths, metrics_.Padding, area_.Width, s);
+      metrics_(TPrintMetrics::Measure(inputs.Settings, inputs.Scheme, measurer_)),
+      decorations_(inputs.Settings, metrics_, inputs.Scheme, inputs.Formats, inputs.Today, inputs.Now) {
+    // A canvas that measures the fonts otherwise would lay the cells out otherwise too.
+    TPageLayout::TMadeFrom madeFrom{in_.Grid.Revision(), in_.Settings, area_, in_.ScreenDpi, metrics_};
+    if (layout_.Measured && layout_.MadeFrom == madeFrom) return;
+    layout_ = {};
+    layout_.MadeFrom = std::move(madeFrom);
+    Measure();
 }
 
-int TLayoutRun::Run(const TDrawRange& range, TPrintTarget* printer, int stopAfter) {
+void TLayoutRun::Measure() {
+    const TPrintSettings& s = in_.Settings;
+    // Only the shown columns print, side by side.
+    for (int c = 0; c < in_.Grid.ColCount(); ++c) layout_.RealCols.push_back(in_.Grid.DisplayToReal(c));
+    // Every row is measured for the column widths anyway, so its height is
+    // kept then: filling pages needs no second look at the cells.
+    layout_.Sizes = MeasureCells(in_.Grid, layout_.RealCols, s, cellMeasurer_, in_.ScreenDpi);
+    layout_.FitFactor = FitToPage(layout_.Sizes.ColumnWidths, metrics_.Padding, area_.Width, s);
+    layout_.Groups = ColumnGroups(layout_.Sizes.ColumnWidths, metrics_.Padding, area_.Width, in_.Grid.FixedCols(), s);
+    layout_.Measured = true;
+}
+
+int TLayoutRun::Paginate(int last) {
+    std::vector<TPageStart>& starts = layout_.Starts;
+    const int rows = in_.Grid.RowCount();
+    while (!layout_.Complete && int(starts.size()) < last) {
+        TPageStart next;
+        if (!starts.empty()) {
+            const TPageStart& previous = starts.back();
+            next = {previous.Group, LayOutPage(previous, nullptr), previous.PageInGroup + 1};
+        }
+        // The next group starts on a new page.
+        if (next.Row >= rows) next = {next.Group + 1, 0, 1};
+        if (rows == 0 || next.Group >= int(layout_.Groups.size())) {
+            layout_.Complete = true;
+            break;
+        }
+        starts.push_back(next);
+    }
+    return int(starts.size());
+}
+
+void TLayoutRun::Draw(const TDrawRange& range, TPrintTarget* printer) {
+    for (int page = range.First; page <= range.Last; ++page) {
+        const TPageStart& start = layout_.Starts[page - 1];
+        if (printer && page > range.First) printer->NewPage();
+        const TPageNumber number{page, range.PageCount, start.PageInGroup, start.Group + 1, layout_.Groups.size() > 1};
+        LayOutPage(start, &number);
+    }
+}
+
+int TLayoutRun::LayOutPage(const TPageStart& start, const TPageNumber* number) {
     const TPrintSettings& s = in_.Settings;
     const TBaseGrid& grid = in_.Grid;
-    const auto groups = ColumnGroups(sizes_.ColumnWidths, metrics_.Padding, area_.Width, grid.FixedCols(), s);
-    const TPageDecorations decorations(s, metrics_, in_.Scheme, in_.Formats, in_.Today, in_.Now);
-    const int top = decorations.TopHeight();
-    const int limit = area_.Height - decorations.BottomHeight();
-    const bool repeatHeader = s.RepeatFixedRows && grid.FixedRows() > 0;
-
-    int page = 0;
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        const TColumnGroup& group = groups[g];
-        int pageInGroup = 0;
-        int row = 0;
-        while (row < grid.RowCount() && page < stopAfter) {
-            ++page;
-            ++pageInGroup;
-            TPageState state{top, range.Contains(page)};
-            if (printer && state.Drawn && page > range.First) printer->NewPage();
-            if (state.Drawn) {
-                const TPageNumber number{page, range.PageCount, pageInGroup, int(g) + 1, groups.size() > 1};
-                decorations.Draw(canvas_, measurer_, number, area_.Width, area_.Height);
-                canvas_.SetPen(s.BorderStyle, metrics_.PenWidth, clBlack);
-            }
-            state.Y += s.TitleSpacing;
-            const int tableTop = state.Y;
-            if (repeatHeader && page > 1 && row >= grid.FixedRows())
-                for (int fixed = 0; fixed < grid.FixedRows(); ++fixed) PlaceRow(group, fixed, state);
-            // At least one row a page, however tall.
-            PlaceRow(group, row++, state);
-            while (row < grid.RowCount() && state.Y + sizes_.RowHeights[row] <= limit) PlaceRow(group, row++, state);
-            if (state.Drawn) DrawClosingLines(group, tableTop, state.Y);
-        }
+    const TColumnGroup& group = layout_.Groups[start.Group];
+    const std::vector<int>& heights = layout_.Sizes.RowHeights;
+    const int limit = area_.Height - decorations_.BottomHeight();
+    TPageState state{decorations_.TopHeight(), number != nullptr};
+    if (state.Drawn) {
+        decorations_.Draw(canvas_, measurer_, *number, area_.Width, area_.Height);
+        canvas_.SetPen(s.BorderStyle, metrics_.PenWidth, clBlack);
     }
-    return page;
+    state.Y += s.TitleSpacing;
+    const int tableTop = state.Y;
+    // Only a page that goes on with a group's rows starts below the fixed ones.
+    if (s.RepeatFixedRows && grid.FixedRows() > 0 && start.Row >= grid.FixedRows())
+        for (int fixed = 0; fixed < grid.FixedRows(); ++fixed) PlaceRow(group, fixed, state);
+    // At least one row a page, however tall.
+    int row = start.Row;
+    PlaceRow(group, row++, state);
+    while (row < grid.RowCount() && state.Y + heights[row] <= limit) PlaceRow(group, row++, state);
+    if (state.Drawn) DrawClosingLines(group, tableTop, state.Y);
+    return row;
 }
 
 int TLayoutRun::RowPitch(int row) const {
-    const int height = sizes_.RowHeights[row];
+    const int height = layout_.Sizes.RowHeights[row];
     return height + height / 8 + 2 * metrics_.Gap + in_.Settings.RowSpacing;
 }
 
@@ -75,15 +106,16 @@ void TLayoutRun::DrawRow(const TColumnGroup& group, int row, int y, int pitch) {
     const int clipRight = GroupRight(group);
     for (std::size_t i = 0; i < group.Cols.size(); ++i) {
         const int c = group.Cols[i];
+        const int realCol = layout_.RealCols[c];
         const int left = group.Lefts[i];
-        const int right = std::min(left + sizes_.ColumnWidths[c] + metrics_.Padding, clipRight);
+        const int right = std::min(left + layout_.Sizes.ColumnWidths[c] + metrics_.Padding, clipRight);
         const TPrintRect cell{left, y, right, y + pitch};
         // Fonts follow the columns when fit to page scaled them.
-        const TCellStyle style = looks_.Style(realCols_[c], row);
+        const TCellStyle style = looks_.Style(realCol, row);
         canvas_.FillRect(cell, looks_.Brush(style));
-        const std::string_view text = in_.Grid.CellView(realCols_[c], row);
+        const std::string_view text = in_.Grid.CellView(realCol, row);
         if (!text.empty()) {
-            measurer_.Select(looks_.Font(style, fitFactor_));
+            measurer_.Select(looks_.Font(style, layout_.FitFactor));
             canvas_.TextRect(cell, left + metrics_.Inset, y, text);
         }
         DrawCellSides(cell);

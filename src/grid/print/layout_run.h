@@ -8,11 +8,11 @@
 #include "grid/print/print_canvas.h"
 #include "grid/print/print_cell_look.h"
 #include "grid/print/print_metrics.h"
-
-#include <climits>
 #include "grid/print/print_settings.h"
 #include "grid/print/text_measurer.h"
 
+#include <climits>
+#include <cstdint>
 #include <vector>
 
 namespace tkm {
@@ -23,6 +23,7 @@ class TBaseGrid;
 struct TPageArea {
     int Width = 0;
     int Height = 0;
+    bool operator==(const TPageArea&) const = default;
 };
 
 // What every layout run reads; none of it changes during a run.
@@ -37,25 +38,59 @@ struct TLayoutInputs {
     int ScreenDpi = 96;  // for widths taken from the screen
 };
 
-// Pages first to last (1-based) are drawn, the others only laid out.
+// Pages first to last (1-based) are drawn.
 struct TDrawRange {
     int First = 0;
     int Last = -1;
     int PageCount = 0;  // of the whole job, for the page numbers
-    bool Contains(int page) const { return page >= First && page <= Last; }
 };
 
-// One pass of the layout over the whole grid: column widths, column groups,
-// and the rows of each group over its pages. Counting, printing and the
-// preview are all such a pass; they differ in which pages they draw.
+// Where a page starts: its column group, its first row and its place among
+// the group's pages.
+struct TPageStart {
+    int Group = 0;
+    int Row = 0;
+    int PageInGroup = 1;
+};
+
+// What a layout works out before it draws: the printed columns with their
+// widths and groups, and where each page starts. Measuring every cell is most
+// of a layout's work, so a preview keeps this between drawings for as long as
+// it was made from the same grid, settings, page and canvas measures.
+struct TPageLayout {
+    struct TMadeFrom {
+        std::uint64_t GridRevision = 0;
+        TPrintSettings Settings;
+        TPageArea Area;
+        int ScreenDpi = 0;
+        TPrintMetrics Metrics;
+        bool operator==(const TMadeFrom&) const = default;
+    };
+
+    bool Measured = false;
+    TMadeFrom MadeFrom;
+    std::vector<int> RealCols;
+    TCellSizes Sizes;
+    double FitFactor = 1.0;
+    std::vector<TColumnGroup> Groups;
+    std::vector<TPageStart> Starts;  // the pages found so far
+    bool Complete = false;           // Starts holds every page
+};
+
+// A layout of the whole grid on one canvas: column widths, column groups, and
+// the rows of each group over its pages. Counting, printing and the preview
+// all lay out this way; they differ in which pages they draw.
 class TLayoutRun {
 public:
-    TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageArea area);
+    // Measures the grid into `layout` unless it already holds a layout made
+    // from the same grid, settings, page and canvas measures.
+    TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageArea area, TPageLayout& layout);
 
-    // Lays out every page and draws those in `range`; a printer, when given,
-    // starts a new sheet for every drawn page after the first. Returns the page
-    // count, or stops after page `stopAfter` when one is given.
-    int Run(const TDrawRange& range, TPrintTarget* printer, int stopAfter = INT_MAX);
+    // Finds where the pages start, up to page `last`; returns the pages found.
+    int Paginate(int last = INT_MAX);
+    // Draws the pages of `range`, which Paginate must have found; a printer,
+    // when given, starts a new sheet for every page after the first.
+    void Draw(const TDrawRange& range, TPrintTarget* printer);
 
 private:
     struct TPageState {
@@ -63,6 +98,10 @@ private:
         bool Drawn = false;
     };
 
+    void Measure();
+    // Places the rows of the page that starts at `start`, drawing them when
+    // `number` is given; returns the row after the page.
+    int LayOutPage(const TPageStart& start, const TPageNumber* number);
     int RowPitch(int row) const;
     void PlaceRow(const TColumnGroup& group, int row, TPageState& page);
     void DrawRow(const TColumnGroup& group, int row, int y, int pitch);
@@ -73,15 +112,12 @@ private:
     const TLayoutInputs& in_;
     TPrintCanvas& canvas_;
     TPageArea area_;
+    TPageLayout& layout_;
     TTextMeasurer measurer_;
     TPrintCellLooks looks_;
     TCellMeasurer cellMeasurer_;
     TPrintMetrics metrics_;
-    std::vector<int> realCols_;
-    // Every row is measured for the column widths anyway, so its height is
-    // kept then: filling pages needs no second look at the cells.
-    TCellSizes sizes_;
-    double fitFactor_ = 1.0;
+    TPageDecorations decorations_;
 };
 
 }  // namespace tkm

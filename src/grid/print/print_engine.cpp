@@ -24,17 +24,19 @@ TPageArea TPrintEngine::AreaOf(const TDeviceArea& device) {
 
 int TPrintEngine::CountPages(TPrintCanvas& canvas, TPageArea area) const {
     const TLayoutInputs inputs = Inputs();
-    return TLayoutRun(inputs, canvas, area).Run({}, nullptr);
+    TPageLayout layout;
+    return TLayoutRun(inputs, canvas, area, layout).Paginate();
 }
 
 void TPrintEngine::Print(TPrintTarget& printer, int first, int last) const {
     printer.SetOrientation(settings_.Orientation);
     const TLayoutInputs inputs = Inputs();
-    TLayoutRun run(inputs, printer.Canvas(), AreaOf(printer.PrintableArea()));
-    const int count = run.Run({}, nullptr);
+    TPageLayout layout;
+    TLayoutRun run(inputs, printer.Canvas(), AreaOf(printer.PrintableArea()), layout);
+    const int count = run.Paginate();
     printer.BeginDoc(settings_.JobName);
     try {
-        run.Run({std::max(first, 1), std::min(last, count), count}, &printer);
+        run.Draw({std::max(first, 1), std::min(last, count), count}, &printer);
     } catch (...) {
         printer.AbortDoc();
         throw;
@@ -44,16 +46,16 @@ void TPrintEngine::Print(TPrintTarget& printer, int first, int last) const {
 
 void TPrintEngine::DrawPreview(TPrintCanvas& canvas, TPageArea area) {
     const TLayoutInputs inputs = Inputs();
-    TLayoutRun run(inputs, canvas, area);
+    TLayoutRun run(inputs, canvas, area, preview_);
     if (previewFast_) {
         previewPageCount_ = 1;
         previewPage_ = 1;
-        run.Run({1, 1, 1}, nullptr, 1);
+        run.Draw({1, run.Paginate(1), 1}, nullptr);
         return;
     }
-    previewPageCount_ = run.Run({}, nullptr);
+    previewPageCount_ = run.Paginate();
     previewPage_ = std::clamp(previewPage_, 1, std::max(previewPageCount_, 1));
-    run.Run({previewPage_, previewPage_, previewPageCount_}, nullptr);
+    run.Draw({previewPage_, std::min(previewPage_, previewPageCount_), previewPageCount_}, nullptr);
 }
 
 }  // namespace tkm

@@ -21,7 +21,10 @@ public:
     TPrintEngine(const TBaseGrid& grid, const TPrintSettings& settings, const TColorScheme& scheme,
                  const TLocaleFormats& formats, const Clock& clock);
 
-    void SetOnGetCellPrintColor(TPrintColorEvent event) { onGetCellPrintColor_ = std::move(event); }
+    void SetOnGetCellPrintColor(TPrintColorEvent event) {
+        onGetCellPrintColor_ = std::move(event);
+        preview_ = {};  // the colours may choose other fonts
+    }
     // The screen's resolution, for column widths taken from the screen; 0 when unknown.
     void SetScreenDpi(int dpi) { screenDpi_ = dpi; }
 
@@ -30,8 +33,9 @@ public:
     // `printer` as one job; printer failures reach the caller.
     void Print(TPrintTarget& printer, int first = 1, int last = INT_MAX) const;
 
-    // The preview shows one page at a time; pages are counted for the target
-    // rectangle on every drawing.
+    // The preview shows one page at a time, laid out for the target rectangle.
+    // Its layout is kept between drawings until the grid, the settings or the
+    // rectangle change, so turning a page lays out no other page.
     void SetPreviewPage(int page) { previewPage_ = page; }
     int PreviewPage() const { return previewPage_; }
     int PreviewPageCount() const { return previewPageCount_; }
@@ -56,6 +60,7 @@ private:
     int previewPage_ = 1;
     int previewPageCount_ = 0;
     bool previewFast_ = false;
+    TPageLayout preview_;
 };
 
 }  // namespace tkm

@@ -16,6 +16,8 @@ struct TPrintMetrics {
     int Padding = 0;           // added to every column's text width
     int PenWidth = 0;
 
+    bool operator==(const TPrintMetrics&) const = default;
+
     static TPrintMetrics Measure(const TPrintSettings& settings, const TColorScheme& scheme, TTextMeasurer& measurer);
 };
 

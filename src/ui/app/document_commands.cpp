@@ -18,8 +18,6 @@
 #include <QMenu>
 #include <QWidget>
 
-#include <filesystem>
-
 namespace tkm {
 
 TDocumentCommands::TDocumentCommands(const TAppServices& services, TMRUManager& recentFiles, TWindowParts window)
@@ -123,7 +121,8 @@ void TDocumentCommands::ChoosePrintColumns() {
     engine.SetScreenDpi(grid.logicalDpiX());
     TGridPreviewDialog preview(
         [this, &engine] {
-            ReportingStepFailures(dialogs_, [&] { PrintOnDesktop(engine, *printer_, dialogs_, PdfName()); });
+            ReportingStepFailures(dialogs_,
+                                  [&] { PrintOnDesktop(engine, *printer_, dialogs_, session_.PdfFileName()); });
         },
         &window_.Window);
     preview.SetGrid(&engine);
@@ -133,11 +132,6 @@ void TDocumentCommands::ChoosePrintColumns() {
     preview.SetPrintable(printer_ != nullptr);
     TfrmPrint chooser(grid.Store(), [&] { preview.Execute(); }, &window_.Window);
     chooser.exec();
-}
-
-std::string TDocumentCommands::PdfName() const {
-    const std::filesystem::path document(session_.FileName());
-    return document.empty() ? "Untitled.pdf" : document.filename().replace_extension(".pdf").string();
 }
 
 TColorScheme TDocumentCommands::ColorScheme() const { return window_.Grid.Scheme(); }

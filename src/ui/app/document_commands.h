@@ -60,7 +60,6 @@ private:
     // The grid's print engine, coloured as the colour question was answered.
     TTaskListPrint GridPrint();
     // The file a print goes to when no printer is installed: the document's name.
-    std::string PdfName() const;
 
     // TDocumentView
     void TitleChanged(const std::string& title) override;

@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -23,6 +22,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tkm {
@@ -66,26 +66,38 @@ TGridPrintSettingsForm::TGridPrintSettingsForm(Dialogs& dialogs, QWidget* parent
     pgcSettings_->addTab(MakeMarginsTab(), "Margins");
     pgcSettings_->addTab(MakePreferencesTab(), "Preferences");
 
+    // The pane's width takes in its gap to the tabs, so that showing it widens
+    // the form by exactly that much.
     pnlRight_ = new QWidget;
     pnlRight_->setFixedWidth(PreviewWidth);
     auto* right = new QVBoxLayout(pnlRight_);
-    right->setContentsMargins(0, 0, 0, 0);
+    right->setContentsMargins(PaneGap, 0, 0, 0);
     pnlPreview_ = nullptr;  // made when a grid is there to draw
     auto* top = new QHBoxLayout;
+    top->setSpacing(0);
     top->addWidget(pgcSettings_, 1);
     top->addWidget(pnlRight_);
 
-    auto* buttons = new QDialogButtonBox;
-    btnOK_ = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    btnCancel_ = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    // OK and Cancel stand either side of the form's middle, as wide as each other.
+    btnOK_ = new QPushButton("OK");
+    btnCancel_ = new QPushButton("Cancel");
     btnOK_->setDefault(true);
-    buttons->setCenterButtons(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const int buttonWidth = std::max(btnOK_->sizeHint().width(), btnCancel_->sizeHint().width());
+    btnOK_->setMinimumWidth(buttonWidth);
+    btnCancel_->setMinimumWidth(buttonWidth);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
+    buttons->addStretch();
+    buttons->addWidget(btnOK_);
+    buttons->addSpacing(2 * ButtonGap);
+    buttons->addWidget(btnCancel_);
+    buttons->addStretch();
+    connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);  // a fixed dialog border
 }
 

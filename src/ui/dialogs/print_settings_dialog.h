@@ -55,6 +55,7 @@ class TGridPrintSettingsForm final : public QDialog {
     Q_OBJECT
 public:
     static constexpr int PreviewWidth = 250;
+    static constexpr int ButtonGap = 8;  // from the form's middle to OK and to Cancel
 
     TGridPrintSettingsForm(Dialogs& dialogs, QWidget* parent = nullptr);
 
@@ -99,6 +100,7 @@ protected:
 
 private:
     static constexpr int LengthCount = 7;
+    static constexpr int PaneGap = 8;
 
     QWidget* MakeGeneralTab();
     QWidget* MakeHeadersTab();

@@ -61,7 +61,8 @@ TEST_F(DesktopPrintTest, WithoutAPrinterThePagesGoToTheChosenPdfFileOrNowhereOnl
     ASSERT_EQ(dialogs.Questions.size(), 1u);
     EXPECT_EQ(dialogs.Questions[0].Text, "No printer is installed. Save the pages as a PDF file?");
     EXPECT_EQ(dialogs.Questions[0].Buttons, TConfirmButtons::YesNo);
-    EXPECT_EQ(dialogs.SaveRequests.at(0).FileName, "/home/u/list.pdf");
+    EXPECT_EQ(dialogs.SaveRequests.at(0).InitialDir, "/home/u");
+    EXPECT_EQ(dialogs.SaveRequests.at(0).FileName, "list.pdf");
     EXPECT_EQ(dialogs.SaveRequests.at(0).DefaultExt, "pdf");
     EXPECT_EQ(printer.Files, std::vector<std::string>{"/home/u/chosen.pdf"});
     EXPECT_TRUE(printer.Device.Ended);

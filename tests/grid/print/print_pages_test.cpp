@@ -85,6 +85,41 @@ TEST_F(PrintPagesTest, RowsBreakOverPagesWithTheHeaderRepeatedFromPageTwo) {
     EXPECT_EQ(Find(canvas, "r22c0")->Y, TopBlock);
 }
 
+TEST_F(PrintPagesTest, TurningThePreviewMeasuresNoCellAgainUntilTheTableSettingsOrPageChange) {
+    Fill({"No", "Status", "Task"}, 50);
+    PreviewOf(1);
+    const auto turned = PreviewOf(2);
+    EXPECT_LT(turned.ExtentCalls, 20);  // the page's own header and footer, not 150 cells
+    TPrintEngine fresh{grid, settings, scheme, formats, clock};
+    fresh.SetPreviewPage(2);
+    RecordingCanvas expected;
+    fresh.DrawPreview(expected, Page);
+    ASSERT_EQ(turned.Texts.size(), expected.Texts.size());
+    for (std::size_t i = 0; i < expected.Texts.size(); ++i) {
+        EXPECT_EQ(turned.Texts[i].Text, expected.Texts[i].Text);
+        EXPECT_EQ(turned.Texts[i].Y, expected.Texts[i].Y) << expected.Texts[i].Text;
+    }
+
+    // Each change is laid out afresh: the preview counts what a print would.
+    int pages = 3;
+    const auto expectRecounted = [&](TPageArea area, bool more) {
+        PreviewOf(1, area);
+        RecordingCanvas counting;
+        EXPECT_EQ(engine.PreviewPageCount(), engine.CountPages(counting, area));
+        EXPECT_EQ(engine.PreviewPageCount() > pages, more) << engine.PreviewPageCount() << " after " << pages;
+        pages = engine.PreviewPageCount();
+    };
+    Fill({"No", "Status", "Task"}, 100);
+    expectRecounted(Page, true);
+    grid.SetCellText(2, 7, std::string(150, 'w'));  // now two page widths
+    expectRecounted(Page, true);
+    grid.HideColumn(2);
+    expectRecounted(Page, false);
+    settings.RowSpacing += 40;
+    expectRecounted(Page, true);
+    expectRecounted({2000, 600}, true);
+}
+
 TEST_F(PrintPagesTest, PageNumbersCountPagesWhenTheColumnsFitOnePageWidth) {
     Fill({"No", "Status", "Task"}, 50);
     EXPECT_EQ(DecorationsOn(PreviewOf(2), 1), std::vector<std::string>{"  2/3 "});
