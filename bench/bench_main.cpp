@@ -126,6 +126,7 @@ void MeasureSize(int entries, int runs, const TOptions& options, const std::stri
                                            {"sort:description", colDescription}, {"sort:cost", colCost}})
             core.Sort(name, column);
         core.AddEntries();
+        core.Recovery(*grid);
     }
 
     if (options.Peers && options.Wanted("peers")) {

@@ -47,6 +47,23 @@ constexpr std::size_t FirstChunkSize = 16u << 10;
 
 TTextArena::TTextArena(std::size_t chunkSize) : chunkSize_(chunkSize) {}
 
+TTextArena::TTextArena(const TTextArena& other)
+    : chunkSize_(other.chunkSize_), live_(other.live_), garbage_(other.garbage_) {
+    chunks_.reserve(other.chunks_.size());
+    for (const TChunk& chunk : other.chunks_) {
+        // The copy has no room to spare: rows appended to it start a new chunk.
+        TChunk& copy = chunks_.emplace_back();
+        copy.Data = std::make_unique_for_overwrite<std::byte[]>(chunk.Used);
+        std::memcpy(copy.Data.get(), chunk.Data.get(), chunk.Used);
+        copy.Size = copy.Used = chunk.Used;
+    }
+}
+
+TTextArena& TTextArena::operator=(const TTextArena& other) {
+    if (this != &other) *this = TTextArena(other);
+    return *this;
+}
+
 std::byte* TTextArena::Allocate(std::size_t size, TRowTextRef& ref) {
     size = AlignUp(size);
     if (chunks_.empty() || chunks_.back().Size - chunks_.back().Used < size) {

@@ -26,6 +26,12 @@ struct TRowTextRef {
 class TTextArena {
 public:
     explicit TTextArena(std::size_t chunkSize = 4u << 20);
+    // A copy holds the used part of each chunk, garbage included, so that
+    // every row reference stays valid in it.
+    TTextArena(const TTextArena& other);
+    TTextArena& operator=(const TTextArena& other);
+    TTextArena(TTextArena&&) noexcept = default;
+    TTextArena& operator=(TTextArena&&) noexcept = default;
 
     TRowTextRef AppendRow(std::span<const std::string_view> cells);
     std::size_t CountOf(TRowTextRef ref) const;
