@@ -9,7 +9,6 @@
 #include <QEvent>
 
 #include <cstdio>
-#include <memory>
 
 namespace tkm {
 
@@ -37,7 +36,7 @@ void TRecoveryCommands::ModifiedChanged(bool modified) {
     }
     idle_.stop();
     // A write under way removes the file itself when it is done.
-    if (!writing_) RemoveFile();
+    if (!writer_.joinable()) RemoveFile();
 }
 
 bool TRecoveryCommands::eventFilter(QObject* watched, QEvent* event) {
@@ -48,19 +47,19 @@ bool TRecoveryCommands::eventFilter(QObject* watched, QEvent* event) {
 
 void TRecoveryCommands::WriteSnapshot() {
     if (!own_ || !parts_.Session.Modified()) return;
-    if (writing_) {
+    if (writer_.joinable()) {
         // The next write starts when this one is done.
         idle_.start();
         return;
     }
-    writing_ = true;
     // The copy is taken here, on the window's thread, so that the table the
-    // worker writes cannot change under it.
-    auto table = std::make_shared<const TBaseGrid>(parts_.Grid);
+    // worker writes cannot change under it. It shares the texts with the
+    // table, and is let go on this thread too, after the worker is done.
+    snapshot_.emplace(parts_.Grid);
     TRecoveryRecord record{parts_.Session.FileName(), parts_.TimeSource.Today(), parts_.TimeSource.Now()};
-    writer_ = std::thread([this, table = std::move(table), record = std::move(record), path = own_->Path] {
+    writer_ = std::thread([this, &table = *snapshot_, record = std::move(record), path = own_->Path] {
         try {
-            WriteRecoveryFile(path, record, *table);
+            WriteRecoveryFile(path, record, table);
         } catch (const std::exception& error) {
             // Nothing the user could act on now; the next pause tries again.
             std::fprintf(stderr, "taskmere: %s\n", error.what());
@@ -77,7 +76,7 @@ void TRecoveryCommands::Written() {
 
 void TRecoveryCommands::FinishWriting() {
     if (writer_.joinable()) writer_.join();
-    writing_ = false;
+    snapshot_.reset();
 }
 
 void TRecoveryCommands::RemoveFile() {

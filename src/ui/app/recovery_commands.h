@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/locale_formats.h"
+#include "grid/base_grid.h"
 #include "tasks/recovery_folder.h"
 
 #include <QObject>
@@ -15,7 +16,6 @@ namespace tkm {
 
 class Clock;
 class Dialogs;
-class TBaseGrid;
 class TDocumentSession;
 
 // Keeps unsaved changes in a recovery file, so that a crash or a power loss
@@ -58,8 +58,8 @@ private:
     TRecoveryFolder folder_;
     std::optional<TOwnRecoveryFile> own_;
     QTimer idle_;
+    std::optional<TBaseGrid> snapshot_;  // what the worker writes
     std::thread writer_;
-    bool writing_ = false;
 };
 
 }  // namespace tkm
