@@ -127,6 +127,7 @@ void MeasureSize(int entries, int runs, const TOptions& options, const std::stri
             core.Sort(name, column);
         core.UndoSort();
         core.AddEntries();
+        core.Recovery(*grid);
     }
 
     if (options.Peers && options.Wanted("peers")) {

@@ -7,6 +7,7 @@
 #include "base/file_bytes.h"
 #include "platform/fake/fake_clock.h"
 #include "tasks/multiple_entries.h"
+#include "tasks/recovery_file.h"
 #include "tasks/task_document.h"
 #include "tasks/task_statistics.h"
 
@@ -132,6 +133,29 @@ void TCoreFigures::AddEntries() {
                   return seconds;
               }));
     }
+}
+
+void TCoreFigures::Recovery(const TBaseGrid& grid) {
+    std::unique_ptr<const TBaseGrid> snapshot;
+    Timed("recovery:snapshot", MedianSeconds(runs_, [&] {
+              snapshot.reset();  // freeing the last copy is not part of taking one
+              const TStopwatch clock;
+              snapshot = std::make_unique<const TBaseGrid>(grid);
+              return clock.Seconds();
+          }));
+    const std::string file = folder_ + "/unsaved.recovery";
+    Timed("recovery:write",
+          MedianSeconds(runs_,
+                        [&] {
+                            const TStopwatch clock;
+                            WriteRecoveryFile(file, {"list.tkm", BenchToday, {12, 0, 0}}, *snapshot);
+                            return clock.Seconds();
+                        }),
+          document_.Bytes);
+    const TFileBytes written(file);
+    const auto content = ReadRecoveryContent(written.View());
+    if (!content || content->Table != TFileBytes(document_.FileName).View())
+        report_.Fail("the recovery file does not hold the table as saved");
 }
 
 }  // namespace tkm::bench

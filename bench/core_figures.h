@@ -28,6 +28,9 @@ public:
     // Add Multiple Entries with 100 entries and the renumbering after it, on a
     // freshly loaded grid: after the last row, and before row 2.
     void AddEntries();
+    // Keeping unsaved changes: the copy of the table the window's thread takes
+    // (recovery:snapshot) and writing it out as the worker thread does (recovery:write).
+    void Recovery(const TBaseGrid& grid);
 
 private:
     std::unique_ptr<TBaseGrid> LoadFresh(double& seconds) const;

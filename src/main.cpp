@@ -9,6 +9,7 @@
 #include "platform/qt/qt_tray_icon.h"
 #include "platform/qt/system_locale.h"
 #include "settings/ini_location.h"
+#include "tasks/recovery_file.h"
 #include "ui/app/main_window.h"
 #include "ui/app_icon.h"
 
@@ -16,8 +17,10 @@
 #include <QDBusConnection>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -103,11 +106,12 @@ int main(int argc, char** argv) {
     tkm::TLogindPowerControl power(QDBusConnection::systemBus());
     tkm::QtPrinter printer;
     const std::string executableFolder = tkm::ExecutableFolder();
-    const tkm::TAppServices services{
+    tkm::TAppServices services{
         dialogs, shell, clock, tkm::SystemLocaleFormats(), tkm::DefaultIniFileName(), executableFolder,
         tkm::OfficeExportThrough(std::make_shared<tkm::TLibreOfficeConverter>()), &tray, &power, &printer,
         tkm::CanWriteFolder(executableFolder),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString()};
+    services.RecoveryFolder = tkm::RecoveryFolderPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
 
     QStringList documents = QApplication::arguments().mid(firstDocument);
     // Lives until the loop ends, however it ends: after Exit too, its
@@ -125,5 +129,7 @@ int main(int argc, char** argv) {
     // Ask for the keyboard at once, so menu shortcuts work from the first key
     // even where no window manager hands the new window the focus.
     window.activateWindow();
+    // Asked over the window, once it is there to be restored into.
+    QTimer::singleShot(0, &window, [&window] { window.OfferRecovery(); });
     return QApplication::exec();
 }

@@ -20,4 +20,27 @@ std::string PercentEncoded(std::string_view text, std::string_view plain) {
     return out;
 }
 
+std::optional<std::string> PercentDecoded(std::string_view text) {
+    const auto digit = [](char c) -> int {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        return -1;
+    };
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            out += text[i];
+            continue;
+        }
+        const int high = i + 2 < text.size() ? digit(text[i + 1]) : -1;
+        const int low = high >= 0 ? digit(text[i + 2]) : -1;
+        if (low < 0) return std::nullopt;
+        out += char(high * 16 + low);
+        i += 2;
+    }
+    return out;
+}
+
 }  // namespace tkm

@@ -47,6 +47,18 @@ constexpr std::size_t FirstChunkSize = 16u << 10;
 
 TTextArena::TTextArena(std::size_t chunkSize) : chunkSize_(chunkSize) {}
 
+TTextArena::TTextArena(const TTextArena& other)
+    : chunkSize_(other.chunkSize_), chunks_(other.chunks_), live_(other.live_), garbage_(other.garbage_) {
+    // The copy has no room to spare: rows appended to it start a chunk of its
+    // own, while the original goes on filling the space past the copy's end.
+    for (TChunk& chunk : chunks_) chunk.Size = chunk.Used;
+}
+
+TTextArena& TTextArena::operator=(const TTextArena& other) {
+    if (this != &other) *this = TTextArena(other);
+    return *this;
+}
+
 std::byte* TTextArena::Allocate(std::size_t size, TRowTextRef& ref) {
     size = AlignUp(size);
     if (chunks_.empty() || chunks_.back().Size - chunks_.back().Used < size) {
@@ -56,7 +68,7 @@ std::byte* TTextArena::Allocate(std::size_t size, TRowTextRef& ref) {
         const std::size_t next = chunks_.empty() ? FirstChunkSize : std::size_t(chunks_.back().Size) * 2;
         const std::size_t chunk = std::max(size, std::min(next, chunkSize_));
         if (chunk > 0xFFFFFFF0u) throw std::length_error("row text too long");
-        chunks_.push_back({std::make_unique_for_overwrite<std::byte[]>(chunk), std::uint32_t(chunk), 0});
+        chunks_.push_back({std::shared_ptr<std::byte[]>(new std::byte[chunk]), std::uint32_t(chunk), 0});
     }
     TChunk& c = chunks_.back();
     ref.Chunk = std::uint32_t(chunks_.size() - 1);
@@ -137,7 +149,7 @@ void TTextArena::CellsInto(TRowTextRef ref, std::span<std::string_view> out) con
 
 bool TTextArena::OverwriteCell(TRowTextRef ref, std::size_t cell, std::string_view text) {
     const std::string_view old = Cell(ref, cell);
-    if (old.size() != text.size() || old.empty()) return false;
+    if (old.size() != text.size() || old.empty() || chunks_[ref.Chunk].Data.use_count() > 1) return false;
     // The text may itself be a view into this arena.
     std::memmove(const_cast<char*>(old.data()), text.data(), text.size());
     return true;

@@ -26,6 +26,14 @@ struct TRowTextRef {
 class TTextArena {
 public:
     explicit TTextArena(std::size_t chunkSize = 4u << 20);
+    // A copy shares the chunks, so that taking one costs next to nothing
+    // however many texts there are: neither side writes bytes the other can
+    // read (appends go past the copy's end or to chunks of its own, and a
+    // shared chunk is never written over in place).
+    TTextArena(const TTextArena& other);
+    TTextArena& operator=(const TTextArena& other);
+    TTextArena(TTextArena&&) noexcept = default;
+    TTextArena& operator=(TTextArena&&) noexcept = default;
 
     TRowTextRef AppendRow(std::span<const std::string_view> cells);
     std::size_t CountOf(TRowTextRef ref) const;
@@ -36,7 +44,7 @@ public:
     void CellsInto(TRowTextRef ref, std::span<std::string_view> out) const;
 
     // Writes text over a cell of the same length, in place; false when the
-    // lengths differ (the row must then be appended anew).
+    // lengths differ or a copy shares the chunk (the row must then be appended anew).
     bool OverwriteCell(TRowTextRef ref, std::size_t cell, std::string_view text);
 
     void Release(TRowTextRef ref);
@@ -46,7 +54,7 @@ public:
 
 private:
     struct TChunk {
-        std::unique_ptr<std::byte[]> Data;
+        std::shared_ptr<std::byte[]> Data;
         std::uint32_t Size = 0;
         std::uint32_t Used = 0;
     };

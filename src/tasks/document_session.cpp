@@ -207,6 +207,15 @@ TDocumentOutcome TDocumentSession::Save() {
     return {};
 }
 
+void TDocumentSession::Restore(const std::string& fileName, TBaseGrid& document) {
+    ReplaceTaskDocument(parts_.Grid, document);
+    fileName_ = fileName;
+    UpdateTitle();
+    SetModified(true);
+    parts_.Grid.SetCurrentCell(colDescription, 1);
+    parts_.View.StartEditing();
+}
+
 TExportSources TDocumentSession::ExportSources() {
     TExportSources sources;
     sources.Html.Settings.SaveColor = saveColor_;

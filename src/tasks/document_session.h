@@ -92,6 +92,9 @@ public:
     // A document another start of the program hands over: as on the command line.
     TDocumentOutcome OpenFromAnotherInstance(const std::string& fileName) { return OpenNamed(fileName); }
     TDocumentOutcome Save();
+    // Unsaved changes kept from a run that ended without closing: they take the
+    // table's place under their document's name, still to be saved.
+    void Restore(const std::string& fileName, TBaseGrid& document);
     // Exports the table; the document, its name and its title stay.
     TDocumentOutcome SaveAs();
     // Asks whether to print in colour, then lets the user choose the columns

@@ -4,6 +4,7 @@
 #include "grid/io/csv_settings.h"
 
 #include <string>
+#include <string_view>
 
 namespace tkm {
 
@@ -16,6 +17,8 @@ TBaseGrid EmptyTaskDocument();
 // and comment marker on every entry. EGridFileError "Cannot open file NAME" or
 // EInOutError; the file is read whole before anything is built.
 TBaseGrid ReadTaskDocument(const std::string& fileName, const TCsvSettings& settings = {});
+// The same task table from the bytes of a document already in memory.
+TBaseGrid TaskDocumentFromText(std::string_view bytes);
 
 // Puts `document` in place of the grid's rows and columns, leaving it empty;
 // the grid keeps its view (widths, current cell, handlers) and reports every

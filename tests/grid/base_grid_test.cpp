@@ -37,6 +37,24 @@ TEST(BaseGridTexts, ManyEditsKeepEveryCellAfterCompaction) {
     EXPECT_LT(grid.TextBytes(), 200u * 4 * 200);
 }
 
+// A copy is a snapshot: edits on either side, in place or appended, never reach the other.
+TEST(BaseGridTexts, ACopyKeepsItsTextsWhileTheOriginalChanges) {
+    TBaseGrid grid = MakeGrid();
+    grid.SetCellText(2, 1, "edited before");
+    const TBaseGrid snapshot = grid;
+    grid.SetCellText(2, 1, "edited after!");  // same length: written in place
+    grid.SetCellText(3, 1, std::string(300, 'x'));
+    grid.RemoveRows(2, 1);
+    EXPECT_EQ(snapshot.RowCount(), 4);
+    EXPECT_EQ(snapshot.GetCellText(2, 1), "edited before");
+    EXPECT_EQ(snapshot.GetCellText(3, 1), "r1c3");
+    EXPECT_EQ(snapshot.GetCellText(5, 2), "r2c5");
+    TBaseGrid copy = snapshot;
+    copy.SetCellText(0, 3, "appended to the copy");
+    EXPECT_EQ(copy.GetCellText(0, 3), "appended to the copy");
+    EXPECT_EQ(snapshot.GetCellText(0, 3), "r3c0");
+}
+
 TEST(BaseGridTexts, ATextOfTheSameLengthGoesInPlace) {
     TBaseGrid grid = MakeGrid();
     const std::size_t bytes = grid.TextBytes();

@@ -40,6 +40,8 @@ protected:
         QProcess second;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.Path().string()));
+        // A second start that opens a window keeps its recovery files here too, not in the user's.
+        environment.insert("XDG_STATE_HOME", QString::fromStdString(runtime.Path().string()));
         second.setProcessEnvironment(environment);
         second.start(TASKMERE_BINARY, arguments);
         // The window answers while the second start waits for it.

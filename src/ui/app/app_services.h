@@ -3,6 +3,7 @@
 #include "base/date_text.h"
 #include "grid/io/export_formats.h"
 
+#include <chrono>
 #include <string>
 
 namespace tkm {
@@ -31,6 +32,10 @@ struct TAppServices {
     Printer* Printers = nullptr;
     bool ExecutableFolderWritable = true;
     std::string DocumentsFolder = {};  // where the dialogs start otherwise, for an untitled document
+    // Where unsaved changes are kept against a crash; empty: they are not.
+    std::string RecoveryFolder = {};
+    // The pause in the user's work after which the changes are kept.
+    std::chrono::milliseconds RecoveryIdleTime = std::chrono::seconds(30);
 };
 
 }  // namespace tkm

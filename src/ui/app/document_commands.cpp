@@ -74,7 +74,10 @@ void TDocumentCommands::RebuildReopenMenu() {
 
 void TDocumentCommands::TitleChanged(const std::string& title) { window_.Window.setWindowTitle(CellToDisplay(title)); }
 
-void TDocumentCommands::ModifiedChanged(bool modified) { window_.ModifiedPanel.setText(modified ? "Modified" : ""); }
+void TDocumentCommands::ModifiedChanged(bool modified) {
+    window_.ModifiedPanel.setText(modified ? "Modified" : "");
+    if (window_.ModifiedChanged) window_.ModifiedChanged(modified);
+}
 
 void TDocumentCommands::CommitEditor() { window_.Grid.CommitEditor(); }
 

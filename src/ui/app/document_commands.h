@@ -34,6 +34,7 @@ public:
         QMenu& ReopenMenu;
         QLabel& ModifiedPanel;
         std::function<void(const QString&)> ShowHint;
+        std::function<void(bool modified)> ModifiedChanged = {};
     };
 
     TDocumentCommands(const TAppServices& services, TMRUManager& recentFiles, TWindowParts window);

@@ -13,6 +13,7 @@
 #include "ui/app/document_commands.h"
 #include "ui/app/entry_commands.h"
 #include "ui/app/macro_commands.h"
+#include "ui/app/recovery_commands.h"
 #include "ui/app/reminder_commands.h"
 #include "ui/app/tray_commands.h"
 #include "ui/grid/cell_text_codec.h"
@@ -75,7 +76,16 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
         services_, mruMain_,
         TDocumentCommands::TWindowParts{*this, *stgMain_, *commands_->Menu("mnuReopen"),
                                         *panels_[std::size_t(TStatusPanel::Modified)],
-                                        [this](const QString& hint) { ShowHint(hint); }});
+                                        [this](const QString& hint) { ShowHint(hint); },
+                                        [this](bool modified) {
+                                            if (recovery_) recovery_->ModifiedChanged(modified);
+                                        }});
+    if (!services_.RecoveryFolder.empty())
+        recovery_ = std::make_unique<TRecoveryCommands>(
+            services_.RecoveryFolder,
+            TRecoveryCommands::TParts{documents_->Session(), stgMain_->Store(), services_.DialogBoxes,
+                                      services_.TimeSource, services_.Formats},
+            services_.RecoveryIdleTime);
     fdlgMain_ = new TGridFindDialog(stgMain_, services_.DialogBoxes, this);
     if (services_.Tray) {
         reminders_ = new TReminderCommands({*services_.Tray, *stgMain_, services_.TimeSource, services_.Formats,
@@ -288,6 +298,12 @@ void TfrmMain::aclPrintSetupExecute() { documents_->PrintSetup(); }
 void TfrmMain::OpenDocument(const std::string& fileName) { documents_->OpenNamed(fileName); }
 
 bool TfrmMain::WindowShown() const { return tray_->WindowShown(); }
+
+void TfrmMain::OfferRecovery() {
+    if (recovery_) recovery_->OfferOrphans();
+}
+
+std::string TfrmMain::RecoveryFileName() const { return recovery_ ? recovery_->FileName() : std::string(); }
 
 void TfrmMain::DDEMainExecuteMacro(const std::string& macro) { DDEMain_->Execute(macro); }
 

@@ -28,6 +28,7 @@ class TEntryCommands;
 class TGridFindDialog;
 class TMacroCommands;
 class TTaskGrid;
+class TRecoveryCommands;
 class TReminderCommands;
 class TTrayCommands;
 
@@ -61,6 +62,10 @@ public:
     void DDEMainExecuteMacro(const std::string& macro);
     // Off while the window is hidden in the tray.
     bool WindowShown() const;
+    // Offers the unsaved changes that an earlier run left behind.
+    void OfferRecovery();
+    // This run's recovery file; empty when changes are not kept.
+    std::string RecoveryFileName() const;
 
 public slots:
     void aclNewFileExecute();
@@ -115,6 +120,8 @@ private:
     TReminderCommands* reminders_ = nullptr;  // with a tray only
     std::unique_ptr<TTrayCommands> tray_;
     TMacroCommands* DDEMain_ = nullptr;
+    // With a recovery folder only; gone before the document it keeps.
+    std::unique_ptr<TRecoveryCommands> recovery_;
 };
 
 }  // namespace tkm

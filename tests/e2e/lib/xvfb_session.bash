@@ -13,7 +13,7 @@ start_display() {
     export DISPLAY=":$(cat "$fd_file")"
     rm -f "$fd_file"
     export HOME=$(mktemp -d)
-    export XDG_CONFIG_HOME="$HOME/.config" XDG_RUNTIME_DIR="$HOME/run"
+    export XDG_CONFIG_HOME="$HOME/.config" XDG_STATE_HOME="$HOME/.local/state" XDG_RUNTIME_DIR="$HOME/run"
     # The power menu must never reach the real logind: no system bus at all.
     export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$HOME/no-system-bus"
     # Nor the desktop session of whoever runs the tests (its tray, its notifications).
