@@ -54,16 +54,19 @@ public:
         const std::string script = folder_.File("bin/soffice");
         WriteBytes(script,
                    "#!/bin/sh\n"
-                   "printf '%s\\n' \"$@\" > '" +
+                   // First, so a run stopped early still names its process.
+                   "echo $$ > '" +
+                       folder_.File("pid") +
+                       "'\n"
+                       "printf '%s\\n' \"$@\" > '" +
                        folder_.File("args") +
                        "'\n"
                        "for a; do src=$a; done\n"
                        "outdir=$(printf '%s\\n' \"$@\" | sed -n '/^--outdir$/{n;p}')\n"
                        "ext=$(printf '%s\\n' \"$@\" | sed -n '/^--convert-to$/{n;s/:.*//;p}')\n"
                        "mkdir -p \"$outdir\"\n"
-                       "out=$outdir/$(basename \"${src%.*}\").$ext\n"
-                       "echo $$ > '" +
-                       folder_.File("pid") + "'\n" + body + "\n");
+                       "out=$outdir/$(basename \"${src%.*}\").$ext\n" +
+                       body + "\n");
         chmod(script.c_str(), 0755);
     }
     std::string Args() const { return ReadBytes(folder_.File("args")); }
@@ -155,7 +158,7 @@ TEST(LibreOfficeConverter, EachFailureNamesTheFileAndWhatLibreOfficeSaid) {
 TEST(LibreOfficeConverter, AServerThatHangsIsStoppedAtTheTimeLimit) {
     // The helper it starts must go too, or it would hold the profile.
     TStandIn soffice("sleep 30 & wait");
-    TLibreOfficeConverter converter(std::chrono::milliseconds(300));
+    TLibreOfficeConverter converter(std::chrono::seconds(1));
     const std::string target = soffice.File("list.ods");
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(
