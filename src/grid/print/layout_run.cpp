@@ -10,7 +10,7 @@ TLayoutRun::TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageA
     : in_(inputs),
       canvas_(canvas),
       area_(area),
-      measurer_(canvas),
+      measurer_(canvas, std::size_t(inputs.Grid.RowCount()) * std::size_t(inputs.Grid.RealColCount())),
       looks_(inputs.Settings, inputs.Scheme, inputs.OnGetCellPrintColor),
       cellMeasurer_(looks_, measurer_),
       metrics_(TPrintMetrics::Measure(inputs.Settings, inputs.Scheme, measurer_)) {
