@@ -104,7 +104,7 @@ TEST(PrintSettingsFile, AHostileFileLoadsAsSettingsThatPrintAndSaveAgain) {
     const TTempFolder folder;
     WriteBytes(folder.File("hostile.ini"),
                "[PRINTSETTINGS]\nFontSize=2147483647\nHeaderFontSize=-12\nFooterFontSize=0\nLeftSize=-5\n"
-               "ColumnSpacing=99999999\nRowSpacing=0x7fffffff\nPageNumSep= of\r/\nTitleLines=One\rTwo\\n\n"
+               "ColumnSpacing=99999999\nRowSpacing=0x7fffffff\nPageNumSep=of\r/\nTitleLines=One\rTwo\\n\n"
                "FontName=Arial\r\r\n");
     TPrintSettings s = TPrintSettings::TaskGrid();
     LoadPrintSettingsFile(folder.File("hostile.ini"), s);
@@ -114,7 +114,7 @@ TEST(PrintSettingsFile, AHostileFileLoadsAsSettingsThatPrintAndSaveAgain) {
     EXPECT_EQ(s.LeftSize, 0);
     EXPECT_EQ(s.ColumnSpacing, 10000);
     EXPECT_EQ(s.RowSpacing, 10000);
-    EXPECT_EQ(s.PageNumSep, " of /");
+    EXPECT_EQ(s.PageNumSep, "of /");
     EXPECT_EQ(s.TitleLines, std::vector<std::string>{"One Two"});
     EXPECT_EQ(s.Font.Family, "Arial ");
 
