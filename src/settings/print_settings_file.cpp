@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "settings/ini_file.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tkm {
@@ -10,16 +11,20 @@ namespace tkm {
 namespace {
 
 constexpr std::string_view LineBreak = "\\n";
+// A hand-edited file may hold any number; lengths past a metre and font sizes
+// past a thousand points fit no page, and would overflow the print layout.
+constexpr int MaxLength = 10000;
+constexpr int MaxPointSize = 1000;
 
 // Every stored field in the order the file lists them, with the value a
 // missing key reads as. The writer and the reader walk the same list.
 template <typename TSettings, typename TVisitor>
 void VisitFields(TSettings& s, TVisitor& v) {
-    v.Integer("ColumnSpacing", s.ColumnSpacing, 20);
-    v.Integer("RowSpacing", s.RowSpacing, 20);
-    v.Integer("TitleSpacing", s.TitleSpacing, 20);
-    v.Integer("FixedHeight", s.FixedHeight, 0);
-    v.Integer("FixedWidth", s.FixedWidth, 0);
+    v.Length("ColumnSpacing", s.ColumnSpacing, 20);
+    v.Length("RowSpacing", s.RowSpacing, 20);
+    v.Length("TitleSpacing", s.TitleSpacing, 20);
+    v.Length("FixedHeight", s.FixedHeight, 0);
+    v.Length("FixedWidth", s.FixedWidth, 0);
     v.Flag("Centered", s.Centered, true);
     v.Flag("NoAutoSize", s.NoAutoSize, false);
     v.Flag("UseFixedHeight", s.UseFixedHeight, false);
@@ -34,10 +39,10 @@ void VisitFields(TSettings& s, TVisitor& v) {
     v.Position("Time", s.Time);
     v.Text("DateFormat", s.DateFormat);
     v.Text("TitleText", s.TitleText);
-    v.Integer("FooterSize", s.FooterSize, 100);
-    v.Integer("HeaderSize", s.HeaderSize, 100);
-    v.Integer("LeftSize", s.LeftSize, 100);
-    v.Integer("RightSize", s.RightSize, 100);
+    v.Length("FooterSize", s.FooterSize, 100);
+    v.Length("HeaderSize", s.HeaderSize, 100);
+    v.Length("LeftSize", s.LeftSize, 100);
+    v.Length("RightSize", s.RightSize, 100);
     v.Ordinal("FitToPage", s.FitToPage, fpCustom);
     v.Font("", s.Font);
     v.Font("Header", s.HeaderFont);
@@ -53,7 +58,7 @@ class TWriter {
 public:
     explicit TWriter(TIniDocument& ini) : ini_(ini) {}
 
-    void Integer(const char* key, int value, int) { ini_.WriteInteger(PrintSettingsSection, key, value); }
+    void Length(const char* key, int value, int) { ini_.WriteInteger(PrintSettingsSection, key, value); }
     void Flag(const char* key, bool value, bool) { ini_.WriteString(PrintSettingsSection, key, value ? "Y" : "N"); }
     template <typename TEnum>
     void Ordinal(const char* key, TEnum value, TEnum) {
@@ -87,7 +92,7 @@ class TReader {
 public:
     explicit TReader(const TIniDocument& ini) : ini_(ini) {}
 
-    void Integer(const char* key, int& value, int fallback) { value = ReadInt(key, fallback); }
+    void Length(const char* key, int& value, int fallback) { value = std::clamp(ReadInt(key, fallback), 0, MaxLength); }
     void Flag(const char* key, bool& value, bool fallback) {
         value = ini_.ReadString(PrintSettingsSection, key, fallback ? "Y" : "N") == "Y";
     }
@@ -100,15 +105,15 @@ public:
         const int stored = ReadInt(key, 0);
         value = stored >= ppTopLeft && stored <= ppBottomCenter ? TPrintPosition(stored) : ppNone;
     }
-    void Text(const char* key, std::string& value) { value = ini_.ReadString(PrintSettingsSection, key, ""); }
+    void Text(const char* key, std::string& value) { value = ReadText(key, ""); }
     void Font(const std::string& prefix, TPrintFont& font) {
-        font.Family = ini_.ReadString(PrintSettingsSection, prefix + "FontName", "Arial");
-        font.PointSize = ReadInt(prefix + "FontSize", 10);
+        font.Family = ReadText(prefix + "FontName", "Arial");
+        font.PointSize = std::clamp(ReadInt(prefix + "FontSize", 10), 1, MaxPointSize);
         font.Styles |= std::uint8_t(ReadInt(prefix + "FontStyle", 0) & 0x0F);
         font.Color = TColor(ReadInt(prefix + "FontColor", 0));
     }
     void Lines(const char* key, std::vector<std::string>& lines) {
-        const std::string joined = ini_.ReadString(PrintSettingsSection, key, "");
+        const std::string joined = ReadText(key, "");
         lines.clear();
         std::size_t start = 0;
         while (start < joined.size()) {
@@ -120,6 +125,13 @@ public:
     }
 
 private:
+    // A bare carriage return inside a line (a file from an old Mac) is no line
+    // break here, and no INI value could hold it when the settings are saved.
+    std::string ReadText(const std::string& key, std::string_view fallback) const {
+        std::string text = ini_.ReadString(PrintSettingsSection, key, fallback);
+        std::replace(text.begin(), text.end(), '\r', ' ');
+        return text;
+    }
     int ReadInt(const std::string& key, int fallback) const {
         return ini_.ReadInteger(PrintSettingsSection, key, fallback);
     }

@@ -15,8 +15,9 @@ inline constexpr const char* PrintSettingsFilter = "INI files (*.ini)|*.ini|All 
 
 void WritePrintSettings(const TPrintSettings& settings, TIniDocument& ini);
 // A missing key reads as the file's default, not as the current value; an
-// ordinal out of range keeps the current one, a position out of range is none;
-// a font style only adds to the font's current style.
+// ordinal out of range keeps the current one, a position out of range is none,
+// a length or font size out of range is the nearest in range; a font style
+// only adds to the font's current style.
 void ReadPrintSettings(const TIniDocument& ini, TPrintSettings& settings);
 
 // EGridFileError or EInOutError when the file cannot be written.

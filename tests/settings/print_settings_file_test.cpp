@@ -98,6 +98,32 @@ TEST(PrintSettingsFile, AHandWrittenFileGetsTheFileDefaultsAndItsOutOfRangeRules
     EXPECT_THROW(LoadPrintSettingsFile(folder.File("missing.ini"), s), EGridFileError);
 }
 
+// Values no form could give: before, a font size of 2147483647 overflowed the
+// print layout and a bare CR loaded into a text that could not be saved again.
+TEST(PrintSettingsFile, AHostileFileLoadsAsSettingsThatPrintAndSaveAgain) {
+    const TTempFolder folder;
+    WriteBytes(folder.File("hostile.ini"),
+               "[PRINTSETTINGS]\nFontSize=2147483647\nHeaderFontSize=-12\nFooterFontSize=0\nLeftSize=-5\n"
+               "ColumnSpacing=99999999\nRowSpacing=0x7fffffff\nPageNumSep=of\r/\nTitleLines=One\rTwo\\n\n"
+               "FontName=Arial\r\r\n");
+    TPrintSettings s = TPrintSettings::TaskGrid();
+    LoadPrintSettingsFile(folder.File("hostile.ini"), s);
+    EXPECT_EQ(s.Font.PointSize, 1000);
+    EXPECT_EQ(s.HeaderFont.PointSize, 1);
+    EXPECT_EQ(s.FooterFont.PointSize, 1);
+    EXPECT_EQ(s.LeftSize, 0);
+    EXPECT_EQ(s.ColumnSpacing, 10000);
+    EXPECT_EQ(s.RowSpacing, 10000);
+    EXPECT_EQ(s.PageNumSep, "of /");
+    EXPECT_EQ(s.TitleLines, std::vector<std::string>{"One Two"});
+    EXPECT_EQ(s.Font.Family, "Arial ");
+
+    SavePrintSettingsFile(s, folder.File("hostile.ini"));
+    TPrintSettings reloaded = TPrintSettings::TaskGrid();
+    LoadPrintSettingsFile(folder.File("hostile.ini"), reloaded);
+    EXPECT_EQ(reloaded, s);
+}
+
 TEST(PrintSettingsFile, OnlyANameWithoutAnyDotChosenWithTheIniFilterGetsTheExtension) {
     EXPECT_EQ(WithIniExtension("/home/u/plan", 1), "/home/u/plan.ini");
     EXPECT_EQ(WithIniExtension("/home/u/plan", 2), "/home/u/plan");

@@ -11,7 +11,7 @@ TLayoutRun::TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageA
       canvas_(canvas),
       area_(area),
       layout_(layout),
-      measurer_(canvas),
+      measurer_(canvas, std::size_t(inputs.Grid.RowCount()) * std::size_t(inputs.Grid.RealColCount())),
       looks_(inputs.Settings, inputs.Scheme, inputs.OnGetCellPrintColor),
       cellMeasurer_(looks_, measurer_),
       metrics_(TPrintMetrics::Measure(inputs.Settings, inputs.Scheme, measurer_)),

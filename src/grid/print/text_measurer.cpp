@@ -1,17 +1,22 @@
 #include "grid/print/text_measurer.h"
 
+#include <algorithm>
+#include <bit>
 #include <functional>
 
 namespace tkm {
 
 namespace {
 
-constexpr std::size_t SlotCount = std::size_t(1) << 14;
+constexpr std::size_t MinSlots = 64;
+constexpr std::size_t MaxSlots = std::size_t(1) << 14;
 constexpr int MaxHits = 8;
 
 }  // namespace
 
-TTextMeasurer::TTextMeasurer(TPrintCanvas& canvas) : canvas_(canvas), slots_(SlotCount) {}
+// A short list's preview, drawn again on every repaint, should not clear a table made for a long one.
+TTextMeasurer::TTextMeasurer(TPrintCanvas& canvas, std::size_t texts)
+    : canvas_(canvas), slots_(std::bit_ceil(std::clamp(texts, MinSlots, MaxSlots))) {}
 
 void TTextMeasurer::Select(const TCanvasFont& font) {
     if (anySelected_ && selected_ == font) return;
@@ -28,7 +33,7 @@ TTextExtent TTextMeasurer::Extent(int fontIndex, std::string_view text) {
     }
     if (const auto quick = canvas_.QuickExtent(text)) return *quick;
     const std::size_t hash = std::hash<std::string_view>{}(text) ^ (std::size_t(fontIndex) * 0x9E3779B97F4A7C15ULL);
-    TSlot& slot = slots_[hash & (SlotCount - 1)];
+    TSlot& slot = slots_[hash & (slots_.size() - 1)];
     if (slot.Font == fontIndex && slot.Hash == hash && slot.Text == text) {
         if (slot.Hits < MaxHits) ++slot.Hits;
         return slot.Extent;

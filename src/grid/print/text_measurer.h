@@ -16,7 +16,8 @@ namespace tkm {
 // keeps recurring holds its place against texts seen once (descriptions).
 class TTextMeasurer {
 public:
-    explicit TTextMeasurer(TPrintCanvas& canvas);
+    // The memory is sized for about `texts` different texts, within its fixed bound.
+    TTextMeasurer(TPrintCanvas& canvas, std::size_t texts);
 
     // Makes `font` the canvas's font, unless it already is.
     void Select(const TCanvasFont& font);
