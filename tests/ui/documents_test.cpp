@@ -1,9 +1,11 @@
 #include "ui/main_window_fixture.h"
 
+#include "support/temp_folder.h"
 #include "ui/grid/inplace_edit.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFocusEvent>
 #include <QShowEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,6 +132,31 @@ TEST_F(DocumentsTest, AWindowGoingWithTypedTextInItsEditorCallsNothingBack) {
     QTest::keyClicks(Grid().InplaceEditor(), "half typed");
     window.reset();
     SUCCEED();  // the sanitizers watch this path
+}
+
+// Each way in leaves the editor open on a table it never saw before; the window
+// then losing the keyboard is no edit.
+TEST_F(DocumentsTest, LosingTheKeyboardAfterAnOpenLeavesTheListUnchanged) {
+    const std::string home = Path("home.tkm");
+    const std::string other = Path("other.tkm");
+    test::WriteBytes(home, "No,Entry Date,Status,Task Description\r\n1,,,at home\r\n");
+    test::WriteBytes(other, "No,Entry Date,Status,Task Description\r\n1,,,elsewhere\r\n");
+    Start({QString::fromStdString(home)});
+    const auto loseKeyboard = [&](const char* after) {
+        QCoreApplication::processEvents();  // the queued F2
+        ASSERT_TRUE(Grid().EditorMode()) << after;
+        QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(Grid().InplaceEditor(), &out);
+        EXPECT_FALSE(window->Modified()) << after;
+    };
+    window->DDEMainExecuteMacro("[Open(\"" + other + "\")]");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "other - Taskmere"; }, 2000));
+    loseKeyboard("another instance's open");
+    dialogs.OpenChoices.push_back(TFileDialogResult{home, 1});
+    window->aclOpenExecute();
+    loseKeyboard("File > Open");
+    window->aclNewFileExecute();
+    loseKeyboard("New");
 }
 
 }  // namespace

@@ -61,7 +61,10 @@ void TTaskGrid::OpenEditor(const QString* typed) {
     if (committing_ || editing_ || !editingEnabled_ || row < store_.FixedRows() || row >= store_.RowCount()) return;
     const int col = store_.DisplayToReal(store_.Col());
     if (store_.Col() < store_.FixedCols()) return;
-    restoreText_ = store_.GetCellText(col, row);
+    // The edit is measured from the cell as it is now: since the current cell
+    // last moved, a whole other table may have been put in place.
+    TakeSavedText();
+    restoreText_ = savedText_;
     // What the edit start changes in the row, and the edit, are one step.
     history_.BeginEdit("Edit " + ColumnName(col), ViewState());
     TEditorType kind = TEditorType::Normal;
