@@ -185,8 +185,6 @@ private:
     int editCol_ = -1;  // real column of the open editor's cell
     int editRow_ = -1;
     std::string savedText_;
-    int savedCol_ = -1;
-    int savedRow_ = -1;
     std::string restoreText_;
 
     TSortSettings sortSettings_;

@@ -43,9 +43,9 @@ void TTaskGrid::SetEditingEnabled(bool enabled) {
 }
 
 void TTaskGrid::TakeSavedText() {
-    savedCol_ = store_.DisplayToReal(store_.Col());
-    savedRow_ = store_.Row();
-    savedText_ = savedRow_ >= 0 && savedRow_ < store_.RowCount() ? store_.GetCellText(savedCol_, savedRow_) : "";
+    const int col = store_.DisplayToReal(store_.Col());
+    const int row = store_.Row();
+    savedText_ = row >= 0 && row < store_.RowCount() ? store_.GetCellText(col, row) : "";
 }
 
 void TTaskGrid::ShowInplaceEditor() { OpenEditor(nullptr); }
