@@ -1,6 +1,7 @@
 #include "grid/io/html_writer.h"
 
 #include "base/file_bytes.h"
+#include "base/windows_1252.h"
 #include "grid/io/html_cell_text.h"
 #include "grid/io/shown_columns.h"
 
@@ -54,6 +55,8 @@ public:
                     "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"\r\n"
                     "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\r\n"
                     "<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\" lang=\"en\">\r\n";
+        // Browsers reading the page as HTML ignore the XML declaration.
+        out_ += settings_.XHTML ? "<meta charset=\"utf-8\"/>\r\n" : "<meta charset=\"utf-8\">\r\n";
         if (!settings_.PrefixTag.empty()) Line(settings_.PrefixTag);
         out_ += "<table border=\"" + std::to_string(settings_.BorderSize) + "\" cellspacing=\"" +
                 std::to_string(settings_.CellSpacing) + "\" cellpadding=\"" + std::to_string(settings_.CellPadding);
@@ -71,7 +74,7 @@ public:
             out_ += '"';
             Width(column.Display);
             out_ += "><b>";
-            AppendHtmlCellText(text, text_, out_);
+            AppendText(text);
             out_ += "</b></td>\r\n";
         }
         out_ += "</tr>\r\n";
@@ -103,7 +106,7 @@ public:
             if (styles & fsBold) out_ += "<b>";
             if (styles & fsItalic) out_ += "<i>";
             if (styles & fsUnderline) out_ += "<u>";
-            AppendHtmlCellText(text, text_, out_);
+            AppendText(text);
             if (styles & fsUnderline) out_ += "</u>";
             if (styles & fsItalic) out_ += "</i>";
             if (styles & fsBold) out_ += "</b>";
@@ -125,6 +128,9 @@ private:
         out_ += "\r\n";
     }
 
+    // In UTF-8 as the grid shows it: a list written on Windows holds Windows-1252.
+    void AppendText(std::string_view cell) { AppendHtmlCellText(ShownAsUtf8(cell, utf8_), text_, out_); }
+
     // "<td", nowrap and the alignment of a non-empty text.
     void CellStart(std::string_view text, int displayCol, int row) {
         out_ += settings_.WordWrap ? "<td" : "<td nowrap";
@@ -145,6 +151,7 @@ private:
     const THtmlSettings& settings_;
     std::string& out_;
     THtmlTextOptions text_;
+    std::string utf8_;
 };
 
 }  // namespace

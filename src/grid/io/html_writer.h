@@ -16,7 +16,7 @@ struct THtmlSources {
     TAlignmentHook Alignment;  // none: every cell left-aligned
 };
 
-// The shown columns as a bare HTML table, one CR LF-ended line per tag line:
+// The shown columns as a bare HTML table in UTF-8, one CR LF-ended line per tag line:
 // header cells in the fixed colour, data cells in the colours and font styles
 // the colour routine gives them. The header and footer files are read first:
 // one that cannot be read is left out.

@@ -12,15 +12,15 @@ namespace {
 
 struct TShownLine {
     std::string_view Text;
-    // In characters: a UTF-8 sequence is one, and so is each byte of a text
-    // that is not UTF-8 (it is shown as Windows-1252).
-    std::size_t Length = 0;
+    std::size_t Length = 0;  // in characters
 };
 
 // What a cell shows of itself in a row of a text file: its first line, since
-// a lone CR or LF would break the row as surely as CR LF does. Every cell is
+// a lone CR or LF would break the row as surely as CR LF does, in UTF-8 as the
+// grid shows it (a list written on Windows holds Windows-1252). Every cell is
 // measured and written, so the common case (ASCII, one line) is one plain loop.
-TShownLine FirstLine(std::string_view text) {
+TShownLine FirstLine(std::string_view cell, std::string& buffer) {
+    const std::string_view text = ShownAsUtf8(cell, buffer);
     std::size_t end = 0;
     bool ascii = true;
     for (; end < text.size(); ++end) {
@@ -32,7 +32,7 @@ TShownLine FirstLine(std::string_view text) {
         if (byte == '\r' || byte == '\n') break;
     }
     const std::string_view line = text.substr(0, end);
-    if (ascii || !IsValidUtf8(line)) return {line, line.size()};
+    if (ascii) return {line, line.size()};
     const auto characters = std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; });
     return {line, std::size_t(characters)};
 }
@@ -43,10 +43,11 @@ void WriteText(const TBaseGrid& grid, const TAlignmentHook& alignment, const TBy
     const std::vector<TShownColumn> columns = ShownColumns(grid);
     std::vector<std::string_view> cells(std::size_t(grid.RealColCount()));
     std::vector<std::size_t> widths(columns.size(), 0);
+    std::string utf8;
     for (int r = 0; r < grid.RowCount(); ++r) {
         grid.RowView(r, cells);
         for (std::size_t k = 0; k < columns.size(); ++k)
-            widths[k] = std::max(widths[k], FirstLine(cells[std::size_t(columns[k].Real)]).Length);
+            widths[k] = std::max(widths[k], FirstLine(cells[std::size_t(columns[k].Real)], utf8).Length);
     }
 
     TBlockWriter out(sink);
@@ -55,7 +56,7 @@ void WriteText(const TBaseGrid& grid, const TAlignmentHook& alignment, const TBy
     for (int r = 0; r < grid.RowCount(); ++r) {
         grid.RowView(r, cells);
         for (std::size_t k = 0; k < columns.size(); ++k) {
-            const auto [text, shownLength] = FirstLine(cells[std::size_t(columns[k].Real)]);
+            const auto [text, shownLength] = FirstLine(cells[std::size_t(columns[k].Real)], utf8);
             std::size_t length = shownLength;
             const std::size_t width = widths[k];
             switch (AlignmentOf(alignment, columns[k].Display, r)) {

@@ -46,7 +46,7 @@ protected:
 TEST_F(HtmlWriterTest, WritesTheTableLineForLineWithTheRealColumnsColours) {
     EXPECT_EQ(Lines(grid, sources),
               (std::vector<std::string>{
-                  R"(<table border="1" cellspacing="0" cellpadding="0" width="100%">)", "<tr>",
+                  R"(<meta charset="utf-8">)", R"(<table border="1" cellspacing="0" cellpadding="0" width="100%">)", "<tr>",
                   R"(<td nowrap bgcolor="#C0C0C0"><b>No</b></td>)",
                   R"(<td nowrap bgcolor="#C0C0C0"><b>Status</b></td>)", "</tr>", "<tr>",
                   R"(<td nowrap bgcolor="#FFFF00"><font color="#000000"><b>1</b></font></td>)",
@@ -60,15 +60,15 @@ TEST_F(HtmlWriterTest, WithoutColoursDataCellsKeepOnlyTheirStylesAndHeadersTheir
     sources.Settings.SaveColor = false;
     grid.SetRowCount(3);
     const std::vector<std::string> lines = Lines(grid, sources);
-    EXPECT_EQ(lines[2], R"(<td nowrap bgcolor="#C0C0C0"><b>No</b></td>)");
-    EXPECT_EQ(lines[6], "<td nowrap><b>1</b></td>");
+    EXPECT_EQ(lines[3], R"(<td nowrap bgcolor="#C0C0C0"><b>No</b></td>)");
+    EXPECT_EQ(lines[7], "<td nowrap><b>1</b></td>");
     // A cell the routine leaves as prepared still gets the window's colours with colours on...
-    EXPECT_EQ(lines[10], "<td nowrap><br></td>");
+    EXPECT_EQ(lines[11], "<td nowrap><br></td>");
     sources.Settings.SaveColor = true;
-    EXPECT_EQ(Lines(grid, sources)[10], R"(<td nowrap bgcolor="#FFFFFF"><font color="#000000"><br></font></td>)");
+    EXPECT_EQ(Lines(grid, sources)[11], R"(<td nowrap bgcolor="#FFFFFF"><font color="#000000"><br></font></td>)");
     // ...and nothing without a routine: the marker colour is never written.
     sources.Colors = nullptr;
-    EXPECT_EQ(Lines(grid, sources)[6], "<td nowrap>1</td>");
+    EXPECT_EQ(Lines(grid, sources)[7], "<td nowrap>1</td>");
 }
 
 TEST_F(HtmlWriterTest, SettingsShapeTheTableAndTheFilesAroundIt) {
@@ -85,12 +85,13 @@ TEST_F(HtmlWriterTest, SettingsShapeTheTableAndTheFilesAroundIt) {
     std::string line;
     std::vector<std::string> lines;
     while (std::getline(file, line)) lines.push_back(line);
-    ASSERT_GE(lines.size(), 5u);
+    ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(lines[0], "<html>\r");
     EXPECT_EQ(lines[1], "<body>\r");
-    EXPECT_EQ(lines[2], "<h1>Tasks</h1>\r");
-    EXPECT_EQ(lines[3], R"(<table border="1" cellspacing="0" cellpadding="0 class=t " width="80%">)" "\r");
-    EXPECT_EQ(lines[5], R"(<td nowrap align="right" bgcolor="#C0C0C0"><b>No</b></td>)" "\r");
+    EXPECT_EQ(lines[2], R"(<meta charset="utf-8">)" "\r");
+    EXPECT_EQ(lines[3], "<h1>Tasks</h1>\r");
+    EXPECT_EQ(lines[4], R"(<table border="1" cellspacing="0" cellpadding="0 class=t " width="80%">)" "\r");
+    EXPECT_EQ(lines[6], R"(<td nowrap align="right" bgcolor="#C0C0C0"><b>No</b></td>)" "\r");
     EXPECT_EQ(lines.back(), "</table>\r");
 }
 
@@ -98,7 +99,7 @@ TEST_F(HtmlWriterTest, PlainTextIsEscapedAndMarkupCannotRunScript) {
     sources.Colors = nullptr;
     const auto cell = [&](const std::string& text) {
         grid.SetCellText(0, 1, text);
-        const std::string line = Lines(grid, sources)[6];
+        const std::string line = Lines(grid, sources)[7];
         return line.substr(11, line.size() - 16);  // between "<td nowrap>" and "</td>"
     };
     EXPECT_EQ(cell("a < b & c > d"), "a &lt; b &amp; c &gt; d");
@@ -125,7 +126,7 @@ TEST_F(HtmlWriterTest, AddressesBecomeLinksThatCarryNoScript) {
     sources.Colors = nullptr;
     const auto cell = [&](const std::string& text) {
         grid.SetCellText(0, 1, text);
-        const std::string line = Lines(grid, sources)[6];
+        const std::string line = Lines(grid, sources)[7];
         return line.substr(11, line.size() - 16);
     };
     EXPECT_EQ(cell("https://example.org/a?b=1"), "<a href=\"https://example.org/a?b=1\">https://example.org/a?b=1</a>");
@@ -137,6 +138,19 @@ TEST_F(HtmlWriterTest, AddressesBecomeLinksThatCarryNoScript) {
     EXPECT_EQ(cell("javascript://%0Aalert(1)"), "javascript://%0Aalert(1)");
     sources.Settings.UrlFull = false;
     EXPECT_EQ(cell("mailto:ann@example.org"), "<a href=mailto:ann@example.org>ann@example.org</a>");
+}
+
+TEST_F(HtmlWriterTest, CellsWrittenOnWindowsArriveInUtf8AsTheGridShowsThem) {
+    sources.Colors = nullptr;
+    grid.SetCellText(0, 0, "Caf\xE9");
+    grid.SetCellText(0, 1, "\x93" "dash\x94 \x80");
+    grid.SetCellText(2, 1, "Caf\xC3\xA9");  // already UTF-8: unchanged
+    const std::vector<std::string> lines = Lines(grid, sources);
+    EXPECT_EQ(lines[3], "<td nowrap bgcolor=\"#C0C0C0\"><b>Caf\xC3\xA9</b></td>");
+    EXPECT_EQ(lines[7], "<td nowrap>\xE2\x80\x9C" "dash\xE2\x80\x9D \xE2\x82\xAC</td>");
+    EXPECT_EQ(lines[8], "<td nowrap>Caf\xC3\xA9</td>");
+    sources.Settings.XHTML = true;
+    EXPECT_EQ(Lines(grid, sources)[4], R"(<meta charset="utf-8"/>)");
 }
 
 }  // namespace

@@ -36,9 +36,11 @@ TEST(TextWriterTest, PadsEachShownColumnToItsLongestTextPlusOneSpace) {
 }
 
 TEST(TextWriterTest, CountsCharactersNotBytesAndAlignsThroughTheHook) {
-    // "Müller" is six characters in UTF-8; the Windows-1252 "M\xFC" two.
-    TBaseGrid grid = GridOf({{"Name", "N"}, {"M\xC3\xBCller", "7"}, {"M\xFC", "12345"}});
-    EXPECT_EQ(Text(grid), "Name   N     \r\nM\xC3\xBCller 7     \r\nM\xFC     12345 \r\n");
+    // "Müller" is six characters in UTF-8; the Windows-1252 "M\xFC" two, written
+    // in UTF-8 as the grid shows it.
+    TBaseGrid grid = GridOf({{"Name", "N"}, {"M\xC3\xBCller", "7"}, {"M\xFC", "12345"}, {"\x93q\x94", ""}});
+    EXPECT_EQ(Text(grid), "Name   N     \r\nM\xC3\xBCller 7     \r\nM\xC3\xBC     12345 \r\n"
+                          "\xE2\x80\x9Cq\xE2\x80\x9D          \r\n");
 
     const TAlignmentHook hook = [](int col, int) { return col == 1 ? TCellAlignment::Right : TCellAlignment::Center; };
     // Centring adds a space each side, so an odd gap ends one wider, with no padding after.
