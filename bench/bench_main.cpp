@@ -139,7 +139,9 @@ void MeasureSize(int entries, int runs, const TOptions& options, const std::stri
 
     if (options.Wanted("export")) {
         ExportFigures(document, *grid, runs, folder, report);
-        if (entries <= TOfficeFigures::MostXlsEntries) TOfficeFigures(document, runs, folder, report).ExportXls(*grid);
+        TOfficeFigures office(document, runs, folder, report);
+        if (entries <= TOfficeFigures::MostXlsEntries) office.ExportXls(*grid);
+        if (entries <= TOfficeFigures::MostWordEntries) office.ExportWord(*grid);
     }
 
     if (options.Wanted("print")) {

@@ -10,6 +10,12 @@ namespace {
 
 constexpr std::size_t BlockSize = std::size_t(1) << 20;
 
+// The word processor lays out one long table in time that grows with the
+// square of its rows, and the Word filters make it worse: thousands of rows
+// went past any time limit. Tables of this many rows, one after the other,
+// read as one table and are laid out in time in proportion to the rows.
+constexpr int RowsPerTextTable = 100;
+
 constexpr std::string_view Replacement = "\xEF\xBF\xBD";  // U+FFFD
 
 constexpr std::string_view DocumentStart =
@@ -64,10 +70,13 @@ public:
         out_ += "<office:body><office:";
         out_ += kind;
         out_ += ">\n";
-        out_ += table;
-        out_ += "\n<table:table-column table:number-columns-repeated=\"";
-        out_ += std::to_string(columns);
-        out_ += "\"/>\n";
+        StartTable(table, columns);
+    }
+
+    // Ends the table and starts the next one, `table` being its opening tag.
+    void NextTable(std::string_view table, std::size_t columns) {
+        out_ += "</table:table>\n";
+        StartTable(table, columns);
     }
 
     void Finish() {
@@ -128,6 +137,13 @@ public:
     }
 
 private:
+    void StartTable(std::string_view table, std::size_t columns) {
+        out_ += table;
+        out_ += "\n<table:table-column table:number-columns-repeated=\"";
+        out_ += std::to_string(columns);
+        out_ += "\"/>\n";
+    }
+
     // The reader folds a run of spaces into one and drops spaces at either end
     // of a paragraph or beside a tab, so only one space between two words is
     // written as it is; the others become <text:s/>.
@@ -178,10 +194,13 @@ void WriteFlatSpreadsheet(const TBaseGrid& grid, const std::vector<int>& columns
 void WriteFlatTextDocument(const TBaseGrid& grid, const std::vector<int>& columns,
                            const TAlignmentHook& onGetAlignment, const TByteSink& sink) {
     TFlatDocument document(sink, "<text:tab/>");
-    document.Start("text", TextDocumentStyles, "<table:table table:name=\"Table1\" table:style-name=\"Table\">",
-                   columns.size());
+    const auto tableTag = [](int number) {
+        return "<table:table table:name=\"Table" + std::to_string(number) + "\" table:style-name=\"Table\">";
+    };
+    document.Start("text", TextDocumentStyles, tableTag(1), columns.size());
     std::vector<std::string_view> cells(std::size_t(grid.RealColCount()));
     for (int r = 0; r < grid.RowCount(); ++r) {
+        if (r > 0 && r % RowsPerTextTable == 0) document.NextTable(tableTag(r / RowsPerTextTable + 1), columns.size());
         grid.RowView(r, cells);
         document.Append("<table:table-row>");
         for (std::size_t k = 0; k < columns.size(); ++k) {

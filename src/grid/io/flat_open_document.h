@@ -19,8 +19,9 @@ namespace tkm {
 // "01/12/2026" and "1.5" stay text.
 void WriteFlatSpreadsheet(const TBaseGrid& grid, const std::vector<int>& columns, const TByteSink& sink);
 
-// A text document (.fodt) holding one table; a right-aligned or centred cell
-// gets paragraphs aligned that way.
+// A text document (.fodt) holding the rows as tables of a hundred rows, one
+// right after the other; a right-aligned or centred cell gets paragraphs
+// aligned that way.
 void WriteFlatTextDocument(const TBaseGrid& grid, const std::vector<int>& columns,
                            const TAlignmentHook& onGetAlignment, const TByteSink& sink);
 
