@@ -80,6 +80,14 @@ void TAtomicFile::OpenInPlace(const std::string& target) {
         backup_.reset();
         CannotCreate(fileName_, reason);
     }
+    record_.emplace();
+    if (const int error = record_->Begin(target, backup_->Name())) {
+        const std::string reason =
+            error == EBUSY ? "another save of it is running"
+                           : "cannot note the save in " + TSaveRecord::Folder() + ": " + ErrnoText(error);
+        Discard();
+        CannotCreate(fileName_, reason);
+    }
     fd_ = open(target.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
     if (fd_ < 0) {
         const int error = errno;
@@ -100,13 +108,26 @@ void TAtomicFile::CreateTemporary(const std::string& target) {
 TAtomicFile::~TAtomicFile() { Discard(); }
 
 // A file written in place gets its old bytes back; the copy is kept when even
-// that fails, and the message says where it is.
+// that fails, and the message says where it is. Its note stays too, so that
+// the next open tries again.
 void TAtomicFile::Discard() {
-    if (backup_ && fd_ >= 0 && backup_->RestoreInto(fd_) != 0) backup_.reset();
-    if (backup_) backup_->Remove();
+    if (backup_ && fd_ >= 0 && backup_->RestoreInto(fd_) != 0) {
+        backup_.reset();
+        record_.reset();
+    }
+    EndInPlaceSave();
     if (!temporary_ && fd_ >= 0) close(fd_);
     fd_ = -1;
     temporary_.reset();
+}
+
+// The file is whole. The copy goes before its note: a kill in between leaves
+// a note naming nothing, which the next open drops.
+void TAtomicFile::EndInPlaceSave() {
+    if (backup_) backup_->Remove();
+    backup_.reset();
+    if (record_) record_->End();
+    record_.reset();
 }
 
 void TAtomicFile::Fail(const char* action, int error) {
@@ -137,8 +158,7 @@ void TAtomicFile::Commit() {
         const int fd = fd_;
         fd_ = -1;
         if (close(fd) != 0) Fail("Cannot write file", errno);
-        if (backup_) backup_->Remove();
-        backup_.reset();
+        EndInPlaceSave();
         return;
     }
     if (fsync(fd_) != 0) Fail("Cannot write file", errno);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/backup_copy.h"
+#include "base/save_record.h"
 #include "base/temporary_file.h"
 
 
@@ -21,7 +22,8 @@ namespace tkm {
 // A pipe, a terminal or a device such as /dev/null is written in place; it is
 // never replaced. So is a file whose folder is read-only, or which has other
 // names (hard links) that a new file would part from: its old bytes are copied
-// first (TBackupCopy) and put back if the write fails.
+// first (TBackupCopy) and put back if the write fails, and the save is noted
+// (TSaveRecord) so that the next open puts them back after a kill.
 class TAtomicFile {
 public:
     // EGridFileError "Cannot Create file NAME" when the file cannot be written
@@ -41,10 +43,12 @@ private:
     void OpenInPlace(const std::string& target);
     [[noreturn]] void Fail(const char* action, int error);
     void Discard();
+    void EndInPlaceSave();
 
     std::string fileName_;  // as the caller named it, for messages
     std::optional<TTemporaryFile> temporary_;  // none when written in place
     std::optional<TBackupCopy> backup_;  // the old bytes of a file written in place
+    std::optional<TSaveRecord> record_;  // and the note of that save
     int fd_ = -1;  // where the bytes go: the temporary file's, or the target's own
 };
 

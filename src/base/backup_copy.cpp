@@ -2,6 +2,7 @@
 
 #include "base/file_descriptor.h"
 #include "base/path_text.h"
+#include "base/user_folders.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -13,31 +14,15 @@ namespace tkm {
 
 namespace {
 
-std::string AbsolutePath(const std::string& path) {
-    if (!path.empty() && path[0] == '/') return path;
-    char* cwd = getcwd(nullptr, 0);
-    if (!cwd) return path;
-    std::string absolute = std::string(cwd) + "/" + path;
-    std::free(cwd);
-    return absolute;
-}
+constexpr const char* Suffix = ".taskmere-backup-XXXXXX";
 
-// The cache folder's copy is named after the whole path, slashes made '%'.
-std::string CacheNameFor(const std::string& target) {
-    const char* cache = std::getenv("XDG_CACHE_HOME");
-    const char* home = std::getenv("HOME");
-    std::string folder = cache && *cache == '/' ? cache : std::string(home ? home : "/tmp") + "/.cache";
-    for (const char* part : {"/Taskmere", "/backups"}) {
-        folder += part;
-        mkdir(folder.c_str(), 0700);
-    }
-    std::string name = AbsolutePath(target);
-    for (char& c : name)
-        if (c == '/') c = '%';
-    return folder + "/" + name + "~";
-}
+// Short enough that a name near the length limit still gets a copy.
+std::string ShortBaseName(const std::string& target) { return BaseNameOf(target).substr(0, 200); }
 
-int CopyBytes(int from, int to) {
+}  // namespace
+
+int CopyFileBytes(int from, int to) {
+    if (lseek(to, 0, SEEK_SET) < 0 || ftruncate(to, 0) != 0) return errno;
     char buffer[1 << 16];
     for (;;) {
         const ssize_t got = read(from, buffer, sizeof buffer);
@@ -53,28 +38,39 @@ int CopyBytes(int from, int to) {
     }
 }
 
-}  // namespace
-
 int TBackupCopy::Create(const std::string& target) {
-    name_ = access(FolderOf(target).c_str(), W_OK | X_OK) == 0 ? target + "~" : CacheNameFor(target);
+    const std::string folder = FolderOf(target);
+    if (access(folder.c_str(), W_OK | X_OK) == 0) {
+        name_ = folder + "/." + ShortBaseName(target) + Suffix;
+    } else {
+        const std::string cache = UserFolder("XDG_CACHE_HOME", ".cache") + "/Taskmere/backups";
+        name_ = cache + "/" + ShortBaseName(target) + Suffix;
+        if (const int error = MakeFolders(cache, 0700)) return error;
+    }
     const TDescriptor from(open(target.c_str(), O_RDONLY | O_CLOEXEC));
     if (from.Get() < 0) return errno;
-    const TDescriptor to(open(name_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
+    // mkostemp creates the file (O_EXCL) and fills in its name.
+    const TDescriptor to(mkostemp(name_.data(), O_CLOEXEC));
     if (to.Get() < 0) return errno;
-    const int error = CopyBytes(from.Get(), to.Get());
+    struct stat st {};
+    fstat(to.Get(), &st);
+    device_ = st.st_dev;
+    inode_ = st.st_ino;
+    const int error = CopyFileBytes(from.Get(), to.Get());
     if (error != 0) unlink(name_.c_str());
     return error;
 }
 
 int TBackupCopy::RestoreInto(int fd) const {
-    const TDescriptor from(open(name_.c_str(), O_RDONLY | O_CLOEXEC));
+    const TDescriptor from(open(name_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     if (from.Get() < 0) return errno;
-    if (lseek(fd, 0, SEEK_SET) < 0 || ftruncate(fd, 0) != 0) return errno;
-    return CopyBytes(from.Get(), fd);
+    return CopyFileBytes(from.Get(), fd);
 }
 
 void TBackupCopy::Remove() {
-    if (!name_.empty()) unlink(name_.c_str());
+    struct stat st {};
+    if (!name_.empty() && lstat(name_.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_)
+        unlink(name_.c_str());
     name_.clear();
 }
 

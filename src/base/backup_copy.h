@@ -1,13 +1,16 @@
 #pragma once
 
 #include <string>
+#include <sys/types.h>
 
 namespace tkm {
 
 // A copy of a file's old bytes, kept while the file is written in place so
-// that a failed write can put them back. It is "NAME~" beside the file, or,
-// when that folder is read-only, a file in the user's cache folder
-// ($XDG_CACHE_HOME/Taskmere/backups) named after the file's whole path.
+// that a failed write can put them back. It is a new file of a name nobody
+// uses, ".NAME.taskmere-backup-XXXXXX" beside the file or, when that folder
+// is read-only, "NAME.taskmere-backup-XXXXXX" in the user's cache folder
+// ($XDG_CACHE_HOME/Taskmere/backups). An existing file is never opened for
+// writing, and only the copy this object made is removed.
 class TBackupCopy {
 public:
     TBackupCopy() = default;
@@ -24,6 +27,12 @@ public:
 
 private:
     std::string name_;
+    dev_t device_ = 0;  // the copy's identity, so that a file put in its place stays
+    ino_t inode_ = 0;
 };
+
+// Writes the bytes of the file open as `from` over the one open as `to` and
+// flushes them to disk; 0 or the errno value.
+int CopyFileBytes(int from, int to);
 
 }  // namespace tkm

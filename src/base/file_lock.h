@@ -20,6 +20,8 @@ public:
     ~TFileLock();
 
     const std::string& Path() const { return path_; }
+    // The locked file, open for reading and writing.
+    int Descriptor() const { return fd_; }
     // Removes the lock file and lets the lock go.
     void Remove();
 

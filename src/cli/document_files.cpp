@@ -1,5 +1,6 @@
 #include "cli/document_files.h"
 
+#include "base/save_record.h"
 #include "grid/io/csv_writer.h"
 #include "tasks/task_document.h"
 
@@ -28,7 +29,11 @@ void RefuseToReplace(const std::string& fileName) {
 }
 
 void LoadDocument(TBaseGrid& grid, const std::string& fileName) {
-    ReportingFileErrors([&] { grid = ReadTaskDocument(fileName); });
+    ReportingFileErrors([&] {
+        if (const auto restored = RestoreUnfinishedSave(fileName))
+            std::fprintf(stderr, "tkm: %s\n", restored->c_str());
+        grid = ReadTaskDocument(fileName);
+    });
 }
 
 void SaveDocument(const TBaseGrid& grid, const std::string& fileName) {

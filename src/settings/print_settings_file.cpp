@@ -4,7 +4,9 @@
 #include "settings/ini_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace tkm {
 
@@ -160,9 +162,14 @@ void SavePrintSettingsFile(const TPrintSettings& settings, const std::string& fi
 }
 
 void LoadPrintSettingsFile(const std::string& fileName, TPrintSettings& settings) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(fileName, error))
-        throw EGridFileError("Cannot open file " + fileName, fileName, "No such file");
+    // A missing file would read as an empty one. Whatever else is not a
+    // regular file the reader below refuses, naming what it is.
+    struct stat st {};
+    if (stat(fileName.c_str(), &st) != 0) {
+        const int error = errno;
+        throw EGridFileError("Cannot open file " + fileName, fileName,
+                             error == ENOENT ? "No such file" : ErrnoText(error));
+    }
     const TIniFile file(fileName);
     ReadPrintSettings(file.Document(), settings);
 }

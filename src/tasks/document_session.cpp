@@ -1,6 +1,7 @@
 #include "tasks/document_session.h"
 
 #include "base/errors.h"
+#include "base/save_record.h"
 #include "grid/column_choice_guard.h"
 #include "grid/io/csv_writer.h"
 #include "platform/clock.h"
@@ -110,10 +111,13 @@ TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind k
     // The file is read whole before anything changes: a file that cannot be
     // read leaves the table, its name and its changes as they were.
     TBaseGrid document;
+    std::optional<std::string> restored;
     const auto failure = StepFailure([&] {
         const TFileOperation operation(parts_.View);
+        restored = RestoreUnfinishedSave(fileName);
         document = ReadTaskDocument(fileName, ProgressSettings());
     });
+    if (restored) parts_.DialogBoxes.ShowInformation("Information", *restored);
     if (failure) return TDocumentOutcome::Failure(*failure);
     ReplaceTaskDocument(parts_.Grid, document);
     fileName_ = fileName;

@@ -1,5 +1,6 @@
 #include "platform/core/libreoffice_converter.h"
 #include "base/errors.h"
+#include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -13,29 +14,11 @@ namespace tkm {
 namespace {
 
 using test::ReadBytes;
+using test::TScopedEnv;
 using test::TTempFolder;
 using test::WriteBytes;
 
 namespace fs = std::filesystem;
-
-// Sets an environment variable for the life of the object.
-class TScopedEnv {
-public:
-    TScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~TScopedEnv() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 const TFlatDocumentWriter SmallDocument = [](const TByteSink& sink) { sink("<office:document/>\n"); };
 

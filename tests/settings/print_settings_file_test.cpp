@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace tkm {
 namespace {
 
@@ -122,6 +124,26 @@ TEST(PrintSettingsFile, AHostileFileLoadsAsSettingsThatPrintAndSaveAgain) {
     TPrintSettings reloaded = TPrintSettings::TaskGrid();
     LoadPrintSettingsFile(folder.File("hostile.ini"), reloaded);
     EXPECT_EQ(reloaded, s);
+}
+
+std::string LoadFailure(const std::string& fileName) {
+    TPrintSettings s = TPrintSettings::TaskGrid();
+    try {
+        LoadPrintSettingsFile(fileName, s);
+    } catch (const EGridFileError& e) {
+        return e.FullMessage();
+    }
+    return "loaded";
+}
+
+TEST(PrintSettingsFile, WhatIsNotARegularFileIsRefusedAsSuch) {
+    const TTempFolder folder;
+    const std::string fifo = folder.File("pipe.ini");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& name : {fifo, folder.Path().string(), std::string("/dev/null")})
+        EXPECT_EQ(LoadFailure(name), "Cannot open file " + name + ": not a regular file");
+    const std::string missing = folder.File("missing.ini");
+    EXPECT_EQ(LoadFailure(missing), "Cannot open file " + missing + ": No such file");
 }
 
 TEST(PrintSettingsFile, OnlyANameWithoutAnyDotChosenWithTheIniFilterGetsTheExtension) {

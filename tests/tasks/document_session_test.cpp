@@ -1,14 +1,18 @@
 #include "tasks/document_session.h"
 
+#include "base/atomic_file.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_dialogs.h"
 #include "settings/mru_manager.h"
+#include "support/scoped_env.h"
 #include "support/temp_folder.h"
 #include "tasks/task_document.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tkm {
 namespace {
@@ -316,6 +320,25 @@ TEST_F(DocumentSessionTest, CommandLineOpenNeverReplacesWorkThatFailedToSave) {
     EXPECT_EQ(grid.Row(), 1);
     EXPECT_EQ(grid.Col(), colDescription);
     EXPECT_EQ(view.EditStarts, 1);
+}
+
+// A save in place that a kill cut short: the open puts the version before
+// it back and says so.
+TEST_F(DocumentSessionTest, OpeningADocumentWhoseSaveWasCutShortRestoresTheVersionBefore) {
+    const test::TScopedEnv state("XDG_STATE_HOME", Path("state"));
+    const std::string list = Document("list.tkm", "before the save");
+    ASSERT_EQ(link(list.c_str(), Path("other-name.tkm").c_str()), 0);
+    if (fork() == 0) {
+        TAtomicFile file(list);
+        file.Write("No,Entry");
+        _exit(0);
+    }
+    wait(nullptr);
+    EXPECT_EQ(session.OpenNamed(list).Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(Cell(colDescription, 1), "before the save");
+    EXPECT_EQ(dialogs.Informations, std::vector<std::string>{"Information: " + list +
+                                                             " was not saved completely; the version before that "
+                                                             "save was restored"});
 }
 
 TEST_F(DocumentSessionTest, SaveAsExportsTheChosenColumnsAndShowsThemAllAgain) {

@@ -239,13 +239,13 @@ void TCsvLineSplitter::AddLast(std::string_view s, std::size_t from) {
     AddUnquoted(rest, true);
 }
 
-std::span<const std::string_view> TCsvLineSplitter::Split(std::string_view s) {
+std::span<const std::string_view> TCsvLineSplitter::Split(std::string_view s, std::size_t maxFields) {
     pieces_.clear();
     scratch_.clear();
     passedQuotes_.Clear();
     const auto find = [&](std::size_t from) { return s.find(separator_, from); };
     std::size_t pos = 0;
-    for (std::size_t sep = find(0); sep != std::string_view::npos;) {
+    for (std::size_t sep = find(0); sep != std::string_view::npos && pieces_.size() <= maxFields;) {
         if (s[pos] == Quote) {
             pos = AddQuoted(s, pos + 1);
             sep = find(pos);
@@ -256,7 +256,7 @@ std::span<const std::string_view> TCsvLineSplitter::Split(std::string_view s) {
         pos = sep + 1;
         sep = find(pos);
     }
-    if (pos < s.size()) AddLast(s, pos);
+    if (pos < s.size() && pieces_.size() <= maxFields) AddLast(s, pos);
     views_.clear();
     for (const TPiece& piece : pieces_)
         views_.emplace_back(piece.Data ? piece.Data : scratch_.data() + piece.Offset, piece.Size);

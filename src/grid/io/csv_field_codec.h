@@ -37,8 +37,9 @@ class TCsvLineSplitter {
 public:
     explicit TCsvLineSplitter(char separator) : separator_(separator) {}
     // `line` without its line end. The views stay valid until the next call
-    // and while the line's bytes live.
-    std::span<const std::string_view> Split(std::string_view line);
+    // and while the line's bytes live. A line of more than `maxFields` fields
+    // is split no further than the field after the last one allowed.
+    std::span<const std::string_view> Split(std::string_view line, std::size_t maxFields = SIZE_MAX);
 
 private:
     struct TPiece {

@@ -70,8 +70,9 @@ void ReadLines(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& sett
         // A document is never held twice, as bytes and as cells.
         const std::size_t offset = std::size_t(line.data() - bytes.data());
         if (file && offset - released >= ReleaseStep) file->Release(released = offset);
-        const auto fields = splitter.Split(line);
-        if (fields.size() > std::size_t(MaxLoadColumns - std::min(startCol, MaxLoadColumns)))
+        const std::size_t maxFields = std::size_t(MaxLoadColumns - std::min(startCol, MaxLoadColumns));
+        const auto fields = splitter.Split(line, maxFields);
+        if (fields.size() > maxFields)
             throw EGridError("line " + std::to_string(row - startRow + 1) + " has more than " +
                              std::to_string(MaxLoadColumns) + " fields");
         if (!fields.empty()) {

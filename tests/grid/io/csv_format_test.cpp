@@ -120,6 +120,15 @@ TEST(CsvFormat, QuotesThatCloseNothingCostNoMoreThanTheLineLength) {
     }
 }
 
+// A line is refused as soon as it passes the column limit: a line of 50
+// million separators once took half a minute and gigabytes first.
+TEST(CsvFormat, SplittingStopsAtTheFieldPastTheLimit) {
+    TCsvLineSplitter splitter(',');
+    EXPECT_EQ(splitter.Split(std::string(1'000'000, ','), 16384).size(), 16385u);
+    EXPECT_EQ(splitter.Split("a,\"b\",c,d", 2).size(), 3u);
+    EXPECT_EQ(splitter.Split("a,b,c", 3).size(), 3u);
+}
+
 TEST(CsvFormat, HiddenColumnsAreLeftOutInDisplayOrder) {
     TBaseGrid grid = GridOf({{"a", "b", "c", "d"}, {"1", "2", "3", "4"}});
     grid.HideColumn(1);
