@@ -99,19 +99,21 @@ std::vector<std::string> ArgumentsOf(const QStringList& arguments) {
 int main(int argc, char** argv) {
     // A save cut short by SIGTERM or SIGHUP leaves no temporary file behind.
     tkm::InstallTerminationCleanup();
-    const QString socketPath = ChannelSocketPath(argv[0]);
     // Read before Qt looks for a display: --help and --version need none.
     // Qt's own options are still in, so only these modes are taken from here.
     using TMode = tkm::TProgramRequest::TMode;
     const tkm::TProgramRequest request = tkm::ReadProgramArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (request.Mode == TMode::Help) return std::fputs(tkm::ProgramUsage().c_str(), stdout) < 0;
+    if (request.Mode == TMode::Version) return std::fputs(tkm::VersionLine("taskmere").c_str(), stdout) < 0;
+    const QString socketPath = ChannelSocketPath(argv[0]);
     switch (request.Mode) {
-    case TMode::Help: std::fputs(tkm::ProgramUsage().c_str(), stdout); return 0;
-    case TMode::Version: std::fputs(tkm::VersionLine("taskmere").c_str(), stdout); return 0;
     case TMode::DdeExecute: return ExecuteInRunning(socketPath, request.Macro);
     case TMode::OpenInRunning:
         if (const auto exitCode = OpenInRunning(socketPath, request.Documents)) return *exitCode;
         break;
     case TMode::BadUsage: std::fprintf(stderr, "%s\n", request.Error.c_str()); return 2;
+    case TMode::Help:
+    case TMode::Version:
     case TMode::Window:
     case TMode::UnknownOption: break;
     }
