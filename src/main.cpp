@@ -3,12 +3,16 @@
 #include "platform/core/libreoffice_converter.h"
 #include "platform/clock.h"
 #include "platform/ipc/local_instance_channel.h"
+#include "platform/ipc/desktop_notifier.h"
 #include "platform/ipc/logind_power_control.h"
+#include "platform/program_arguments.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_tray_icon.h"
+#include "platform/qt/qt_window_activation.h"
 #include "platform/qt/system_locale.h"
 #include "settings/ini_location.h"
+#include "tasks/open_macro.h"
 #include "tasks/recovery_file.h"
 #include "ui/app/main_window.h"
 #include "ui/app_icon.h"
@@ -24,6 +28,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -49,16 +54,26 @@ int ExecuteInRunning(const QString& socketPath, const std::string& macro) {
     return 3;
 }
 
-// --open-in-running FILE...: the files go to the running program as open
-// lines; nothing when none runs, so the caller starts one with them.
-std::optional<int> OpenInRunning(const QString& socketPath, int count, char** files) {
-    std::string macro;
-    for (int i = 0; i < count; ++i) {
-        const std::string path = QFileInfo(QString::fromLocal8Bit(files[i])).absoluteFilePath().toStdString();
+// The token the launcher gave this start, for the window it asks to come forward.
+std::string ActivationToken() {
+    for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
+        const char* token = std::getenv(name);
+        // An activate line can't carry these.
+        if (token && *token && !std::strpbrk(token, "\"\r\n")) return token;
+    }
+    return {};
+}
+
+// --open-in-running [FILE...]: the running program comes forward and opens
+// the files; nothing when none runs, so the caller starts one with them.
+std::optional<int> OpenInRunning(const QString& socketPath, const std::vector<std::string>& files) {
+    std::string macro = tkm::ActivateMacroLine(ActivationToken());
+    for (const std::string& file : files) {
+        const std::string path = QFileInfo(QString::fromLocal8Bit(file.c_str())).absoluteFilePath().toStdString();
         // An open line can't carry these.
         if (path.find_first_of("\"\r\n") != std::string::npos) {
             std::fprintf(stderr, "taskmere: %s: a name with a double quote or a line break can't be handed over\n",
-                         files[i]);
+                         file.c_str());
             return 2;
         }
         macro += "[Open(\"" + path + "\")]\r\n";
@@ -72,24 +87,35 @@ std::optional<int> OpenInRunning(const QString& socketPath, int count, char** fi
     return 3;
 }
 
+std::vector<std::string> ArgumentsOf(const QStringList& arguments) {
+    std::vector<std::string> args;
+    for (const QString& argument : arguments.mid(1)) args.push_back(argument.toLocal8Bit().toStdString());
+    return args;
+}
+
 }  // namespace
 
 // The one place that builds the desktop services and hands them to the window.
 int main(int argc, char** argv) {
     // A save cut short by SIGTERM or SIGHUP leaves no temporary file behind.
     tkm::InstallTerminationCleanup();
+    // Read before Qt looks for a display: --help and --version need none.
+    // Qt's own options are still in, so only these modes are taken from here.
+    using TMode = tkm::TProgramRequest::TMode;
+    const tkm::TProgramRequest request = tkm::ReadProgramArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (request.Mode == TMode::Help) return std::fputs(tkm::ProgramUsage().c_str(), stdout) < 0;
+    if (request.Mode == TMode::Version) return std::fputs(tkm::VersionLine("taskmere").c_str(), stdout) < 0;
     const QString socketPath = ChannelSocketPath(argv[0]);
-    int firstDocument = 1;
-    if (argc >= 2 && std::strcmp(argv[1], "--dde-execute") == 0) {
-        if (argc != 3) {
-            std::fprintf(stderr, "usage: taskmere --dde-execute MACRO\n");
-            return 2;
-        }
-        return ExecuteInRunning(socketPath, argv[2]);
-    }
-    if (argc >= 2 && std::strcmp(argv[1], "--open-in-running") == 0) {
-        if (const auto exitCode = OpenInRunning(socketPath, argc - 2, argv + 2)) return *exitCode;
-        firstDocument = 2;
+    switch (request.Mode) {
+    case TMode::DdeExecute: return ExecuteInRunning(socketPath, request.Macro);
+    case TMode::OpenInRunning:
+        if (const auto exitCode = OpenInRunning(socketPath, request.Documents)) return *exitCode;
+        break;
+    case TMode::BadUsage: std::fprintf(stderr, "%s\n", request.Error.c_str()); return 2;
+    case TMode::Help:
+    case TMode::Version:
+    case TMode::Window:
+    case TMode::UnknownOption: break;
     }
 
     QApplication app(argc, argv);
@@ -111,14 +137,26 @@ int main(int argc, char** argv) {
         tkm::OfficeExportThrough(std::make_shared<tkm::TLibreOfficeConverter>()), &tray, &power, &printer,
         tkm::CanWriteFolder(executableFolder),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString()};
+    tkm::TDesktopNotifier notifier(QDBusConnection::sessionBus());
+    services.Notices = &notifier;
+    tkm::TQtWindowActivation activation;
+    services.Activation = &activation;
     services.RecoveryFolder = tkm::RecoveryFolderPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
 
-    QStringList documents = QApplication::arguments().mid(firstDocument);
+    // Qt has taken its own options out by now.
+    const tkm::TProgramRequest started = tkm::ReadProgramArguments(ArgumentsOf(QApplication::arguments()));
+    if (started.Mode == TMode::UnknownOption) {
+        std::fprintf(stderr, "taskmere: %s\n", started.Error.c_str());
+        return 2;
+    }
+    QStringList documents;
+    for (const std::string& document : started.Documents) documents.push_back(QString::fromLocal8Bit(document.c_str()));
     // Lives until the loop ends, however it ends: after Exit too, its
     // destruction stores the reopen list.
     tkm::TfrmMain window(services, documents);
     dialogs.SetParent(&window);
     tray.SetMainWindow(&window);
+    activation.SetMainWindow(&window);
 
     // Another start of the program already serves the name: this one runs without it.
     tkm::TLocalInstanceChannel DDEMain(socketPath);

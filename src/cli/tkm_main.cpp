@@ -3,6 +3,7 @@
 #include "base/termination_cleanup.h"
 #include "cli/cli_options.h"
 #include "cli/commands.h"
+#include "platform/program_arguments.h"
 
 #include <cstring>
 #include <exception>
@@ -28,6 +29,10 @@ int main(int argc, char** argv) {
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         PrintUsage(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? 2 : 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::cout << tkm::VersionLine("tkm");
+        return 0;
     }
     const std::string name = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);

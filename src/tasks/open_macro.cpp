@@ -17,13 +17,29 @@ std::vector<std::string> MacroLines(std::string_view text) {
     return lines;
 }
 
-std::optional<std::string> OpenMacroPath(std::string_view line) {
-    constexpr std::string_view command = "[Open(";
+namespace {
+
+// The quoted argument of a line that begins with command.
+std::optional<std::string> QuotedArgument(std::string_view line, std::string_view command) {
     if (!line.starts_with(command)) return std::nullopt;
     const std::size_t opening = line.find('"');
     if (opening == std::string_view::npos) return std::nullopt;
     const std::string_view rest = line.substr(opening + 1);
     return std::string(rest.substr(0, rest.find('"')));
+}
+
+}  // namespace
+
+std::optional<std::string> OpenMacroPath(std::string_view line) { return QuotedArgument(line, "[Open("); }
+
+std::optional<std::string> ActivateMacroToken(std::string_view text) {
+    for (const std::string& line : MacroLines(text))
+        if (auto token = QuotedArgument(line, ActivateCommand)) return token;
+    return std::nullopt;
+}
+
+std::string ActivateMacroLine(std::string_view token) {
+    return std::string(ActivateCommand) + "\"" + std::string(token) + "\")]\r\n";
 }
 
 TDocumentOutcome RunOpenMacro(std::string_view text,

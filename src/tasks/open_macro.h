@@ -17,6 +17,13 @@ std::vector<std::string> MacroLines(std::string_view text);
 // quote and the next one (or the end of the line). Nothing for any other line.
 std::optional<std::string> OpenMacroPath(std::string_view line);
 
+// A start of the program that hands its documents over asks the running one
+// to come forward with an "[Activate(" line carrying the desktop's activation
+// token (an XDG activation token or an X11 startup id, or nothing).
+inline constexpr std::string_view ActivateCommand = "[Activate(";
+std::optional<std::string> ActivateMacroToken(std::string_view text);
+std::string ActivateMacroLine(std::string_view token);
+
 // Opens each document the macro names, in order. A cancelled save question
 // or a failure ends the remaining lines; the outcome of the last open is
 // returned (Done when nothing was opened).

@@ -43,4 +43,7 @@ empty14='"","","","","","","","","","","","","",""'
 printf '%s\r\n%s\r\n' "$header" "$empty14" | cmp - "$dir/empty2.tkm" || fail "resave of an empty file: $(cat -A "$dir/empty2.tkm")"
 "$tkm" dump "$dir/empty.tkm" | sed -n 3p | grep -qx '  \["", "", "", "", "", "", "", "", "", "", "", "", "", ""\]' ||
     fail "dump of an empty file: $("$tkm" dump "$dir/empty.tkm")"
+# The version and the usage go to standard output with exit 0.
+[[ "$("$tkm" --version)" =~ ^tkm\ \(Taskmere\)\ [0-9]+\.[0-9]+$ ]] || fail "--version: $("$tkm" --version 2>&1)"
+"$tkm" --help | grep -q '^usage: tkm' || fail "--help"
 echo ok

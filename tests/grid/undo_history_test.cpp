@@ -230,5 +230,28 @@ TEST(UndoHistory, TheSavedPointIsReachedOnlyWhereTheFileWasWritten) {
     EXPECT_FALSE(history.AtSavedPoint());
 }
 
+TEST(UndoHistory, TheSavedPointMovesWithTheStepsWhenTheOldestDropOff) {
+    TBaseGrid grid(Cols, 1);
+    Fill(grid, 2);
+    TUndoHistory history(grid, 2);
+    history.Clear();
+    grid.SetCellText(0, 1, "one");
+    history.MarkSaved();
+    grid.SetCellText(0, 1, "two");
+    grid.SetCellText(0, 1, "three");  // the step before the saved one drops off
+    history.Undo();
+    EXPECT_FALSE(history.AtSavedPoint()) << "the table holds \"two\", the file \"one\"";
+    history.Undo();
+    EXPECT_EQ(grid.GetCellText(0, 1), "one");
+    EXPECT_TRUE(history.AtSavedPoint());
+
+    history.Redo();
+    history.Redo();
+    grid.SetCellText(0, 1, "four");  // the saved state itself drops off now
+    while (history.CanUndo()) history.Undo();
+    EXPECT_EQ(grid.GetCellText(0, 1), "two");
+    EXPECT_FALSE(history.AtSavedPoint());
+}
+
 }  // namespace
 }  // namespace tkm

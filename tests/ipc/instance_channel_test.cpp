@@ -3,6 +3,7 @@
 #include "ipc/wait_for.h"
 #include "platform/ipc/local_instance_channel.h"
 #include "support/temp_folder.h"
+#include "tasks/open_macro.h"
 
 #include <QFile>
 #include <QLocalSocket>
@@ -35,10 +36,14 @@ protected:
     test::TTempFolder runtime;
     QString socketPath = QString::fromStdString(runtime.File("taskmere.ddemain"));
 
-    // The program started as a second process; its exit code.
-    int RunSecondStart(const QStringList& arguments) {
+    // The program started as a second process, as a launcher with that token
+    // in its environment would start it; its exit code.
+    int RunSecondStart(const QStringList& arguments, const QString& startupId = {}) {
         QProcess second;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("XDG_ACTIVATION_TOKEN");
+        environment.remove("DESKTOP_STARTUP_ID");
+        if (!startupId.isEmpty()) environment.insert("DESKTOP_STARTUP_ID", startupId);
         environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.Path().string()));
         // A second start that opens a window keeps its recovery files here too, not in the user's.
         environment.insert("XDG_STATE_HOME", QString::fromStdString(runtime.Path().string()));
@@ -77,6 +82,22 @@ TEST_F(InstanceChannelTest, AMacroFromASecondStartOpensItsDocumentsInTurn) {
     EXPECT_EQ(RunSecondStart({"--open-in-running", QString::fromStdString(b)}), 0);
     EXPECT_TRUE(WaitFor([&] { return window->windowTitle() == "b - Taskmere"; }));
     EXPECT_TRUE(dialogs.Errors.empty());
+}
+
+TEST_F(InstanceChannelTest, AStartWithNothingToOpenBringsTheRunningWindowForwardWithItsStartupId) {
+    TLocalInstanceChannel DDEMain(socketPath);
+    ASSERT_EQ(DDEMain.Listen(), TLocalInstanceChannel::TListen::Serving);
+    std::vector<std::string> macros;
+    DDEMain.OnExecute = [&](const std::string& macro) {
+        macros.push_back(macro);
+        window->DDEMainExecuteMacro(macro);
+    };
+    window->showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(RunSecondStart({"--open-in-running"}, "launcher-1_TIME42"), 0);
+    ASSERT_TRUE(WaitFor([&] { return !macros.empty(); }));
+    EXPECT_EQ(ActivateMacroToken(macros[0]), "launcher-1_TIME42");
+    EXPECT_FALSE(window->isMinimized());
 }
 
 TEST_F(InstanceChannelTest, WithNoProgramServingTheMacroFailsWithExitCodeOne) {

@@ -1,15 +1,10 @@
-#include "ipc/wait_for.h"
+#include "ipc/mock_bus.h"
 #include "platform/ipc/logind_power_control.h"
 #include "platform/shutdown.h"
-#include "support/temp_folder.h"
 
 #include <QCoreApplication>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -18,66 +13,12 @@ namespace {
 
 using test::WaitFor;
 
-// Debian's interpreter, where python3-dbusmock is installed.
-const char MockPython[] = "/usr/bin/python3";
-
-// A bus of the test's own with python-dbusmock's logind on it. The real
-// logind is never reached: without a private bus the tests are skipped.
-class MockLogindTest : public ::testing::Test {
+// The mock logind on a private bus.
+class MockLogindTest : public test::MockBusTest {
 protected:
-    test::TTempFolder folder;
-    QProcess busDaemon;
-    QProcess logind;
-    QString address;
-    std::optional<QDBusConnection> bus;
-
-    void SetUp() override {
-        const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
-        if (daemon.isEmpty() || QProcess::execute(MockPython, {"-c", "import dbusmock"}) != 0)
-            GTEST_SKIP() << "needs dbus-daemon and python3-dbusmock (scripts/deps.sh installs them)";
-        busDaemon.start(daemon, {"--session", "--nofork", "--print-address=1"});
-        ASSERT_TRUE(busDaemon.waitForReadyRead(10000)) << "the private bus did not start";
-        address = QString::fromLocal8Bit(busDaemon.readLine()).trimmed();
-        ASSERT_TRUE(address.startsWith("unix:") && !address.contains("/run/dbus")) << address.toStdString();
-        bus = QDBusConnection::connectToBus(address, "tkm-private-bus");
-        ASSERT_TRUE(bus->isConnected());
-    }
-
-    void TearDown() override {
-        if (bus) QDBusConnection::disconnectFromBus("tkm-private-bus");
-        for (QProcess* process : {&logind, &busDaemon}) {
-            process->kill();
-            process->waitForFinished();
-        }
-    }
-
     // Starts the mock logind with these answers ("{}" for "yes" to every Can...).
     void StartLogind(const QString& parameters) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DBUS_SESSION_BUS_ADDRESS", address);
-        environment.insert("DBUS_SYSTEM_BUS_ADDRESS", address);
-        logind.setProcessEnvironment(environment);
-        logind.start(MockPython, {"-m", "dbusmock", "--template", "logind", "--session", "-l",
-                                  QString::fromStdString(folder.File("calls.log")), "-p", parameters});
-        ASSERT_TRUE(WaitFor([&] { return bus->interface()->isServiceRegistered("org.freedesktop.login1").value(); }))
-            << "the mock logind did not start";
-    }
-
-    // What logind was asked, in order: "PowerOff True", "CanReboot", ...
-    std::vector<std::string> Calls() {
-        QFile log(QString::fromStdString(folder.File("calls.log")));
-        std::vector<std::string> calls;
-        if (!log.open(QIODevice::ReadOnly)) return calls;
-        for (const QByteArray& line : log.readAll().split('\n'))
-            if (const auto blank = line.indexOf(' '); blank > 0) calls.push_back(line.mid(blank + 1).toStdString());
-        return calls;
-    }
-
-    void CallMock(const QString& method, const QVariantList& arguments) {
-        QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1",
-                                                           "org.freedesktop.DBus.Mock", method);
-        call.setArguments(arguments);
-        ASSERT_EQ(bus->call(call).type(), QDBusMessage::ReplyMessage) << method.toStdString();
+        StartMock("logind", "org.freedesktop.login1", "/org/freedesktop/login1", parameters);
     }
 
     void EmitPrepareForShutdown(bool starting) {

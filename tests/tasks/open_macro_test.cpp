@@ -31,6 +31,14 @@ TEST(OpenMacroTest, OnlyExactOpenLinesWithAQuoteNameADocument) {
     EXPECT_EQ(Opened(R"([Open("")])"), Paths{""});
 }
 
+TEST(OpenMacroTest, AnActivateLineCarriesItsTokenAndOpensNothing) {
+    const std::string macro = ActivateMacroLine("gnome-shell/Taskmere-1_TIME42") + "[Open(\"a.tkm\")]\r\n";
+    EXPECT_EQ(ActivateMacroToken(macro), "gnome-shell/Taskmere-1_TIME42");
+    EXPECT_EQ(Opened(macro), Paths{"a.tkm"});
+    EXPECT_EQ(ActivateMacroToken(ActivateMacroLine("")), "");
+    EXPECT_EQ(ActivateMacroToken("[Open(\"a.tkm\")]"), std::nullopt) << "a plain open brings nothing forward";
+}
+
 TEST(OpenMacroTest, LinesSplitAtEveryKindOfLineBreak) {
     EXPECT_EQ(Opened("[Open(\"a\")]\r\n[Open(\"b\")]\n[Open(\"c\")]\r[Open(\"d\")]\r\n"),
               (Paths{"a", "b", "c", "d"}));

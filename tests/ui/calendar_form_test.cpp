@@ -4,6 +4,7 @@
 #include "support/temp_folder.h"
 #include "ui/grid/grid_date_picker.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
@@ -44,6 +45,18 @@ TEST(CalendarForm, EscapeActsAsOkEvenWithTheDateEditFocused) {
     form.activateWindow();
     form.dtedCalendar()->setFocus();
     QTest::keyClick(form.dtedCalendar(), Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+TEST(CalendarForm, EnterInTheMonthCalendarActsAsOk) {
+    TfrmCalendar form(TDate{2026, 12, 8}, TLocaleFormats{});
+    form.show();
+    form.activateWindow();
+    auto* days = form.mthCalCalendar()->findChild<QAbstractItemView*>();
+    ASSERT_NE(days, nullptr);
+    days->setFocus();
+    QTest::keyClick(days, Qt::Key_Return);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }

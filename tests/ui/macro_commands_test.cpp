@@ -1,6 +1,7 @@
 #include "ui/main_window_fixture.h"
 
 #include "support/temp_folder.h"
+#include "tasks/open_macro.h"
 
 #include <QDialog>
 #include <QTest>
@@ -20,6 +21,20 @@ TEST_F(MainWindowTest, AnOpenMacroWaitsUntilTheUsersDialogIsClosed) {
     EXPECT_EQ(window->windowTitle(), "Untitled - Taskmere");
     chooser.hide();
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "b - Taskmere"; }, 2000));
+}
+
+TEST_F(MainWindowTest, AStartFromTheMenuBringsTheWindowForwardEvenUnderADialog) {
+    window->showMinimized();
+    QCoreApplication::processEvents();
+    window->DDEMainExecuteMacro(ActivateMacroLine(""));
+    EXPECT_FALSE(window->isMinimized());
+
+    window->hide();  // as in the tray
+    QDialog question(window.get());
+    question.setModal(true);
+    question.show();
+    window->DDEMainExecuteMacro(ActivateMacroLine("startup-id_TIME42"));
+    EXPECT_TRUE(window->isVisible());
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "platform/qt/qt_tray_icon.h"
 
+#include "platform/qt/xcb_atom.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QGuiApplication>
 #include <QWidget>
-
-#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -27,14 +27,6 @@ bool ActivatedBySingleClick() {
     return bus && bus->isServiceRegistered("org.kde.StatusNotifierWatcher").value();
 }
 
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
-}
-
 // The window manager's skip-taskbar state, on X11; other window systems keep the button.
 void SetSkipTaskbar(QWidget& window, bool skip) {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -53,8 +45,7 @@ void SetSkipTaskbar(QWidget& window, bool skip) {
         event.data.data32[0] = skip ? 1 : 0;  // add or remove
         event.data.data32[1] = skipTaskbar;
         event.data.data32[3] = 1;  // asked by the application
-        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-        xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+        xcb_send_event(connection, 0, RootWindow(connection), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                        reinterpret_cast<const char*>(&event));
     } else {
         // A hidden window carries it in its state for the next mapping, beside Qt's own states.

@@ -10,10 +10,12 @@ namespace tkm {
 
 class Clock;
 class Dialogs;
+class Notifier;
 class PowerControl;
 class Printer;
 class Shell;
 class TrayIcon;
+class WindowActivation;
 
 // The desktop services the main window reaches everything through, so tests
 // can put fakes in their place.
@@ -34,6 +36,10 @@ struct TAppServices {
     std::string DocumentsFolder = {};  // where the dialogs start otherwise, for an untitled document
     // Where unsaved changes are kept against a crash; empty: they are not.
     std::string RecoveryFolder = {};
+    // The desktop's notifications; none: the tray's balloons only.
+    Notifier* Notices = nullptr;
+    // The focus on the desktop's terms; none: Qt's own request.
+    WindowActivation* Activation = nullptr;
     // The pause in the user's work after which the changes are kept.
     std::chrono::milliseconds RecoveryIdleTime = std::chrono::seconds(30);
 };

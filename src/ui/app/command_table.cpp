@@ -15,14 +15,14 @@ namespace {
 
 using I = TCommandIcon;
 
-constexpr std::array<TCommandLook, 22> Commands{{
+constexpr std::array<TCommandLook, 23> Commands{{
     {"aclNewFile", "&New File", "Create a new file", "New File (Ctrl+N)", "Ctrl+N", I::NewFile},
     {"aclOpen", "&Open...", "Open a file", "Open (Ctrl+O)", "Ctrl+O", I::Open},
     {"aclFileSave", "&Save", "Save changes", "Save (Ctrl+S)", "Ctrl+S", I::Save},
     {"aclSaveAs", "Save &As...", "Save this entry as a file", nullptr, nullptr, {}},
     {"aclPrint", "&Print...", "Print current page", "Print", "Ctrl+P", I::Print},
     {"aclPrintSetup", "Print Setup", "Setup print properties", nullptr, nullptr, {}},
-    {"aclClose", "Exit", "Closes and exit Taskmere", nullptr, nullptr, {}},
+    {"aclClose", "Exit", "Closes and exit Taskmere", nullptr, "Ctrl+Q", {}},
     {"aclUndo", "&Undo", "Takes back the last change to the list", nullptr, "Ctrl+Z", {}},
     {"aclRedo", "&Redo", "Makes the last change taken back again", nullptr, "Ctrl+Y", {}},
     {"aclCut", "Cu&t", "Removes the current selection and copy it onto the Clipboard", "Cut", "Ctrl+X", I::Cut},
@@ -36,6 +36,7 @@ constexpr std::array<TCommandLook, 22> Commands{{
     {"aclFind", "Find", "Searches for text on the list", "Find", "Ctrl+F", I::Find},
     {"mnuRefresh1", "&Refresh", "Refreshes the list", nullptr, nullptr, {}},
     {"aclViewCalendar", "&View Calendar", "Opens calendar window", "View Calendar", nullptr, I::Calendar},
+    {"aclReminders", "Due &reminders", "Reminds of entries that are due today or overdue", nullptr, nullptr, {}},
     {"aclRenumber", "Re&number Entries", "Renumbers the list", nullptr, "F4", {}},
     {"aclStat", "St&atistics...", "Opens the statistic report on current list", nullptr, "F5", {}},
     {"mnuContents1", "&Contents", "Opens help", nullptr, "F1", {}},
@@ -49,8 +50,8 @@ const std::array<TMenuLayout, 5> Menus{{
     {"mnuReopen", "&Reopen", "Reopen file", {}},
     {"mnuEdit", "&Edit", "Contains edit commands",
      {"aclUndo", "aclRedo", "-", "aclCut", "aclCopy", "aclPaste", "-", "aclAddNewEntry", "aclDelete",
-      "aclMultipleRow", "-", "aclFind", "mnuRefresh1", "mnuSortBy", "aclViewCalendar", "-", "aclRenumber", "-",
-      "aclStat"}},
+      "aclMultipleRow", "-", "aclFind", "mnuRefresh1", "mnuSortBy", "aclViewCalendar", "aclReminders", "-",
+      "aclRenumber", "-", "aclStat"}},
     {"mnuSortBy", "&Sort By...", "Sorts the entry based on column name", {}},
     {"mnuHelp", "&Help", "Contains commands for displaying help", {"mnuContents1", "-", "aclabout"}},
 }};

@@ -1,5 +1,6 @@
 #include "ui/app/macro_commands.h"
 
+#include "tasks/open_macro.h"
 #include "ui/app/document_commands.h"
 
 #include <QApplication>
@@ -14,10 +15,13 @@ constexpr int RetryMs = 250;
 
 }  // namespace
 
-TMacroCommands::TMacroCommands(TDocumentCommands& documents, std::function<void()> showWindow, QObject* parent)
+TMacroCommands::TMacroCommands(TDocumentCommands& documents,
+                               std::function<void(const std::string&)> showWindow, QObject* parent)
     : QObject(parent), documents_(documents), showWindow_(std::move(showWindow)) {}
 
 void TMacroCommands::Execute(const std::string& macro) {
+    // Forward even while a dialog of the user's holds the documents back.
+    if (const auto token = ActivateMacroToken(macro)) showWindow_(*token);
     pending_.push_back(macro);
     RunPending();
 }
@@ -39,7 +43,7 @@ void TMacroCommands::RunPending() {
     while (!pending_.empty()) {
         const std::string macro = std::move(pending_.front());
         pending_.pop_front();
-        documents_.OpenMacro(macro, showWindow_);
+        documents_.OpenMacro(macro, [this] { showWindow_({}); });
     }
     running_ = false;
 }

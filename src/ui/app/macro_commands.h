@@ -15,8 +15,10 @@ class TDocumentCommands;
 // another document.
 class TMacroCommands final : public QObject {
 public:
-    // showWindow runs before each document opens.
-    TMacroCommands(TDocumentCommands& documents, std::function<void()> showWindow, QObject* parent);
+    // showWindow brings the window forward: at once for an "[Activate(" line,
+    // with its token, and before each document opens.
+    TMacroCommands(TDocumentCommands& documents, std::function<void(const std::string& activationToken)> showWindow,
+                   QObject* parent);
 
     void Execute(const std::string& macro);
 
@@ -24,7 +26,7 @@ private:
     void RunPending();
 
     TDocumentCommands& documents_;
-    std::function<void()> showWindow_;
+    std::function<void(const std::string&)> showWindow_;
     std::deque<std::string> pending_;
     bool running_ = false;
     bool retryQueued_ = false;

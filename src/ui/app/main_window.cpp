@@ -87,20 +87,19 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
                                       services_.TimeSource, services_.Formats},
             services_.RecoveryIdleTime);
     fdlgMain_ = new TGridFindDialog(stgMain_, services_.DialogBoxes, this);
-    if (services_.Tray) {
-        reminders_ = new TReminderCommands({*services_.Tray, *stgMain_, services_.TimeSource, services_.Formats,
-                                            services_.DialogBoxes, [this] { tray_->ShowWindow(); },
-                                            services_.IniFileName, frmstgMain_.IniSection() + "\\Reminders"},
-                                           this);
-        frmstgMain_.Link(reminders_->Reminders(), "Reminders");
-    }
+    const auto showWindow = [this](const std::string& activationToken) { tray_->ShowWindow(activationToken); };
+    reminders_ = new TReminderCommands({services_.Notices, services_.Tray, *stgMain_, services_.TimeSource,
+                                        services_.Formats, services_.DialogBoxes, showWindow,
+                                        *Action("aclReminders"), [this] { tray_->UpdateMenu(); },
+                                        services_.IniFileName, frmstgMain_.IniSection() + "\\Reminders"},
+                                       this);
+    frmstgMain_.Link(reminders_->Reminders(), "Reminders");
     tray_ = std::make_unique<TTrayCommands>(
         services_.Tray, services_.Power,
-        TTrayCommands::TWindowParts{*this, *stgMain_, [this] { aclCloseExecute(); }, [this] {
-                                        return reminders_ ? std::vector{reminders_->MenuItem()}
-                                                          : std::vector<TTrayMenuItem>{};
-                                    }});
-    DDEMain_ = new TMacroCommands(*documents_, [this] { tray_->ShowWindow(); }, this);
+        TTrayCommands::TWindowParts{*this, *stgMain_, [this] { aclCloseExecute(); },
+                                    [this] { return std::vector{reminders_->MenuItem()}; },
+                                    services_.Activation});
+    DDEMain_ = new TMacroCommands(*documents_, showWindow, this);
 
     resize(WindowWidth, WindowHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -319,7 +318,9 @@ void TfrmMain::showEvent(QShowEvent* event) {
     // minimise: that would drop the documents opened since.
     if (!event->spontaneous()) {
         ReportingStepFailures(services_.DialogBoxes, [this] { frmstgMain_.Restore(); });
-        tray_->UpdateMenu();  // the reminders' switch as stored
+        // The reminders' switch as stored.
+        reminders_->ShowSwitch();
+        tray_->UpdateMenu();
     }
 }
 

@@ -117,7 +117,7 @@ private:
     TFormPlacement frmstgMain_;
     TMRUManager mruMain_;
     std::unique_ptr<TDocumentCommands> documents_;
-    TReminderCommands* reminders_ = nullptr;  // with a tray only
+    TReminderCommands* reminders_ = nullptr;
     std::unique_ptr<TTrayCommands> tray_;
     TMacroCommands* DDEMain_ = nullptr;
     // With a recovery folder only; gone before the document it keeps.

@@ -1,12 +1,15 @@
 #include "ui/app/reminder_commands.h"
 
 #include "platform/clock.h"
+#include "platform/notifier.h"
 #include "platform/tray_icon.h"
 #include "settings/ini_file.h"
 #include "tasks/task_table.h"
 #include "ui/app/command_guard.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/task_grid.h"
+
+#include <QAction>
 
 namespace tkm {
 
@@ -17,28 +20,50 @@ constexpr int CheckIntervalMs = 60 * 1000;
 }  // namespace
 
 TReminderCommands::TReminderCommands(TParts parts, QObject* parent) : QObject(parent), parts_(std::move(parts)) {
-    parts_.Tray.OnMessageClicked = [this] { ShowEntry(); };
+    if (parts_.Notices) {
+        parts_.Notices->OnActivated = [this](const std::string& token) { ShowEntry(token); };
+        parts_.Notices->OnUnavailable = [this](const std::string& title, const std::string& text) {
+            if (parts_.Tray) parts_.Tray->ShowMessage(title, text);
+        };
+    }
+    if (parts_.Tray) parts_.Tray->OnMessageClicked = [this] { ShowEntry({}); };
+    parts_.Switch.setCheckable(true);
+    ShowSwitch();
+    connect(&parts_.Switch, &QAction::triggered, this, [this] { Turn(); });
+    parts_.Switch.setEnabled(true);
     connect(&timer_, &QTimer::timeout, this, [this] { Check(); });
     timer_.start(CheckIntervalMs);
     // The first look once the documents of the command line are in.
     QTimer::singleShot(0, this, [this] { Check(); });
 }
 
-TReminderCommands::~TReminderCommands() { parts_.Tray.OnMessageClicked = nullptr; }
+TReminderCommands::~TReminderCommands() {
+    if (parts_.Notices) {
+        parts_.Notices->OnActivated = nullptr;
+        parts_.Notices->OnUnavailable = nullptr;
+    }
+    if (parts_.Tray) parts_.Tray->OnMessageClicked = nullptr;
+}
 
 TTrayMenuItem TReminderCommands::MenuItem() {
-    return TTrayMenuItem{"mnuReminders", "Due &reminders", [this] { Switch(); }, {}, true, reminders_.Enabled()};
+    return TTrayMenuItem{"mnuReminders", "Due &reminders", [this] { Turn(); }, {}, true, reminders_.Enabled()};
 }
+
+void TReminderCommands::ShowSwitch() { parts_.Switch.setChecked(reminders_.Enabled()); }
 
 void TReminderCommands::Check() {
     const auto reminder = reminders_.Check(parts_.Grid.Store(), parts_.TimeSource.Today(), parts_.Formats);
     if (!reminder) return;
     row_ = reminder->Row;
-    parts_.Tray.ShowMessage("Taskmere", CellToDisplay(reminder->Text).toStdString());
+    const std::string text = CellToDisplay(reminder->Text).toStdString();
+    if (parts_.Notices) parts_.Notices->Notify("Taskmere", text);
+    else if (parts_.Tray) parts_.Tray->ShowMessage("Taskmere", text);
 }
 
-void TReminderCommands::Switch() {
+void TReminderCommands::Turn() {
     reminders_.SetEnabled(!reminders_.Enabled());
+    ShowSwitch();
+    if (parts_.Switched) parts_.Switched();
     // Written at once: the window reads its settings again each time it comes
     // back from the tray, and must find this choice there.
     if (parts_.IniFileName.empty()) return;
@@ -49,8 +74,8 @@ void TReminderCommands::Switch() {
     });
 }
 
-void TReminderCommands::ShowEntry() {
-    parts_.ShowWindow();
+void TReminderCommands::ShowEntry(const std::string& activationToken) {
+    parts_.ShowWindow(activationToken);
     TBaseGrid& store = parts_.Grid.Store();
     // The table may have changed since the notification.
     if (row_ < store.RowCount()) store.SetCurrentCell(colDescription, row_);

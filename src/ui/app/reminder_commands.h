@@ -9,26 +9,35 @@
 #include <functional>
 #include <string>
 
+class QAction;
+
 namespace tkm {
 
 class Clock;
 class Dialogs;
+class Notifier;
 class TTaskGrid;
 class TrayIcon;
 struct TTrayMenuItem;
 
-// Due reminders while the program runs: a look at the table every minute, a
-// desktop notification from the tray icon, and the tray menu's switch.
+// Due reminders while the program runs: a look at the table at start-up and
+// every minute, a desktop notification (the tray's balloon where the desktop
+// has no notification service), and the switch in the Edit and tray menus.
 class TReminderCommands final : public QObject {
     Q_OBJECT
 public:
     struct TParts {
-        TrayIcon& Tray;
+        Notifier* Notices;  // none: the tray's balloon only
+        TrayIcon* Tray;     // none: no balloon either
         TTaskGrid& Grid;
         const Clock& TimeSource;
         TLocaleFormats Formats;
         Dialogs& DialogBoxes;
-        std::function<void()> ShowWindow;
+        // Brings the window forward, with the desktop's activation token.
+        std::function<void(const std::string& activationToken)> ShowWindow;
+        QAction& Switch;  // the window menu's "Due &reminders"
+        // The switch was turned: the tray menu shows it afresh.
+        std::function<void()> Switched;
         std::string IniFileName;
         std::string IniSection;  // the switch's own section
     };
@@ -40,12 +49,14 @@ public:
     TDueReminders& Reminders() { return reminders_; }
     // "Due &reminders", checked while they are on.
     TTrayMenuItem MenuItem();
+    // The switch's mark as the settings have it.
+    void ShowSwitch();
     // Reminds of what became due since the last look.
     void Check();
 
 private:
-    void Switch();
-    void ShowEntry();
+    void Turn();
+    void ShowEntry(const std::string& activationToken);
 
     TParts parts_;
     TDueReminders reminders_;

@@ -1,6 +1,7 @@
 #include "ui/app/tray_commands.h"
 
 #include "platform/tray_icon.h"
+#include "platform/window_activation.h"
 #include "ui/grid/task_grid.h"
 
 #include <QCoreApplication>
@@ -63,14 +64,15 @@ void TTrayCommands::HideWindow() {
     windowShown_ = false;
 }
 
-void TTrayCommands::ShowWindow() {
+void TTrayCommands::ShowWindow(const std::string& activationToken) {
     QMainWindow& window = window_.Window;
     if (window.isMinimized()) window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     // The window system forgets the hint while the window is hidden.
     if (tray_) tray_->SetTaskbarButtonHidden(tray_->Available());
     window.show();
     window.raise();
-    window.activateWindow();
+    if (window_.Activation) window_.Activation->Activate(activationToken);
+    else window.activateWindow();
     windowShown_ = true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QMainWindow;
@@ -13,6 +14,7 @@ namespace tkm {
 
 class PowerControl;
 class TTaskGrid;
+class WindowActivation;
 
 // The window's life beside its notification-area icon: minimising into the
 // tray, the icon's clicks, and the tray menu's power commands and Exit.
@@ -25,6 +27,8 @@ public:
         // More tray menu items, after the power commands; asked for each
         // time the menu is made.
         std::function<std::vector<TTrayMenuItem>()> Options;
+        // None: Qt's own request for the focus.
+        WindowActivation* Activation = nullptr;
     };
 
     // Either service may be missing: without a tray the window minimises as
@@ -38,8 +42,9 @@ public:
     // The window was just minimised: it goes into the tray when the desktop
     // shows the icon, and stays a minimised window otherwise.
     void WindowMinimised();
-    // Shows the window again from the tray, on top.
-    void ShowWindow();
+    // Shows the window again from the tray or from minimised, on top, with
+    // the desktop's activation token when there is one.
+    void ShowWindow(const std::string& activationToken = {});
     // Makes the tray menu afresh, with the options as they are now.
     void UpdateMenu();
 

@@ -4,6 +4,7 @@
 #include "ui/grid/grid_date_picker.h"
 #include "ui/screen_font.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -106,8 +107,15 @@ void TfrmCalendar::Button2Click() {
 }
 
 bool TfrmCalendar::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
-        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return THelpDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* widget = static_cast<QWidget*>(watched);
+    const bool escape = key == Qt::Key_Escape && widget->window() == this;
+    // The month's day table takes Enter for itself; here it belongs to OK.
+    const bool enterInDays = (key == Qt::Key_Return || key == Qt::Key_Enter) &&
+                             qobject_cast<QAbstractItemView*>(widget) && mthCalCalendar_->isAncestorOf(widget);
+    if (escape || enterInDays) {
         btnOk_->click();
         return true;
     }
