@@ -1,5 +1,6 @@
 #include "base/date_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <vector>
@@ -38,7 +39,8 @@ std::size_t RunLength(std::string_view s, std::size_t i) {
 // The length of the AM/PM marker a picture goes on with, or 0.
 std::size_t MarkerLength(std::string_view picture) {
     if (StartsWithNoCase(picture, "am/pm")) return 5;
-    return StartsWithNoCase(picture, "ampm") ? 4 : 0;
+    if (StartsWithNoCase(picture, "ampm")) return 4;
+    return StartsWithNoCase(picture, "a/p") ? 3 : 0;
 }
 
 void AppendNumber(std::string& out, int value, int width) {
@@ -53,60 +55,105 @@ std::size_t QuoteEnd(std::string_view picture, std::size_t open) {
     return close == std::string_view::npos ? picture.size() : close;
 }
 
-// Expands one picture; date or time may be absent when the picture has no
-// letters for it.
-std::string Format(std::string_view picture, const TDate* date, const TTimeOfDay* time,
-                   const TLocaleFormats& f) {
-    std::string out;
-    bool lastWasHour = false;
-    for (std::size_t i = 0; i < picture.size();) {
-        const char c = picture[i];
-        const char lc = Lower(c);
-        if (c == '"' || c == '\'') {
-            const std::size_t end = QuoteEnd(picture, i);
-            out.append(picture.substr(i + 1, end - i - 1));
-            i = end + 1;
-            continue;
-        }
-        if (const std::size_t marker = MarkerLength(picture.substr(i))) {
-            const bool pm = time && time->Hour >= 12;
-            out += pm ? f.TimePMString : f.TimeAMString;
-            i += marker;
-            continue;
-        }
-        const std::size_t n = RunLength(picture, i);
-        if (lc == 'd' && date) {
-            if (n == 1) AppendNumber(out, date->Day, 1);
-            else if (n == 2) AppendNumber(out, date->Day, 2);
-            else if (n == 3) out += f.ShortDayNames[DayOfWeek(*date)];
-            else out += f.LongDayNames[DayOfWeek(*date)];
-        } else if ((lc == 'm') && lastWasHour && time && n <= 2) {
-            AppendNumber(out, time->Minute, int(n));
-        } else if (lc == 'm' && date) {
-            if (n <= 2) AppendNumber(out, date->Month, int(n));
-            else if (n == 3) out += f.ShortMonthNames[date->Month - 1];
-            else out += f.LongMonthNames[date->Month - 1];
-        } else if (lc == 'y' && date) {
-            if (n <= 2) AppendNumber(out, date->Year % 100, 2);
-            else AppendNumber(out, date->Year, 4);
-        } else if (lc == 'h' && time) {
-            int hour = time->Hour;
-            const bool twelve = picture.find("am") != std::string_view::npos ||
-                                picture.find("AM") != std::string_view::npos;
-            if (twelve) hour = hour % 12 == 0 ? 12 : hour % 12;
-            AppendNumber(out, hour, n >= 2 ? 2 : 1);
-        } else if (lc == 'n' && time) {
-            AppendNumber(out, time->Minute, n >= 2 ? 2 : 1);
-        } else if (lc == 's' && time) {
-            AppendNumber(out, time->Second, n >= 2 ? 2 : 1);
-        } else {
-            out.append(picture.substr(i, n));
-        }
-        // "m" right after an hour (separators aside) means minutes.
-        if (std::isalpha(static_cast<unsigned char>(c))) lastWasHour = lc == 'h';
-        i += n;
+// Hours count to 12 when the picture has a marker outside its quoted texts.
+bool HasMarker(std::string_view picture) {
+    for (std::size_t i = 0; i < picture.size(); ++i) {
+        if (picture[i] == '"' || picture[i] == '\'')
+            i = QuoteEnd(picture, i);
+        else if (MarkerLength(picture.substr(i)) > 0)
+            return true;
     }
-    return out;
+    return false;
+}
+
+// Expands one picture; date or time may be absent, and then their letters
+// stand for themselves. The locale's own pictures are expanded without their
+// "c", "ddddd" and "dddddd", which could name themselves.
+class TPictureFormatter {
+public:
+    TPictureFormatter(const TDate* date, const TTimeOfDay* time, const TLocaleFormats& formats)
+        : date_(date), time_(time), f_(formats) {}
+
+    std::string Format(std::string_view picture, bool localePicture = false) const {
+        std::string out;
+        const bool twelveHours = HasMarker(picture);
+        bool lastWasHour = false;
+        for (std::size_t i = 0; i < picture.size();) {
+            const char c = picture[i];
+            const char lc = Lower(c);
+            if (c == '"' || c == '\'') {
+                const std::size_t end = QuoteEnd(picture, i);
+                out.append(picture.substr(i + 1, end - i - 1));
+                i = end + 1;
+                continue;
+            }
+            if (const std::size_t marker = time_ ? MarkerLength(picture.substr(i)) : 0) {
+                AppendMarker(out, picture.substr(i, marker));
+                i += marker;
+                continue;
+            }
+            std::size_t n = RunLength(picture, i);
+            if (lc == 'd' && date_) {
+                n = std::min<std::size_t>(n, localePicture ? 4 : 6);
+                if (n <= 2) AppendNumber(out, date_->Day, int(n));
+                else if (n == 3) out += f_.ShortDayNames[DayOfWeek(*date_)];
+                else if (n == 4) out += f_.LongDayNames[DayOfWeek(*date_)];
+                else out += Format(n == 5 ? f_.ShortDateFormat : f_.LongDateFormat, true);
+            } else if (lc == 'c' && !localePicture && (date_ || time_)) {
+                n = 1;
+                AppendDateAndTime(out);
+            } else if (lc == 'm' && lastWasHour && time_ && n <= 2) {
+                AppendNumber(out, time_->Minute, int(n));
+            } else if (lc == 'm' && date_) {
+                if (n <= 2) AppendNumber(out, date_->Month, int(n));
+                else if (n == 3) out += f_.ShortMonthNames[date_->Month - 1];
+                else out += f_.LongMonthNames[date_->Month - 1];
+            } else if (lc == 'y' && date_) {
+                if (n <= 2) AppendNumber(out, date_->Year % 100, 2);
+                else AppendNumber(out, date_->Year, 4);
+            } else if (lc == 'h' && time_) {
+                const int hour = twelveHours ? (time_->Hour % 12 == 0 ? 12 : time_->Hour % 12) : time_->Hour;
+                AppendNumber(out, hour, n >= 2 ? 2 : 1);
+            } else if (lc == 'n' && time_) {
+                AppendNumber(out, time_->Minute, n >= 2 ? 2 : 1);
+            } else if (lc == 's' && time_) {
+                AppendNumber(out, time_->Second, n >= 2 ? 2 : 1);
+            } else {
+                out.append(picture.substr(i, n));
+            }
+            // "m" right after an hour (separators aside) means minutes.
+            if (std::isalpha(static_cast<unsigned char>(c))) lastWasHour = lc == 'h';
+            i += n;
+        }
+        return out;
+    }
+
+private:
+    // "am/pm" and "a/p" print in the letter case they are written in;
+    // "ampm" prints the locale's texts.
+    void AppendMarker(std::string& out, std::string_view marker) const {
+        const bool pm = time_->Hour >= 12;
+        if (marker.size() == 4) out += pm ? f_.TimePMString : f_.TimeAMString;
+        else if (marker.size() == 5) out.append(marker.substr(pm ? 3 : 0, 2));
+        else out += marker[pm ? 2 : 0];
+    }
+
+    // The short date and the long time, as far as they are given.
+    void AppendDateAndTime(std::string& out) const {
+        if (date_) out += Format(f_.ShortDateFormat, true);
+        if (date_ && time_) out += ' ';
+        if (time_) out += Format(f_.LongTimeFormat, true);
+    }
+
+    const TDate* date_;
+    const TTimeOfDay* time_;
+    const TLocaleFormats& f_;
+};
+
+// An empty picture shows the short date and the long time.
+std::string FormatPicture(std::string_view picture, const TDate* date, const TTimeOfDay* time,
+                          const TLocaleFormats& formats) {
+    return TPictureFormatter(date, time, formats).Format(picture.empty() ? "c" : picture);
 }
 
 std::string_view Trim(std::string_view s) {
@@ -306,11 +353,16 @@ bool TDate::IsValid() const {
 }
 
 std::string FormatDate(const TDate& date, std::string_view picture, const TLocaleFormats& formats) {
-    return Format(picture, &date, nullptr, formats);
+    return FormatPicture(picture, &date, nullptr, formats);
 }
 
 std::string FormatTime(const TTimeOfDay& time, std::string_view picture, const TLocaleFormats& formats) {
-    return Format(picture, nullptr, &time, formats);
+    return FormatPicture(picture, nullptr, &time, formats);
+}
+
+std::string FormatDateTime(const TDate& date, const TTimeOfDay& time, std::string_view picture,
+                           const TLocaleFormats& formats) {
+    return FormatPicture(picture, &date, &time, formats);
 }
 
 std::optional<TDate> ParseDate(std::string_view text, const TLocaleFormats& formats) {

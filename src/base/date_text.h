@@ -28,8 +28,15 @@ struct TTimeOfDay {
     int SecondOfDay() const { return Hour * 3600 + Minute * 60 + Second; }
 };
 
+// Writes a date, a time or both in a picture of the locale formats' language,
+// with "ddddd" the short date, "dddddd" the long date, "c" the short date and
+// the long time, and the 12-hour clock where the picture has "am/pm", "a/p"
+// or "ampm". Letters for a part not given stand for themselves; an empty
+// picture means "c".
 std::string FormatDate(const TDate& date, std::string_view picture, const TLocaleFormats& formats);
 std::string FormatTime(const TTimeOfDay& time, std::string_view picture, const TLocaleFormats& formats);
+std::string FormatDateTime(const TDate& date, const TTimeOfDay& time, std::string_view picture,
+                           const TLocaleFormats& formats);
 
 // Reads a date typed the way the short date picture writes it: its fields in
 // its order, one or two digits for day and month (or a month name where the

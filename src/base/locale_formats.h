@@ -6,8 +6,9 @@
 namespace tkm {
 
 // The locale's formats in the picture language the cells are written in:
-// d dd ddd dddd, m mm mmm mmmm, yy yyyy, h hh, n nn, s ss, am/pm, ampm; text in
-// quotes is literal, every other character stands for itself.
+// d dd ddd dddd ddddd dddddd, m mm mmm mmmm, yy yyyy, c, h hh, n nn, s ss,
+// am/pm, a/p, ampm; text in quotes is literal, every other character stands
+// for itself.
 struct TLocaleFormats {
     std::string ShortDateFormat = "dd/mm/yyyy";
     std::string LongDateFormat = "dddd, d mmmm yyyy";

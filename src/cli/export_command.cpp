@@ -3,6 +3,7 @@
 #include "cli/pdf_export.h"
 #include "settings/print_settings_file.h"
 #include "tasks/cell_styling.h"
+#include "tasks/document_name.h"
 #include "tasks/task_table.h"
 
 #include <charconv>
@@ -78,6 +79,7 @@ TCommand ExportCommand(TOfficeExport office) {
         const std::optional<std::string> type = args.TakeValue("--type");
         const std::optional<std::string> columns = args.TakeValue("--columns");
         const std::optional<std::string> printSettings = args.TakeValue("--print-settings");
+        const std::optional<std::string> paper = args.TakeValue("--paper");
         const bool noColors = args.TakeFlag("--no-colors");
         const bool force = args.TakeFlag("--force");
         args.RejectUnknown();
@@ -87,6 +89,8 @@ TCommand ExportCommand(TOfficeExport office) {
         const TExportFormat* format = toPdf ? nullptr : ExportFormatFor(*type);
         if (!toPdf && !format) throw EUsage("bad value for --type: " + *type + " (" + TypeList() + ")");
         if (printSettings && !toPdf) throw EUsage("--print-settings is for --type pdf only");
+        if (paper && !toPdf) throw EUsage("--paper is for --type pdf only");
+        if (paper && !IsPaperName(*paper)) throw EUsage("bad value for --paper: " + *paper + " (" + PaperNames() + ")");
 
         const std::string& out = args.Positional[1];
         if (!force) RefuseToReplace(out);
@@ -96,7 +100,8 @@ TCommand ExportCommand(TOfficeExport office) {
         if (toPdf) {
             TPrintSettings settings = TPrintSettings::TaskGrid();
             if (printSettings) ReadSettingsFile(*printSettings, settings);
-            ExportPdf(grid, settings, !noColors, out, args.Formats, args.Clock);
+            ExportPdf(grid, settings, !noColors, {out, paper.value_or(""), DocumentBaseName(args.Positional[0])},
+                      args.Formats, args.Clock);
             return 0;
         }
         TExportSources sources;
@@ -108,10 +113,11 @@ TCommand ExportCommand(TOfficeExport office) {
         return 0;
     };
     return {"export",
-            "export FILE OUT --type T [--columns 0,3,5] [--no-colors] [--print-settings FILE.ini] [--force]\n"
+            "export FILE OUT --type T [--columns 0,3,5] [--no-colors] [--print-settings FILE.ini] [--paper P] [--force]\n"
             "                            export the chosen columns as Save As does (T: " +
-                TypeList() + "); pdf prints with the print settings file given",
-            {"--type", "--columns", "--print-settings"},
+                TypeList() + "); pdf prints with the print settings file given, on paper P (" + PaperNames() +
+                "; default: the locale's)",
+            {"--type", "--columns", "--print-settings", "--paper"},
             run};
 }
 

@@ -21,12 +21,8 @@ TCellStyle TCellStyler::ScreenStyle(int displayCol, int row) const {
     return style;
 }
 
-TCellStyle TCellStyler::PrintStyle(int row) const {
-    TCellStyle style;
-    style.Brush = clWindow;
-    style.FontColor = clWindowText;
-    if (colorPrinting_) ApplyRules(row, style);
-    return style;
+void TCellStyler::ApplyPrintRules(int row, TCellStyle& prepared) const {
+    if (colorPrinting_) ApplyRules(row, prepared);
 }
 
 // Whole rows look alike, so a row's facts are read once for all its cells.

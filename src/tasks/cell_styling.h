@@ -30,9 +30,10 @@ public:
     // text; the header cell of the current column takes the bold active-cell
     // font; then the screen rules. The current cell's highlight is the view's.
     TCellStyle ScreenStyle(int displayCol, int row) const;
-    // Every printed cell of a row looks alike: window colour and window text,
-    // the header row too; then the same rules, only with colour printing on.
-    TCellStyle PrintStyle(int row) const;
+    // Every printed cell of a row looks alike: the style the print engine
+    // prepared from the table font, the header row too, changed by the same
+    // rules only with colour printing on.
+    void ApplyPrintRules(int row, TCellStyle& prepared) const;
 
 private:
     void ApplyRules(int row, TCellStyle& style) const;

@@ -8,7 +8,7 @@ TTaskListPrint::TTaskListPrint(const TBaseGrid& grid, const TPrintSettings& sett
                                const TLocaleFormats& formats, const Clock& clock, bool colorPrinting)
     : styler_(grid, {.Today = clock.Today(), .Formats = formats, .ColorPrinting = colorPrinting}),
       engine_(grid, settings, scheme, formats, clock) {
-    engine_.SetOnGetCellPrintColor([this](int, int row, TCellStyle& style) { style = styler_.PrintStyle(row); });
+    engine_.SetOnGetCellPrintColor([this](int, int row, TCellStyle& style) { styler_.ApplyPrintRules(row, style); });
 }
 
 }  // namespace tkm

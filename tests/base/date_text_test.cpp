@@ -16,6 +16,28 @@ TEST(DateText, FormatsPictures) {
     EXPECT_EQ(FormatTime({17, 5, 0}, "h:mm AM/PM", f), "5:05 PM");
 }
 
+TEST(DateText, NamedPicturesTwelveHourMarkersAndTheEmptyPicture) {
+    TLocaleFormats f;
+    f.TimeAMString = "vorm.";
+    f.TimePMString = "nachm.";
+    const TDate date{2026, 12, 8};
+    const TTimeOfDay afternoon{17, 5, 9};
+    EXPECT_EQ(FormatDateTime(date, afternoon, "ddddd", f), "08/12/2026");
+    EXPECT_EQ(FormatDateTime(date, afternoon, "dddddd", f), "Tuesday, 8 December 2026");
+    EXPECT_EQ(FormatDateTime(date, afternoon, "c", f), "08/12/2026 17:05:09");
+    EXPECT_EQ(FormatDateTime(date, afternoon, "", f), "08/12/2026 17:05:09");
+    EXPECT_EQ(FormatDateTime(date, afternoon, "\"at\" h:nn:ss", f), "at 17:05:09");
+    // Markers keep the case they are written in; "ampm" is the locale's.
+    EXPECT_EQ(FormatDateTime(date, afternoon, "hh:nn am/pm", f), "05:05 pm");
+    EXPECT_EQ(FormatDateTime(date, {9, 5, 0}, "h:nn AM/PM", f), "9:05 AM");
+    EXPECT_EQ(FormatDateTime(date, {0, 5, 0}, "h:nn Am/Pm", f), "12:05 Am");
+    EXPECT_EQ(FormatDateTime(date, afternoon, "h:nn a/p", f), "5:05 p");
+    EXPECT_EQ(FormatDateTime(date, afternoon, "h:nn ampm", f), "5:05 nachm.");
+    EXPECT_EQ(FormatDateTime(date, afternoon, "\"ampm\" h", f), "ampm 17");
+    // A date alone leaves the time letters as they are.
+    EXPECT_EQ(FormatDate(date, "dd/mm/yyyy hh:nn", f), "08/12/2026 hh:nn");
+}
+
 TEST(DateText, ParsesDatesInThePicturesOrder) {
     TLocaleFormats dayFirst;
     EXPECT_EQ(ParseDate("8/12/2026", dayFirst), (TDate{2026, 12, 8}));

@@ -62,6 +62,54 @@ pdfinfo "$dir/huge.pdf" >/dev/null || fail "sizes out of range wrote no PDF"
 "$tkm" export "$list" "$dir/y.htm" --type htm --print-settings "$dir/portrait.ini" 2>/dev/null
 [ $? = 2 ] || fail "--print-settings accepted for htm"
 
+# Bold red table font, a three-line description, the long date at the top left,
+# on the paper asked for; the PDF's title is the document's name.
+{
+  printf '%s\r\n' "$header"
+  printf '1,2026-11-01,In Progress,"Line one\r\nLine two\r\nLine three",Normal,2026-12-20,09:00:00,Sam,1,2,0,,,\r\n'
+  for i in $(seq 2 100); do
+    printf '%d,2026-11-01,In Progress,Entry %d,Normal,2026-12-20,09:00:00,Sam,1,2,0,,,\r\n' "$i" "$i"
+  done
+} >"$dir/done.tkm"
+printf '[PRINTSETTINGS]\r\nFontStyle=1\r\nFontColor=255\r\nDate=1\r\nDateFormat=dddddd\r\nPageNr=5\r\nPageNumSep=/\r\nOrientation=1\r\nTitle=3\r\n' >"$dir/bold.ini"
+for colors in --no-colors ""; do
+  "$tkm" export "$dir/done.tkm" "$dir/done.pdf" --type pdf --force --paper a4 --print-settings "$dir/bold.ini" $colors "${pin[@]}" ||
+    fail "--paper a4 exit $?"
+  pdffonts "$dir/done.pdf" | grep -q "Bold" || fail "no bold face embedded ($colors): $(pdffonts "$dir/done.pdf")"
+  pdftoppm -r 50 -f 1 -l 1 "$dir/done.pdf" "$dir/page"
+  red=$(/usr/bin/python3 -c '
+import sys
+data = open(sys.argv[1], "rb").read()
+parts = data.split(b"\n", 3)
+w, h = map(int, parts[1].split())
+px = parts[3]
+print(sum(1 for i in range(0, w * h * 3, 3) if px[i] > 150 and px[i + 1] < 90 and px[i + 2] < 90))
+' "$dir"/page-*1.ppm)
+  [ "$red" -gt 100 ] || fail "the table font is not red ($colors): $red red pixels"
+  rm -f "$dir"/page-*.ppm
+done
+info=$(pdfinfo "$dir/done.pdf")
+grep -q "^Page size:.*(A4)" <<<"$info" || fail "not on A4: $info"
+grep -q "^Title: *done$" <<<"$info" || fail "the title is not the document's name: $info"
+grep -q "^Creator: *Taskmere$" <<<"$info" || fail "the creator is not Taskmere: $info"
+pages=$(sed -n 's/^Pages: *//p' <<<"$info")
+text=$(pdftotext -layout -f 1 -l 1 "$dir/done.pdf" -)
+for line in "Line one" "Line two" "Line three"; do
+  grep -q "$line" <<<"$text" || fail "\"$line\" is not printed: $text"
+done
+grep -q "Line one.*Line two" <<<"$text" && fail "the description's lines run into one: $text"
+grep -q "Tuesday" <<<"$text" && grep -q "December" <<<"$text" || fail "no long date at the top: $text"
+# Bold columns need two page widths here, so pages count page-column groups.
+grep -qE "(^|[^0-9])1(/$pages|-1)\s*$" <<<"$text" || fail "no page number on page 1: $text"
+"$tkm" export "$list" "$dir/a5.pdf" --type pdf --paper A5 "${pin[@]}" || fail "--paper A5 exit $?"
+pdfinfo "$dir/a5.pdf" | grep -q "^Page size:.*(A5)" || fail "not on A5: $(pdfinfo "$dir/a5.pdf")"
+"$tkm" export "$list" "$dir/legal.pdf" --type pdf --paper Legal "${pin[@]}" || fail "--paper Legal exit $?"
+pdfinfo "$dir/legal.pdf" | grep -q "^Page size: *1008 x 612 pts" || fail "not on Legal: $(pdfinfo "$dir/legal.pdf")"
+"$tkm" export "$list" "$dir/b4.pdf" --type pdf --paper B4 2>"$dir/err"
+[ $? = 2 ] && grep -q -- "--paper" "$dir/err" || fail "--paper B4 said: $(cat "$dir/err")"
+"$tkm" export "$list" "$dir/y.htm" --type htm --paper A4 2>/dev/null
+[ $? = 2 ] || fail "--paper accepted for htm"
+
 # Bad usage and unwritable places.
 "$tkm" export "$list" "$dir/x.pdf" --type pdf --columns 0,14 2>/dev/null
 [ $? = 2 ] || fail "column 14 accepted"

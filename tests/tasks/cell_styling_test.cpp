@@ -57,11 +57,20 @@ TEST(CellStyler, PrintedCellsTakeTheRulesOnlyWithColourPrintingOn) {
     const TLocaleFormats f = DayFirst();
     const TCellStyler off(grid, {.Today = PinnedToday, .Formats = f, .ColorPrinting = false});
     const TCellStyler on(grid, {.Today = PinnedToday, .Formats = f, .ColorPrinting = true});
-    for (int row : {0, 1, 2}) EXPECT_EQ(off.PrintStyle(row), Plain) << row;
+    const auto printed = [](const TCellStyler& styler, int row, TCellStyle prepared = Plain) {
+        styler.ApplyPrintRules(row, prepared);
+        return prepared;
+    };
+    for (int row : {0, 1, 2}) EXPECT_EQ(printed(off, row), Plain) << row;
     // The header prints in the table font on the window colour, like any cell.
-    EXPECT_EQ(on.PrintStyle(0), Plain);
-    EXPECT_EQ(on.PrintStyle(1), OverdueHigh);
-    EXPECT_EQ(on.PrintStyle(2), (TCellStyle{clWindow, TaskColors::Teal, 0}));
+    EXPECT_EQ(printed(on, 0), Plain);
+    EXPECT_EQ(printed(on, 1), OverdueHigh);
+    EXPECT_EQ(printed(on, 2), (TCellStyle{clWindow, TaskColors::Teal, 0}));
+    // The rules change only what they name: a not-started entry keeps the
+    // table font's italic; without colour printing nothing changes.
+    const TCellStyle italicBlue{clWindow, RGBColor(0, 0, 0xFF), fsItalic};
+    EXPECT_EQ(printed(on, 2, italicBlue), (TCellStyle{clWindow, TaskColors::Teal, fsItalic}));
+    for (int row : {0, 1, 2}) EXPECT_EQ(printed(off, row, italicBlue), italicBlue) << row;
 }
 
 TEST(CellStyler, AGridWithoutTheTaskColumnsKeepsThePreparedLook) {
@@ -71,7 +80,9 @@ TEST(CellStyler, AGridWithoutTheTaskColumnsKeepsThePreparedLook) {
     const TLocaleFormats f = DayFirst();
     const TCellStyler styler(grid, {.Today = PinnedToday, .Formats = f});
     EXPECT_EQ(styler.ScreenStyle(2, 1), Plain);
-    EXPECT_EQ(styler.PrintStyle(1), Plain);
+    TCellStyle printed = Plain;
+    styler.ApplyPrintRules(1, printed);
+    EXPECT_EQ(printed, Plain);
 }
 
 }  // namespace

@@ -95,6 +95,35 @@ TEST_F(PrintSettingsDialogTest, ControlsEditTheSettingsAndFollowTheEnablingRules
     EXPECT_THROW(TGridPrintSettingsDialog(dialogs).Execute(), EGridError);
 }
 
+TEST_F(PrintSettingsDialogTest, EveryStoredKindAndLengthComesBackAsItWentInAndATrailingLineEndAddsNoTitleLine) {
+    settings.Borders = pbCustom;
+    settings.BorderStyle = psInsideFrame;
+    settings.FitToPage = fpCustom;
+    settings.LeftSize = 9000;  // beyond the field's 500 mm, from a file written by hand
+    settings.RowSpacing = 1000;
+    EXPECT_TRUE(Run([&](TGridPrintSettingsForm& form) {
+        EXPECT_EQ(form.cbBorders()->currentIndex(), int(pbCustom));
+        EXPECT_EQ(form.cbBorderStyle()->currentIndex(), int(psInsideFrame));
+        EXPECT_EQ(form.cbFitToPage()->currentIndex(), int(fpCustom));
+        form.memTitle()->setPlainText("Week\nKitchen\n");
+        form.btnOK()->click();
+    }));
+    EXPECT_EQ(settings.Borders, pbCustom);
+    EXPECT_EQ(settings.BorderStyle, psInsideFrame);
+    EXPECT_EQ(settings.FitToPage, fpCustom);
+    EXPECT_EQ(settings.TitleLines, (std::vector<std::string>{"Week", "Kitchen"}));
+    // A field at its maximum is not applied; just below it is.
+    EXPECT_EQ(settings.LeftSize, 9000);
+    EXPECT_EQ(settings.RowSpacing, 1000);
+    EXPECT_TRUE(Run([&](TGridPrintSettingsForm& form) {
+        form.Length(1)->setValue(499.99);
+        form.Length(4)->setValue(100);
+        form.btnOK()->click();
+    }));
+    EXPECT_EQ(settings.LeftSize, 5000);
+    EXPECT_EQ(settings.RowSpacing, 1000);
+}
+
 TEST_F(PrintSettingsDialogTest, ThePreviewPaneWidensTheFormByItsWidthAndOkAndCancelFlankTheMiddle) {
     TGridPrintSettingsForm& form = dialog.Form();
     form.FillControls();

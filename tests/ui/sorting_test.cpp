@@ -133,6 +133,21 @@ TEST_F(SortingTest, HeaderClicksFlipTheDirectionAndDoNotRenumber) {
     EXPECT_EQ(Column(colDescription), (Texts{"c", "b", "a"}));
 }
 
+TEST_F(SortingTest, AHeaderClickSortsOnlyFourPixelsOrMoreInsideTheColumnsEdges) {
+    ThreeEntries("Started", "Not Started", "Deferred");
+    const QRect cell = Grid().CellRect(Store().RealToDisplay(colDescription), 0);
+    const auto clickAt = [&](int x) {
+        QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, QPoint(x, cell.center().y()));
+    };
+    clickAt(cell.left() + 3);
+    clickAt(cell.right() - 3);
+    EXPECT_EQ(Column(colDescription), (Texts{"b", "c", "a"})) << "too near a border: no sort";
+    clickAt(cell.left() + 4);
+    EXPECT_EQ(Column(colDescription), (Texts{"a", "b", "c"}));
+    clickAt(cell.right() - 4);
+    EXPECT_EQ(Column(colDescription), (Texts{"c", "b", "a"}));
+}
+
 TEST_F(SortingTest, IndicatorShowsOnTheSortColumnOnlyWithTwoEntriesOrMore) {
     EXPECT_FALSE(ShowsIndicator(colNo)) << "one entry shows no indicator";
     ClickHeader(colDescription);

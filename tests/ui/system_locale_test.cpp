@@ -30,11 +30,11 @@ TEST(SystemLocale, PicturesBecomeQtFormatsAndBack) {
 }
 
 TEST(SystemLocale, TwelveHourTimesHaveOneMarkerAndReadBack) {
-    EXPECT_EQ(PictureFromQtFormat("h:mm:ss AP t"), "h:nn:ss AM/PM");
-    EXPECT_EQ(PictureFromQtFormat("h:mm ap"), "h:nn AM/PM");
-    EXPECT_EQ(PictureFromQtFormat("h:mm A"), "h:nn AM/PM");
+    EXPECT_EQ(PictureFromQtFormat("h:mm:ss AP t"), "h:nn:ss ampm");
+    EXPECT_EQ(PictureFromQtFormat("h:mm ap"), "h:nn ampm");
+    EXPECT_EQ(PictureFromQtFormat("h:mm A"), "h:nn ampm");
     const TLocaleFormats us = LocaleFormatsFrom(QLocale("en_US"));
-    EXPECT_EQ(us.LongTimeFormat, "h:nn:ss AM/PM");
+    EXPECT_EQ(us.LongTimeFormat, "h:nn:ss ampm");
     for (const TTimeOfDay time : {TTimeOfDay{15, 15, 0}, TTimeOfDay{0, 5, 9}, TTimeOfDay{12, 0, 0}, TTimeOfDay{9, 2, 13}}) {
         const std::string text = FormatTime(time, us.LongTimeFormat, us);
         EXPECT_TRUE(text.ends_with(" AM") || text.ends_with(" PM")) << text;

@@ -80,6 +80,21 @@ TEST_F(TaskGridTest, TabWrapsAroundTheTable) {
     EXPECT_EQ(Store().Row(), 4);
 }
 
+TEST_F(TaskGridTest, PageDownAndUpMoveExactlyThePageOfRowsOnScreen) {
+    Store().SetRowCount(60);
+    int shown = 0;  // entries whose cell and grid line are both on screen
+    while (grid.CellRect(0, 1 + shown).bottom() + 1 < grid.viewport()->height()) ++shown;
+    ASSERT_GT(shown, 2);
+    Store().SetCurrentCell(colStatus, 1);
+    QTest::keyClick(&grid, Qt::Key_PageDown);
+    EXPECT_EQ(Store().Row(), 1 + shown);
+    QTest::keyClick(&grid, Qt::Key_PageDown);
+    EXPECT_EQ(Store().Row(), 1 + 2 * shown);
+    QTest::keyClick(&grid, Qt::Key_PageUp);
+    EXPECT_EQ(Store().Row(), 1 + shown);
+    EXPECT_EQ(Store().Col(), colStatus);
+}
+
 TEST_F(TaskGridTest, RemovingRowsCommitsTheOpenEditorFirst) {
     Store().SetCurrentCell(colDescription, 3);
     QTest::keyClick(&grid, Qt::Key_F2);

@@ -40,7 +40,7 @@ TCellSizes MeasureCells(const TBaseGrid& grid, const std::vector<int>& realCols,
                 sizes.ColumnWidths[c] = std::max(sizes.ColumnWidths[c], size.Width);
                 height = std::max(height, size.Height);
             } else {
-                height = std::max(height, measurer.LineHeight(realCol, row));
+                height = std::max(height, measurer.Height(realCol, row, grid.CellView(realCol, row)));
             }
         }
         if (!settings.UseFixedHeight) sizes.RowHeights[row] = height;

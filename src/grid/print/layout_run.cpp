@@ -1,6 +1,7 @@
 #include "grid/print/layout_run.h"
 
 #include "grid/base_grid.h"
+#include "grid/print/cell_lines.h"
 
 #include <algorithm>
 
@@ -114,12 +115,25 @@ void TLayoutRun::DrawRow(const TColumnGroup& group, int row, int y, int pitch) {
         const TCellStyle style = looks_.Style(realCol, row);
         canvas_.FillRect(cell, looks_.Brush(style));
         const std::string_view text = in_.Grid.CellView(realCol, row);
-        if (!text.empty()) {
-            measurer_.Select(looks_.Font(style, layout_.FitFactor));
-            canvas_.TextRect(cell, left + metrics_.Inset, y, text);
-        }
+        if (!text.empty()) DrawCellText(cell, looks_.Font(style, layout_.FitFactor), text);
         DrawCellSides(cell);
     }
+}
+
+void TLayoutRun::DrawCellText(const TPrintRect& cell, const TCanvasFont& font, std::string_view text) {
+    const int x = cell.Left + metrics_.Inset;
+    if (!HasLineBreak(text)) {
+        measurer_.Select(font);
+        return canvas_.TextRect(cell, x, cell.Top, text);
+    }
+    // Measured before the font is selected: a measuring font may differ in colour.
+    const int lineHeight = measurer_.Extent(font, "gh").Height;
+    measurer_.Select(font);
+    int y = cell.Top;
+    ForEachLine(text, [&](std::string_view line) {
+        if (!line.empty()) canvas_.TextRect(cell, x, y, line);
+        y += lineHeight;
+    });
 }
 
 void TLayoutRun::DrawCellSides(const TPrintRect& cell) {

@@ -105,6 +105,7 @@ private:
     int RowPitch(int row) const;
     void PlaceRow(const TColumnGroup& group, int row, TPageState& page);
     void DrawRow(const TColumnGroup& group, int row, int y, int pitch);
+    void DrawCellText(const TPrintRect& cell, const TCanvasFont& font, std::string_view text);
     void DrawCellSides(const TPrintRect& cell);
     void DrawClosingLines(const TColumnGroup& group, int top, int bottom);
     int GroupRight(const TColumnGroup& group) const;

@@ -25,7 +25,7 @@ TPageDecorations::TPageDecorations(const TPrintSettings& settings, const TPrintM
       metrics_(metrics),
       scheme_(scheme),
       time_(FormatTime(now, "hh:nn", formats)),
-      date_(FormatDate(today, settings.DateFormat, formats)) {}
+      date_(FormatDateTime(today, now, settings.DateFormat, formats)) {}
 
 bool TPageDecorations::AnyAt(bool (*side)(TPrintPosition)) const {
     return side(settings_.Time) || side(settings_.Date) || side(settings_.PageNr) || side(settings_.Title);

@@ -67,6 +67,16 @@ struct TDeviceArea {
     int DpiY = 0;
 };
 
+// The sheet a job prints on: its printable part as the job measures it, and
+// the whole paper with the printable part's place on it, in tenths of a millimetre.
+struct TPrintSheet {
+    TDeviceArea Printable;
+    int PaperWidth = 0;
+    int PaperHeight = 0;
+    int PrintableLeft = 0;
+    int PrintableTop = 0;
+};
+
 // A printer as a print job uses it.
 class TPrintTarget {
 public:

@@ -1,5 +1,9 @@
 #include "grid/print/print_cell_look.h"
 
+#include "grid/print/cell_lines.h"
+
+#include <algorithm>
+
 namespace tkm {
 
 int PrintHeight(int pointSize, double zoom) { return int(pointSize * 254.0 / 72.0 * zoom); }
@@ -39,9 +43,18 @@ const TCellMeasurer::TStyleFont& TCellMeasurer::FontOf(int realCol, int row) {
 
 TTextExtent TCellMeasurer::Size(int realCol, int row, std::string_view text) {
     const TStyleFont& font = FontOf(realCol, row);
-    return {measurer_.Extent(font.Index, text.empty() ? "gh" : text).Width, font.LineHeight};
+    if (text.empty()) return {measurer_.Extent(font.Index, "gh").Width, font.LineHeight};
+    if (!HasLineBreak(text)) return {measurer_.Extent(font.Index, text).Width, font.LineHeight};
+    TTextExtent size;
+    ForEachLine(text, [&](std::string_view line) {
+        if (!line.empty()) size.Width = std::max(size.Width, measurer_.Extent(font.Index, line).Width);
+        size.Height += font.LineHeight;
+    });
+    return size;
 }
 
-int TCellMeasurer::LineHeight(int realCol, int row) { return FontOf(realCol, row).LineHeight; }
+int TCellMeasurer::Height(int realCol, int row, std::string_view text) {
+    return FontOf(realCol, row).LineHeight * (text.empty() ? 1 : LineCount(text));
+}
 
 }  // namespace tkm

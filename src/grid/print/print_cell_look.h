@@ -46,10 +46,11 @@ class TCellMeasurer {
 public:
     TCellMeasurer(const TPrintCellLooks& looks, TTextMeasurer& measurer);
 
-    // The width of a cell's text, an empty cell as wide as "gh", and the
-    // height of one line. `text` must be a cell view of the unchanged grid.
+    // The widest line of a cell's text, an empty cell as wide as "gh", and
+    // the height of "gh" times its lines. `text` must be a cell view of the
+    // unchanged grid.
     TTextExtent Size(int realCol, int row, std::string_view text);
-    int LineHeight(int realCol, int row);
+    int Height(int realCol, int row, std::string_view text);
 
 private:
     struct TStyleFont {

@@ -34,7 +34,7 @@ void TPrintEngine::Print(TPrintTarget& printer, int first, int last) const {
     TPageLayout layout;
     TLayoutRun run(inputs, printer.Canvas(), AreaOf(printer.PrintableArea()), layout);
     const int count = run.Paginate();
-    printer.BeginDoc(settings_.JobName);
+    printer.BeginDoc(settings_.JobName.empty() ? documentName_ : settings_.JobName);
     try {
         run.Draw({std::max(first, 1), std::min(last, count), count}, &printer);
     } catch (...) {
@@ -42,6 +42,11 @@ void TPrintEngine::Print(TPrintTarget& printer, int first, int last) const {
         throw;
     }
     printer.EndDoc();
+}
+
+std::optional<TPrintSheet> TPrintEngine::PreviewSheet() const {
+    if (!sheetSource_) return std::nullopt;
+    return sheetSource_(settings_.Orientation);
 }
 
 void TPrintEngine::DrawPreview(TPrintCanvas& canvas, TPageArea area) {

@@ -8,6 +8,9 @@
 #include "grid/print/print_settings.h"
 
 #include <climits>
+#include <functional>
+#include <optional>
+#include <string>
 
 namespace tkm {
 
@@ -27,6 +30,9 @@ public:
     }
     // The screen's resolution, for column widths taken from the screen; 0 when unknown.
     void SetScreenDpi(int dpi) { screenDpi_ = dpi; }
+    // The job's name when the settings name none: the document's.
+    void SetDocumentName(std::string name) { documentName_ = std::move(name); }
+    const TPrintSettings& Settings() const { return settings_; }
 
     int CountPages(TPrintCanvas& canvas, TPageArea area) const;
     // Prints pages `first` to `last` (1-based, every page by default) on
@@ -44,6 +50,11 @@ public:
     void SetPreviewFast(bool fast) { previewFast_ = fast; }
     bool PreviewFast() const { return previewFast_; }
     void DrawPreview(TPrintCanvas& canvas, TPageArea area);
+    // The sheet a print would use in an orientation, for the preview to lay
+    // its pages out on; none when nobody told.
+    using TSheetSource = std::function<TPrintSheet(TPrintOrientation)>;
+    void SetSheetSource(TSheetSource source) { sheetSource_ = std::move(source); }
+    std::optional<TPrintSheet> PreviewSheet() const;
 
     static TPageArea AreaOf(const TDeviceArea& device);
 
@@ -56,6 +67,8 @@ private:
     const TLocaleFormats& formats_;
     const Clock& clock_;
     TPrintColorEvent onGetCellPrintColor_;
+    TSheetSource sheetSource_;
+    std::string documentName_;
     int screenDpi_ = 96;
     int previewPage_ = 1;
     int previewPageCount_ = 0;

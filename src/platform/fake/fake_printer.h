@@ -16,8 +16,13 @@ public:
     RecordingPrinter Device;
     std::vector<std::string> Files;  // the PDF files asked for, in order
     std::vector<TPrintJob> Jobs;
+    mutable std::vector<TPrintOrientation> Orientations;  // the sheets asked for
 
     bool Installed() const override { return IsInstalled; }
+    TPrintSheet NextSheet(TPrintOrientation orientation) const override {
+        Orientations.push_back(orientation);
+        return {Device.Area, Device.Area.WidthPixels + 100, Device.Area.HeightPixels + 100, 50, 50};
+    }
     void Print(const TPrintEngine& engine, const TPrintJob& job) override {
         Jobs.push_back(job);
         engine.Print(Device, job.FirstPage, job.LastPage);

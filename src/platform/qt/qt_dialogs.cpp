@@ -2,6 +2,7 @@
 
 #include "grid/cell_style.h"
 #include "platform/file_filter.h"
+#include "ui/grid/qprinter_print_target.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -11,7 +12,6 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrinter>
 #include <QStringList>
 #include <QUrl>
 
@@ -85,13 +85,17 @@ std::optional<TFileDialogResult> QtDialogs::SaveFile(const TFileDialogRequest& r
 }
 
 std::optional<TPrintJob> QtDialogs::ChoosePrintJob() {
-    QPrinter printer(QPrinter::HighResolution);
+    // The job prints on this very printer, so every choice made here holds.
+    auto setup = std::make_shared<TPrinterSetup>();
+    QPrinter& printer = setup->Printer;
     QPrintDialog dialog(&printer, parent_);
-    dialog.setOptions(QAbstractPrintDialog::PrintPageRange);
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile |
+                      QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintShowPageSize);
     dialog.setMinMax(1, 9999);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     TPrintJob job;
-    job.PrinterName = printer.printerName().toStdString();
+    job.Setup = setup;
+    job.PrinterName = printer.outputFormat() == QPrinter::PdfFormat ? "" : printer.printerName().toStdString();
     job.Copies = printer.copyCount();
     if (printer.printRange() == QPrinter::PageRange) {
         job.FirstPage = printer.fromPage();

@@ -1,54 +1,45 @@
 #include "platform/qt/qt_printer.h"
 
-#include "base/errors.h"
 #include "grid/print/print_engine.h"
-#include "ui/grid/paged_print_target.h"
 #include "ui/grid/pdf_print_target.h"
+#include "ui/grid/qprinter_print_target.h"
 
-#include <QPrinter>
 #include <QPrinterInfo>
 
 namespace tkm {
 
 namespace {
 
-// The chosen printer; without a choice the default one, or the first one when
-// none is the default.
-class TQPrinterTarget final : public TPagedPrintTarget {
-public:
-    explicit TQPrinterTarget(const TPrintJob& job) : TPagedPrintTarget(printer_), printer_(QPrinter::HighResolution) {
-        QPrinterInfo chosen = QPrinterInfo::printerInfo(QString::fromStdString(job.PrinterName));
-        if (chosen.isNull()) chosen = QPrinterInfo::defaultPrinter();
-        if (chosen.isNull()) chosen = QPrinterInfo(QPrinterInfo::availablePrinters().value(0));
-        printer_.setPrinterName(chosen.printerName());
-        printer_.setCopyCount(job.Copies);
-    }
-
-    void BeginDoc(const std::string& jobName) override {
-        printer_.setDocName(QString::fromStdString(jobName));
-        BeginPainting("Cannot start printing on " + printer_.printerName().toStdString());
-    }
-    void EndDoc() override {
-        if (!EndPainting()) throw EGridError("The printer " + printer_.printerName().toStdString() + " failed");
-    }
-    void AbortDoc() override {
-        printer_.abort();
-        EndPainting();
-    }
-
-private:
-    QPrinter printer_;
-};
+// The paper the print dialog offers for its "Print to File" printer.
+QPageSize DialogPdfPaper() {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    return pdf.pageLayout().pageSize();
+}
 
 }  // namespace
 
 bool QtPrinter::Installed() const { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
-void QtPrinter::Print(const TPrintEngine& engine, const TPrintJob& job) {
-    TQPrinterTarget printer(job);
-    engine.Print(printer, job.FirstPage, job.LastPage);
+TPrintSheet QtPrinter::NextSheet(TPrintOrientation orientation) const {
+    if (!Installed()) return PdfSheet(DialogPdfPaper(), orientation);
+    // The print dialog starts on the default printer with its paper.
+    TPrinterSetup setup;
+    TQPrinterTarget target(setup.Printer);
+    target.SetOrientation(orientation);
+    return target.Sheet();
 }
 
-void QtPrinter::PrintToFile(const TPrintEngine& engine, const std::string& fileName) { PrintToPdf(engine, fileName); }
+void QtPrinter::Print(const TPrintEngine& engine, const TPrintJob& job) {
+    // The dialog's printer as it was set up; without a dialog, the default printer.
+    const std::shared_ptr<TPrinterSetup> setup = job.Setup ? job.Setup : std::make_shared<TPrinterSetup>();
+    if (!job.Setup) setup->Printer.setCopyCount(job.Copies);
+    TQPrinterTarget target(setup->Printer);
+    engine.Print(target, job.FirstPage, job.LastPage);
+}
+
+void QtPrinter::PrintToFile(const TPrintEngine& engine, const std::string& fileName) {
+    PrintToPdf(engine, fileName, DialogPdfPaper());
+}
 
 }  // namespace tkm

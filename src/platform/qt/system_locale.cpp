@@ -25,10 +25,10 @@ std::string PictureFromQtFormat(const QString& f) {
         case 'z': break;  // milliseconds: not kept in cells
         case 'A':
         case 'a':
-            // "AP", "ap", "A" and "a" are all one AM/PM marker.
+            // "AP", "ap", "A" and "a" are all one marker: the locale's own AM and PM texts.
             n = i + 1 < f.size() && (f[i + 1] == 'P' || f[i + 1] == 'p') ? 2 : 1;
             if (!out.empty() && out.back() == '.') out.pop_back();
-            out += "AM/PM";
+            out += "ampm";
             break;
         case 't': break;  // time zone
         case '\'': {

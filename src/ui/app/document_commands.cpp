@@ -2,7 +2,9 @@
 
 #include "grid/print/desktop_print.h"
 #include "platform/dialogs.h"
+#include "platform/printer.h"
 #include "settings/mru_manager.h"
+#include "tasks/document_name.h"
 #include "tasks/open_macro.h"
 #include "tasks/task_list_print.h"
 #include "ui/app/command_guard.h"
@@ -108,8 +110,16 @@ TTaskListPrint TDocumentCommands::GridPrint() {
                           session_.ColorPrinting());
 }
 
+void TDocumentCommands::PrepareForPrinter(TPrintEngine& engine) const {
+    engine.SetDocumentName(DocumentBaseName(session_.FileName()));
+    // The preview shows the sheet the print will come out on.
+    if (printer_)
+        engine.SetSheetSource([printer = printer_](TPrintOrientation orientation) { return printer->NextSheet(orientation); });
+}
+
 void TDocumentCommands::PrintSetup() {
     TTaskListPrint print = GridPrint();
+    PrepareForPrinter(print.Engine());
     TPrintableGrid grid{window_.Grid.PrintSettings(), print.Engine()};
     TGridPrintSettingsDialog dialog(dialogs_, &window_.Window);
     dialog.SetPrintPreview(false);
@@ -120,6 +130,7 @@ void TDocumentCommands::PrintSetup() {
 void TDocumentCommands::ChoosePrintColumns() {
     TTaskListPrint print = GridPrint();
     TPrintEngine& engine = print.Engine();
+    PrepareForPrinter(engine);
     TTaskGrid& grid = window_.Grid;
     engine.SetScreenDpi(grid.logicalDpiX());
     TGridPreviewDialog preview(

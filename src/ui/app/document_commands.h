@@ -60,7 +60,8 @@ private:
     void RebuildReopenMenu();
     // The grid's print engine, coloured as the colour question was answered.
     TTaskListPrint GridPrint();
-    // The file a print goes to when no printer is installed: the document's name.
+    // The job's name and the sheet the preview lays its pages out on.
+    void PrepareForPrinter(TPrintEngine& engine) const;
 
     // TDocumentView
     void TitleChanged(const std::string& title) override;

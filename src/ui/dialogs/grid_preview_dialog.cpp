@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "grid/print/print_engine.h"
 #include "ui/grid/painter_print_canvas.h"
+#include "ui/grid/pdf_print_target.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -23,12 +24,29 @@ TPreviewPage::TPreviewPage(TPrintEngine& engine, QWidget* parent) : QWidget(pare
 }
 
 void TPreviewPage::paintEvent(QPaintEvent*) {
+    const TPrintSheet sheet =
+        engine_.PreviewSheet().value_or(PdfSheet(LocalePaper(), engine_.Settings().Orientation));
     QPainter painter(this);
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    TPainterPrintCanvas canvas(painter, dpiX, dpiY);
-    // The page is the widget itself, in its physical size on the screen.
-    engine_.DrawPreview(canvas, {int(std::lround(width() * 254 / dpiX)), int(std::lround(height() * 254 / dpiY))});
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The whole sheet, as large as the page fits, with a little room for its outline.
+    const double scale = std::min((width() - 2 * SheetBorder) / double(std::max(sheet.PaperWidth, 1)),
+                                  (height() - 2 * SheetBorder) / double(std::max(sheet.PaperHeight, 1)));
+    const QRectF paper(0, 0, sheet.PaperWidth * scale, sheet.PaperHeight * scale);
+    painter.translate((width() - paper.width()) / 2, (height() - paper.height()) / 2);
+    painter.setPen(QPen(Qt::darkGray, 1));
+    painter.drawRect(paper);
+    const TPageArea area = TPrintEngine::AreaOf(sheet.Printable);
+    const QRectF printable(sheet.PrintableLeft * scale, sheet.PrintableTop * scale, area.Width * scale,
+                           area.Height * scale);
+    painter.setPen(QPen(Qt::lightGray, 1, Qt::DashLine));
+    painter.drawRect(printable);
+    // Laid out at the printer's resolution as the job is, so every line and
+    // page breaks where it will on paper; only the drawing is scaled down.
+    painter.setClipRect(printable);
+    painter.translate(printable.topLeft());
+    painter.scale(scale * 254 / sheet.Printable.DpiX, scale * 254 / sheet.Printable.DpiY);
+    TPainterPrintCanvas canvas(painter, sheet.Printable.DpiX, sheet.Printable.DpiY);
+    engine_.DrawPreview(canvas, area);
     emit drawn();
 }
 

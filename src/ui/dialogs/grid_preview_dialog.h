@@ -11,11 +11,14 @@ namespace tkm {
 
 class TPrintEngine;
 
-// The white page the preview draws on: the engine's current preview page,
-// laid out with the widget as the page.
+// The white page the preview draws on: the engine's current preview page on
+// the sheet the print would use (a PDF file's on the locale's paper when the
+// engine knows none), scaled to the widget, with its outline and margins.
 class TPreviewPage final : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int SheetBorder = 4;
+
     TPreviewPage(TPrintEngine& engine, QWidget* parent);
 
 signals:

@@ -114,15 +114,16 @@ QWidget* TGridPrintSettingsForm::MakeGeneralTab() {
 
     groups_[gBorders] = new QGroupBox("Borders:");
     auto* borders = FormIn(groups_[gBorders]);
+    // Every kind a settings file can hold has its item, so loading and saving keeps it.
     cbBorders_ = MakeList({"(none)", "Single", "Double", "Vertical", "Horizontal", "Around", "Around Vertical",
-                           "Around Horizontal"});
-    cbBorderStyle_ = MakeList({"Solid", "Dash", "Dot", "Dash Dot", "Dash Dot Dot", "(none)"});
+                           "Around Horizontal", "Custom"});
+    cbBorderStyle_ = MakeList({"Solid", "Dash", "Dot", "Dash Dot", "Dash Dot Dot", "(none)", "Inside Frame"});
     borders->addRow("&Border:", cbBorders_);
     borders->addRow("Border &Style:", cbBorderStyle_);
 
     groups_[gGeneral] = new QGroupBox("General:");
     auto* general = FormIn(groups_[gGeneral]);
-    cbFitToPage_ = MakeList({"Never", "Grow to Fit", "Shrink to Fit", "Always"});
+    cbFitToPage_ = MakeList({"Never", "Grow to Fit", "Shrink to Fit", "Always", "Custom"});
     general->addRow("Fit to &Page:", cbFitToPage_);
     const auto box = [&](const char* caption) {
         auto* check = new QCheckBox(caption);
@@ -296,9 +297,9 @@ void TGridPrintSettingsForm::FillControls() {
         s.TitleLines = {s.TitleText};
         s.TitleText.clear();
     }
-    cbBorders_->setCurrentIndex(std::min<int>(s.Borders, cbBorders_->count() - 1));
-    cbBorderStyle_->setCurrentIndex(std::min<int>(s.BorderStyle, cbBorderStyle_->count() - 1));
-    cbFitToPage_->setCurrentIndex(std::min<int>(s.FitToPage, cbFitToPage_->count() - 1));
+    cbBorders_->setCurrentIndex(s.Borders);
+    cbBorderStyle_->setCurrentIndex(s.BorderStyle);
+    cbFitToPage_->setCurrentIndex(s.FitToPage);
     chkAutoSize_->setChecked(!s.NoAutoSize);
     chkCentered_->setChecked(s.Centered);
     chkRepeatRows_->setChecked(s.RepeatFixedRows);
@@ -350,16 +351,21 @@ void TGridPrintSettingsForm::ApplyControls() {
     s.DateFormat = DisplayToCell(edDateFormat_->text());
     s.TitleLines.clear();
     const QString title = memTitle_->toPlainText();
-    if (!title.isEmpty())
-        for (const QString& line : title.split('\n')) s.TitleLines.push_back(DisplayToCell(line));
+    QStringList lines = title.split('\n');
+    // A line end after the last line starts no line of its own.
+    if (lines.back().isEmpty()) lines.removeLast();
+    for (const QString& line : lines) s.TitleLines.push_back(DisplayToCell(line));
     s.Title = TPrintPosition(cbTitlePos_->currentIndex());
     s.PagePrefix = DisplayToCell(edPrefix_->text());
     s.PageNumSep = DisplayToCell(edSeparator_->text());
     s.PageSuffix = DisplayToCell(edSuffix_->text());
     s.PageNr = TPrintPosition(cbPagesPos_->currentIndex());
     s.Orientation = cbOrientation_->currentIndex() == 1 ? TPrintOrientation::Landscape : TPrintOrientation::Portrait;
-    for (int i = 0; i < LengthCount; ++i)
-        LengthOf(s, i) = int(std::lround(lengths_[std::size_t(i)]->value() * Scale()));
+    // A field at its maximum is not applied: the setting may lie beyond what the field shows.
+    for (int i = 0; i < LengthCount; ++i) {
+        const QDoubleSpinBox& field = *lengths_[std::size_t(i)];
+        if (field.value() < field.maximum()) LengthOf(s, i) = int(std::lround(field.value() * Scale()));
+    }
     if (pnlPreview_ && pnlRight_->isVisible()) pnlPreview_->update();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QPagedPaintDevice>
 
+#include <cmath>
+
 namespace tkm {
 
 void TPagedPrintTarget::SetOrientation(TPrintOrientation orientation) {
@@ -11,10 +13,20 @@ void TPagedPrintTarget::SetOrientation(TPrintOrientation orientation) {
                                                                            : QPageLayout::Portrait);
 }
 
-TDeviceArea TPagedPrintTarget::PrintableArea() const {
-    const int dpi = device_.logicalDpiX();
-    const QRect area = device_.pageLayout().paintRectPixels(dpi);
-    return {area.width(), area.height(), dpi, device_.logicalDpiY()};
+TPrintSheet SheetOf(const QPageLayout& layout, int dpiX, int dpiY) {
+    const QRect printable = layout.paintRectPixels(dpiX);
+    const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+    const QRectF paint = layout.paintRect(QPageLayout::Millimeter);
+    const auto tenths = [](qreal mm) { return int(std::lround(mm * 10)); };
+    return {{printable.width(), printable.height(), dpiX, dpiY},
+            tenths(paper.width()),
+            tenths(paper.height()),
+            tenths(paint.left()),
+            tenths(paint.top())};
+}
+
+TPrintSheet TPagedPrintTarget::Sheet() const {
+    return SheetOf(device_.pageLayout(), device_.logicalDpiX(), device_.logicalDpiY());
 }
 
 TPrintCanvas& TPagedPrintTarget::Canvas() {

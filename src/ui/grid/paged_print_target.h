@@ -8,16 +8,21 @@
 #include <optional>
 #include <string>
 
+class QPageLayout;
 class QPagedPaintDevice;
 
 namespace tkm {
+
+// The sheet of a page layout on a device of that resolution.
+TPrintSheet SheetOf(const QPageLayout& layout, int dpiX, int dpiY);
 
 // A paged device as a print job uses it: a printer or a PDF file. The device
 // keeps its page size and margins; the job sets the orientation.
 class TPagedPrintTarget : public TPrintTarget {
 public:
     void SetOrientation(TPrintOrientation orientation) override;
-    TDeviceArea PrintableArea() const override;
+    TDeviceArea PrintableArea() const override { return Sheet().Printable; }
+    TPrintSheet Sheet() const;
     void NewPage() override;
     // Measures before the job begins, as the page count needs.
     TPrintCanvas& Canvas() override;

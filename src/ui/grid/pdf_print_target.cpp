@@ -13,12 +13,21 @@ namespace {
 // Fine enough that fonts keep their size to a hundredth of a millimetre.
 constexpr int PdfDpi = 1200;
 
+QPageLayout PdfPageLayout(const QPageSize& paper, TPrintOrientation orientation) {
+    return QPageLayout(paper, orientation == TPrintOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
+}  // namespace
+
 QPageSize LocalePaper() {
     return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
                                                                                : QPageSize(QPageSize::A4);
 }
 
-}  // namespace
+TPrintSheet PdfSheet(const QPageSize& paper, TPrintOrientation orientation) {
+    return SheetOf(PdfPageLayout(paper, orientation), PdfDpi, PdfDpi);
+}
 
 TPdfPrintTarget::TFileDevice::TFileDevice(TAtomicFile& file) : file_(file) { open(QIODevice::WriteOnly); }
 
@@ -33,11 +42,10 @@ qint64 TPdfPrintTarget::TFileDevice::writeData(const char* data, qint64 size) {
     }
 }
 
-TPdfPrintTarget::TPdfPrintTarget(const std::string& fileName)
+TPdfPrintTarget::TPdfPrintTarget(const std::string& fileName, const QPageSize& paper)
     : TPagedPrintTarget(writer_), fileName_(fileName), file_(fileName), device_(file_), writer_(&device_) {
     writer_.setResolution(PdfDpi);
-    writer_.setPageLayout(QPageLayout(LocalePaper(), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                      QPageLayout::Millimeter));
+    writer_.setPageLayout(PdfPageLayout(paper, TPrintOrientation::Portrait));
     writer_.setCreator(QStringLiteral("Taskmere"));
 }
 
@@ -55,8 +63,8 @@ void TPdfPrintTarget::EndDoc() {
 
 void TPdfPrintTarget::AbortDoc() { EndPainting(); }
 
-void PrintToPdf(const TPrintEngine& engine, const std::string& fileName) {
-    TPdfPrintTarget pdf(fileName);
+void PrintToPdf(const TPrintEngine& engine, const std::string& fileName, const QPageSize& paper) {
+    TPdfPrintTarget pdf(fileName, paper);
     engine.Print(pdf);
 }
 

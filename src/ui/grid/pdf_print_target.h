@@ -4,6 +4,7 @@
 #include "ui/grid/paged_print_target.h"
 
 #include <QIODevice>
+#include <QPageSize>
 #include <QPdfWriter>
 
 #include <exception>
@@ -13,13 +14,17 @@ namespace tkm {
 
 class TPrintEngine;
 
-// A PDF file as a printer: the paper of the user's locale (A4, or Letter in
-// the United States) with 10 mm margins. The file is replaced only when the
-// job ends well; a failed or aborted job leaves it as it was.
+// The paper of the user's locale: A4, or Letter in the United States.
+QPageSize LocalePaper();
+// The sheet of a PDF file on `paper`.
+TPrintSheet PdfSheet(const QPageSize& paper, TPrintOrientation orientation);
+
+// A PDF file as a printer: the paper given with 10 mm margins. The file is
+// replaced only when the job ends well; a failed or aborted job leaves it as it was.
 class TPdfPrintTarget final : public TPagedPrintTarget {
 public:
     // EGridFileError when the file cannot be created there.
-    explicit TPdfPrintTarget(const std::string& fileName);
+    explicit TPdfPrintTarget(const std::string& fileName, const QPageSize& paper = LocalePaper());
 
     void BeginDoc(const std::string& jobName) override;
     // EInOutError naming the file when its pages cannot be written.
@@ -50,6 +55,6 @@ private:
 
 // Prints every page of the engine's layout into a PDF file, as the print job
 // does on a printer.
-void PrintToPdf(const TPrintEngine& engine, const std::string& fileName);
+void PrintToPdf(const TPrintEngine& engine, const std::string& fileName, const QPageSize& paper = LocalePaper());
 
 }  // namespace tkm

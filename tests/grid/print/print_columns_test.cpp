@@ -1,6 +1,7 @@
 #include "grid/print/print_engine.h"
 #include "print_test_support.h"
 #include "tasks/cell_styling.h"
+#include "tasks/task_list_print.h"
 #include "tasks/task_table.h"
 #include "tasks/task_test_support.h"
 
@@ -39,6 +40,28 @@ TEST_F(PrintColumnsTest, ColumnsAreAsWideAsTheirWidestTextPlusPadding) {
     EXPECT_EQ(CellsOn(PreviewOf(1), 1)[0].Right - 25, 254 + 30);
 }
 
+TEST_F(PrintColumnsTest, ACellWithLineBreaksIsMeasuredAndPrintedLineByLine) {
+    Fill({"No", "Description"}, 2);
+    grid.SetCellText(1, 1, "Line one\r\nLine two, longer\r\nLine three");
+    grid.SetCellText(1, 2, "a\nb");
+    for (const bool screenWidths : {false, true}) {
+        settings.NoAutoSize = screenWidths;
+        const auto canvas = PreviewOf(1);
+        // Three lines of 31: 93 + 93 / 8 + 2 gaps.
+        const int firstLine = TopBlock + RowPitch;
+        for (const auto& [line, index] : {std::pair{"Line one", 0}, {"Line two, longer", 1}, {"Line three", 2}}) {
+            const auto* text = Find(canvas, line);
+            ASSERT_NE(text, nullptr) << line;
+            EXPECT_EQ(text->Y, firstLine + index * 31) << line;
+        }
+        EXPECT_EQ(Find(canvas, "r2c0")->Y, firstLine + 93 + 11 + 6);
+        EXPECT_EQ(Find(canvas, "b")->Y, firstLine + 93 + 11 + 6 + 31);
+        for (const auto& text : canvas.Texts) EXPECT_EQ(text.Text.find_first_of("\r\n"), std::string::npos);
+        // The widest line, 16 bytes, not the whole text.
+        if (!screenWidths) EXPECT_EQ(Widths(CellsOn(canvas, 1), 2)[1], 16 * 15 + 20);
+    }
+}
+
 TEST_F(PrintColumnsTest, ABoldCellIsMeasuredAndPrintedBold) {
     Fill({"No", "Description"}, 1);
     engine.SetOnGetCellPrintColor([](int, int row, TCellStyle& style) {
@@ -55,7 +78,7 @@ TEST_F(PrintColumnsTest, TaskColourRulesPrintOnlyWithColourPrinting) {
     TPrintEngine taskEngine{tasks, settings, scheme, formats, clock};
     for (const bool colors : {true, false}) {
         const TCellStyler styler(tasks, {PinnedToday, formats, colors});
-        taskEngine.SetOnGetCellPrintColor([&](int, int row, TCellStyle& style) { style = styler.PrintStyle(row); });
+        taskEngine.SetOnGetCellPrintColor([&](int, int row, TCellStyle& style) { styler.ApplyPrintRules(row, style); });
         RecordingCanvas canvas;
         taskEngine.DrawPreview(canvas, Page);
         const auto* text = Find(canvas, "pay rent");
@@ -68,6 +91,28 @@ TEST_F(PrintColumnsTest, TaskColourRulesPrintOnlyWithColourPrinting) {
         // The headers print in plain window text on white.
         EXPECT_EQ(Find(canvas, "Status")->Font.Color, clBlack);
         EXPECT_EQ(canvas.Fills.front().Color, clWhite);
+    }
+}
+
+TEST_F(PrintColumnsTest, TheTableFontsStyleAndColourPrintWhereNoRuleChangesThem) {
+    const TBaseGrid tasks = TableOf({{"pay rent", "In Progress", "High", DaysFromToday(-1, formats)},
+                                     {"water plants", "In Progress", "Normal", DaysFromToday(2, formats)}});
+    settings.Font.Styles = fsBold | fsItalic;
+    settings.Font.Color = RGBColor(0, 0, 0xFF);
+    for (const bool colors : {true, false}) {
+        TTaskListPrint print(tasks, settings, scheme, formats, clock, colors);
+        RecordingCanvas canvas;
+        print.Engine().DrawPreview(canvas, Page);
+        for (const char* unchanged : {"Status", "water plants"}) {
+            const auto* text = Find(canvas, unchanged);
+            ASSERT_NE(text, nullptr) << unchanged;
+            EXPECT_EQ(text->Font.Styles, fsBold | fsItalic) << unchanged << colors;
+            EXPECT_EQ(text->Font.Color, RGBColor(0, 0, 0xFF)) << unchanged << colors;
+        }
+        // An overdue entry's rule sets its own style and colour.
+        const auto* overdue = Find(canvas, "pay rent");
+        EXPECT_EQ(overdue->Font.Styles, colors ? fsBold : fsBold | fsItalic);
+        EXPECT_EQ(overdue->Font.Color, colors ? RGBColor(0xFF, 0, 0) : RGBColor(0, 0, 0xFF));
     }
 }
 

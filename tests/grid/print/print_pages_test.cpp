@@ -25,6 +25,12 @@ TEST_F(PrintPagesTest, HeaderOnlyTablePrintsOnePageNumberedWithoutSeparator) {
     EXPECT_EQ(number->Y, 1000 - (3 + 31));
     EXPECT_EQ(number->Font.Height, 31);
     EXPECT_NE(Find(printer.canvas, "Status"), nullptr);
+
+    // Without a job name of its own the job takes the document's.
+    settings.JobName.clear();
+    engine.SetDocumentName("kitchen");
+    engine.Print(printer);
+    EXPECT_EQ(printer.JobName, "kitchen");
 }
 
 TEST_F(PrintPagesTest, TopBlockIsKeptForTheTitlePositionEvenWithoutTitle) {
@@ -163,6 +169,18 @@ TEST_F(PrintPagesTest, TimeDateAndTitleShareSlotsInTheirOrder) {
     EXPECT_EQ(right->X, 2000 - 11 * 17 - 25 - 20);
     EXPECT_EQ(right->Font.Height, 35);
     EXPECT_EQ(Find(canvas, "2026-12-08 14:05 ")->X, 25);
+}
+
+TEST_F(PrintPagesTest, TheDateItemWritesTheWholePictureLanguageAndAnEmptyPictureAsDateAndTime) {
+    Fill({"No"}, 1);
+    settings.Date = ppBottomLeft;
+    formats.LongTimeFormat = "h:nn:ss ampm";
+    for (const auto& [picture, shown] : {std::pair{"dddddd", "Tuesday, 8 December 2026 "},
+                                         {"ddddd hh:nn am/pm", "08/12/2026 02:05 pm "},
+                                         {"", "08/12/2026 2:05:09 PM "}}) {
+        settings.DateFormat = picture;
+        EXPECT_EQ(DecorationsOn(PreviewOf(1), 1).front(), shown) << picture;
+    }
 }
 
 TEST_F(PrintPagesTest, PrinterFailuresReachTheCallerWithNoHalfPrintedJob) {
