@@ -58,12 +58,12 @@ only_files "$dir/linked" list.tkm other.tkm
 # A writable document in a read-only folder, saved by someone who cannot write there.
 as_user=()
 [ "$(id -u)" = 0 ] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-mkdir "$dir/readonly" "$dir/cache"
+mkdir "$dir/readonly" "$dir/cache" "$dir/state"
 cp "$dir/small.tkm" "$dir/readonly/list.tkm"
 chmod 666 "$dir/readonly/list.tkm"
-chmod 777 "$dir/cache"
+chmod 777 "$dir/cache" "$dir/state"
 chmod 555 "$dir/readonly"
-export XDG_CACHE_HOME=$dir/cache
+export XDG_CACHE_HOME=$dir/cache XDG_STATE_HOME=$dir/state
 limited "${as_user[@]}" "$tkm" resave "$dir/b.tkm" "$dir/readonly/list.tkm" 2> /dev/null
 cmp -s "$dir/readonly/list.tkm" "$dir/small.tkm" || fail "a failed write in a read-only folder lost the old bytes"
 "${as_user[@]}" "$tkm" resave "$dir/b.tkm" "$dir/readonly/list.tkm" 2> "$dir/err" ||

@@ -188,7 +188,7 @@ TEST_F(MainWindowTest, MenusAndToolBarFollowTheCommandTable) {
                            "Print Setup", "-", "Exit"}));
     EXPECT_EQ(captions(menuBarActions[1]->menu()),
               QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "-", "&Add New Entry", "&Delete",
-                           "Add &Multiple Entries...", "-", "Find", "&Refresh", "&Sort By...", "&View Calendar", "-", "Re&number Entries", "-",
+                           "Add &Multiple Entries...", "-", "Find", "&Refresh", "&Sort By...", "&View Calendar", "Due &reminders", "-", "Re&number Entries", "-",
                            "St&atistics..."}));
     EXPECT_EQ(captions(menuBarActions[2]->menu()), QStringList({"&Contents", "-", "&About Taskmere"}));
     QStringList tools;
