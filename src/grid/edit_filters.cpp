@@ -9,46 +9,66 @@ namespace {
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // text without the selection: what stays around a typed character
-bool HoldsOutside(std::u16string_view text, int selStart, int selLength, char16_t a, char16_t b) {
+bool HoldsOutside(std::u16string_view text, int selStart, int selLength, char16_t c) {
     for (int i = 0; i < int(text.size()); ++i) {
         if (i >= selStart && i < selStart + selLength) continue;
-        if (text[std::size_t(i)] == a || text[std::size_t(i)] == b) return true;
+        if (text[std::size_t(i)] == c) return true;
     }
     return false;
 }
 
+// A blank separator is what the locale writes as a no-break space.
+bool IsThousand(char16_t c, char thousandSeparator) {
+    const char16_t thousand = char16_t(static_cast<unsigned char>(thousandSeparator));
+    return c == thousand || (thousand == u' ' && (c == u'\u00a0' || c == u'\u202f'));
+}
+
 }  // namespace
 
-TKeyVerdict NumberKeyVerdict(std::u16string_view text, int selStart, int selLength, char16_t key) {
+TKeyVerdict NumberKeyVerdict(std::u16string_view text, int selStart, int selLength, char16_t key,
+                             char thousandSeparator) {
     if (IsDigit(key) || key == u'\b' || key == u'\t' || key == u'\r' || key == u'\n') return TKeyVerdict::Accept;
-    if (key == u'.' || key == u',')
-        return HoldsOutside(text, selStart, selLength, u'.', u',') ? TKeyVerdict::Ignore : TKeyVerdict::Accept;
+    if (key == u'.' || key == u',' || IsThousand(key, thousandSeparator)) return TKeyVerdict::Accept;
     if (key == u'-')
-        return selStart == 0 && !HoldsOutside(text, selStart, selLength, u'-', u'-') ? TKeyVerdict::Accept
-                                                                                    : TKeyVerdict::Beep;
+        return selStart == 0 && !HoldsOutside(text, selStart, selLength, u'-') ? TKeyVerdict::Accept
+                                                                              : TKeyVerdict::Beep;
     return TKeyVerdict::Ignore;
 }
 
-bool IsNumberText(std::u16string_view text, char decimalSeparator, char thousandSeparator) {
+TNumberText ReadNumberText(std::u16string_view text, char decimalSeparator, char thousandSeparator) {
     const char16_t decimal = char16_t(static_cast<unsigned char>(decimalSeparator));
-    const char16_t thousand = char16_t(static_cast<unsigned char>(thousandSeparator));
-    int minus = 0;
-    int decimals = 0;
-    int lastThousand = -1;
-    for (int i = 0; i < int(text.size()); ++i) {
-        const char16_t c = text[std::size_t(i)];
-        if (c == thousand) {
-            if (i == 0 || (lastThousand >= 0 && i - lastThousand < 3)) return false;
-            lastThousand = i;
-        } else if (c == decimal) {
-            ++decimals;
-        } else if (c == u'-') {
-            ++minus;
-        } else if (!IsDigit(c)) {
-            return false;
-        }
+    const std::size_t end = text.size();
+    std::size_t i = 0;
+    const auto digitsFrom = [&] {
+        const std::size_t start = i;
+        while (i < end && IsDigit(text[i])) ++i;
+        return i - start;
+    };
+    if (i < end && text[i] == u'-') ++i;
+    std::size_t digits = digitsFrom();
+    const std::size_t firstGroup = digits;
+    while (i < end && IsThousand(text[i], thousandSeparator)) {
+        if (firstGroup == 0 || firstGroup > 3) return TNumberText::NotANumber;
+        ++i;
+        const std::size_t group = digitsFrom();
+        digits += group;
+        if (group > 3) return TNumberText::NotANumber;
+        if (group < 3) return i == end ? TNumberText::Unfinished : TNumberText::NotANumber;
     }
-    return minus <= 1 && decimals <= 1;
+    if (i < end && text[i] == decimal) {
+        ++i;
+        digits += digitsFrom();
+    }
+    if (i != end) return TNumberText::NotANumber;
+    return digits > 0 || text.empty() ? TNumberText::Number : TNumberText::Unfinished;
+}
+
+std::u16string WithoutGrouping(std::u16string_view text, char thousandSeparator) {
+    std::u16string plain;
+    plain.reserve(text.size());
+    for (char16_t c : text)
+        if (!IsThousand(c, thousandSeparator)) plain += c;
+    return plain;
 }
 
 std::optional<TPasteResult> ComposePaste(std::u16string_view text, int selStart, int selLength,

@@ -12,13 +12,25 @@ namespace tkm {
 enum class TKeyVerdict { Accept, Ignore, Beep };
 
 // A character typed into the decimal-number editor, replacing the selection
-// [selStart, selStart + selLength) of text.
-TKeyVerdict NumberKeyVerdict(std::u16string_view text, int selStart, int selLength, char16_t key);
+// [selStart, selStart + selLength) of text. Separators are let through
+// whatever they make of the text: ReadNumberText judges the whole.
+TKeyVerdict NumberKeyVerdict(std::u16string_view text, int selStart, int selLength, char16_t key,
+                             char thousandSeparator);
 
-// Whether a whole editor text reads as a number in the locale: digits, at most
-// one minus sign and one decimal separator, thousands separators neither first
-// nor fewer than three positions apart.
-bool IsNumberText(std::u16string_view text, char decimalSeparator, char thousandSeparator);
+enum class TNumberText {
+    Number,
+    Unfinished,  // typing on at the end could still make it one: "1,2", "-"
+    NotANumber
+};
+
+// How a whole editor text reads as a number in the locale: an optional minus,
+// digits grouped in threes by the thousands separator or not grouped at all,
+// and an optional decimal separator with the decimals. The empty text is the
+// empty cell. A blank thousands separator stands for the no-break spaces too.
+TNumberText ReadNumberText(std::u16string_view text, char decimalSeparator, char thousandSeparator);
+
+// A number as its cell keeps it: without the thousands separators.
+std::u16string WithoutGrouping(std::u16string_view text, char thousandSeparator);
 
 struct TPasteResult {
     std::u16string Text;

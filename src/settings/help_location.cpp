@@ -10,17 +10,30 @@ namespace {
 constexpr const char* HelpFileName = "Taskmere.Hlp";
 constexpr const char* UserGuide = "../share/doc/taskmere/user-guide.html";
 
-bool IsFile(const std::filesystem::path& path) {
+bool IsFile(const std::string& path) {
     std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
 
 }  // namespace
 
-std::string ChooseHelpFile(const std::string& currentFolder, const std::string& executableFolder) {
-    if (IsFile(std::filesystem::path(currentFolder) / HelpFileName) || executableFolder.empty()) return HelpFileName;
-    const std::filesystem::path guide = (std::filesystem::path(executableFolder) / UserGuide).lexically_normal();
-    return IsFile(guide) ? guide.string() : HelpFileName;
+THelpPlaces HelpPlaces(const std::string& currentFolder, const std::string& executableFolder) {
+    THelpPlaces places{(std::filesystem::path(currentFolder) / HelpFileName).string(), ""};
+    if (!executableFolder.empty())
+        places.UserGuide = (std::filesystem::path(executableFolder) / UserGuide).lexically_normal().string();
+    return places;
+}
+
+std::optional<std::string> ChooseHelpFile(const THelpPlaces& places) {
+    // The shell opens the help file by its plain name, from the current folder.
+    if (IsFile(places.HelpFile)) return HelpFileName;
+    if (IsFile(places.UserGuide)) return places.UserGuide;
+    return std::nullopt;
+}
+
+std::string NoHelpText(const THelpPlaces& places) {
+    if (places.UserGuide.empty()) return "No help is installed: " + places.HelpFile + " does not exist.";
+    return "No help is installed: neither " + places.HelpFile + " nor " + places.UserGuide + " exists.";
 }
 
 }  // namespace tkm

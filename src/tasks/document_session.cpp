@@ -124,10 +124,10 @@ TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind k
     if (kind != TLoadKind::Reopened) parts_.RecentFiles.Add(fileName_);
     UpdateTitle();
     if (kind == TLoadKind::Chosen) parts_.LookupItems.Clear();
-    if (parts_.History) parts_.History->Clear(kind != TLoadKind::Reopened);
-    // A reopened document counts as changed, as every load reports its cells;
-    // the others start unchanged and ready to type into.
-    SetModified(kind == TLoadKind::Reopened);
+    if (parts_.History) parts_.History->Clear();
+    // The table is as its file has it, however it was opened; closing it
+    // must not ask to save what nobody touched.
+    SetModified(false);
     if (kind != TLoadKind::Reopened) {
         parts_.Grid.SetCurrentCell(colDescription, 1);
         parts_.View.StartEditing();

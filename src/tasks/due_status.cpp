@@ -1,6 +1,7 @@
 #include "tasks/due_status.h"
 
 #include "grid/base_grid.h"
+#include "platform/clock.h"
 #include "tasks/task_table.h"
 
 #include <cstdlib>
@@ -44,6 +45,32 @@ std::optional<std::string> EditStartStatus(bool editTracking, TBaseGrid& grid, i
                                            const TLocaleFormats& formats) {
     if (!editTracking) return std::nullopt;
     return UpdateDueStatus(grid, row, today, formats);
+}
+
+TDueLineWatch::TDueLineWatch(TBaseGrid& grid, const Clock& clock, const TLocaleFormats& formats, TShowLine show)
+    : grid_(grid), clock_(clock), formats_(formats), show_(std::move(show)) {
+    grid_.AddObserver(*this);
+}
+
+TDueLineWatch::~TDueLineWatch() { grid_.RemoveObserver(*this); }
+
+void TDueLineWatch::CellInvalidated(int realCol, int row) {
+    if (realCol == colDueDate && row == grid_.Row()) Look();
+}
+
+void TDueLineWatch::RowInvalidated(int row) {
+    if (row == grid_.Row()) Look();
+}
+
+void TDueLineWatch::Look() {
+    const int row = grid_.Row();
+    if (row < grid_.FixedRows() || row >= grid_.RowCount()) return;
+    const std::string_view due = grid_.CellView(colDueDate, row);
+    if (row == row_ && due == due_) return;
+    row_ = row;
+    due_ = due;
+    const std::optional<TDate> date = ParseDate(due_, formats_);
+    show_(date ? DueStatusText(*date, clock_.Today()) : std::string());
 }
 
 }  // namespace tkm

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "base/date_text.h"
+#include "grid/grid_observer.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace tkm {
 
+class Clock;
 class TBaseGrid;
 
 // The status-bar line for a due date: "Days from Due: Overdue by k days",
@@ -26,5 +29,33 @@ std::optional<std::string> UpdateDueStatus(TBaseGrid& grid, int row, const TDate
 // stgMainGetEditText: UpdateDueStatus while edit tracking is on.
 std::optional<std::string> EditStartStatus(bool editTracking, TBaseGrid& grid, int row, const TDate& today,
                                            const TLocaleFormats& formats);
+
+// Keeps the due-date line with the current entry: shows it afresh whenever
+// the current row, or the Due Date in it, is another than at the last look
+// (an edit, a sort, a move, a load), and an empty line for an entry without a
+// due date. A hint shown meanwhile stays until then.
+class TDueLineWatch final : public TGridObserver {
+public:
+    using TShowLine = std::function<void(const std::string& line)>;
+    TDueLineWatch(TBaseGrid& grid, const Clock& clock, const TLocaleFormats& formats, TShowLine show);
+    ~TDueLineWatch() override;
+    TDueLineWatch(const TDueLineWatch&) = delete;
+    TDueLineWatch& operator=(const TDueLineWatch&) = delete;
+
+    void CellInvalidated(int realCol, int row) override;
+    void RowInvalidated(int row) override;
+    void GridInvalidated() override { Look(); }
+    void CurrentCellChanged() override { Look(); }
+
+private:
+    void Look();
+
+    TBaseGrid& grid_;
+    const Clock& clock_;
+    const TLocaleFormats& formats_;
+    TShowLine show_;
+    int row_ = -1;
+    std::string due_;
+};
 
 }  // namespace tkm

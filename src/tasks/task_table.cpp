@@ -18,8 +18,10 @@ void WriteEntryValues(TBaseGrid& grid, int row, const TNewEntryContext& context)
     grid.SetCellText(colPriority, row, "Normal");
     grid.SetCellText(colDueDate, row, today);
     grid.SetCellText(colDueTime, row, now);
-    grid.SetCellText(colTotalHours, row, "0.0");
-    grid.SetCellText(colCost, row, "0.00");
+    // In the locale's writing, as typed numbers are.
+    const char decimal = context.Formats.DecimalSeparator;
+    grid.SetCellText(colTotalHours, row, std::string{'0', decimal, '0'});
+    grid.SetCellText(colCost, row, std::string{'0', decimal, '0', '0'});
     grid.AddProgressBar(colProgress, row, ProgressBarColor, clWindow, clWindow, clWindowText);
     grid.SetCellInteger(colProgress, row, 0);
     grid.SetCellText(colCompletionDate, row, today);

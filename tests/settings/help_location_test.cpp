@@ -15,13 +15,19 @@ TEST(HelpLocation, TheHelpFileFirstThenTheInstalledGuide) {
     std::filesystem::create_directories(docs);
     const std::string current = root.Path().string();
 
-    // Nothing there: the desktop is asked for the help file and says it is missing.
-    EXPECT_EQ(ChooseHelpFile(current, bin.string()), "Taskmere.Hlp");
+    const THelpPlaces places = HelpPlaces(current, bin.string());
+    EXPECT_EQ(places.HelpFile, root.File("Taskmere.Hlp"));
+    EXPECT_EQ(places.UserGuide, (docs / "user-guide.html").string());
+    // Nothing there: nothing to open, and the message names both places.
+    EXPECT_EQ(ChooseHelpFile(places), std::nullopt);
+    EXPECT_EQ(NoHelpText(places), "No help is installed: neither " + places.HelpFile + " nor " + places.UserGuide +
+                                      " exists.");
     test::WriteBytes((docs / "user-guide.html").string(), "<html></html>");
-    EXPECT_EQ(ChooseHelpFile(current, bin.string()), (docs / "user-guide.html").string());
-    EXPECT_EQ(ChooseHelpFile(current, ""), "Taskmere.Hlp");
+    EXPECT_EQ(ChooseHelpFile(places), (docs / "user-guide.html").string());
+    EXPECT_EQ(ChooseHelpFile(HelpPlaces(current, "")), std::nullopt);
     test::WriteBytes(root.File("Taskmere.Hlp"), "help");
-    EXPECT_EQ(ChooseHelpFile(current, bin.string()), "Taskmere.Hlp");
+    EXPECT_EQ(ChooseHelpFile(places), "Taskmere.Hlp");
+    EXPECT_EQ(ChooseHelpFile(HelpPlaces(current, "")), "Taskmere.Hlp");
 }
 
 }  // namespace

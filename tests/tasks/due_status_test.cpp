@@ -2,6 +2,9 @@
 
 #include "task_test_support.h"
 
+#include "grid/grid_sorter.h"
+#include "platform/fake/fake_clock.h"
+
 #include <gtest/gtest.h>
 
 namespace tkm {
@@ -33,6 +36,32 @@ TEST(DueStatusLine, DueDateThatIsNotADateGivesNoLineAndNoCoupling) {
     EXPECT_EQ(UpdateDueStatus(grid, 2, PinnedToday, DayFirst()), std::nullopt);
     EXPECT_EQ(grid.GetCellText(colStatus, 2), "In Progress");
     EXPECT_EQ(UpdateDueStatus(grid, 9, PinnedToday, DayFirst()), std::nullopt);
+}
+
+TEST(DueLineWatch, FollowsTheCurrentEntryThroughEditsSortsAndMoves) {
+    const TLocaleFormats f = DayFirst();
+    const FixedClock clock{PinnedToday, {9, 0, 0}};
+    TBaseGrid grid = TableOf({{"b", "Pending", "Low", DaysFromToday(-19, f)},
+                              {"a", "Pending", "Low", DaysFromToday(365, f)},
+                              {"c", "Pending", "Low", "no date"}});
+    std::vector<std::string> shown;
+    const TDueLineWatch watch(grid, clock, f, [&](const std::string& line) { shown.push_back(line); });
+    grid.SetCurrentCell(colDescription, 1);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown.back(), "Days from Due: Overdue by 19 days");
+
+    grid.SetCellText(colDueDate, 1, DaysFromToday(2, f));
+    EXPECT_EQ(shown.back(), "Days from Due: 3 days");
+    grid.SetCellText(colDescription, 1, "b2");  // nothing the line tells changed: a hint stays
+    grid.SetCellText(colDueDate, 2, DaysFromToday(5, f));
+    EXPECT_EQ(shown.size(), 2u);
+
+    SortByColumn(grid, {.Column = colDescription}, f);  // "a" comes under the cursor
+    EXPECT_EQ(grid.GetCellText(colDescription, 1), "a");
+    EXPECT_EQ(shown.back(), "Days from Due: 6 days");
+
+    grid.SetCurrentCell(colDescription, 3);
+    EXPECT_EQ(shown.back(), "") << "no line of another entry is left standing";
 }
 
 TEST(ProgressCoupling, FullProgressCompletesAndCompletedFillsProgress) {

@@ -47,6 +47,16 @@ TEST_F(TaskTableTest, ResetKeepsResourcesAndCommentButNumbersByCount) {
     EXPECT_EQ(grid.Col(), colDescription);
 }
 
+TEST_F(TaskTableTest, NewEntryNumbersUseTheLocaleDecimalSeparator) {
+    for (const char decimal : {'.', ','}) {
+        formats.DecimalSeparator = decimal;
+        TaskTable::FillNewEntry(grid, Context());
+        EXPECT_EQ(grid.GetCellText(colTotalHours, 1), (std::string{'0', decimal, '0'}));
+        TaskTable::ResetCurrentEntry(grid, Context());
+        EXPECT_EQ(grid.GetCellText(colCost, 1), (std::string{'0', decimal, '0', '0'}));
+    }
+}
+
 TEST_F(TaskTableTest, NewEntryCarriesItsObjects) {
     grid.SetRowCount(3);
     TaskTable::FillNewEntry(grid, Context());

@@ -92,6 +92,19 @@ TEST_F(DocumentsTest, CloseQuestionAndTheReopenListInTheIniFile) {
     EXPECT_NE(text.find("[TKM\\TfrmMain.mruMain]\r\nItem_0=" + Path("a.tkm")), std::string::npos) << text;
 }
 
+TEST_F(DocumentsTest, AReopenedListClosesWithoutAQuestion) {
+    StartWithIniFile();
+    Describe(1, "x");
+    SaveUntitledAs(Path("a.tkm"));
+    window->aclNewFileExecute();
+    window->mruMainClick(Path("a.tkm"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Cell(colDescription, 1), "x");
+    EXPECT_EQ(window->StatusPanelText(TStatusPanel::Modified), "");
+    EXPECT_TRUE(Close());
+    EXPECT_TRUE(dialogs.Questions.empty());
+}
+
 TEST_F(DocumentsTest, TextStillBeingTypedIsAskedAboutOnClose) {
     ASSERT_TRUE(Grid().EditorMode());
     QTest::keyClicks(Grid().InplaceEditor(), "Call Ann");

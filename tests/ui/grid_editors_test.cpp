@@ -79,8 +79,11 @@ TEST_F(GridEditorsTest, NumberCellsTakeOnlyANumber) {
     Store().SetCurrentCell(colTotalHours, 1);
     QTest::keyClicks(&Grid(), "1");  // the first key opens the editor
     QTest::keyClicks(Edit(), ".5.2");
-    EXPECT_EQ(Edit()->text(), "1.52");
-    EXPECT_EQ(Cell(colTotalHours, 1), "1.52");
+    EXPECT_EQ(Edit()->text(), "1.5.2") << "kept as typed, never made another number";
+    EXPECT_TRUE(Edit()->Marked());
+    QTest::keyClicks(Edit(), "\b\b");
+    EXPECT_FALSE(Edit()->Marked());
+    EXPECT_EQ(Cell(colTotalHours, 1), "1.5");
     QTest::keyClick(Edit(), Qt::Key_Return);
     EditCell(colCost, 1);
     QTest::keyClicks(Edit(), "-x");
@@ -121,6 +124,16 @@ TEST_F(GridEditorsTest, TypingOnAProgressCellStartsTheSpinWithThatDigit) {
     ASSERT_EQ(Editors().Active(), Editors().Spin());
     QTest::keyClick(Editors().Spin(), Qt::Key_Return);
     EXPECT_EQ(Cell(colProgress, 1), "7");
+}
+
+TEST_F(GridEditorsTest, ClickedProgressTakesATypedValueClampedNotCut) {
+    for (const auto& [typed, kept] : {std::pair{"150", "100"}, std::pair{"1000", "100"}, std::pair{"42", "42"}}) {
+        ClickCell(colProgress, 1);
+        ASSERT_EQ(Editors().Active(), Editors().Spin());
+        QTest::keyClicks(Editors().Spin(), typed);
+        QTest::keyClick(Editors().Spin(), Qt::Key_Return);
+        EXPECT_EQ(Cell(colProgress, 1), kept) << typed;
+    }
 }
 
 TEST_F(GridEditorsTest, ProgressThatIsNoNumberOpensNoEditor) {
@@ -167,19 +180,21 @@ TEST_F(GridEditorsTest, EscapeInTheListKeepsTheCellsText) {
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(GridEditorsTest, EscapeInAPickerWritesTheClocksDateOrTime) {
-    Store().SetCellText(colDueDate, 1, "soon");
+TEST_F(GridEditorsTest, EscapeInAPickerKeepsTheCellsTextWhateverItIs) {
+    window->SetModified(false);
+    Store().SetCellText(colDueDate, 1, "28.08.2026");  // written under another locale
     EditCell(colDueDate, 1);
     ASSERT_EQ(Editors().Active(), Editors().DatePicker());
     QTest::keyClick(Editors().DatePicker(), Qt::Key_Escape);
-    EXPECT_EQ(Cell(colDueDate, 1), "08/12/2026");
-    EXPECT_EQ(changes, 1);
-    clock.Set({2026, 12, 8}, {17, 45, 0});
+    EXPECT_FALSE(Grid().EditorMode());
+    EXPECT_EQ(Cell(colDueDate, 1), "28.08.2026");
     Store().SetCellText(colDueTime, 1, "late");
     EditCell(colDueTime, 1);
     ASSERT_EQ(Editors().Active(), Editors().TimePicker());
     QTest::keyClick(Editors().TimePicker(), Qt::Key_Escape);
-    EXPECT_EQ(Cell(colDueTime, 1), "17:45:00");
+    EXPECT_EQ(Cell(colDueTime, 1), "late");
+    EXPECT_EQ(changes, 0);
+    EXPECT_FALSE(window->Modified());
 }
 
 TEST_F(GridEditorsTest, PickerReadsTheCellAndTabWritesItInTheLocaleFormat) {
@@ -275,6 +290,81 @@ TEST_F(GridEditorsTest, HomeAndEndGoToTheFirstAndLastRow) {
     EXPECT_EQ(Store().Row(), 1);
     EXPECT_EQ(Store().Col(), colCost);
 }
+
+// Amounts typed as each locale writes them: the en_US spelling with its
+// separators swapped where the locale swaps them.
+struct TNumberLocale {
+    const char* Name;
+    char Decimal;
+    char Thousand;
+};
+
+class NumberTypingTest : public GridEditorsTest, public ::testing::WithParamInterface<TNumberLocale> {
+protected:
+    void SetUp() override {
+        formats.DecimalSeparator = GetParam().Decimal;
+        formats.ThousandSeparator = GetParam().Thousand;
+        GridEditorsTest::SetUp();
+    }
+    std::string Local(std::string us) {
+        for (char& c : us) c = c == ',' ? GetParam().Thousand : c == '.' ? GetParam().Decimal : c;
+        return us;
+    }
+};
+
+TEST_P(NumberTypingTest, AClickedAmountIsReplacedAndKeptWithoutGrouping) {
+    EXPECT_EQ(Cell(colCost, 1), Local("0.00")) << "a new entry writes the locale's separator";
+    ClickCell(colCost, 1);
+    QTest::keyClicks(Edit(), QString::fromStdString(Local("1,234.50")));
+    QTest::keyClick(Edit(), Qt::Key_Return);
+    EXPECT_EQ(Cell(colCost, 1), Local("1234.50"));
+    ClickCell(colTotalHours, 1);
+    QTest::keyClicks(Edit(), QString::fromStdString(Local("1.5")));
+    QTest::keyClick(Edit(), Qt::Key_Tab);
+    EXPECT_EQ(Cell(colTotalHours, 1), Local("1.5"));
+    EXPECT_EQ(changes, 2);
+    ClickCell(colDescription, 1);
+    EXPECT_FALSE(Edit()->hasSelectedText()) << "a text is added to where it ends";
+}
+
+TEST_P(NumberTypingTest, NoNumberIsKeptMarkedAndEnterOrTabDoNotTakeIt) {
+    ClickCell(colCost, 1);
+    const QString wrong = QString::fromStdString(Local("1,2,3.4.5"));
+    QTest::keyClicks(Edit(), wrong);
+    EXPECT_EQ(Edit()->text(), wrong);
+    EXPECT_TRUE(Edit()->Marked());
+    QTest::keyClick(Edit(), Qt::Key_Return);
+    QTest::keyClick(Edit(), Qt::Key_Tab);
+    ClickCell(colDescription, 1);
+    EXPECT_TRUE(Grid().EditorMode());
+    EXPECT_EQ(Store().Col(), colCost);
+    EXPECT_EQ(changes, 0);
+    // Unfinished grouping is refused at Enter too.
+    Edit()->selectAll();
+    QTest::keyClicks(Edit(), QString::fromStdString(Local("1,23")));
+    EXPECT_FALSE(Edit()->Marked());
+    QTest::keyClick(Edit(), Qt::Key_Return);
+    EXPECT_TRUE(Edit()->Marked());
+    EXPECT_EQ(changes, 0);
+    QTest::keyClicks(Edit(), "4");
+    QTest::keyClick(Edit(), Qt::Key_Return);
+    EXPECT_EQ(Cell(colCost, 1), Local("1234"));
+}
+
+TEST_P(NumberTypingTest, PasteTakesGroupingAndRefusesLetters) {
+    EditCell(colCost, 1);
+    Edit()->selectAll();
+    Edit()->PasteText("12 apples");
+    EXPECT_EQ(Edit()->text(), QString::fromStdString(Local("0.00")));
+    Edit()->selectAll();
+    Edit()->PasteText(QString::fromStdString(Local("-2,500.75")));
+    QTest::keyClick(Edit(), Qt::Key_Return);
+    EXPECT_EQ(Cell(colCost, 1), Local("-2500.75"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, NumberTypingTest,
+                         ::testing::Values(TNumberLocale{"en_US", '.', ','}, TNumberLocale{"de_DE", ',', '.'}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace tkm

@@ -1,5 +1,6 @@
 #include "ui/main_window_fixture.h"
 
+#include "support/temp_folder.h"
 #include "ui/grid/inplace_edit.h"
 
 #include <QAction>
@@ -9,6 +10,8 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
+
+#include <filesystem>
 
 namespace tkm {
 namespace {
@@ -207,10 +210,22 @@ TEST_F(MainWindowTest, HintsGoToTheThirdPanel) {
     EXPECT_EQ(window->StatusPanelText(TStatusPanel::Hint), "Adds a new entry to the list");
 }
 
-TEST_F(MainWindowTest, HelpContentsAsksTheShell) {
+TEST_F(MainWindowTest, HelpContentsOpensTheGuideOrSaysWhereItLooked) {
+    const test::TTempFolder root;
+    window.reset();
+    window = std::make_unique<TfrmMain>(TAppServices{dialogs, shell, clock, formats, "", (root.Path() / "bin").string()},
+                                        QStringList{});
+    window->mnuContents1Click();
+    EXPECT_TRUE(shell.Opened.empty());
+    const std::string guide = (root.Path() / "share/doc/taskmere/user-guide.html").string();
+    ASSERT_EQ(dialogs.Errors.size(), 1u);
+    EXPECT_NE(dialogs.Errors[0].find("Taskmere.Hlp"), std::string::npos) << dialogs.Errors[0];
+    EXPECT_NE(dialogs.Errors[0].find(guide), std::string::npos) << dialogs.Errors[0];
+    std::filesystem::create_directories(root.Path() / "share/doc/taskmere");
+    test::WriteBytes(guide, "<html></html>");
     window->mnuContents1Click();
     ASSERT_EQ(shell.Opened.size(), 1u);
-    EXPECT_EQ(shell.Opened[0], "Taskmere.Hlp");
+    EXPECT_EQ(shell.Opened[0], guide);
 }
 
 }  // namespace

@@ -72,6 +72,8 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
     setCentralWidget(central);
     WireCommands();
     CreateStatusBar();
+    dueLineWatch_.emplace(stgMain_->Store(), services_.TimeSource, services_.Formats,
+                          [this](const std::string& line) { ShowHint(CellToDisplay(line)); });
     documents_ = std::make_unique<TDocumentCommands>(
         services_, mruMain_,
         TDocumentCommands::TWindowParts{*this, *stgMain_, *commands_->Menu("mnuReopen"),
@@ -338,7 +340,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 void TfrmMain::mnuContents1Click() {
     std::error_code error;
     const std::filesystem::path current = std::filesystem::current_path(error);
-    services_.DesktopShell.Open(ChooseHelpFile(current.string(), services_.ExecutableFolder));
+    const THelpPlaces places = HelpPlaces(current.string(), services_.ExecutableFolder);
+    if (const auto help = ChooseHelpFile(places)) services_.DesktopShell.Open(*help);
+    else services_.DialogBoxes.ShowError(NoHelpText(places));
 }
 
 void TfrmMain::aclaboutExecute() {

@@ -3,6 +3,7 @@
 #include "grid/grid_observer.h"
 #include "settings/form_placement.h"
 #include "settings/mru_manager.h"
+#include "tasks/due_status.h"
 #include "tasks/task_table.h"
 #include "ui/app/app_services.h"
 
@@ -113,6 +114,7 @@ private:
     TGridFindDialog* fdlgMain_ = nullptr;
     // Gone with the window's members, before the grid it watches.
     std::optional<TCellsChangedHook> cellsChangedHook_;
+    std::optional<TDueLineWatch> dueLineWatch_;
 
     TFormPlacement frmstgMain_;
     TMRUManager mruMain_;

@@ -40,6 +40,32 @@ void TGridSpin::keyPressEvent(QKeyEvent* event) {
     selectAll();
 }
 
+std::optional<long long> TGridSpin::TypedNumber() const {
+    bool whole = false;
+    const long long typed = locale().toLongLong(cleanText(), &whole);
+    return whole ? std::optional(typed) : std::nullopt;
+}
+
+QValidator::State TGridSpin::validate(QString& input, int& pos) const {
+    const QValidator::State state = QSpinBox::validate(input, pos);
+    if (state != QValidator::Invalid) return state;
+    // 150 is let through to be clamped, never cut to 15.
+    bool whole = false;
+    locale().toLongLong(input.trimmed(), &whole);
+    return whole ? QValidator::Intermediate : state;
+}
+
+int TGridSpin::TakeValue() {
+    const std::optional<long long> typed = TypedNumber();
+    if (typed && (*typed < minimum() || *typed > maximum())) {
+        QApplication::beep();
+        setValue(int(std::clamp<long long>(*typed, minimum(), maximum())));
+    } else {
+        interpretText();
+    }
+    return value();
+}
+
 // --- the set of separate editors ---
 
 TGridEditors::TGridEditors(QWidget* viewport, const QFont& font, const TLocaleFormats& formats)
@@ -162,9 +188,7 @@ void TGridEditors::Paint(QWidget* control, const QColor& background) {
 
 std::string TGridEditors::Text() {
     switch (kind_) {
-    case TEditorType::SpinEdit:
-        spin_->interpretText();
-        return std::to_string(spin_->value());
+    case TEditorType::SpinEdit: return std::to_string(spin_->TakeValue());
     case TEditorType::ComboList: {
         const int index = combo_->currentIndex();
         return index >= 0 && index < int(comboItems_.size()) ? comboItems_[std::size_t(index)] : startValue_;
@@ -173,11 +197,6 @@ std::string TGridEditors::Text() {
     case TEditorType::TimePicker: return time_->Text();
     default: return startValue_;
     }
-}
-
-void TGridEditors::ResetToCell(const Clock& clock) {
-    if (kind_ == TEditorType::ComboList) SelectEqualItem();
-    else ReadPicker(clock);
 }
 
 void TGridEditors::Close() {

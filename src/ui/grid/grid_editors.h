@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QSpinBox>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,15 +20,22 @@ class Clock;
 class TGridDatePicker;
 
 // The progress editor: Page Up and Page Down step by one, Home and End jump to
-// the bounds.
+// the bounds. A whole number typed past the bounds stays as typed until the
+// value is taken.
 class TGridSpin : public QSpinBox {
     Q_OBJECT
 public:
     explicit TGridSpin(QWidget* parent);
     QLineEdit* TextBox() const { return lineEdit(); }
+    // The typed value, brought into the bounds with a beep where it lies outside.
+    int TakeValue();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    QValidator::State validate(QString& input, int& pos) const override;
+
+private:
+    std::optional<long long> TypedNumber() const;
 };
 
 // Where and with what a separate editor opens.
@@ -60,9 +68,6 @@ public:
     void TypeFirstKey(const QString& text);
     // The value for the cell: the spin's number, the chosen item, the date or time.
     std::string Text();
-    // Back to the cell's value: the list's equal item; the picker's date or time
-    // read from the cell, or the clock's when that fails.
-    void ResetToCell(const Clock& clock);
     void Close();
     void Place(const QRect& rect);
     bool HasFocus() const;

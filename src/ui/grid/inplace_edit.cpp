@@ -1,7 +1,6 @@
 #include "ui/grid/inplace_edit.h"
 
 #include "base/date_text.h"
-#include "grid/edit_filters.h"
 #include "grid/lookup_list.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/undo_keys.h"
@@ -37,7 +36,46 @@ TGridInplaceEdit::TGridInplaceEdit(QWidget* grid, const TLookupList& lookup, con
     setContextMenuPolicy(Qt::NoContextMenu);
     // Qt's own limit would stop at 32767 characters.
     setMaxLength(std::numeric_limits<int>::max());
+    // Every change, typed, pasted or completed; setText from the grid too.
+    connect(this, &QLineEdit::textChanged, this, [this] { CheckNumber(false); });
     hide();
+}
+
+void TGridInplaceEdit::SetNumberMode(bool on) {
+    numberMode_ = on;
+    CheckNumber(false);
+}
+
+TNumberText TGridInplaceEdit::NumberReading() const {
+    return ReadNumberText(text().toStdU16String(), formats_.DecimalSeparator, formats_.ThousandSeparator);
+}
+
+std::string TGridInplaceEdit::NumberCellText() const {
+    return DisplayToCell(QString::fromStdU16String(WithoutGrouping(text().toStdU16String(), formats_.ThousandSeparator)));
+}
+
+void TGridInplaceEdit::RefuseNumber() {
+    SetMarked(true);
+    QApplication::beep();
+}
+
+void TGridInplaceEdit::CheckNumber(bool userEdit) {
+    const bool wrong = numberMode_ && NumberReading() == TNumberText::NotANumber;
+    SetMarked(wrong);
+    if (wrong && userEdit) QApplication::beep();
+}
+
+void TGridInplaceEdit::SetMarked(bool marked) {
+    if (marked == marked_) return;
+    marked_ = marked;
+    if (!marked) {
+        setPalette(QPalette());  // the grid's colours again, following the desktop's
+        return;
+    }
+    QPalette wrong = palette();
+    wrong.setColor(QPalette::Text, Qt::darkRed);
+    wrong.setColor(QPalette::Base, QColor(0xff, 0xe0, 0xe0));
+    setPalette(wrong);
 }
 
 bool TGridInplaceEdit::event(QEvent* e) {
@@ -66,7 +104,8 @@ bool TGridInplaceEdit::AcceptsTyped(const QKeyEvent& e) {
         return true;
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     const int length = int(selectedText().size());
-    switch (NumberKeyVerdict(text().toStdU16String(), start, length, e.text()[0].unicode())) {
+    switch (NumberKeyVerdict(text().toStdU16String(), start, length, e.text()[0].unicode(),
+                             formats_.ThousandSeparator)) {
     case TKeyVerdict::Accept: return true;
     case TKeyVerdict::Beep: QApplication::beep(); return false;
     case TKeyVerdict::Ignore: return false;
@@ -102,7 +141,10 @@ void TGridInplaceEdit::keyPressEvent(QKeyEvent* e) {
     const bool character = !e->text().isEmpty() && e->text()[0].isPrint() &&
                            !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     QLineEdit::keyPressEvent(e);
-    if (character) typedSinceCompletion_ = true;
+    if (character) {
+        typedSinceCompletion_ = true;
+        CheckNumber(true);
+    }
 }
 
 void TGridInplaceEdit::keyReleaseEvent(QKeyEvent* e) {
@@ -134,7 +176,13 @@ void TGridInplaceEdit::PasteText(QString clip) {
     const int length = int(selectedText().size());
     const auto pasted = ComposePaste(text().toStdU16String(), start, length, clip.toStdU16String(), NoLengthLimit);
     if (!pasted) return;
-    if (numberMode_ && !IsNumberText(pasted->Text, formats_.DecimalSeparator, formats_.ThousandSeparator)) return;
+    // A number editor takes a paste only where it leaves a number, or the
+    // start of one; the beep says why nothing came in.
+    if (numberMode_ && ReadNumberText(pasted->Text, formats_.DecimalSeparator, formats_.ThousandSeparator) ==
+                           TNumberText::NotANumber) {
+        QApplication::beep();
+        return;
+    }
     const QString result = QString::fromStdU16String(pasted->Text);
     setText(result);
     if (pasted->SelLength > 0) setSelection(pasted->SelStart, pasted->SelLength);

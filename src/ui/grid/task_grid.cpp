@@ -48,9 +48,9 @@ TTaskGrid::TTaskGrid(Shell& shell, QWidget* parent)
     connect(editor_, &QLineEdit::textEdited, this, &TTaskGrid::OnEditorTextEdited);
     connect(editor_, &TGridInplaceEdit::GridKey, this, &TTaskGrid::OnEditorKey);
     connect(editor_, &TGridInplaceEdit::FocusLeftWindow, this, [this] {
-        if (!editing_ || SeparateOpen()) return;
+        if (!editing_ || SeparateOpen() || HoldsRefusedNumber()) return;
         lookupItems_.Add(DisplayToCell(editor_->text()));
-        CommitEdit(store_.GetCellText(editCol_, editRow_));
+        CommitEdit(NormalEditorText());
     });
     connect(editors_, &TGridEditors::GridKey, this, &TTaskGrid::OnSeparateKey);
     connect(editors_, &TGridEditors::FocusLost, this, [this] {
@@ -266,7 +266,7 @@ void TTaskGrid::CurrentCellChanged() {
 
 void TTaskGrid::MoveCurrent(int displayCol, int row) {
     const int first = store_.FixedRows();
-    if (store_.RowCount() <= first) return;
+    if (store_.RowCount() <= first || !EditorMayClose()) return;
     row = std::clamp(row, first, store_.RowCount() - 1);
     displayCol = std::clamp(displayCol, store_.FixedCols(), store_.ColCount() - 1);
     store_.SetCurrentCell(displayCol, row);
@@ -320,7 +320,7 @@ void TTaskGrid::keyPressEvent(QKeyEvent* event) {
     }
     const QString text = event->text();
     if (!ctrl && !(event->modifiers() & Qt::AltModifier) && !text.isEmpty() && text[0].isPrint()) {
-        OpenEditor(&text);
+        OpenEditor(&text, false);
         return;
     }
     QAbstractScrollArea::keyPressEvent(event);
@@ -371,9 +371,10 @@ void TTaskGrid::mousePressEvent(QMouseEvent* event) {
         headerPressed_ = cell.Row == sortSettings_.Row;
         return;
     }
+    if (!EditorMayClose()) return;
     MoveCurrent(cell.Col, cell.Row);
     if (FollowLink(cell.Col, cell.Row)) return;
-    ShowInplaceEditor();
+    OpenEditor(nullptr, true);
 }
 
 // The pop-up menu acts on the current entry, so the entry clicked becomes it.

@@ -143,11 +143,18 @@ private:
 
     void MoveCurrent(int displayCol, int row);
     void MoveByTab(bool backward);
-    void OpenEditor(const QString* typed);
+    // A click opens number editors with their text selected.
+    void OpenEditor(const QString* typed, bool byClick);
     void OpenSeparateEditor(TEditorType kind, int col, int row, const QString* typed);
     void CloseEditor();
     bool SeparateOpen() const;
     void CommitEdit(const std::string& text);
+    // The normal editor's text as its cell takes it.
+    std::string NormalEditorText() const;
+    // A changed number text that reads as no number: the editor stays open on it.
+    bool HoldsRefusedNumber() const;
+    // False, with the editor marked and a beep, while it holds one.
+    bool EditorMayClose();
     void TakeSavedText();
     void OnEditorTextEdited(const QString& text);
     void OnEditorKey(QKeyEvent* event);

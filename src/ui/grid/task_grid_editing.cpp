@@ -20,8 +20,27 @@ void TTaskGrid::CommitEditorRequested() {
     // The normal editor has written the cell as the user typed; a separate one
     // writes it now. Either way the change is reported at once, so that an edit
     // ended by a lost focus still marks the document.
-    CommitEdit(SeparateOpen() ? editors_->Text() : store_.GetCellText(editCol_, editRow_));
+    CommitEdit(SeparateOpen() ? editors_->Text() : NormalEditorText());
     CloseEditor();
+}
+
+std::string TTaskGrid::NormalEditorText() const {
+    std::string text = store_.GetCellText(editCol_, editRow_);
+    // An untouched number stays as its file has it; a typed one loses its grouping.
+    if (editKind_ != TEditorType::Number || text == restoreText_ || editor_->NumberReading() != TNumberText::Number)
+        return text;
+    return editor_->NumberCellText();
+}
+
+bool TTaskGrid::HoldsRefusedNumber() const {
+    return editing_ && editKind_ == TEditorType::Number && store_.CellView(editCol_, editRow_) != restoreText_ &&
+           editor_->NumberReading() != TNumberText::Number;
+}
+
+bool TTaskGrid::EditorMayClose() {
+    if (!HoldsRefusedNumber()) return true;
+    editor_->RefuseNumber();
+    return false;
 }
 
 // --- editing ---
@@ -48,7 +67,7 @@ void TTaskGrid::TakeSavedText() {
     savedText_ = row >= 0 && row < store_.RowCount() ? store_.GetCellText(col, row) : "";
 }
 
-void TTaskGrid::ShowInplaceEditor() { OpenEditor(nullptr); }
+void TTaskGrid::ShowInplaceEditor() { OpenEditor(nullptr, false); }
 
 void TTaskGrid::StartEditing() {
     QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier));
@@ -56,7 +75,7 @@ void TTaskGrid::StartEditing() {
 
 void TTaskGrid::CommitEditor() { CommitEditorRequested(); }
 
-void TTaskGrid::OpenEditor(const QString* typed) {
+void TTaskGrid::OpenEditor(const QString* typed, bool byClick) {
     const int row = store_.Row();
     if (committing_ || editing_ || !editingEnabled_ || row < store_.FixedRows() || row >= store_.RowCount()) return;
     const int col = store_.DisplayToReal(store_.Col());
@@ -81,7 +100,10 @@ void TTaskGrid::OpenEditor(const QString* typed) {
     editRow_ = row;
     editing_ = true;
     editor_->setText(CellToDisplay(value));
-    editor_->end(false);
+    // A click on a number selects it, so that typing replaces it as after Tab;
+    // a text is more often added to.
+    if (byClick && kind == TEditorType::Number) editor_->selectAll();
+    else editor_->end(false);
     if (typed) {
         // The key that started the edit replaces the text, through the
         // editor's filter and completion like any other key.
@@ -189,7 +211,8 @@ void TTaskGrid::OnEditorKey(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        CommitEdit(store_.GetCellText(editCol_, editRow_));
+        if (!EditorMayClose()) return;
+        CommitEdit(NormalEditorText());
         CloseEditor();
         break;
     case Qt::Key_Escape: CancelEdit(); break;
@@ -202,14 +225,8 @@ void TTaskGrid::OnSeparateKey(QKeyEvent* event) {
     const int row = store_.Row();
     switch (event->key()) {
     case Qt::Key_Escape:
-        // The spin editor gives up its number; the list and the pickers go
-        // back to the cell's value and write that.
-        if (editKind_ == TEditorType::SpinEdit) {
-            CancelEdit();
-            return;
-        }
-        editors_->ResetToCell(*clock_);
-        CommitEditorRequested();
+        // The cell keeps its text, even one no picker can show.
+        CancelEdit();
         return;
     case Qt::Key_Tab:
         CommitEditorRequested();
