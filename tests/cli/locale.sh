@@ -10,7 +10,7 @@ entry() {  # LANG, then the new entry's line
   [ "$(sed -n 2p "$dir/new.tkm")" = "$2"$'\r' ] || fail "$1: $(sed -n 2p "$dir/new.tkm")"
 }
 entry en_US.UTF-8 '1,12/8/2026,Not Started,"",Normal,12/8/2026,3:30:05 PM,"",0.0,0.00,0,12/8/2026,3:30:05 PM,""'
-entry de_DE.UTF-8 '1,08.12.2026,Not Started,"",Normal,08.12.2026,15:30:05,"",0.0,0.00,0,08.12.2026,15:30:05,""'
+entry de_DE.UTF-8 '1,08.12.2026,Not Started,"",Normal,08.12.2026,15:30:05,"","0,0","0,00",0,08.12.2026,15:30:05,""'
 entry en_GB.UTF-8 '1,08/12/2026,Not Started,"",Normal,08/12/2026,15:30:05,"",0.0,0.00,0,08/12/2026,15:30:05,""'
 
 # One character cannot be both separators.
