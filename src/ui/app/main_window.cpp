@@ -320,8 +320,11 @@ void TfrmMain::showEvent(QShowEvent* event) {
     // minimise: that would drop the documents opened since.
     if (!event->spontaneous()) {
         ReportingStepFailures(services_.DialogBoxes, [this] { frmstgMain_.Restore(); });
-        // The reminders' switch as stored.
+        // The reminders' switch as stored, and a look at once with it: not
+        // from a posted event, which opening a long list would run while the
+        // table is still empty.
         reminders_->ShowSwitch();
+        reminders_->Check();
         tray_->UpdateMenu();
     }
 }

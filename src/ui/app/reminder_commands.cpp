@@ -33,8 +33,6 @@ TReminderCommands::TReminderCommands(TParts parts, QObject* parent) : QObject(pa
     parts_.Switch.setEnabled(true);
     connect(&timer_, &QTimer::timeout, this, [this] { Check(); });
     timer_.start(CheckIntervalMs);
-    // The first look once the documents of the command line are in.
-    QTimer::singleShot(0, this, [this] { Check(); });
 }
 
 TReminderCommands::~TReminderCommands() {

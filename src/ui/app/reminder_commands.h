@@ -51,7 +51,8 @@ public:
     TTrayMenuItem MenuItem();
     // The switch's mark as the settings have it.
     void ShowSwitch();
-    // Reminds of what became due since the last look.
+    // Reminds of what became due since the last look; the window looks
+    // first when it is shown.
     void Check();
 
 private:
