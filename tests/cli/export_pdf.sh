@@ -66,7 +66,8 @@ pdfinfo "$dir/huge.pdf" >/dev/null || fail "sizes out of range wrote no PDF"
 # on the paper asked for; the PDF's title is the document's name.
 {
   printf '%s\r\n' "$header"
-  printf '1,2026-11-01,In Progress,"Line one\r\nLine two\r\nLine three",Normal,2026-12-20,09:00:00,Sam,1,2,0,,,\r\n'
+  # A line break is kept in a document as a lone LF inside quotes.
+  printf '1,2026-11-01,In Progress,"Line one\nLine two\nLine three",Normal,2026-12-20,09:00:00,Sam,1,2,0,,,\r\n'
   for i in $(seq 2 100); do
     printf '%d,2026-11-01,In Progress,Entry %d,Normal,2026-12-20,09:00:00,Sam,1,2,0,,,\r\n' "$i" "$i"
   done
@@ -98,6 +99,7 @@ for line in "Line one" "Line two" "Line three"; do
   grep -q "$line" <<<"$text" || fail "\"$line\" is not printed: $text"
 done
 grep -q "Line one.*Line two" <<<"$text" && fail "the description's lines run into one: $text"
+grep -q "Line one.*Normal" <<<"$text" || fail "the description's first line is not in its row: $text"
 grep -q "Tuesday" <<<"$text" && grep -q "December" <<<"$text" || fail "no long date at the top: $text"
 # Bold columns need two page widths here, so pages count page-column groups.
 grep -qE "(^|[^0-9])1(/$pages|-1)\s*$" <<<"$text" || fail "no page number on page 1: $text"
