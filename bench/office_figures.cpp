@@ -3,6 +3,7 @@
 #include "grid/io/office_export.h"
 #include "platform/core/libreoffice_converter.h"
 #include "platform/core/time_limited_process.h"
+#include "tasks/task_table.h"
 
 #include <filesystem>
 #include <numeric>
@@ -15,7 +16,8 @@ double TOfficeFigures::ExportSeconds(const TBaseGrid& grid, TOfficeFormat format
     TLibreOfficeConverter converter;
     return MedianSeconds(runs_, [&] {
         const TStopwatch clock;
-        ExportOfficeDocument(grid, columns, format, fileName, converter);
+        ExportOfficeDocument(grid, columns, format, fileName, converter, {},
+                             TaskTable::SheetTyping(document_.Formats));
         return clock.Seconds();
     });
 }

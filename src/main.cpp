@@ -14,6 +14,7 @@
 #include "settings/ini_location.h"
 #include "tasks/open_macro.h"
 #include "tasks/recovery_file.h"
+#include "tasks/task_table.h"
 #include "ui/app/main_window.h"
 #include "ui/app_icon.h"
 
@@ -132,9 +133,11 @@ int main(int argc, char** argv) {
     tkm::TLogindPowerControl power(QDBusConnection::systemBus());
     tkm::QtPrinter printer;
     const std::string executableFolder = tkm::ExecutableFolder();
+    const tkm::TLocaleFormats formats = tkm::SystemLocaleFormats();
     tkm::TAppServices services{
-        dialogs, shell, clock, tkm::SystemLocaleFormats(), tkm::DefaultIniFileName(), executableFolder,
-        tkm::OfficeExportThrough(std::make_shared<tkm::TLibreOfficeConverter>()), &tray, &power, &printer,
+        dialogs, shell, clock, formats, tkm::DefaultIniFileName(), executableFolder,
+        tkm::OfficeExportThrough(std::make_shared<tkm::TLibreOfficeConverter>(), tkm::TaskTable::SheetTyping(formats)),
+        &tray, &power, &printer,
         tkm::CanWriteFolder(executableFolder),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString()};
     tkm::TDesktopNotifier notifier(QDBusConnection::sessionBus());

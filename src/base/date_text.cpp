@@ -36,13 +36,6 @@ std::size_t RunLength(std::string_view s, std::size_t i) {
     return n;
 }
 
-// The length of the AM/PM marker a picture goes on with, or 0.
-std::size_t MarkerLength(std::string_view picture) {
-    if (StartsWithNoCase(picture, "am/pm")) return 5;
-    if (StartsWithNoCase(picture, "ampm")) return 4;
-    return StartsWithNoCase(picture, "a/p") ? 3 : 0;
-}
-
 void AppendNumber(std::string& out, int value, int width) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%0*d", width, value);
@@ -324,6 +317,12 @@ bool ScanPicture(TDateScanner& in, std::string_view picture, std::string_view fi
 }
 
 }  // namespace
+
+std::size_t MarkerLength(std::string_view picture) {
+    if (StartsWithNoCase(picture, "am/pm")) return 5;
+    if (StartsWithNoCase(picture, "ampm")) return 4;
+    return StartsWithNoCase(picture, "a/p") ? 3 : 0;
+}
 
 long long TDate::DayNumber() const {
     // Days from civil, proleptic Gregorian.

@@ -38,6 +38,9 @@ std::string FormatTime(const TTimeOfDay& time, std::string_view picture, const T
 std::string FormatDateTime(const TDate& date, const TTimeOfDay& time, std::string_view picture,
                            const TLocaleFormats& formats);
 
+// The length of the AM/PM marker ("am/pm", "a/p", "ampm") a picture goes on with, or 0.
+std::size_t MarkerLength(std::string_view picture);
+
 // Reads a date typed the way the short date picture writes it: its fields in
 // its order, one or two digits for day and month (or a month name where the
 // picture has one), two or four for the year, and the picture's separators

@@ -1,7 +1,6 @@
 #include "cli/commands.h"
 
 #include "cli/report_commands.h"
-#include "grid/io/office_export.h"
 #include "platform/core/libreoffice_converter.h"
 
 namespace tkm::cli {
@@ -11,7 +10,7 @@ const std::vector<TCommand>& Commands() {
     static const std::vector<TCommand> commands{
         DumpCommand(),  ResaveCommand(), NewCommand(),   AddCommand(),
         SortCommand(),  FindCommand(),   StatsCommand(), ColorsCommand(),
-        ExportCommand(OfficeExportThrough(std::make_shared<TLibreOfficeConverter>()))};
+        ExportCommand(std::make_shared<TLibreOfficeConverter>())};
     return commands;
 }
 

@@ -2,8 +2,10 @@
 
 #include "cli/cli_options.h"
 #include "grid/io/export_formats.h"
+#include "platform/office_converter.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,6 @@ TCommand FindCommand();
 
 // `tkm export FILE OUT --type T [...]`: the Save As types through the same
 // writers, the office types through `office`, and PDF through the print job.
-TCommand ExportCommand(TOfficeExport office);
+TCommand ExportCommand(std::shared_ptr<OfficeConverter> office);
 
 }  // namespace tkm::cli

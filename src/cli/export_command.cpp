@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/document_files.h"
 #include "cli/pdf_export.h"
+#include "grid/io/office_export.h"
 #include "settings/print_settings_file.h"
 #include "tasks/cell_styling.h"
 #include "tasks/document_name.h"
@@ -74,7 +75,7 @@ void ReadSettingsFile(const std::string& fileName, TPrintSettings& settings) {
 
 }  // namespace
 
-TCommand ExportCommand(TOfficeExport office) {
+TCommand ExportCommand(std::shared_ptr<OfficeConverter> office) {
     auto run = [office = std::move(office)](TArguments& args) {
         const std::optional<std::string> type = args.TakeValue("--type");
         const std::optional<std::string> columns = args.TakeValue("--columns");
@@ -108,7 +109,8 @@ TCommand ExportCommand(TOfficeExport office) {
         sources.Html.Settings.SaveColor = !noColors;
         // No desktop palette here: system colours take the classic scheme's values.
         sources.Html.Colors = ScreenColorsForExport(grid, {.Today = args.Clock.Today(), .Formats = args.Formats});
-        sources.Office = office;
+        // Sheets read numbers and dates in the formats the command was given.
+        sources.Office = OfficeExportThrough(office, TaskTable::SheetTyping(args.Formats));
         Write(grid, *format, sources, out);
         return 0;
     };

@@ -30,6 +30,16 @@ void WriteEntryValues(TBaseGrid& grid, int row, const TNewEntryContext& context)
 
 }  // namespace
 
+TSheetTyping SheetTyping(const TLocaleFormats& formats) {
+    TSheetTyping typing{std::vector<TSheetValueType>(TaskColumnCount, TSheetValueType::Text), formats};
+    for (const int col : {colNo, colTotalHours, colCost, colProgress})
+        typing.Columns[std::size_t(col)] = TSheetValueType::Number;
+    for (const int col : {colEntryDate, colDueDate, colCompletionDate})
+        typing.Columns[std::size_t(col)] = TSheetValueType::Date;
+    for (const int col : {colDueTime, colCompletionTime}) typing.Columns[std::size_t(col)] = TSheetValueType::Time;
+    return typing;
+}
+
 TEditorType EditorTypeFor(int col) {
     switch (col) {
     case colStatus:

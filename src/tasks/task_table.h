@@ -3,6 +3,7 @@
 #include "base/date_text.h"
 #include "grid/base_grid.h"
 #include "grid/editor_type.h"
+#include "grid/io/sheet_values.h"
 
 #include <array>
 #include <cstdint>
@@ -47,6 +48,10 @@ constexpr int DefaultColWidth = 70;
 constexpr int ProgressMin = 0;
 constexpr int ProgressMax = 100;
 constexpr TColor ProgressBarColor = RGBColor(0x33, 0x66, 0x99);
+
+// How a spreadsheet receives the entries: No, Total Hours, Cost and Progress
+// as numbers, the dates and times as such, where their texts read so.
+TSheetTyping SheetTyping(const TLocaleFormats& formats);
 
 // The editor for a cell of the given real column; Normal where the grid's own applies.
 TEditorType EditorTypeFor(int col);

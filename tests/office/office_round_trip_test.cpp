@@ -87,6 +87,70 @@ TEST_F(OfficeRoundTrip, AnExcel97SheetHoldsEveryCellAsItsText) {
     EXPECT_EQ(got, expected);
 }
 
+// Entries as the task table holds them: numbers, dates and times beside texts
+// that only look like formulas or numbers.
+const TRows TypedRows{
+    {"No", "Entry Date", "Due Time", "Cost", "Task Description"},
+    {"1", "01/12/2026", "09:30:00", "12.50", "=SUM(D2:D5)"},
+    {"2", "2026-12-01", "9:30", "7", "+1"},
+    {"3", "31/02/2026", "", "-2.25", "@x"},
+    {"4", "", "25:00:00", "=1+1", "-3 x"},
+    {"5", "1/1/26", "12:30 x", "1,5", "\ttab\there"},
+};
+
+using enum TSheetValueType;
+const TSheetTyping Typing{{Number, Date, Time, Number, Text}, {}};
+
+// The lines of a CSV file LibreOffice wrote with ";" between fields and text
+// cells quoted; numbers written with a comma (a German desktop) get a point.
+std::vector<std::string> CsvLines(const std::string& csv) {
+    std::vector<std::string> lines(1);
+    bool quoted = false;
+    for (const char c : csv) {
+        if (c == '"') quoted = !quoted;
+        if (c == '\r') continue;
+        if (c == '\n' && !quoted) lines.emplace_back();
+        else lines.back() += c == ',' && !quoted ? '.' : c;
+    }
+    if (lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
+const char* const QuotedTextCsv = "csv:Text - txt - csv (StarCalc):59,34,76,1,,0,true";
+
+TEST_F(OfficeRoundTrip, AnExcelWorkbookSumsItsCostsAndKeepsEveryOtherTextAsText) {
+    const std::string xlsx = folder_.File("list.xlsx");
+    ExportOfficeDocument(GridOf(TypedRows), {0, 1, 2, 3, 4}, TOfficeFormat::Xlsx, xlsx, converter_, {}, Typing);
+    // A formula below the costs, added to the workbook as LibreOffice reads it.
+    std::string sheet = ConvertedBack(xlsx, "fods", "fods");
+    const std::size_t end = sheet.find("</table:table>");
+    ASSERT_NE(end, std::string::npos);
+    sheet.insert(end, "<table:table-row><table:table-cell table:formula=\"of:=SUM([.D2:.D6])\"/></table:table-row>");
+    // Calc drops the <text:tab/> it writes in a cell as it reads one.
+    for (std::size_t tab; (tab = sheet.find("<text:tab/>")) != std::string::npos;) sheet.replace(tab, 11, "\t");
+    test::WriteBytes(folder_.File("summed.fods"), sheet);
+    const std::vector<std::string> lines = CsvLines(ConvertedBack(folder_.File("summed.fods"), QuotedTextCsv, "csv"));
+    const std::vector<std::string> expected{
+        R"x("No";"Entry Date";"Due Time";"Cost";"Task Description")x",
+        R"x(1;01/12/2026;09:30:00;12.50;"=SUM(D2:D5)")x",
+        R"x(2;"2026-12-01";09:30:00;7;"+1")x",
+        R"x(3;"31/02/2026";;-2.25;"@x")x",
+        R"x(4;;"25:00:00";"=1+1";"-3 x")x",
+        "5;01/01/2026;\"12:30 x\";\"1,5\";\"\ttab\there\"",
+        "17.25;;;;",
+    };
+    EXPECT_EQ(lines, expected);
+}
+
+TEST_F(OfficeRoundTrip, AnOpenDocumentSpreadsheetKeepsTabsAndNumbers) {
+    const std::string ods = folder_.File("list.ods");
+    ExportOfficeDocument(GridOf(TypedRows), {0, 3, 4}, TOfficeFormat::Ods, ods, converter_, {}, Typing);
+    const std::vector<std::string> lines = CsvLines(ConvertedBack(ods, QuotedTextCsv, "csv"));
+    ASSERT_EQ(lines.size(), TypedRows.size());
+    EXPECT_EQ(lines[1], R"x(1;12.50;"=SUM(D2:D5)")x");
+    EXPECT_EQ(lines[5], "5;\"1,5\";\"\ttab\there\"") << "Calc drops <text:tab/> as it reads a cell";
+}
+
 TEST_F(OfficeRoundTrip, AWord97DocumentHoldsEveryCellInATableAlignedAsTheHookSays) {
     const std::string doc = folder_.File("list.doc");
     ExportOfficeDocument(GridOf(Rows), {0, 2, 3}, TOfficeFormat::Doc, doc, converter_, [](int displayCol, int row) {

@@ -10,10 +10,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
 #include <functional>
 
 namespace tkm {
@@ -41,6 +43,18 @@ protected:
         return cells;
     }
 };
+
+TEST_F(AddMultipleEntries, TheDialogIsCentredOnTheDesktopWhateverWidthItTakes) {
+    Run([](TfrmInsertRow& form) {
+        const QRect area = form.screen()->availableGeometry();
+        const QRect frame = form.frameGeometry();
+        // Twice the centres, so that an odd difference in size is no rounding matter.
+        EXPECT_LE(std::abs(2 * frame.x() + frame.width() - (2 * area.x() + area.width())), 1)
+            << frame.x() << " " << frame.width() << " in " << area.width();
+        EXPECT_LE(std::abs(2 * frame.y() + frame.height() - (2 * area.y() + area.height())), 1);
+        form.reject();
+    });
+}
 
 TEST_F(AddMultipleEntries, CancelStillRenumbersAndMarksTheListModified) {
     AddEntries(1);

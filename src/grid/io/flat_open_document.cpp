@@ -1,6 +1,7 @@
 #include "grid/io/flat_open_document.h"
 
 #include "base/windows_1252.h"
+#include "grid/io/sheet_values.h"
 
 #include <string_view>
 
@@ -26,6 +27,7 @@ constexpr std::string_view DocumentStart =
     " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
     " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
     " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\""
+    " xmlns:number=\"urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0\""
     " office:version=\"1.2\" office:mimetype=\"application/vnd.oasis.opendocument.";
 
 // A table as wide as the page, with the thin grid lines a new word processor table has.
@@ -128,6 +130,30 @@ public:
         out_ += "</text:p>";
     }
 
+    // A number, date or time cell; the spreadsheet shows it by its style.
+    void AppendValueCell(const TSheetValue& value) {
+        switch (value.Type) {
+        case TSheetValueType::Number:
+            out_ += "<table:table-cell office:value-type=\"float\" office:value=\"";
+            break;
+        case TSheetValueType::Date:
+            out_ += "<table:table-cell table:style-name=\"Date\" office:value-type=\"date\" office:date-value=\"";
+            break;
+        case TSheetValueType::Time:
+            out_ += "<table:table-cell table:style-name=\"Time\" office:value-type=\"time\" office:time-value=\"";
+            break;
+        case TSheetValueType::Text: break;
+        }
+        out_ += value.Value;
+        out_ += '"';
+        if (value.Decimals > 0) {
+            out_ += " table:style-name=\"Decimals";
+            out_ += std::to_string(value.Decimals);
+            out_ += '"';
+        }
+        out_ += "/>";
+    }
+
     void EndRow() {
         out_ += "</table:table-row>\n";
         if (out_.size() >= BlockSize) {
@@ -166,22 +192,33 @@ private:
 
 }  // namespace
 
-void WriteFlatSpreadsheet(const TBaseGrid& grid, const std::vector<int>& columns, const TByteSink& sink) {
+void WriteFlatSpreadsheet(const TBaseGrid& grid, const std::vector<int>& columns, const TSheetTyping& typing,
+                          const TByteSink& sink) {
     TFlatDocument document(sink, "\t");
-    document.Start("spreadsheet", "", "<table:table table:name=\"Sheet1\">", columns.size());
+    document.Start("spreadsheet", "<office:automatic-styles>\n" + SheetValueStyles(typing.Formats) +
+                                      "</office:automatic-styles>\n",
+                   "<table:table table:name=\"Sheet1\">", columns.size());
+    std::vector<TSheetValueType> types;
+    for (const int column : columns) types.push_back(typing.TypeOf(column));
     std::vector<std::string_view> cells(std::size_t(grid.RealColCount()));
     for (int r = 0; r < grid.RowCount(); ++r) {
         grid.RowView(r, cells);
         document.Append("<table:table-row>");
-        for (const int column : columns) {
-            const std::string_view text = cells[std::size_t(column)];
+        for (std::size_t k = 0; k < columns.size(); ++k) {
+            const std::string_view text = cells[std::size_t(columns[k])];
             if (text.empty()) {
                 document.Append("<table:table-cell/>");
                 continue;
             }
+            if (r >= grid.FixedRows()) {
+                if (const std::optional<TSheetValue> value = SheetValueOf(text, types[k], typing.Formats)) {
+                    document.AppendValueCell(*value);
+                    continue;
+                }
+            }
             // A cell without a value type is a text cell: its paragraphs are
-            // never read as a number or a date. Leaving the type out spares
-            // LibreOffice a quarter of the document.
+            // never read as a number, a date or a formula. Leaving the type
+            // out spares LibreOffice a quarter of the document.
             document.Append("<table:table-cell>");
             document.AppendParagraphs(text, "<text:p>");
             document.Append("</table:table-cell>");

@@ -3,6 +3,7 @@
 #include "grid/base_grid.h"
 #include "grid/io/cell_alignment.h"
 #include "grid/io/csv_writer.h"
+#include "grid/io/sheet_values.h"
 
 #include <vector>
 
@@ -15,9 +16,12 @@ namespace tkm {
 // not UTF-8 are read as Windows-1252 as the grid shows them, and characters
 // XML cannot carry become U+FFFD.
 
-// A spreadsheet (.fods) of one sheet whose cells are all text cells, so that
-// "01/12/2026" and "1.5" stay text.
-void WriteFlatSpreadsheet(const TBaseGrid& grid, const std::vector<int>& columns, const TByteSink& sink);
+// A spreadsheet (.fods) of one sheet. An entry's cell whose column `typing`
+// gives a value type and whose text reads as such a value is a number, date or
+// time cell shown in the document's formats; every other cell is a text cell,
+// so that "=1+1", "1e5" or "0,5" in a "." locale stay text.
+void WriteFlatSpreadsheet(const TBaseGrid& grid, const std::vector<int>& columns, const TSheetTyping& typing,
+                          const TByteSink& sink);
 
 // A text document (.fodt) holding the rows as tables of a hundred rows, one
 // right after the other; a right-aligned or centred cell gets paragraphs

@@ -59,7 +59,7 @@ void CheckSheetSize(const TBaseGrid& grid, const std::vector<int>& columns, TOff
 
 void ExportOfficeDocument(const TBaseGrid& grid, const std::vector<int>& shownColumns, TOfficeFormat format,
                           const std::string& targetPath, OfficeConverter& converter,
-                          const TAlignmentHook& onGetAlignment) {
+                          const TAlignmentHook& onGetAlignment, const TSheetTyping& typing) {
     for (const int column : shownColumns)
         if (column < 0 || column >= grid.RealColCount())
             throw EGridError("There is no column " + std::to_string(column) + " to export");
@@ -71,16 +71,17 @@ void ExportOfficeDocument(const TBaseGrid& grid, const std::vector<int>& shownCo
             if (asTable)
                 WriteFlatTextDocument(grid, shownColumns, onGetAlignment, sink);
             else
-                WriteFlatSpreadsheet(grid, shownColumns, sink);
+                WriteFlatSpreadsheet(grid, shownColumns, typing, sink);
         },
         targetPath);
 }
 
-TOfficeExport OfficeExportThrough(std::shared_ptr<OfficeConverter> converter) {
-    return [converter = std::move(converter)](const TBaseGrid& grid, TOfficeFormat format, const std::string& fileName) {
+TOfficeExport OfficeExportThrough(std::shared_ptr<OfficeConverter> converter, TSheetTyping typing) {
+    return [converter = std::move(converter), typing = std::move(typing)](const TBaseGrid& grid, TOfficeFormat format,
+                                                                          const std::string& fileName) {
         std::vector<int> realColumns;
         for (const TShownColumn& column : ShownColumns(grid)) realColumns.push_back(column.Real);
-        ExportOfficeDocument(grid, realColumns, format, fileName, *converter);
+        ExportOfficeDocument(grid, realColumns, format, fileName, *converter, {}, typing);
     };
 }
 

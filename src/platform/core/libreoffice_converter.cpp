@@ -4,6 +4,7 @@
 #include "base/errors.h"
 #include "base/percent_encoding.h"
 #include "grid/io/export_formats.h"
+#include "platform/core/ods_cell_tabs.h"
 #include "platform/core/time_limited_process.h"
 
 #include <cctype>
@@ -147,6 +148,7 @@ void TLibreOfficeConverter::Convert(TOfficeFormat format, const TFlatDocumentWri
     std::error_code missing;
     if (fs::file_size(converted, missing) == 0 || missing)
         CannotCreate(targetPath, "LibreOffice wrote no file; " + WhatItSaid(log));
+    if (format == TOfficeFormat::Ods) KeepCellTabs(converted);
     CopyInto(converted, target);
     target.Commit();
 }

@@ -1,5 +1,6 @@
 #include "ui/dialogs/calendar_form.h"
 
+#include "ui/dialogs/desktop_centre.h"
 #include "ui/dialogs/glyph_button.h"
 #include "ui/grid/grid_date_picker.h"
 #include "ui/screen_font.h"
@@ -10,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tkm {
@@ -91,8 +91,7 @@ TfrmCalendar::TfrmCalendar(const TDate& today, const TLocaleFormats& formats, QW
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 
-    if (const QScreen* screen = parent ? parent->screen() : QWidget::screen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnDesktop(*this, parent);
 }
 
 void TfrmCalendar::Button1Click() {

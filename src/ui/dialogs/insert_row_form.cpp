@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "ui/dialogs/decimal_edit.h"
+#include "ui/dialogs/desktop_centre.h"
 #include "ui/dialogs/glyph_button.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/grid_date_picker.h"
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tkm {
@@ -72,8 +72,7 @@ TfrmInsertRow::TfrmInsertRow(int currentRow, const Clock& clock, const TLocaleFo
     // As wide as the list of values needs, and never narrower than its usual size.
     setFixedSize(sizeHint().expandedTo(QSize(ClientWidth, 0)));
 
-    if (const QScreen* screen = parent ? parent->screen() : QWidget::screen())
-        move(screen->availableGeometry().center() - QPoint(sizeHint().width(), sizeHint().height()) / 2);
+    CentreOnDesktop(*this, parent);
 }
 
 // "Insert" with a line beside it, the two places, and the row count.

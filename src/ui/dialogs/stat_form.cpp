@@ -1,12 +1,12 @@
 #include "ui/dialogs/stat_form.h"
 
+#include "ui/dialogs/desktop_centre.h"
 #include "ui/screen_font.h"
 
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -67,8 +67,7 @@ TfrmStat::TfrmStat(const TBaseGrid& grid, const TDate& today, const TLocaleForma
     btnOK_->setDefault(true);
     connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
 
-    if (const QScreen* screen = parent ? parent->screen() : QWidget::screen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnDesktop(*this, parent);
 }
 
 void TfrmStat::FillTable() {

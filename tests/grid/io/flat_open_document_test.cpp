@@ -9,9 +9,9 @@ namespace {
 using test::GridOf;
 using test::TRows;
 
-std::string Spreadsheet(const TBaseGrid& grid, const std::vector<int>& columns) {
+std::string Spreadsheet(const TBaseGrid& grid, const std::vector<int>& columns, const TSheetTyping& typing = {}) {
     std::string out;
-    WriteFlatSpreadsheet(grid, columns, [&](std::string_view bytes) { out += bytes; });
+    WriteFlatSpreadsheet(grid, columns, typing, [&](std::string_view bytes) { out += bytes; });
     return out;
 }
 
@@ -74,6 +74,83 @@ TEST(FlatSpreadsheet, CellTextsSurviveXmlAndTheReadersWhitespaceRules) {
     EXPECT_EQ(rows[4], TextCell("<text:p>caf\xC3\xA9 \xE2\x82\xAC</text:p>"));
     EXPECT_EQ(rows[5], TextCell("<text:p>ok \xC3\xA9 \xEF\xBF\xBD bell\xEF\xBF\xBD</text:p>"));
     EXPECT_EQ(rows[6], TextCell("<text:p><text:s text:c=\"1\"/></text:p>")) << "a lone space is a text too";
+}
+
+TEST(FlatSpreadsheet, PlainNumbersDatesAndTimesOfTypedColumnsAreValuesAndNothingElseIs) {
+    using enum TSheetValueType;
+    TSheetTyping typing{{Number, Date, Time, Text}, {}};
+    typing.Formats.ShortDateFormat = "d/m/yyyy";
+    const TBaseGrid grid = GridOf({{"12", "01/12/2026", "12:30", "7"},
+                                   {"12.50", "1/12/26", "9:05:07 PM", "7"},
+                                   {"-3", "31/02/2026", "25:00", "1.5"},
+                                   {"=1+1", "=TODAY()", "@now", "=1+1"},
+                                   {"+5", "-1/1/2026", "-12:30", ""},
+                                   {"1e5", "1/1/1899", "12:30 x", ""},
+                                   {"1,5", " ", "", ""},
+                                   {"1.", "", "", ""},
+                                   {".5", "", "", ""},
+                                   {"1234567890.123456", "", "", ""},
+                                   {"123456789.012345", "", "", ""}});
+    const std::vector<std::string> rows = TableRows(Spreadsheet(grid, {0, 1, 2, 3}, typing));
+    EXPECT_EQ(rows[0], TextCell("<text:p>12</text:p>") + TextCell("<text:p>01/12/2026</text:p>") +
+                           TextCell("<text:p>12:30</text:p>") + TextCell("<text:p>7</text:p>"))
+        << "the header row stays text";
+    EXPECT_EQ(rows[1], "<table:table-cell office:value-type=\"float\" office:value=\"12.50\" "
+                       "table:style-name=\"Decimals2\"/>"
+                       "<table:table-cell table:style-name=\"Date\" office:value-type=\"date\" "
+                       "office:date-value=\"2026-12-01\"/>"
+                       "<table:table-cell table:style-name=\"Time\" office:value-type=\"time\" "
+                       "office:time-value=\"PT21H05M07S\"/>" +
+                           TextCell("<text:p>7</text:p>"));
+    EXPECT_EQ(rows[2].substr(0, rows[2].find("/>") + 2),
+              "<table:table-cell office:value-type=\"float\" office:value=\"-3\"/>");
+    // Impossible dates and times, formulas, signs, exponents, the other
+    // separator, dates before 1900 and more digits than come back exactly.
+    for (std::size_t r = 2; r + 1 < rows.size(); ++r) {
+        const std::string texts = r == 2 ? rows[r].substr(rows[r].find("/>") + 2) : rows[r];
+        EXPECT_EQ(texts.find("office:value"), std::string::npos) << "row " << r << ": " << texts;
+    }
+    EXPECT_NE(rows[3].find(TextCell("<text:p>=TODAY()</text:p>")), std::string::npos);
+    EXPECT_EQ(rows[10].substr(0, rows[10].find("/>") + 2),
+              "<table:table-cell office:value-type=\"float\" office:value=\"123456789.012345\" "
+              "table:style-name=\"Decimals6\"/>")
+        << "fifteen digits come back exactly";
+
+    typing.Formats.DecimalSeparator = ',';
+    typing.Formats.ThousandSeparator = '.';
+    const std::vector<std::string> comma = TableRows(Spreadsheet(grid, {0}, typing));
+    EXPECT_EQ(comma[1], TextCell("<text:p>12.50</text:p>")) << "a point is no decimal separator here";
+    EXPECT_EQ(comma[6], "<table:table-cell office:value-type=\"float\" office:value=\"1.5\" "
+                        "table:style-name=\"Decimals1\"/>");
+}
+
+TEST(FlatSpreadsheet, DatesAndTimesAreShownInTheLocalesFormats) {
+    TLocaleFormats formats;
+    formats.ShortDateFormat = "dd.mm.yy 'w'ddd";
+    formats.LongTimeFormat = "h:mm:ss AM/PM";
+    const std::string styles = SheetValueStyles(formats);
+    EXPECT_NE(styles.find("<number:date-style style:name=\"DateN\"><number:day number:style=\"long\"/>"
+                          "<number:text>.</number:text><number:month number:style=\"long\"/>"
+                          "<number:text>.</number:text><number:year/><number:text> w</number:text>"
+                          "<number:day-of-week/></number:date-style>"),
+              std::string::npos)
+        << styles;
+    EXPECT_NE(styles.find("<number:time-style style:name=\"TimeN\"><number:hours/><number:text>:</number:text>"
+                          "<number:minutes number:style=\"long\"/><number:text>:</number:text>"
+                          "<number:seconds number:style=\"long\"/><number:text> </number:text><number:am-pm/>"
+                          "</number:time-style>"),
+              std::string::npos)
+        << "m after an hour is the minutes";
+    formats.ShortDateFormat = "mmmm d, yyyy";
+    EXPECT_NE(SheetValueStyles(formats).find("<number:month number:style=\"long\" number:textual=\"true\"/>"
+                                             "<number:text> </number:text><number:day/><number:text>, </number:text>"
+                                             "<number:year number:style=\"long\"/>"),
+              std::string::npos);
+    const std::string document = Spreadsheet(GridOf({{"x"}}), {0}, {{}, formats});
+    EXPECT_LT(document.find("<number:date-style"), document.find("<office:body>"));
+    EXPECT_NE(document.find("<style:style style:name=\"Decimals14\" style:family=\"table-cell\" "
+                            "style:data-style-name=\"Decimals14N\"/>"),
+              std::string::npos);
 }
 
 TEST(FlatTextDocument, OneTableWhoseParagraphsFollowTheAlignmentHook) {
