@@ -16,6 +16,7 @@
 #include "tasks/recovery_file.h"
 #include "tasks/task_table.h"
 #include "ui/app/main_window.h"
+#include "ui/app/termination_watch.h"
 #include "ui/app_icon.h"
 
 #include <QApplication>
@@ -160,6 +161,8 @@ int main(int argc, char** argv) {
     dialogs.SetParent(&window);
     tray.SetMainWindow(&window);
     activation.SetMainWindow(&window);
+    // From here on SIGTERM, SIGHUP and SIGINT keep the unsaved changes first.
+    tkm::TTerminationWatch termination([&window] { window.KeepChangesForNextStart(); });
 
     // Another start of the program already serves the name: this one runs without it.
     tkm::TLocalInstanceChannel DDEMain(socketPath);

@@ -1,6 +1,7 @@
 #include "base/termination_cleanup.h"
 
 #include <atomic>
+#include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstring>
@@ -21,21 +22,45 @@ static_assert(std::atomic<bool>::is_always_lock_free, "the handler reads the fla
 constexpr int SlotCount = 8;
 TSlot slots[SlotCount];
 
+std::atomic<int> wakeDescriptor{-1};
+static_assert(std::atomic<int>::is_always_lock_free, "the handler reads the descriptor");
+
 // Only calls that are safe in a signal handler.
 void RemoveAndTerminate(int signal) {
     for (const TSlot& slot : slots)
         if (slot.Armed.load()) unlink(slot.Path);
-    // The default action is back (SA_RESETHAND) and the signal not blocked (SA_NODEFER).
+    struct sigaction fallback {};
+    fallback.sa_handler = SIG_DFL;
+    sigemptyset(&fallback.sa_mask);
+    sigaction(signal, &fallback, nullptr);
+    // Not blocked (SA_NODEFER in the handler): the default action ends the process here.
     raise(signal);
+}
+
+void OnTermination(int signal) {
+    const int wakeFd = wakeDescriptor.load();
+    if (wakeFd < 0) return RemoveAndTerminate(signal);
+    const int savedErrno = errno;
+    const unsigned char number = static_cast<unsigned char>(signal);
+    // A full pipe already holds a wake-up.
+    [[maybe_unused]] const ssize_t ignored = write(wakeFd, &number, 1);
+    errno = savedErrno;
 }
 
 }  // namespace
 
+void DeferTermination(int wakeFd) { wakeDescriptor.store(wakeFd); }
+
+void EndAsTerminated(int signal) {
+    RemoveAndTerminate(signal);
+    _exit(128 + signal);
+}
+
 void InstallTerminationCleanup() {
     struct sigaction action {};
-    action.sa_handler = RemoveAndTerminate;
+    action.sa_handler = OnTermination;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESETHAND | SA_NODEFER;
+    action.sa_flags = SA_NODEFER;
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         struct sigaction current {};
         if (sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)

@@ -11,6 +11,13 @@ namespace tkm {
 // once at start.
 void InstallTerminationCleanup();
 
+// From now on the handler only writes the signal's number, one byte, to
+// `wakeFd` (a pipe that the program watches), and the program ends itself
+// with EndAsTerminated once it has kept what it must; -1 ends at once again.
+void DeferTermination(int wakeFd);
+// Removes the registered files and ends the process as `signal` would have.
+[[noreturn]] void EndAsTerminated(int signal);
+
 // A file a termination signal removes, for as long as this lives.
 class TRemovedOnTermination {
 public:

@@ -60,7 +60,13 @@ TEST(FileBytes, OnlyRegularFilesAreRead) {
 }
 
 // The address sanitizer reserves more address space than the limit below.
-#ifdef __SANITIZE_ADDRESS__
+// GCC says so with __SANITIZE_ADDRESS__, clang only through __has_feature.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TKM_ADDRESS_SANITIZER
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(TKM_ADDRESS_SANITIZER)
 constexpr bool AddressSanitizer = true;
 #else
 constexpr bool AddressSanitizer = false;

@@ -117,6 +117,36 @@ TEST(TemporaryFile, AKilledSaveLeavesTheDocumentAndNothingElse) {
     }
 }
 
+// The window holds the signals back until it has kept its changes: a signal
+// then only wakes it, and a save's file stays until the program ends itself
+// as the signal would have ended it.
+TEST(TemporaryFile, AHeldBackSignalWakesTheProgramWhichThenEndsAsTheSignalWould) {
+    TTempFolder folder;
+    const std::string target = folder.File("list.tkm");
+    WriteBytes(target, "old\r\n");
+    const pid_t child = fork();
+    if (child == 0) {
+        InstallTerminationCleanup();
+        int wake[2];
+        TTemporaryFile file;
+        if (pipe(wake) != 0 || file.Create(target, TNaming::Named) != 0) _exit(1);
+        DeferTermination(wake[1]);
+        kill(getpid(), SIGTERM);
+        kill(getpid(), SIGINT);
+        unsigned char received[2] = {};
+        if (read(wake[0], received, 1) != 1 || read(wake[0], received + 1, 1) != 1) _exit(2);
+        if (received[0] != SIGTERM || received[1] != SIGINT) _exit(3);
+        if (access(folder.File(".list.tkm.tkm-save").c_str(), F_OK) != 0) _exit(4);
+        EndAsTerminated(SIGHUP);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "exit status " << WEXITSTATUS(status);
+    EXPECT_EQ(WTERMSIG(status), SIGHUP);
+    EXPECT_EQ(Entries(folder), OnlyTheDocument);
+    EXPECT_EQ(ReadBytes(target), "old\r\n");
+}
+
 // Run under nohup, a hang-up must not end the program.
 TEST(TemporaryFile, AnIgnoredHangUpStaysIgnored) {
     const pid_t child = fork();

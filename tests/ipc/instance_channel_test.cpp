@@ -16,6 +16,8 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
+#include <vector>
 
 namespace tkm {
 namespace {
@@ -169,6 +171,44 @@ TEST_F(InstanceChannelTest, OversizedAndGarbageTransactionsAreRefusedWithoutWait
     EXPECT_TRUE(WaitFor([&] { return flood.state() == QLocalSocket::UnconnectedState; }));
     QCoreApplication::processEvents();
     EXPECT_EQ(executed, 0);
+}
+
+int OpenDescriptors() {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) ++count;
+    return count;
+}
+
+// Clients that connect and say nothing cost the program a few descriptors
+// however many they are (5,000 once left none for Open and Save), and the
+// channel serves again once they are gone.
+TEST_F(InstanceChannelTest, ClientsThatHoldTheirConnectionsTakeOnlyAFewDescriptors) {
+    TLocalInstanceChannel DDEMain(socketPath);
+    ASSERT_EQ(DDEMain.Listen(), TLocalInstanceChannel::TListen::Serving);
+    std::vector<std::string> macros;
+    DDEMain.OnExecute = [&](const std::string& macro) { macros.push_back(macro); };
+    const int before = OpenDescriptors();
+    const sockaddr_un address = UnixAddress(socketPath);
+    std::vector<int> clients;
+    for (int i = 0; i < 300; ++i) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        // The system's queue, once full, refuses the rest.
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+            clients.push_back(fd);
+        else
+            ::close(fd);
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
+    // 16 served and about as many taken from the system's queue.
+    EXPECT_LE(OpenDescriptors() - before - int(clients.size()), 40);
+
+    for (const int fd : clients) ::close(fd);
+    EXPECT_TRUE(WaitFor([&] { return OpenDescriptors() <= before; }));
+    QLocalSocket client;
+    client.connectToServer(socketPath);
+    client.write(QByteArray::fromStdString(EncodeTransaction("still served")));
+    EXPECT_TRUE(WaitFor([&] { return macros.size() == 1; }));
 }
 
 }  // namespace

@@ -131,5 +131,58 @@ TEST_F(RecoveryTest, NewestFirstYesOpensTheChangesModifiedUnderTheirNameNoKeepsT
     EXPECT_TRUE(fs::exists(folder.File(RecoveryNames::Declined(RecoveryNames::Unsaved("70001"), {2026, 12, 8}))));
 }
 
+// A termination signal or a session that lets nothing be asked ends the
+// program a moment after typing: what was typed is kept at once, not after
+// the pause, and even a clean end afterwards leaves it for the next start.
+TEST_F(RecoveryTest, EndingWithoutTheCloseQuestionKeepsWhatWasJustTypedForTheNextStart) {
+    const auto typeAndKeep = [&](const char* text) {
+        Grid().ShowInplaceEditor();
+        QTest::keyClicks(Grid().InplaceEditor(), text);
+        window->KeepChangesForNextStart();
+    };
+    // Once anything changes afterwards, the end is as clean as ever again.
+    typeAndKeep("Call Bob");
+    ASSERT_TRUE(RecordIn(RecoveryFile()));
+    Change("Call Cy");
+    std::string file = RecoveryFile();
+    window.reset();
+    EXPECT_FALSE(fs::exists(file));
+
+    StartRecovering();
+    typeAndKeep("Call Ann");
+    file = RecoveryFile();
+    window.reset();
+    EXPECT_TRUE(fs::exists(file));
+    StartRecovering();
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    window->OfferRecovery();
+    ASSERT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_EQ(Cell(colDescription, 1), "Call Ann");
+}
+
+TEST_F(RecoveryTest, TheEndOfTheDesktopSessionAsksWhereItMayAndOtherwiseKeepsTheChanges) {
+    int asked = 0;
+    const auto mayAsk = [&](bool allowed) {
+        return [&asked, allowed] {
+            ++asked;
+            return allowed;
+        };
+    };
+    // Nothing to save: the session is not made to wait.
+    EXPECT_TRUE(window->MaySessionEnd(mayAsk(true)));
+    EXPECT_EQ(asked, 0);
+
+    Change("Call Ann");
+    dialogs.Answers.push_back(TConfirmAnswer::Cancel);
+    EXPECT_FALSE(window->MaySessionEnd(mayAsk(true)));
+    ASSERT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_FALSE(Written());
+
+    EXPECT_TRUE(window->MaySessionEnd(mayAsk(false)));
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_TRUE(Written());
+}
+
 }  // namespace
 }  // namespace tkm

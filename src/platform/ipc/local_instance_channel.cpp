@@ -13,6 +13,9 @@ namespace {
 
 // A client that connects and then says nothing is dropped after this long.
 constexpr int ConnectionTimeoutMs = 5000;
+// Served at once, and as many more taken from the system's queue: further
+// clients wait there, so that a flood of them costs no file descriptors.
+constexpr int MaxConnections = 16;
 // Read in pieces, so a flood is refused on its header without being buffered.
 constexpr qint64 ReadPiece = 64 * 1024;
 
@@ -24,8 +27,14 @@ public:
         socket_->setReadBufferSize(ReadPiece);
         connect(socket_, &QLocalSocket::readyRead, this, [this] { Read(); });
         connect(socket_, &QLocalSocket::disconnected, socket_, &QObject::deleteLater);
-        QTimer::singleShot(ConnectionTimeoutMs, this, [this] { socket_->abort(); });
+        // Gone after the time limit whatever its state: it holds a place.
+        QTimer::singleShot(ConnectionTimeoutMs, this, [this] {
+            socket_->abort();
+            socket_->deleteLater();
+        });
         Read();
+        // A client that left while it waited in the queue was disconnected before anyone listened.
+        if (socket_->state() == QLocalSocket::UnconnectedState) socket_->deleteLater();
     }
 
 private:
@@ -58,6 +67,7 @@ TLocalInstanceChannel::TLocalInstanceChannel(QString socketPath, QObject* parent
     // Bound in a private folder and moved into place: no other user can
     // connect, not even for an instant.
     server_.setSocketOptions(QLocalServer::UserAccessOption);
+    server_.setMaxPendingConnections(MaxConnections);
     connect(&server_, &QLocalServer::newConnection, this, [this] { AcceptConnections(); });
 }
 
@@ -75,8 +85,19 @@ TLocalInstanceChannel::TListen TLocalInstanceChannel::Listen() {
 }
 
 void TLocalInstanceChannel::AcceptConnections() {
-    while (QLocalSocket* socket = server_.nextPendingConnection())
+    while (served_ < MaxConnections) {
+        QLocalSocket* socket = server_.nextPendingConnection();
+        if (!socket) return;
+        ++served_;
+        // A child of the channel rather than of the server: the channel's
+        // connections are gone before its children are deleted.
+        socket->setParent(this);
+        connect(socket, &QObject::destroyed, this, [this] {
+            --served_;
+            AcceptConnections();
+        });
         new TTransactionConnection(socket, [this](const std::string& macro) { Deliver(macro); });
+    }
 }
 
 void TLocalInstanceChannel::Deliver(const std::string& macro) {

@@ -35,6 +35,7 @@ private:
 
     QString socketPath_;
     QLocalServer server_;
+    int served_ = 0;  // connections taken from the server and not yet closed
 };
 
 enum class TSendResult { Accepted, NoInstance, Refused };

@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QSessionManager>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -88,6 +89,10 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
             TRecoveryCommands::TParts{documents_->Session(), stgMain_->Store(), services_.DialogBoxes,
                                       services_.TimeSource, services_.Formats},
             services_.RecoveryIdleTime);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!MaySessionEnd([&manager] { return manager.allowsInteraction(); })) manager.cancel();
+        manager.release();
+    });
     fdlgMain_ = new TGridFindDialog(stgMain_, services_.DialogBoxes, this);
     const auto showWindow = [this](const std::string& activationToken) { tray_->ShowWindow(activationToken); };
     reminders_ = new TReminderCommands({services_.Notices, services_.Tray, *stgMain_, services_.TimeSource,
@@ -336,6 +341,20 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     }
     ReportingStepFailures(services_.DialogBoxes, [this] { frmstgMain_.Save(); });
     event->accept();
+}
+
+void TfrmMain::KeepChangesForNextStart() {
+    stgMain_->CommitEditor();
+    if (recovery_) recovery_->KeepForNextStart();
+}
+
+bool TfrmMain::MaySessionEnd(const std::function<bool()>& mayAsk) {
+    stgMain_->CommitEditor();
+    // Asking makes the session wait for the answer: only for changes.
+    if (!Modified()) return true;
+    if (mayAsk()) return documents_->MayClose();
+    KeepChangesForNextStart();
+    return true;
 }
 
 // --- help, refresh, exit ---

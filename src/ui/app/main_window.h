@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -67,6 +68,16 @@ public:
     void OfferRecovery();
     // This run's recovery file; empty when changes are not kept.
     std::string RecoveryFileName() const;
+    // The program ends without the close question (a termination signal, a
+    // desktop session that lets nothing be asked): the unsaved changes, the
+    // text being typed too, go to the recovery file now and stay there for
+    // the next start.
+    void KeepChangesForNextStart();
+    // The desktop session ends. Where it lets the program ask (`mayAsk`,
+    // asked only when there are changes) the close question is asked, and
+    // false means the user keeps the session going; where it does not, the
+    // changes are kept for the next start.
+    bool MaySessionEnd(const std::function<bool()>& mayAsk);
 
 public slots:
     void aclNewFileExecute();

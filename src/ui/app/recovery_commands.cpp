@@ -24,11 +24,12 @@ TRecoveryCommands::TRecoveryCommands(const std::string& folder, TParts parts, st
 
 TRecoveryCommands::~TRecoveryCommands() {
     FinishWriting();
-    RemoveFile();
+    if (!kept_) RemoveFile();
     if (own_) own_->Lock.Remove();
 }
 
 void TRecoveryCommands::ModifiedChanged(bool modified) {
+    kept_ = false;
     if (!own_) return;
     if (modified) {
         idle_.start();
@@ -56,16 +57,31 @@ void TRecoveryCommands::WriteSnapshot() {
     // worker writes cannot change under it. It shares the texts with the
     // table, and is let go on this thread too, after the worker is done.
     snapshot_.emplace(parts_.Grid);
-    TRecoveryRecord record{parts_.Session.FileName(), parts_.TimeSource.Today(), parts_.TimeSource.Now()};
-    writer_ = std::thread([this, &table = *snapshot_, record = std::move(record), path = own_->Path] {
-        try {
-            WriteRecoveryFile(path, record, table);
-        } catch (const std::exception& error) {
-            // Nothing the user could act on now; the next pause tries again.
-            std::fprintf(stderr, "taskmere: %s\n", error.what());
-        }
+    writer_ = std::thread([this, &table = *snapshot_, record = Record(), path = own_->Path] {
+        WriteFile(path, record, table);
         QMetaObject::invokeMethod(this, [this] { Written(); }, Qt::QueuedConnection);
     });
+}
+
+void TRecoveryCommands::KeepForNextStart() {
+    idle_.stop();
+    FinishWriting();
+    if (!own_ || !parts_.Session.Modified()) return;
+    WriteFile(own_->Path, Record(), parts_.Grid);
+    kept_ = true;
+}
+
+TRecoveryRecord TRecoveryCommands::Record() const {
+    return {parts_.Session.FileName(), parts_.TimeSource.Today(), parts_.TimeSource.Now()};
+}
+
+void TRecoveryCommands::WriteFile(const std::string& path, const TRecoveryRecord& record, const TBaseGrid& table) {
+    try {
+        WriteRecoveryFile(path, record, table);
+    } catch (const std::exception& error) {
+        // Nothing the user could act on now; the next pause tries again.
+        std::fprintf(stderr, "taskmere: %s\n", error.what());
+    }
 }
 
 void TRecoveryCommands::Written() {

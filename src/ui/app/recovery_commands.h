@@ -43,12 +43,17 @@ public:
     void OfferOrphans();
     // This run's file; empty when the folder cannot be written.
     std::string FileName() const { return own_ ? own_->Path : std::string(); }
+    // The program is about to end without closing: the changes are written
+    // at once, on this thread, and left for the next start however it ends.
+    void KeepForNextStart();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void WriteSnapshot();
+    TRecoveryRecord Record() const;
+    static void WriteFile(const std::string& path, const TRecoveryRecord& record, const TBaseGrid& table);
     void Written();
     void FinishWriting();
     void RemoveFile();
@@ -60,6 +65,7 @@ private:
     QTimer idle_;
     std::optional<TBaseGrid> snapshot_;  // what the worker writes
     std::thread writer_;
+    bool kept_ = false;  // the file outlives even a clean end
 };
 
 }  // namespace tkm
