@@ -11,7 +11,7 @@ const std::vector<TCommand>& Commands() {
     static const std::vector<TCommand> commands{
         DumpCommand(),  ResaveCommand(), NewCommand(),   AddCommand(),
         SortCommand(),  FindCommand(),   StatsCommand(), ColorsCommand(),
-        ExportCommand(OfficeExportThrough(std::make_shared<TLibreOfficeConverter>()))};
+        ExportCommand(OfficeExportThrough(std::make_shared<TLibreOfficeConverter>())), ImportCommand()};
     return commands;
 }
 

@@ -95,7 +95,7 @@ TCommand ExportCommand(TOfficeExport office) {
         const std::string& out = args.Positional[1];
         if (!force) RefuseToReplace(out);
         TBaseGrid grid;
-        LoadDocument(grid, args.Positional[0]);
+        LoadDocument(grid, args.Positional[0], args);
         if (columns) ShowOnly(grid, ParseColumns(*columns));
         if (toPdf) {
             TPrintSettings settings = TPrintSettings::TaskGrid();
@@ -109,6 +109,9 @@ TCommand ExportCommand(TOfficeExport office) {
         // No desktop palette here: system colours take the classic scheme's values.
         sources.Html.Colors = ScreenColorsForExport(grid, {.Today = args.Clock.Today(), .Formats = args.Formats});
         sources.Office = office;
+        sources.Calendar = [&](const TBaseGrid& shown, const std::string& fileName) {
+            WriteCalendarFile(shown, fileName, CalendarSettings(args));
+        };
         Write(grid, *format, sources, out);
         return 0;
     };

@@ -275,8 +275,8 @@ private:
 class TCalendarWriter {
 public:
     TCalendarWriter(const TBaseGrid& grid, const TCalendarSettings& settings, const TCalendarOrigin* origin,
-                    const TByteSink& sink)
-        : grid_(grid), origin_(origin), zones_(settings.TimeZone),
+                    const TByteSink& sink, TCalendarOrigin* written)
+        : grid_(grid), origin_(origin), writtenOrigin_(written), zones_(settings.TimeZone),
           formats_{settings.Formats, zones_}, out_(sink), random_(std::random_device{}()),
           stamp_(icaltime_current_time_with_zone(icaltimezone_get_utc_timezone())) {
         written_.fill(false);
@@ -290,8 +290,13 @@ public:
         AppendLine(buffer, "PRODID:" + std::string(ProductId));
         AppendLine(buffer, "VERSION:2.0");
         if (origin_) buffer += origin_->CalendarLines;
+        if (writtenOrigin_ && origin_) {
+            writtenOrigin_->CalendarLines = origin_->CalendarLines;
+            writtenOrigin_->ZoneIds = origin_->ZoneIds;
+        }
         WriteDesktopZone();
         if (origin_) buffer += origin_->Components;
+        if (writtenOrigin_ && origin_) writtenOrigin_->Components += origin_->Components;
         out_.LineDone();
         std::optional<TOriginMatch> match;
         if (origin_) match.emplace(*origin_);
@@ -310,17 +315,27 @@ private:
         icaltimezone* zone = zones_.Desktop();
         if (!zone || zone == icaltimezone_get_utc_timezone()) return;
         if (origin_ && origin_->ZoneIds.count(icaltimezone_get_tzid(zone))) return;
-        if (icalcomponent* component = icaltimezone_get_component(zone)) out_.Buffer() += ComponentText(component);
+        icalcomponent* component = icaltimezone_get_component(zone);
+        if (!component) return;
+        const std::string text = ComponentText(component);
+        out_.Buffer() += text;
+        if (writtenOrigin_) {
+            writtenOrigin_->Components += text;
+            writtenOrigin_->ZoneIds.insert(icaltimezone_get_tzid(zone));
+        }
+    }
+
+    void Emit(std::span<const std::string_view> cells, const std::string& text) {
+        out_.Buffer() += text;
+        if (writtenOrigin_)
+            writtenOrigin_->Entries.push_back({CellsKey(cells), std::string(cells[colNo]), text});
     }
 
     void WriteEntry(std::span<const std::string_view> cells, TOriginMatch* match) {
         TComponent todo;
         if (match) {
             if (const auto* same = match->Unchanged(cells)) {
-                if (same->Number == cells[colNo]) {
-                    out_.Buffer() += same->Text;
-                    return;
-                }
+                if (same->Number == cells[colNo]) return Emit(cells, same->Text);
                 todo = ParseComponent(same->Text);
                 ReplaceEntryNumber(cells[colNo], todo.get());
             } else if (const auto* edited = match->SameNumber(cells[colNo])) {
@@ -336,7 +351,7 @@ private:
             icalcomponent_add_property(todo.get(), icalproperty_new_dtstamp(stamp_));
             WriteEntryProperties(cells, written_, formats_, todo.get());
         }
-        out_.Buffer() += ComponentText(todo.get());
+        Emit(cells, ComponentText(todo.get()));
     }
 
     void Restamp(icalcomponent* todo) {
@@ -360,6 +375,7 @@ private:
 
     const TBaseGrid& grid_;
     const TCalendarOrigin* origin_;
+    TCalendarOrigin* writtenOrigin_;
     TCalendarZones zones_;
     TTodoFormats formats_;
     TBlockWriter out_;
@@ -391,13 +407,17 @@ TBaseGrid CalendarDocumentFromText(std::string_view bytes, const std::string& fi
 }
 
 void WriteCalendar(const TBaseGrid& grid, const TCalendarSettings& settings, const TCalendarOrigin* origin,
-                   const TByteSink& sink) {
-    TCalendarWriter(grid, settings, origin, sink).Write();
+                   const TByteSink& sink, TCalendarOrigin* written) {
+    TCalendarWriter(grid, settings, origin, sink, written).Write();
 }
 
 void WriteCalendarFile(const TBaseGrid& grid, const std::string& fileName, const TCalendarSettings& settings,
-                       const TCalendarOrigin* origin) {
-    WriteExportFile(fileName, [&](const TByteSink& sink) { WriteCalendar(grid, settings, origin, sink); });
+                       TCalendarOrigin* origin) {
+    TCalendarOrigin written;
+    WriteExportFile(fileName, [&](const TByteSink& sink) {
+        WriteCalendar(grid, settings, origin, sink, origin ? &written : nullptr);
+    });
+    if (origin) *origin = std::move(written);
 }
 
 }  // namespace tkm

@@ -53,11 +53,13 @@ TBaseGrid CalendarDocumentFromText(std::string_view bytes, const std::string& fi
 // they were read goes out exactly as it came in, an entry that changed keeps
 // its UID and whatever Taskmere does not show, and the other components and
 // calendar properties are written back.
+// `written`, where given, receives the origin of what was written.
 void WriteCalendar(const TBaseGrid& grid, const TCalendarSettings& settings, const TCalendarOrigin* origin,
-                   const TByteSink& sink);
+                   const TByteSink& sink, TCalendarOrigin* written = nullptr);
 // EGridFileError "Cannot Create file NAME", EInOutError; the old file stays
-// whole on any failure.
+// whole on any failure. Once written, `origin` holds what was written, so the
+// entries keep their UIDs and properties on the next save.
 void WriteCalendarFile(const TBaseGrid& grid, const std::string& fileName, const TCalendarSettings& settings,
-                       const TCalendarOrigin* origin = nullptr);
+                       TCalendarOrigin* origin = nullptr);
 
 }  // namespace tkm

@@ -351,9 +351,12 @@ private:
         Copy(colProgress, progress ? std::to_string(*progress) : "");
     }
 
+    // Other programs take any COMPLETED as done, so only a completed entry
+    // has one; the others keep their completion cells in the copies.
     void WriteCompletion() {
         std::string date, time;
-        if (const auto day = ParseDate(Cell(colCompletionDate), formats_.Formats)) {
+        const bool completed = StatusOf(Cell(colStatus)) == TStatus::Completed;
+        if (const auto day = completed ? ParseDate(Cell(colCompletionDate), formats_.Formats) : std::nullopt) {
             const auto clock = ParseTime(Cell(colCompletionTime), formats_.Formats);
             const icaltimetype local = LocalTime(*day, clock.value_or(TTimeOfDay{}), formats_.Zones.Desktop());
             const icaltimetype completed = AsUtc(local);

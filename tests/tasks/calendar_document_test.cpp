@@ -111,7 +111,7 @@ TEST(CalendarDocumentTest, CellsTravelInTheStandardPropertiesOtherProgramsRead) 
     const TCalendarSettings settings = Berlin();
     const std::vector<TRow> rows = {
         {"1", "07/12/2026", "Not Started", "Call", "Most Important", "24/12/2026", "09:30:00", "Ann Smith, Bob", "2.5",
-         "10.00", "0", "", "", "line one\r\nline two"},
+         "10.00", "0", "08/12/2026", "10:00:00", "line one\r\nline two"},
         {"2", "07/12/2026", "In Progress", "Write", "High", "24/12/2026", "", "", "", "", "50", "", "", ""},
         {"3", "07/12/2026", "Completed", "Done", "Normal", "", "", "", "", "", "100", "08/12/2026", "18:15:00", ""},
         {"4", "07/12/2026", "Cancelled", "Dropped", "Low", "", "", "", "", "", "0", "", "", ""},
@@ -128,6 +128,9 @@ TEST(CalendarDocumentTest, CellsTravelInTheStandardPropertiesOtherProgramsRead) 
           "X-TASKMERE-COST:10.00\r\n", "X-TASKMERE-NUMBER:1\r\n", "DESCRIPTION:line one\\nline two\r\n",
           "X-TASKMERE-STATUS;X-TASKMERE-OF=", ":Pending\r\n", "END:VCALENDAR\r\n"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    // Other programs take any COMPLETED as done: only the completed entry has one.
+    EXPECT_EQ(text.find("\nCOMPLETED:"), text.rfind("\nCOMPLETED:")) << text;
+    EXPECT_NE(text.find("X-TASKMERE-COMPLETION-DATE"), std::string::npos) << text;
     // Cells their standard property gives back need no copy.
     EXPECT_EQ(text.find("X-TASKMERE-TASK"), std::string::npos) << text;
     EXPECT_EQ(text.find("X-TASKMERE-DUE-DATE"), std::string::npos) << text;
@@ -252,6 +255,31 @@ TEST(CalendarDocumentTest, AnUnchangedEntryGoesOutAsItCameInEvenAfterASort) {
     EXPECT_EQ(rows[0][colDescription], "Old text");
     EXPECT_EQ(rows[1][colDescription], "Water plants");
     EXPECT_NE(saved.find("BEGIN:VALARM"), std::string::npos) << saved;
+}
+
+std::string UidOf(const std::string& calendar, const std::string& summary) {
+    const std::size_t at = calendar.find("SUMMARY:" + summary + "\r\n");
+    const std::size_t begin = calendar.rfind("BEGIN:VTODO", at);
+    const std::size_t uid = calendar.find("UID:", begin);
+    return at == std::string::npos || uid > at ? "" : calendar.substr(uid, calendar.find('\r', uid) - uid);
+}
+
+TEST(CalendarDocumentTest, AnEntryKeepsItsUidFromSaveToSave) {
+    TCalendarOrigin origin;
+    TBaseGrid grid = ReadText(Foreign, {}, &origin);
+    grid.SetRowCount(4);
+    grid.SetCellText(colNo, 3, "3");
+    grid.SetCellText(colDescription, 3, "Fresh");
+    std::string first;
+    TCalendarOrigin written;
+    WriteCalendar(grid, {}, &origin, [&](std::string_view bytes) { first += bytes; }, &written);
+    grid.SetCellText(colDescription, 3, "Fresher");
+    grid.SetCellText(colDescription, 1, "Water the plants");
+    const std::string second = CalendarText(grid, {}, &written);
+    ASSERT_NE(UidOf(first, "Fresh"), "");
+    EXPECT_EQ(UidOf(first, "Fresh"), UidOf(second, "Fresher"));
+    EXPECT_EQ(UidOf(second, "Water the plants"), "UID:todo-kept");
+    EXPECT_NE(second.find("BEGIN:VEVENT"), std::string::npos);
 }
 
 TEST(CalendarDocumentTest, BadInputIsRefusedNamingTheFileAndTheReason) {
