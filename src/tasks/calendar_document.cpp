@@ -160,7 +160,7 @@ private:
             std::string_view line = bytes_.substr(lineStart, (end == std::string_view::npos ? bytes_.size() : end) - lineStart);
             if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
             ++lineNumber;
-            if (line.empty()) continue;
+            if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
             const auto at = [&](const std::string& what) { return "line " + std::to_string(lineNumber) + ": " + what; };
             if (StartsWithNoCase(line, "BEGIN:")) {
                 const std::string name = UpperName(line.substr(6));

@@ -221,7 +221,11 @@ TDocumentOutcome TDocumentSession::Save() {
 void TDocumentSession::Restore(const std::string& fileName, TBaseGrid& document) {
     ReplaceTaskDocument(parts_.Grid, document);
     fileName_ = fileName;
+    // The calendar on disk still holds what the table does not show; when it
+    // cannot be read any more, Save writes the entries alone.
     calendar_ = {};
+    if (IsCalendarFileName(fileName))
+        (void)StepFailure([&] { ReadCalendarDocument(fileName, CalendarSettings(), &calendar_); });
     UpdateTitle();
     SetModified(true);
     parts_.Grid.SetCurrentCell(colDescription, 1);

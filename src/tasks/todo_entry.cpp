@@ -423,6 +423,14 @@ TEntryCells EntryFromTodo(icalcomponent* todo, const TTodoFormats& formats, std:
     cells[colNo] = fileOrder;
     std::array<icalproperty*, TaskColumnCount> copies{};
     std::vector<std::string> resources;
+    // A date-time property in the desktop's zone, as a date and a time cell.
+    const auto readTime = [&](icalproperty* p, int dateCol, int timeCol) {
+        const auto t = TimeOf(p, formats.Zones);
+        if (!t) return;
+        const icaltimetype local = InDesktopZone(*t, formats.Zones);
+        cells[std::size_t(dateCol)] = texts.Date(local);
+        if (timeCol >= 0) cells[std::size_t(timeCol)] = texts.Time(local);
+    };
     for (icalproperty* p = icalcomponent_get_first_property(todo, ICAL_ANY_PROPERTY); p;
          p = icalcomponent_get_next_property(todo, ICAL_ANY_PROPERTY)) {
         const auto text = [](const char* value) { return std::string(value ? value : ""); };
@@ -438,24 +446,9 @@ TEntryCells EntryFromTodo(icalcomponent* todo, const TTodoFormats& formats, std:
             for (std::string& piece : SplitResources(text(icalproperty_get_resources(p))))
                 resources.push_back(std::move(piece));
             break;
-        case ICAL_DUE_PROPERTY:
-            if (const auto due = TimeOf(p, formats.Zones)) {
-                const icaltimetype local = InDesktopZone(*due, formats.Zones);
-                cells[colDueDate] = texts.Date(local);
-                cells[colDueTime] = texts.Time(local);
-            }
-            break;
-        case ICAL_CREATED_PROPERTY:
-            if (const auto created = TimeOf(p, formats.Zones))
-                cells[colEntryDate] = texts.Date(InDesktopZone(*created, formats.Zones));
-            break;
-        case ICAL_COMPLETED_PROPERTY:
-            if (const auto completed = TimeOf(p, formats.Zones)) {
-                const icaltimetype local = InDesktopZone(*completed, formats.Zones);
-                cells[colCompletionDate] = texts.Date(local);
-                cells[colCompletionTime] = texts.Time(local);
-            }
-            break;
+        case ICAL_DUE_PROPERTY: readTime(p, colDueDate, colDueTime); break;
+        case ICAL_CREATED_PROPERTY: readTime(p, colEntryDate, -1); break;
+        case ICAL_COMPLETED_PROPERTY: readTime(p, colCompletionDate, colCompletionTime); break;
         case ICAL_X_PROPERTY:
             if (const int col = CopyColumn(icalproperty_get_x_name(p)); col >= 0) copies[std::size_t(col)] = p;
             break;

@@ -405,6 +405,21 @@ TEST_F(DocumentSessionTest, AnOpenedCalendarIsSavedBackAsOneKeepingWhatTheTableD
     EXPECT_EQ(ReadBytes(Path("plain.tkm")).substr(0, Header.size()), Header);
 }
 
+TEST_F(DocumentSessionTest, ChangesKeptFromACrashedRunStillSaveTheCalendarsOtherComponents) {
+    const std::string tasks = Path("tasks.ics");
+    WriteBytes(tasks, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VTODO\r\nUID:kept\r\nSUMMARY:Old\r\nEND:VTODO\r\n"
+                      "BEGIN:VEVENT\r\nUID:event\r\nDTSTART:20261224T180000Z\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    TBaseGrid kept = EmptyTaskDocument();
+    kept.SetCellText(colNo, 1, "1");
+    kept.SetCellText(colDescription, 1, "New");
+    session.Restore(tasks, kept);
+    ASSERT_EQ(session.Save().Kind, TDocumentOutcome::Done);
+    const std::string saved = ReadBytes(tasks);
+    EXPECT_NE(saved.find("UID:event"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("UID:kept"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("SUMMARY:New"), std::string::npos) << saved;
+}
+
 TEST_F(DocumentSessionTest, SaveAsWritesICalendarToDosAfterTheOtherTypes) {
     grid.SetRowCells(1, colNo, std::vector<std::string_view>{"1", "", "In Progress", "Write report"});
     view.OnChooseColumns = [&] { session.SetModified(true); };
