@@ -131,7 +131,9 @@ public:
             std::array<std::string_view, TaskColumnCount> views;
             std::copy(cells.begin(), cells.end(), views.begin());
             grid.SetRowCells(int(i) + 1, 0, views);
-            if (origin_) origin_->Entries.push_back({CellsKey(views), cells[colNo], ComponentText(todo.get())});
+            // The file's own bytes: written out again by the library, a value
+            // could lose what the cells hold (a lone CR).
+            if (origin_) origin_->Entries.push_back({CellsKey(views), cells[colNo], std::string(chunk.Text)});
         }
         if (numbers.size() == todos_.size()) PutInNumberOrder(grid, numbers);
         return AsTaskTable(std::move(grid));

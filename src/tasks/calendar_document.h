@@ -25,7 +25,7 @@ struct TCalendarOrigin {
     struct TEntry {
         std::uint64_t CellsKey = 0;  // of the cells after No, as they were read
         std::string Number;          // the No cell as it was read
-        std::string Text;            // the VTODO as the file had it
+        std::string Text;            // the VTODO's bytes as the file had them
     };
     std::vector<TEntry> Entries;  // in table order
     std::string CalendarLines;    // the calendar's own properties but PRODID and VERSION

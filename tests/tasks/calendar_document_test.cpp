@@ -240,6 +240,15 @@ TEST(CalendarDocumentTest, SavingAnOpenedCalendarKeepsWhatTheTableDoesNotShow) {
     EXPECT_EQ(EntryRows(ReadText(saved, {})), EntryRows(grid));
 }
 
+TEST(CalendarDocumentTest, AnOpenedCalendarSavedUnchangedReadsBackCellForCell) {
+    // A lone CR inside a value is read into the cell, but the library would
+    // not write it out again.
+    const std::string text = Calendar(Todo("SUMMARY:caf\r+\r\nDESCRIPTION:line\\nother\r\n"));
+    TCalendarOrigin origin;
+    const TBaseGrid grid = ReadText(text, Berlin(), &origin);
+    EXPECT_EQ(EntryRows(ReadText(CalendarText(grid, Berlin(), &origin), Berlin())), EntryRows(grid));
+}
+
 TEST(CalendarDocumentTest, AnUnchangedEntryGoesOutAsItCameInEvenAfterASort) {
     TCalendarOrigin origin;
     TBaseGrid grid = ReadText(Foreign, {}, &origin);
