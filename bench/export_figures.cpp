@@ -3,7 +3,10 @@
 #include "base/file_bytes.h"
 #include "grid/io/html_writer.h"
 #include "grid/io/text_writer.h"
+#include "peak_memory.h"
+#include "tasks/calendar_document.h"
 #include "tasks/cell_styling.h"
+#include "tasks/task_table.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -22,6 +25,38 @@ void TimedExport(const std::string& name, const TBenchDocument& document, int ru
         return clock.Seconds();
     });
     report.Seconds(name, document.Entries, seconds, std::uint64_t(std::filesystem::file_size(fileName)));
+}
+
+bool SameEntries(const TBaseGrid& a, const TBaseGrid& b) {
+    if (a.RowCount() != b.RowCount()) return false;
+    for (int row = 1; row < a.RowCount(); ++row)
+        for (int col = 0; col < TaskColumnCount; ++col)
+            if (a.CellView(col, row) != b.CellView(col, row)) return false;
+    return true;
+}
+
+// The list as iCalendar to-dos and back: the times, the peak memory of a
+// process that reads the file, and every cell as it was.
+void CalendarFigures(const TBenchDocument& document, const TBaseGrid& grid, int runs, const std::string& folder,
+                     TBenchReport& report) {
+    const std::string calendar = folder + "/export.ics";
+    const TCalendarSettings settings{document.Formats, "Europe/Berlin"};
+    TimedExport("export:ics", document, runs, calendar, report, [&] { WriteCalendarFile(grid, calendar, settings); });
+    TBaseGrid read;
+    const double seconds = MedianSeconds(runs, [&] {
+        read = TBaseGrid();
+        const TStopwatch clock;
+        read = ReadCalendarDocument(calendar, settings);
+        return clock.Seconds();
+    });
+    const auto bytes = std::uint64_t(std::filesystem::file_size(calendar));
+    report.Seconds("import:ics", document.Entries, seconds, bytes);
+    if (!SameEntries(grid, read)) report.Fail("the list did not come back cell for cell from its iCalendar file");
+    read = TBaseGrid();
+    const double peak = PeakMegabytesAfterLoad(calendar);
+    report.Value("import:ics-peak-rss-MB", document.Entries, peak);
+    report.Value("import:ics-peak-rss-per-file-MB", document.Entries, peak / (double(bytes) / 1e6));
+    std::filesystem::remove(calendar);
 }
 
 }  // namespace
@@ -46,6 +81,7 @@ void ExportFigures(const TBenchDocument& document, const TBaseGrid& grid, int ru
         WriteHtmlFile(grid, html, sources);
     });
     std::filesystem::remove(html);
+    CalendarFigures(document, grid, runs, folder, report);
 }
 
 }  // namespace tkm::bench

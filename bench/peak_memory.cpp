@@ -2,6 +2,7 @@
 
 #include "bench_report.h"
 #include "child_process.h"
+#include "tasks/calendar_document.h"
 #include "tasks/task_document.h"
 
 #include <cstdio>
@@ -33,7 +34,9 @@ double PeakMegabytesAfterLoad(const std::string& fileName) {
 }
 
 int PeakMemoryChild(const std::string& fileName) {
-    const TBaseGrid grid = ReadTaskDocument(fileName);
+    const TBaseGrid grid = IsCalendarFileName(fileName)
+                               ? ReadCalendarDocument(fileName, {TLocaleFormats{}, "Europe/Berlin"})
+                               : ReadTaskDocument(fileName);
     const long long peak = PeakResidentKilobytes();
     if (peak < 0) return 1;
     std::printf("%lld\n", peak);

@@ -8,7 +8,7 @@ namespace tkm::bench {
 constexpr const char* PeakMemoryChildOption = "--peak-memory-child";
 
 // The peak resident memory, in MB, of a fresh process that has loaded the
-// document; 0 when that process failed.
+// document (an ".ics" one as iCalendar); 0 when that process failed.
 double PeakMegabytesAfterLoad(const std::string& fileName);
 
 // The child: loads the document and prints its peak resident memory in kB.

@@ -145,6 +145,7 @@ int main(int argc, char** argv) {
     services.Notices = &notifier;
     tkm::TQtWindowActivation activation;
     services.Activation = &activation;
+    services.TimeZone = tkm::SystemTimeZoneName();
     services.RecoveryFolder = tkm::RecoveryFolderPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
 
     // Qt has taken its own options out by now.

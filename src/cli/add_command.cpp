@@ -66,7 +66,8 @@ int RunAdd(TArguments& args) {
     args.ExpectPositional(1, 1);
 
     TBaseGrid grid;
-    LoadDocument(grid, args.Positional[0]);
+    TCalendarOrigin origin;
+    LoadDocument(grid, args.Positional[0], args, &origin);
     const TaskTable::TNewEntryContext context{args.Clock, args.Formats};
     if (before >= grid.RowCount())
         throw EUsage("bad value for --before: " + std::to_string(before) + " (the list's entries are rows 1 to " +
@@ -77,7 +78,7 @@ int RunAdd(TArguments& args) {
         MultipleEntries::AddAtEnd(grid, count, [&] { return values; }, context);
     }
     TaskTable::Renumber(grid);
-    SaveDocument(grid, output.value_or(args.Positional[0]));
+    SaveDocument(grid, output.value_or(args.Positional[0]), args, &origin);
     return 0;
 }
 

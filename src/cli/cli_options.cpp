@@ -50,6 +50,7 @@ TArguments ParseArguments(const std::vector<std::string>& args, const std::vecto
     TArguments parsed;
     // The window's own reading of the desktop's locale, so both write and read the same texts.
     parsed.Formats = SystemLocaleFormats();
+    parsed.TimeZone = SystemTimeZoneName();
     const std::vector<std::string> common{"--today", "--now", "--date-format", "--time-format",
                                           "--decimal-separator", "--thousands-separator"};
     for (std::size_t i = 0; i < args.size(); ++i) {

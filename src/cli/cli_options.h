@@ -38,6 +38,7 @@ struct TArguments {
     std::vector<std::pair<std::string, std::optional<std::string>>> Options;
     PinnedClock Clock;
     TLocaleFormats Formats;
+    std::string TimeZone;  // the desktop's, for iCalendar files
 
     // Takes --name (a flag) out of the options; true when it was given.
     bool TakeFlag(const std::string& name);

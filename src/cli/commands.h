@@ -41,5 +41,7 @@ TCommand FindCommand();
 // `tkm export FILE OUT --type T [...]`: the Save As types through the same
 // writers, the office types through `office`, and PDF through the print job.
 TCommand ExportCommand(std::shared_ptr<OfficeConverter> office);
+// `tkm import IN.ics OUT.tkm [--force]`: an iCalendar file's to-dos as a document.
+TCommand ImportCommand();
 
 }  // namespace tkm::cli

@@ -28,17 +28,24 @@ void RefuseToReplace(const std::string& fileName) {
         throw EFileError("Cannot Create file " + fileName + ": it exists (--force replaces it)");
 }
 
-void LoadDocument(TBaseGrid& grid, const std::string& fileName) {
+TCalendarSettings CalendarSettings(const TArguments& args) { return {args.Formats, args.TimeZone}; }
+
+void LoadDocument(TBaseGrid& grid, const std::string& fileName, const TArguments& args, TCalendarOrigin* origin) {
     ReportingFileErrors([&] {
         if (const auto restored = RestoreUnfinishedSave(fileName))
             std::fprintf(stderr, "tkm: %s\n", restored->c_str());
-        grid = ReadTaskDocument(fileName);
+        grid = IsCalendarFileName(fileName) ? ReadCalendarDocument(fileName, CalendarSettings(args), origin)
+                                            : ReadTaskDocument(fileName);
     });
 }
 
-void SaveDocument(const TBaseGrid& grid, const std::string& fileName) {
+void SaveDocument(const TBaseGrid& grid, const std::string& fileName, const TArguments& args,
+                  TCalendarOrigin* origin) {
     if (fileName == "-") return WriteToStandardOutput(grid);
-    ReportingFileErrors([&] { WriteCsvFile(grid, fileName); });
+    ReportingFileErrors([&] {
+        if (IsCalendarFileName(fileName)) WriteCalendarFile(grid, fileName, CalendarSettings(args), origin);
+        else WriteCsvFile(grid, fileName);
+    });
 }
 
 }  // namespace tkm::cli

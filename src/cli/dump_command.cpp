@@ -17,7 +17,7 @@ int RunDump(TArguments& args) {
     args.RejectUnknown();
     args.ExpectPositional(1, 1);
     TBaseGrid grid;
-    LoadDocument(grid, args.Positional[0]);
+    LoadDocument(grid, args.Positional[0], args);
     std::string out = "{\"rows\": [";
     for (int r = 0; r < grid.RowCount(); ++r) {
         out += r ? ",\n  [" : "\n  [";

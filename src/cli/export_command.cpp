@@ -96,7 +96,7 @@ TCommand ExportCommand(std::shared_ptr<OfficeConverter> office) {
         const std::string& out = args.Positional[1];
         if (!force) RefuseToReplace(out);
         TBaseGrid grid;
-        LoadDocument(grid, args.Positional[0]);
+        LoadDocument(grid, args.Positional[0], args);
         if (columns) ShowOnly(grid, ParseColumns(*columns));
         if (toPdf) {
             TPrintSettings settings = TPrintSettings::TaskGrid();
@@ -111,6 +111,9 @@ TCommand ExportCommand(std::shared_ptr<OfficeConverter> office) {
         sources.Html.Colors = ScreenColorsForExport(grid, {.Today = args.Clock.Today(), .Formats = args.Formats});
         // Sheets read numbers and dates in the formats the command was given.
         sources.Office = OfficeExportThrough(office, TaskTable::SheetTyping(args.Formats));
+        sources.Calendar = [&](const TBaseGrid& shown, const std::string& fileName) {
+            WriteCalendarFile(shown, fileName, CalendarSettings(args));
+        };
         Write(grid, *format, sources, out);
         return 0;
     };

@@ -26,7 +26,7 @@ int RunFind(TArguments& args) {
     args.RejectUnknown();
     args.ExpectPositional(2, 2);
     TBaseGrid grid;
-    LoadDocument(grid, args.Positional[0]);
+    LoadDocument(grid, args.Positional[0], args);
     const std::string& text = args.Positional[1];
     bool found = false;
     for (TGridCoord at = FindCell(grid, {}, text, options); at != TGridCoord{}; at = FindCell(grid, at, text, options)) {

@@ -20,7 +20,7 @@ int RunNew(TArguments& args) {
         grid.SetRowCount(grid.RowCount() + 1);
         TaskTable::FillNewEntry(grid, context);
     }
-    SaveDocument(grid, args.Positional[0]);
+    SaveDocument(grid, args.Positional[0], args);
     return 0;
 }
 

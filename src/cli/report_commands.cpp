@@ -16,7 +16,7 @@ TCommand ReportCommand(const std::string& name, const std::string& usage, TRepor
                 args.RejectUnknown();
                 args.ExpectPositional(1, 1);
                 TBaseGrid grid;
-                LoadDocument(grid, args.Positional[0]);
+                LoadDocument(grid, args.Positional[0], args);
                 write(grid, args.Clock.Today(), args.Formats, std::cout);
                 return 0;
             }};

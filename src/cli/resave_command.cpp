@@ -9,8 +9,9 @@ int RunResave(TArguments& args) {
     args.RejectUnknown();
     args.ExpectPositional(2, 2);
     TBaseGrid grid;
-    LoadDocument(grid, args.Positional[0]);
-    SaveDocument(grid, args.Positional[1]);
+    TCalendarOrigin origin;
+    LoadDocument(grid, args.Positional[0], args, &origin);
+    SaveDocument(grid, args.Positional[1], args, &origin);
     return 0;
 }
 

@@ -28,10 +28,11 @@ int RunSort(TArguments& args) {
     args.RejectUnknown();
     args.ExpectPositional(1, 1);
     TBaseGrid grid;
-    LoadDocument(grid, args.Positional[0]);
+    TCalendarOrigin origin;
+    LoadDocument(grid, args.Positional[0], args, &origin);
     SortByColumn(grid, settings, args.Formats);
     TaskTable::Renumber(grid);
-    SaveDocument(grid, output.value_or(args.Positional[0]));
+    SaveDocument(grid, output.value_or(args.Positional[0]), args, &origin);
     return 0;
 }
 

@@ -18,7 +18,9 @@ namespace tkm {
 
 namespace {
 
-constexpr const char* DocumentFilter = "Taskmere File (*.tkm)|*.tkm|All Files (*.*)|*.*";
+constexpr const char* DocumentFilter =
+    "Taskmere and iCalendar files (*.tkm *.ics)|*.tkm;*.ics|Taskmere File (*.tkm)|*.tkm|"
+    "iCalendar to-do list (*.ics)|*.ics|All Files (*.*)|*.*";
 constexpr const char* SaveFilter = "Taskmere files (*.tkm)|*.tkm";
 
 const TDocumentOutcome Cancelled{TDocumentOutcome::Cancelled, {}};
@@ -80,7 +82,8 @@ TCsvSettings TDocumentSession::ProgressSettings() {
 
 void TDocumentSession::WriteDocument(const std::string& fileName) {
     const TFileOperation operation(parts_.View);
-    WriteCsvFile(parts_.Grid, fileName, ProgressSettings());
+    if (IsCalendarFileName(fileName)) WriteCalendarFile(parts_.Grid, fileName, CalendarSettings(), &calendar_);
+    else WriteCsvFile(parts_.Grid, fileName, ProgressSettings());
 }
 
 std::string TDocumentSession::PdfFileName() const {
@@ -102,6 +105,7 @@ void TDocumentSession::ResetDocument() {
     TaskTable::ResetCurrentEntry(parts_.Grid, parts_.NewEntry);
     parts_.View.StartEditing();
     fileName_ = UntitledName;
+    calendar_ = {};
     parts_.LookupItems.Clear();
     if (parts_.History) parts_.History->Clear();
     SetModified(false);
@@ -111,16 +115,19 @@ TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind k
     // The file is read whole before anything changes: a file that cannot be
     // read leaves the table, its name and its changes as they were.
     TBaseGrid document;
+    TCalendarOrigin calendar;
     std::optional<std::string> restored;
     const auto failure = StepFailure([&] {
         const TFileOperation operation(parts_.View);
         restored = RestoreUnfinishedSave(fileName);
-        document = ReadTaskDocument(fileName, ProgressSettings());
+        document = IsCalendarFileName(fileName) ? ReadCalendarDocument(fileName, CalendarSettings(), &calendar)
+                                                : ReadTaskDocument(fileName, ProgressSettings());
     });
     if (restored) parts_.DialogBoxes.ShowInformation("Information", *restored);
     if (failure) return TDocumentOutcome::Failure(*failure);
     ReplaceTaskDocument(parts_.Grid, document);
     fileName_ = fileName;
+    calendar_ = std::move(calendar);
     if (kind != TLoadKind::Reopened) parts_.RecentFiles.Add(fileName_);
     UpdateTitle();
     if (kind == TLoadKind::Chosen) parts_.LookupItems.Clear();
@@ -214,6 +221,11 @@ TDocumentOutcome TDocumentSession::Save() {
 void TDocumentSession::Restore(const std::string& fileName, TBaseGrid& document) {
     ReplaceTaskDocument(parts_.Grid, document);
     fileName_ = fileName;
+    // The calendar on disk still holds what the table does not show; when it
+    // cannot be read any more, Save writes the entries alone.
+    calendar_ = {};
+    if (IsCalendarFileName(fileName))
+        (void)StepFailure([&] { ReadCalendarDocument(fileName, CalendarSettings(), &calendar_); });
     UpdateTitle();
     SetModified(true);
     parts_.Grid.SetCurrentCell(colDescription, 1);
@@ -228,6 +240,9 @@ TExportSources TDocumentSession::ExportSources() {
         parts_.Grid, {.Today = parts_.NewEntry.TimeSource.Today(), .Formats = parts_.NewEntry.Formats});
     sources.Csv = ProgressSettings();
     sources.Office = parts_.OfficeExport;
+    sources.Calendar = [this](const TBaseGrid& grid, const std::string& fileName) {
+        WriteCalendarFile(grid, fileName, CalendarSettings());
+    };
     return sources;
 }
 

@@ -6,6 +6,7 @@
 #include "grid/io/export_formats.h"
 #include "grid/lookup_list.h"
 #include "grid/undo_history.h"
+#include "tasks/calendar_document.h"
 #include "tasks/task_table.h"
 
 #include <string>
@@ -65,6 +66,7 @@ struct TDocumentParts {
     bool ExecutableFolderWritable = true;
     std::string DocumentsFolder = {};  // where they start otherwise, for an untitled document
     TUndoHistory* History = nullptr;  // forgotten with the document it belongs to
+    std::string TimeZone = {};  // the desktop's, for iCalendar files; empty: floating times
 };
 
 // The one document of the window: its file name and flags, New, Open,
@@ -120,12 +122,15 @@ private:
     TDocumentOutcome OfferLargerType(const ERowLimitError& limit, const std::string& fileName);
     TExportSources ExportSources();
     TCsvSettings ProgressSettings();
+    TCalendarSettings CalendarSettings() const { return {parts_.NewEntry.Formats, parts_.TimeZone}; }
     void ResetDocument();
     std::string DialogFolder() const;
     void UpdateTitle();
 
     TDocumentParts parts_;
     std::string fileName_;
+    // What an opened iCalendar file holds beyond the cells; empty for the others.
+    TCalendarOrigin calendar_;
     bool modified_ = false;
     bool editTracking_ = true;
     bool colorPrinting_ = true;

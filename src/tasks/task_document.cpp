@@ -16,6 +16,8 @@ bool RowIsEmpty(const TBaseGrid& grid, int row) {
     return true;
 }
 
+}  // namespace
+
 // The table always keeps its header and at least one entry. Titles go only
 // where the file had none, so a first line of text is never overwritten.
 TBaseGrid AsTaskTable(TBaseGrid document) {
@@ -24,8 +26,6 @@ TBaseGrid AsTaskTable(TBaseGrid document) {
     for (int row = 1; row < document.RowCount(); ++row) TaskTable::AttachCellObjects(document, row);
     return document;
 }
-
-}  // namespace
 
 TBaseGrid EmptyTaskDocument() {
     TBaseGrid document;

@@ -20,6 +20,10 @@ TBaseGrid ReadTaskDocument(const std::string& fileName, const TCsvSettings& sett
 // The same task table from the bytes of a document already in memory.
 TBaseGrid TaskDocumentFromText(std::string_view bytes);
 
+// A grid read from a file made the task table: its header, at least one
+// entry, and every entry's progress bar and comment marker.
+TBaseGrid AsTaskTable(TBaseGrid document);
+
 // Puts `document` in place of the grid's rows and columns, leaving it empty;
 // the grid keeps its view (widths, current cell, handlers) and reports every
 // cell changed.

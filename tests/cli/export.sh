@@ -23,7 +23,7 @@ grep -qF "Cannot Create file $dir/list.txt: it exists (--force replaces it)" "$d
 printf 'Task Description\r\na < b & c\r\n' | cmp -s - "$dir/list.txt" || fail "csv wrote: $(cat -A "$dir/list.txt")"
 
 "$tkm" export "$dir/list.tkm" "$dir/x.txt" --type rtf 2> "$dir/err"
-[ $? = 2 ] && grep -qF "bad value for --type: rtf (txt, htm, csv, doc, xls, ods, xlsx, odt, docx, pdf)" "$dir/err" ||
+[ $? = 2 ] && grep -qF "bad value for --type: rtf (txt, htm, csv, doc, xls, ods, xlsx, odt, docx, ics, pdf)" "$dir/err" ||
     fail "an unknown type: $(cat "$dir/err")"
 "$tkm" export "$dir/list.tkm" "$dir/x.txt" --type txt --columns 3,14 2> /dev/null
 [ $? = 2 ] || fail "column 14 was taken"

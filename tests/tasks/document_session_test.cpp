@@ -221,7 +221,9 @@ TEST_F(DocumentSessionTest, OpenLoadsTheChosenFileAsTheTaskTable) {
     EXPECT_EQ(session.Open().Kind, TDocumentOutcome::Done);
     ASSERT_EQ(dialogs.OpenRequests.size(), 1u);
     EXPECT_EQ(dialogs.OpenRequests[0].Title, "Open");
-    EXPECT_EQ(dialogs.OpenRequests[0].Filter, "Taskmere File (*.tkm)|*.tkm|All Files (*.*)|*.*");
+    EXPECT_EQ(dialogs.OpenRequests[0].Filter,
+              "Taskmere and iCalendar files (*.tkm *.ics)|*.tkm;*.ics|Taskmere File (*.tkm)|*.tkm|"
+              "iCalendar to-do list (*.ics)|*.ics|All Files (*.*)|*.*");
     EXPECT_EQ(dialogs.OpenRequests[0].InitialDir, "/start");
     EXPECT_TRUE(dialogs.Questions.empty());
     EXPECT_EQ(Cell(colDescription, 1), "Call Ann");
@@ -374,6 +376,61 @@ TEST_F(DocumentSessionTest, SaveAsExportsTheChosenColumnsAndShowsThemAllAgain) {
     ChooseSaveName(Path("again.txt"), 1);
     session.SaveAs();
     EXPECT_EQ(dialogs.SaveRequests[2].FilterIndex, 3);
+}
+
+TEST_F(DocumentSessionTest, AnOpenedCalendarIsSavedBackAsOneKeepingWhatTheTableDoesNotShow) {
+    const std::string tasks = Path("tasks.ics");
+    WriteBytes(tasks,
+               "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\nBEGIN:VTODO\r\nUID:kept\r\n"
+               "DTSTAMP:20261201T100000Z\r\nSUMMARY:Water plants\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
+               "DESCRIPTION:Soon\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\nEND:VTODO\r\nBEGIN:VEVENT\r\nUID:event\r\n"
+               "DTSTAMP:20261201T100000Z\r\nDTSTART:20261224T180000Z\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    dialogs.OpenChoices.push_back(TFileDialogResult{tasks, 1});
+    ASSERT_EQ(session.Open().Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(Cell(colDescription, 1), "Water plants");
+    EXPECT_EQ(view.Titles.back(), "tasks - Taskmere");
+    EXPECT_EQ(recent.Entries().at(0).Name, tasks);
+    Work("Water the plants");
+    ASSERT_EQ(session.Save().Kind, TDocumentOutcome::Done);
+    EXPECT_TRUE(dialogs.SaveRequests.empty());
+    const std::string saved = ReadBytes(tasks);
+    for (const char* part : {"BEGIN:VCALENDAR", "UID:kept", "SUMMARY:Water the plants", "TRIGGER:-PT15M", "UID:event"})
+        EXPECT_NE(saved.find(part), std::string::npos) << part << "\n" << saved;
+    // A new document forgets the calendar: it is saved as a list.
+    dialogs.Answers.push_back(TConfirmAnswer::No);
+    session.New();
+    grid.SetCellText(colDescription, 1, "plain");
+    ChooseSaveName(Path("plain.tkm"));
+    ASSERT_EQ(session.Save().Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(ReadBytes(Path("plain.tkm")).substr(0, Header.size()), Header);
+}
+
+TEST_F(DocumentSessionTest, ChangesKeptFromACrashedRunStillSaveTheCalendarsOtherComponents) {
+    const std::string tasks = Path("tasks.ics");
+    WriteBytes(tasks, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VTODO\r\nUID:kept\r\nSUMMARY:Old\r\nEND:VTODO\r\n"
+                      "BEGIN:VEVENT\r\nUID:event\r\nDTSTART:20261224T180000Z\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    TBaseGrid kept = EmptyTaskDocument();
+    kept.SetCellText(colNo, 1, "1");
+    kept.SetCellText(colDescription, 1, "New");
+    session.Restore(tasks, kept);
+    ASSERT_EQ(session.Save().Kind, TDocumentOutcome::Done);
+    const std::string saved = ReadBytes(tasks);
+    EXPECT_NE(saved.find("UID:event"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("UID:kept"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("SUMMARY:New"), std::string::npos) << saved;
+}
+
+TEST_F(DocumentSessionTest, SaveAsWritesICalendarToDosAfterTheOtherTypes) {
+    grid.SetRowCells(1, colNo, std::vector<std::string_view>{"1", "", "In Progress", "Write report"});
+    view.OnChooseColumns = [&] { session.SetModified(true); };
+    const int calendarType = int(ExportFormats().size());
+    ChooseSaveName(Path("export.ics"), calendarType);
+    EXPECT_EQ(session.SaveAs().Kind, TDocumentOutcome::Done);
+    EXPECT_NE(dialogs.SaveRequests[0].Filter.find("|iCalendar to-do list (*.ics)|*.ics"), std::string::npos);
+    const std::string written = ReadBytes(Path("export.ics"));
+    EXPECT_NE(written.find("SUMMARY:Write report"), std::string::npos) << written;
+    EXPECT_NE(written.find("STATUS:IN-PROCESS"), std::string::npos) << written;
+    EXPECT_EQ(session.FileName(), "Untitled");
 }
 
 TEST_F(DocumentSessionTest, CancellingTheChooserOnAnUnchangedDocumentWritesNothing) {

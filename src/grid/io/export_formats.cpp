@@ -9,7 +9,7 @@ namespace tkm {
 
 namespace {
 
-const std::array<TExportFormat, 10> Formats{{
+const std::array<TExportFormat, 11> Formats{{
     {"Text document (*.txt)", "*.txt", "txt", TExportWriter::Text},
     {"Web Document (*.htm)", "*.htm", "htm", TExportWriter::Html},
     {"CSV (Comma delimited) (*.csv)", "*.csv", "csv", TExportWriter::Csv},
@@ -20,6 +20,7 @@ const std::array<TExportFormat, 10> Formats{{
     {"Excel Workbook (*.xlsx)", "*.xlsx", "xlsx", TExportWriter::Office, TOfficeFormat::Xlsx},
     {"OpenDocument Text (*.odt)", "*.odt", "odt", TExportWriter::Office, TOfficeFormat::Odt},
     {"Word Document (*.docx)", "*.docx", "docx", TExportWriter::Office, TOfficeFormat::Docx},
+    {"iCalendar to-do list (*.ics)", "*.ics", "ics", TExportWriter::Calendar},
 }};
 
 }  // namespace
@@ -76,6 +77,7 @@ void ExportGrid(const TBaseGrid& grid, const TExportFormat& format, const TExpor
     case TExportWriter::Office:
         if (!sources.Office) throw EGridError(ServerNotFoundMessage(TraitsOf(format.Office).Server));
         return sources.Office(grid, format.Office, fileName);
+    case TExportWriter::Calendar: return sources.Calendar(grid, fileName);
     }
 }
 

@@ -13,7 +13,7 @@
 
 namespace tkm {
 
-enum class TExportWriter { Text, Html, Csv, Office };
+enum class TExportWriter { Text, Html, Csv, Office, Calendar };
 
 // One type of the Save As dialog.
 struct TExportFormat {
@@ -46,11 +46,16 @@ std::string WithExtension(const std::string& fileName, std::string_view extensio
 // reason when it fails.
 using TOfficeExport = std::function<void(const TBaseGrid& grid, TOfficeFormat format, const std::string& fileName)>;
 
+// The iCalendar side of an export: writes the shown columns of the entry
+// rows as to-dos to fileName.
+using TCalendarExport = std::function<void(const TBaseGrid& grid, const std::string& fileName)>;
+
 // Everything the writers read besides the grid.
 struct TExportSources {
     THtmlSources Html;
     TCsvSettings Csv;
     TOfficeExport Office;  // none: no office server, the types that need one fail saying so
+    TCalendarExport Calendar;
 };
 
 // The list has more rows than the chosen type holds; nothing was written.

@@ -1,6 +1,7 @@
 #include "platform/qt/system_locale.h"
 
 #include <QLocale>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <cctype>
@@ -88,6 +89,8 @@ TLocaleFormats LocaleFormatsFrom(const QLocale& locale) {
 }
 
 TLocaleFormats SystemLocaleFormats() { return LocaleFormatsFrom(QLocale::system()); }
+
+std::string SystemTimeZoneName() { return QTimeZone::systemTimeZoneId().toStdString(); }
 
 }  // namespace tkm
 

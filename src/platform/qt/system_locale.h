@@ -11,6 +11,8 @@ namespace tkm {
 // The locale's date and time formats in the cells' picture language.
 TLocaleFormats LocaleFormatsFrom(const QLocale& locale);
 TLocaleFormats SystemLocaleFormats();
+// The desktop's time zone by name ("Europe/Berlin"), as iCalendar files name it.
+std::string SystemTimeZoneName();
 
 // Qt's "dd/MM/yyyy" / "HH:mm:ss" pictures to "dd/mm/yyyy" / "hh:nn:ss".
 std::string PictureFromQtFormat(const QString& qtFormat);

@@ -42,6 +42,8 @@ struct TAppServices {
     WindowActivation* Activation = nullptr;
     // The pause in the user's work after which the changes are kept.
     std::chrono::milliseconds RecoveryIdleTime = std::chrono::seconds(30);
+    // The desktop's time zone by name, for iCalendar files; empty: floating times.
+    std::string TimeZone = {};
 };
 
 }  // namespace tkm

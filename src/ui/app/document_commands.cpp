@@ -26,7 +26,7 @@ TDocumentCommands::TDocumentCommands(const TAppServices& services, TMRUManager& 
     : dialogs_(services.DialogBoxes), printer_(services.Printers), clock_(services.TimeSource), recentFiles_(recentFiles), window_(std::move(window)),
       session_({window_.Grid.Store(), window_.Grid.LookupItems(), recentFiles, services.DialogBoxes, *this,
                 {services.TimeSource, services.Formats}, services.ExecutableFolder, services.OfficeExport, services.ExecutableFolderWritable,
-                services.DocumentsFolder, &window_.Grid.History()}) {
+                services.DocumentsFolder, &window_.Grid.History(), services.TimeZone}) {
     recentFiles_.OnChange = [this] { RebuildReopenMenu(); };
     recentFiles_.OnClick = [this](const std::string& name, const std::string&, int) { Reopen(name); };
 }

@@ -17,11 +17,13 @@ TEST(ExportFormatsTest, TheClassicSixKeepTheirOrderAndTheNewTypesFollow) {
         "Text document (*.txt)|*.txt|Web Document (*.htm)|*.htm|CSV (Comma delimited) (*.csv)|*.csv|"
         "Microsoft Word (*.doc)|*.doc|Microsoft Excel (*.xls)|*.xls|All files (*.*)|*.*";
     EXPECT_EQ(ExportFilter(), classic + "|OpenDocument Spreadsheet (*.ods)|*.ods|Excel Workbook (*.xlsx)|*.xlsx|"
-                                        "OpenDocument Text (*.odt)|*.odt|Word Document (*.docx)|*.docx");
+                                        "OpenDocument Text (*.odt)|*.odt|Word Document (*.docx)|*.docx|"
+                                        "iCalendar to-do list (*.ics)|*.ics");
+    EXPECT_EQ(ExportFormatFor("ics")->Writer, TExportWriter::Calendar);
     EXPECT_EQ(ExportFormatAt(6)->Writer, TExportWriter::Text);  // "All files" writes text
     EXPECT_EQ(ExportFormatAt(5)->Office, TOfficeFormat::Xls);
     EXPECT_EQ(ExportFormatAt(0), nullptr);
-    EXPECT_EQ(ExportFormatAt(11), nullptr);
+    EXPECT_EQ(ExportFormatAt(12), nullptr);
     EXPECT_EQ(ExportFormatFor("docx")->Office, TOfficeFormat::Docx);
     EXPECT_EQ(ExportFormatFor(""), nullptr);
     EXPECT_EQ(ExportFormatFor("pdf"), nullptr);

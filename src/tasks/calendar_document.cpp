@@ -1,0 +1,425 @@
+#include "tasks/calendar_document.h"
+
+#include "base/errors.h"
+#include "base/file_bytes.h"
+#include "grid/io/shown_columns.h"
+#include "tasks/calendar_zones.h"
+#include "tasks/task_document.h"
+#include "tasks/todo_entry.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <random>
+#include <unordered_map>
+
+namespace tkm {
+
+namespace {
+
+constexpr std::string_view ProductId = "-//Taskmere//Taskmere " TASKMERE_RELEASE "//EN";
+// Deeper nesting than any calendar has is taken as a broken file.
+constexpr std::size_t MaxNesting = 16;
+
+struct TComponentFree {
+    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
+};
+using TComponent = std::unique_ptr<icalcomponent, TComponentFree>;
+
+char Upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (Upper(text[i]) != prefix[i]) return false;
+    return true;
+}
+
+std::string UpperName(std::string_view text) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    std::string name(text);
+    for (char& c : name) c = Upper(c);
+    return name;
+}
+
+// The calendar's own lines are written with CR LF, whatever the file had.
+void AppendLine(std::string& out, std::string_view line) {
+    out += line;
+    out += "\r\n";
+}
+
+std::uint64_t CellsKey(std::span<const std::string_view> cells) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    const auto mix = [&](unsigned char byte) { hash = (hash ^ byte) * 0x100000001b3ULL; };
+    for (std::size_t col = colNo + 1; col < std::min<std::size_t>(cells.size(), TaskColumnCount); ++col) {
+        for (std::size_t n = cells[col].size(); n; n >>= 8) mix(static_cast<unsigned char>(n));
+        mix(0xFF);
+        for (const char c : cells[col]) mix(static_cast<unsigned char>(c));
+    }
+    return hash;
+}
+
+TComponent ParseComponent(std::string_view text) {
+    const std::string copy(text);
+    return TComponent(icalparser_parse_string(copy.c_str()));
+}
+
+// Properties the library could not read are left out rather than saved back
+// as its error notes.
+void DropReadErrors(icalcomponent* component) {
+    std::vector<icalproperty*> errors;
+    for (icalproperty* p = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY); p;
+         p = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY))
+        errors.push_back(p);
+    for (icalproperty* p : errors) {
+        icalcomponent_remove_property(component, p);
+        icalproperty_free(p);
+    }
+}
+
+std::string ComponentText(icalcomponent* component) {
+    char* text = icalcomponent_as_ical_string_r(component);
+    std::string out(text ? text : "");
+    std::free(text);
+    return out;
+}
+
+std::optional<long long> NumberOf(std::string_view cell) {
+    if (cell.empty() || cell.size() > 15) return std::nullopt;
+    long long value = 0;
+    for (const char c : cell) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// One top-level component of the calendar, as bytes of the file.
+struct TChunk {
+    std::string Name;
+    std::string_view Text;
+    int Line = 0;
+};
+
+class TCalendarReader {
+public:
+    TCalendarReader(std::string_view bytes, const std::string& fileName, const TCalendarSettings& settings,
+                    TCalendarOrigin* origin)
+        : bytes_(bytes), fileName_(fileName), settings_(settings), zones_(settings.TimeZone), origin_(origin) {}
+
+    TBaseGrid Read() {
+        Split();
+        if (todos_.empty()) Fail("it holds no to-do entries");
+        TBaseGrid grid = EmptyTaskDocument();
+        grid.SetRowCount(int(todos_.size()) + 1);
+        std::vector<long long> numbers;
+        const TTodoFormats formats{settings_.Formats, zones_};
+        for (std::size_t i = 0; i < todos_.size(); ++i) {
+            const TChunk& chunk = todos_[i];
+            const TComponent todo = ParseComponent(chunk.Text);
+            if (!todo || icalcomponent_isa(todo.get()) != ICAL_VTODO_COMPONENT)
+                Fail("line " + std::to_string(chunk.Line) + ": the to-do cannot be read");
+            DropReadErrors(todo.get());
+            TEntryCells cells;
+            try {
+                cells = EntryFromTodo(todo.get(), formats, std::to_string(i + 1));
+            } catch (const EGridError& e) {
+                Fail("line " + std::to_string(chunk.Line) + ": " + e.what());
+            }
+            if (const auto number = NumberOf(cells[colNo]); number && numbers.size() == i) numbers.push_back(*number);
+            std::array<std::string_view, TaskColumnCount> views;
+            std::copy(cells.begin(), cells.end(), views.begin());
+            grid.SetRowCells(int(i) + 1, 0, views);
+            // The file's own bytes: written out again by the library, a value
+            // could lose what the cells hold (a lone CR).
+            if (origin_) origin_->Entries.push_back({CellsKey(views), cells[colNo], std::string(chunk.Text)});
+        }
+        if (numbers.size() == todos_.size()) PutInNumberOrder(grid, numbers);
+        return AsTaskTable(std::move(grid));
+    }
+
+private:
+    [[noreturn]] void Fail(const std::string& reason) const {
+        throw EGridFileError("Cannot open file " + fileName_, fileName_, reason);
+    }
+
+    // Finds the calendar's top-level components by their BEGIN and END
+    // lines; the library reads each of them on its own, so that a large file
+    // never becomes one tree in memory.
+    void Split() {
+        std::size_t pos = 0;
+        if (bytes_.substr(0, 3) == "\xEF\xBB\xBF") pos = 3;
+        int lineNumber = 0;
+        std::vector<std::string> open;
+        std::size_t chunkStart = 0;
+        int chunkLine = 0;
+        bool sawCalendar = false;
+        while (pos < bytes_.size()) {
+            const std::size_t lineStart = pos;
+            std::size_t end = bytes_.find('\n', pos);
+            pos = end == std::string_view::npos ? bytes_.size() : end + 1;
+            std::string_view line = bytes_.substr(lineStart, (end == std::string_view::npos ? bytes_.size() : end) - lineStart);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            ++lineNumber;
+            if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
+            const auto at = [&](const std::string& what) { return "line " + std::to_string(lineNumber) + ": " + what; };
+            if (StartsWithNoCase(line, "BEGIN:")) {
+                const std::string name = UpperName(line.substr(6));
+                if (open.empty() && name != "VCALENDAR") Fail(sawCalendar ? at("text after the calendar") : "it is not an iCalendar file");
+                if (open.size() >= MaxNesting) Fail(at("components nested too deeply"));
+                open.push_back(name);
+                if (open.size() == 2) {
+                    chunkStart = lineStart;
+                    chunkLine = lineNumber;
+                }
+                sawCalendar = true;
+            } else if (StartsWithNoCase(line, "END:")) {
+                const std::string name = UpperName(line.substr(4));
+                if (open.empty() || open.back() != name) Fail(at("END:" + name + " without its BEGIN"));
+                open.pop_back();
+                if (open.size() == 1) Take({name, bytes_.substr(chunkStart, pos - chunkStart), chunkLine});
+            } else if (open.empty()) {
+                Fail(sawCalendar ? at("text after the calendar") : "it is not an iCalendar file");
+            } else if (open.size() == 1) {
+                KeepCalendarLine(line);
+            }
+        }
+        if (!sawCalendar) Fail("it is not an iCalendar file");
+        if (!open.empty()) Fail("BEGIN:" + open.back() + " is never ended");
+    }
+
+    void KeepCalendarLine(std::string_view line) {
+        const bool continued = line.front() == ' ' || line.front() == '\t';
+        if (!continued) keepingLine_ = !StartsWithNoCase(line, "PRODID") && !StartsWithNoCase(line, "VERSION");
+        if (origin_ && keepingLine_) AppendLine(origin_->CalendarLines, line);
+    }
+
+    void Take(TChunk chunk) {
+        if (chunk.Name == "VTODO") return todos_.push_back(std::move(chunk));
+        if (chunk.Name == "VTIMEZONE") {
+            TComponent zone = ParseComponent(chunk.Text);
+            if (!zone || icalcomponent_isa(zone.get()) != ICAL_VTIMEZONE_COMPONENT)
+                Fail("line " + std::to_string(chunk.Line) + ": the time zone cannot be read");
+            if (origin_) {
+                if (icalproperty* tzid = icalcomponent_get_first_property(zone.get(), ICAL_TZID_PROPERTY))
+                    origin_->ZoneIds.insert(icalproperty_get_tzid(tzid));
+            }
+            zones_.Add(zone.release());
+        }
+        if (!origin_) return;
+        std::size_t start = 0;
+        while (start < chunk.Text.size()) {
+            std::size_t end = chunk.Text.find('\n', start);
+            if (end == std::string_view::npos) end = chunk.Text.size();
+            std::string_view line = chunk.Text.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            if (!line.empty()) AppendLine(origin_->Components, line);
+            start = end + 1;
+        }
+    }
+
+    void PutInNumberOrder(TBaseGrid& grid, const std::vector<long long>& numbers) {
+        if (std::is_sorted(numbers.begin(), numbers.end())) return;
+        std::vector<std::uint32_t> order(numbers.size());
+        for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) { return numbers[a] < numbers[b]; });
+        grid.PermuteRows(1, order);
+        if (!origin_) return;
+        std::vector<TCalendarOrigin::TEntry> entries;
+        entries.reserve(order.size());
+        for (const std::uint32_t i : order) entries.push_back(std::move(origin_->Entries[i]));
+        origin_->Entries = std::move(entries);
+    }
+
+    std::string_view bytes_;
+    const std::string& fileName_;
+    const TCalendarSettings& settings_;
+    TCalendarZones zones_;
+    TCalendarOrigin* origin_;
+    std::vector<TChunk> todos_;
+    bool keepingLine_ = false;
+};
+
+// Which read entry a row was: the one with the same cells, else the one with
+// the same number (its cells were edited); each is taken once.
+class TOriginMatch {
+public:
+    explicit TOriginMatch(const TCalendarOrigin& origin) : origin_(origin), taken_(origin.Entries.size()) {
+        for (std::size_t i = 0; i < origin.Entries.size(); ++i) {
+            byCells_.emplace(origin.Entries[i].CellsKey, i);
+            byNumber_.emplace(origin.Entries[i].Number, i);
+        }
+    }
+
+    const TCalendarOrigin::TEntry* Unchanged(std::span<const std::string_view> cells) {
+        return Take(byCells_, CellsKey(cells));
+    }
+    const TCalendarOrigin::TEntry* SameNumber(std::string_view number) { return Take(byNumber_, std::string(number)); }
+
+private:
+    template <typename TMap, typename TKey>
+    const TCalendarOrigin::TEntry* Take(TMap& map, const TKey& key) {
+        for (auto [it, last] = map.equal_range(key); it != last; ++it) {
+            if (taken_[it->second]) continue;
+            taken_[it->second] = true;
+            return &origin_.Entries[it->second];
+        }
+        return nullptr;
+    }
+
+    const TCalendarOrigin& origin_;
+    std::vector<bool> taken_;
+    std::unordered_multimap<std::uint64_t, std::size_t> byCells_;
+    std::unordered_multimap<std::string, std::size_t> byNumber_;
+};
+
+class TCalendarWriter {
+public:
+    TCalendarWriter(const TBaseGrid& grid, const TCalendarSettings& settings, const TCalendarOrigin* origin,
+                    const TByteSink& sink, TCalendarOrigin* written)
+        : grid_(grid), origin_(origin), writtenOrigin_(written), zones_(settings.TimeZone),
+          formats_{settings.Formats, zones_}, out_(sink), random_(std::random_device{}()),
+          stamp_(icaltime_current_time_with_zone(icaltimezone_get_utc_timezone())) {
+        written_.fill(false);
+        for (const TShownColumn& column : ShownColumns(grid))
+            if (column.Real < TaskColumnCount) written_[std::size_t(column.Real)] = true;
+    }
+
+    void Write() {
+        std::string& buffer = out_.Buffer();
+        AppendLine(buffer, "BEGIN:VCALENDAR");
+        AppendLine(buffer, "PRODID:" + std::string(ProductId));
+        AppendLine(buffer, "VERSION:2.0");
+        if (origin_) buffer += origin_->CalendarLines;
+        if (writtenOrigin_ && origin_) {
+            writtenOrigin_->CalendarLines = origin_->CalendarLines;
+            writtenOrigin_->ZoneIds = origin_->ZoneIds;
+        }
+        WriteDesktopZone();
+        if (origin_) buffer += origin_->Components;
+        if (writtenOrigin_ && origin_) writtenOrigin_->Components += origin_->Components;
+        out_.LineDone();
+        std::optional<TOriginMatch> match;
+        if (origin_) match.emplace(*origin_);
+        std::vector<std::string_view> cells(std::size_t(std::max(grid_.RealColCount(), 1)));
+        for (int row = grid_.FixedRows(); row < grid_.RowCount(); ++row) {
+            grid_.RowView(row, cells);
+            WriteEntry(cells, match ? &*match : nullptr);
+            out_.LineDone();
+        }
+        AppendLine(buffer, "END:VCALENDAR");
+        out_.Flush();
+    }
+
+private:
+    void WriteDesktopZone() {
+        icaltimezone* zone = zones_.Desktop();
+        if (!zone || zone == icaltimezone_get_utc_timezone()) return;
+        if (origin_ && origin_->ZoneIds.count(icaltimezone_get_tzid(zone))) return;
+        icalcomponent* component = icaltimezone_get_component(zone);
+        if (!component) return;
+        const std::string text = ComponentText(component);
+        out_.Buffer() += text;
+        if (writtenOrigin_) {
+            writtenOrigin_->Components += text;
+            writtenOrigin_->ZoneIds.insert(icaltimezone_get_tzid(zone));
+        }
+    }
+
+    void Emit(std::span<const std::string_view> cells, const std::string& text) {
+        out_.Buffer() += text;
+        if (writtenOrigin_)
+            writtenOrigin_->Entries.push_back({CellsKey(cells), std::string(cells[colNo]), text});
+    }
+
+    void WriteEntry(std::span<const std::string_view> cells, TOriginMatch* match) {
+        TComponent todo;
+        if (match) {
+            if (const auto* same = match->Unchanged(cells)) {
+                if (same->Number == cells[colNo]) return Emit(cells, same->Text);
+                todo = ParseComponent(same->Text);
+                ReplaceEntryNumber(cells[colNo], todo.get());
+            } else if (const auto* edited = match->SameNumber(cells[colNo])) {
+                todo = ParseComponent(edited->Text);
+                RemoveEntryProperties(todo.get());
+                Restamp(todo.get());
+                WriteEntryProperties(cells, written_, formats_, todo.get());
+            }
+        }
+        if (!todo) {
+            todo.reset(icalcomponent_new(ICAL_VTODO_COMPONENT));
+            icalcomponent_add_property(todo.get(), icalproperty_new_uid(FreshUid().c_str()));
+            icalcomponent_add_property(todo.get(), icalproperty_new_dtstamp(stamp_));
+            WriteEntryProperties(cells, written_, formats_, todo.get());
+        }
+        Emit(cells, ComponentText(todo.get()));
+    }
+
+    void Restamp(icalcomponent* todo) {
+        if (icalproperty* old = icalcomponent_get_first_property(todo, ICAL_DTSTAMP_PROPERTY)) {
+            icalcomponent_remove_property(todo, old);
+            icalproperty_free(old);
+        }
+        icalcomponent_add_property(todo, icalproperty_new_dtstamp(stamp_));
+    }
+
+    // A random (version 4) UUID.
+    std::string FreshUid() {
+        const std::uint64_t high = (random_() & 0xFFFFFFFFFFFF0FFFULL) | 0x4000ULL;
+        const std::uint64_t low = (random_() & 0x3FFFFFFFFFFFFFFFULL) | 0x8000000000000000ULL;
+        char text[40];
+        std::snprintf(text, sizeof text, "%08llx-%04llx-%04llx-%04llx-%012llx", (unsigned long long)(high >> 32),
+                      (unsigned long long)((high >> 16) & 0xFFFF), (unsigned long long)(high & 0xFFFF),
+                      (unsigned long long)(low >> 48), (unsigned long long)(low & 0xFFFFFFFFFFFFULL));
+        return text;
+    }
+
+    const TBaseGrid& grid_;
+    const TCalendarOrigin* origin_;
+    TCalendarOrigin* writtenOrigin_;
+    TCalendarZones zones_;
+    TTodoFormats formats_;
+    TBlockWriter out_;
+    TWrittenColumns written_;
+    std::mt19937_64 random_;
+    icaltimetype stamp_;
+};
+
+}  // namespace
+
+bool IsCalendarFileName(std::string_view fileName) {
+    const std::size_t slash = fileName.rfind('/');
+    const std::string_view base = slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
+    return base.size() > 4 && StartsWithNoCase(base.substr(base.size() - 4), ".ICS");
+}
+
+TBaseGrid ReadCalendarDocument(const std::string& fileName, const TCalendarSettings& settings,
+                               TCalendarOrigin* origin) {
+    const TFileBytes bytes(fileName);
+    return CalendarDocumentFromText(bytes.View(), fileName, settings, origin);
+}
+
+TBaseGrid CalendarDocumentFromText(std::string_view bytes, const std::string& fileName,
+                                   const TCalendarSettings& settings, TCalendarOrigin* origin) {
+    TCalendarOrigin read;
+    TBaseGrid grid = TCalendarReader(bytes, fileName, settings, origin ? &read : nullptr).Read();
+    if (origin) *origin = std::move(read);
+    return grid;
+}
+
+void WriteCalendar(const TBaseGrid& grid, const TCalendarSettings& settings, const TCalendarOrigin* origin,
+                   const TByteSink& sink, TCalendarOrigin* written) {
+    TCalendarWriter(grid, settings, origin, sink, written).Write();
+}
+
+void WriteCalendarFile(const TBaseGrid& grid, const std::string& fileName, const TCalendarSettings& settings,
+                       TCalendarOrigin* origin) {
+    TCalendarOrigin written;
+    WriteExportFile(fileName, [&](const TByteSink& sink) {
+        WriteCalendar(grid, settings, origin, sink, origin ? &written : nullptr);
+    });
+    if (origin) *origin = std::move(written);
+}
+
+}  // namespace tkm

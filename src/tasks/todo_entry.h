@@ -1,0 +1,46 @@
+#pragma once
+
+#include "base/locale_formats.h"
+#include "tasks/task_table.h"
+
+#include <libical/ical.h>
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tkm {
+
+class TCalendarZones;
+
+// How the cells' dates and times are read and written: the desktop's
+// formats, and its time zone for due times and the UTC stamps.
+struct TTodoFormats {
+    const TLocaleFormats& Formats;
+    const TCalendarZones& Zones;
+};
+
+using TEntryCells = std::array<std::string, TaskColumnCount>;
+// Which columns go into the to-do: the shown ones.
+using TWrittenColumns = std::array<bool, TaskColumnCount>;
+
+// Writes an entry's cells into `todo` as its standard properties. A cell that
+// would not come back byte for byte from its property also travels as it is
+// in an X-TASKMERE- property of its column, marked with the text the property
+// gave, so that it wins on reading only while no other program changed the
+// property. UID and DTSTAMP are the caller's.
+void WriteEntryProperties(std::span<const std::string_view> cells, const TWrittenColumns& written,
+                          const TTodoFormats& formats, icalcomponent* todo);
+// Removes every property WriteEntryProperties writes, keeping all others.
+void RemoveEntryProperties(icalcomponent* todo);
+// Replaces only the list order of the to-do.
+void ReplaceEntryNumber(std::string_view number, icalcomponent* todo);
+
+// The cells of a to-do, in the desktop's formats and time zone: a property
+// that is missing leaves its cell empty, and No is `fileOrder` unless the
+// to-do has its own. EGridError naming a time zone the file does not define
+// and the system does not know.
+TEntryCells EntryFromTodo(icalcomponent* todo, const TTodoFormats& formats, std::string_view fileOrder);
+
+}  // namespace tkm
