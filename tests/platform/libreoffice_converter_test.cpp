@@ -1,5 +1,6 @@
 #include "platform/core/libreoffice_converter.h"
 #include "base/errors.h"
+#include "base/termination_cleanup.h"
 #include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
@@ -8,7 +9,11 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <stop_token>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 
 namespace tkm {
 namespace {
@@ -65,7 +70,7 @@ private:
 
 std::string FailureOf(TLibreOfficeConverter& converter, TOfficeFormat format, const std::string& target) {
     try {
-        converter.Convert(format, SmallDocument, target);
+        converter.Convert(format, SmallDocument, target, {});
     } catch (const EGridFileError& e) {
         return e.FullMessage();
     } catch (const EGridError& e) {
@@ -88,7 +93,7 @@ TEST(LibreOfficeConverter, ConvertsInAPrivateProfileAndReplacesTheTargetWhole) {
     const std::string target = soffice.File("my list #1.xls");
     WriteBytes(target, "old");
     TLibreOfficeConverter converter;
-    converter.Convert(TOfficeFormat::Xls, SmallDocument, target);
+    converter.Convert(TOfficeFormat::Xls, SmallDocument, target, {});
     EXPECT_EQ(ReadBytes(target), "<office:document/>\n");
     const std::string args = soffice.Args();
     EXPECT_NE(args.find("-env:UserInstallation=file://" + soffice.File("tmp%20%231/taskmere-office-")),
@@ -99,7 +104,7 @@ TEST(LibreOfficeConverter, ConvertsInAPrivateProfileAndReplacesTheTargetWhole) {
     EXPECT_NE(args.find("/taskmere.fods\n"), std::string::npos) << "the user's file name stays off the command line";
     EXPECT_TRUE(soffice.LeftNothing());
 
-    converter.Convert(TOfficeFormat::Docx, SmallDocument, soffice.File("b.docx"));
+    converter.Convert(TOfficeFormat::Docx, SmallDocument, soffice.File("b.docx"), {});
     EXPECT_NE(soffice.Args().find("docx:MS Word 2007 XML\n"), std::string::npos);
     EXPECT_NE(soffice.Args().find("/taskmere.fodt\n"), std::string::npos);
 }
@@ -156,6 +161,73 @@ TEST(LibreOfficeConverter, AServerThatHangsIsStoppedAtTheTimeLimit) {
         << "and so is its helper";
     EXPECT_TRUE(soffice.LeftNothing());
     EXPECT_FALSE(fs::exists(target));
+}
+
+// Whether any process of the group still runs.
+bool GroupRuns(pid_t group) {
+    return system(("pgrep -g " + std::to_string(group) + " -r R,S,D >/dev/null").c_str()) >> 8 == 0;
+}
+
+pid_t StandInPid(const TStandIn& soffice) {
+    // The stand-in notes its process first thing; give a loaded machine time to start it.
+    for (int i = 0; i < 500 && !fs::exists(soffice.File("pid")); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const std::string pid = ReadBytes(soffice.File("pid"));
+    return pid.empty() ? 0 : std::stoi(pid);
+}
+
+TEST(LibreOfficeConverter, AStopRequestEndsTheServerAndWritesNothing) {
+    TStandIn soffice("sleep 30 & wait");
+    TLibreOfficeConverter converter;
+    const std::string target = soffice.File("list.doc");
+    std::stop_source stop;
+    std::thread cancel([&] {
+        StandInPid(soffice);
+        stop.request_stop();
+    });
+    EXPECT_THROW(converter.Convert(TOfficeFormat::Doc, SmallDocument, target, stop.get_token()), EAbort);
+    cancel.join();
+    EXPECT_FALSE(GroupRuns(StandInPid(soffice))) << "neither the server nor its helper runs";
+    EXPECT_TRUE(soffice.LeftNothing());
+    EXPECT_FALSE(fs::exists(target));
+}
+
+// Runs a conversion in a process of its own, which `end` ends once the server has started.
+void EndADuringConversion(const std::function<void(pid_t)>& end, bool helperMayStay) {
+    TStandIn soffice("sleep 30 & wait");
+    const pid_t exporter = fork();
+    if (exporter == 0) {
+        InstallTerminationCleanup();
+        TLibreOfficeConverter converter;
+        try {
+            converter.Convert(TOfficeFormat::Docx, SmallDocument, soffice.File("list.docx"), {});
+        } catch (...) {
+        }
+        _exit(0);
+    }
+    const pid_t server = StandInPid(soffice);
+    ASSERT_GT(server, 0);
+    end(exporter);
+    int status = 0;
+    waitpid(exporter, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status)) << "ended as the signal ends it";
+    for (int i = 0; i < 200 && kill(server, 0) == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_NE(kill(server, 0), 0) << "the server is gone";
+    if (helperMayStay) {
+        kill(-server, SIGKILL);
+        return;
+    }
+    EXPECT_FALSE(GroupRuns(server)) << "and so is its helper";
+    EXPECT_TRUE(soffice.LeftNothing()) << "the work folder is gone";
+}
+
+TEST(LibreOfficeConverter, ATerminationSignalTakesTheServerAndItsFolderAlong) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        EndADuringConversion([signal](pid_t exporter) { kill(exporter, signal); }, false);
+    }
+    // Killed outright, the program runs no handler: the kernel still ends the server it started.
+    EndADuringConversion([](pid_t exporter) { kill(exporter, SIGKILL); }, true);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -43,14 +44,16 @@ std::string WithExtension(const std::string& fileName, std::string_view extensio
 
 // The office server's side of an export: writes the shown columns of the grid,
 // every row, as `format` to fileName. Raises EGridError with the server's
-// reason when it fails.
-using TOfficeExport = std::function<void(const TBaseGrid& grid, TOfficeFormat format, const std::string& fileName)>;
+// reason when it fails, EAbort once `stop` is requested.
+using TOfficeExport = std::function<void(const TBaseGrid& grid, TOfficeFormat format, const std::string& fileName,
+                                         std::stop_token stop)>;
 
 // Everything the writers read besides the grid.
 struct TExportSources {
     THtmlSources Html;
     TCsvSettings Csv;
     TOfficeExport Office;  // none: no office server, the types that need one fail saying so
+    std::stop_token Stop;  // stops an office export
 };
 
 // The list has more rows than the chosen type holds; nothing was written.

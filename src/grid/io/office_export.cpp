@@ -59,7 +59,7 @@ void CheckSheetSize(const TBaseGrid& grid, const std::vector<int>& columns, TOff
 
 void ExportOfficeDocument(const TBaseGrid& grid, const std::vector<int>& shownColumns, TOfficeFormat format,
                           const std::string& targetPath, OfficeConverter& converter,
-                          const TAlignmentHook& onGetAlignment) {
+                          const TAlignmentHook& onGetAlignment, std::stop_token stop) {
     for (const int column : shownColumns)
         if (column < 0 || column >= grid.RealColCount())
             throw EGridError("There is no column " + std::to_string(column) + " to export");
@@ -73,14 +73,15 @@ void ExportOfficeDocument(const TBaseGrid& grid, const std::vector<int>& shownCo
             else
                 WriteFlatSpreadsheet(grid, shownColumns, sink);
         },
-        targetPath);
+        targetPath, stop);
 }
 
 TOfficeExport OfficeExportThrough(std::shared_ptr<OfficeConverter> converter) {
-    return [converter = std::move(converter)](const TBaseGrid& grid, TOfficeFormat format, const std::string& fileName) {
+    return [converter = std::move(converter)](const TBaseGrid& grid, TOfficeFormat format, const std::string& fileName,
+                                              std::stop_token stop) {
         std::vector<int> realColumns;
         for (const TShownColumn& column : ShownColumns(grid)) realColumns.push_back(column.Real);
-        ExportOfficeDocument(grid, realColumns, format, fileName, *converter);
+        ExportOfficeDocument(grid, realColumns, format, fileName, *converter, {}, stop);
     };
 }
 
