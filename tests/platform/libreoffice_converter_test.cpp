@@ -29,7 +29,8 @@ const TFlatDocumentWriter SmallDocument = [](const TByteSink& sink) { sink("<off
 
 // A stand-in for soffice: a shell script on a PATH of its own that notes its
 // arguments and profile folder and then does what `body` says. $out is the
-// file LibreOffice would write, $src the document it was given.
+// file LibreOffice would write, $src the document it was given, $here the
+// folder of File().
 class TStandIn {
 public:
     explicit TStandIn(const std::string& body)
@@ -42,10 +43,11 @@ public:
         const std::string script = folder_.File("bin/soffice");
         WriteBytes(script,
                    "#!/bin/sh\n"
-                   // First, so a run stopped early still names its process.
-                   "echo $$ > '" +
-                       folder_.File("pid") +
+                   "here='" +
+                       folder_.Path().string() +
                        "'\n"
+                       // First, so a run stopped early still names its process.
+                       "echo $$ > \"$here/pid\"\n"
                        "printf '%s\\n' \"$@\" > '" +
                        folder_.File("args") +
                        "'\n"
@@ -168,33 +170,36 @@ bool GroupRuns(pid_t group) {
     return system(("pgrep -g " + std::to_string(group) + " -r R,S,D >/dev/null").c_str()) >> 8 == 0;
 }
 
-pid_t StandInPid(const TStandIn& soffice) {
-    // The stand-in notes its process first thing; give a loaded machine time to start it.
-    for (int i = 0; i < 500 && !fs::exists(soffice.File("pid")); ++i)
+// The process the stand-in noted in `file`; a loaded machine gets time to start it.
+pid_t NotedPid(const TStandIn& soffice, const std::string& file = "pid") {
+    for (int i = 0; i < 500 && ReadBytes(soffice.File(file)).empty(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    const std::string pid = ReadBytes(soffice.File("pid"));
+    const std::string pid = ReadBytes(soffice.File(file));
     return pid.empty() ? 0 : std::stoi(pid);
 }
 
+// A server that starts a helper of its own, as soffice starts soffice.bin.
+constexpr const char* ServerWithHelper = "sleep 30 & echo $! > \"$here/helper\"; wait";
+
 TEST(LibreOfficeConverter, AStopRequestEndsTheServerAndWritesNothing) {
-    TStandIn soffice("sleep 30 & wait");
+    TStandIn soffice(ServerWithHelper);
     TLibreOfficeConverter converter;
     const std::string target = soffice.File("list.doc");
     std::stop_source stop;
     std::thread cancel([&] {
-        StandInPid(soffice);
+        NotedPid(soffice, "helper");
         stop.request_stop();
     });
     EXPECT_THROW(converter.Convert(TOfficeFormat::Doc, SmallDocument, target, stop.get_token()), EAbort);
     cancel.join();
-    EXPECT_FALSE(GroupRuns(StandInPid(soffice))) << "neither the server nor its helper runs";
+    EXPECT_FALSE(GroupRuns(NotedPid(soffice))) << "neither the server nor its helper runs";
     EXPECT_TRUE(soffice.LeftNothing());
     EXPECT_FALSE(fs::exists(target));
 }
 
 // Runs a conversion in a process of its own, which `end` ends once the server has started.
 void EndADuringConversion(const std::function<void(pid_t)>& end, bool helperMayStay) {
-    TStandIn soffice("sleep 30 & wait");
+    TStandIn soffice(ServerWithHelper);
     const pid_t exporter = fork();
     if (exporter == 0) {
         InstallTerminationCleanup();
@@ -205,8 +210,9 @@ void EndADuringConversion(const std::function<void(pid_t)>& end, bool helperMayS
         }
         _exit(0);
     }
-    const pid_t server = StandInPid(soffice);
+    const pid_t server = NotedPid(soffice);
     ASSERT_GT(server, 0);
+    ASSERT_GT(NotedPid(soffice, "helper"), 0);
     end(exporter);
     int status = 0;
     waitpid(exporter, &status, 0);
