@@ -50,6 +50,12 @@ private:
     std::string reason_;
 };
 
+// The user stopped the command: it ends without a message, nothing written.
+class EAbort : public std::runtime_error {
+public:
+    EAbort() : std::runtime_error("stopped") {}
+};
+
 inline constexpr const char* NotEnoughMemory = "not enough memory";
 
 // The system's words for an errno value.

@@ -5,6 +5,9 @@
 #include <climits>
 #include <csignal>
 #include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace tkm {
@@ -15,6 +18,7 @@ namespace {
 struct TSlot {
     std::atomic<bool> Taken{false};
     std::atomic<bool> Armed{false};  // Path is complete
+    bool IsFolder = false;
     char Path[PATH_MAX];
 };
 static_assert(std::atomic<bool>::is_always_lock_free, "the handler reads the flags");
@@ -25,10 +29,62 @@ TSlot slots[SlotCount];
 std::atomic<int> wakeDescriptor{-1};
 static_assert(std::atomic<int>::is_always_lock_free, "the handler reads the descriptor");
 
+constexpr int GroupCount = 4;
+std::atomic<int> groups[GroupCount];  // 0: free
+static_assert(std::atomic<int>::is_always_lock_free, "the handler reads the groups");
+
+// LibreOffice's profile is a few levels deep; deeper trees are left as they are.
+constexpr int MostFolderDepth = 24;
+
+// Removes what the folder `fd` holds, with raw system calls only, since the
+// handler may not use the library's directory functions.
+void RemoveFolderContents(int fd, int depth) {
+    alignas(8) char entries[2048];
+    // Removing entries while reading may skip some: read again until a pass removes nothing.
+    for (bool removed = true; removed;) {
+        removed = false;
+        lseek(fd, 0, SEEK_SET);
+        for (long n; (n = syscall(SYS_getdents64, fd, entries, sizeof entries)) > 0;) {
+            for (long at = 0; at < n;) {
+                const auto* entry = reinterpret_cast<const struct dirent64*>(entries + at);
+                at += entry->d_reclen;
+                const char* name = entry->d_name;
+                if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
+                if (unlinkat(fd, name, 0) == 0) {
+                    removed = true;
+                    continue;
+                }
+                if (depth >= MostFolderDepth) continue;
+                const int child = openat(fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+                if (child < 0) continue;
+                RemoveFolderContents(child, depth + 1);
+                close(child);
+                if (unlinkat(fd, name, AT_REMOVEDIR) == 0) removed = true;
+            }
+        }
+    }
+}
+
+void RemoveFolder(const char* path) {
+    const int fd = open(path, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return;
+    RemoveFolderContents(fd, 0);
+    close(fd);
+    rmdir(path);
+}
+
 // Only calls that are safe in a signal handler.
 void RemoveAndTerminate(int signal) {
-    for (const TSlot& slot : slots)
-        if (slot.Armed.load()) unlink(slot.Path);
+    // First, so that nothing writes into the folders while they go.
+    for (const std::atomic<int>& group : groups)
+        if (const int id = group.load(); id > 0) kill(-id, SIGKILL);
+    for (const TSlot& slot : slots) {
+        if (!slot.Armed.load()) continue;
+        if (slot.IsFolder)
+            RemoveFolder(slot.Path);
+        else
+            unlink(slot.Path);
+    }
     struct sigaction fallback {};
     fallback.sa_handler = SIG_DFL;
     sigemptyset(&fallback.sa_mask);
@@ -68,11 +124,12 @@ void InstallTerminationCleanup() {
     }
 }
 
-TRemovedOnTermination::TRemovedOnTermination(const std::string& path) {
+TRemovedOnTermination::TRemovedOnTermination(const std::string& path, TKind kind) {
     if (path.size() >= PATH_MAX) return;
     for (int i = 0; i < SlotCount && slot_ < 0; ++i) {
         bool free = false;
         if (!slots[i].Taken.compare_exchange_strong(free, true)) continue;
+        slots[i].IsFolder = kind == TKind::Folder;
         std::memcpy(slots[i].Path, path.c_str(), path.size() + 1);
         slots[i].Armed.store(true);
         slot_ = i;
@@ -83,6 +140,17 @@ TRemovedOnTermination::~TRemovedOnTermination() {
     if (slot_ < 0) return;
     slots[slot_].Armed.store(false);
     slots[slot_].Taken.store(false);
+}
+
+TKilledOnTermination::TKilledOnTermination(int processGroup) {
+    for (int i = 0; i < GroupCount && slot_ < 0; ++i) {
+        int free = 0;
+        if (groups[i].compare_exchange_strong(free, processGroup)) slot_ = i;
+    }
+}
+
+TKilledOnTermination::~TKilledOnTermination() {
+    if (slot_ >= 0) groups[slot_].store(0);
 }
 
 }  // namespace tkm

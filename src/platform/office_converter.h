@@ -4,6 +4,7 @@
 #include "grid/io/office_format.h"
 
 #include <functional>
+#include <stop_token>
 #include <string>
 
 namespace tkm {
@@ -21,9 +22,10 @@ public:
     // `writeDocument` produces. The target is replaced only by a whole file.
     // EGridError "Word OLE server not found" or "Excel OLE server not found"
     // when there is no server, before anything is written; EGridFileError
-    // "Cannot Create file NAME" with the reason on any other failure.
+    // "Cannot Create file NAME" with the reason on any other failure; EAbort,
+    // with nothing written and nothing left running, once `stop` is requested.
     virtual void Convert(TOfficeFormat format, const TFlatDocumentWriter& writeDocument,
-                         const std::string& targetPath) = 0;
+                         const std::string& targetPath, std::stop_token stop) = 0;
 };
 
 }  // namespace tkm

@@ -13,6 +13,7 @@
 #include "tasks/task_document.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace tkm {
 
@@ -266,10 +267,17 @@ TDocumentOutcome TDocumentSession::Export(const std::string& fileName, const TEx
     } catch (const ERowLimitError& limit) {
         return OfferLargerType(limit, fileName);
     }
-    const auto failure = StepFailure([&] {
-        const TFileOperation operation(parts_.View);
-        ExportGrid(parts_.Grid, format, ExportSources(), fileName);
-    });
+    std::optional<std::string> failure;
+    try {
+        failure = StepFailure([&] {
+            // The office server's export shows its own progress, with a Cancel.
+            std::optional<TFileOperation> operation;
+            if (format.Writer != TExportWriter::Office) operation.emplace(parts_.View);
+            ExportGrid(parts_.Grid, format, ExportSources(), fileName);
+        });
+    } catch (const EAbort&) {
+        return Cancelled;
+    }
     return failure ? TDocumentOutcome::Failure(*failure) : TDocumentOutcome{};
 }
 

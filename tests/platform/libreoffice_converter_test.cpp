@@ -1,5 +1,6 @@
 #include "platform/core/libreoffice_converter.h"
 #include "base/errors.h"
+#include "base/termination_cleanup.h"
 #include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
@@ -8,7 +9,11 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <stop_token>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 
 namespace tkm {
 namespace {
@@ -24,7 +29,8 @@ const TFlatDocumentWriter SmallDocument = [](const TByteSink& sink) { sink("<off
 
 // A stand-in for soffice: a shell script on a PATH of its own that notes its
 // arguments and profile folder and then does what `body` says. $out is the
-// file LibreOffice would write, $src the document it was given.
+// file LibreOffice would write, $src the document it was given, $here the
+// folder of File().
 class TStandIn {
 public:
     explicit TStandIn(const std::string& body)
@@ -37,10 +43,11 @@ public:
         const std::string script = folder_.File("bin/soffice");
         WriteBytes(script,
                    "#!/bin/sh\n"
-                   // First, so a run stopped early still names its process.
-                   "echo $$ > '" +
-                       folder_.File("pid") +
+                   "here='" +
+                       folder_.Path().string() +
                        "'\n"
+                       // First, so a run stopped early still names its process.
+                       "echo $$ > \"$here/pid\"\n"
                        "printf '%s\\n' \"$@\" > '" +
                        folder_.File("args") +
                        "'\n"
@@ -65,7 +72,7 @@ private:
 
 std::string FailureOf(TLibreOfficeConverter& converter, TOfficeFormat format, const std::string& target) {
     try {
-        converter.Convert(format, SmallDocument, target);
+        converter.Convert(format, SmallDocument, target, {});
     } catch (const EGridFileError& e) {
         return e.FullMessage();
     } catch (const EGridError& e) {
@@ -88,7 +95,7 @@ TEST(LibreOfficeConverter, ConvertsInAPrivateProfileAndReplacesTheTargetWhole) {
     const std::string target = soffice.File("my list #1.xls");
     WriteBytes(target, "old");
     TLibreOfficeConverter converter;
-    converter.Convert(TOfficeFormat::Xls, SmallDocument, target);
+    converter.Convert(TOfficeFormat::Xls, SmallDocument, target, {});
     EXPECT_EQ(ReadBytes(target), "<office:document/>\n");
     const std::string args = soffice.Args();
     EXPECT_NE(args.find("-env:UserInstallation=file://" + soffice.File("tmp%20%231/taskmere-office-")),
@@ -99,7 +106,7 @@ TEST(LibreOfficeConverter, ConvertsInAPrivateProfileAndReplacesTheTargetWhole) {
     EXPECT_NE(args.find("/taskmere.fods\n"), std::string::npos) << "the user's file name stays off the command line";
     EXPECT_TRUE(soffice.LeftNothing());
 
-    converter.Convert(TOfficeFormat::Docx, SmallDocument, soffice.File("b.docx"));
+    converter.Convert(TOfficeFormat::Docx, SmallDocument, soffice.File("b.docx"), {});
     EXPECT_NE(soffice.Args().find("docx:MS Word 2007 XML\n"), std::string::npos);
     EXPECT_NE(soffice.Args().find("/taskmere.fodt\n"), std::string::npos);
 }
@@ -156,6 +163,77 @@ TEST(LibreOfficeConverter, AServerThatHangsIsStoppedAtTheTimeLimit) {
         << "and so is its helper";
     EXPECT_TRUE(soffice.LeftNothing());
     EXPECT_FALSE(fs::exists(target));
+}
+
+// Whether any process of the group still runs.
+bool GroupRuns(pid_t group) {
+    return system(("pgrep -g " + std::to_string(group) + " -r R,S,D >/dev/null").c_str()) >> 8 == 0;
+}
+
+// The process the stand-in noted in `file`; a loaded machine gets time to start it.
+pid_t NotedPid(const TStandIn& soffice, const std::string& file = "pid") {
+    for (int i = 0; i < 500 && ReadBytes(soffice.File(file)).empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const std::string pid = ReadBytes(soffice.File(file));
+    return pid.empty() ? 0 : std::stoi(pid);
+}
+
+// A server that starts a helper of its own, as soffice starts soffice.bin.
+constexpr const char* ServerWithHelper = "sleep 30 & echo $! > \"$here/helper\"; wait";
+
+TEST(LibreOfficeConverter, AStopRequestEndsTheServerAndWritesNothing) {
+    TStandIn soffice(ServerWithHelper);
+    TLibreOfficeConverter converter;
+    const std::string target = soffice.File("list.doc");
+    std::stop_source stop;
+    std::thread cancel([&] {
+        NotedPid(soffice, "helper");
+        stop.request_stop();
+    });
+    EXPECT_THROW(converter.Convert(TOfficeFormat::Doc, SmallDocument, target, stop.get_token()), EAbort);
+    cancel.join();
+    EXPECT_FALSE(GroupRuns(NotedPid(soffice))) << "neither the server nor its helper runs";
+    EXPECT_TRUE(soffice.LeftNothing());
+    EXPECT_FALSE(fs::exists(target));
+}
+
+// Runs a conversion in a process of its own, which `end` ends once the server has started.
+void EndADuringConversion(const std::function<void(pid_t)>& end, bool helperMayStay) {
+    TStandIn soffice(ServerWithHelper);
+    const pid_t exporter = fork();
+    if (exporter == 0) {
+        InstallTerminationCleanup();
+        TLibreOfficeConverter converter;
+        try {
+            converter.Convert(TOfficeFormat::Docx, SmallDocument, soffice.File("list.docx"), {});
+        } catch (...) {
+        }
+        _exit(0);
+    }
+    const pid_t server = NotedPid(soffice);
+    ASSERT_GT(server, 0);
+    ASSERT_GT(NotedPid(soffice, "helper"), 0);
+    end(exporter);
+    int status = 0;
+    waitpid(exporter, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status)) << "ended as the signal ends it";
+    for (int i = 0; i < 200 && kill(server, 0) == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_NE(kill(server, 0), 0) << "the server is gone";
+    if (helperMayStay) {
+        kill(-server, SIGKILL);
+        return;
+    }
+    EXPECT_FALSE(GroupRuns(server)) << "and so is its helper";
+    EXPECT_TRUE(soffice.LeftNothing()) << "the work folder is gone";
+}
+
+TEST(LibreOfficeConverter, ATerminationSignalTakesTheServerAndItsFolderAlong) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        EndADuringConversion([signal](pid_t exporter) { kill(exporter, signal); }, false);
+    }
+    // Killed outright, the program runs no handler: the kernel still ends the server it started.
+    EndADuringConversion([](pid_t exporter) { kill(exporter, SIGKILL); }, true);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tasks/document_session.h"
 
 #include "base/atomic_file.h"
+#include "base/errors.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_dialogs.h"
 #include "settings/mru_manager.h"
@@ -493,7 +494,8 @@ TEST_F(DocumentSessionTest, AFailedExportIsReportedAndTheColumnsAndEditingComeBa
 TEST_F(DocumentSessionTest, AListTooLongForAnExcel97SheetIsOfferedAsAWorkbook) {
     std::vector<std::pair<TOfficeFormat, std::string>> exported;
     TDocumentSession office{{grid, lookup, recent, dialogs, view, {clock, formats}, "/start",
-                             [&](const TBaseGrid&, TOfficeFormat format, const std::string& fileName) {
+                             [&](const TBaseGrid&, TOfficeFormat format, const std::string& fileName,
+                                 std::stop_token) {
                                  exported.emplace_back(format, fileName);
                              }}};
     grid.SetRowCount(65537);
@@ -514,6 +516,22 @@ TEST_F(DocumentSessionTest, AListTooLongForAnExcel97SheetIsOfferedAsAWorkbook) {
     EXPECT_EQ(offered.FileName, Path("big.xlsx"));
     EXPECT_EQ(offered.FilterIndex, 8);
     EXPECT_EQ(exported, (std::vector<std::pair<TOfficeFormat, std::string>>{{TOfficeFormat::Xlsx, Path("big.xlsx")}}));
+}
+
+TEST_F(DocumentSessionTest, AStoppedOfficeExportEndsSilentlyWithTheColumnsAndEditingBack) {
+    TDocumentSession office{{grid, lookup, recent, dialogs, view, {clock, formats}, "/start",
+                             [](const TBaseGrid&, TOfficeFormat, const std::string&, std::stop_token) {
+                                 throw EAbort();
+                             }}};
+    view.OnChooseColumns = [&] {
+        grid.HideColumn(colComment);
+        office.SetModified(true);
+    };
+    ChooseSaveName(Path("list.doc"), 4);
+    EXPECT_EQ(office.SaveAs().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_FALSE(grid.IsColumnHidden(colComment));
+    EXPECT_EQ(view.EditingSwitches, (std::vector<bool>{false, true}));
+    EXPECT_EQ(view.OpenOperations, 0);
 }
 
 TEST_F(DocumentSessionTest, TheCloseQuestionCountsTypedTextAndKeepsUnsavedWork) {

@@ -76,7 +76,7 @@ void ExportGrid(const TBaseGrid& grid, const TExportFormat& format, const TExpor
     case TExportWriter::Csv: return WriteCsvFile(grid, fileName, sources.Csv);
     case TExportWriter::Office:
         if (!sources.Office) throw EGridError(ServerNotFoundMessage(TraitsOf(format.Office).Server));
-        return sources.Office(grid, format.Office, fileName);
+        return sources.Office(grid, format.Office, fileName, {});
     case TExportWriter::Calendar: return sources.Calendar(grid, fileName);
     }
 }

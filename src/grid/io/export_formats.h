@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -43,8 +44,9 @@ std::string WithExtension(const std::string& fileName, std::string_view extensio
 
 // The office server's side of an export: writes the shown columns of the grid,
 // every row, as `format` to fileName. Raises EGridError with the server's
-// reason when it fails.
-using TOfficeExport = std::function<void(const TBaseGrid& grid, TOfficeFormat format, const std::string& fileName)>;
+// reason when it fails, EAbort once `stop` is requested.
+using TOfficeExport = std::function<void(const TBaseGrid& grid, TOfficeFormat format, const std::string& fileName,
+                                         std::stop_token stop)>;
 
 // The iCalendar side of an export: writes the shown columns of the entry
 // rows as to-dos to fileName.

@@ -59,7 +59,7 @@ void CheckSheetSize(const TBaseGrid& grid, const std::vector<int>& columns, TOff
 
 void ExportOfficeDocument(const TBaseGrid& grid, const std::vector<int>& shownColumns, TOfficeFormat format,
                           const std::string& targetPath, OfficeConverter& converter,
-                          const TAlignmentHook& onGetAlignment, const TSheetTyping& typing) {
+                          const TAlignmentHook& onGetAlignment, const TSheetTyping& typing, std::stop_token stop) {
     for (const int column : shownColumns)
         if (column < 0 || column >= grid.RealColCount())
             throw EGridError("There is no column " + std::to_string(column) + " to export");
@@ -73,15 +73,15 @@ void ExportOfficeDocument(const TBaseGrid& grid, const std::vector<int>& shownCo
             else
                 WriteFlatSpreadsheet(grid, shownColumns, typing, sink);
         },
-        targetPath);
+        targetPath, stop);
 }
 
 TOfficeExport OfficeExportThrough(std::shared_ptr<OfficeConverter> converter, TSheetTyping typing) {
     return [converter = std::move(converter), typing = std::move(typing)](const TBaseGrid& grid, TOfficeFormat format,
-                                                                          const std::string& fileName) {
+                                                                          const std::string& fileName, std::stop_token stop) {
         std::vector<int> realColumns;
         for (const TShownColumn& column : ShownColumns(grid)) realColumns.push_back(column.Real);
-        ExportOfficeDocument(grid, realColumns, format, fileName, *converter, {}, typing);
+        ExportOfficeDocument(grid, realColumns, format, fileName, *converter, {}, typing, stop);
     };
 }
 

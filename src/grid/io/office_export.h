@@ -20,10 +20,11 @@ namespace tkm {
 // dates and times where `typing` reads them so, and text otherwise.
 // EGridError, before anything is written, for a column the grid does not
 // have and for rows, columns or a cell text that the format's sheet would cut
-// short; otherwise the converter's failures.
+// short; otherwise the converter's failures (EAbort once `stop` is requested).
 void ExportOfficeDocument(const TBaseGrid& grid, const std::vector<int>& shownColumns, TOfficeFormat format,
                           const std::string& targetPath, OfficeConverter& converter,
-                          const TAlignmentHook& onGetAlignment = {}, const TSheetTyping& typing = {});
+                          const TAlignmentHook& onGetAlignment = {}, const TSheetTyping& typing = {},
+                          std::stop_token stop = {});
 
 // Save As's office types written by `converter`: the grid's shown columns in
 // display order, every row, the sheets' cells read by `typing`.

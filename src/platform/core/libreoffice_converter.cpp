@@ -3,6 +3,7 @@
 #include "base/atomic_file.h"
 #include "base/errors.h"
 #include "base/percent_encoding.h"
+#include "base/termination_cleanup.h"
 #include "grid/io/export_formats.h"
 #include "platform/core/ods_cell_tabs.h"
 #include "platform/core/time_limited_process.h"
@@ -44,7 +45,7 @@ constexpr std::size_t MostOfWhatItSaid = 400;
 }
 
 // The folder of one conversion: the document, LibreOffice's profile and its
-// output, removed with everything in it.
+// output, removed with everything in it, by a termination signal too.
 class TWorkFolder {
 public:
     explicit TWorkFolder(const std::string& targetPath) {
@@ -54,6 +55,7 @@ public:
             CannotCreate(targetPath, "no working folder for LibreOffice in " +
                                          fs::path(pattern).parent_path().string() + ": " + ErrnoText(errno));
         path_ = pattern;
+        removedOnTermination_.emplace(pattern, TRemovedOnTermination::TKind::Folder);
     }
     ~TWorkFolder() {
         std::error_code ignored;
@@ -66,6 +68,7 @@ public:
 
 private:
     fs::path path_;
+    std::optional<TRemovedOnTermination> removedOnTermination_;
 };
 
 // A file URL for LibreOffice's -env: options.
@@ -101,7 +104,7 @@ void CopyInto(const std::string& from, TAtomicFile& to) {
 }  // namespace
 
 void TLibreOfficeConverter::Convert(TOfficeFormat format, const TFlatDocumentWriter& writeDocument,
-                                    const std::string& targetPath) {
+                                    const std::string& targetPath, std::stop_token stop) {
     const TOfficeFormatTraits& traits = TraitsOf(format);
     const std::optional<std::string> soffice = FindProgramOnPath("soffice");
     if (!soffice) throw EGridError(ServerNotFoundMessage(traits.Server));
@@ -127,7 +130,7 @@ void TLibreOfficeConverter::Convert(TOfficeFormat format, const TFlatDocumentWri
         {"-env:UserInstallation=" + FileUrl(work.File("profile")), "--headless", "--invisible", "--norestore",
          "--nolockcheck", "--nodefault", "--nologo", "--convert-to",
          std::string(traits.Extension) + ":" + traits.ExportFilter, "--outdir", work.File("out"), source},
-        log, limit);
+        log, limit, stop);
     using TEnd = TProcessOutcome::TEnd;
     switch (outcome.End) {
     case TEnd::NotStarted:
@@ -136,6 +139,7 @@ void TLibreOfficeConverter::Convert(TOfficeFormat format, const TFlatDocumentWri
         CannotCreate(targetPath, "LibreOffice did not finish in the time allowed (" +
                                      std::to_string((limit.count() + 999) / 1000) + " s) and was stopped; save it as " +
                                      FasterTypeThan(format) + ", which takes a fraction of the time");
+    case TEnd::Cancelled: throw EAbort();
     case TEnd::Signalled:
         CannotCreate(targetPath,
                      "LibreOffice was ended by signal " + std::to_string(outcome.Code) + "; " + WhatItSaid(log));

@@ -17,7 +17,7 @@ public:
     explicit TLibreOfficeConverter(std::chrono::milliseconds timeLimit = DefaultTimeLimit) : timeLimit_(timeLimit) {}
 
     void Convert(TOfficeFormat format, const TFlatDocumentWriter& writeDocument,
-                 const std::string& targetPath) override;
+                 const std::string& targetPath, std::stop_token stop) override;
 
 private:
     std::chrono::milliseconds timeLimit_;

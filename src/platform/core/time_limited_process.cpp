@@ -1,5 +1,7 @@
 #include "platform/core/time_limited_process.h"
 
+#include "base/termination_cleanup.h"
+
 #include <cctype>
 #include <cerrno>
 #include <csignal>
@@ -8,7 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -77,27 +79,63 @@ std::optional<std::string> FindProgramOnPath(const std::string& name) {
 }
 
 TProcessOutcome RunTimeLimited(const std::string& program, const std::vector<std::string>& args,
-                               const std::string& logPath, std::chrono::milliseconds limit) {
+                               const std::string& logPath, std::chrono::milliseconds limit, std::stop_token stop) {
     TProcessOutcome outcome;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
-    posix_spawnattr_setpgroup(&attributes, 0);
-
+    // Everything the child needs is made before the fork: after it, only
+    // calls that are safe in a signal handler.
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
-    if (spawned != 0) {
-        outcome.Code = spawned;
+    const int log = open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (log < 0) {
+        outcome.Code = errno;
+        return outcome;
+    }
+    int started[2];  // the child's failed exec reports its errno through this
+    if (pipe2(started, O_CLOEXEC) != 0) {
+        outcome.Code = errno;
+        close(log);
+        return outcome;
+    }
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setpgid(0, 0);
+        // Should the program die without its handlers running, the server
+        // goes with it; the thread that forks waits here until the end.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent) _exit(127);
+        const int null = open("/dev/null", O_RDONLY);
+        if (null > STDIN_FILENO) {
+            dup2(null, STDIN_FILENO);
+            close(null);
+        }
+        dup2(log, STDOUT_FILENO);
+        dup2(log, STDERR_FILENO);
+        execve(program.c_str(), argv.data(), environ);
+        const int error = errno;
+        [[maybe_unused]] const auto written = write(started[1], &error, sizeof error);
+        _exit(127);
+    }
+    const int forkError = errno;
+    close(log);
+    close(started[1]);
+    if (pid < 0) {
+        close(started[0]);
+        outcome.Code = forkError;
+        return outcome;
+    }
+    // Also here, so the group exists before anyone signals it.
+    setpgid(pid, pid);
+    const TKilledOnTermination killedOnTermination(pid);
+    int execError = 0;
+    const bool execFailed = read(started[0], &execError, sizeof execError) == sizeof execError;
+    close(started[0]);
+    if (execFailed) {
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        outcome.Code = execError;
         return outcome;
     }
 
@@ -107,12 +145,13 @@ TProcessOutcome RunTimeLimited(const std::string& program, const std::vector<std
         const pid_t done = waitpid(pid, &status, WNOHANG);
         if (done == pid) break;
         if (done < 0 && errno != EINTR) break;
-        if (std::chrono::steady_clock::now() >= deadline) {
-            kill(pid, SIGKILL);
+        const bool cancelled = stop.stop_requested();
+        if (cancelled || std::chrono::steady_clock::now() >= deadline) {
+            kill(-pid, SIGKILL);
             while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
             }
             KillGroup(pid);
-            outcome.End = TProcessOutcome::TEnd::TimedOut;
+            outcome.End = cancelled ? TProcessOutcome::TEnd::Cancelled : TProcessOutcome::TEnd::TimedOut;
             return outcome;
         }
         std::this_thread::sleep_for(PollInterval);

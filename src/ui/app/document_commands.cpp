@@ -9,6 +9,7 @@
 #include "tasks/task_list_print.h"
 #include "ui/app/command_guard.h"
 #include "ui/dialogs/column_chooser.h"
+#include "ui/dialogs/export_progress.h"
 #include "ui/dialogs/grid_preview_dialog.h"
 #include "ui/dialogs/print_settings_dialog.h"
 #include "ui/grid/cell_text_codec.h"
@@ -25,7 +26,7 @@ namespace tkm {
 TDocumentCommands::TDocumentCommands(const TAppServices& services, TMRUManager& recentFiles, TWindowParts window)
     : dialogs_(services.DialogBoxes), printer_(services.Printers), clock_(services.TimeSource), recentFiles_(recentFiles), window_(std::move(window)),
       session_({window_.Grid.Store(), window_.Grid.LookupItems(), recentFiles, services.DialogBoxes, *this,
-                {services.TimeSource, services.Formats}, services.ExecutableFolder, services.OfficeExport, services.ExecutableFolderWritable,
+                {services.TimeSource, services.Formats}, services.ExecutableFolder, WithExportProgress(services.OfficeExport, window_.Window), services.ExecutableFolderWritable,
                 services.DocumentsFolder, &window_.Grid.History(), services.TimeZone}) {
     recentFiles_.OnChange = [this] { RebuildReopenMenu(); };
     recentFiles_.OnClick = [this](const std::string& name, const std::string&, int) { Reopen(name); };

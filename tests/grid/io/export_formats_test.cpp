@@ -41,7 +41,7 @@ TEST(ExportFormatsTest, OfficeTypesGoToTheServerOrSayThereIsNone) {
     EXPECT_THROW(ExportGrid(grid, *ExportFormatFor("xlsx"), sources, "/nowhere/list.xlsx"), EGridError);
 
     std::vector<std::pair<TOfficeFormat, std::string>> asked;
-    sources.Office = [&](const TBaseGrid&, TOfficeFormat format, const std::string& fileName) {
+    sources.Office = [&](const TBaseGrid&, TOfficeFormat format, const std::string& fileName, std::stop_token) {
         asked.emplace_back(format, fileName);
     };
     ExportGrid(grid, *ExportFormatAt(4), sources, "list.doc");
@@ -53,7 +53,7 @@ TEST(ExportFormatsTest, AnExcel97SheetRefusesMoreRowsThanItHoldsAndNamesTheWayOu
     grid.SetRowCount(65536);
     int exported = 0;
     TExportSources sources;
-    sources.Office = [&](const TBaseGrid&, TOfficeFormat, const std::string&) { ++exported; };
+    sources.Office = [&](const TBaseGrid&, TOfficeFormat, const std::string&, std::stop_token) { ++exported; };
     ExportGrid(grid, *ExportFormatFor("xls"), sources, "fits.xls");
     grid.SetRowCount(65537);
     try {
