@@ -1,6 +1,7 @@
 #include "base/atomic_file.h"
 
 #include "base/errors.h"
+#include "support/atomic_save.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -22,14 +23,9 @@
 namespace tkm {
 namespace {
 
+using test::Save;
 using test::TTempFolder;
 namespace fs = std::filesystem;
-
-void Save(const std::string& path, std::string_view bytes) {
-    TAtomicFile file(path);
-    file.Write(bytes);
-    file.Commit();
-}
 
 mode_t TypeOf(const std::string& path) {
     struct stat st {};

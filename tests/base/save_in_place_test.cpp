@@ -1,6 +1,7 @@
 #include "base/atomic_file.h"
 #include "base/save_record.h"
 
+#include "support/atomic_save.h"
 #include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
@@ -18,16 +19,11 @@ namespace tkm {
 namespace {
 
 using test::ReadBytes;
+using test::Save;
 using test::TScopedEnv;
 using test::TTempFolder;
 using test::WriteBytes;
 namespace fs = std::filesystem;
-
-void Save(const std::string& path, std::string_view bytes) {
-    TAtomicFile file(path);
-    file.Write(bytes);
-    file.Commit();
-}
 
 std::vector<std::string> Names(const fs::path& folder) {
     std::vector<std::string> names;
