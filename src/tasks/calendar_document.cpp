@@ -2,8 +2,10 @@
 
 #include "base/errors.h"
 #include "base/file_bytes.h"
+#include "base/ordered_batches.h"
 #include "grid/io/shown_columns.h"
 #include "tasks/calendar_zones.h"
+#include "tasks/content_line.h"
 #include "tasks/task_document.h"
 #include "tasks/todo_entry.h"
 
@@ -114,27 +116,19 @@ public:
         TBaseGrid grid = EmptyTaskDocument();
         grid.SetRowCount(int(todos_.size()) + 1);
         std::vector<long long> numbers;
-        const TTodoFormats formats{settings_.Formats, zones_};
-        for (std::size_t i = 0; i < todos_.size(); ++i) {
-            const TChunk& chunk = todos_[i];
-            const TComponent todo = ParseComponent(chunk.Text);
-            if (!todo || icalcomponent_isa(todo.get()) != ICAL_VTODO_COMPONENT)
-                Fail("line " + std::to_string(chunk.Line) + ": the to-do cannot be read");
-            DropReadErrors(todo.get());
-            TEntryCells cells;
-            try {
-                cells = EntryFromTodo(todo.get(), formats, std::to_string(i + 1));
-            } catch (const EGridError& e) {
-                Fail("line " + std::to_string(chunk.Line) + ": " + e.what());
-            }
-            if (const auto number = NumberOf(cells[colNo]); number && numbers.size() == i) numbers.push_back(*number);
-            std::array<std::string_view, TaskColumnCount> views;
-            std::copy(cells.begin(), cells.end(), views.begin());
-            grid.SetRowCells(int(i) + 1, 0, views);
-            // The file's own bytes: written out again by the library, a value
-            // could lose what the cells hold (a lone CR).
-            if (origin_) origin_->Entries.push_back({CellsKey(views), cells[colNo], std::string(chunk.Text)});
-        }
+        ProduceInOrder<TEntryCells>(
+            todos_.size(), [&](std::size_t i) { return ReadEntry(i); },
+            [&](std::size_t i, TEntryCells&& cells) {
+                if (const auto number = NumberOf(cells[colNo]); number && numbers.size() == i)
+                    numbers.push_back(*number);
+                std::array<std::string_view, TaskColumnCount> views;
+                std::copy(cells.begin(), cells.end(), views.begin());
+                grid.SetRowCells(int(i) + 1, 0, views);
+                // The file's own bytes: written out again by the library, a
+                // value could lose what the cells hold (a lone CR).
+                if (origin_)
+                    origin_->Entries.push_back({CellsKey(views), cells[colNo], std::string(todos_[i].Text)});
+            });
         if (numbers.size() == todos_.size()) PutInNumberOrder(grid, numbers);
         return AsTaskTable(std::move(grid));
     }
@@ -142,6 +136,28 @@ public:
 private:
     [[noreturn]] void Fail(const std::string& reason) const {
         throw EGridFileError("Cannot open file " + fileName_, fileName_, reason);
+    }
+
+    // The cells of the i-th to-do; runs on several threads at once. The
+    // plain reading of the text does for what Taskmere and most programs
+    // write; the library reads the rest.
+    TEntryCells ReadEntry(std::size_t i) const {
+        const TChunk& chunk = todos_[i];
+        const TTodoFormats formats{settings_.Formats, zones_};
+        const std::string fileOrder = std::to_string(i + 1);
+        const auto at = [&](const std::string& what) { return "line " + std::to_string(chunk.Line) + ": " + what; };
+        TComponent todo;
+        try {
+            if (auto cells = EntryFromTodoText(chunk.Text, formats, fileOrder)) return std::move(*cells);
+            todo = ParseComponent(chunk.Text);
+            if (todo && icalcomponent_isa(todo.get()) == ICAL_VTODO_COMPONENT) {
+                DropReadErrors(todo.get());
+                return EntryFromTodo(todo.get(), formats, fileOrder);
+            }
+        } catch (const EGridError& e) {
+            Fail(at(e.what()));
+        }
+        Fail(at("the to-do cannot be read"));
     }
 
     // Finds the calendar's top-level components by their BEGIN and END
@@ -281,6 +297,9 @@ public:
         : grid_(grid), origin_(origin), writtenOrigin_(written), zones_(settings.TimeZone),
           formats_{settings.Formats, zones_}, out_(sink), random_(std::random_device{}()),
           stamp_(icaltime_current_time_with_zone(icaltimezone_get_utc_timezone())) {
+        char* stamp = icaltime_as_ical_string_r(stamp_);
+        stampLine_ = std::string("DTSTAMP:") + stamp;
+        std::free(stamp);
         written_.fill(false);
         for (const TShownColumn& column : ShownColumns(grid))
             if (column.Real < TaskColumnCount) written_[std::size_t(column.Real)] = true;
@@ -327,15 +346,15 @@ private:
         }
     }
 
-    void Emit(std::span<const std::string_view> cells, const std::string& text) {
+    void Emit(std::span<const std::string_view> cells, std::string_view text) {
         out_.Buffer() += text;
         if (writtenOrigin_)
-            writtenOrigin_->Entries.push_back({CellsKey(cells), std::string(cells[colNo]), text});
+            writtenOrigin_->Entries.push_back({CellsKey(cells), std::string(cells[colNo]), std::string(text)});
     }
 
     void WriteEntry(std::span<const std::string_view> cells, TOriginMatch* match) {
-        TComponent todo;
         if (match) {
+            TComponent todo;
             if (const auto* same = match->Unchanged(cells)) {
                 if (same->Number == cells[colNo]) return Emit(cells, same->Text);
                 todo = ParseComponent(same->Text);
@@ -346,14 +365,22 @@ private:
                 Restamp(todo.get());
                 WriteEntryProperties(cells, written_, formats_, todo.get());
             }
+            if (todo) return Emit(cells, ComponentText(todo.get()));
         }
-        if (!todo) {
-            todo.reset(icalcomponent_new(ICAL_VTODO_COMPONENT));
-            icalcomponent_add_property(todo.get(), icalproperty_new_uid(FreshUid().c_str()));
-            icalcomponent_add_property(todo.get(), icalproperty_new_dtstamp(stamp_));
-            WriteEntryProperties(cells, written_, formats_, todo.get());
-        }
-        Emit(cells, ComponentText(todo.get()));
+        if (!writtenOrigin_) return AppendNewEntry(cells, out_.Buffer());
+        entry_.clear();
+        AppendNewEntry(cells, entry_);
+        Emit(cells, entry_);
+    }
+
+    // A new entry's lines as the library would write them, without building
+    // a to-do for each.
+    void AppendNewEntry(std::span<const std::string_view> cells, std::string& out) {
+        out += "BEGIN:VTODO\r\n";
+        AppendFoldedLine("UID:" + FreshUid(), out);
+        AppendFoldedLine(stampLine_, out);
+        AppendEntryLines(cells, written_, formats_, out);
+        out += "END:VTODO\r\n";
     }
 
     void Restamp(icalcomponent* todo) {
@@ -384,6 +411,8 @@ private:
     TWrittenColumns written_;
     std::mt19937_64 random_;
     icaltimetype stamp_;
+    std::string stampLine_;
+    std::string entry_;
 };
 
 }  // namespace

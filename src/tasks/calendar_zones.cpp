@@ -32,6 +32,14 @@ TCalendarZones::TCalendarZones(const std::string& desktopZone) {
         icaltimezone_set_component(desktop_, component);
         ownDesktop_ = true;
     }
+    if (desktop_) desktopTzid_ = icaltimezone_get_tzid(desktop_);
+}
+
+bool TCalendarZones::IsDesktopZone(const icaltimezone* zone) const {
+    if (!zone || !desktop_) return false;
+    if (zone == desktop_) return true;
+    const char* tzid = icaltimezone_get_tzid(const_cast<icaltimezone*>(zone));
+    return tzid && tzid == desktopTzid_;
 }
 
 TCalendarZones::~TCalendarZones() {
@@ -53,6 +61,7 @@ void TCalendarZones::Add(icalcomponent* vtimezone) {
 
 icaltimezone* TCalendarZones::Find(std::string_view tzid) const {
     if (const auto own = own_.find(tzid); own != own_.end()) return own->second;
+    if (desktop_ && tzid == desktopTzid_) return desktop_;
     const std::string name(tzid);
     if (name == "UTC" || name == "Z") return icaltimezone_get_utc_timezone();
     if (icaltimezone* zone = icaltimezone_get_builtin_timezone_from_tzid(name.c_str())) return zone;

@@ -21,6 +21,8 @@ public:
 
     // None: floating times.
     icaltimezone* Desktop() const { return desktop_; }
+    // The desktop's zone, or one of its name the file defines.
+    bool IsDesktopZone(const icaltimezone* zone) const;
     // A VTIMEZONE of the file; takes it. Nothing for one without a TZID.
     void Add(icalcomponent* vtimezone);
     bool Defines(std::string_view tzid) const { return own_.find(tzid) != own_.end(); }
@@ -30,6 +32,7 @@ public:
 
 private:
     icaltimezone* desktop_ = nullptr;
+    std::string desktopTzid_;
     bool ownDesktop_ = false;
     std::map<std::string, icaltimezone*, std::less<>> own_;
 };

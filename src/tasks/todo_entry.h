@@ -6,6 +6,7 @@
 #include <libical/ical.h>
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,6 +33,10 @@ using TWrittenColumns = std::array<bool, TaskColumnCount>;
 // property. UID and DTSTAMP are the caller's.
 void WriteEntryProperties(std::span<const std::string_view> cells, const TWrittenColumns& written,
                           const TTodoFormats& formats, icalcomponent* todo);
+// The same properties as content lines appended to `out`, folded and ended
+// as the library writes them, without building a to-do.
+void AppendEntryLines(std::span<const std::string_view> cells, const TWrittenColumns& written,
+                      const TTodoFormats& formats, std::string& out);
 // Removes every property WriteEntryProperties writes, keeping all others.
 void RemoveEntryProperties(icalcomponent* todo);
 // Replaces only the list order of the to-do.
@@ -42,5 +47,13 @@ void ReplaceEntryNumber(std::string_view number, icalcomponent* todo);
 // to-do has its own. EGridError naming a time zone the file does not define
 // and the system does not know.
 TEntryCells EntryFromTodo(icalcomponent* todo, const TTodoFormats& formats, std::string_view fileOrder);
+// The same from a to-do's text, BEGIN:VTODO to END:VTODO, read without
+// building its tree: much faster, but only for text in the plain form
+// Taskmere and most programs write. None for anything the library might read
+// otherwise (escapes of its own, quoted or unknown parameters on these
+// properties, lower-case names, values out of range, control bytes); parse
+// such a to-do and take EntryFromTodo.
+std::optional<TEntryCells> EntryFromTodoText(std::string_view text, const TTodoFormats& formats,
+                                             std::string_view fileOrder);
 
 }  // namespace tkm

@@ -95,6 +95,9 @@ std::vector<TRow> AwkwardList(const TCalendarSettings& settings) {
          "ends with a break\n"},
         {"7", "", "", "Unknown status", "Urgent", "", "", "", "", "", "", "", "", ""},
         {"", "", "Waiting", "", "normal", "", "", "", "", "", "", "", "", "\x01\x7F control bytes"},
+        // Due in the hour the clocks skip in spring.
+        {"9", "", "", "Skipped hour", "", dayFirst ? "29/03/2026" : "3/8/2026", dayFirst ? "02:30:00" : "2:30:00 AM",
+         "", "", "", "", "", "", ""},
     };
 }
 
