@@ -99,7 +99,6 @@ std::optional<long long> NumberOf(std::string_view cell) {
 
 // One top-level component of the calendar, as bytes of the file.
 struct TChunk {
-    std::string Name;
     std::string_view Text;
     int Line = 0;
 };
@@ -178,6 +177,8 @@ private:
             std::string_view line = bytes_.substr(lineStart, (end == std::string_view::npos ? bytes_.size() : end) - lineStart);
             if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
             ++lineNumber;
+            // Within a component only its BEGIN and END lines count here.
+            if (open.size() >= 2 && !StartsWithNoCase(line, "B") && !StartsWithNoCase(line, "E")) continue;
             if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
             const auto at = [&](const std::string& what) { return "line " + std::to_string(lineNumber) + ": " + what; };
             if (StartsWithNoCase(line, "BEGIN:")) {
@@ -194,7 +195,7 @@ private:
                 const std::string name = UpperName(line.substr(4));
                 if (open.empty() || open.back() != name) Fail(at("END:" + name + " without its BEGIN"));
                 open.pop_back();
-                if (open.size() == 1) Take({name, bytes_.substr(chunkStart, pos - chunkStart), chunkLine});
+                if (open.size() == 1) Take(name, {bytes_.substr(chunkStart, pos - chunkStart), chunkLine});
             } else if (open.empty()) {
                 Fail(sawCalendar ? at("text after the calendar") : "it is not an iCalendar file");
             } else if (open.size() == 1) {
@@ -211,9 +212,9 @@ private:
         if (origin_ && keepingLine_) AppendLine(origin_->CalendarLines, line);
     }
 
-    void Take(TChunk chunk) {
-        if (chunk.Name == "VTODO") return todos_.push_back(std::move(chunk));
-        if (chunk.Name == "VTIMEZONE") {
+    void Take(const std::string& name, const TChunk& chunk) {
+        if (name == "VTODO") return todos_.push_back(chunk);
+        if (name == "VTIMEZONE") {
             TComponent zone = ParseComponent(chunk.Text);
             if (!zone || icalcomponent_isa(zone.get()) != ICAL_VTIMEZONE_COMPONENT)
                 Fail("line " + std::to_string(chunk.Line) + ": the time zone cannot be read");
@@ -395,11 +396,17 @@ private:
     std::string FreshUid() {
         const std::uint64_t high = (random_() & 0xFFFFFFFFFFFF0FFFULL) | 0x4000ULL;
         const std::uint64_t low = (random_() & 0x3FFFFFFFFFFFFFFFULL) | 0x8000000000000000ULL;
-        char text[40];
-        std::snprintf(text, sizeof text, "%08llx-%04llx-%04llx-%04llx-%012llx", (unsigned long long)(high >> 32),
-                      (unsigned long long)((high >> 16) & 0xFFFF), (unsigned long long)(high & 0xFFFF),
-                      (unsigned long long)(low >> 48), (unsigned long long)(low & 0xFFFFFFFFFFFFULL));
-        return text;
+        static constexpr char Digits[] = "0123456789abcdef";
+        std::string uid(36, '-');
+        const auto put = [&](std::size_t at, std::uint64_t value, std::size_t count) {
+            for (std::size_t i = count; i-- > 0; value >>= 4) uid[at + i] = Digits[value & 15];
+        };
+        put(0, high >> 32, 8);
+        put(9, high >> 16, 4);
+        put(14, high, 4);
+        put(19, low >> 48, 4);
+        put(24, low, 12);
+        return uid;
     }
 
     const TBaseGrid& grid_;
