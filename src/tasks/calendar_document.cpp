@@ -10,6 +10,7 @@
 #include "tasks/todo_entry.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -296,8 +297,10 @@ public:
     TCalendarWriter(const TBaseGrid& grid, const TCalendarSettings& settings, const TCalendarOrigin* origin,
                     const TByteSink& sink, TCalendarOrigin* written)
         : grid_(grid), origin_(origin), writtenOrigin_(written), zones_(settings.TimeZone),
-          formats_{settings.Formats, zones_}, out_(sink), random_(std::random_device{}()),
+          formats_{settings.Formats, zones_}, out_(sink),
           stamp_(icaltime_current_time_with_zone(icaltimezone_get_utc_timezone())) {
+        std::random_device random;
+        for (std::uint64_t& part : uidSeed_) part = (std::uint64_t(random()) << 32) ^ random();
         char* stamp = icaltime_as_ical_string_r(stamp_);
         stampLine_ = std::string("DTSTAMP:") + stamp;
         std::free(stamp);
@@ -320,19 +323,31 @@ public:
         if (origin_) buffer += origin_->Components;
         if (writtenOrigin_ && origin_) writtenOrigin_->Components += origin_->Components;
         out_.LineDone();
-        std::optional<TOriginMatch> match;
-        if (origin_) match.emplace(*origin_);
-        std::vector<std::string_view> cells(std::size_t(std::max(grid_.RealColCount(), 1)));
-        for (int row = grid_.FixedRows(); row < grid_.RowCount(); ++row) {
-            grid_.RowView(row, cells);
-            WriteEntry(cells, match ? &*match : nullptr);
-            out_.LineDone();
-        }
+        if (origin_) MatchOrigin();
+        // The entries' texts are made on every core, and written in order.
+        const std::size_t entries = std::size_t(std::max(grid_.RowCount() - grid_.FixedRows(), 0));
+        ProduceInOrder<std::string>(
+            entries, [&](std::size_t i) { return EntryText(i); },
+            [&](std::size_t i, std::string&& text) {
+                out_.Buffer() += text;
+                if (writtenOrigin_) {
+                    const std::vector<std::string_view> cells = Cells(i);
+                    writtenOrigin_->Entries.push_back({CellsKey(cells), std::string(cells[colNo]), std::move(text)});
+                }
+                out_.LineDone();
+            });
         AppendLine(buffer, "END:VCALENDAR");
         out_.Flush();
     }
 
 private:
+    // What became of a read entry: the same cells, or only its number, or
+    // edited cells; none for a new entry.
+    struct TFromOrigin {
+        const TCalendarOrigin::TEntry* Entry = nullptr;
+        bool Edited = false;
+    };
+
     void WriteDesktopZone() {
         icaltimezone* zone = zones_.Desktop();
         if (!zone || zone == icaltimezone_get_utc_timezone()) return;
@@ -347,44 +362,50 @@ private:
         }
     }
 
-    void Emit(std::span<const std::string_view> cells, std::string_view text) {
-        out_.Buffer() += text;
-        if (writtenOrigin_)
-            writtenOrigin_->Entries.push_back({CellsKey(cells), std::string(cells[colNo]), std::string(text)});
+    std::vector<std::string_view> Cells(std::size_t entry) const {
+        std::vector<std::string_view> cells(std::size_t(std::max(grid_.RealColCount(), 1)));
+        grid_.RowView(grid_.FixedRows() + int(entry), cells);
+        return cells;
     }
 
-    void WriteEntry(std::span<const std::string_view> cells, TOriginMatch* match) {
-        if (match) {
-            TComponent todo;
-            if (const auto* same = match->Unchanged(cells)) {
-                if (same->Number == cells[colNo]) return Emit(cells, same->Text);
-                todo = ParseComponent(same->Text);
-                ReplaceEntryNumber(cells[colNo], todo.get());
-            } else if (const auto* edited = match->SameNumber(cells[colNo])) {
-                todo = ParseComponent(edited->Text);
+    // In table order, as each read entry is taken once.
+    void MatchOrigin() {
+        TOriginMatch match(*origin_);
+        const std::size_t entries = std::size_t(std::max(grid_.RowCount() - grid_.FixedRows(), 0));
+        fromOrigin_.resize(entries);
+        for (std::size_t i = 0; i < entries; ++i) {
+            const std::vector<std::string_view> cells = Cells(i);
+            if (const auto* same = match.Unchanged(cells)) fromOrigin_[i] = {same, false};
+            else if (const auto* edited = match.SameNumber(cells[colNo])) fromOrigin_[i] = {edited, true};
+        }
+    }
+
+    // Runs on several threads at once.
+    std::string EntryText(std::size_t i) const {
+        const std::vector<std::string_view> cells = Cells(i);
+        if (const TFromOrigin from = i < fromOrigin_.size() ? fromOrigin_[i] : TFromOrigin{}; from.Entry) {
+            if (!from.Edited && from.Entry->Number == cells[colNo]) return from.Entry->Text;
+            const TComponent todo = ParseComponent(from.Entry->Text);
+            if (from.Edited) {
                 RemoveEntryProperties(todo.get());
                 Restamp(todo.get());
                 WriteEntryProperties(cells, written_, formats_, todo.get());
+            } else {
+                ReplaceEntryNumber(cells[colNo], todo.get());
             }
-            if (todo) return Emit(cells, ComponentText(todo.get()));
+            return ComponentText(todo.get());
         }
-        if (!writtenOrigin_) return AppendNewEntry(cells, out_.Buffer());
-        entry_.clear();
-        AppendNewEntry(cells, entry_);
-        Emit(cells, entry_);
+        // A new entry's lines as the library would write them, without
+        // building a to-do for it.
+        std::string text = "BEGIN:VTODO\r\n";
+        AppendFoldedLine("UID:" + FreshUid(i), text);
+        AppendFoldedLine(stampLine_, text);
+        AppendEntryLines(cells, written_, formats_, text);
+        text += "END:VTODO\r\n";
+        return text;
     }
 
-    // A new entry's lines as the library would write them, without building
-    // a to-do for each.
-    void AppendNewEntry(std::span<const std::string_view> cells, std::string& out) {
-        out += "BEGIN:VTODO\r\n";
-        AppendFoldedLine("UID:" + FreshUid(), out);
-        AppendFoldedLine(stampLine_, out);
-        AppendEntryLines(cells, written_, formats_, out);
-        out += "END:VTODO\r\n";
-    }
-
-    void Restamp(icalcomponent* todo) {
+    void Restamp(icalcomponent* todo) const {
         if (icalproperty* old = icalcomponent_get_first_property(todo, ICAL_DTSTAMP_PROPERTY)) {
             icalcomponent_remove_property(todo, old);
             icalproperty_free(old);
@@ -392,14 +413,21 @@ private:
         icalcomponent_add_property(todo, icalproperty_new_dtstamp(stamp_));
     }
 
-    // A random (version 4) UUID.
-    std::string FreshUid() {
-        const std::uint64_t high = (random_() & 0xFFFFFFFFFFFF0FFFULL) | 0x4000ULL;
-        const std::uint64_t low = (random_() & 0x3FFFFFFFFFFFFFFFULL) | 0x8000000000000000ULL;
+    // A random (version 4) UUID for the i-th entry: the seed is random, and
+    // mixing it with i gives every entry of the file a UID of its own.
+    std::string FreshUid(std::size_t i) const {
+        const auto mixed = [&](std::uint64_t seed) {
+            std::uint64_t z = seed + (i + 1) * 0x9E3779B97F4A7C15ULL;
+            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+            z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+            return z ^ (z >> 31);
+        };
+        const std::uint64_t high = (mixed(uidSeed_[0]) & 0xFFFFFFFFFFFF0FFFULL) | 0x4000ULL;
+        const std::uint64_t low = (mixed(uidSeed_[1]) & 0x3FFFFFFFFFFFFFFFULL) | 0x8000000000000000ULL;
         static constexpr char Digits[] = "0123456789abcdef";
         std::string uid(36, '-');
         const auto put = [&](std::size_t at, std::uint64_t value, std::size_t count) {
-            for (std::size_t i = count; i-- > 0; value >>= 4) uid[at + i] = Digits[value & 15];
+            for (std::size_t d = count; d-- > 0; value >>= 4) uid[at + d] = Digits[value & 15];
         };
         put(0, high >> 32, 8);
         put(9, high >> 16, 4);
@@ -416,10 +444,10 @@ private:
     TTodoFormats formats_;
     TBlockWriter out_;
     TWrittenColumns written_;
-    std::mt19937_64 random_;
+    std::array<std::uint64_t, 2> uidSeed_{};
     icaltimetype stamp_;
     std::string stampLine_;
-    std::string entry_;
+    std::vector<TFromOrigin> fromOrigin_;
 };
 
 }  // namespace

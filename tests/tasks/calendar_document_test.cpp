@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -308,6 +309,45 @@ TEST(CalendarDocumentTest, BadInputIsRefusedNamingTheFileAndTheReason) {
     std::string deep = "BEGIN:VCALENDAR\r\n";
     for (int i = 0; i < 100; ++i) deep += "BEGIN:VTODO\r\n";
     EXPECT_EQ(ReadFailure(deep), "Cannot open file list.ics: line 17: components nested too deeply");
+}
+
+// Thousands of entries are read and written on several threads at once: the
+// order, the UIDs, what an opened calendar keeps and the first bad to-do of
+// the file are as if they were taken one by one.
+TEST(CalendarDocumentTest, ALargeCalendarComesBackInOrderAndFailsAtItsFirstBadToDo) {
+    const TCalendarSettings settings = Berlin();
+    std::vector<TRow> rows;
+    for (int i = 1; i <= 3000; ++i)
+        rows.push_back({std::to_string(i), "07/12/2026", i % 3 ? "Pending" : "Completed", "Entry " + std::to_string(i),
+                        "High", "24/12/2026", i % 2 ? "09:30:00" : "", "", "", "", "", "08/12/2026", "10:00:00", ""});
+    const std::string text = CalendarText(TableOfRows(rows), settings);
+    TCalendarOrigin origin;
+    TBaseGrid grid = ReadText(text, settings, &origin);
+    EXPECT_EQ(EntryRows(grid), rows);
+    std::set<std::string> uids;
+    for (std::size_t at = text.find("\nUID:"); at != std::string::npos; at = text.find("\nUID:", at + 1))
+        uids.insert(text.substr(at, text.find('\r', at) - at));
+    EXPECT_EQ(uids.size(), rows.size());
+
+    grid.SetCellText(colDescription, 1500, "Edited");
+    const std::vector<std::uint32_t> reversed = [] {
+        std::vector<std::uint32_t> order(3000);
+        for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = std::uint32_t(order.size() - 1 - i);
+        return order;
+    }();
+    grid.PermuteRows(1, reversed);
+    TaskTable::Renumber(grid);
+    const std::string saved = CalendarText(grid, settings, &origin);
+    EXPECT_EQ(EntryRows(ReadText(saved, settings)), EntryRows(grid));
+    EXPECT_EQ(UidOf(saved, "Entry 7"), UidOf(text, "Entry 7"));
+
+    std::string broken = text;
+    for (const int entry : {2500, 1200}) {
+        const std::size_t at = broken.find("SUMMARY:Entry " + std::to_string(entry) + "\r\n");
+        broken.insert(at, "DUE;TZID=Nowhere/" + std::to_string(entry) + ":20261224T080000\r\n");
+    }
+    EXPECT_NE(ReadFailure(broken, settings).find(": unknown time zone Nowhere/1200"), std::string::npos)
+        << ReadFailure(broken, settings);
 }
 
 TEST(CalendarDocumentTest, LinesWithBrokenValuesAreLeftOut) {
