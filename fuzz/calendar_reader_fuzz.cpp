@@ -1,13 +1,50 @@
 // Any bytes read as an iCalendar file either load or are refused with the
-// file's message, and whatever loaded comes back cell for cell from a save.
+// file's message, whatever loaded comes back cell for cell from a save, and
+// the plain reading of a to-do never gives other cells than libical's.
 #include "tasks/calendar_document.h"
+#include "tasks/calendar_zones.h"
 #include "tasks/task_table.h"
+#include "tasks/todo_entry.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+namespace {
+
+// Each text from a BEGIN:VTODO to the next END:VTODO, read both ways.
+void CheckPlainReading(std::string_view file) {
+    const tkm::TCalendarZones zones("Europe/Berlin");
+    const tkm::TTodoFormats formats{tkm::TLocaleFormats{}, zones};
+    constexpr std::string_view Begin = "BEGIN:VTODO", End = "END:VTODO";
+    for (std::size_t begin = file.find(Begin); begin != std::string_view::npos; begin = file.find(Begin, begin + 1)) {
+        const std::size_t end = file.find(End, begin);
+        if (end == std::string_view::npos) return;
+        const std::string text(file.substr(begin, end + End.size() - begin));
+        std::optional<tkm::TEntryCells> plain;
+        bool refused = false;
+        try {
+            plain = tkm::EntryFromTodoText(text, formats, "1");
+        } catch (const tkm::EGridError&) {
+            refused = true;
+        }
+        if (!plain && !refused) continue;
+        icalcomponent* todo = icalparser_parse_string(text.c_str());
+        if (!todo || icalcomponent_isa(todo) != ICAL_VTODO_COMPONENT) __builtin_trap();
+        try {
+            if (refused || tkm::EntryFromTodo(todo, formats, "1") != *plain) __builtin_trap();
+        } catch (const tkm::EGridError&) {
+            if (!refused) __builtin_trap();
+        }
+        icalcomponent_free(todo);
+    }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view file(reinterpret_cast<const char*>(data), size);
+    CheckPlainReading(file);
     tkm::TCalendarSettings settings;
     settings.TimeZone = "Europe/Berlin";
     tkm::TBaseGrid grid;
