@@ -17,6 +17,7 @@
 #include "print_figures.h"
 #include "repaint_figures.h"
 #include "tasks/task_table.h"
+#include "ui/accessible_widgets.h"
 
 #include <QApplication>
 
@@ -160,6 +161,7 @@ int Run(int argc, char** argv) {
     // Before QApplication reads it: the bench never needs a screen.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    tkm::InstallAccessibleWidgets();
     TBenchReport report;
     const TScratchFolder folder;
     if (options.Wanted("print")) PdfFigure(folder.Path(), options.Runs ? options.Runs : 5, report);

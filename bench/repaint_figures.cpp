@@ -1,5 +1,7 @@
 #include "repaint_figures.h"
 
+#include "accessibility_figures.h"
+
 #include "platform/fake/fake_clock.h"
 #include "platform/shell.h"
 #include "ui/grid/task_grid.h"
@@ -61,6 +63,8 @@ void RepaintFigures(const TBenchDocument& document, int runs, std::unique_ptr<TB
             store.SetCellText(col, row, "<B>Call</B> <FONT COLOR=\"#C00000\">Ann</FONT> &amp; <I>Bob</I><BR>re <U>budget</U>");
     QCoreApplication::processEvents();
     report.Seconds("repaint:markup", document.Entries, MedianSeconds(runs, repaint));
+
+    AccessibilityFigures(grid, document.Entries, runs, report);
 }
 
 }  // namespace tkm::bench

@@ -16,6 +16,7 @@
 #include "tasks/recovery_file.h"
 #include "tasks/task_table.h"
 #include "ui/app/main_window.h"
+#include "ui/accessible_widgets.h"
 #include "ui/app/termination_watch.h"
 #include "ui/app_icon.h"
 
@@ -121,6 +122,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    tkm::InstallAccessibleWidgets();
     // No display name: Qt would add it to every window title.
     QApplication::setApplicationName("Taskmere");
     QApplication::setWindowIcon(tkm::AppIcon());

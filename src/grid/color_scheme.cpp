@@ -1,5 +1,7 @@
 #include "grid/color_scheme.h"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace tkm {
@@ -17,6 +19,11 @@ std::optional<std::size_t> SlotOf(TSystemColor role) {
     case TSystemColor::InfoBk: return 6;
     }
     return std::nullopt;
+}
+
+double Linear(std::uint8_t channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
 }  // namespace
@@ -47,6 +54,20 @@ TCellStyle TColorScheme::Resolve(TCellStyle style) const {
     style.Brush = Resolve(style.Brush);
     style.FontColor = Resolve(style.FontColor);
     return style;
+}
+
+bool TColorScheme::IsDark() const {
+    return RelativeLuminance(Resolve(clWindow)) < RelativeLuminance(Resolve(clWindowText));
+}
+
+double RelativeLuminance(TColor rgb) {
+    return 0.2126 * Linear(RedOf(rgb)) + 0.7152 * Linear(GreenOf(rgb)) + 0.0722 * Linear(BlueOf(rgb));
+}
+
+double ContrastRatio(TColor a, TColor b) {
+    const double first = RelativeLuminance(a);
+    const double second = RelativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 }  // namespace tkm

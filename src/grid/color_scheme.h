@@ -20,10 +20,17 @@ public:
     TColor Resolve(TColor color) const;
     // The same style with its brush and font colour in RGB.
     TCellStyle Resolve(TCellStyle style) const;
+    // A dark desktop: the window is darker than the text on it.
+    bool IsDark() const;
 
 private:
     static constexpr std::size_t RoleCount = 7;
     std::array<TColor, RoleCount> roles_{};
 };
+
+// How bright a colour looks, 0 for black to 1 for white (sRGB relative luminance).
+double RelativeLuminance(TColor rgb);
+// 1 to 21; text wants 4.5 against its background to stay readable.
+double ContrastRatio(TColor a, TColor b);
 
 }  // namespace tkm

@@ -6,7 +6,8 @@
 namespace tkm {
 
 TCellStyler::TCellStyler(const TBaseGrid& grid, const TStylingInputs& inputs)
-    : grid_(grid), today_(inputs.Today), formats_(inputs.Formats), colorPrinting_(inputs.ColorPrinting) {}
+    : grid_(grid), today_(inputs.Today), formats_(inputs.Formats), colorPrinting_(inputs.ColorPrinting),
+      darkWindow_(inputs.DarkWindow) {}
 
 TCellStyle TCellStyler::ScreenStyle(int displayCol, int row) const {
     const bool fixedRow = row < grid_.FixedRows();
@@ -18,6 +19,10 @@ TCellStyle TCellStyler::ScreenStyle(int displayCol, int row) const {
         style.FontStyles = fsBold;
     }
     ApplyRules(row, style);
+    if (darkWindow_) {
+        style.Brush = DarkTwinOf(style.Brush);
+        style.FontColor = DarkTwinOf(style.FontColor);
+    }
     return style;
 }
 

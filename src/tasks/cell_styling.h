@@ -15,6 +15,9 @@ struct TStylingInputs {
     const TLocaleFormats& Formats;
     // The window's colour-printing switch; only printed cells read it.
     bool ColorPrinting = true;
+    // The screen colours for a dark desktop: the rules' colours become their
+    // dark twins. Paper and exports keep the light ones.
+    bool DarkWindow = false;
 };
 
 // How each cell of the task table looks on screen and on paper: the grid's
@@ -28,7 +31,8 @@ public:
 
     // Button face for fixed cells and window colour for the others, in window
     // text; the header cell of the current column takes the bold active-cell
-    // font; then the screen rules. The current cell's highlight is the view's.
+    // font; then the screen rules, in their dark twins on a dark window. The
+    // current cell's highlight is the view's.
     TCellStyle ScreenStyle(int displayCol, int row) const;
     // Every printed cell of a row looks alike: the style the print engine
     // prepared from the table font, the header row too, changed by the same
@@ -42,6 +46,7 @@ private:
     TDate today_;
     const TLocaleFormats& formats_;
     bool colorPrinting_;
+    bool darkWindow_;
     mutable int factsRow_ = -1;
     mutable TRowFacts facts_;
 };

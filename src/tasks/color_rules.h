@@ -4,6 +4,7 @@
 #include "base/date_text.h"
 #include "tasks/task_vocabulary.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -18,7 +19,31 @@ constexpr TColor LowBlue = RGBColor(0x00, 0x5A, 0xB5);
 constexpr TColor MostImportantBackground = RGBColor(0xFF, 0xD1, 0x57);
 constexpr TColor HighBackground = RGBColor(0xFF, 0xF8, 0xB3);
 constexpr TColor Teal = RGBColor(0x00, 0x80, 0x80);
+
+// The same colours for a dark window: each of the same hue, the texts at least
+// 4.5:1 against windows up to #404040 and against the backgrounds they meet.
+struct TColorTwin {
+    TColor Light;
+    TColor Dark;
+};
+constexpr std::array<TColorTwin, 8> DarkTwins{{
+    {Gray, RGBColor(0xB0, 0xB0, 0xB0)},
+    {Red, RGBColor(0xFF, 0x99, 0x99)},
+    {OverdueBackground, RGBColor(0x55, 0x3F, 0x22)},
+    {LowestBlue, RGBColor(0xA9, 0xA9, 0xF2)},
+    {LowBlue, RGBColor(0x6A, 0xB4, 0xFF)},
+    {MostImportantBackground, RGBColor(0x6B, 0x4F, 0x00)},
+    {HighBackground, RGBColor(0x4F, 0x4A, 0x14)},
+    {Teal, RGBColor(0x3C, 0xC8, 0xC8)},
+}};
 }  // namespace TaskColors
+
+// A rule's colour as a dark window draws it; any other colour unchanged.
+constexpr TColor DarkTwinOf(TColor light) {
+    for (const TaskColors::TColorTwin& twin : TaskColors::DarkTwins)
+        if (twin.Light == light) return twin.Dark;
+    return light;
+}
 
 // Where a due date stands against today. A text that is not a date is none of
 // the three.

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace tkm {
 namespace {
 
@@ -83,6 +86,51 @@ TEST(CellStyler, AGridWithoutTheTaskColumnsKeepsThePreparedLook) {
     TCellStyle printed = Plain;
     styler.ApplyPrintRules(1, printed);
     EXPECT_EQ(printed, Plain);
+}
+
+// Hue in degrees; greys have none.
+double HueOf(TColor c) {
+    const double r = RedOf(c), g = GreenOf(c), b = BlueOf(c);
+    const double high = std::max({r, g, b}), low = std::min({r, g, b});
+    if (high == low) return -1;
+    const double span = high - low;
+    const double h = high == r ? std::fmod((g - b) / span, 6.0) : high == g ? (b - r) / span + 2 : (r - g) / span + 4;
+    return h < 0 ? h * 60 + 360 : h * 60;
+}
+
+TEST(CellStyler, OnADarkWindowEveryRowIsDrawnInTwinsOfTheSameHueThatStayReadable) {
+    for (const TaskColors::TColorTwin& twin : TaskColors::DarkTwins) {
+        const double light = HueOf(twin.Light), dark = HueOf(twin.Dark);
+        EXPECT_EQ(light < 0, dark < 0);
+        if (light >= 0) EXPECT_LT(std::abs(light - dark), 6.0) << std::hex << twin.Light;
+    }
+    const TLocaleFormats f = DayFirst();
+    std::vector<TEntry> entries;
+    for (const std::string_view status : TaskTable::StatusVocabulary)
+        for (const std::string_view priority : TaskTable::PriorityVocabulary)
+            for (const long long due : {-1, 0, 2})
+                entries.push_back({"x", std::string(status), std::string(priority), DaysFromToday(due, f)});
+    const TBaseGrid grid = TableOf(entries);
+    const TCellStyler light(grid, {.Today = PinnedToday, .Formats = f});
+    const TCellStyler dark(grid, {.Today = PinnedToday, .Formats = f, .DarkWindow = true});
+    for (const TColor window : {RGBColor(0, 0, 0), RGBColor(0x2A, 0x2A, 0x2A), RGBColor(0x40, 0x40, 0x40)}) {
+        TColorScheme scheme;
+        scheme.SetRole(TSystemColor::Window, window);
+        scheme.SetRole(TSystemColor::WindowText, clWhite);
+        ASSERT_TRUE(scheme.IsDark());
+        for (int row = 1; row < grid.RowCount(); ++row) {
+            const TCellStyle look = scheme.Resolve(dark.ScreenStyle(colDescription, row));
+            EXPECT_GE(ContrastRatio(look.FontColor, look.Brush), 4.5) << row << " on " << std::hex << window;
+            // A row with a background of its own keeps standing out from the window.
+            if (light.ScreenStyle(colDescription, row).Brush != clWindow) EXPECT_NE(look.Brush, window) << row;
+            EXPECT_EQ(look.FontStyles, light.ScreenStyle(colDescription, row).FontStyles);
+        }
+    }
+    // Paper keeps the light colours whatever the screen is.
+    TCellStyle printed = Plain;
+    dark.ApplyPrintRules(1, printed);
+    EXPECT_EQ(printed, (TCellStyle{TaskColors::OverdueBackground, TaskColors::Teal, fsBold}));
+    EXPECT_FALSE(TColorScheme::Classic().IsDark());
 }
 
 }  // namespace

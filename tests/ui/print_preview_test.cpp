@@ -74,6 +74,25 @@ TEST_F(PreviewTest, PagingFollowsThePageCountAndPrintPrintsEveryPageLeavingTheWi
     });
 }
 
+TEST_F(PreviewTest, ThePageIsNamedWithItsNumberAsItsFooterNumbersIt) {
+    settings.FitToPage = fpNever;
+    Entries(200);
+    table.SetCellText(colDescription, 1, std::string(400, 'w'));  // wider than a page: groups of pages
+    Run(print.Engine(), [&](TGridPreviewForm& form) {
+        Draw(form);
+        EXPECT_EQ(form.pnlPage()->accessibleName(), "Page 1-1");
+        form.btnNext()->click();
+        Draw(form);
+        EXPECT_EQ(form.pnlPage()->accessibleName(), "Page 2-1");
+    });
+    settings.FitToPage = fpAlways;
+    Entries(2);
+    Run(print.Engine(), [&](TGridPreviewForm& form) {
+        Draw(form);
+        EXPECT_EQ(form.pnlPage()->accessibleName(), "Page 1");
+    });
+}
+
 TEST_F(PreviewTest, TheWindowKeepsItsMinimumAndThePageNinetyPercentAndComesBackWhereLeft) {
     Entries(3);
     TGridPreviewDialog dialog([] {});

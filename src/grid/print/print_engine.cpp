@@ -63,4 +63,11 @@ void TPrintEngine::DrawPreview(TPrintCanvas& canvas, TPageArea area) {
     run.Draw({previewPage_, std::min(previewPage_, previewPageCount_), previewPageCount_}, nullptr);
 }
 
+std::string TPrintEngine::PreviewPageNumber() const {
+    if (previewPage_ < 1 || previewPage_ > int(preview_.Starts.size())) return {};
+    const TPageStart& start = preview_.Starts[std::size_t(previewPage_ - 1)];
+    if (preview_.Groups.size() > 1) return std::to_string(start.PageInGroup) + "-" + std::to_string(start.Group + 1);
+    return std::to_string(previewPage_);
+}
+
 }  // namespace tkm

@@ -50,6 +50,9 @@ public:
     void SetPreviewFast(bool fast) { previewFast_ = fast; }
     bool PreviewFast() const { return previewFast_; }
     void DrawPreview(TPrintCanvas& canvas, TPageArea area);
+    // The page last drawn: "2-1" for the second page of the first group of
+    // columns where the columns take several, else "2"; empty before any drawing.
+    std::string PreviewPageNumber() const;
     // The sheet a print would use in an orientation, for the preview to lay
     // its pages out on; none when nobody told.
     using TSheetSource = std::function<TPrintSheet(TPrintOrientation)>;

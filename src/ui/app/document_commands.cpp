@@ -75,7 +75,11 @@ void TDocumentCommands::RebuildReopenMenu() {
 
 // --- the view of the document ---
 
-void TDocumentCommands::TitleChanged(const std::string& title) { window_.Window.setWindowTitle(CellToDisplay(title)); }
+// Screen readers name the table after the document, as the title does the window.
+void TDocumentCommands::TitleChanged(const std::string& title) {
+    window_.Window.setWindowTitle(CellToDisplay(title));
+    window_.Grid.setAccessibleName(CellToDisplay(DocumentBaseName(session_.FileName())));
+}
 
 void TDocumentCommands::ModifiedChanged(bool modified) {
     window_.ModifiedPanel.setText(modified ? "Modified" : "");

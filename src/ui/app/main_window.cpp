@@ -204,6 +204,7 @@ void TfrmMain::WireCommands() {
 
 void TfrmMain::FormCreate(const QStringList& documents) {
     setWindowTitle("Untitled - Taskmere");
+    stgMain_->setAccessibleName("Untitled");
     for (const QString& document : documents) OpenDocument(DisplayToCell(document));
     const bool opened = DocumentFileName() != UntitledName;
     std::string longDate =

@@ -115,6 +115,10 @@ TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : THelpDialog(HelpContext, p
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // The e-mail link stands above the website link; OK comes last.
+    setTabOrder(mailTo1_, hotLink1_);
+    setTabOrder(hotLink1_, bitBtn1_);
+
     if (const QScreen* screen = parent ? parent->screen() : QWidget::screen())
         move(screen->availableGeometry().center() - QPoint(sizeHint().width(), sizeHint().height()) / 2);
 }

@@ -52,6 +52,7 @@ TfrmPrint::TfrmPrint(TBaseGrid& grid, const QString& caption, const QString& hea
     panel->setObjectName("pnlColumns");
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
+    panel->setAccessibleName(heading);
     auto* boxes = new QGridLayout(panel);
     boxes->setHorizontalSpacing(16);
     for (int col = 0; col < ColumnCount; ++col) {

@@ -47,6 +47,9 @@ void TPreviewPage::paintEvent(QPaintEvent*) {
     painter.scale(scale * 254 / sheet.Printable.DpiX, scale * 254 / sheet.Printable.DpiY);
     TPainterPrintCanvas canvas(painter, sheet.Printable.DpiX, sheet.Printable.DpiY);
     engine_.DrawPreview(canvas, area);
+    // Screen readers read which page is shown, as its footer numbers it.
+    const QString name = "Page " + QString::fromStdString(engine_.PreviewPageNumber());
+    if (accessibleName() != name) setAccessibleName(name);
     emit drawn();
 }
 

@@ -2,8 +2,11 @@
 
 #include "platform/shell.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QToolTip>
 
 namespace tkm {
@@ -22,6 +25,7 @@ void SetHintBackground(const QColor& color) {
 // underlined hot-track font in the given colour.
 void MakeLink(THotLabel& label, Qt::GlobalColor hotColor) {
     label.setCursor(Qt::PointingHandCursor);
+    label.setFocusPolicy(Qt::StrongFocus);
     label.SetHotTrack(true);
     QFont underlined = label.font();
     underlined.setUnderline(true);
@@ -67,8 +71,32 @@ void THotLabel::leaveEvent(QEvent* event) {
 void THotLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+    Click();
+}
+
+void THotLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (focusPolicy() == Qt::NoFocus || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier ||
+        (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    Click();
+}
+
+void THotLabel::Click() {
     emit clicked();
     Activate();
+}
+
+void THotLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = contentsRect();
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 THotLink::THotLink(const QString& text, Shell& shell, QWidget* parent) : THotLabel(text, parent), shell_(shell) {

@@ -20,7 +20,8 @@ struct TLabelLook {
 
 // A label that changes its look while the mouse is over it and lends the
 // application's tool tips its own background colour meanwhile; both are
-// put back when the mouse leaves.
+// put back when the mouse leaves. A link label also takes the focus and is
+// followed with Enter or Space, as a click follows it.
 class THotLabel : public QLabel {
     Q_OBJECT
 public:
@@ -45,11 +46,15 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
     // What a click does after the clicked signal.
     virtual void Activate() {}
 
 private:
+    void Click();
+
     bool hotTrack_ = false;
     TLabelLook hotTrackLook_;
     QColor hintColor_;

@@ -1,6 +1,7 @@
 #include "ui/dialogs/insert_row_form.h"
 
 #include "platform/clock.h"
+#include "ui/accessible_widgets.h"
 #include "ui/dialogs/decimal_edit.h"
 #include "ui/dialogs/desktop_centre.h"
 #include "ui/dialogs/glyph_button.h"
@@ -30,7 +31,7 @@ QString Text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(
 template <std::size_t N>
 QComboBox* ListOf(const char* name, const std::array<std::string_view, N>& items, std::string_view initial,
                   QWidget* parent) {
-    auto* list = new QComboBox(parent);
+    auto* list = new TLabelledComboBox(parent);
     list->setObjectName(name);
     for (const std::string_view item : items) list->addItem(Text(item));
     list->setCurrentText(Text(initial));
@@ -71,6 +72,11 @@ TfrmInsertRow::TfrmInsertRow(int currentRow, const Clock& clock, const TLocaleFo
     layout->addLayout(buttons);
     // As wide as the list of values needs, and never narrower than its usual size.
     setFixedSize(sizeHint().expandedTo(QSize(ClientWidth, 0)));
+    // Top to bottom as the fields stand, the buttons last; they were made first.
+    const std::array<QWidget*, 13> tabOrder{rbtnAfter_,   rbtnBefore_,     cbxInsertRow_, dtedEntryDate_, cbxStatus_,
+                                            cbxPriority_, dtedDueDate_,    dtEdDueTime_,  txtTotalHours_, txtCost_,
+                                            txtResources_, btnOK_,         btnCancel_};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     CentreOnDesktop(*this, parent);
 }
@@ -90,7 +96,7 @@ QLayout* TfrmInsertRow::CreatePlaceSection(int currentRow) {
     rbtnBefore_ = new QRadioButton(QString("Before row #%1").arg(currentRow), this);
     rbtnBefore_->setObjectName("rbtnBefore");
 
-    cbxInsertRow_ = new QComboBox(this);
+    cbxInsertRow_ = new TLabelledComboBox(this);
     cbxInsertRow_->setObjectName("cbxInsertRow");
     for (const int count : MultipleEntries::CountChoices) cbxInsertRow_->addItem(QString::number(count));
     cbxInsertRow_->setCurrentText(QString::number(MultipleEntries::InitialCount));

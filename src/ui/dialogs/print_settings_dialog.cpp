@@ -4,6 +4,7 @@
 #include "grid/print/print_engine.h"
 #include "platform/dialogs.h"
 #include "settings/print_settings_file.h"
+#include "ui/accessible_widgets.h"
 #include "ui/app/command_guard.h"
 #include "ui/dialogs/grid_preview_dialog.h"
 #include "ui/grid/cell_text_codec.h"
@@ -102,7 +103,7 @@ TGridPrintSettingsForm::TGridPrintSettingsForm(Dialogs& dialogs, QWidget* parent
 }
 
 QComboBox* TGridPrintSettingsForm::MakeList(const QStringList& items) {
-    auto* list = new QComboBox;
+    auto* list = new TLabelledComboBox;
     list->addItems(items);
     connect(list, &QComboBox::currentIndexChanged, this, &TGridPrintSettingsForm::Changed);
     return list;

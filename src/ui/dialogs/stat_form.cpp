@@ -52,6 +52,7 @@ TfrmStat::TfrmStat(const TBaseGrid& grid, const TDate& today, const TLocaleForma
     QPalette face = stgStat_->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Button));
     stgStat_->setPalette(face);
+    stgStat_->setAccessibleName("Statistics");
     FillTable();
 
     auto* label1 = new QLabel(Text(Statistics::ValidNote), this);
@@ -78,10 +79,16 @@ void TfrmStat::FillTable() {
     };
     put(0, 0, Text(Statistics::ItemHeader));
     put(0, 1, Text(Statistics::ValueHeader));
+    // The headers are hidden, but screen readers read them: as the first row
+    // shows them, and each row by its item rather than by its number.
+    stgStat_->setHorizontalHeaderLabels({Text(Statistics::ItemHeader), Text(Statistics::ValueHeader)});
+    QStringList items{Text(Statistics::ItemHeader)};
     for (int i = 0; i < Statistics::RowCount; ++i) {
-        put(i + 1, 0, Text(counts_[std::size_t(i)].Label));
+        items << Text(counts_[std::size_t(i)].Label);
+        put(i + 1, 0, items.back());
         put(i + 1, 1, QString::number(counts_[std::size_t(i)].Count));
     }
+    stgStat_->setVerticalHeaderLabels(items);
 }
 
 void TfrmStat::showEvent(QShowEvent* event) {

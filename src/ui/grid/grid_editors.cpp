@@ -1,6 +1,7 @@
 #include "ui/grid/grid_editors.h"
 
 #include "platform/clock.h"
+#include "ui/accessible_widgets.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/grid_date_picker.h"
 #include "ui/grid/undo_keys.h"
@@ -72,7 +73,7 @@ TGridEditors::TGridEditors(QWidget* viewport, const QFont& font, const TLocaleFo
     : QObject(viewport),
       formats_(formats),
       spin_(new TGridSpin(viewport)),
-      combo_(new QComboBox(viewport)),
+      combo_(new TLabelledComboBox(viewport)),
       date_(new TGridDatePicker(TGridDatePicker::dtkDate, formats, viewport)),
       time_(new TGridDatePicker(TGridDatePicker::dtkTime, formats, viewport)) {
     date_->setCalendarPopup(true);

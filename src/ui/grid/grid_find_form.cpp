@@ -1,6 +1,7 @@
 #include "ui/grid/grid_find_form.h"
 
 #include "platform/dialogs.h"
+#include "ui/accessible_widgets.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/task_grid.h"
 #include "ui/screen_font.h"
@@ -53,7 +54,7 @@ TGridFindForm::TGridFindForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dial
 
     auto* label = new QLabel("Text to find :", this);
     label->setGeometry(8, 12, 70, 16);
-    TextToFind_ = new QComboBox(this);
+    TextToFind_ = new TLabelledComboBox(this);
     TextToFind_->setObjectName("TextToFind");
     TextToFind_->setEditable(true);
     TextToFind_->setInsertPolicy(QComboBox::NoInsert);

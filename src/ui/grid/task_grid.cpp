@@ -36,6 +36,7 @@ TTaskGrid::TTaskGrid(Shell& shell, QWidget* parent)
     : QAbstractScrollArea(parent), shell_(shell), editor_(new TGridInplaceEdit(viewport(), lookupItems_, formats_)),
       scheme_(SchemeFromPalette(palette())) {
     store_.AddObserver(*this);
+    store_.AddObserver(accessEvents_);
     gridFont_ = ScreenFont(8);
     activeCellFont_ = gridFont_;
     activeCellFont_.setBold(true);
@@ -63,6 +64,7 @@ TTaskGrid::~TTaskGrid() {
     // The editor's focus-out must not reach a store that is already gone.
     editing_ = false;
     delete editor_;
+    store_.RemoveObserver(accessEvents_);
     store_.RemoveObserver(*this);
 }
 
@@ -112,6 +114,8 @@ void TTaskGrid::ScrollToCurrent() {
     UpdateEditorGeometry();
 }
 
+TGridCoord TTaskGrid::CellAt(const QPoint& pos) const { return Geometry().CellAt(pos.x(), pos.y()); }
+
 TGridCoord TTaskGrid::FindCell(TGridCoord start, std::string_view text, TFindOptions options) {
     CommitEditor();
     const TWaitCursor wait;
@@ -122,7 +126,9 @@ TGridCoord TTaskGrid::FindCell(TGridCoord start, std::string_view text, TFindOpt
 
 // --- painting ---
 
-TCellStyler TTaskGrid::Styler() const { return TCellStyler(store_, {.Today = clock_->Today(), .Formats = formats_}); }
+TCellStyler TTaskGrid::Styler() const {
+    return TCellStyler(store_, {.Today = clock_->Today(), .Formats = formats_, .DarkWindow = scheme_.IsDark()});
+}
 
 TCellStyle TTaskGrid::CellStyle(int displayCol, int row) const { return CellStyle(Styler(), displayCol, row); }
 
@@ -328,7 +334,10 @@ void TTaskGrid::keyPressEvent(QKeyEvent* event) {
 
 void TTaskGrid::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
-    if (!editing_) return;
+    if (!editing_) {
+        accessEvents_.FocusCurrentCell();
+        return;
+    }
     if (SeparateOpen()) editors_->Active()->setFocus();
     else editor_->setFocus();
 }

@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "tasks/cell_styling.h"
 #include "tasks/task_table.h"
+#include "ui/grid/task_grid_accessible.h"
 
 #include <QAbstractScrollArea>
 #include <QFont>
@@ -94,6 +95,8 @@ public:
 
     // In viewport pixels; an empty rectangle for a cell off screen.
     QRect CellRect(int displayCol, int row) const;
+    // The cell under a viewport point; none off the cells.
+    TGridCoord CellAt(const QPoint& pos) const;
     // The store's search, closing the editor first; with SelectHit the hit is
     // made current and scrolled into view, even when it was current already.
     TGridCoord FindCell(TGridCoord start, std::string_view text, TFindOptions options);
@@ -160,6 +163,8 @@ private:
     void OnEditorKey(QKeyEvent* event);
     void OnSeparateKey(QKeyEvent* event);
     void CancelEdit();
+    // Screen readers name the open editor after its cell: "Due Date, row 3".
+    void NameEditor(QWidget& editor) const;
     void ShowViewState(const TViewState& state);
     static std::string ColumnName(int realCol);
     void InsertRowKey();
@@ -179,6 +184,7 @@ private:
     TUndoHistory history_{store_};
     TGridInplaceEdit* editor_;
     TGridEditors* editors_;
+    TTaskGridAccessEvents accessEvents_{*this};
     QFont gridFont_;
     QFont activeCellFont_;
     // The desktop palette's colours, taken again whenever the palette changes.

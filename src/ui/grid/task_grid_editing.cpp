@@ -119,6 +119,7 @@ void TTaskGrid::OpenEditor(const QString* typed, bool byClick) {
         }
     }
     UpdateEditorGeometry();
+    NameEditor(*editor_);
     editor_->show();
     editor_->setFocus();
 }
@@ -144,8 +145,13 @@ void TTaskGrid::OpenSeparateEditor(TEditorType kind, int col, int row, const QSt
     editKind_ = kind;
     editing_ = true;
     editors_->Open(kind, start, *clock_);
+    NameEditor(*editors_->Active());
     // The key that opened a picker is its first digit, as in the spin editor.
     if (typed) editors_->TypeFirstKey(*typed);
+}
+
+void TTaskGrid::NameEditor(QWidget& editor) const {
+    editor.setAccessibleName(QString("%1, row %2").arg(QString::fromStdString(ColumnName(editCol_))).arg(editRow_));
 }
 
 void TTaskGrid::CloseEditor() {
