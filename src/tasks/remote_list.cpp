@@ -6,6 +6,7 @@
 #include "tasks/todo_resource.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -90,6 +91,21 @@ std::string CollectionPath(const std::string& url) {
 }
 
 }  // namespace
+
+bool IsRemoteListAddress(std::string_view address) {
+    const auto starts = [&](std::string_view scheme) {
+        if (address.size() < scheme.size()) return false;
+        for (std::size_t i = 0; i < scheme.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(address[i])) != scheme[i]) return false;
+        return true;
+    };
+    return starts("caldav://") || starts("http://") || starts("https://");
+}
+
+std::string HttpAddress(const std::string& address) {
+    if (IsRemoteListAddress(address) && (address[0] == 'c' || address[0] == 'C')) return "https" + address.substr(6);
+    return address;
+}
 
 std::string TodoHref(const std::string& collectionUrl, const std::string& uid) {
     return CollectionPath(collectionUrl) + PercentEncoded(uid, "-_.~@") + ".ics";
@@ -380,6 +396,16 @@ TSyncResult TRemoteList::Save(CalendarServer& server, const std::vector<TEntryCe
     result.Complete = false;
     result.Rows = std::move(table);
     return result;
+}
+
+TSyncResult TRemoteList::Push(CalendarServer& server, const std::vector<TEntryCells>& rows) {
+    Refresh(server, KnownRows());
+    TRowMatcher matcher(state_.Entries);
+    matcher.Match(rows);
+    std::vector<TEntryCells> table = rows;
+    for (std::size_t i = 0; i < state_.Entries.size(); ++i)
+        if (!matcher.Taken(i)) table.push_back(state_.Entries[i].Cells);
+    return Save(server, table);
 }
 
 }  // namespace tkm

@@ -63,6 +63,11 @@ public:
     // Failure (or Cancelled), Complete false and the merged rows.
     TSyncResult Save(CalendarServer& server, const std::vector<TEntryCells>& rows);
 
+    // Puts `rows` into the collection beside its other to-dos: a row that is
+    // one of the entries the list knows (as a save would match it) replaces
+    // it, the others are added; nothing is removed.
+    TSyncResult Push(CalendarServer& server, const std::vector<TEntryCells>& rows);
+
 private:
     struct TMerged;
     TMerged Merge(CalendarServer& server, const std::vector<TEntryCells>& rows, bool& serverChanged);
@@ -77,6 +82,12 @@ private:
 std::vector<TEntryCells> EntryRowsOf(const TBaseGrid& grid);
 // The task table of those rows.
 TBaseGrid TaskTableOf(const std::vector<TEntryCells>& rows);
+
+// An address of a list on a server rather than a file: caldav://, http://
+// or https://, any case.
+bool IsRemoteListAddress(std::string_view address);
+// The address HTTP is spoken to: caldav:// stands for https://.
+std::string HttpAddress(const std::string& address);
 
 // The href of a new to-do in the collection: its path and UID.ics.
 std::string TodoHref(const std::string& collectionUrl, const std::string& uid);
