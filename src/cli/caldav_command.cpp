@@ -2,6 +2,7 @@
 #include "cli/document_files.h"
 #include "platform/keychain/keychain_password_store.h"
 #include "platform/net/caldav_client.h"
+#include "tasks/remote_address.h"
 #include "tasks/remote_list.h"
 #include "tasks/remote_list_cache.h"
 #include "tasks/task_document.h"
@@ -27,8 +28,9 @@ void NeedEventLoop() {
 TCalendarAccount Account(const std::string& url, TArguments& args) {
     const std::optional<std::string> user = args.TakeValue("--user");
     if (!user || user->empty()) throw EUsage("--user NAME is needed");
-    if (!IsRemoteListAddress(url)) throw EUsage("not a server address: " + url);
-    TCalendarAccount account{HttpAddress(url), *user, {}};
+    const std::optional<TRemoteAddress> address = TRemoteAddress::Parse(url);
+    if (!address) throw EUsage("not a server address: " + url);
+    TCalendarAccount account{address->Url, *user, {}};
     if (const char* password = std::getenv("TASKMERE_CALDAV_PASSWORD")) {
         account.Password = password;
     } else if (auto kept = TKeychainPasswordStore().Read(PasswordAccount(account.User, account.Url))) {

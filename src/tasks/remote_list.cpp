@@ -6,7 +6,6 @@
 #include "tasks/todo_resource.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -91,21 +90,6 @@ std::string CollectionPath(const std::string& url) {
 }
 
 }  // namespace
-
-bool IsRemoteListAddress(std::string_view address) {
-    const auto starts = [&](std::string_view scheme) {
-        if (address.size() < scheme.size()) return false;
-        for (std::size_t i = 0; i < scheme.size(); ++i)
-            if (std::tolower(static_cast<unsigned char>(address[i])) != scheme[i]) return false;
-        return true;
-    };
-    return starts("caldav://") || starts("http://") || starts("https://");
-}
-
-std::string HttpAddress(const std::string& address) {
-    if (IsRemoteListAddress(address) && (address[0] == 'c' || address[0] == 'C')) return "https" + address.substr(6);
-    return address;
-}
 
 std::string TodoHref(const std::string& collectionUrl, const std::string& uid) {
     return CollectionPath(collectionUrl) + PercentEncoded(uid, "-_.~@") + ".ics";

@@ -83,12 +83,6 @@ std::vector<TEntryCells> EntryRowsOf(const TBaseGrid& grid);
 // The task table of those rows.
 TBaseGrid TaskTableOf(const std::vector<TEntryCells>& rows);
 
-// An address of a list on a server rather than a file: caldav://, http://
-// or https://, any case.
-bool IsRemoteListAddress(std::string_view address);
-// The address HTTP is spoken to: caldav:// stands for https://.
-std::string HttpAddress(const std::string& address);
-
 // The href of a new to-do in the collection: its path and UID.ics.
 std::string TodoHref(const std::string& collectionUrl, const std::string& uid);
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/calendar_accounts.h"
+#include "platform/net/caldav_client.h"
+#include "platform/password_store.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+class QWidget;
+
+namespace tkm {
+
+// The desktop's side of remote lists: the Open Remote List dialog, the
+// password question, the keyring, and a CalDAV client per account.
+class TDesktopCalendarAccounts final : public CalendarAccounts {
+public:
+    explicit TDesktopCalendarAccounts(PasswordStore& passwords) : passwords_(passwords) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    std::optional<TRemoteAddress> ChooseList() override;
+    CalendarServer* Connect(const TRemoteAddress& address, bool refused) override;
+
+private:
+    std::unique_ptr<TCaldavClient> Client(const TCalendarAccount& account) const;
+
+    PasswordStore& passwords_;
+    QWidget* parent_ = nullptr;
+    std::unique_ptr<TCaldavClient> client_;
+    std::map<std::string, std::string> remembered_;  // this run's passwords, by account
+};
+
+}  // namespace tkm
