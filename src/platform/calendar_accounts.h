@@ -18,6 +18,8 @@ public:
     // A server for the account. `refused`: the server refused the password it
     // was given, so it is asked for again. None when the user gave none.
     virtual CalendarServer* Connect(const TRemoteAddress& address, bool refused) = 0;
+    // The steps against the server Connect gave are over.
+    virtual void Disconnect() {}
 };
 
 }  // namespace tkm

@@ -95,12 +95,15 @@ void TDocumentSession::WriteDocument(const std::string& fileName) {
 
 std::string TDocumentSession::PdfFileName() const {
     const std::filesystem::path document(fileName_);
-    const std::string name = document.empty() ? "Untitled.pdf" : document.filename().replace_extension(".pdf").string();
+    const std::string name = remote_ ? DocumentTitle() + ".pdf"
+                             : document.empty() ? "Untitled.pdf"
+                                                : document.filename().replace_extension(".pdf").string();
     return (std::filesystem::path(DialogFolder()) / name).string();
 }
 
 std::string TDocumentSession::DialogFolder() const {
-    return ChooseDialogFolder(parts_.ExecutableFolder, parts_.ExecutableFolderWritable, fileName_,
+    // A list on a server has no folder of its own.
+    return ChooseDialogFolder(parts_.ExecutableFolder, parts_.ExecutableFolderWritable, remote_ ? "" : fileName_,
                               parts_.DocumentsFolder);
 }
 
@@ -374,6 +377,14 @@ std::string ConflictNote(int conflicts) {
 
 template <typename TStep>
 TDocumentOutcome TDocumentSession::WithServer(const TRemoteAddress& address, TStep step) {
+    // The desktop keeps its events coming while the server answers: a timer's
+    // refresh must not start inside a save.
+    if (talking_) return Cancelled;
+    const TFlagScope talking(talking_, true, false);
+    struct TDisconnect {
+        CalendarAccounts& Accounts;
+        ~TDisconnect() { Accounts.Disconnect(); }
+    } disconnect{*parts_.Accounts};
     CalendarServer* server = parts_.Accounts->Connect(address, false);
     for (;;) {
         if (!server) return Cancelled;
@@ -440,6 +451,11 @@ TDocumentOutcome TDocumentSession::LoadRemote(const TRemoteAddress& address, TLo
     if (!outcome.GoesOn()) return outcome;
     TBaseGrid document = TaskTableOf(rows);
     ReplaceTaskDocument(parts_.Grid, document);
+    if (rows.empty()) {
+        // An empty list starts as a new document does: one new entry to type into.
+        parts_.Grid.SetCurrentCell(colDescription, 1);
+        TaskTable::ResetCurrentEntry(parts_.Grid, parts_.NewEntry);
+    }
     fileName_ = address.Name();
     calendar_ = {};
     remote_ = std::move(list);

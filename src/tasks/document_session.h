@@ -158,6 +158,7 @@ private:
     // The list on a server the document is, with its account; none for files.
     std::optional<TRemoteList> remote_;
     std::string remoteUser_;
+    bool talking_ = false;  // a step against the server is under way
     bool modified_ = false;
     bool editTracking_ = true;
     bool colorPrinting_ = true;

@@ -1,4 +1,5 @@
-#include "caldav/radicale_server.h"
+#include "caldav/radicale_test.h"
+#include "base/errors.h"
 #include "platform/net/caldav_client.h"
 
 #include <gtest/gtest.h>
@@ -21,19 +22,11 @@ std::string PathOf(const std::string& url) {
     return url.substr(slash);
 }
 
-class CaldavClientTest : public ::testing::Test {
+class CaldavClientTest : public test::RadicaleTest {
 protected:
-    static void SetUpTestSuite() { server_ = new TRadicaleServer; }
-    static void TearDownTestSuite() {
-        delete server_;
-        server_ = nullptr;
-    }
     TCalendarAccount Alice() const { return {server_->Url(), "alice", "secret"}; }
 
-    static TRadicaleServer* server_;
 };
-
-TRadicaleServer* CaldavClientTest::server_ = nullptr;
 
 TEST_F(CaldavClientTest, FindsTheTaskCollectionsFromTheServerAddressOrACollectionsOwn) {
     TCaldavClient client(Alice());
@@ -150,6 +143,12 @@ TEST_F(CaldavClientTest, FailuresSayWhatTheServerAnswered) {
         EXPECT_EQ(e.Kind(), TKind::Unreachable);
         EXPECT_NE(std::string(e.what()).find("127.0.0.1:1"), std::string::npos) << e.what();
     }
+}
+
+TEST_F(CaldavClientTest, ACancelledClientSendsNothingMore) {
+    TCaldavClient client(Alice());
+    client.Cancel();
+    EXPECT_THROW(client.TaskCollections(), EAbort);
 }
 
 }  // namespace

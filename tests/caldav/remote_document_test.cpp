@@ -1,4 +1,4 @@
-#include "caldav/radicale_server.h"
+#include "caldav/radicale_test.h"
 #include "platform/calendar_accounts.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_dialogs.h"
@@ -75,13 +75,8 @@ struct TWindow {
                               {}, &accounts}};
 };
 
-class RemoteDocumentTest : public ::testing::Test {
+class RemoteDocumentTest : public test::RadicaleTest {
 protected:
-    static void SetUpTestSuite() { server_ = new TRadicaleServer; }
-    static void TearDownTestSuite() {
-        delete server_;
-        server_ = nullptr;
-    }
     void SetUp() override {
         TCaldavClient client({server_->Url(), "alice", "secret"});
         address_ = {client.CreateTaskCollection("Shared list").Url, "alice"};
@@ -93,12 +88,9 @@ protected:
         return window;
     }
 
-    static TRadicaleServer* server_;
     test::TTempFolder folder_;
     TRemoteAddress address_;
 };
-
-TRadicaleServer* RemoteDocumentTest::server_ = nullptr;
 
 TEST_F(RemoteDocumentTest, TwoWindowsShareTheListThroughSaveAndRefresh) {
     auto a = Window("a");

@@ -1,4 +1,4 @@
-#include "caldav/radicale_server.h"
+#include "caldav/radicale_test.h"
 #include "platform/net/caldav_client.h"
 #include "tasks/remote_list.h"
 #include "tasks/remote_list_cache.h"
@@ -71,13 +71,8 @@ private:
     std::function<void()> before_;
 };
 
-class RemoteListTest : public ::testing::Test {
+class RemoteListTest : public test::RadicaleTest {
 protected:
-    static void SetUpTestSuite() { server_ = new TRadicaleServer; }
-    static void TearDownTestSuite() {
-        delete server_;
-        server_ = nullptr;
-    }
     void SetUp() override {
         client_.emplace(TCalendarAccount{server_->Url(), "alice", "secret"});
         url_ = client_->CreateTaskCollection("Shared").Url;
@@ -90,12 +85,9 @@ protected:
         return list;
     }
 
-    static TRadicaleServer* server_;
     std::optional<TCaldavClient> client_;
     std::string url_;
 };
-
-TRadicaleServer* RemoteListTest::server_ = nullptr;
 
 TEST_F(RemoteListTest, TwoDevicesConvergeOnTheSameEntriesInTheSameOrder) {
     TRemoteList a = NewList();

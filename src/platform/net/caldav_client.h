@@ -21,7 +21,8 @@ public:
     explicit TCaldavClient(const TCalendarAccount& account, int timeLimitMs = DefaultTimeLimitMs);
 
     void SetRedirectQuestion(TRedirectQuestion question) { transport_.SetRedirectQuestion(std::move(question)); }
-    // Stops the request that is waiting: the call ends with EAbort.
+    void AllowUserInput(bool allow) { transport_.AllowUserInput(allow); }
+    // Stops the request that is waiting: the call, and every later one, ends with EAbort.
     void Cancel() { transport_.Cancel(); }
 
     std::vector<TTaskCollection> TaskCollections() override;

@@ -70,7 +70,8 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
     if (!request.IfMatch.isEmpty()) http.setRawHeader("If-Match", request.IfMatch);
     if (request.IfNoneMatch) http.setRawHeader("If-None-Match", "*");
 
-    cancelled_ = false;
+    // Once cancelled, the client sends nothing more.
+    if (cancelled_) throw EAbort();
     const std::unique_ptr<QNetworkReply, TReplyDelete> reply(
         network_.sendCustomRequest(http, request.Verb, request.Body));
     running_ = reply.get();
@@ -92,7 +93,7 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
     if (!reply->isFinished()) {
         QEventLoop loop;
         QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec(userInput_ ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     }
     running_ = nullptr;
 

@@ -41,10 +41,14 @@ public:
     TDavTransport(const TCalendarAccount& account, int timeLimitMs);
 
     void SetRedirectQuestion(TRedirectQuestion question) { askRedirect_ = std::move(question); }
+    // While a request waits, keyboard and mouse reach the program too (a
+    // progress dialog's Cancel); off, only the network's events run.
+    void AllowUserInput(bool allow) { userInput_ = allow; }
     // Any HTTP status comes back; ECalendarServerError when there is no
     // answer (Unreachable, Tls, Redirected), EAbort after Cancel.
     TDavReply Send(const TDavRequest& request);
-    // Stops the request that is waiting; safe from a slot while Send waits.
+    // Stops the request that is waiting and every later one; safe from a
+    // slot while Send waits.
     void Cancel();
 
     // ECalendarServerError for a status the caller did not expect.
@@ -60,6 +64,7 @@ private:
     TRedirectQuestion askRedirect_;
     QPointer<QNetworkReply> running_;
     bool cancelled_ = false;
+    bool userInput_ = false;
 };
 
 }  // namespace tkm

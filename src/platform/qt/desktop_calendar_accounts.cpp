@@ -2,11 +2,54 @@
 
 #include "ui/dialogs/remote_list_dialog.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 
 namespace tkm {
+
+namespace {
+
+// While the server answers, the program takes no keyboard or mouse input but
+// the progress dialog's: the table must not change under a save.
+class TInputBlocker final : public QObject {
+public:
+    explicit TInputBlocker(QWidget* allowed) : allowed_(allowed) { qApp->installEventFilter(this); }
+    ~TInputBlocker() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject* target, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::Close: break;
+        default: return false;
+        }
+        auto* widget = qobject_cast<QWidget*>(target);
+        return !(widget && (widget == allowed_ || allowed_->isAncestorOf(widget)));
+    }
+
+private:
+    QWidget* allowed_;
+};
+
+}  // namespace
+
+TDesktopCalendarAccounts::TDesktopCalendarAccounts(PasswordStore& passwords) : passwords_(passwords) {}
+TDesktopCalendarAccounts::~TDesktopCalendarAccounts() = default;
+
+void TDesktopCalendarAccounts::Disconnect() {
+    inputBlocker_.reset();
+    progress_.reset();
+}
 
 std::unique_ptr<TCaldavClient> TDesktopCalendarAccounts::Client(const TCalendarAccount& account) const {
     auto client = std::make_unique<TCaldavClient>(account);
@@ -37,6 +80,8 @@ std::optional<TRemoteAddress> TDesktopCalendarAccounts::ChooseList() {
 }
 
 CalendarServer* TDesktopCalendarAccounts::Connect(const TRemoteAddress& address, bool refused) {
+    // The password question takes input of its own.
+    Disconnect();
     const std::string key = PasswordAccount(address.User, address.Url);
     std::optional<std::string> password;
     if (!refused) {
@@ -57,6 +102,17 @@ CalendarServer* TDesktopCalendarAccounts::Connect(const TRemoteAddress& address,
         remembered_[key] = *password;
     }
     client_ = Client({address.Url, address.User, *password});
+    client_->AllowUserInput(true);
+    progress_ = std::make_unique<QProgressDialog>(
+        QStringLiteral("Waiting for the server %1...").arg(QUrl(QString::fromStdString(address.Url)).host()),
+        QStringLiteral("Cancel"), 0, 0, parent_);
+    progress_->setWindowTitle(QStringLiteral("Taskmere"));
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(500);
+    progress_->setAutoReset(false);
+    progress_->setAutoClose(false);
+    QObject::connect(progress_.get(), &QProgressDialog::canceled, [client = client_.get()] { client->Cancel(); });
+    inputBlocker_ = std::make_unique<TInputBlocker>(progress_.get());
     return client_.get();
 }
 

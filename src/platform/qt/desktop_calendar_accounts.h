@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+class QProgressDialog;
 class QWidget;
 
 namespace tkm {
@@ -16,11 +17,13 @@ namespace tkm {
 // password question, the keyring, and a CalDAV client per account.
 class TDesktopCalendarAccounts final : public CalendarAccounts {
 public:
-    explicit TDesktopCalendarAccounts(PasswordStore& passwords) : passwords_(passwords) {}
+    explicit TDesktopCalendarAccounts(PasswordStore& passwords);
+    ~TDesktopCalendarAccounts() override;
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     std::optional<TRemoteAddress> ChooseList() override;
     CalendarServer* Connect(const TRemoteAddress& address, bool refused) override;
+    void Disconnect() override;
 
 private:
     std::unique_ptr<TCaldavClient> Client(const TCalendarAccount& account) const;
@@ -28,6 +31,9 @@ private:
     PasswordStore& passwords_;
     QWidget* parent_ = nullptr;
     std::unique_ptr<TCaldavClient> client_;
+    // Shown when the server takes longer than half a second; its Cancel stops the request.
+    std::unique_ptr<QProgressDialog> progress_;
+    std::unique_ptr<QObject> inputBlocker_;
     std::map<std::string, std::string> remembered_;  // this run's passwords, by account
 };
 
