@@ -3,11 +3,13 @@
 //
 //   taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers] [--only GROUP,...]
 //
-// GROUP: core, peers, print, preview, repaint, export; the list is loaded in any case.
+// GROUP: core, peers, print, preview, repaint, export, and caldav only when
+// named (it starts a Radicale); the list is loaded in any case.
 //
 // Prints name<TAB>entries<TAB>seconds<TAB>MB/s (or "-"), one line per figure,
 // each the median of N runs (default 5, 3 from a million entries on).
 #include "bench_report.h"
+#include "caldav_figures.h"
 #include "core_figures.h"
 #include "document_generator.h"
 #include "export_figures.h"
@@ -39,9 +41,8 @@ struct TOptions {
     bool Peers = true;
     std::vector<std::string> Only;  // empty: every group
 
-    bool Wanted(const std::string& group) const {
-        return Only.empty() || std::find(Only.begin(), Only.end(), group) != Only.end();
-    }
+    bool Wanted(const std::string& group) const { return Only.empty() || Named(group); }
+    bool Named(const std::string& group) const { return std::find(Only.begin(), Only.end(), group) != Only.end(); }
 };
 
 std::vector<std::string> CommaList(const std::string& text) {
@@ -152,6 +153,7 @@ void MeasureSize(int entries, int runs, const TOptions& options, const std::stri
     }
     if (options.Wanted("preview")) TPrintFigures(document, *grid, runs, report).PreviewWindow();
 
+    if (options.Named("caldav")) CaldavFigures(document, *grid, runs, options.Peers, report);
     if (options.Wanted("repaint")) RepaintFigures(document, runs, std::move(grid), report);
     std::filesystem::remove(document.FileName);
 }

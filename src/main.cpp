@@ -5,7 +5,9 @@
 #include "platform/ipc/local_instance_channel.h"
 #include "platform/ipc/desktop_notifier.h"
 #include "platform/ipc/logind_power_control.h"
+#include "platform/keychain/keychain_password_store.h"
 #include "platform/program_arguments.h"
+#include "platform/qt/desktop_calendar_accounts.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_tray_icon.h"
@@ -14,6 +16,7 @@
 #include "settings/ini_location.h"
 #include "tasks/open_macro.h"
 #include "tasks/recovery_file.h"
+#include "tasks/remote_address.h"
 #include "tasks/task_table.h"
 #include "ui/app/main_window.h"
 #include "ui/accessible_widgets.h"
@@ -72,7 +75,10 @@ std::string ActivationToken() {
 std::optional<int> OpenInRunning(const QString& socketPath, const std::vector<std::string>& files) {
     std::string macro = tkm::ActivateMacroLine(ActivationToken());
     for (const std::string& file : files) {
-        const std::string path = QFileInfo(QString::fromLocal8Bit(file.c_str())).absoluteFilePath().toStdString();
+        // A list on a server is named by its address, a file by its full path.
+        const std::string path = tkm::IsRemoteListAddress(file)
+                                     ? file
+                                     : QFileInfo(QString::fromLocal8Bit(file.c_str())).absoluteFilePath().toStdString();
         // An open line can't carry these.
         if (path.find_first_of("\"\r\n") != std::string::npos) {
             std::fprintf(stderr, "taskmere: %s: a name with a double quote or a line break can't be handed over\n",
@@ -149,6 +155,9 @@ int main(int argc, char** argv) {
     services.Activation = &activation;
     services.TimeZone = tkm::SystemTimeZoneName();
     services.RecoveryFolder = tkm::RecoveryFolderPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+    tkm::TKeychainPasswordStore passwords;
+    tkm::TDesktopCalendarAccounts accounts(passwords);
+    services.Accounts = &accounts;
 
     // Qt has taken its own options out by now.
     const tkm::TProgramRequest started = tkm::ReadProgramArguments(ArgumentsOf(QApplication::arguments()));
@@ -162,6 +171,7 @@ int main(int argc, char** argv) {
     // destruction stores the reopen list.
     tkm::TfrmMain window(services, documents);
     dialogs.SetParent(&window);
+    accounts.SetParent(&window);
     tray.SetMainWindow(&window);
     activation.SetMainWindow(&window);
     // From here on SIGTERM, SIGHUP and SIGINT keep the unsaved changes first.

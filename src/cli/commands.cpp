@@ -10,7 +10,7 @@ const std::vector<TCommand>& Commands() {
     static const std::vector<TCommand> commands{
         DumpCommand(),  ResaveCommand(), NewCommand(),   AddCommand(),
         SortCommand(),  FindCommand(),   StatsCommand(), ColorsCommand(),
-        ExportCommand(std::make_shared<TLibreOfficeConverter>()), ImportCommand()};
+        ExportCommand(std::make_shared<TLibreOfficeConverter>()), ImportCommand(), CaldavCommand()};
     return commands;
 }
 

@@ -43,5 +43,7 @@ TCommand FindCommand();
 TCommand ExportCommand(std::shared_ptr<OfficeConverter> office);
 // `tkm import IN.ics OUT.tkm [--force]`: an iCalendar file's to-dos as a document.
 TCommand ImportCommand();
+// `tkm caldav list|pull|push ...`: lists on a CalDAV server.
+TCommand CaldavCommand();
 
 }  // namespace tkm::cli

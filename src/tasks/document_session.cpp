@@ -4,12 +4,14 @@
 #include "base/save_record.h"
 #include "grid/column_choice_guard.h"
 #include "grid/io/csv_writer.h"
+#include "platform/calendar_accounts.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "settings/mru_manager.h"
 #include "tasks/cell_styling.h"
 #include "tasks/dialog_folder.h"
 #include "tasks/document_name.h"
+#include "tasks/remote_list_cache.h"
 #include "tasks/task_document.h"
 
 #include <filesystem>
@@ -69,10 +71,14 @@ void TDocumentSession::SetModified(bool value) {
 
 // --- steps ---
 
-void TDocumentSession::UpdateTitle() { parts_.View.TitleChanged(DocumentBaseName(fileName_) + " - Taskmere"); }
+std::string TDocumentSession::DocumentTitle() const {
+    return remote_ ? remote_->State().DisplayName : DocumentBaseName(fileName_);
+}
+
+void TDocumentSession::UpdateTitle() { parts_.View.TitleChanged(DocumentTitle() + " - Taskmere"); }
 
 std::string TDocumentSession::SaveChangesText() const {
-    return "Do you want to save the changes you made to " + DocumentBaseName(fileName_) + "?";
+    return "Do you want to save the changes you made to " + DocumentTitle() + "?";
 }
 
 TCsvSettings TDocumentSession::ProgressSettings() {
@@ -89,12 +95,15 @@ void TDocumentSession::WriteDocument(const std::string& fileName) {
 
 std::string TDocumentSession::PdfFileName() const {
     const std::filesystem::path document(fileName_);
-    const std::string name = document.empty() ? "Untitled.pdf" : document.filename().replace_extension(".pdf").string();
+    const std::string name = remote_ ? DocumentTitle() + ".pdf"
+                             : document.empty() ? "Untitled.pdf"
+                                                : document.filename().replace_extension(".pdf").string();
     return (std::filesystem::path(DialogFolder()) / name).string();
 }
 
 std::string TDocumentSession::DialogFolder() const {
-    return ChooseDialogFolder(parts_.ExecutableFolder, parts_.ExecutableFolderWritable, fileName_,
+    // A list on a server has no folder of its own.
+    return ChooseDialogFolder(parts_.ExecutableFolder, parts_.ExecutableFolderWritable, remote_ ? "" : fileName_,
                               parts_.DocumentsFolder);
 }
 
@@ -107,12 +116,14 @@ void TDocumentSession::ResetDocument() {
     parts_.View.StartEditing();
     fileName_ = UntitledName;
     calendar_ = {};
+    remote_.reset();
     parts_.LookupItems.Clear();
     if (parts_.History) parts_.History->Clear();
     SetModified(false);
 }
 
 TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind kind) {
+    if (const auto address = TRemoteAddress::Parse(fileName); address && parts_.Accounts) return LoadRemote(*address, kind);
     // The file is read whole before anything changes: a file that cannot be
     // read leaves the table, its name and its changes as they were.
     TBaseGrid document;
@@ -129,6 +140,7 @@ TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind k
     ReplaceTaskDocument(parts_.Grid, document);
     fileName_ = fileName;
     calendar_ = std::move(calendar);
+    remote_.reset();
     if (kind != TLoadKind::Reopened) parts_.RecentFiles.Add(fileName_);
     UpdateTitle();
     if (kind == TLoadKind::Chosen) parts_.LookupItems.Clear();
@@ -186,13 +198,14 @@ TDocumentOutcome TDocumentSession::Reopen(const std::string& fileName) {
 }
 
 TDocumentOutcome TDocumentSession::OpenNamed(const std::string& fileName) {
-    const std::string question = "Do you want to save the changes to " + DocumentBaseName(fileName_) + "?";
+    const std::string question = "Do you want to save the changes to " + DocumentTitle() + "?";
     if (const TDocumentOutcome answer = SaveQuestion(question, true); !answer.GoesOn()) return answer;
     return Load(fileName, TLoadKind::Named);
 }
 
 TDocumentOutcome TDocumentSession::Save() {
     parts_.View.CommitEditor();
+    if (remote_) return SaveRemote();
     const TFlagScope tracking(editTracking_, false, true);
     const bool untitled = TrimmedBlanks(DocumentBaseName(fileName_)) == UntitledName;
     std::string target = fileName_;
@@ -225,8 +238,19 @@ void TDocumentSession::Restore(const std::string& fileName, TBaseGrid& document)
     // The calendar on disk still holds what the table does not show; when it
     // cannot be read any more, Save writes the entries alone.
     calendar_ = {};
+    remote_.reset();
     if (IsCalendarFileName(fileName))
         (void)StepFailure([&] { ReadCalendarDocument(fileName, CalendarSettings(), &calendar_); });
+    // A remote list's last known state is in its cache; the next save sends
+    // the kept changes against it.
+    if (const auto address = TRemoteAddress::Parse(fileName); address && parts_.Accounts) {
+        std::optional<TRemoteListState> cached;
+        (void)StepFailure([&] { cached = ReadRemoteListCache(RemoteListCacheFile(address->User, address->Url), CalendarSettings()); });
+        if (cached) {
+            remote_.emplace(std::move(*cached), CalendarSettings());
+            remoteUser_ = address->User;
+        }
+    }
     UpdateTitle();
     SetModified(true);
     parts_.Grid.SetCurrentCell(colDescription, 1);
@@ -335,6 +359,174 @@ TDocumentOutcome TDocumentSession::CloseQuestion() {
     parts_.View.CommitEditor();
     // Closing after a cancelled save dialog would lose the work: the window stays.
     return SaveQuestion(SaveChangesText(), false);
+}
+
+// --- lists on a server ---
+
+namespace {
+
+constexpr const char* Unreachable =
+    "The server cannot be reached; your changes are kept and will be sent at the next Save.";
+
+std::string ConflictNote(int conflicts) {
+    return conflicts == 1 ? "1 conflict: both versions of the entry are kept"
+                          : std::to_string(conflicts) + " conflicts: both versions of the entries are kept";
+}
+
+}  // namespace
+
+template <typename TStep>
+TDocumentOutcome TDocumentSession::WithServer(const TRemoteAddress& address, TStep step) {
+    // The desktop keeps its events coming while the server answers: a timer's
+    // refresh must not start inside a save.
+    if (talking_) return Cancelled;
+    const TFlagScope talking(talking_, true, false);
+    struct TDisconnect {
+        CalendarAccounts& Accounts;
+        ~TDisconnect() { Accounts.Disconnect(); }
+    } disconnect{*parts_.Accounts};
+    CalendarServer* server = parts_.Accounts->Connect(address, false);
+    for (;;) {
+        if (!server) return Cancelled;
+        try {
+            const TFileOperation operation(parts_.View);
+            return step(*server);
+        } catch (const ECalendarServerError& e) {
+            if (e.Kind() != ECalendarServerError::TKind::Unauthorized) throw;
+            server = parts_.Accounts->Connect(address, true);
+        } catch (const EAbort&) {
+            return Cancelled;
+        }
+    }
+}
+
+void TDocumentSession::KeepRemoteCache() {
+    if (const auto failure = StepFailure([&] {
+            WriteRemoteListCache(RemoteListCacheFile(remoteUser_, remote_->State().CollectionUrl), remote_->State());
+        }))
+        parts_.View.ShowNote(*failure);
+}
+
+void TDocumentSession::ShowRemoteRows(const std::vector<TEntryCells>& rows) {
+    TBaseGrid document = TaskTableOf(rows);
+    const int row = parts_.Grid.Row(), col = parts_.Grid.Col();
+    ReplaceTaskDocument(parts_.Grid, document);
+    parts_.Grid.SetCurrentCell(col, std::min(std::max(row, 1), parts_.Grid.RowCount() - 1));
+    // The steps to undo were taken on rows that are no longer there.
+    if (parts_.History) parts_.History->Clear();
+}
+
+TDocumentOutcome TDocumentSession::OpenRemote() {
+    if (!parts_.Accounts) return Cancelled;
+    if (const TDocumentOutcome answer = SaveQuestion(SaveChangesText(), true); !answer.GoesOn()) return answer;
+    const std::optional<TRemoteAddress> choice = parts_.Accounts->ChooseList();
+    if (!choice) return Cancelled;
+    return LoadRemote(*choice, TLoadKind::Chosen);
+}
+
+TDocumentOutcome TDocumentSession::LoadRemote(const TRemoteAddress& address, TLoadKind kind) {
+    std::optional<TRemoteListState> cached;
+    const std::string cacheFile = RemoteListCacheFile(address.User, address.Url);
+    (void)StepFailure([&] { cached = ReadRemoteListCache(cacheFile, CalendarSettings()); });
+    std::optional<TRemoteList> list;
+    std::vector<TEntryCells> rows;
+    bool offline = false;
+    TDocumentOutcome outcome;
+    try {
+        outcome = WithServer(address, [&](CalendarServer& server) {
+            TRemoteListState state = cached ? *cached : TRemoteListState{address.Url, {}, {}, {}};
+            if (state.DisplayName.empty()) state.DisplayName = server.DisplayName(address.Url);
+            list.emplace(std::move(state), CalendarSettings());
+            rows = list->KnownRows();
+            if (const TSyncResult result = list->Refresh(server, rows); result.RowsChanged) rows = result.Rows;
+            return TDocumentOutcome{};
+        });
+    } catch (const ECalendarServerError& e) {
+        // Without a network the list opens as it was last seen.
+        if (e.Kind() != ECalendarServerError::TKind::Unreachable || !cached) return TDocumentOutcome::Failure(e.what());
+        list.emplace(std::move(*cached), CalendarSettings());
+        rows = list->KnownRows();
+        offline = true;
+    }
+    if (!outcome.GoesOn()) return outcome;
+    TBaseGrid document = TaskTableOf(rows);
+    ReplaceTaskDocument(parts_.Grid, document);
+    if (rows.empty()) {
+        // An empty list starts as a new document does: one new entry to type into.
+        parts_.Grid.SetCurrentCell(colDescription, 1);
+        TaskTable::ResetCurrentEntry(parts_.Grid, parts_.NewEntry);
+    }
+    fileName_ = address.Name();
+    calendar_ = {};
+    remote_ = std::move(list);
+    remoteUser_ = address.User;
+    KeepRemoteCache();
+    if (kind != TLoadKind::Reopened) parts_.RecentFiles.Add(fileName_);
+    UpdateTitle();
+    if (kind == TLoadKind::Chosen) parts_.LookupItems.Clear();
+    if (parts_.History) parts_.History->Clear();
+    SetModified(false);
+    if (offline) parts_.View.ShowNote("The server cannot be reached; the list is shown as it was last seen.");
+    if (kind != TLoadKind::Reopened) {
+        parts_.Grid.SetCurrentCell(colDescription, 1);
+        parts_.View.StartEditing();
+    }
+    return {};
+}
+
+TDocumentOutcome TDocumentSession::SaveRemote() {
+    const TFlagScope tracking(editTracking_, false, true);
+    const auto address = TRemoteAddress::Parse(fileName_);
+    if (!address) return TDocumentOutcome::Failure("Cannot save " + fileName_);
+    const std::vector<TEntryCells> rows = EntryRowsOf(parts_.Grid);
+    try {
+        return WithServer(*address, [&](CalendarServer& server) {
+            const TSyncResult result = remote_->Save(server, rows);
+            KeepRemoteCache();
+            if (result.RowsChanged) ShowRemoteRows(result.Rows);
+            if (result.Conflicts) parts_.View.ShowNote(ConflictNote(result.Conflicts));
+            if (result.Failure) {
+                SetModified(true);
+                if (result.Failure->Kind() == ECalendarServerError::TKind::Unreachable)
+                    return TDocumentOutcome::Failure(Unreachable);
+                return TDocumentOutcome::Failure(result.Failure->what());
+            }
+            if (result.Cancelled) {
+                SetModified(true);
+                return Cancelled;
+            }
+            SetModified(!result.Complete);
+            if (!result.Complete)
+                return TDocumentOutcome::Failure("Other clients kept changing the list; the rest is sent at the next Save.");
+            return TDocumentOutcome{};
+        });
+    } catch (const ECalendarServerError& e) {
+        SetModified(true);
+        if (e.Kind() == ECalendarServerError::TKind::Unreachable) return TDocumentOutcome::Failure(Unreachable);
+        return TDocumentOutcome::Failure(e.what());
+    }
+}
+
+TDocumentOutcome TDocumentSession::Refresh(bool quiet) {
+    if (!remote_) return Cancelled;
+    parts_.View.CommitEditor();
+    const auto address = TRemoteAddress::Parse(fileName_);
+    if (!address) return Cancelled;
+    const bool wasModified = modified_;
+    try {
+        const TDocumentOutcome outcome = WithServer(*address, [&](CalendarServer& server) {
+            const TSyncResult result = remote_->Refresh(server, EntryRowsOf(parts_.Grid));
+            KeepRemoteCache();
+            if (result.RowsChanged) ShowRemoteRows(result.Rows);
+            if (result.Conflicts) parts_.View.ShowNote(ConflictNote(result.Conflicts));
+            return TDocumentOutcome{};
+        });
+        // Unsent edits are still unsent, and other clients' changes are no edits.
+        SetModified(wasModified);
+        return outcome;
+    } catch (const ECalendarServerError& e) {
+        return quiet ? Cancelled : TDocumentOutcome::Failure(e.what());
+    }
 }
 
 }  // namespace tkm

@@ -7,15 +7,20 @@
 #include "grid/lookup_list.h"
 #include "grid/undo_history.h"
 #include "tasks/calendar_document.h"
+#include "tasks/remote_list.h"
 #include "tasks/task_table.h"
 
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tkm {
 
+class CalendarAccounts;
 class Dialogs;
 class TMRUManager;
+struct TRemoteAddress;
 
 // How a document command ended. Cancelled is silent; Failed carries the
 // message for the error box.
@@ -52,6 +57,9 @@ public:
     virtual void ChoosePrintColumns() = 0;
     // The desktop's colours, for the system colours of a web page.
     virtual TColorScheme ColorScheme() const = 0;
+    // A short note for the status bar: what a save or refresh of a remote
+    // list did beyond the plain.
+    virtual void ShowNote(const std::string&) {}
 };
 
 struct TDocumentParts {
@@ -67,6 +75,7 @@ struct TDocumentParts {
     std::string DocumentsFolder = {};  // where they start otherwise, for an untitled document
     TUndoHistory* History = nullptr;  // forgotten with the document it belongs to
     std::string TimeZone = {};  // the desktop's, for iCalendar files; empty: floating times
+    CalendarAccounts* Accounts = nullptr;  // none: no lists on servers
 };
 
 // The one document of the window: its file name and flags, New, Open,
@@ -94,6 +103,12 @@ public:
     // A document another start of the program hands over: as on the command line.
     TDocumentOutcome OpenFromAnotherInstance(const std::string& fileName) { return OpenNamed(fileName); }
     TDocumentOutcome Save();
+    // File > Open Remote List...: a list on a CalDAV server.
+    TDocumentOutcome OpenRemote();
+    bool IsRemote() const { return remote_.has_value(); }
+    // Brings other clients' changes into a remote list; `quiet` (the timer)
+    // keeps failures to itself.
+    TDocumentOutcome Refresh(bool quiet = false);
     // Unsaved changes kept from a run that ended without closing: they take the
     // table's place under their document's name, still to be saved.
     void Restore(const std::string& fileName, TBaseGrid& document);
@@ -115,6 +130,15 @@ private:
     // stops it; a cancelled save dialog only where asked to.
     TDocumentOutcome SaveQuestion(const std::string& question, bool cancelledSaveGoesOn);
     TDocumentOutcome Load(const std::string& fileName, TLoadKind kind);
+    TDocumentOutcome LoadRemote(const TRemoteAddress& address, TLoadKind kind);
+    TDocumentOutcome SaveRemote();
+    // Runs a step against the list's server, asking for the password again
+    // when the server refuses it.
+    template <typename TStep>
+    TDocumentOutcome WithServer(const TRemoteAddress& address, TStep step);
+    void ShowRemoteRows(const std::vector<TEntryCells>& rows);
+    void KeepRemoteCache();
+    std::string DocumentTitle() const;
     void WriteDocument(const std::string& fileName);
     TDocumentOutcome ChooseAndExport();
     TDocumentOutcome Export(const std::string& fileName, const TExportFormat& format);
@@ -131,6 +155,10 @@ private:
     std::string fileName_;
     // What an opened iCalendar file holds beyond the cells; empty for the others.
     TCalendarOrigin calendar_;
+    // The list on a server the document is, with its account; none for files.
+    std::optional<TRemoteList> remote_;
+    std::string remoteUser_;
+    bool talking_ = false;  // a step against the server is under way
     bool modified_ = false;
     bool editTracking_ = true;
     bool colorPrinting_ = true;

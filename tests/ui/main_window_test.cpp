@@ -187,7 +187,7 @@ TEST_F(MainWindowTest, MenusAndToolBarFollowTheCommandTable) {
     };
     const auto menuBarActions = window->menuBar()->actions();
     EXPECT_EQ(captions(menuBarActions[0]->menu()),
-              QStringList({"&New File", "&Open...", "&Reopen", "-", "&Save", "Save &As...", "-", "&Print...",
+              QStringList({"&New File", "&Open...", "Open Re&mote List...", "&Reopen", "-", "&Save", "Save &As...", "-", "&Print...",
                            "Print Setup", "-", "Exit"}));
     EXPECT_EQ(captions(menuBarActions[1]->menu()),
               QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "-", "&Add New Entry", "&Delete",

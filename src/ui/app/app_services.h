@@ -8,6 +8,7 @@
 
 namespace tkm {
 
+class CalendarAccounts;
 class Clock;
 class Dialogs;
 class Notifier;
@@ -44,6 +45,8 @@ struct TAppServices {
     std::chrono::milliseconds RecoveryIdleTime = std::chrono::seconds(30);
     // The desktop's time zone by name, for iCalendar files; empty: floating times.
     std::string TimeZone = {};
+    // The accounts of lists on CalDAV servers; none: no remote lists.
+    CalendarAccounts* Accounts = nullptr;
 };
 
 }  // namespace tkm

@@ -15,9 +15,10 @@ namespace {
 
 using I = TCommandIcon;
 
-constexpr std::array<TCommandLook, 23> Commands{{
+constexpr std::array<TCommandLook, 24> Commands{{
     {"aclNewFile", "&New File", "Create a new file", "New File (Ctrl+N)", "Ctrl+N", I::NewFile},
     {"aclOpen", "&Open...", "Open a file", "Open (Ctrl+O)", "Ctrl+O", I::Open},
+    {"aclOpenRemote", "Open Re&mote List...", "Open a to-do list on a CalDAV server", nullptr, "Ctrl+Shift+O", {}},
     {"aclFileSave", "&Save", "Save changes", "Save (Ctrl+S)", "Ctrl+S", I::Save},
     {"aclSaveAs", "Save &As...", "Save this entry as a file", nullptr, nullptr, {}},
     {"aclPrint", "&Print...", "Print current page", "Print", "Ctrl+P", I::Print},
@@ -45,7 +46,7 @@ constexpr std::array<TCommandLook, 23> Commands{{
 
 const std::array<TMenuLayout, 5> Menus{{
     {"mnuFile", "&File", "Contains commands for working for the document",
-     {"aclNewFile", "aclOpen", "mnuReopen", "-", "aclFileSave", "aclSaveAs", "-", "aclPrint", "aclPrintSetup", "-",
+     {"aclNewFile", "aclOpen", "aclOpenRemote", "mnuReopen", "-", "aclFileSave", "aclSaveAs", "-", "aclPrint", "aclPrintSetup", "-",
       "aclClose"}},
     {"mnuReopen", "&Reopen", "Reopen file", {}},
     {"mnuEdit", "&Edit", "Contains edit commands",

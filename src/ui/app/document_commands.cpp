@@ -27,7 +27,7 @@ TDocumentCommands::TDocumentCommands(const TAppServices& services, TMRUManager& 
     : dialogs_(services.DialogBoxes), printer_(services.Printers), clock_(services.TimeSource), recentFiles_(recentFiles), window_(std::move(window)),
       session_({window_.Grid.Store(), window_.Grid.LookupItems(), recentFiles, services.DialogBoxes, *this,
                 {services.TimeSource, services.Formats}, services.ExecutableFolder, WithExportProgress(services.OfficeExport, window_.Window), services.ExecutableFolderWritable,
-                services.DocumentsFolder, &window_.Grid.History(), services.TimeZone}) {
+                services.DocumentsFolder, &window_.Grid.History(), services.TimeZone, services.Accounts}) {
     recentFiles_.OnChange = [this] { RebuildReopenMenu(); };
     recentFiles_.OnClick = [this](const std::string& name, const std::string&, int) { Reopen(name); };
 }
@@ -40,6 +40,8 @@ void TDocumentCommands::New() { Report(session_.New()); }
 void TDocumentCommands::Open() { Report(session_.Open()); }
 void TDocumentCommands::Reopen(const std::string& fileName) { Report(session_.Reopen(fileName)); }
 void TDocumentCommands::Save() { Report(session_.Save()); }
+void TDocumentCommands::OpenRemote() { Report(session_.OpenRemote()); }
+void TDocumentCommands::Refresh(bool quiet) { Report(session_.Refresh(quiet)); }
 void TDocumentCommands::SaveAs() { Report(session_.SaveAs()); }
 void TDocumentCommands::Print() { Report(session_.Print()); }
 void TDocumentCommands::OpenNamed(const std::string& fileName) { Report(session_.OpenNamed(fileName)); }
@@ -154,5 +156,7 @@ void TDocumentCommands::ChoosePrintColumns() {
 }
 
 TColorScheme TDocumentCommands::ColorScheme() const { return window_.Grid.Scheme(); }
+
+void TDocumentCommands::ShowNote(const std::string& note) { window_.ShowHint(CellToDisplay(note)); }
 
 }  // namespace tkm

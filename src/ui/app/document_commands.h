@@ -46,6 +46,9 @@ public:
     void Open();
     void Reopen(const std::string& fileName);
     void Save();
+    // A list on a CalDAV server; Refresh brings other clients' changes into one.
+    void OpenRemote();
+    void Refresh(bool quiet = false);
     void SaveAs();
     void Print();
     void PrintSetup();
@@ -75,6 +78,7 @@ private:
     void ChooseExportColumns() override;
     void ChoosePrintColumns() override;
     TColorScheme ColorScheme() const override;
+    void ShowNote(const std::string& note) override;
 
     Dialogs& dialogs_;
     Printer* printer_;

@@ -35,6 +35,7 @@
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -72,6 +73,11 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
     layout->addWidget(stgMain_, 1);
     setCentralWidget(central);
     WireCommands();
+    // Every five minutes a remote list brings other clients' changes in.
+    auto* remoteRefresh = new QTimer(this);
+    remoteRefresh->setInterval(std::chrono::minutes(5));
+    connect(remoteRefresh, &QTimer::timeout, this, &TfrmMain::RefreshRemoteQuietly);
+    remoteRefresh->start();
     CreateStatusBar();
     dueLineWatch_.emplace(stgMain_->Store(), services_.TimeSource, services_.Formats,
                           [this](const std::string& line) { ShowHint(CellToDisplay(line)); });
@@ -172,6 +178,7 @@ void TfrmMain::WireCommands() {
     commands_ = new TCommandTable(*this);
     commands_->Bind("aclNewFile", [this] { aclNewFileExecute(); });
     commands_->Bind("aclOpen", [this] { aclOpenExecute(); });
+    commands_->Bind("aclOpenRemote", [this] { documents_->OpenRemote(); });
     commands_->Bind("aclFileSave", [this] { aclFileSaveExecute(); });
     commands_->Bind("aclSaveAs", [this] { aclSaveAsExecute(); });
     commands_->Bind("aclPrint", [this] { aclPrintExecute(); });
@@ -326,6 +333,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
     // minimise: that would drop the documents opened since.
     if (!event->spontaneous()) {
         ReportingStepFailures(services_.DialogBoxes, [this] { frmstgMain_.Restore(); });
+        QTimer::singleShot(0, this, &TfrmMain::RefreshRemoteQuietly);
         // The reminders' switch as stored, and a look at once with it: not
         // from a posted event, which opening a long list would run while the
         // table is still empty.
@@ -374,7 +382,17 @@ void TfrmMain::aclaboutExecute() {
     about.exec();
 }
 
-void TfrmMain::mnuRefresh1Click() { stgMain_->viewport()->update(); }
+void TfrmMain::mnuRefresh1Click() {
+    if (documents_->Session().IsRemote()) documents_->Refresh();
+    stgMain_->viewport()->update();
+}
+
+void TfrmMain::RefreshRemoteQuietly() {
+    // Other clients' changes come in by themselves only while nothing here
+    // waits to be sent, and never into an open editor.
+    if (documents_->Session().IsRemote() && !Modified() && isVisible() && !stgMain_->EditorMode())
+        documents_->Refresh(true);
+}
 
 void TfrmMain::aclCloseExecute() { QCoreApplication::exit(0); }
 

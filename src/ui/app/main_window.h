@@ -97,6 +97,8 @@ public slots:
     void mnuContents1Click();
     void aclaboutExecute();
     void mnuRefresh1Click();
+    // The timer's and the shown window's look at a remote list's server.
+    void RefreshRemoteQuietly();
 
 protected:
     bool event(QEvent* event) override;

@@ -1,0 +1,119 @@
+#include "platform/qt/desktop_calendar_accounts.h"
+
+#include "ui/dialogs/remote_list_dialog.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressDialog>
+
+namespace tkm {
+
+namespace {
+
+// While the server answers, the program takes no keyboard or mouse input but
+// the progress dialog's: the table must not change under a save.
+class TInputBlocker final : public QObject {
+public:
+    explicit TInputBlocker(QWidget* allowed) : allowed_(allowed) { qApp->installEventFilter(this); }
+    ~TInputBlocker() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject* target, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::Close: break;
+        default: return false;
+        }
+        auto* widget = qobject_cast<QWidget*>(target);
+        return !(widget && (widget == allowed_ || allowed_->isAncestorOf(widget)));
+    }
+
+private:
+    QWidget* allowed_;
+};
+
+}  // namespace
+
+TDesktopCalendarAccounts::TDesktopCalendarAccounts(PasswordStore& passwords) : passwords_(passwords) {}
+TDesktopCalendarAccounts::~TDesktopCalendarAccounts() = default;
+
+void TDesktopCalendarAccounts::Disconnect() {
+    inputBlocker_.reset();
+    progress_.reset();
+}
+
+std::unique_ptr<TCaldavClient> TDesktopCalendarAccounts::Client(const TCalendarAccount& account) const {
+    auto client = std::make_unique<TCaldavClient>(account);
+    QWidget* parent = parent_;
+    client->SetRedirectQuestion([parent](const QUrl& from, const QUrl& to) {
+        const QString text = QStringLiteral("The server %1 sends Taskmere on to %2, another server. "
+                                            "Send the user name and password there?")
+                                 .arg(from.host(), to.host());
+        return QMessageBox::question(parent, QStringLiteral("Confirm"), text) == QMessageBox::Yes;
+    });
+    return client;
+}
+
+std::optional<TRemoteAddress> TDesktopCalendarAccounts::ChooseList() {
+    TfrmRemoteList dialog([this](const TCalendarAccount& account) -> std::unique_ptr<CalendarServer> {
+        return Client(account);
+    }, parent_);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Chosen()) return std::nullopt;
+    const TCalendarAccount account = dialog.Account();
+    const TRemoteAddress address{dialog.Chosen()->Url, account.User};
+    if (const auto failure = passwords_.Write(PasswordAccount(address.User, address.Url), account.Password))
+        QMessageBox::warning(parent_, QStringLiteral("Taskmere"),
+                             QStringLiteral("The keyring did not keep the password (%1); Taskmere asks for it again "
+                                            "next time.")
+                                 .arg(QString::fromStdString(*failure)));
+    remembered_[PasswordAccount(address.User, address.Url)] = account.Password;
+    return address;
+}
+
+CalendarServer* TDesktopCalendarAccounts::Connect(const TRemoteAddress& address, bool refused) {
+    // The password question takes input of its own.
+    Disconnect();
+    const std::string key = PasswordAccount(address.User, address.Url);
+    std::optional<std::string> password;
+    if (!refused) {
+        // This run's own first, so a desktop without a keyring asks once.
+        if (const auto it = remembered_.find(key); it != remembered_.end()) password = it->second;
+        else password = passwords_.Read(key);
+    }
+    if (!password) {
+        const QString question = refused ? QStringLiteral("The server refused the password of %1. Password:")
+                                         : QStringLiteral("Password of %1:");
+        bool ok = false;
+        const QString typed = QInputDialog::getText(parent_, QStringLiteral("Password"),
+                                                    question.arg(QString::fromStdString(address.Name())),
+                                                    QLineEdit::Password, {}, &ok);
+        if (!ok) return nullptr;
+        password = typed.toStdString();
+        passwords_.Write(key, *password);
+        remembered_[key] = *password;
+    }
+    client_ = Client({address.Url, address.User, *password});
+    client_->AllowUserInput(true);
+    progress_ = std::make_unique<QProgressDialog>(
+        QStringLiteral("Waiting for the server %1...").arg(QUrl(QString::fromStdString(address.Url)).host()),
+        QStringLiteral("Cancel"), 0, 0, parent_);
+    progress_->setWindowTitle(QStringLiteral("Taskmere"));
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(500);
+    progress_->setAutoReset(false);
+    progress_->setAutoClose(false);
+    QObject::connect(progress_.get(), &QProgressDialog::canceled, [client = client_.get()] { client->Cancel(); });
+    inputBlocker_ = std::make_unique<TInputBlocker>(progress_.get());
+    return client_.get();
+}
+
+}  // namespace tkm

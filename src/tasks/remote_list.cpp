@@ -1,0 +1,395 @@
+#include "tasks/remote_list.h"
+
+#include "base/errors.h"
+#include "base/percent_encoding.h"
+#include "tasks/task_document.h"
+#include "tasks/todo_resource.h"
+
+#include <algorithm>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace tkm {
+
+namespace {
+
+// A save that keeps meeting other clients' writes gives up after this many rounds.
+constexpr int MaxSaveRounds = 5;
+
+std::string Joined(const TEntryCells& cells, int firstColumn) {
+    std::string key;
+    for (int col = firstColumn; col < TaskColumnCount; ++col) {
+        key += cells[std::size_t(col)];
+        key += '\x1F';
+    }
+    return key;
+}
+
+std::optional<long long> NumberOf(const TEntryCells& cells) {
+    const std::string& text = cells[colNo];
+    if (text.empty() || text.size() > 15 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return std::stoll(text);
+}
+
+std::vector<std::string_view> Views(const TEntryCells& cells) { return {cells.begin(), cells.end()}; }
+
+TEntryCells MarkedAsConflict(TEntryCells cells) {
+    std::string& description = cells[colDescription];
+    if (!description.empty()) description += ' ';
+    description += ConflictMark;
+    return cells;
+}
+
+// Which entry of the last known state each row of the table is: the one with
+// the same cells, else the same cells under another number (a renumbering or
+// a sort), else the same number (an edit). Each entry is taken once.
+class TRowMatcher {
+public:
+    explicit TRowMatcher(const std::vector<TRemoteEntry>& entries) : taken_(entries.size()) {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            whole_.emplace(Joined(entries[i].Cells, colNo), i);
+            unnumbered_.emplace(Joined(entries[i].Cells, colNo + 1), i);
+            numbered_.emplace(entries[i].Cells[colNo], i);
+        }
+    }
+
+    std::vector<std::optional<std::size_t>> Match(const std::vector<TEntryCells>& rows) {
+        std::vector<std::optional<std::size_t>> matches(rows.size());
+        for (std::size_t r = 0; r < rows.size(); ++r) matches[r] = Take(whole_, Joined(rows[r], colNo));
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            if (!matches[r]) matches[r] = Take(unnumbered_, Joined(rows[r], colNo + 1));
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            if (!matches[r]) matches[r] = Take(numbered_, rows[r][colNo]);
+        return matches;
+    }
+    bool Taken(std::size_t entry) const { return taken_[entry]; }
+
+private:
+    using TIndex = std::unordered_multimap<std::string, std::size_t>;
+    std::optional<std::size_t> Take(TIndex& index, const std::string& key) {
+        for (auto [it, last] = index.equal_range(key); it != last; ++it) {
+            if (taken_[it->second]) continue;
+            taken_[it->second] = true;
+            return it->second;
+        }
+        return std::nullopt;
+    }
+
+    std::vector<bool> taken_;
+    TIndex whole_, unnumbered_, numbered_;
+};
+
+std::string CollectionPath(const std::string& url) {
+    const std::size_t scheme = url.find("://");
+    const std::size_t slash = url.find('/', scheme == std::string::npos ? 0 : scheme + 3);
+    std::string path = slash == std::string::npos ? "/" : url.substr(slash);
+    if (path.back() != '/') path += '/';
+    return path;
+}
+
+}  // namespace
+
+std::string TodoHref(const std::string& collectionUrl, const std::string& uid) {
+    return CollectionPath(collectionUrl) + PercentEncoded(uid, "-_.~@") + ".ics";
+}
+
+std::vector<TEntryCells> EntryRowsOf(const TBaseGrid& grid) {
+    std::vector<TEntryCells> rows;
+    rows.reserve(std::size_t(std::max(grid.RowCount() - grid.FixedRows(), 0)));
+    for (int r = grid.FixedRows(); r < grid.RowCount(); ++r) {
+        TEntryCells cells;
+        bool empty = true;
+        for (int c = 0; c < TaskColumnCount && c < grid.RealColCount(); ++c) {
+            cells[std::size_t(c)] = grid.GetCellText(c, r);
+            empty = empty && cells[std::size_t(c)].empty();
+        }
+        if (!empty) rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+TBaseGrid TaskTableOf(const std::vector<TEntryCells>& rows) {
+    TBaseGrid grid = EmptyTaskDocument();
+    grid.SetRowCount(int(rows.size()) + 1);
+    for (std::size_t r = 0; r < rows.size(); ++r) grid.SetRowCells(int(r) + 1, 0, Views(rows[r]));
+    return AsTaskTable(std::move(grid));
+}
+
+struct TRemoteList::TMerged {
+    struct TRow {
+        TEntryCells Cells;
+        std::optional<TRemoteEntry> Remote;  // the server's version the row stands for
+        bool Dirty = false;                  // to be sent: new, or not as Remote has it
+    };
+    std::vector<TRow> Rows;
+    std::vector<TRemoteEntry> Removals;  // deleted here, unchanged on the server
+    int Conflicts = 0;
+    std::string SyncToken;
+
+    TRemoteListState StateAfter(TRemoteListState state) const {
+        state.SyncToken = SyncToken;
+        state.Entries.clear();
+        for (const TRow& row : Rows)
+            if (row.Remote) state.Entries.push_back(*row.Remote);
+        // Still to be removed at the next save.
+        state.Entries.insert(state.Entries.end(), Removals.begin(), Removals.end());
+        return state;
+    }
+    std::vector<TEntryCells> Cells() const {
+        std::vector<TEntryCells> cells;
+        cells.reserve(Rows.size());
+        for (const TRow& row : Rows) cells.push_back(row.Cells);
+        return cells;
+    }
+};
+
+TRemoteList::TRemoteList(TRemoteListState state, TCalendarSettings settings)
+    : state_(std::move(state)), settings_(std::move(settings)) {}
+
+std::vector<TEntryCells> TRemoteList::KnownRows() const {
+    std::vector<TEntryCells> rows;
+    rows.reserve(state_.Entries.size());
+    for (const TRemoteEntry& entry : state_.Entries) rows.push_back(entry.Cells);
+    return rows;
+}
+
+TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vector<TEntryCells>& rows,
+                                        bool& serverChanged) {
+    const std::vector<TRemoteEntry>& known = state_.Entries;
+    const TCollectionChanges changes = server.Changes(state_.CollectionUrl, state_.SyncToken);
+
+    std::unordered_map<std::string, std::size_t> knownByHref;
+    for (std::size_t i = 0; i < known.size(); ++i) knownByHref.emplace(known[i].Href, i);
+    // What the server holds now: the known version, another one, or none.
+    std::vector<const TRemoteEntry*> now(known.size());
+    for (std::size_t i = 0; i < known.size(); ++i) now[i] = changes.Full ? nullptr : &known[i];
+    std::vector<std::string> toFetch;
+    for (const TCalendarResource& resource : changes.Changed) {
+        const auto it = knownByHref.find(resource.Href);
+        if (it != knownByHref.end() && known[it->second].ETag == resource.ETag)
+            now[it->second] = &known[it->second];
+        else
+            toFetch.push_back(resource.Href);
+    }
+    for (const std::string& href : changes.Removed)
+        if (const auto it = knownByHref.find(href); it != knownByHref.end()) now[it->second] = nullptr;
+    // Every resource named for fetching is gone or replaced until it arrives.
+    for (const std::string& href : toFetch)
+        if (const auto it = knownByHref.find(href); it != knownByHref.end()) now[it->second] = nullptr;
+
+    std::vector<TRemoteEntry> fetched;
+    for (TCalendarResource& resource : server.Fetch(state_.CollectionUrl, toFetch)) {
+        try {
+            TEntryCells cells = EntryOfResource(resource.Text, settings_);
+            fetched.push_back({std::move(resource.Href), std::move(resource.ETag), std::move(resource.Text), std::move(cells)});
+        } catch (const EGridError&) {
+            // Not a to-do (an event beside the tasks): not part of the list.
+        }
+    }
+    std::vector<bool> fetchedTaken(fetched.size());
+    for (std::size_t f = 0; f < fetched.size(); ++f)
+        if (const auto it = knownByHref.find(fetched[f].Href); it != knownByHref.end()) {
+            now[it->second] = &fetched[f];
+            fetchedTaken[f] = true;
+        }
+    std::size_t removed = 0;
+    for (std::size_t i = 0; i < known.size(); ++i) removed += now[i] == nullptr;
+    serverChanged = !fetched.empty() || removed > 0;
+
+    TMerged merged;
+    merged.SyncToken = changes.SyncToken;
+    if (!serverChanged) {
+        // Only our own edits to weigh.
+        TRowMatcher matcher(known);
+        const auto matches = matcher.Match(rows);
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            TMerged::TRow row{rows[r], {}, true};
+            if (matches[r]) {
+                row.Remote = known[*matches[r]];
+                row.Dirty = row.Cells != row.Remote->Cells;
+            }
+            merged.Rows.push_back(std::move(row));
+        }
+        for (std::size_t i = 0; i < known.size(); ++i)
+            if (!matcher.Taken(i)) merged.Removals.push_back(known[i]);
+        return merged;
+    }
+
+    std::vector<TMerged::TRow> fromServer;  // rows the table does not have yet
+    TRowMatcher matcher(known);
+    const auto matches = matcher.Match(rows);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const TEntryCells& ours = rows[r];
+        if (!matches[r]) {
+            merged.Rows.push_back({ours, {}, true});
+            continue;
+        }
+        const TRemoteEntry& base = known[*matches[r]];
+        const TRemoteEntry* theirs = now[*matches[r]];
+        if (!theirs) {
+            // Deleted on the server: gone here too, unless edited here.
+            if (ours != base.Cells) merged.Rows.push_back({ours, {}, true});
+            continue;
+        }
+        if (theirs == &base) {
+            merged.Rows.push_back({ours, base, ours != base.Cells});
+            continue;
+        }
+        TEntryCells cells = ours;
+        bool conflict = false;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (ours[c] == base.Cells[c])
+                cells[c] = theirs->Cells[c];
+            else if (theirs->Cells[c] != base.Cells[c] && theirs->Cells[c] != ours[c])
+                conflict = true;
+        }
+        if (conflict) {
+            merged.Rows.push_back({theirs->Cells, *theirs, false});
+            merged.Rows.push_back({MarkedAsConflict(ours), {}, true});
+            ++merged.Conflicts;
+        } else {
+            merged.Rows.push_back({cells, *theirs, cells != theirs->Cells});
+        }
+    }
+    for (std::size_t i = 0; i < known.size(); ++i) {
+        if (matcher.Taken(i) || !now[i]) continue;
+        if (now[i] == &known[i])
+            merged.Removals.push_back(known[i]);
+        else  // changed on the server, deleted here: kept
+            fromServer.push_back({now[i]->Cells, *now[i], false});
+    }
+    for (std::size_t f = 0; f < fetched.size(); ++f)
+        if (!fetchedTaken[f]) fromServer.push_back({fetched[f].Cells, fetched[f], false});
+
+    // The server's rows go where their numbers put them among ours.
+    std::stable_sort(fromServer.begin(), fromServer.end(), [](const TMerged::TRow& a, const TMerged::TRow& b) {
+        const auto x = NumberOf(a.Cells), y = NumberOf(b.Cells);
+        return x && (!y || *x < *y);
+    });
+    std::vector<TMerged::TRow> ordered;
+    ordered.reserve(merged.Rows.size() + fromServer.size());
+    std::size_t next = 0;
+    for (TMerged::TRow& row : merged.Rows) {
+        if (const auto number = NumberOf(row.Cells))
+            while (next < fromServer.size() && NumberOf(fromServer[next].Cells) && *NumberOf(fromServer[next].Cells) < *number)
+                ordered.push_back(std::move(fromServer[next++]));
+        ordered.push_back(std::move(row));
+    }
+    while (next < fromServer.size()) ordered.push_back(std::move(fromServer[next++]));
+    merged.Rows = std::move(ordered);
+    return merged;
+}
+
+TSyncResult TRemoteList::Refresh(CalendarServer& server, const std::vector<TEntryCells>& rows) {
+    bool serverChanged = false;
+    TMerged merged = Merge(server, rows, serverChanged);
+    TSyncResult result;
+    if (!serverChanged) {
+        state_.SyncToken = merged.SyncToken;
+        return result;
+    }
+    state_ = merged.StateAfter(std::move(state_));
+    result.RowsChanged = true;
+    result.Rows = merged.Cells();
+    result.Conflicts = merged.Conflicts;
+    return result;
+}
+
+// Sends the dirty rows and the removals; false when another client was first
+// with one of them, which the next round merges.
+bool TRemoteList::Send(CalendarServer& server, TMerged& merged) {
+    bool allDone = true;
+    std::vector<TMerged::TRow*> withoutTag;
+    for (TMerged::TRow& row : merged.Rows) {
+        if (!row.Dirty) continue;
+        const std::vector<std::string_view> cells = Views(row.Cells);
+        TRemoteEntry sent;
+        if (row.Remote) {
+            sent.Href = row.Remote->Href;
+            sent.Text = UpdatedTodoResource(row.Remote->Text, cells, settings_);
+        } else {
+            const std::string uid = FreshTodoUid();
+            sent.Href = TodoHref(state_.CollectionUrl, uid);
+            sent.Text = NewTodoResource(cells, uid, settings_);
+        }
+        const TWriteResult written = server.Put(sent.Href, sent.Text, row.Remote ? row.Remote->ETag : std::string());
+        if (written.Outcome == TWriteOutcome::Conflict) {
+            allDone = false;
+            continue;
+        }
+        sent.ETag = written.ETag;
+        sent.Cells = row.Cells;
+        row.Remote = std::move(sent);
+        row.Dirty = false;
+        if (row.Remote->ETag.empty()) withoutTag.push_back(&row);
+    }
+    std::vector<TRemoteEntry> stillToRemove;
+    for (const TRemoteEntry& entry : merged.Removals) {
+        if (server.Remove(entry.Href, entry.ETag) == TWriteOutcome::Done) continue;
+        stillToRemove.push_back(entry);
+        allDone = false;
+    }
+    merged.Removals = std::move(stillToRemove);
+    if (withoutTag.empty()) return allDone;
+    // A server that does not say the new ETag is asked for it.
+    std::vector<std::string> hrefs;
+    for (const TMerged::TRow* row : withoutTag) hrefs.push_back(row->Remote->Href);
+    std::unordered_map<std::string, TCalendarResource> read;
+    for (TCalendarResource& resource : server.Fetch(state_.CollectionUrl, hrefs)) read.emplace(resource.Href, std::move(resource));
+    for (TMerged::TRow* row : withoutTag) {
+        const auto it = read.find(row->Remote->Href);
+        if (it == read.end()) continue;
+        row->Remote->ETag = it->second.ETag;
+        row->Remote->Text = it->second.Text;
+        try {
+            row->Remote->Cells = EntryOfResource(it->second.Text, settings_);
+        } catch (const EGridError&) {
+        }
+        row->Dirty = row->Cells != row->Remote->Cells;
+    }
+    return allDone;
+}
+
+TSyncResult TRemoteList::Save(CalendarServer& server, const std::vector<TEntryCells>& rows) {
+    TSyncResult result;
+    std::vector<TEntryCells> table = rows;
+    for (int round = 0; round < MaxSaveRounds; ++round) {
+        bool serverChanged = false;
+        TMerged merged = Merge(server, table, serverChanged);
+        result.Conflicts += merged.Conflicts;
+        bool done = false;
+        try {
+            done = Send(server, merged);
+        } catch (const ECalendarServerError& e) {
+            result.Failure = e;
+        } catch (const EAbort&) {
+            result.Cancelled = true;
+        }
+        state_ = merged.StateAfter(std::move(state_));
+        table = merged.Cells();
+        if (serverChanged || merged.Conflicts || table != rows) result.RowsChanged = true;
+        if (done || result.Failure || result.Cancelled) {
+            // What went out is known; the rest goes at the next save.
+            result.Complete = done;
+            result.Rows = std::move(table);
+            return result;
+        }
+    }
+    result.Complete = false;
+    result.Rows = std::move(table);
+    return result;
+}
+
+TSyncResult TRemoteList::Push(CalendarServer& server, const std::vector<TEntryCells>& rows) {
+    Refresh(server, KnownRows());
+    TRowMatcher matcher(state_.Entries);
+    matcher.Match(rows);
+    std::vector<TEntryCells> table = rows;
+    for (std::size_t i = 0; i < state_.Entries.size(); ++i)
+        if (!matcher.Taken(i)) table.push_back(state_.Entries[i].Cells);
+    return Save(server, table);
+}
+
+}  // namespace tkm

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/calendar_server.h"
+#include "tasks/calendar_document.h"
+#include "tasks/todo_entry.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tkm {
+
+// A to-do as the server last gave it (or took it from us).
+struct TRemoteEntry {
+    std::string Href;
+    std::string ETag;
+    std::string Text;
+    TEntryCells Cells;  // as Text gives them
+};
+
+// What the list knows of its collection: where it is, and the to-dos as they
+// were at the last open, refresh or save, in table order.
+struct TRemoteListState {
+    std::string CollectionUrl;
+    std::string DisplayName;
+    std::string SyncToken;
+    std::vector<TRemoteEntry> Entries;
+};
+
+// How a refresh or save ended.
+struct TSyncResult {
+    bool RowsChanged = false;         // Rows is the table to show
+    std::vector<TEntryCells> Rows;
+    int Conflicts = 0;                // entries kept twice, ours marked "(conflict)"
+    bool Complete = true;             // every change was sent (a save)
+    // Why a save stopped after merging: the rows are merged and what was
+    // sent is known; the rest goes at the next save.
+    std::optional<ECalendarServerError> Failure;
+    bool Cancelled = false;
+};
+
+inline constexpr std::string_view ConflictMark = "(conflict)";
+
+// A to-do list kept in a CalDAV collection: brings other clients' changes in
+// and sends ours, merging cell by cell and keeping both versions where both
+// sides changed the same cell.
+class TRemoteList {
+public:
+    TRemoteList(TRemoteListState state, TCalendarSettings settings);
+
+    const TRemoteListState& State() const { return state_; }
+    // The table of the entries as last known, in their order.
+    std::vector<TEntryCells> KnownRows() const;
+
+    // Brings the server's changes into `rows` (the table as it is now, with
+    // edits not yet saved kept as edits). RowsChanged false when the server
+    // had nothing new. ECalendarServerError, with nothing changed.
+    TSyncResult Refresh(CalendarServer& server, const std::vector<TEntryCells>& rows);
+    // Refreshes, then sends the new, changed and deleted entries, each against
+    // the ETag it was read with; a 412 brings the other client's version in
+    // and merges again. ECalendarServerError (or EAbort) when the server cannot
+    // be reached before anything was merged; a failure after that ends with
+    // Failure (or Cancelled), Complete false and the merged rows.
+    TSyncResult Save(CalendarServer& server, const std::vector<TEntryCells>& rows);
+
+    // Puts `rows` into the collection beside its other to-dos: a row that is
+    // one of the entries the list knows (as a save would match it) replaces
+    // it, the others are added; nothing is removed.
+    TSyncResult Push(CalendarServer& server, const std::vector<TEntryCells>& rows);
+
+private:
+    struct TMerged;
+    TMerged Merge(CalendarServer& server, const std::vector<TEntryCells>& rows, bool& serverChanged);
+    bool Send(CalendarServer& server, TMerged& merged);
+
+    TRemoteListState state_;
+    TCalendarSettings settings_;
+};
+
+// The entry rows of a table, leaving out rows with every cell empty (the
+// one a table keeps when it has no entries).
+std::vector<TEntryCells> EntryRowsOf(const TBaseGrid& grid);
+// The task table of those rows.
+TBaseGrid TaskTableOf(const std::vector<TEntryCells>& rows);
+
+// The href of a new to-do in the collection: its path and UID.ics.
+std::string TodoHref(const std::string& collectionUrl, const std::string& uid);
+
+}  // namespace tkm

@@ -1,0 +1,184 @@
+#include "caldav/radicale_test.h"
+#include "platform/calendar_accounts.h"
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_dialogs.h"
+#include "platform/net/caldav_client.h"
+#include "settings/mru_manager.h"
+#include "support/scoped_env.h"
+#include "tasks/document_session.h"
+#include "tasks/task_document.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tkm {
+namespace {
+
+using test::TRadicaleServer;
+
+class TNoteView final : public TDocumentView {
+public:
+    std::string Title;
+    std::vector<std::string> Notes;
+    bool Modified = false;
+    void TitleChanged(const std::string& title) override { Title = title; }
+    void ModifiedChanged(bool modified) override { Modified = modified; }
+    void CommitEditor() override {}
+    void SetEditingEnabled(bool) override {}
+    void StartEditing() override {}
+    void FileOperationStarted() override {}
+    void FileProgress(int) override {}
+    void FileOperationEnded() override {}
+    void ChooseExportColumns() override {}
+    void ChoosePrintColumns() override {}
+    TColorScheme ColorScheme() const override { return TColorScheme::Classic(); }
+    void ShowNote(const std::string& note) override { Notes.push_back(note); }
+};
+
+// Answers the password questions from a script, as the user would type.
+class TScriptedAccounts final : public CalendarAccounts {
+public:
+    std::optional<TRemoteAddress> Choice;
+    std::vector<std::string> Passwords;  // the answers, in turn; none left: Cancel
+    int Asked = 0;
+    int TimeLimitMs = TCaldavClient::DefaultTimeLimitMs;
+
+    std::optional<TRemoteAddress> ChooseList() override { return Choice; }
+    CalendarServer* Connect(const TRemoteAddress& address, bool refused) override {
+        if (refused || !password_) {
+            if (std::size_t(Asked) >= Passwords.size()) return nullptr;
+            password_ = Passwords[std::size_t(Asked++)];
+        }
+        client_ = std::make_unique<TCaldavClient>(TCalendarAccount{address.Url, address.User, *password_}, TimeLimitMs);
+        return client_.get();
+    }
+
+private:
+    std::optional<std::string> password_;
+    std::unique_ptr<TCaldavClient> client_;
+};
+
+// One window of Taskmere: its own cache folder, its own table.
+struct TWindow {
+    explicit TWindow(const std::string& cacheFolder) : cache("XDG_CACHE_HOME", cacheFolder) {}
+    test::TScopedEnv cache;
+    TBaseGrid grid = EmptyTaskDocument();
+    TLookupList lookup;
+    TMRUManager recent;
+    ScriptedDialogs dialogs;
+    TNoteView view;
+    FixedClock clock{{2026, 12, 8}, {9, 30, 5}};
+    TLocaleFormats formats;
+    TScriptedAccounts accounts;
+    TDocumentSession session{{grid, lookup, recent, dialogs, view, {clock, formats}, "/start", {}, true, {}, nullptr,
+                              {}, &accounts}};
+};
+
+class RemoteDocumentTest : public test::RadicaleTest {
+protected:
+    void SetUp() override {
+        TCaldavClient client({server_->Url(), "alice", "secret"});
+        address_ = {client.CreateTaskCollection("Shared list").Url, "alice"};
+    }
+    std::unique_ptr<TWindow> Window(const std::string& name) {
+        auto window = std::make_unique<TWindow>(folder_.File(name));
+        window->accounts.Choice = address_;
+        window->accounts.Passwords = {"secret"};
+        return window;
+    }
+
+    test::TTempFolder folder_;
+    TRemoteAddress address_;
+};
+
+TEST_F(RemoteDocumentTest, TwoWindowsShareTheListThroughSaveAndRefresh) {
+    auto a = Window("a");
+    ASSERT_TRUE(a->session.OpenRemote().GoesOn());
+    EXPECT_EQ(a->view.Title, "Shared list - Taskmere");
+    EXPECT_EQ(a->session.FileName(), address_.Name());
+    EXPECT_EQ(a->recent.Entries().front().Name, address_.Name());
+    a->grid.SetRowCount(3);
+    for (int row = 1; row <= 2; ++row) {
+        a->grid.SetCellText(colNo, row, std::to_string(row));
+        a->grid.SetCellText(colStatus, row, "Not Started");
+        a->grid.SetCellText(colDescription, row, "entry " + std::to_string(row));
+    }
+    a->session.SetModified(true);
+    ASSERT_TRUE(a->session.Save().GoesOn());
+    EXPECT_FALSE(a->view.Modified);
+
+    // The other window opens the list by its name, as the reopen list and the command line do.
+    auto b = Window("b");
+    ASSERT_TRUE(b->session.OpenNamed(address_.Name()).GoesOn());
+    ASSERT_EQ(b->grid.RowCount(), 3);
+    EXPECT_EQ(b->grid.GetCellText(colDescription, 2), "entry 2");
+
+    b->grid.SetCellText(colStatus, 1, "Completed");
+    a->grid.SetCellText(colDescription, 1, "entry one");  // the same entry, another cell
+    a->session.SetModified(true);
+    b->session.SetModified(true);
+    ASSERT_TRUE(b->session.Save().GoesOn());
+    ASSERT_TRUE(a->session.Save().GoesOn());
+    EXPECT_EQ(a->grid.GetCellText(colStatus, 1), "Completed");
+    EXPECT_EQ(a->grid.GetCellText(colDescription, 1), "entry one");
+
+    ASSERT_TRUE(b->session.Refresh().GoesOn());
+    EXPECT_FALSE(b->view.Modified);
+    EXPECT_EQ(b->grid.GetCellText(colDescription, 1), "entry one");
+
+    // Both change the same cell: both versions stay, and the status bar says so.
+    a->grid.SetCellText(colDescription, 2, "ours");
+    b->grid.SetCellText(colDescription, 2, "theirs");
+    a->session.SetModified(true);
+    b->session.SetModified(true);
+    ASSERT_TRUE(b->session.Save().GoesOn());
+    ASSERT_TRUE(a->session.Save().GoesOn());
+    ASSERT_EQ(a->grid.RowCount(), 4);
+    EXPECT_EQ(a->grid.GetCellText(colDescription, 2), "theirs");
+    EXPECT_EQ(a->grid.GetCellText(colDescription, 3), "ours (conflict)");
+    ASSERT_FALSE(a->view.Notes.empty());
+    EXPECT_EQ(a->view.Notes.back(), "1 conflict: both versions of the entry are kept");
+}
+
+TEST_F(RemoteDocumentTest, ARefusedPasswordIsAskedForAgain) {
+    auto a = Window("a");
+    a->accounts.Passwords = {"wrong", "secret"};
+    ASSERT_TRUE(a->session.OpenRemote().GoesOn());
+    EXPECT_EQ(a->accounts.Asked, 2);
+
+    auto b = Window("b");
+    b->accounts.Passwords = {"wrong"};
+    EXPECT_EQ(b->session.OpenRemote().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_FALSE(b->session.IsRemote());
+}
+
+TEST_F(RemoteDocumentTest, WithoutTheServerTheListOpensFromItsCacheAndSaveKeepsTheChanges) {
+    auto a = Window("a");
+    ASSERT_TRUE(a->session.OpenRemote().GoesOn());
+    a->grid.SetCellText(colDescription, 1, "first");
+    a->grid.SetCellText(colStatus, 1, "Not Started");
+    a->session.SetModified(true);
+    ASSERT_TRUE(a->session.Save().GoesOn());
+
+    server_->Stop();
+    auto offline = Window("a");
+    offline->accounts.TimeLimitMs = 3000;
+    ASSERT_TRUE(offline->session.OpenNamed(address_.Name()).GoesOn());
+    EXPECT_EQ(offline->grid.GetCellText(colDescription, 1), "first");
+    offline->grid.SetCellText(colDescription, 1, "edited offline");
+    offline->session.SetModified(true);
+    const TDocumentOutcome saved = offline->session.Save();
+    server_->Start();
+    EXPECT_EQ(saved.Message, "The server cannot be reached; your changes are kept and will be sent at the next Save.");
+    EXPECT_TRUE(offline->view.Modified);
+
+    ASSERT_TRUE(offline->session.Save().GoesOn());
+    EXPECT_FALSE(offline->view.Modified);
+    auto b = Window("b");
+    ASSERT_TRUE(b->session.OpenNamed(address_.Name()).GoesOn());
+    EXPECT_EQ(b->grid.GetCellText(colDescription, 1), "edited offline");
+}
+
+}  // namespace
+}  // namespace tkm
