@@ -20,6 +20,7 @@ protected:
         for (int r = 1; r <= 5; ++r) Describe(r, descriptions[r - 1]);
         Store().SetCellText(colStatus, 4, "Completed");
         Store().SetCurrentCell(colDescription, 1);
+        window->SetModified(false);
     }
 
     TFilterBar& Bar() { return *window->FilterBar(); }

@@ -183,7 +183,7 @@ TEST_F(MainWindowTest, ShiftInsertReachesAddNewEntryWhileEditing) {
 TEST_F(MainWindowTest, MenusAndToolBarFollowTheCommandTable) {
     QStringList menus;
     for (QAction* a : window->menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Help"}));
+    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Help"}));
     auto captions = [](QMenu* menu) {
         QStringList out;
         for (QAction* a : menu->actions()) out << (a->isSeparator() ? "-" : a->text());
@@ -197,7 +197,8 @@ TEST_F(MainWindowTest, MenusAndToolBarFollowTheCommandTable) {
               QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "-", "&Add New Entry", "&Delete",
                            "Add &Multiple Entries...", "-", "Find", "&Refresh", "&Sort By...", "&View Calendar", "Due &reminders", "-", "Re&number Entries", "-",
                            "St&atistics..."}));
-    EXPECT_EQ(captions(menuBarActions[2]->menu()), QStringList({"&Contents", "-", "&About Taskmere"}));
+    EXPECT_EQ(captions(menuBarActions[2]->menu()), QStringList({"&Filter"}));
+    EXPECT_EQ(captions(menuBarActions[3]->menu()), QStringList({"&Contents", "-", "&About Taskmere"}));
     QStringList tools;
     for (QAction* a : window->findChild<QToolBar*>("tlbMain")->actions())
         tools << (a->isSeparator() ? "-" : a->toolTip());

@@ -1,5 +1,6 @@
 #include "ui/dialogs/stat_form.h"
 
+#include "grid/base_grid.h"
 #include "tasks/task_filter.h"
 #include "ui/dialogs/desktop_centre.h"
 #include "ui/screen_font.h"
