@@ -76,7 +76,7 @@ TEST(StatForm, AddsTheTotalsAndTheEntriesShown) {
             texts << static_cast<QLabel*>(rows->itemAt(row, role)->widget())->text();
     EXPECT_EQ(texts.join('|').toStdString(),
               "Total Hours in work**:|1.234,50|Cost in work**:|10,25|Total Hours of all entries*:|1.236,50|"
-              "Cost of all entries*:|10,25|Shown:|1 of 2 entries shown");
+              "Cost of all entries*:|10,25|Entries shown:|1 of 2");
     EXPECT_EQ(form.Counts()[0].Count, 2);
 }
 

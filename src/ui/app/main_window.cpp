@@ -145,13 +145,14 @@ void TfrmMain::SizeForAllColumns() {
 void TfrmMain::ApplyLayout() {
     if (layout_.Place) {
         const TWindowLayout::TPlace& place = *layout_.Place;
+        // The inner geometry: where the frame goes is the window manager's to say.
         const QRect wanted(place.Left, place.Top, place.Width, place.Height);
         resize(wanted.size());
         // A place on a screen that is no longer there would leave the window out of reach.
         bool reachable = false;
         for (const QScreen* screen : QGuiApplication::screens())
             reachable |= screen->availableGeometry().intersected(wanted).width() >= 40;
-        if (reachable) move(wanted.topLeft());
+        if (reachable) setGeometry(wanted);
         else if (const QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - QPoint(place.Width / 2, place.Height / 2));
     }
@@ -164,7 +165,7 @@ void TfrmMain::ApplyLayout() {
 
 void TfrmMain::CaptureLayout() {
     if (!layoutApplied_) return;
-    const QRect place = normalPlace_.isValid() ? normalPlace_ : QRect(pos(), size());
+    const QRect place = normalPlace_.isValid() ? normalPlace_ : geometry();
     layout_.Place = TWindowLayout::TPlace{place.left(), place.top(), place.width(), place.height()};
     layout_.Maximized = isMaximized();
     const TBaseGrid& store = stgMain_->Store();
@@ -181,13 +182,13 @@ void TfrmMain::SavePlacement() {
 void TfrmMain::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
-        normalPlace_.moveTopLeft(pos());
+        normalPlace_ = geometry();
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
-        normalPlace_ = QRect(pos(), size());
+        normalPlace_ = geometry();
 }
 
 TfrmMain::~TfrmMain() {

@@ -1,7 +1,6 @@
 #include "ui/dialogs/stat_form.h"
 
 #include "grid/base_grid.h"
-#include "tasks/task_filter.h"
 #include "ui/dialogs/desktop_centre.h"
 #include "ui/screen_font.h"
 
@@ -71,16 +70,21 @@ TfrmStat::TfrmStat(const TBaseGrid& grid, const TDate& today, const TLocaleForma
     form->setContentsMargins(0, 0, 0, 0);
     form->setVerticalSpacing(2);
     const TTotals sums = SumTotals(grid, formats);
-    const auto amount = [&](double value) {
-        auto* label = new QLabel(Text(FormatAmount(value, formats)), totals);
+    const auto amountLabel = [&](const QString& text) {
+        auto* label = new QLabel(text, totals);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return label;
     };
+    const auto amount = [&](double value) { return amountLabel(Text(FormatAmount(value, formats))); };
     form->addRow("Total Hours in work**:", amount(sums.HoursInWork));
     form->addRow("Cost in work**:", amount(sums.CostInWork));
     form->addRow("Total Hours of all entries*:", amount(sums.Hours));
     form->addRow("Cost of all entries*:", amount(sums.Cost));
-    if (grid.RowsFiltered()) form->addRow("Shown:", new QLabel(Text(ShownEntriesText(grid)), totals));
+    if (grid.RowsFiltered()) {
+        const int fixed = std::min(grid.FixedRows(), grid.RowCount());
+        const QString shown = QString("%1 of %2").arg(grid.ShownRowCount() - fixed).arg(grid.RowCount() - fixed);
+        form->addRow("Entries shown:", amountLabel(shown));
+    }
     const int totalsHeight = std::max(totals->sizeHint().height(), form->rowCount() * 16);
     totals->setGeometry(21, 370, 251, totalsHeight);
     const int okTop = 370 + totalsHeight + 10;
