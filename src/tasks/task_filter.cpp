@@ -78,14 +78,23 @@ public:
         : grid_(grid), show_(filter.Show, context), cells_(std::size_t(grid.RealColCount())) {
         TFindOptions options;
         options.Set(TFindOption::MatchCase, filter.MatchCase);
-        for (const std::string& word : SplitWords(filter.Words)) matchers_.emplace_back(word, options);
+        for (const std::string& word : SplitWords(filter.Words)) {
+            matchers_.emplace_back(word, options);
+            asciiWords_.push_back(std::all_of(word.begin(), word.end(), [](char c) { return (c & 0x80) == 0; }));
+        }
         for (const TShownColumn& column : ShownColumns(grid)) columns_.push_back(std::size_t(column.Real));
     }
 
     bool Keeps(int row) {
         grid_.RowView(row, cells_);
         if (cells_.size() > std::size_t(colDueDate) && !show_.Keeps(cells_)) return false;
-        for (TCellMatcher& matcher : matchers_) {
+        const std::string_view bytes = RowBytes();
+        for (std::size_t w = 0; w < matchers_.size(); ++w) {
+            TCellMatcher& matcher = matchers_[w];
+            // A word found in none of the row's bytes is in none of its cells: most
+            // rows are settled by one look at them. Only ASCII words: a word with
+            // other letters reads each cell by its own encoding.
+            if (asciiWords_[w] && !matcher.Matches(bytes)) return false;
             const bool found =
                 std::any_of(columns_.begin(), columns_.end(), [&](std::size_t c) { return matcher.Matches(cells_[c]); });
             if (!found) return false;
@@ -94,9 +103,23 @@ public:
     }
 
 private:
+    // A row's cells lie one after the other in one block: from the first byte
+    // of any of them to the last, with no other row's bytes between.
+    std::string_view RowBytes() const {
+        const char* first = nullptr;
+        const char* last = nullptr;
+        for (const std::string_view cell : cells_) {
+            if (cell.empty()) continue;
+            if (!first || cell.data() < first) first = cell.data();
+            if (!last || cell.data() + cell.size() > last) last = cell.data() + cell.size();
+        }
+        return first ? std::string_view(first, std::size_t(last - first)) : std::string_view();
+    }
+
     const TBaseGrid& grid_;
     TShowTest show_;
     std::vector<TCellMatcher> matchers_;
+    std::vector<bool> asciiWords_;
     std::vector<std::size_t> columns_;
     std::vector<std::string_view> cells_;
 };
