@@ -3,7 +3,7 @@
 //
 //   taskmere_bench [--sizes 10000,100000,1000000] [--runs N] [--no-peers] [--only GROUP,...]
 //
-// GROUP: core, peers, print, preview, repaint, export, and caldav only when
+// GROUP: core, filter, peers, print, preview, repaint, export, and caldav only when
 // named (it starts a Radicale); the list is loaded in any case.
 //
 // Prints name<TAB>entries<TAB>seconds<TAB>MB/s (or "-"), one line per figure,
@@ -131,6 +131,7 @@ void MeasureSize(int entries, int runs, const TOptions& options, const std::stri
         core.AddEntries();
         core.Recovery(*grid);
     }
+    if (options.Wanted("filter")) core.Filter(*grid);
 
     if (options.Peers && options.Wanted("peers")) {
         TPeerFigures peers(document, runs, folder, report);

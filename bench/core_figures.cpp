@@ -5,10 +5,13 @@
 #include "grid/undo_history.h"
 #include "grid/io/csv_writer.h"
 #include "base/file_bytes.h"
+
+#include <algorithm>
 #include "platform/fake/fake_clock.h"
 #include "tasks/multiple_entries.h"
 #include "tasks/recovery_file.h"
 #include "tasks/task_document.h"
+#include "tasks/task_filter.h"
 #include "tasks/task_statistics.h"
 
 namespace tkm::bench {
@@ -133,6 +136,37 @@ void TCoreFigures::AddEntries() {
                   return seconds;
               }));
     }
+}
+
+void TCoreFigures::Filter(TBaseGrid& grid) {
+    const std::string word = "invoice";
+    const TFilterContext context{BenchToday, document_.Formats};
+    int shown = 0;
+    Timed("filter:type", MedianSeconds(runs_, [&] {
+              TViewFilter view;
+              double slowest = 0;
+              for (std::size_t letters = 1; letters <= word.size(); ++letters) {
+                  const TStopwatch clock;
+                  view.Apply(grid, {.Words = word.substr(0, letters)}, context);
+                  slowest = std::max(slowest, clock.Seconds());
+              }
+              shown = grid.ShownRowCount() - grid.FixedRows();
+              view.Apply(grid, {}, context);
+              return slowest;
+          }));
+    if (std::size_t(shown) != FilterRows(grid, {.Words = word}, context).size())
+        report_.Fail("typing the filter word shows other entries than filtering for it at once");
+    TTaskFilter open;
+    open.Show = TShowChoice::Open;
+    Timed("filter:open", MedianSeconds(runs_, [&] {
+              TViewFilter view;
+              const TStopwatch clock;
+              view.Apply(grid, open, context);
+              const double seconds = clock.Seconds();
+              view.Apply(grid, {}, context);
+              return seconds;
+          }));
+    if (grid.RowsFiltered()) report_.Fail("clearing the filter left rows hidden");
 }
 
 void TCoreFigures::Recovery(const TBaseGrid& grid) {

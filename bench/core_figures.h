@@ -31,6 +31,10 @@ public:
     // Keeping unsaved changes: the copy of the table the window's thread takes
     // (recovery:snapshot) and writing it out as the worker thread does (recovery:write).
     void Recovery(const TBaseGrid& grid);
+    // Typing "invoice" into the filter bar: the slowest keystroke of the word
+    // (filter:type, the first letter looks at every row, the later ones at the
+    // rows still shown), and showing the open entries (filter:open).
+    void Filter(TBaseGrid& grid);
 
 private:
     std::unique_ptr<TBaseGrid> LoadFresh(double& seconds) const;

@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 #include "cli/document_files.h"
-#include "grid/grid_sorter.h"
+#include "tasks/task_sort.h"
 #include "tasks/task_table.h"
 
 #include <charconv>
@@ -30,7 +30,7 @@ int RunSort(TArguments& args) {
     TBaseGrid grid;
     TCalendarOrigin origin;
     LoadDocument(grid, args.Positional[0], args, &origin);
-    SortByColumn(grid, settings, args.Formats);
+    SortTaskTable(grid, settings, args.Formats);
     TaskTable::Renumber(grid);
     SaveDocument(grid, output.value_or(args.Positional[0]), args, &origin);
     return 0;

@@ -52,6 +52,7 @@ void TBaseGrid::SetRowCount(int count) {
     for (std::size_t r = std::size_t(count); r < rows_.size(); ++r) ReleaseRow(rows_[r]);
     ReserveRows(rows_, std::size_t(count));
     rows_.resize(std::size_t(count));
+    RowsMoved();
     row_ = std::min(row_, RowCount() - 1);
     topRow_ = std::max(fixedRows_, std::min(topRow_, RowCount() - 1));
     MaybeCompact();
@@ -192,6 +193,7 @@ bool TBaseGrid::RemoveCellObject(int col, int row) {
 // --- rows ---
 
 void TBaseGrid::ReleaseRow(TRowRecord& record) {
+    if (record.Hidden) --hiddenRowCount_;
     arena_.Release(record.Text);
     record = {};
 }
@@ -257,6 +259,7 @@ void TBaseGrid::InsertRows(int row, int count) {
     RecordInsertion(row, count);
     ReserveRows(rows_, rows_.size() + std::size_t(count));
     rows_.insert(rows_.begin() + row, std::size_t(count), TRowRecord{});
+    RowsMoved();
     NotifyLayout();
 }
 
@@ -270,6 +273,7 @@ void TBaseGrid::RemoveRows(int row, int count) {
     const int current = row_;
     for (int r = row; r < row + removed; ++r) ReleaseRow(rows_[std::size_t(r)]);
     rows_.erase(rows_.begin() + row, rows_.begin() + row + removed);
+    RowsMoved();
     if (current < RowCount()) {
         row_ = current;
         topRow_ = top;
@@ -278,6 +282,7 @@ void TBaseGrid::RemoveRows(int row, int count) {
     } else {
         row_ = -1;
     }
+    KeepCurrentOnShownRow();
     MaybeCompact();
     NotifyLayout();
     observers_.Notify(&TGridObserver::CurrentCellChanged);
@@ -319,8 +324,11 @@ void TBaseGrid::PermuteRows(int first, std::span<const std::uint32_t> order) {
     }
     if (TGridChangeSink* sink = sink_.Get()) sink->Record(TRowsPermuted{first, {order.begin(), order.end()}});
     std::copy(moved.begin(), moved.end(), rows_.begin() + first);
+    RowsMoved();
+    const bool currentMoved = KeepCurrentOnShownRow();
     ++revision_;
     observers_.Notify(&TGridObserver::GridInvalidated);
+    if (currentMoved) observers_.Notify(&TGridObserver::CurrentCellChanged);
 }
 
 void TBaseGrid::TakeRowsFrom(TBaseGrid& source) {
@@ -329,6 +337,9 @@ void TBaseGrid::TakeRowsFrom(TBaseGrid& source) {
     rows_ = std::move(source.rows_);
     arena_ = std::move(source.arena_);
     objects_ = std::move(source.objects_);
+    hiddenRowCount_ = source.hiddenRowCount_;
+    source.hiddenRowCount_ = 0;
+    RowsMoved();
     source.rows_.clear();
     source.arena_.Clear();
     source.objects_.Clear();
@@ -337,6 +348,129 @@ void TBaseGrid::TakeRowsFrom(TBaseGrid& source) {
     topRow_ = std::max(fixedRows_, std::min(topRow_, RowCount() - 1));
     NotifyLayout();
     observers_.Notify(&TGridObserver::GridInvalidated);
+    observers_.Notify(&TGridObserver::RowsReplaced);
+}
+
+// --- rows a view shows ---
+
+bool TBaseGrid::IsRowShown(int row) const {
+    CheckRow(row);
+    return row < fixedRows_ || !rows_[std::size_t(row)].Hidden;
+}
+
+void TBaseGrid::ShowOnlyRows(const std::vector<std::uint32_t>& rows) {
+    CommitEditor();
+    const int fixed = std::min(fixedRows_, RowCount());
+    for (int r = fixed; r < RowCount(); ++r) rows_[std::size_t(r)].Hidden = true;
+    for (const std::uint32_t r : rows) {
+        if (r < std::uint32_t(fixed) || r >= rows_.size()) throw EGridError("Cannot show row " + std::to_string(r));
+        rows_[r].Hidden = false;
+    }
+    std::vector<std::uint32_t> shown;
+    shown.reserve(std::size_t(fixed) + rows.size());
+    for (int r = 0; r < fixed; ++r) shown.push_back(std::uint32_t(r));
+    shown.insert(shown.end(), rows.begin(), rows.end());
+    hiddenRowCount_ = RowCount() - int(shown.size());
+    shown_.Assign(std::move(shown));
+    shownStale_ = false;
+    AfterShownRowsChanged();
+}
+
+void TBaseGrid::ShowAllRows() {
+    if (hiddenRowCount_ == 0) return;
+    for (TRowRecord& record : rows_) record.Hidden = false;
+    hiddenRowCount_ = 0;
+    AfterShownRowsChanged();
+}
+
+void TBaseGrid::AfterShownRowsChanged() {
+    const bool moved = KeepCurrentOnShownRow();
+    NotifyLayout();
+    observers_.Notify(&TGridObserver::GridInvalidated);
+    if (moved) observers_.Notify(&TGridObserver::CurrentCellChanged);
+}
+
+// The current row and the top row move to shown rows where there are any, so
+// that nothing is typed into a row the view hides.
+bool TBaseGrid::KeepCurrentOnShownRow() {
+    if (hiddenRowCount_ == 0) return false;
+    if (topRow_ >= fixedRows_ && topRow_ < RowCount() && !IsRowShown(topRow_)) topRow_ = ShownRowFrom(topRow_, 0);
+    if (row_ < fixedRows_ || row_ >= RowCount() || IsRowShown(row_)) return false;
+    const int shown = ShownRowFrom(row_, 0);
+    if (shown == row_) return false;
+    row_ = shown;
+    return true;
+}
+
+const TShownRows& TBaseGrid::ShownMap() const {
+    if (shownStale_) {
+        std::vector<std::uint32_t> shown;
+        shown.reserve(std::size_t(ShownRowCount()));
+        for (std::size_t r = 0; r < rows_.size(); ++r)
+            if (int(r) < fixedRows_ || !rows_[r].Hidden) shown.push_back(std::uint32_t(r));
+        shown_.Assign(std::move(shown));
+        shownStale_ = false;
+    }
+    return shown_;
+}
+
+int TBaseGrid::ShownRow(int index) const {
+    if (index < 0 || index >= ShownRowCount())
+        throw EGridError("Shown row " + std::to_string(index) + " is outside the " + std::to_string(ShownRowCount()) +
+                         " rows shown");
+    return hiddenRowCount_ == 0 ? index : ShownMap().RowAt(index);
+}
+
+int TBaseGrid::ShownIndex(int row) const {
+    return hiddenRowCount_ == 0 ? std::clamp(row, 0, RowCount()) : ShownMap().IndexOf(row);
+}
+
+int TBaseGrid::ShownRowFrom(int row, int steps) const {
+    const int first = std::min(fixedRows_, RowCount());
+    const int count = ShownRowCount();
+    if (count <= first) return row;
+    int index = ShownIndex(row);
+    // A hidden row stands just before the shown row that follows it.
+    if (row < RowCount() && !IsRowShown(row) && steps > 0) --index;
+    return ShownRow(std::clamp(index + steps, first, count - 1));
+}
+
+std::vector<std::uint32_t> TBaseGrid::ShownDataRows() const {
+    std::vector<std::uint32_t> rows;
+    const int first = std::min(fixedRows_, RowCount());
+    rows.reserve(std::size_t(ShownRowCount() - first));
+    for (int i = first; i < ShownRowCount(); ++i) rows.push_back(std::uint32_t(ShownRow(i)));
+    return rows;
+}
+
+TBaseGrid TBaseGrid::ShownRowsCopy() const {
+    TBaseGrid copy(colCount_, 0);
+    copy.rows_.reserve(std::size_t(ShownRowCount()));
+    std::vector<std::string_view> cells;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        const TRowRecord& record = rows_[r];
+        if (int(r) >= fixedRows_ && record.Hidden) continue;
+        arena_.Cells(record.Text, cells);
+        TRowRecord& kept = copy.rows_.emplace_back();
+        kept.Text = copy.arena_.AppendRow(cells);
+        for (const auto& [col, object] : objects_.Objects(record.Objects))
+            kept.Objects = copy.objects_.With(kept.Objects, col, object);
+        kept.Height = record.Height;
+    }
+    copy.fixedRows_ = fixedRows_;
+    copy.fixedCols_ = fixedCols_;
+    copy.defaultRowHeight_ = defaultRowHeight_;
+    copy.defaultColWidth_ = defaultColWidth_;
+    copy.colWidths_ = colWidths_;
+    copy.hidden_ = hidden_;
+    copy.hiddenWidths_ = hiddenWidths_;
+    copy.hiddenCount_ = hiddenCount_;
+    copy.commentMarkerColor_ = commentMarkerColor_;
+    copy.col_ = col_;
+    const bool currentShown = row_ >= 0 && row_ < RowCount() && IsRowShown(row_);
+    copy.row_ = currentShown ? ShownIndex(row_) : std::min(fixedRows_, copy.RowCount() - 1);
+    copy.topRow_ = fixedRows_;
+    return copy;
 }
 
 // --- columns ---

@@ -6,6 +6,7 @@
 #include "grid/grid_changes.h"
 #include "grid/grid_observer.h"
 #include "grid/grid_types.h"
+#include "grid/shown_rows.h"
 #include "grid/text_arena.h"
 
 #include <array>
@@ -77,6 +78,29 @@ public:
     void RestoreRow(int row, const TSavedRow& saved);
     void RestoreRows(int row, const std::vector<TSavedRow>& saved);
 
+    // --- rows a view shows ---
+    // A filter hides rows from the view; the document keeps them all. Rows
+    // inserted or restored are shown, and hidden rows move with their rows.
+    // Fixed rows are always shown.
+    bool RowsFiltered() const { return hiddenRowCount_ > 0; }
+    int HiddenRowCount() const { return hiddenRowCount_; }
+    bool IsRowShown(int row) const;
+    // Shows exactly the fixed rows and `rows` (ascending data rows).
+    void ShowOnlyRows(const std::vector<std::uint32_t>& rows);
+    void ShowAllRows();
+    int ShownRowCount() const { return RowCount() - hiddenRowCount_; }
+    // The table row of the index-th shown row, and how many shown rows come before a row.
+    int ShownRow(int index) const;
+    int ShownIndex(int row) const;
+    // The shown row `steps` shown rows after `row` (before it when negative),
+    // kept within the shown data rows; `row` itself when none is shown.
+    int ShownRowFrom(int row, int steps) const;
+    // The shown data rows, ascending.
+    std::vector<std::uint32_t> ShownDataRows() const;
+    // A copy with the shown rows only, every row shown, for what prints or
+    // exports the view; no observers and no change sink.
+    TBaseGrid ShownRowsCopy() const;
+
     // --- change recording ---
     // The sink hears each change to cells and rows before it is made; none by default.
     void SetChangeSink(TGridChangeSink* sink) { sink_.Set(sink); }
@@ -130,6 +154,7 @@ private:
         TRowTextRef Text;
         TCellObjectPool::TId Objects = TCellObjectPool::None;
         std::uint16_t Height = 0;  // 0: the default height
+        bool Hidden = false;
     };
 
     void CheckCell(int col, int row) const;
@@ -143,6 +168,12 @@ private:
     void AttachObject(int col, int row, const TCellGraphic& object);
     void MaybeCompact();
     void NotifyLayout();
+    // The rows' order or hidden marks changed: the shown-rows map is built again when asked.
+    void RowsMoved() { shownStale_ = true; }
+    const TShownRows& ShownMap() const;
+    void AfterShownRowsChanged();
+    // True when the current row moved.
+    bool KeepCurrentOnShownRow();
 
     std::vector<TRowRecord> rows_;
     TTextArena arena_;
@@ -158,6 +189,10 @@ private:
     std::array<bool, MaxTrackedColumns> hidden_{};
     std::array<int, MaxTrackedColumns> hiddenWidths_{};
     int hiddenCount_ = 0;
+
+    int hiddenRowCount_ = 0;
+    mutable TShownRows shown_;
+    mutable bool shownStale_ = false;
 
     int col_ = 0;
     int row_ = 0;

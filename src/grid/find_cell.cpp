@@ -77,11 +77,16 @@ public:
 
 private:
     // Rows first up to (not including) end, in the direction, as lines of views_.
+    // A row the view hides reads as empty cells, which nothing matches.
     void ReadRows(int first, int end) {
         const std::size_t count = std::size_t((end - first) * direction_.Step());
         views_.resize(count * width_);
-        for (std::size_t i = 0; i < count; ++i)
-            grid_.RowView(first + int(i) * direction_.Step(), std::span(views_).subspan(i * width_, width_));
+        for (std::size_t i = 0; i < count; ++i) {
+            const int row = first + int(i) * direction_.Step();
+            const std::span line = std::span(views_).subspan(i * width_, width_);
+            if (grid_.IsRowShown(row)) grid_.RowView(row, line);
+            else std::fill(line.begin(), line.end(), std::string_view());
+        }
     }
     bool Matches(std::size_t line, int col) { return matcher_.Matches(views_[line * width_ + realCols_[std::size_t(col)]]); }
 

@@ -10,8 +10,8 @@ namespace tkm {
 
 // The next cell after `start` (display column, row) whose text matches, in the
 // scan order the options choose, or (-1, -1). Start (-1, -1) begins at the
-// first cell of the scan; the scan never wraps around. Hidden columns are not
-// searched. With SelectHit the hit becomes the grid's current cell.
+// first cell of the scan; the scan never wraps around. Hidden columns and the
+// rows a filter hides are not searched. With SelectHit the hit becomes the grid's current cell.
 TGridCoord FindCell(TBaseGrid& grid, TGridCoord start, std::string_view text, TFindOptions options);
 
 }  // namespace tkm

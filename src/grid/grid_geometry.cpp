@@ -22,8 +22,9 @@ void TGridGeometry::WalkRows(Visit visit) const {
     };
     for (int r = 0; r < grid_.FixedRows() && r < grid_.RowCount(); ++r)
         if (step(r)) return;
-    for (int r = grid_.TopRow(); r < grid_.RowCount() && y < viewport_.Height; ++r)
-        if (step(r)) return;
+    // Rows a filter hides take no room.
+    for (int i = grid_.ShownIndex(grid_.TopRow()); i < grid_.ShownRowCount() && y < viewport_.Height; ++i)
+        if (step(grid_.ShownRow(i))) return;
 }
 
 template <typename Visit>
@@ -126,17 +127,18 @@ int TGridGeometry::VisibleDataRows() const {
 }
 
 int TGridGeometry::TopRowShowing(int row) const {
-    if (row < grid_.FixedRows() || row >= grid_.RowCount()) return grid_.TopRow();
+    if (row < grid_.FixedRows() || row >= grid_.RowCount() || !grid_.IsRowShown(row)) return grid_.TopRow();
     if (row < grid_.TopRow()) return row;
     const int top = RowTop(row);
     if (top >= 0 && top + grid_.RowHeight(row) <= viewport_.Height) return grid_.TopRow();
     int available = viewport_.Height - FixedRowsHeight() - (grid_.RowHeight(row) + LineWidth);
-    int first = row;
-    while (first > grid_.FixedRows() && available - (grid_.RowHeight(first - 1) + LineWidth) >= 0) {
+    int first = grid_.ShownIndex(row);
+    const int firstData = grid_.ShownIndex(grid_.FixedRows());
+    while (first > firstData && available - (grid_.RowHeight(grid_.ShownRow(first - 1)) + LineWidth) >= 0) {
         --first;
-        available -= grid_.RowHeight(first) + LineWidth;
+        available -= grid_.RowHeight(grid_.ShownRow(first)) + LineWidth;
     }
-    return first;
+    return grid_.ShownRow(first);
 }
 
 int TGridGeometry::OffsetShowing(int displayCol) const {

@@ -24,6 +24,8 @@ public:
     virtual void CurrentCellChanged() {}
     // Asked before rows or columns move: close any open editor first.
     virtual void CommitEditorRequested() {}
+    // Every row was replaced by the rows of another grid (a load).
+    virtual void RowsReplaced() {}
 };
 
 // The observers of one grid, told in the order they were added. One may be

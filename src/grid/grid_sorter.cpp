@@ -3,6 +3,7 @@
 #include "grid/row_ranking.h"
 #include "grid/sort_compare.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -18,14 +19,16 @@ namespace {
 // are compared cell by cell.
 class TRowSorter {
 public:
-    TRowSorter(const TBaseGrid& grid, int firstRow, int rowCount, const TLocaleFormats& formats)
-        : grid_(grid), firstRow_(firstRow), rowCount_(rowCount), formats_(formats),
+    TRowSorter(const TBaseGrid& grid, int firstRow, int rowCount, const TLocaleFormats& formats,
+               std::span<const std::string> keys)
+        : grid_(grid), firstRow_(firstRow), rowCount_(rowCount), formats_(formats), keys_(keys),
           cells_(std::size_t(grid.RealColCount())) {}
 
     std::vector<std::uint32_t> Sort(int column, int direction) {
         std::vector<TEntry> entries(static_cast<std::size_t>(rowCount_));
         {
-            const TRowRanking ranking(grid_, firstRow_, rowCount_, column, formats_);
+            keyColumn_ = column;
+            const TRowRanking ranking(grid_, firstRow_, rowCount_, column, formats_, keys_);
             unsettled_.resize(entries.size());
             for (std::uint32_t i = 0; i < entries.size(); ++i) {
                 // The low bit marks a shared rank that still needs the cells; it
@@ -87,7 +90,9 @@ private:
         std::vector<TSortCell>& column = cells_[std::size_t(c)];
         if (column.empty()) {
             column.resize(std::size_t(rowCount_));
-            for (int r = 0; r < rowCount_; ++r) column[std::size_t(r)].Text = grid_.CellView(c, firstRow_ + r);
+            const bool keyed = c == keyColumn_ && !keys_.empty();
+            for (int r = 0; r < rowCount_; ++r)
+                column[std::size_t(r)].Text = keyed ? std::string_view(keys_[std::size_t(r)]) : grid_.CellView(c, firstRow_ + r);
             ReadSortCells(column, formats_);
         }
         return column;
@@ -97,22 +102,27 @@ private:
     const int firstRow_;
     const int rowCount_;
     const TLocaleFormats& formats_;
+    const std::span<const std::string> keys_;
+    int keyColumn_ = -1;
     std::vector<std::int16_t> unsettled_;
     std::vector<std::vector<TSortCell>> cells_;
 };
 
 }  // namespace
 
-void SortByColumn(TBaseGrid& grid, const TSortSettings& settings, const TLocaleFormats& formats) {
+void SortByColumn(TBaseGrid& grid, const TSortSettings& settings, const TLocaleFormats& formats,
+                  std::span<const std::string> keys) {
     if (settings.Column < 0 || settings.Column >= grid.RealColCount())
         throw EGridError("Sort column " + std::to_string(settings.Column) + " is outside the table");
     grid.CommitEditor();
     const int first = grid.FixedRows();
     const int rows = grid.RowCount() - first;
+    if (!keys.empty() && int(keys.size()) != std::max(rows, 0))
+        throw EGridError("Sort keys for " + std::to_string(keys.size()) + " of " + std::to_string(rows) + " rows");
     const int direction = settings.Direction == TSortDirection::sdAscending ? 1 : -1;
     if (rows > 0) {
         const std::vector<std::uint32_t> order =
-            TRowSorter(grid, first, rows, formats).Sort(settings.Column, direction);
+            TRowSorter(grid, first, rows, formats, keys).Sort(settings.Column, direction);
         grid.PermuteRows(first, order);
     }
     // The work rows below the data are what the sort reports as changed.

@@ -3,6 +3,9 @@
 #include "grid/base_grid.h"
 #include "grid/sort_settings.h"
 
+#include <span>
+#include <string>
+
 namespace tkm {
 
 // Sorts the data rows by settings.Column, moving whole rows (hidden columns and
@@ -10,6 +13,9 @@ namespace tkm {
 // exactly that of the grid's quicksort, which is not stable. Raises
 // CellsChanged once, for a rectangle below the data rows; the current row index
 // stays where it was.
-void SortByColumn(TBaseGrid& grid, const TSortSettings& settings, const TLocaleFormats& formats);
+// `keys`, when not empty, are what the sort column's cells compare as, one per
+// data row: a column whose texts have an order of their own.
+void SortByColumn(TBaseGrid& grid, const TSortSettings& settings, const TLocaleFormats& formats,
+                  std::span<const std::string> keys = {});
 
 }  // namespace tkm

@@ -26,8 +26,10 @@ std::uint64_t BigEndianSlice(std::string_view text, std::size_t from) {
 
 }  // namespace
 
-TRowRanking::TRowRanking(const TBaseGrid& grid, int firstRow, int rowCount, int column, const TLocaleFormats& formats)
-    : grid_(grid), firstRow_(firstRow), columnCount_(grid.RealColCount()), formats_(formats),
+TRowRanking::TRowRanking(const TBaseGrid& grid, int firstRow, int rowCount, int column, const TLocaleFormats& formats,
+                         std::span<const std::string> keys)
+    : grid_(grid), firstRow_(firstRow), columnCount_(grid.RealColCount()), formats_(formats), keyColumn_(column),
+      keys_(keys),
       rows_(std::size_t(rowCount)), ranks_(std::size_t(rowCount)), unsettled_(std::size_t(rowCount), Settled) {
     for (std::uint32_t i = 0; i < rows_.size(); ++i) rows_[i] = i;
     // Groups are taken first to last, so ranks follow the order.
@@ -57,8 +59,10 @@ void TRowRanking::Assign(const TGroup& group, int unsettledFrom) {
 // Sorts the group's rows on its column and splits it where the cells differ.
 void TRowRanking::Order(const TGroup& group, std::vector<TGroup>& subgroups) {
     cells_.resize(group.End - group.Begin);
+    const bool keyed = group.Column == keyColumn_ && !keys_.empty();
     for (std::size_t i = group.Begin; i < group.End; ++i)
-        cells_[i - group.Begin] = {grid_.CellView(group.Column, firstRow_ + int(rows_[i]))};
+        cells_[i - group.Begin] = {keyed ? std::string_view(keys_[rows_[i]])
+                                         : grid_.CellView(group.Column, firstRow_ + int(rows_[i]))};
     ReadSortCells(cells_, formats_);
     switch (ConsistentOrder(cells_)) {
     case TSortOrder::Bytes: OrderTexts(group, subgroups); return;

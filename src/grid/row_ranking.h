@@ -4,6 +4,8 @@
 #include "grid/sort_compare.h"
 
 #include <cstdint>
+#include <span>
+#include <string>
 #include <vector>
 
 namespace tkm {
@@ -18,7 +20,9 @@ class TRowRanking {
 public:
     static constexpr int Settled = -1;
 
-    TRowRanking(const TBaseGrid& grid, int firstRow, int rowCount, int column, const TLocaleFormats& formats);
+    // `keys`, when not empty, stand for the cells of `column`, one per row from firstRow.
+    TRowRanking(const TBaseGrid& grid, int firstRow, int rowCount, int column, const TLocaleFormats& formats,
+                std::span<const std::string> keys = {});
 
     // Row numbers count from firstRow.
     std::uint32_t Rank(std::uint32_t row) const { return ranks_[row]; }
@@ -41,6 +45,8 @@ private:
     const int firstRow_;
     const int columnCount_;
     const TLocaleFormats& formats_;
+    const int keyColumn_;
+    const std::span<const std::string> keys_;
     std::vector<std::uint32_t> rows_;  // row numbers, in rank order once done
     std::vector<std::uint32_t> ranks_;
     std::vector<std::int16_t> unsettled_;

@@ -9,7 +9,7 @@ namespace tkm {
 
 // Owns the main window's INI file: stamps it with the form version and has
 // the linked components (the reopen list) load on every show and store on
-// close. The window's state and position are not kept.
+// close.
 class TFormPlacement {
 public:
     explicit TFormPlacement(std::string iniFileName = {}, std::string iniSection = "TKM", int version = 0);
@@ -29,6 +29,8 @@ public:
     void SaveOnDestroy();
 
     bool Restored() const { return restored_; }
+    // A save ran since the last restore.
+    bool Saved() const { return saved_; }
 
 private:
     struct TLink {

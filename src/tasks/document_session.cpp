@@ -257,12 +257,12 @@ void TDocumentSession::Restore(const std::string& fileName, TBaseGrid& document)
     parts_.View.StartEditing();
 }
 
-TExportSources TDocumentSession::ExportSources() {
+TExportSources TDocumentSession::ExportSources(const TBaseGrid& grid) {
     TExportSources sources;
     sources.Html.Settings.SaveColor = saveColor_;
     sources.Html.Settings.Scheme = parts_.View.ColorScheme();
     sources.Html.Colors = ScreenColorsForExport(
-        parts_.Grid, {.Today = parts_.NewEntry.TimeSource.Today(), .Formats = parts_.NewEntry.Formats});
+        grid, {.Today = parts_.NewEntry.TimeSource.Today(), .Formats = parts_.NewEntry.Formats});
     sources.Csv = ProgressSettings();
     sources.Office = parts_.OfficeExport;
     sources.Calendar = [this](const TBaseGrid& grid, const std::string& fileName) {
@@ -286,8 +286,12 @@ TDocumentOutcome TDocumentSession::OfferLargerType(const ERowLimitError& limit, 
 }
 
 TDocumentOutcome TDocumentSession::Export(const std::string& fileName, const TExportFormat& format) {
+    // Taken after the column chooser, so that its choice holds for the copy too.
+    std::optional<TBaseGrid> shown;
+    if (exportShownOnly_) shown.emplace(parts_.Grid.ShownRowsCopy());
+    const TBaseGrid& grid = shown ? *shown : parts_.Grid;
     try {
-        CheckRowLimit(parts_.Grid, format);
+        CheckRowLimit(grid, format);
     } catch (const ERowLimitError& limit) {
         return OfferLargerType(limit, fileName);
     }
@@ -297,7 +301,7 @@ TDocumentOutcome TDocumentSession::Export(const std::string& fileName, const TEx
             // The office server's export shows its own progress, with a Cancel.
             std::optional<TFileOperation> operation;
             if (format.Writer != TExportWriter::Office) operation.emplace(parts_.View);
-            ExportGrid(parts_.Grid, format, ExportSources(), fileName);
+            ExportGrid(grid, format, ExportSources(grid), fileName);
         });
     } catch (const EAbort&) {
         return Cancelled;
@@ -328,8 +332,25 @@ TDocumentOutcome TDocumentSession::ChooseAndExport() {
     return Export(choice->FileName, format);
 }
 
+std::optional<bool> TDocumentSession::AskShownOnly(const std::string& verb, const std::string& allVerb) {
+    if (!parts_.Grid.RowsFiltered()) return false;
+    const int fixed = std::min(parts_.Grid.FixedRows(), parts_.Grid.RowCount());
+    const int shown = parts_.Grid.ShownRowCount() - fixed;
+    const int all = parts_.Grid.RowCount() - fixed;
+    const auto entries = [](int n) { return std::to_string(n) + (n == 1 ? " entry" : " entries"); };
+    const std::string question = verb + " the " + entries(shown) + " shown? No " + allVerb + " all " + entries(all) + ".";
+    switch (parts_.DialogBoxes.Confirm(question, TConfirmButtons::YesNoCancel)) {
+    case TConfirmAnswer::Yes: return true;
+    case TConfirmAnswer::No: return false;
+    default: return std::nullopt;
+    }
+}
+
 TDocumentOutcome TDocumentSession::SaveAs() {
     parts_.View.CommitEditor();
+    const std::optional<bool> shownOnly = AskShownOnly("Save", "saves");
+    if (!shownOnly) return Cancelled;
+    const TFlagScope shown(exportShownOnly_, *shownOnly, false);
     colorPrinting_ = true;
     TDocumentOutcome outcome;
     {
@@ -343,6 +364,8 @@ TDocumentOutcome TDocumentSession::SaveAs() {
 
 TDocumentOutcome TDocumentSession::Print() {
     parts_.View.CommitEditor();
+    const std::optional<bool> shownOnly = AskShownOnly("Print", "prints");
+    if (!shownOnly) return Cancelled;
     switch (parts_.DialogBoxes.Confirm("Would you like to print the colors as well?", TConfirmButtons::YesNo)) {
     case TConfirmAnswer::Yes: colorPrinting_ = true; break;
     case TConfirmAnswer::No: colorPrinting_ = false; break;
@@ -350,7 +373,11 @@ TDocumentOutcome TDocumentSession::Print() {
     }
     const TFlagScope tracking(editTracking_, false, true);
     const TColumnChoiceGuard columns(parts_.Grid, [this](bool enabled) { parts_.View.SetEditingEnabled(enabled); });
-    const auto failure = StepFailure([&] { parts_.View.ChoosePrintColumns(); });
+    const auto failure = StepFailure([&] {
+        if (!*shownOnly) return parts_.View.ChoosePrintColumns(parts_.Grid);
+        TBaseGrid shown = parts_.Grid.ShownRowsCopy();
+        parts_.View.ChoosePrintColumns(shown);
+    });
     return failure ? TDocumentOutcome::Failure(*failure) : TDocumentOutcome{};
 }
 

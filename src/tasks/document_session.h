@@ -52,9 +52,10 @@ public:
     // Shows the Save As column chooser: its OK hides the columns left out and
     // marks the document modified; its Cancel changes nothing.
     virtual void ChooseExportColumns() = 0;
-    // Shows the Print column chooser, whose OK opens the preview; the columns
-    // left out stay hidden only while it is open.
-    virtual void ChoosePrintColumns() = 0;
+    // Shows the Print column chooser for `grid` (the document, or a copy of the
+    // entries a filter shows), whose OK opens the preview; the columns left out
+    // stay hidden only while it is open.
+    virtual void ChoosePrintColumns(TBaseGrid& grid) = 0;
     // The desktop's colours, for the system colours of a web page.
     virtual TColorScheme ColorScheme() const = 0;
     // A short note for the status bar: what a save or refresh of a remote
@@ -144,7 +145,10 @@ private:
     TDocumentOutcome Export(const std::string& fileName, const TExportFormat& format);
     // The list is too long for the type: offers the type that holds it.
     TDocumentOutcome OfferLargerType(const ERowLimitError& limit, const std::string& fileName);
-    TExportSources ExportSources();
+    TExportSources ExportSources(const TBaseGrid& grid);
+    // While a filter hides entries: whether the command is for the shown ones
+    // ("Print the 12 entries shown?"); nothing when it is cancelled.
+    std::optional<bool> AskShownOnly(const std::string& verb, const std::string& allVerb);
     TCsvSettings ProgressSettings();
     TCalendarSettings CalendarSettings() const { return {parts_.NewEntry.Formats, parts_.TimeZone}; }
     void ResetDocument();
@@ -162,6 +166,7 @@ private:
     bool modified_ = false;
     bool editTracking_ = true;
     bool colorPrinting_ = true;
+    bool exportShownOnly_ = false;
     int saveAsFilterIndex_ = 1;
     bool saveColor_ = true;  // the last answer to the colour question
 };

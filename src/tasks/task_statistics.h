@@ -3,6 +3,7 @@
 #include "base/date_text.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace tkm {
@@ -32,5 +33,19 @@ using TStatistics = std::array<TStatisticsRow, Statistics::RowCount>;
 // Counts the entries with a Task Description. An active entry whose Due Date
 // is not a date is in neither due count but in every other one.
 TStatistics CountStatistics(const TBaseGrid& grid, const TDate& today, const TLocaleFormats& formats);
+
+// The sums of Total Hours and Cost over the entries the counts take (those
+// with a Task Description), and over those of them in work. Cells that read
+// as no number add nothing.
+struct TTotals {
+    double HoursInWork = 0;
+    double CostInWork = 0;
+    double Hours = 0;
+    double Cost = 0;
+};
+TTotals SumTotals(const TBaseGrid& grid, const TLocaleFormats& formats);
+
+// An amount with two decimals in the locale's separators: "1,234.50", "-0.25".
+std::string FormatAmount(double value, const TLocaleFormats& formats);
 
 }  // namespace tkm

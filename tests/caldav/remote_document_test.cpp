@@ -31,7 +31,7 @@ public:
     void FileProgress(int) override {}
     void FileOperationEnded() override {}
     void ChooseExportColumns() override {}
-    void ChoosePrintColumns() override {}
+    void ChoosePrintColumns(TBaseGrid&) override {}
     TColorScheme ColorScheme() const override { return TColorScheme::Classic(); }
     void ShowNote(const std::string& note) override { Notes.push_back(note); }
 };

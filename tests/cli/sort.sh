@@ -17,13 +17,18 @@ descriptions() { "$tkm" dump "$1" | python3 -c 'import json,sys; print(" ".join(
 "$tkm" sort "$dir/list.tkm" --column 5 --descending --date-format dd/mm/yyyy -o "$dir/due.tkm" || fail "sort by due date"
 [ "$(descriptions "$dir/due.tkm")" = "1:read, twice 2:write 3:call" ] || fail "due: $(descriptions "$dir/due.tkm")"
 
-# Ties on Status are settled by the description; the file is sorted in place.
+# Statuses in their list's order (Pending before Completed), ties settled by
+# the description; the file is sorted in place.
 "$tkm" sort "$dir/list.tkm" --column 2 || fail "sort in place"
-[ "$(descriptions "$dir/list.tkm")" = "1:call 2:read, twice 3:write" ] || fail "status: $(descriptions "$dir/list.tkm")"
+[ "$(descriptions "$dir/list.tkm")" = "1:read, twice 2:write 3:call" ] || fail "status: $(descriptions "$dir/list.tkm")"
 
-# Times sort as text.
+# Times sort as times: 08:00:00, 9:30:00, 17:00:00.
 "$tkm" sort "$dir/list.tkm" --column 6 -o "$dir/times.tkm" || fail "sort by time"
-[ "$(descriptions "$dir/times.tkm")" = "1:read, twice 2:write 3:call" ] || fail "times: $(descriptions "$dir/times.tkm")"
+[ "$(descriptions "$dir/times.tkm")" = "1:read, twice 2:call 3:write" ] || fail "times: $(descriptions "$dir/times.tkm")"
+
+# Priorities by importance: High, Normal, Low.
+"$tkm" sort "$dir/list.tkm" --column 4 -o "$dir/priorities.tkm" || fail "sort by priority"
+[ "$(descriptions "$dir/priorities.tkm")" = "1:write 2:read, twice 3:call" ] || fail "priorities: $(descriptions "$dir/priorities.tkm")"
 
 for bad in "--column 0" "--column 14" "--column x" "--column 2 --bogus" ""; do
   # shellcheck disable=SC2086

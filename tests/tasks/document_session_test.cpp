@@ -36,6 +36,7 @@ public:
     std::function<void()> OnCommit;
     // The column chooser's answer: nothing is Cancel.
     std::function<void()> OnChooseColumns;
+    int PrintedRows = -1;
 
     void TitleChanged(const std::string& title) override { Titles.push_back(title); }
     void ModifiedChanged(bool) override {}
@@ -50,7 +51,8 @@ public:
     void ChooseExportColumns() override {
         if (OnChooseColumns) OnChooseColumns();
     }
-    void ChoosePrintColumns() override {
+    void ChoosePrintColumns(TBaseGrid& grid) override {
+        PrintedRows = grid.RowCount();
         if (OnChooseColumns) OnChooseColumns();
     }
     TColorScheme ColorScheme() const override { return TColorScheme::Classic(); }
@@ -604,6 +606,41 @@ TEST_F(DocumentSessionTest, PrintKeepsTheColourAnswerAndBringsEditingBackHowever
     view.OnChooseColumns = nullptr;
     session.Print();
     EXPECT_TRUE(session.ColorPrinting());
+}
+
+// A filter's view prints and exports only when asked so.
+TEST_F(DocumentSessionTest, PrintAndSaveAsOfAFilteredListAskWhichEntries) {
+    grid.SetRowCount(4);
+    for (int r = 1; r <= 3; ++r)
+        grid.SetRowCells(r, colNo, std::vector<std::string_view>{std::to_string(r), "", "Pending", "entry"});
+    grid.ShowOnlyRows({2});
+    view.OnChooseColumns = [&] {
+        for (int col = colEntryDate; col < TaskColumnCount; ++col) grid.HideColumn(col);
+        session.SetModified(true);
+    };
+    dialogs.Answers = {TConfirmAnswer::Yes, TConfirmAnswer::Yes};
+    EXPECT_EQ(session.Print().Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(dialogs.Questions.front().Text, "Print the 1 entry shown? No prints all 3 entries.");
+    EXPECT_EQ(view.PrintedRows, 2);
+    dialogs.Answers = {TConfirmAnswer::No, TConfirmAnswer::Yes};
+    session.Print();
+    EXPECT_EQ(view.PrintedRows, 4);
+    dialogs.Answers = {TConfirmAnswer::Cancel};
+    view.PrintedRows = -1;
+    EXPECT_EQ(session.Print().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_EQ(view.PrintedRows, -1);
+
+    // The chooser's choice of columns holds for the entries shown too.
+    dialogs.Answers = {TConfirmAnswer::Yes};
+    ChooseSaveName(Path("shown.txt"), 1);
+    EXPECT_EQ(session.SaveAs().Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(dialogs.Questions.back().Text, "Save the 1 entry shown? No saves all 3 entries.");
+    EXPECT_EQ(ReadBytes(Path("shown.txt")), "No \r\n2  \r\n");
+    dialogs.Answers = {TConfirmAnswer::No};
+    ChooseSaveName(Path("all.txt"), 1);
+    session.SaveAs();
+    EXPECT_EQ(ReadBytes(Path("all.txt")), "No \r\n1  \r\n2  \r\n3  \r\n");
+    EXPECT_EQ(grid.ShownRowCount(), 2);  // the view stays as it was
 }
 
 }  // namespace

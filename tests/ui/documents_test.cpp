@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,6 +92,23 @@ TEST_F(DocumentsTest, CloseQuestionAndTheReopenListInTheIniFile) {
     const std::string text = ReadAll(Path("TKM.ini"));
     EXPECT_NE(text.find("[TKM]\r\nFormVersion=0"), std::string::npos) << text;
     EXPECT_NE(text.find("[TKM\\TfrmMain.mruMain]\r\nItem_0=" + Path("a.tkm")), std::string::npos) << text;
+}
+
+// The size the user gave the window and a widened column come back; a first
+// start is wide enough for every column the screen has room for.
+TEST_F(DocumentsTest, TheWindowAndItsColumnsComeBackAfterARestart) {
+    StartWithIniFile();
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_GE(window->width(), std::min(screen.width(), 1692));  // 14 columns and their lines
+    window->resize(620, 380);
+    Store().SetColWidth(Store().RealToDisplay(colDescription), 333);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Close());
+    EXPECT_NE(ReadAll(Path("TKM.ini")).find("[TKM\\TfrmMain.Window]"), std::string::npos);
+    StartWithIniFile();
+    EXPECT_EQ(window->size(), QSize(620, 380));
+    EXPECT_EQ(Store().ColWidth(Store().RealToDisplay(colDescription)), 333);
+    EXPECT_EQ(Store().ColWidth(Store().RealToDisplay(colComment)), TaskTable::Widths[colComment]);
 }
 
 TEST_F(DocumentsTest, AReopenedListClosesWithoutAQuestion) {

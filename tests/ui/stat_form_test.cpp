@@ -4,6 +4,8 @@
 #include "tasks/task_table.h"
 
 #include <QFontDatabase>
+#include <QFormLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -47,10 +49,35 @@ TEST(StatForm, ShowsTheHeaderLabelsAndCounts) {
         EXPECT_EQ(text(i + 1, 1), expected[std::size_t(i)].second);
     }
     EXPECT_EQ(form.windowTitle(), "Statistics");
-    EXPECT_EQ(form.size(), QSize(292, 411));
+    EXPECT_EQ(form.width(), 292);
+    EXPECT_GT(form.height(), 411);  // the totals below the notes
     // The desktop's font, as in the other windows, not a Windows face fontconfig happens to pick.
     EXPECT_EQ(form.font().family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
     EXPECT_EQ(form.font().pointSize(), 8);
+}
+
+// The sums in the locale's separators, of the entries in work and of all;
+// the entries a filter hides are counted too, and the report says how many show.
+TEST(StatForm, AddsTheTotalsAndTheEntriesShown) {
+    TBaseGrid grid = TwoEntries();
+    grid.SetCellText(colTotalHours, 1, "1234,5");
+    grid.SetCellText(colCost, 1, "10,25");
+    grid.SetCellText(colTotalHours, 2, "2");
+    grid.SetCellText(colCost, 2, "no cost");
+    grid.ShowOnlyRows({2});
+    TLocaleFormats german;
+    german.DecimalSeparator = ',';
+    german.ThousandSeparator = '.';
+    TfrmStat form(grid, TDate{2026, 12, 8}, german);
+    QStringList texts;
+    const auto* rows = static_cast<const QFormLayout*>(form.findChild<QWidget*>("pnlTotals")->layout());
+    for (int row = 0; row < rows->rowCount(); ++row)
+        for (const auto role : {QFormLayout::LabelRole, QFormLayout::FieldRole})
+            texts << static_cast<QLabel*>(rows->itemAt(row, role)->widget())->text();
+    EXPECT_EQ(texts.join('|').toStdString(),
+              "Total Hours in work**:|1.234,50|Cost in work**:|10,25|Total Hours of all entries*:|1.236,50|"
+              "Cost of all entries*:|10,25|Entries shown:|1 of 2");
+    EXPECT_EQ(form.Counts()[0].Count, 2);
 }
 
 TEST(StatForm, OkClosesAndF1AsksForItsHelpTopic) {

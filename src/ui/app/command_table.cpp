@@ -15,7 +15,7 @@ namespace {
 
 using I = TCommandIcon;
 
-constexpr std::array<TCommandLook, 24> Commands{{
+constexpr std::array<TCommandLook, 25> Commands{{
     {"aclNewFile", "&New File", "Create a new file", "New File (Ctrl+N)", "Ctrl+N", I::NewFile},
     {"aclOpen", "&Open...", "Open a file", "Open (Ctrl+O)", "Ctrl+O", I::Open},
     {"aclOpenRemote", "Open Re&mote List...", "Open a to-do list on a CalDAV server", nullptr, "Ctrl+Shift+O", {}},
@@ -35,6 +35,8 @@ constexpr std::array<TCommandLook, 24> Commands{{
     {"aclMultipleRow", "Add &Multiple Entries...", "Adds multiple entries to the list", "Add Multiple Entries",
      "Ctrl+M", I::AddMultiple},
     {"aclFind", "Find", "Searches for text on the list", "Find", "Ctrl+F", I::Find},
+    {"aclFilter", "&Filter", "Shows only the entries that hold the words typed, or are open or due", nullptr,
+     "Ctrl+Shift+F", {}},
     {"mnuRefresh1", "&Refresh", "Refreshes the list", nullptr, nullptr, {}},
     {"aclViewCalendar", "&View Calendar", "Opens calendar window", "View Calendar", nullptr, I::Calendar},
     {"aclReminders", "Due &reminders", "Reminds of entries that are due today or overdue", nullptr, nullptr, {}},
@@ -44,7 +46,7 @@ constexpr std::array<TCommandLook, 24> Commands{{
     {"aclabout", "&About Taskmere", "About Taskmere", nullptr, nullptr, {}},
 }};
 
-const std::array<TMenuLayout, 5> Menus{{
+const std::array<TMenuLayout, 6> Menus{{
     {"mnuFile", "&File", "Contains commands for working for the document",
      {"aclNewFile", "aclOpen", "aclOpenRemote", "mnuReopen", "-", "aclFileSave", "aclSaveAs", "-", "aclPrint", "aclPrintSetup", "-",
       "aclClose"}},
@@ -53,6 +55,7 @@ const std::array<TMenuLayout, 5> Menus{{
      {"aclUndo", "aclRedo", "-", "aclCut", "aclCopy", "aclPaste", "-", "aclAddNewEntry", "aclDelete",
       "aclMultipleRow", "-", "aclFind", "mnuRefresh1", "mnuSortBy", "aclViewCalendar", "aclReminders", "-",
       "aclRenumber", "-", "aclStat"}},
+    {"mnuView", "&View", "Contains commands for what the list shows", {"aclFilter"}},
     {"mnuSortBy", "&Sort By...", "Sorts the entry based on column name", {}},
     {"mnuHelp", "&Help", "Contains commands for displaying help", {"mnuContents1", "-", "aclabout"}},
 }};
@@ -86,7 +89,7 @@ TCommandTable::TCommandTable(QMainWindow& window) : QObject(&window), window_(wi
         window_.addAction(action);
         actions_[command.Name] = action;
     }
-    for (const char* name : {"mnuFile", "mnuEdit", "mnuHelp"})
+    for (const char* name : {"mnuFile", "mnuEdit", "mnuView", "mnuHelp"})
         window_.menuBar()->addMenu(MakeMenu(*FindMenuLayout(name), &window_));
     MakeMenu(PopupMenu, &window_);
 

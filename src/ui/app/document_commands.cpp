@@ -111,10 +111,9 @@ void TDocumentCommands::ChooseExportColumns() {
     chooser.exec();
 }
 
-TTaskListPrint TDocumentCommands::GridPrint() {
+TTaskListPrint TDocumentCommands::GridPrint(const TBaseGrid& rows) {
     TTaskGrid& grid = window_.Grid;
-    return TTaskListPrint(grid.Store(), grid.PrintSettings(), grid.Scheme(), grid.Formats(), clock_,
-                          session_.ColorPrinting());
+    return TTaskListPrint(rows, grid.PrintSettings(), grid.Scheme(), grid.Formats(), clock_, session_.ColorPrinting());
 }
 
 void TDocumentCommands::PrepareForPrinter(TPrintEngine& engine) const {
@@ -125,7 +124,7 @@ void TDocumentCommands::PrepareForPrinter(TPrintEngine& engine) const {
 }
 
 void TDocumentCommands::PrintSetup() {
-    TTaskListPrint print = GridPrint();
+    TTaskListPrint print = GridPrint(window_.Grid.Store());
     PrepareForPrinter(print.Engine());
     TPrintableGrid grid{window_.Grid.PrintSettings(), print.Engine()};
     TGridPrintSettingsDialog dialog(dialogs_, &window_.Window);
@@ -134,8 +133,8 @@ void TDocumentCommands::PrintSetup() {
     ReportingStepFailures(dialogs_, [&] { dialog.Execute(); });
 }
 
-void TDocumentCommands::ChoosePrintColumns() {
-    TTaskListPrint print = GridPrint();
+void TDocumentCommands::ChoosePrintColumns(TBaseGrid& rows) {
+    TTaskListPrint print = GridPrint(rows);
     TPrintEngine& engine = print.Engine();
     PrepareForPrinter(engine);
     TTaskGrid& grid = window_.Grid;
@@ -151,7 +150,7 @@ void TDocumentCommands::ChoosePrintColumns() {
     preview.SetPreviewHeight(400);
     preview.PreviewCenter = true;
     preview.SetPrintable(printer_ != nullptr);
-    TfrmPrint chooser(grid.Store(), [&] { preview.Execute(); }, &window_.Window);
+    TfrmPrint chooser(rows, [&] { preview.Execute(); }, &window_.Window);
     chooser.exec();
 }
 

@@ -61,8 +61,9 @@ public:
 private:
     void Report(const TDocumentOutcome& outcome);
     void RebuildReopenMenu();
-    // The grid's print engine, coloured as the colour question was answered.
-    TTaskListPrint GridPrint();
+    // The print engine of `rows` (the document or its shown entries), coloured
+    // as the colour question was answered.
+    TTaskListPrint GridPrint(const TBaseGrid& rows);
     // The job's name and the sheet the preview lays its pages out on.
     void PrepareForPrinter(TPrintEngine& engine) const;
 
@@ -76,7 +77,7 @@ private:
     void FileProgress(int percent) override;
     void FileOperationEnded() override;
     void ChooseExportColumns() override;
-    void ChoosePrintColumns() override;
+    void ChoosePrintColumns(TBaseGrid& rows) override;
     TColorScheme ColorScheme() const override;
     void ShowNote(const std::string& note) override;
 

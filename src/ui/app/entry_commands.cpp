@@ -67,7 +67,8 @@ void TEntryCommands::RemoveEntry(int row) {
 void TEntryCommands::Delete() {
     TBaseGrid& grid = grid_.Store();
     const int row = grid.Row();
-    if (row < grid.FixedRows()) return;
+    // With every entry filtered out the current row is hidden: nothing to delete.
+    if (row < grid.FixedRows() || row >= grid.RowCount() || !grid.IsRowShown(row)) return;
     IgnoringStepFailures([&] {
         // The step starts only once the entry goes: a No leaves the editor and the flag alone.
         std::optional<TTaskGrid::TUndoStep> step;

@@ -16,6 +16,8 @@
 #include "ui/app/recovery_commands.h"
 #include "ui/app/reminder_commands.h"
 #include "ui/app/tray_commands.h"
+#include "ui/app/filter_bar.h"
+#include "ui/app/view_commands.h"
 #include "ui/grid/cell_text_codec.h"
 #include "ui/dialogs/about_form.h"
 #include "ui/dialogs/calendar_form.h"
@@ -33,6 +35,7 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QShowEvent>
+#include <QStyle>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -53,6 +56,7 @@ constexpr int WindowHeight = 425;
 TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, QWidget* parent)
     : QMainWindow(parent), services_(services), frmstgMain_(services.IniFileName) {
     frmstgMain_.Link(mruMain_, "TfrmMain.mruMain");
+    frmstgMain_.Link(layout_, "TfrmMain.Window");
     setObjectName("frmMain");
     setFont(ScreenFont(8));
 
@@ -70,6 +74,8 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(CreateDateBand());
+    filterBar_ = new TFilterBar(central);
+    layout->addWidget(filterBar_);
     layout->addWidget(stgMain_, 1);
     setCentralWidget(central);
     WireCommands();
@@ -114,12 +120,75 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
                                     services_.Activation});
     DDEMain_ = new TMacroCommands(*documents_, showWindow, this);
 
-    resize(WindowWidth, WindowHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(WindowWidth / 2, WindowHeight / 2));
-    }
+    SizeForAllColumns();
     FormCreate(documents);
+}
+
+void TfrmMain::SizeForAllColumns() {
+    // The grid's columns and lines, its frame and scroll bar, and the window's frame.
+    int columns = 0;
+    const TBaseGrid& store = stgMain_->Store();
+    for (int d = 0; d < store.ColCount(); ++d) columns += store.ColWidth(d) + 1;
+    const int width = columns + 2 * stgMain_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(std::max(width, WindowWidth), WindowHeight);
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize size(std::clamp(width, std::min(WindowWidth, area.width()), area.width()),
+                     std::clamp(area.height() * 2 / 3, std::min(WindowHeight, area.height()), area.height()));
+    resize(size);
+    move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void TfrmMain::ApplyLayout() {
+    if (layout_.Place) {
+        const TWindowLayout::TPlace& place = *layout_.Place;
+        // The inner geometry: where the frame goes is the window manager's to say.
+        const QRect wanted(place.Left, place.Top, place.Width, place.Height);
+        resize(wanted.size());
+        // A place on a screen that is no longer there would leave the window out of reach.
+        bool reachable = false;
+        for (const QScreen* screen : QGuiApplication::screens())
+            reachable |= screen->availableGeometry().intersected(wanted).width() >= 40;
+        if (reachable) setGeometry(wanted);
+        else if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - QPoint(place.Width / 2, place.Height / 2));
+    }
+    if (layout_.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
+    TBaseGrid& store = stgMain_->Store();
+    for (int col = 0; col < int(layout_.ColumnWidths.size()) && col < store.RealColCount(); ++col)
+        if (layout_.ColumnWidths[std::size_t(col)] > 0 && !store.IsColumnHidden(col))
+            store.SetColWidth(store.RealToDisplay(col), layout_.ColumnWidths[std::size_t(col)]);
+}
+
+void TfrmMain::CaptureLayout() {
+    if (!layoutApplied_) return;
+    const QRect place = normalPlace_.isValid() ? normalPlace_ : geometry();
+    layout_.Place = TWindowLayout::TPlace{place.left(), place.top(), place.width(), place.height()};
+    layout_.Maximized = isMaximized();
+    const TBaseGrid& store = stgMain_->Store();
+    layout_.ColumnWidths.assign(std::size_t(store.RealColCount()), 0);
+    for (int col = 0; col < store.RealColCount(); ++col)
+        if (!store.IsColumnHidden(col)) layout_.ColumnWidths[std::size_t(col)] = store.ColWidth(store.RealToDisplay(col));
+}
+
+void TfrmMain::SavePlacement() {
+    CaptureLayout();
+    frmstgMain_.Save();
+}
+
+void TfrmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        normalPlace_ = geometry();
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        normalPlace_ = geometry();
 }
 
 TfrmMain::~TfrmMain() {
@@ -128,7 +197,10 @@ TfrmMain::~TfrmMain() {
     stgMain_->CommitEditor();
     // Exit ends here without the close question: the reopen list is stored now.
     // A failure has nowhere left to be reported.
-    IgnoringStepFailures([this] { frmstgMain_.SaveOnDestroy(); });
+    IgnoringStepFailures([this] {
+        if (!frmstgMain_.Saved()) CaptureLayout();
+        frmstgMain_.SaveOnDestroy();
+    });
 }
 
 QWidget* TfrmMain::CreateDateBand() {
@@ -195,6 +267,11 @@ void TfrmMain::WireCommands() {
                                   [this] { SetModified(true); }, this);
     entries_->Bind(*commands_);
     entries_->OnHelpRequested = [this] { mnuContents1Click(); };
+
+    view_ = new TViewCommands({*stgMain_, *filterBar_, services_.TimeSource, services_.Formats,
+                               [this](const QString& hint) { ShowHint(hint); }},
+                              this);
+    view_->Bind(*commands_);
 
     undo_ = new TUndoCommands(*stgMain_, [this](bool modified) { SetModified(modified); }, this);
     undo_->Bind(*commands_);
@@ -333,6 +410,10 @@ void TfrmMain::showEvent(QShowEvent* event) {
     // minimise: that would drop the documents opened since.
     if (!event->spontaneous()) {
         ReportingStepFailures(services_.DialogBoxes, [this] { frmstgMain_.Restore(); });
+        if (!layoutApplied_) {
+            ApplyLayout();
+            layoutApplied_ = true;
+        }
         QTimer::singleShot(0, this, &TfrmMain::RefreshRemoteQuietly);
         // The reminders' switch as stored, and a look at once with it: not
         // from a posted event, which opening a long list would run while the
@@ -348,7 +429,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    ReportingStepFailures(services_.DialogBoxes, [this] { frmstgMain_.Save(); });
+    ReportingStepFailures(services_.DialogBoxes, [this] { SavePlacement(); });
     event->accept();
 }
 

@@ -3,6 +3,7 @@
 #include "grid/grid_observer.h"
 #include "settings/form_placement.h"
 #include "settings/mru_manager.h"
+#include "settings/window_layout.h"
 #include "tasks/due_status.h"
 #include "tasks/task_table.h"
 #include "ui/app/app_services.h"
@@ -33,6 +34,8 @@ class TTaskGrid;
 class TRecoveryCommands;
 class TReminderCommands;
 class TTrayCommands;
+class TFilterBar;
+class TViewCommands;
 
 // The status bar's panels, left to right.
 enum class TStatusPanel { Modified, Divider, Hint };
@@ -46,6 +49,7 @@ public:
 
     TTaskGrid* stgMain() const { return stgMain_; }
     TGridFindDialog* fdlgMain() const { return fdlgMain_; }
+    TFilterBar* FilterBar() const { return filterBar_; }
     bool Modified() const;
     bool EditTracking() const;
     bool ColorPrinting() const;
@@ -105,8 +109,17 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A first start: wide enough for every column where the screen allows.
+    void SizeForAllColumns();
+    // The stored size, place, state and column widths, once at the first show.
+    void ApplyLayout();
+    // What the next start restores, taken before the INI file is written.
+    void CaptureLayout();
+    void SavePlacement();
     void FormCreate(const QStringList& documents);
     void WireCommands();
     void CreateStatusBar();
@@ -124,12 +137,18 @@ private:
     TEntryCommands* entries_ = nullptr;
     TClipboardCommands* clipboard_ = nullptr;
     TUndoCommands* undo_ = nullptr;
+    TFilterBar* filterBar_ = nullptr;
+    TViewCommands* view_ = nullptr;
     TGridFindDialog* fdlgMain_ = nullptr;
     // Gone with the window's members, before the grid it watches.
     std::optional<TCellsChangedHook> cellsChangedHook_;
     std::optional<TDueLineWatch> dueLineWatch_;
 
     TFormPlacement frmstgMain_;
+    TWindowLayout layout_;
+    bool layoutApplied_ = false;
+    // The last size and place while the window was neither maximised nor minimised.
+    QRect normalPlace_;
     TMRUManager mruMain_;
     std::unique_ptr<TDocumentCommands> documents_;
     TReminderCommands* reminders_ = nullptr;

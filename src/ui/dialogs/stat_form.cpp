@@ -1,8 +1,10 @@
 #include "ui/dialogs/stat_form.h"
 
+#include "grid/base_grid.h"
 #include "ui/dialogs/desktop_centre.h"
 #include "ui/screen_font.h"
 
+#include <QFormLayout>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,7 +27,6 @@ TfrmStat::TfrmStat(const TBaseGrid& grid, const TDate& today, const TLocaleForma
     : THelpDialog(HelpContext, parent), counts_(CountStatistics(grid, today, formats)) {
     setWindowTitle("Statistics");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(292, 411);
     setFont(ScreenFont(8));  // 11 pixels high on a 96 dpi screen
 
     auto* bevel = new QFrame(this);
@@ -62,12 +63,39 @@ TfrmStat::TfrmStat(const TBaseGrid& grid, const TDate& today, const TLocaleForma
     label2->setObjectName("Label2");
     label2->move(21, 350);
 
+    // The sums, and while a filter is on how much of the list the window shows.
+    auto* totals = new QWidget(this);
+    totals->setObjectName("pnlTotals");
+    auto* form = new QFormLayout(totals);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->setVerticalSpacing(2);
+    const TTotals sums = SumTotals(grid, formats);
+    const auto amountLabel = [&](const QString& text) {
+        auto* label = new QLabel(text, totals);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return label;
+    };
+    const auto amount = [&](double value) { return amountLabel(Text(FormatAmount(value, formats))); };
+    form->addRow("Total Hours in work**:", amount(sums.HoursInWork));
+    form->addRow("Cost in work**:", amount(sums.CostInWork));
+    form->addRow("Total Hours of all entries*:", amount(sums.Hours));
+    form->addRow("Cost of all entries*:", amount(sums.Cost));
+    if (grid.RowsFiltered()) {
+        const int fixed = std::min(grid.FixedRows(), grid.RowCount());
+        const QString shown = QString("%1 of %2").arg(grid.ShownRowCount() - fixed).arg(grid.RowCount() - fixed);
+        form->addRow("Entries shown:", amountLabel(shown));
+    }
+    const int totalsHeight = std::max(totals->sizeHint().height(), form->rowCount() * 16);
+    totals->setGeometry(21, 370, 251, totalsHeight);
+    const int okTop = 370 + totalsHeight + 10;
+
     btnOK_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
     btnOK_->setObjectName("btnOK");
-    btnOK_->setGeometry(109, 376, 75, 25);
+    btnOK_->setGeometry(109, okTop, 75, 25);
     btnOK_->setDefault(true);
     connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
 
+    setFixedSize(292, okTop + 35);
     CentreOnDesktop(*this, parent);
 }
 

@@ -4,7 +4,7 @@
 #include "grid/cell_link.h"
 #include "grid/cell_markup.h"
 #include "grid/find_cell.h"
-#include "grid/grid_sorter.h"
+#include "tasks/task_sort.h"
 #include "platform/shell.h"
 #include "ui/grid/cell_painter.h"
 #include "ui/grid/cell_text_codec.h"
@@ -93,9 +93,10 @@ void TTaskGrid::UpdateScrollBars() {
     const int page = geometry.VisibleDataRows();
     QScrollBar* v = verticalScrollBar();
     const QSignalBlocker block(v);
-    v->setRange(fixed, std::max(fixed, store_.RowCount() - page));
+    // The bar counts shown rows: a filter's hidden rows take no room.
+    v->setRange(fixed, std::max(fixed, store_.ShownRowCount() - page));
     v->setPageStep(page);
-    v->setValue(store_.TopRow());
+    v->setValue(store_.ShownIndex(store_.TopRow()));
     QScrollBar* h = horizontalScrollBar();
     h->setRange(0, std::max(0, geometry.ContentWidth() - viewport()->width()));
     h->setPageStep(viewport()->width());
@@ -226,7 +227,8 @@ void TTaskGrid::resizeEvent(QResizeEvent* event) {
 }
 
 void TTaskGrid::scrollContentsBy(int, int) {
-    store_.SetTopRow(verticalScrollBar()->value());
+    const int shownTop = verticalScrollBar()->value();
+    if (shownTop < store_.ShownRowCount()) store_.SetTopRow(store_.ShownRow(shownTop));
     // A separate editor closes on any scroll; the normal one only when its cell goes.
     if (editing_ && (SeparateOpen() || CellRect(store_.RealToDisplay(editCol_), editRow_).isEmpty()))
         CommitEditorRequested();
@@ -272,24 +274,27 @@ void TTaskGrid::CurrentCellChanged() {
 
 void TTaskGrid::MoveCurrent(int displayCol, int row) {
     const int first = store_.FixedRows();
-    if (store_.RowCount() <= first || !EditorMayClose()) return;
+    if (store_.ShownRowCount() <= first || !EditorMayClose()) return;
     row = std::clamp(row, first, store_.RowCount() - 1);
+    if (!store_.IsRowShown(row)) return;
     displayCol = std::clamp(displayCol, store_.FixedCols(), store_.ColCount() - 1);
     store_.SetCurrentCell(displayCol, row);
 }
 
+void TTaskGrid::MoveRows(int steps) { MoveCurrent(store_.Col(), store_.ShownRowFrom(store_.Row(), steps)); }
+
 void TTaskGrid::MoveByTab(bool backward) {
-    const int first = store_.FixedRows();
-    const int last = store_.RowCount() - 1;
-    if (last < first) return;
+    if (store_.ShownRowCount() <= store_.FixedRows()) return;
+    const int first = store_.ShownRowFrom(store_.FixedRows(), 0);
+    const int last = store_.ShownRow(store_.ShownRowCount() - 1);
     int col = store_.Col() + (backward ? -1 : 1);
     int row = store_.Row();
     if (col >= store_.ColCount()) {
         col = store_.FixedCols();
-        row = row >= last ? first : row + 1;
+        row = row >= last ? first : store_.ShownRowFrom(row, 1);
     } else if (col < store_.FixedCols()) {
         col = store_.ColCount() - 1;
-        row = row <= first ? last : row - 1;
+        row = row <= first ? last : store_.ShownRowFrom(row, -1);
     }
     MoveCurrent(col, row);
 }
@@ -299,14 +304,14 @@ void TTaskGrid::keyPressEvent(QKeyEvent* event) {
     const int row = store_.Row();
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     switch (event->key()) {
-    case Qt::Key_Up: MoveCurrent(col, row - 1); return;
-    case Qt::Key_Down: MoveCurrent(col, row + 1); return;
+    case Qt::Key_Up: MoveRows(-1); return;
+    case Qt::Key_Down: MoveRows(1); return;
     case Qt::Key_Left: MoveCurrent(col - 1, row); return;
     case Qt::Key_Right: MoveCurrent(col + 1, row); return;
-    case Qt::Key_PageUp: MoveCurrent(col, row - Geometry().VisibleDataRows()); return;
-    case Qt::Key_PageDown: MoveCurrent(col, row + Geometry().VisibleDataRows()); return;
-    case Qt::Key_Home: MoveCurrent(col, store_.FixedRows()); return;
-    case Qt::Key_End: MoveCurrent(col, store_.RowCount() - 1); return;
+    case Qt::Key_PageUp: MoveRows(-Geometry().VisibleDataRows()); return;
+    case Qt::Key_PageDown: MoveRows(Geometry().VisibleDataRows()); return;
+    case Qt::Key_Home: MoveRows(-store_.RowCount()); return;
+    case Qt::Key_End: MoveRows(store_.RowCount()); return;
     case Qt::Key_Tab:
         if (!ctrl) MoveByTab(false);
         return;
@@ -442,7 +447,7 @@ bool TTaskGrid::SortIndicatorShown() const {
 
 void TTaskGrid::SortByColumn() {
     const TWaitCursor wait;
-    tkm::SortByColumn(store_, sortSettings_, formats_);
+    SortTaskTable(store_, sortSettings_, formats_);
 }
 
 bool TTaskGrid::viewportEvent(QEvent* event) {

@@ -144,7 +144,10 @@ private:
     void UpdateScrollBars();
     void UpdateEditorGeometry();
 
+    // Moves to a shown row only.
     void MoveCurrent(int displayCol, int row);
+    // Up or down by shown rows, in the current column.
+    void MoveRows(int steps);
     void MoveByTab(bool backward);
     // A click opens number editors with their text selected.
     void OpenEditor(const QString* typed, bool byClick);

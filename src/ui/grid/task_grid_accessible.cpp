@@ -25,8 +25,8 @@ QString ShownText(std::string_view bytes) {
 
 quint64 CellKey(int row, int displayCol) { return (quint64(quint32(row)) << 32) | quint32(displayCol); }
 
-// One cell, by display column and row. It holds no text of its own, so it
-// reads the grid as it is whenever it is asked.
+// One cell, by display column and row among the shown rows. It holds no text
+// of its own, so it reads the grid as it is whenever it is asked.
 class TGridCellAccessible final : public QAccessibleInterface,
                                   public QAccessibleTableCellInterface,
                                   public QAccessibleValueInterface {
@@ -34,7 +34,7 @@ public:
     TGridCellAccessible(TTaskGrid* grid, int row, int displayCol) : grid_(grid), row_(row), col_(displayCol) {}
 
     bool isValid() const override {
-        return grid_ && row_ < grid_->Store().RowCount() && col_ < grid_->Store().ColCount();
+        return grid_ && row_ < grid_->Store().ShownRowCount() && col_ < grid_->Store().ColCount();
     }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return grid_ ? grid_->window()->windowHandle() : nullptr; }
@@ -47,13 +47,13 @@ public:
     QString text(QAccessible::Text type) const override {
         if (type != QAccessible::Name || !isValid()) return {};
         const TBaseGrid& store = grid_->Store();
-        return ShownText(store.CellView(store.DisplayToReal(col_), row_));
+        return ShownText(store.CellView(store.DisplayToReal(col_), StoreRow()));
     }
     void setText(QAccessible::Text, const QString&) override {}
 
     QRect rect() const override {
         if (!isValid()) return {};
-        const QRect local = grid_->CellRect(col_, row_);
+        const QRect local = grid_->CellRect(col_, StoreRow());
         return local.isEmpty() ? QRect() : QRect(grid_->viewport()->mapToGlobal(local.topLeft()), local.size());
     }
 
@@ -87,7 +87,7 @@ public:
     }
 
     bool isSelected() const override {
-        return isValid() && row_ == grid_->Store().Row() && col_ == grid_->Store().Col();
+        return isValid() && StoreRow() == grid_->Store().Row() && col_ == grid_->Store().Col();
     }
     // A header cell is its own header: the bridge finds a column's header
     // through the cell in row 0.
@@ -104,7 +104,7 @@ public:
         if (!HoldsProgress()) return {};
         try {
             const TBaseGrid& store = grid_->Store();
-            return QVariant(int(store.GetCellInteger(store.DisplayToReal(col_), row_)));
+            return QVariant(int(store.GetCellInteger(store.DisplayToReal(col_), StoreRow())));
         } catch (const EGridError&) {
             return {};
         }
@@ -115,6 +115,8 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 
 private:
+    // Fixed rows are always shown, so they keep their numbers.
+    int StoreRow() const { return grid_->Store().ShownRow(row_); }
     int FixedRows() const { return grid_ ? grid_->Store().FixedRows() : 0; }
     int FixedCols() const { return grid_ ? grid_->Store().FixedCols() : 0; }
 
@@ -127,7 +129,7 @@ private:
     bool HoldsProgress() const {
         if (!isValid()) return false;
         const TBaseGrid& store = grid_->Store();
-        const TCellGraphic* object = store.CellObject(store.DisplayToReal(col_), row_);
+        const TCellGraphic* object = store.CellObject(store.DisplayToReal(col_), StoreRow());
         return object && object->Kind == TCellGraphicKind::ProgressBar;
     }
 
@@ -156,7 +158,7 @@ void* TTaskGridAccessible::interface_cast(QAccessible::InterfaceType type) {
     return QAccessibleWidget::interface_cast(type);
 }
 
-int TTaskGridAccessible::rowCount() const { return Grid()->Store().RowCount(); }
+int TTaskGridAccessible::rowCount() const { return Grid()->Store().ShownRowCount(); }
 
 int TTaskGridAccessible::columnCount() const { return Grid()->Store().ColCount(); }
 
@@ -173,7 +175,7 @@ int TTaskGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
     auto* cell = static_cast<QAccessibleTableCellInterface*>(
         const_cast<QAccessibleInterface*>(child)->interface_cast(QAccessible::TableCellInterface));
     if (!cell || child->parent() != this) return -1;
-    return ChildIndex(Grid()->Store(), cell->rowIndex(), cell->columnIndex());
+    return cell->rowIndex() * columnCount() + cell->columnIndex();
 }
 
 QAccessibleInterface* TTaskGridAccessible::cellAt(int row, int column) const {
@@ -187,22 +189,23 @@ QAccessibleInterface* TTaskGridAccessible::cellAt(int row, int column) const {
 
 QAccessibleInterface* TTaskGridAccessible::childAt(int x, int y) const {
     const TGridCoord hit = Grid()->CellAt(Grid()->viewport()->mapFromGlobal(QPoint(x, y)));
-    if (hit != TGridCoord{}) return cellAt(hit.Row, hit.Col);
+    if (hit != TGridCoord{}) return cellAt(Grid()->Store().ShownIndex(hit.Row), hit.Col);
     return QAccessibleWidget::childAt(x, y);
 }
 
 QAccessibleInterface* TTaskGridAccessible::focusChild() const {
     if (Grid()->EditorMode()) return QAccessibleWidget::focusChild();
     const TBaseGrid& store = Grid()->Store();
-    return Grid()->hasFocus() ? cellAt(store.Row(), store.Col()) : nullptr;
+    if (!Grid()->hasFocus() || store.Row() < 0 || !store.IsRowShown(store.Row())) return nullptr;
+    return cellAt(store.ShownIndex(store.Row()), store.Col());
 }
 
 int TTaskGridAccessible::selectedCellCount() const { return selectedCells().size(); }
 
 QList<QAccessibleInterface*> TTaskGridAccessible::selectedCells() const {
     const TBaseGrid& store = Grid()->Store();
-    if (store.Row() < store.FixedRows() || store.Col() < store.FixedCols()) return {};
-    QAccessibleInterface* current = cellAt(store.Row(), store.Col());
+    if (store.Row() < store.FixedRows() || store.Col() < store.FixedCols() || !store.IsRowShown(store.Row())) return {};
+    QAccessibleInterface* current = cellAt(store.ShownIndex(store.Row()), store.Col());
     return current ? QList<QAccessibleInterface*>{current} : QList<QAccessibleInterface*>{};
 }
 
@@ -214,8 +217,8 @@ QString TTaskGridAccessible::columnDescription(int column) const {
 
 QString TTaskGridAccessible::rowDescription(int row) const {
     const TBaseGrid& store = Grid()->Store();
-    if (store.FixedCols() == 0 || row < 0 || row >= store.RowCount() || store.ColCount() == 0) return {};
-    return ShownText(store.CellView(store.DisplayToReal(0), row));
+    if (store.FixedCols() == 0 || row < 0 || row >= store.ShownRowCount() || store.ColCount() == 0) return {};
+    return ShownText(store.CellView(store.DisplayToReal(0), store.ShownRow(row)));
 }
 
 void TTaskGridAccessible::modelChange(QAccessibleTableModelChangeEvent*) { ForgetCells(); }
@@ -231,14 +234,16 @@ TTaskGridAccessEvents::TTaskGridAccessEvents(TTaskGrid& grid) : grid_(grid) {}
 
 void TTaskGridAccessEvents::FocusCurrentCell() const {
     const TBaseGrid& store = grid_.Store();
-    if (!QAccessible::isActive() || grid_.EditorMode() || store.Row() < 0 || store.Col() < 0) return;
+    if (!QAccessible::isActive() || grid_.EditorMode() || store.Row() < 0 || store.Col() < 0 ||
+        !store.IsRowShown(store.Row()))
+        return;
     QAccessibleEvent event(&grid_, QAccessible::Focus);
     event.setChild(TTaskGridAccessible::ChildIndex(store, store.Row(), store.Col()));
     QAccessible::updateAccessibility(&event);
 }
 
 void TTaskGridAccessEvents::ResetTable() {
-    rows_ = grid_.Store().RowCount();
+    rows_ = grid_.Store().ShownRowCount();
     cols_ = grid_.Store().ColCount();
     QAccessibleTableModelChangeEvent event(&grid_, QAccessibleTableModelChangeEvent::ModelReset);
     QAccessible::updateAccessibility(&event);
@@ -251,7 +256,7 @@ void TTaskGridAccessEvents::CellsChanged(const TGridRect& rect) {
 
 void TTaskGridAccessEvents::CellInvalidated(int realCol, int row) {
     const TBaseGrid& store = grid_.Store();
-    if (!QAccessible::isActive() || store.IsColumnHidden(realCol)) return;
+    if (!QAccessible::isActive() || store.IsColumnHidden(realCol) || !store.IsRowShown(row)) return;
     const int child = TTaskGridAccessible::ChildIndex(store, row, store.RealToDisplay(realCol));
     QAccessibleEvent named(&grid_, QAccessible::NameChanged);
     named.setChild(child);
@@ -264,10 +269,10 @@ void TTaskGridAccessEvents::CellInvalidated(int realCol, int row) {
     }
 }
 
-// Rows inserted or removed, columns hidden or shown; a new width is no news.
+// Rows inserted, removed or filtered, columns hidden or shown; a new width is no news.
 void TTaskGridAccessEvents::LayoutChanged() {
     if (!QAccessible::isActive()) return;
-    if (grid_.Store().RowCount() != rows_ || grid_.Store().ColCount() != cols_) ResetTable();
+    if (grid_.Store().ShownRowCount() != rows_ || grid_.Store().ColCount() != cols_) ResetTable();
 }
 
 void TTaskGridAccessEvents::CurrentCellChanged() {

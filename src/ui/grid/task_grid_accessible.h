@@ -11,8 +11,8 @@ namespace tkm {
 
 class TTaskGrid;
 
-// The task grid as screen readers see it: a table of every row, the header row
-// included, over the shown columns. Row 0 holds the column headers and column
+// The task grid as screen readers see it: a table of the shown rows, the header
+// row included, over the shown columns; rows a filter hides are not there. Row 0 holds the column headers and column
 // 0 the row headers. Cells are made when asked for and kept until the shape of
 // the table changes.
 class TTaskGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
@@ -53,9 +53,9 @@ public:
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent* event) override;
 
-    // The index of a cell as a child of the table.
+    // The index of a cell, by its row in the store, as a child of the table.
     static int ChildIndex(const TBaseGrid& store, int row, int displayCol) {
-        return row * store.ColCount() + displayCol;
+        return store.ShownIndex(row) * store.ColCount() + displayCol;
     }
 
 private:

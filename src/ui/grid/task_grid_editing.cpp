@@ -242,8 +242,8 @@ void TTaskGrid::OnSeparateKey(QKeyEvent* event) {
         CommitEditorRequested();
         MoveByTab(true);
         return;
-    case Qt::Key_Up: CommitEditorRequested(); MoveCurrent(col, row - 1); return;
-    case Qt::Key_Down: CommitEditorRequested(); MoveCurrent(col, row + 1); return;
+    case Qt::Key_Up: CommitEditorRequested(); MoveRows(-1); return;
+    case Qt::Key_Down: CommitEditorRequested(); MoveRows(1); return;
     case Qt::Key_Left: CommitEditorRequested(); MoveCurrent(col - 1, row); return;
     case Qt::Key_Right: CommitEditorRequested(); MoveCurrent(col + 1, row); return;
     default: CommitEditorRequested(); return;  // Enter

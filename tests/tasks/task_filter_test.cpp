@@ -1,0 +1,111 @@
+#include "tasks/task_filter.h"
+
+#include "task_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace tkm {
+namespace {
+
+using namespace tkm::testing;
+using TRows = std::vector<std::uint32_t>;
+
+const TLocaleFormats Formats = DayFirst();
+const TFilterContext Context{PinnedToday, Formats};  // a Tuesday
+
+TRows Kept(const TBaseGrid& grid, const TTaskFilter& filter) { return FilterRows(grid, filter, Context); }
+
+TTaskFilter Words(std::string words, bool matchCase = false) {
+    TTaskFilter filter;
+    filter.Words = std::move(words);
+    filter.MatchCase = matchCase;
+    return filter;
+}
+TTaskFilter Showing(TShowChoice show, std::string words = {}) {
+    TTaskFilter filter = Words(std::move(words));
+    filter.Show = show;
+    return filter;
+}
+TEntry Described(std::string description, std::string priority = "Normal") {
+    TEntry entry;
+    entry.Description = std::move(description);
+    entry.Priority = std::move(priority);
+    return entry;
+}
+TEntry Due(std::string status, std::string date) {
+    TEntry entry;
+    entry.Status = std::move(status);
+    entry.DueDate = std::move(date);
+    return entry;
+}
+
+TEST(TaskFilter, EveryWordMustBeInSomeShownCell) {
+    TBaseGrid grid = TableOf({Described("Send the Invoice"),
+                              Described("call Anna", "High"),
+                              Described("invoice for Anna", "High"),
+                              Described("Überweisung prüfen")});
+    grid.SetCellText(colComment, 2, "about the INVOICE");
+    EXPECT_EQ(Kept(grid, Words("invoice")), (TRows{1, 2, 3}));
+    EXPECT_EQ(Kept(grid, Words("  anna   high ")), (TRows{2, 3}));
+    EXPECT_EQ(Kept(grid, Words("anna invoice")), (TRows{2, 3}));
+    EXPECT_EQ(Kept(grid, Words("überweisung")), (TRows{4}));
+    EXPECT_EQ(Kept(grid, Words("Invoice", true)), (TRows{1}));
+    grid.HideColumn(colComment);  // a hidden column's cells are not looked at
+    EXPECT_EQ(Kept(grid, Words("invoice")), (TRows{1, 3}));
+    EXPECT_FALSE(Words("  ").Active());
+}
+
+TEST(TaskFilter, ShowChoicesByStatusAndDueDate) {
+    const TBaseGrid grid = TableOf({
+        Due("Completed", DaysFromToday(-3, Formats)),
+        Due("Cancelled", DaysFromToday(0, Formats)),
+        Due("Postponed", DaysFromToday(-1, Formats)),  // Monday
+        Due("In Progress", DaysFromToday(0, Formats)),
+        Due("Pending", DaysFromToday(5, Formats)),  // Sunday
+        Due("Not Started", DaysFromToday(6, Formats)),  // next Monday
+        Due("Not Started", "tomorrow"),
+        Due("In Progress", DaysFromToday(-2, Formats)),  // last Sunday
+    });
+    EXPECT_EQ(Kept(grid, Showing(TShowChoice::All)).size(), 8u);
+    EXPECT_EQ(Kept(grid, Showing(TShowChoice::Open)), (TRows{3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(Kept(grid, Showing(TShowChoice::DueToday)), (TRows{2, 4}));
+    EXPECT_EQ(Kept(grid, Showing(TShowChoice::Overdue)), (TRows{3, 8}));
+    EXPECT_EQ(Kept(grid, Showing(TShowChoice::DueThisWeek)), (TRows{2, 3, 4, 5}));
+    EXPECT_EQ(Kept(grid, Showing(TShowChoice::Overdue, "task")), (TRows{3, 8}));
+}
+
+// Typing on narrows from the rows shown, yet ends where filtering afresh does;
+// taking letters back brings the rows back.
+TEST(TaskFilter, TypingNarrowsAndBackspaceWidens) {
+    TBaseGrid grid = TableOf({Described("invoice"), Described("invite"), Described("inn"),
+                              Described("other")});
+    TViewFilter view;
+    view.Apply(grid, Words("in"), Context);
+    EXPECT_EQ(grid.ShownDataRows(), (TRows{1, 2, 3}));
+    grid.InsertRows(5, 1);  // a new entry is shown, matching or not
+    EXPECT_EQ(grid.ShownDataRows(), (TRows{1, 2, 3, 5}));
+    view.Apply(grid, Words("invo"), Context);
+    EXPECT_EQ(grid.ShownDataRows(), (TRows{1}));
+    EXPECT_EQ(grid.ShownDataRows(), Kept(grid, Words("invo")));
+    view.Apply(grid, Showing(TShowChoice::Open, "invo"), Context);
+    EXPECT_EQ(grid.ShownDataRows(), (TRows{1}));
+    view.Apply(grid, Words("i"), Context);
+    EXPECT_EQ(grid.ShownDataRows(), (TRows{1, 2, 3}));
+    view.Apply(grid, {}, Context);
+    EXPECT_FALSE(grid.RowsFiltered());
+    EXPECT_TRUE(Narrows(Words("in"), Words("in v")));
+    EXPECT_FALSE(Narrows(Words("in"), Words("in", true)));
+}
+
+// Big lists are split between threads: the rows come back whole and in order.
+TEST(TaskFilter, ALongListKeepsTableOrder) {
+    std::vector<TEntry> entries(120'000);
+    for (std::size_t i = 0; i < entries.size(); i += 7) entries[i].Description = "match " + std::to_string(i);
+    const TBaseGrid grid = TableOf(entries);
+    const TRows kept = Kept(grid, Words("MATCH"));
+    ASSERT_EQ(kept.size(), (entries.size() + 6) / 7);
+    for (std::size_t k = 0; k < kept.size(); ++k) ASSERT_EQ(kept[k], std::uint32_t(k * 7 + 1));
+}
+
+}  // namespace
+}  // namespace tkm
