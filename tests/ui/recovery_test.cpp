@@ -7,6 +7,7 @@
 #include "ui/grid/inplace_edit.h"
 
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -158,6 +159,20 @@ TEST_F(RecoveryTest, EndingWithoutTheCloseQuestionKeepsWhatWasJustTypedForTheNex
     window->OfferRecovery();
     ASSERT_EQ(dialogs.Questions.size(), 1u);
     EXPECT_EQ(Cell(colDescription, 1), "Call Ann");
+
+    // Exit asks nothing either.
+    Grid().ShowInplaceEditor();
+    QTest::keyClicks(Grid().InplaceEditor(), "Call Dee");
+    window->aclCloseExecute();
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });  // the loop takes Exit's request
+    QCoreApplication::exec();
+    window.reset();
+    dialogs.Questions.clear();
+    StartRecovering();
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);
+    window->OfferRecovery();
+    ASSERT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_EQ(Cell(colDescription, 1), "Call AnnCall Dee");
 }
 
 TEST_F(RecoveryTest, TheEndOfTheDesktopSessionAsksWhereItMayAndOtherwiseKeepsTheChanges) {

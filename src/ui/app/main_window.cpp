@@ -475,7 +475,11 @@ void TfrmMain::RefreshRemoteQuietly() {
         documents_->Refresh(true);
 }
 
-void TfrmMain::aclCloseExecute() { QCoreApplication::exit(0); }
+// Exit asks nothing, so unsaved changes wait in the recovery file for the next start.
+void TfrmMain::aclCloseExecute() {
+    KeepChangesForNextStart();
+    QCoreApplication::exit(0);
+}
 
 
 }  // namespace tkm
