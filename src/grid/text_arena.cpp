@@ -41,14 +41,13 @@ struct TBlobLayout {
 
 std::size_t AlignUp(std::size_t n) { return (n + 3) & ~std::size_t(3); }
 
-constexpr std::size_t FirstChunkSize = 16u << 10;
-
 }  // namespace
 
-TTextArena::TTextArena(std::size_t chunkSize) : chunkSize_(chunkSize) {}
+TTextArena::TTextArena(std::size_t chunkSize, std::size_t firstChunkSize)
+    : chunkSize_(chunkSize), firstChunkSize_(firstChunkSize) {}
 
 TTextArena::TTextArena(const TTextArena& other)
-    : chunkSize_(other.chunkSize_), chunks_(other.chunks_), live_(other.live_), garbage_(other.garbage_) {
+    : chunkSize_(other.chunkSize_), firstChunkSize_(other.firstChunkSize_), chunks_(other.chunks_), live_(other.live_), garbage_(other.garbage_) {
     // The copy has no room to spare: rows appended to it start a chunk of its
     // own, while the original goes on filling the space past the copy's end.
     for (TChunk& chunk : chunks_) chunk.Size = chunk.Used;
@@ -65,8 +64,8 @@ std::byte* TTextArena::Allocate(std::size_t size, TRowTextRef& ref) {
         if (chunks_.size() >= TRowTextRef::Empty - 1) throw std::length_error("text arena full");
         // Chunks start small and double up to the full size: a grid of a few
         // rows should not cost megabytes (nor the time to map them).
-        const std::size_t next = chunks_.empty() ? FirstChunkSize : std::size_t(chunks_.back().Size) * 2;
-        const std::size_t chunk = std::max(size, std::min(next, chunkSize_));
+        const std::size_t next = chunks_.empty() ? firstChunkSize_ : std::size_t(chunks_.back().Size) * 2;
+        const std::size_t chunk = std::max(size, chunks_.empty() ? next : std::min(next, chunkSize_));
         if (chunk > 0xFFFFFFF0u) throw std::length_error("row text too long");
         chunks_.push_back({std::shared_ptr<std::byte[]>(new std::byte[chunk]), std::uint32_t(chunk), 0});
     }
@@ -153,6 +152,17 @@ bool TTextArena::OverwriteCell(TRowTextRef ref, std::size_t cell, std::string_vi
     // The text may itself be a view into this arena.
     std::memmove(const_cast<char*>(old.data()), text.data(), text.size());
     return true;
+}
+
+std::uint32_t TTextArena::Adopt(TTextArena&& other) {
+    if (chunks_.size() + other.chunks_.size() >= TRowTextRef::Empty) throw std::length_error("text arena full");
+    const auto first = std::uint32_t(chunks_.size());
+    chunks_.insert(chunks_.end(), std::make_move_iterator(other.chunks_.begin()),
+                   std::make_move_iterator(other.chunks_.end()));
+    live_ += other.live_;
+    garbage_ += other.garbage_;
+    other.Clear();
+    return first;
 }
 
 void TTextArena::Release(TRowTextRef ref) {
