@@ -14,6 +14,7 @@
 #include "ui/app/entry_commands.h"
 #include "ui/app/macro_commands.h"
 #include "ui/app/recovery_commands.h"
+#include "ui/app/status_progress.h"
 #include "ui/app/reminder_commands.h"
 #include "ui/app/tray_commands.h"
 #include "ui/grid/cell_text_codec.h"
@@ -85,7 +86,7 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
         services_, mruMain_,
         TDocumentCommands::TWindowParts{*this, *stgMain_, *commands_->Menu("mnuReopen"),
                                         *panels_[std::size_t(TStatusPanel::Modified)],
-                                        [this](const QString& hint) { ShowHint(hint); },
+                                        [this](const QString& hint) { ShowHint(hint); }, *progress_,
                                         [this](bool modified) {
                                             if (recovery_) recovery_->ModifiedChanged(modified);
                                         }});
@@ -172,6 +173,8 @@ void TfrmMain::CreateStatusBar() {
         stbMain->addWidget(panel, stretches ? 1 : 0);
         panels_[std::size_t(layout.Panel)] = panel;
     }
+    progress_ = new TStatusProgress(stbMain);
+    stbMain->addPermanentWidget(progress_);
 }
 
 void TfrmMain::WireCommands() {
