@@ -392,8 +392,10 @@ void TfrmMain::mnuRefresh1Click() {
 
 void TfrmMain::RefreshRemoteQuietly() {
     // Other clients' changes come in by themselves only while nothing here
-    // waits to be sent, and never into an open editor.
-    if (documents_->Session().IsRemote() && !Modified() && isVisible() && !stgMain_->EditorMode())
+    // waits to be sent, never into an open editor, and never into a table a
+    // file operation is reading.
+    if (documents_->Session().IsRemote() && !Modified() && isVisible() && !stgMain_->EditorMode() &&
+        !progress_->Running())
         documents_->Refresh(true);
 }
 

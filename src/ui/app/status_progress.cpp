@@ -26,6 +26,7 @@ TStatusProgress::TStatusProgress(QWidget* parent)
 }
 
 void TStatusProgress::Start(bool mayCancel) {
+    running_ = true;
     mayCancel_ = mayCancel;
     cancelled_ = false;
     bar_->setValue(0);
@@ -36,7 +37,9 @@ void TStatusProgress::Start(bool mayCancel) {
 
 void TStatusProgress::Step(int percent) {
     bar_->setValue(percent);
-    QCoreApplication::processEvents();
+    // Other cores may be reading the table: another instance's Open macro
+    // waits, unread, until the operation is over.
+    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
     if (cancelled_ && mayCancel_) {
         cancelled_ = false;
         throw EAbort();
@@ -44,6 +47,7 @@ void TStatusProgress::Step(int percent) {
 }
 
 void TStatusProgress::Stop() {
+    running_ = false;
     qApp->removeEventFilter(this);
     hide();
 }

@@ -20,6 +20,8 @@ public:
     // pressed (with `mayCancel`).
     void Step(int percent);
     void Stop();
+    // Between Start and Stop: timers that would change the table wait for the end.
+    bool Running() const { return running_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,6 +29,7 @@ protected:
 private:
     QProgressBar* bar_;
     QPushButton* cancel_;
+    bool running_ = false;
     bool mayCancel_ = false;
     bool cancelled_ = false;
 };
