@@ -33,17 +33,23 @@ void TStatusProgress::Start(bool mayCancel) {
     cancel_->setVisible(mayCancel);
     show();
     qApp->installEventFilter(this);
+    // On screen before the file is read: a large one takes seconds before its first percent.
+    ProcessEvents();
 }
 
 void TStatusProgress::Step(int percent) {
     bar_->setValue(percent);
-    // Other cores may be reading the table: another instance's Open macro
-    // waits, unread, until the operation is over.
-    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
+    ProcessEvents();
     if (cancelled_ && mayCancel_) {
         cancelled_ = false;
         throw EAbort();
     }
+}
+
+void TStatusProgress::ProcessEvents() {
+    // Other cores may be reading the table: another instance's Open macro
+    // waits, unread, until the operation is over.
+    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
 }
 
 void TStatusProgress::Stop() {

@@ -27,6 +27,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ProcessEvents();
+
     QProgressBar* bar_;
     QPushButton* cancel_;
     bool running_ = false;
