@@ -35,6 +35,8 @@ namespace tkm::bench {
 
 namespace {
 
+constexpr int MostPeerEntries = 1'000'000;
+
 struct TOptions {
     std::vector<int> Sizes{10000, 100000, 1000000};
     int Runs = 0;  // 0: by size
@@ -106,13 +108,15 @@ private:
 
 void MeasureSize(int entries, int runs, const TOptions& options, const std::string& folder, TBenchReport& report) {
     TBenchDocument document;
-    document.FileName = folder + "/entries-" + std::to_string(entries) + ".tkm";
     document.Entries = entries;
     const TStopwatch generating;
-    document.Bytes = GenerateDocument(document.FileName, entries, BenchToday, document.Formats);
-    char line[160];
-    std::snprintf(line, sizeof line, "%d entries: %.1f MB document, generated in %.1f s; medians of %d runs", entries,
-                  double(document.Bytes) / 1e6, generating.Seconds(), runs);
+    bool generated = false;
+    document.FileName = CachedDocument(entries, BenchToday, document.Formats, generated);
+    document.Bytes = std::filesystem::file_size(document.FileName);
+    char line[200];
+    std::snprintf(line, sizeof line, "%d entries: %.1f MB document, %s in %.1f s; medians of %d runs", entries,
+                  double(document.Bytes) / 1e6, generated ? "generated" : "taken from the cache", generating.Seconds(),
+                  runs);
     Note(line);
 
     // First, in a process of its own, so that nothing else has touched memory.
@@ -133,7 +137,8 @@ void MeasureSize(int entries, int runs, const TOptions& options, const std::stri
     }
     if (options.Wanted("filter")) core.Filter(*grid);
 
-    if (options.Peers && options.Wanted("peers")) {
+    // The peers take minutes past a million entries and tell nothing new there.
+    if (options.Peers && options.Wanted("peers") && entries <= MostPeerEntries) {
         TPeerFigures peers(document, runs, folder, report);
         peers.PythonCsv();
         peers.LibreOffice();
@@ -156,7 +161,6 @@ void MeasureSize(int entries, int runs, const TOptions& options, const std::stri
 
     if (options.Named("caldav")) CaldavFigures(document, *grid, runs, options.Peers, report);
     if (options.Wanted("repaint")) RepaintFigures(document, runs, std::move(grid), report);
-    std::filesystem::remove(document.FileName);
 }
 
 int Run(int argc, char** argv) {

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string_view>
@@ -165,6 +167,27 @@ std::uint64_t GenerateDocument(const std::string& fileName, int entries, const T
     flush();
     if (std::fflush(file.get()) != 0) throw std::runtime_error("cannot write " + fileName);
     return size;
+}
+
+std::string CachedDocument(int entries, const TDate& today, const TLocaleFormats& formats, bool& generated) {
+    namespace fs = std::filesystem;
+    const char* cache = std::getenv("XDG_CACHE_HOME");
+    const char* home = std::getenv("HOME");
+    const fs::path folder = (cache && *cache ? fs::path(cache) : fs::path(home && *home ? home : "/tmp") / ".cache") /
+                            "taskmere-bench";
+    // Raise the generation whenever the generator writes other bytes, so no old file is reused.
+    constexpr int Generation = 1;
+    const fs::path file = folder / ("entries-" + std::to_string(entries) + "-" + FormatDate(today, "yyyymmdd", formats) +
+                                    "-g" + std::to_string(Generation) + ".tkm");
+    generated = !fs::exists(file);
+    if (generated) {
+        fs::create_directories(folder);
+        // Renamed into place only when whole: a run stopped halfway leaves no short document behind.
+        const fs::path part = file.string() + ".part";
+        GenerateDocument(part.string(), entries, today, formats);
+        fs::rename(part, file);
+    }
+    return file.string();
 }
 
 }  // namespace tkm::bench

@@ -15,4 +15,9 @@ namespace tkm::bench {
 std::uint64_t GenerateDocument(const std::string& fileName, int entries, const TDate& today,
                                const TLocaleFormats& formats);
 
+// The document GenerateDocument writes for `entries`, kept in the user's
+// cache folder: generated once (ten million entries take a while) and reused
+// by later runs. `generated` tells which it was.
+std::string CachedDocument(int entries, const TDate& today, const TLocaleFormats& formats, bool& generated);
+
 }  // namespace tkm::bench

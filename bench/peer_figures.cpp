@@ -65,7 +65,7 @@ void TPeerFigures::LibreOfficeConversion(const std::string& name, const std::str
     // Named .csv, so LibreOffice opens it with its CSV import as a user's double-click would.
     const fs::path csv = input / "document.csv";
     fs::remove(csv);
-    fs::create_hard_link(document_.FileName, csv);
+    fs::create_symlink(fs::absolute(document_.FileName), csv);  // the cached document may be on another file system
     const bool timed = TimeCommand(name, convert(csv));
     fs::remove(csv);
     const fs::path converted = output / ("document." + extension);

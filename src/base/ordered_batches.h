@@ -15,11 +15,12 @@ namespace tkm {
 // order of i. Only a few batches run ahead of consume, so results never pile
 // up. The first exception in the order of i, whether of produce or of
 // consume, leaves this once every thread has stopped. produce must be safe
-// to run on several threads at once.
+// to run on several threads at once. `batchSize` items go to a thread at a
+// time: few for items that are large pieces of work.
 template <typename TResult, typename TProduce, typename TConsume>
-void ProduceInOrder(std::size_t count, TProduce&& produce, TConsume&& consume) {
-    constexpr std::size_t BatchSize = 512;
-    const std::size_t batches = (count + BatchSize - 1) / BatchSize;
+void ProduceInOrder(std::size_t count, TProduce&& produce, TConsume&& consume, std::size_t batchSize = 512) {
+    const std::size_t perBatch = std::max<std::size_t>(batchSize, 1);
+    const std::size_t batches = (count + perBatch - 1) / perBatch;
     const std::size_t threads = std::min<std::size_t>(std::max(std::thread::hardware_concurrency(), 1u), batches);
     if (threads <= 1) {
         for (std::size_t i = 0; i < count; ++i) consume(i, produce(i));
@@ -50,7 +51,7 @@ void ProduceInOrder(std::size_t count, TProduce&& produce, TConsume&& consume) {
             }
             TBatch& slot = slots[batch % ahead];
             try {
-                for (std::size_t i = batch * BatchSize; i < std::min(count, (batch + 1) * BatchSize); ++i)
+                for (std::size_t i = batch * perBatch; i < std::min(count, (batch + 1) * perBatch); ++i)
                     slot.Results.push_back(produce(i));
             } catch (...) {
                 slot.Failure = std::current_exception();
@@ -88,7 +89,7 @@ void ProduceInOrder(std::size_t count, TProduce&& produce, TConsume&& consume) {
             changed.wait(lock, [&] { return slot.Done; });
         }
         if (slot.Failure) std::rethrow_exception(slot.Failure);
-        for (std::size_t k = 0; k < slot.Results.size(); ++k) consume(batch * BatchSize + k, std::move(slot.Results[k]));
+        for (std::size_t k = 0; k < slot.Results.size(); ++k) consume(batch * perBatch + k, std::move(slot.Results[k]));
         slot.Results.clear();
         {
             const std::lock_guard lock(mutex);

@@ -473,6 +473,20 @@ TBaseGrid TBaseGrid::ShownRowsCopy() const {
     return copy;
 }
 
+void TBaseGrid::AppendRows(TTextArena&& texts, std::span<const TRowTextRef> refs) {
+    if (refs.size() > std::size_t(std::numeric_limits<int>::max() - RowCount()))
+        throw EGridError("the table cannot hold more than " + std::to_string(std::numeric_limits<int>::max()) +
+                         " rows");
+    RecordInsertion(RowCount(), int(refs.size()));
+    const std::uint32_t firstChunk = arena_.Adopt(std::move(texts));
+    if (rows_.size() + refs.size() > rows_.capacity()) rows_.reserve(std::max(rows_.size() + refs.size(), 2 * rows_.size()));
+    for (const TRowTextRef ref : refs)
+        rows_.push_back({ref.IsEmpty() ? ref : TRowTextRef{ref.Chunk + firstChunk, ref.Offset}});
+    NotifyLayout();
+}
+
+void TBaseGrid::ReserveRowCapacity(int count) { rows_.reserve(std::size_t(std::max(count, 0))); }
+
 // --- columns ---
 
 bool TBaseGrid::IsColumnHidden(int col) const {

@@ -74,6 +74,11 @@ public:
     // Replaces every row (texts, objects, heights) by the rows of `source`, which is
     // left without rows; a load fills a separate grid and swaps in only on success.
     void TakeRowsFrom(TBaseGrid& source);
+    // Appends rows whose texts are in `texts` (taken over without copying a
+    // byte), one per ref in order; an empty ref is a row without text.
+    void AppendRows(TTextArena&& texts, std::span<const TRowTextRef> refs);
+    // Room for `count` rows, so that appending up to them moves no row.
+    void ReserveRowCapacity(int count);
     // Puts back rows as they were saved: one in place, or several inserted at `row`.
     void RestoreRow(int row, const TSavedRow& saved);
     void RestoreRows(int row, const std::vector<TSavedRow>& saved);

@@ -8,7 +8,10 @@ namespace tkm {
 
 namespace {
 
+// The header word holds the cell count and how wide the end offsets are: one
+// byte for a row of up to 255 text bytes (most rows of a list), two, or four.
 constexpr std::uint32_t WideFlag = 0x80000000u;
+constexpr std::uint32_t NarrowFlag = 0x40000000u;
 
 std::uint32_t ReadU32(const std::byte* p) {
     std::uint32_t v;
@@ -21,34 +24,51 @@ std::uint16_t ReadU16(const std::byte* p) {
     return v;
 }
 
+void WriteEnd(std::byte* ends, std::size_t width, std::size_t i, std::size_t end) {
+    if (width == 1) {
+        ends[i] = std::byte(end);
+    } else if (width == 2) {
+        const auto e = std::uint16_t(end);
+        std::memcpy(ends + 2 * i, &e, 2);
+    } else {
+        const auto e = std::uint32_t(end);
+        std::memcpy(ends + 4 * i, &e, 4);
+    }
+}
+
+std::size_t EndWidth(std::uint32_t header) { return header & WideFlag ? 4 : header & NarrowFlag ? 1 : 2; }
+
 struct TBlobLayout {
     std::uint32_t Count;
-    bool Wide;
+    std::size_t Width;
     const std::byte* Ends;
     const std::byte* Text;
 
     explicit TBlobLayout(const std::byte* blob) {
         const std::uint32_t header = ReadU32(blob);
-        Count = header & ~WideFlag;
-        Wide = (header & WideFlag) != 0;
+        Count = header & ~(WideFlag | NarrowFlag);
+        Width = EndWidth(header);
         Ends = blob + 4;
-        Text = Ends + Count * (Wide ? 4 : 2);
+        Text = Ends + Count * Width;
     }
-    std::size_t End(std::size_t i) const { return Wide ? ReadU32(Ends + 4 * i) : ReadU16(Ends + 2 * i); }
+    std::size_t End(std::size_t i) const {
+        switch (Width) {
+        case 1: return std::to_integer<std::size_t>(Ends[i]);
+        case 2: return ReadU16(Ends + 2 * i);
+        default: return ReadU32(Ends + 4 * i);
+        }
+    }
     std::size_t Start(std::size_t i) const { return i == 0 ? 0 : End(i - 1); }
     std::size_t Size() const { return std::size_t(Text - Ends) + 4 + (Count ? End(Count - 1) : 0); }
 };
 
-std::size_t AlignUp(std::size_t n) { return (n + 3) & ~std::size_t(3); }
-
-constexpr std::size_t FirstChunkSize = 16u << 10;
-
 }  // namespace
 
-TTextArena::TTextArena(std::size_t chunkSize) : chunkSize_(chunkSize) {}
+TTextArena::TTextArena(std::size_t chunkSize, std::size_t firstChunkSize)
+    : chunkSize_(chunkSize), firstChunkSize_(firstChunkSize) {}
 
 TTextArena::TTextArena(const TTextArena& other)
-    : chunkSize_(other.chunkSize_), chunks_(other.chunks_), live_(other.live_), garbage_(other.garbage_) {
+    : chunkSize_(other.chunkSize_), firstChunkSize_(other.firstChunkSize_), chunks_(other.chunks_), live_(other.live_), garbage_(other.garbage_) {
     // The copy has no room to spare: rows appended to it start a chunk of its
     // own, while the original goes on filling the space past the copy's end.
     for (TChunk& chunk : chunks_) chunk.Size = chunk.Used;
@@ -60,13 +80,12 @@ TTextArena& TTextArena::operator=(const TTextArena& other) {
 }
 
 std::byte* TTextArena::Allocate(std::size_t size, TRowTextRef& ref) {
-    size = AlignUp(size);
     if (chunks_.empty() || chunks_.back().Size - chunks_.back().Used < size) {
         if (chunks_.size() >= TRowTextRef::Empty - 1) throw std::length_error("text arena full");
         // Chunks start small and double up to the full size: a grid of a few
         // rows should not cost megabytes (nor the time to map them).
-        const std::size_t next = chunks_.empty() ? FirstChunkSize : std::size_t(chunks_.back().Size) * 2;
-        const std::size_t chunk = std::max(size, std::min(next, chunkSize_));
+        const std::size_t next = chunks_.empty() ? firstChunkSize_ : std::size_t(chunks_.back().Size) * 2;
+        const std::size_t chunk = std::max(size, chunks_.empty() ? next : std::min(next, chunkSize_));
         if (chunk > 0xFFFFFFF0u) throw std::length_error("row text too long");
         chunks_.push_back({std::shared_ptr<std::byte[]>(new std::byte[chunk]), std::uint32_t(chunk), 0});
     }
@@ -84,11 +103,11 @@ TRowTextRef TTextArena::AppendRow(std::span<const std::string_view> cells) {
     if (count == 0) return {};
     std::size_t textSize = 0;
     for (std::size_t i = 0; i < count; ++i) textSize += cells[i].size();
-    const bool wide = textSize > 0xFFFF;
-    const std::size_t endWidth = wide ? 4 : 2;
+    if (count >= NarrowFlag) throw std::length_error("too many cells in a row");
+    const std::uint32_t header = std::uint32_t(count) | (textSize > 0xFFFF ? WideFlag : textSize <= 0xFF ? NarrowFlag : 0);
+    const std::size_t endWidth = EndWidth(header);
     TRowTextRef ref;
     std::byte* blob = Allocate(4 + count * endWidth + textSize, ref);
-    const std::uint32_t header = std::uint32_t(count) | (wide ? WideFlag : 0);
     std::memcpy(blob, &header, 4);
     std::byte* ends = blob + 4;
     std::byte* text = ends + count * endWidth;
@@ -96,13 +115,7 @@ TRowTextRef TTextArena::AppendRow(std::span<const std::string_view> cells) {
     for (std::size_t i = 0; i < count; ++i) {
         if (!cells[i].empty()) std::memcpy(text + end, cells[i].data(), cells[i].size());
         end += cells[i].size();
-        if (wide) {
-            const std::uint32_t e = std::uint32_t(end);
-            std::memcpy(ends + 4 * i, &e, 4);
-        } else {
-            const std::uint16_t e = std::uint16_t(end);
-            std::memcpy(ends + 2 * i, &e, 2);
-        }
+        WriteEnd(ends, endWidth, i, end);
     }
     return ref;
 }
@@ -112,7 +125,7 @@ const std::byte* TTextArena::BlobAt(TRowTextRef ref) const {
 }
 
 std::size_t TTextArena::BlobSize(TRowTextRef ref) const {
-    return AlignUp(TBlobLayout(BlobAt(ref)).Size());
+    return TBlobLayout(BlobAt(ref)).Size();
 }
 
 std::size_t TTextArena::CountOf(TRowTextRef ref) const {
@@ -153,6 +166,17 @@ bool TTextArena::OverwriteCell(TRowTextRef ref, std::size_t cell, std::string_vi
     // The text may itself be a view into this arena.
     std::memmove(const_cast<char*>(old.data()), text.data(), text.size());
     return true;
+}
+
+std::uint32_t TTextArena::Adopt(TTextArena&& other) {
+    if (chunks_.size() + other.chunks_.size() >= TRowTextRef::Empty) throw std::length_error("text arena full");
+    const auto first = std::uint32_t(chunks_.size());
+    chunks_.insert(chunks_.end(), std::make_move_iterator(other.chunks_.begin()),
+                   std::make_move_iterator(other.chunks_.end()));
+    live_ += other.live_;
+    garbage_ += other.garbage_;
+    other.Clear();
+    return first;
 }
 
 void TTextArena::Release(TRowTextRef ref) {

@@ -25,7 +25,8 @@ struct TRowTextRef {
 // until the owner compacts.
 class TTextArena {
 public:
-    explicit TTextArena(std::size_t chunkSize = 4u << 20);
+    // Chunks start at `firstChunkSize` and double up to `chunkSize`.
+    explicit TTextArena(std::size_t chunkSize = 4u << 20, std::size_t firstChunkSize = 16u << 10);
     // A copy shares the chunks, so that taking one costs next to nothing
     // however many texts there are: neither side writes bytes the other can
     // read (appends go past the copy's end or to chunks of its own, and a
@@ -47,6 +48,10 @@ public:
     // lengths differ or a copy shares the chunk (the row must then be appended anew).
     bool OverwriteCell(TRowTextRef ref, std::size_t cell, std::string_view text);
 
+    // Takes over every chunk of `other`, which is left empty; its rows' refs
+    // hold here with the returned number added to their Chunk.
+    std::uint32_t Adopt(TTextArena&& other);
+
     void Release(TRowTextRef ref);
     std::size_t LiveBytes() const { return live_; }
     bool WantsCompaction() const { return garbage_ > (1u << 20) && garbage_ > live_; }
@@ -63,6 +68,7 @@ private:
     std::byte* Allocate(std::size_t size, TRowTextRef& ref);
 
     std::size_t chunkSize_;
+    std::size_t firstChunkSize_;
     std::vector<TChunk> chunks_;
     std::size_t live_ = 0;
     std::size_t garbage_ = 0;

@@ -49,7 +49,7 @@ private:
 // The view shows a file operation from start to end, however it ends.
 class TFileOperation {
 public:
-    explicit TFileOperation(TDocumentView& view) : view_(view) { view_.FileOperationStarted(); }
+    TFileOperation(TDocumentView& view, bool mayStop) : view_(view) { view_.FileOperationStarted(mayStop); }
     ~TFileOperation() { view_.FileOperationEnded(); }
     TFileOperation(const TFileOperation&) = delete;
     TFileOperation& operator=(const TFileOperation&) = delete;
@@ -88,7 +88,8 @@ TCsvSettings TDocumentSession::ProgressSettings() {
 }
 
 void TDocumentSession::WriteDocument(const std::string& fileName) {
-    const TFileOperation operation(parts_.View);
+    // A save's writer may be stopped safely, but a user who saves wants it saved.
+    const TFileOperation operation(parts_.View, false);
     if (IsCalendarFileName(fileName)) WriteCalendarFile(parts_.Grid, fileName, CalendarSettings(), &calendar_);
     else WriteCsvFile(parts_.Grid, fileName, ProgressSettings());
 }
@@ -129,12 +130,17 @@ TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind k
     TBaseGrid document;
     TCalendarOrigin calendar;
     std::optional<std::string> restored;
-    const auto failure = StepFailure([&] {
-        const TFileOperation operation(parts_.View);
-        restored = RestoreUnfinishedSave(fileName);
-        document = IsCalendarFileName(fileName) ? ReadCalendarDocument(fileName, CalendarSettings(), &calendar)
-                                                : ReadTaskDocument(fileName, ProgressSettings());
-    });
+    std::optional<std::string> failure;
+    try {
+        failure = StepFailure([&] {
+            const TFileOperation operation(parts_.View, true);
+            restored = RestoreUnfinishedSave(fileName);
+            document = IsCalendarFileName(fileName) ? ReadCalendarDocument(fileName, CalendarSettings(), &calendar)
+                                                    : ReadTaskDocument(fileName, ProgressSettings());
+        });
+    } catch (const EAbort&) {
+        return Cancelled;
+    }
     if (restored) parts_.DialogBoxes.ShowInformation("Information", *restored);
     if (failure) return TDocumentOutcome::Failure(*failure);
     ReplaceTaskDocument(parts_.Grid, document);
@@ -300,7 +306,7 @@ TDocumentOutcome TDocumentSession::Export(const std::string& fileName, const TEx
         failure = StepFailure([&] {
             // The office server's export shows its own progress, with a Cancel.
             std::optional<TFileOperation> operation;
-            if (format.Writer != TExportWriter::Office) operation.emplace(parts_.View);
+            if (format.Writer != TExportWriter::Office) operation.emplace(parts_.View, true);
             ExportGrid(grid, format, ExportSources(grid), fileName);
         });
     } catch (const EAbort&) {
@@ -416,7 +422,8 @@ TDocumentOutcome TDocumentSession::WithServer(const TRemoteAddress& address, TSt
     for (;;) {
         if (!server) return Cancelled;
         try {
-            const TFileOperation operation(parts_.View);
+            // The server's own progress window has the Cancel.
+            const TFileOperation operation(parts_.View, false);
             return step(*server);
         } catch (const ECalendarServerError& e) {
             if (e.Kind() != ECalendarServerError::TKind::Unauthorized) throw;

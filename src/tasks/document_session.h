@@ -46,7 +46,10 @@ public:
     // Opens the cell editor on the current cell once the queued events are done.
     virtual void StartEditing() = 0;
     // A file is being read or written: started, whole percentages, ended.
-    virtual void FileOperationStarted() = 0;
+    // `mayStop`: FileProgress may end the operation with EAbort, which leaves
+    // nothing half done (a read that has not touched the table, a write that
+    // has not replaced the file).
+    virtual void FileOperationStarted(bool mayStop) = 0;
     virtual void FileProgress(int percent) = 0;
     virtual void FileOperationEnded() = 0;
     // Shows the Save As column chooser: its OK hides the columns left out and

@@ -40,6 +40,15 @@ TEST(FileBytes, ReleasingAPrefixKeepsTheRest) {
     EXPECT_EQ(file.View().substr(5 * page), std::string_view(bytes).substr(5 * page));
 }
 
+// Large files are read in one part per core: the parts meet without a gap or an overlap.
+TEST(FileBytes, ALargeFileReadInPartsIsItsBytes) {
+    TTempFolder folder;
+    const std::string bytes = Pattern((std::size_t(64) << 20) + 12345);
+    WriteBytes(folder.File("large"), bytes);
+    const TFileBytes file(folder.File("large"));
+    EXPECT_TRUE(file.View() == bytes);
+}
+
 std::string OpenFailure(const std::string& path) {
     try {
         TFileBytes file(path);

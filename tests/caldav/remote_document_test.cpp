@@ -27,7 +27,7 @@ public:
     void CommitEditor() override {}
     void SetEditingEnabled(bool) override {}
     void StartEditing() override {}
-    void FileOperationStarted() override {}
+    void FileOperationStarted(bool) override {}
     void FileProgress(int) override {}
     void FileOperationEnded() override {}
     void ChooseExportColumns() override {}

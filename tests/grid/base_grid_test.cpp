@@ -71,13 +71,39 @@ TEST(BaseGridTexts, ATextOfTheSameLengthGoesInPlace) {
     EXPECT_EQ(grid.GetCellText(2, 1), "r1c3");
 }
 
-TEST(BaseGridTexts, LongCellsBeyondSixtyFourKilobytes) {
-    TBaseGrid grid(3, 2);
-    const std::string big(70000, 'z');
-    grid.SetCellText(1, 1, big);
-    grid.SetCellText(2, 1, "tail");
-    EXPECT_EQ(grid.GetCellText(1, 1), big);
-    EXPECT_EQ(grid.GetCellText(2, 1), "tail");
+// A row's cell ends take one, two or four bytes by the length of its texts.
+TEST(BaseGridTexts, RowsOfEveryLengthKeepTheirCells) {
+    for (const std::size_t length : {254u, 255u, 256u, 65534u, 65535u, 65536u, 70000u}) {
+        TBaseGrid grid(3, 2);
+        const std::string big(length - 5, 'z');
+        grid.SetCellText(0, 1, "a");
+        grid.SetCellText(1, 1, big);
+        grid.SetCellText(2, 1, "tail");
+        EXPECT_EQ(grid.GetCellText(0, 1), "a") << length;
+        EXPECT_EQ(grid.GetCellText(1, 1), big) << length;
+        EXPECT_EQ(grid.GetCellText(2, 1), "tail") << length;
+    }
+}
+
+// Rows parsed into texts of their own join the grid without a copy.
+TEST(BaseGridTexts, AdoptedRowsReadAndEditLikeOthers) {
+    TBaseGrid grid(2, 1);
+    grid.SetCellText(0, 0, "kept");
+    TTextArena texts(64, 16);
+    const std::vector<std::string_view> first{"x", "y"}, second{std::string_view(), "long text past one chunk"};
+    const std::vector<TRowTextRef> refs{texts.AppendRow(first), {}, texts.AppendRow(second)};
+    grid.AppendRows(std::move(texts), refs);
+    ASSERT_EQ(grid.RowCount(), 4);
+    EXPECT_EQ(grid.GetCellText(0, 0), "kept");
+    EXPECT_EQ(grid.GetCellText(1, 1), "y");
+    EXPECT_EQ(grid.GetCellText(0, 2), "");
+    EXPECT_EQ(grid.GetCellText(1, 3), "long text past one chunk");
+    grid.SetCellText(0, 1, "edited");
+    grid.SetCellText(0, 2, "new");
+    EXPECT_EQ(grid.GetCellText(0, 1), "edited");
+    EXPECT_EQ(grid.GetCellText(1, 1), "y");
+    EXPECT_EQ(grid.GetCellText(0, 2), "new");
+    EXPECT_EQ(grid.GetCellText(1, 3), "long text past one chunk");
 }
 
 TEST(BaseGridTexts, IntegerReading) {

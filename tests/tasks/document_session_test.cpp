@@ -45,8 +45,15 @@ public:
     }
     void SetEditingEnabled(bool enabled) override { EditingSwitches.push_back(enabled); }
     void StartEditing() override { ++EditStarts; }
-    void FileOperationStarted() override { ++OpenOperations; }
-    void FileProgress(int) override {}
+    std::vector<bool> Stoppable;  // per file operation
+    int StopAt = -1;              // the percentage at which the user stops one
+    void FileOperationStarted(bool mayStop) override {
+        ++OpenOperations;
+        Stoppable.push_back(mayStop);
+    }
+    void FileProgress(int percent) override {
+        if (percent == StopAt && Stoppable.back()) throw EAbort();
+    }
     void FileOperationEnded() override { --OpenOperations; }
     void ChooseExportColumns() override {
         if (OnChooseColumns) OnChooseColumns();
@@ -121,6 +128,27 @@ TEST_F(DocumentSessionTest, SavingAnUntitledDocumentAsksForANameThenSavesInPlace
     dialogs.SaveChoices.push_back(std::nullopt);
     EXPECT_EQ(session.Save().Kind, TDocumentOutcome::Cancelled);
     EXPECT_EQ(dialogs.SaveRequests.size(), 2u);
+}
+
+TEST_F(DocumentSessionTest, AStoppedLoadLeavesTheListAsItWasAndASaveCannotBeStopped) {
+    Work("unsaved work");
+    std::string lines = Header;
+    for (int i = 1; i <= 300; ++i) lines += std::to_string(i) + ",08/12/2026,Pending,Entry " + std::to_string(i) + "\r\n";
+    WriteBytes(Path("long.tkm"), lines);
+    view.StopAt = 50;
+    dialogs.Answers.push_back(TConfirmAnswer::No);  // the unsaved work is not saved first
+    EXPECT_EQ(session.OpenNamed(Path("long.tkm")).Kind, TDocumentOutcome::Cancelled);
+    EXPECT_EQ(Cell(colDescription, 1), "unsaved work");
+    EXPECT_EQ(grid.RowCount(), 2);
+    EXPECT_EQ(session.FileName(), "Untitled");
+    EXPECT_TRUE(session.Modified());
+    EXPECT_TRUE(recent.Entries().empty());
+    EXPECT_EQ(view.OpenOperations, 0);
+
+    ChooseSaveName(Path("saved.tkm"));
+    EXPECT_EQ(session.Save().Kind, TDocumentOutcome::Done);
+    EXPECT_EQ(view.Stoppable, (std::vector<bool>{true, false}));
+    EXPECT_NE(ReadBytes(Path("saved.tkm")).find("unsaved work"), std::string::npos);
 }
 
 TEST_F(DocumentSessionTest, ACancelledOrFailedSaveKeepsTheWorkMarked) {

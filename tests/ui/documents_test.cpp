@@ -4,6 +4,7 @@
 #include "ui/grid/inplace_edit.h"
 
 #include <QCloseEvent>
+#include <QPushButton>
 #include <QDir>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -189,6 +190,43 @@ TEST_F(DocumentsTest, LosingTheKeyboardAfterAnOpenLeavesTheListUnchanged) {
     loseKeyboard("File > Open");
     window->aclNewFileExecute();
     loseKeyboard("New");
+}
+
+// A long load shows its progress in the status bar; the table takes no input
+// meanwhile, and Escape or Cancel stops it with the list as it was.
+TEST_F(DocumentsTest, ALongLoadShowsItsProgressAndStopsWithTheListAsItWas) {
+    const std::string list = Path("long.tkm");
+    std::string lines = "No,Entry Date,Status,Task Description\r\n";
+    for (int i = 1; i <= 500; ++i) lines += std::to_string(i) + ",,,entry " + std::to_string(i) + "\r\n";
+    test::WriteBytes(list, lines);
+    Describe(1, "unsaved work");
+    window->SetModified(true);
+    auto* progress = window->findChild<QWidget*>("stbProgress");
+    auto* cancel = window->findChild<QPushButton*>("stbProgressCancel");
+    ASSERT_TRUE(progress && cancel);
+    EXPECT_FALSE(progress->isVisible());
+    for (const bool byKey : {true, false}) {
+        bool shown = false;
+        QTimer::singleShot(0, window.get(), [&] {
+            shown = progress->isVisible() && cancel->isVisible();
+            if (byKey) QTest::keyClick(Grid().viewport(), Qt::Key_Escape);
+            else QTest::mouseClick(cancel, Qt::LeftButton);
+        });
+        dialogs.Answers.push_back(TConfirmAnswer::No);  // the unsaved work is not saved first
+        dialogs.OpenChoices.push_back(TFileDialogResult{list, 1});
+        window->aclOpenExecute();
+        EXPECT_TRUE(shown) << byKey;
+        EXPECT_FALSE(progress->isVisible()) << byKey;
+        EXPECT_EQ(Cell(colDescription, 1), "unsaved work") << byKey;
+        EXPECT_EQ(Store().RowCount(), 2) << byKey;
+        EXPECT_TRUE(window->Modified()) << byKey;
+        EXPECT_TRUE(dialogs.Errors.empty()) << byKey;
+    }
+    dialogs.Answers.push_back(TConfirmAnswer::No);
+    dialogs.OpenChoices.push_back(TFileDialogResult{list, 1});
+    window->aclOpenExecute();
+    EXPECT_EQ(Store().RowCount(), 501);
+    EXPECT_EQ(window->windowTitle(), "long - Taskmere");
 }
 
 }  // namespace

@@ -1,101 +1,183 @@
 #include "grid/io/csv_reader.h"
 
-#include "grid/io/csv_field_codec.h"
-#include "base/file_bytes.h"
 #include "base/errors.h"
+#include "base/file_bytes.h"
+#include "base/ordered_batches.h"
+#include "grid/io/csv_field_codec.h"
+#include "grid/io/csv_lines.h"
 #include "grid/io/separator_detection.h"
 
 #include <algorithm>
 #include <climits>
-#include <cstring>
 
 namespace tkm {
 
 namespace {
 
-// Lines end at a CR, an LF right after it belongs to the line end, a lone LF
-// is text; Ctrl-Z ends the file. A file with no CR LF at all was written with
-// LF line ends (as Linux editors do): there LF ends lines too.
-class TLineCursor {
-public:
-    explicit TLineCursor(std::string_view bytes) {
-        const void* end = bytes.empty() ? nullptr : std::memchr(bytes.data(), '\x1A', bytes.size());
-        rest_ = end ? bytes.substr(0, std::size_t(static_cast<const char*>(end) - bytes.data())) : bytes;
-        lfEndsLines_ = rest_.find("\r\n") == std::string_view::npos;
-    }
-    bool Next(std::string_view& line) {
-        if (rest_.empty()) return false;
-        std::size_t length = rest_.find(lfEndsLines_ ? '\n' : '\r');
-        // In a file with LF line ends a lone CR still ends a line.
-        if (lfEndsLines_) length = std::min(length, rest_.substr(0, length).find('\r'));
-        if (length == std::string_view::npos) {
-            line = rest_;
-            rest_ = {};
-            return true;
-        }
-        line = rest_.substr(0, length);
-        const std::size_t ending = rest_[length] == '\r' && length + 1 < rest_.size() && rest_[length + 1] == '\n' ? 2 : 1;
-        rest_.remove_prefix(length + ending);
-        return true;
-    }
-
-private:
-    std::string_view rest_;
-    bool lfEndsLines_;
-};
+// Large enough that a block costs far more to parse than to hand over, small
+// enough that the blocks in flight cost little memory.
+constexpr std::size_t LoadBlockSize = std::size_t(1) << 20;
 
 // Bytes of a file whose lines are in the grid go back to the system in steps this large.
 constexpr std::size_t ReleaseStep = std::size_t(8) << 20;
 
-// `file`, when given, holds `bytes`.
-void ReadLines(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settings, TFileBytes* file) {
-    const int startCol = settings.WriteFixedCells ? 0 : grid.FixedCols();
-    const int startRow = settings.WriteFixedCells ? 0 : grid.FixedRows();
+struct TReadStart {
+    int Col = 0;
+    int Row = 0;
+    char Separator = ',';
+    // The most fields a line may have from the start column on.
+    std::size_t MaxFields() const { return std::size_t(MaxLoadColumns - std::min(Col, MaxLoadColumns)); }
+};
 
+TReadStart StartOf(const TBaseGrid& grid, const TCsvText& text, const TCsvSettings& settings) {
+    TReadStart start;
+    start.Col = settings.WriteFixedCells ? 0 : grid.FixedCols();
+    start.Row = settings.WriteFixedCells ? 0 : grid.FixedRows();
+    start.Separator = settings.FieldSeparator;
+    if (!start.Separator) {
+        std::string_view line1, line2;
+        TLineCursor lines(text);
+        if (lines.Next(line1)) lines.Next(line2);
+        start.Separator = DetectSeparator(line1, line2);
+    }
+    return start;
+}
+
+[[noreturn]] void ThrowTooManyFields(long long line) {
+    throw EGridError("line " + std::to_string(line) + " has more than " + std::to_string(MaxLoadColumns) +
+                     " fields");
+}
+
+// A document is never held twice, as bytes and as cells: the bytes of the
+// lines in the grid go back to the system as the load passes them.
+class TBytesRelease {
+public:
+    TBytesRelease(TFileBytes* file, std::string_view bytes) : file_(file), bytes_(bytes) {}
+    void Passed(const char* position) {
+        const std::size_t offset = std::size_t(position - bytes_.data());
+        if (file_ && offset - released_ >= ReleaseStep) file_->Release(released_ = offset);
+    }
+
+private:
+    TFileBytes* file_;
+    std::string_view bytes_;
+    std::size_t released_ = 0;
+};
+
+void ReadLineByLine(TBaseGrid& grid, const TCsvText& text, const TReadStart& start, const TCsvSettings& settings,
+                    TBytesRelease& release) {
     long long lineCount = 0;
-    std::string_view line1, line2, line;
-    for (TLineCursor lines(bytes); lines.Next(line); ++lineCount) {
-        if (lineCount == 0) line1 = line;
-        else if (lineCount == 1) line2 = line;
-    }
-    if (lineCount > INT_MAX - startRow) throw EGridError("the file has too many lines");
-    const char separator = settings.FieldSeparator ? settings.FieldSeparator : DetectSeparator(line1, line2);
+    std::string_view line;
+    for (TLineCursor lines(text); lines.Next(line);) ++lineCount;
+    if (lineCount > INT_MAX - start.Row) throw EGridError("the file has too many lines");
 
-    grid.SetRowCount(startRow + int(lineCount));
-    TCsvLineSplitter splitter(separator);
+    grid.SetRowCount(start.Row + int(lineCount));
+    TCsvLineSplitter splitter(start.Separator);
     TProgressReporter progress(settings.OnFileProgress, lineCount);
-    int row = startRow;
-    std::size_t released = 0;
-    for (TLineCursor lines(bytes); lines.Next(line); ++row) {
-        // A document is never held twice, as bytes and as cells.
-        const std::size_t offset = std::size_t(line.data() - bytes.data());
-        if (file && offset - released >= ReleaseStep) file->Release(released = offset);
-        const std::size_t maxFields = std::size_t(MaxLoadColumns - std::min(startCol, MaxLoadColumns));
+    const std::size_t maxFields = start.MaxFields();
+    int row = start.Row;
+    for (TLineCursor lines(text); lines.Next(line); ++row) {
+        release.Passed(line.data());
         const auto fields = splitter.Split(line, maxFields);
-        if (fields.size() > maxFields)
-            throw EGridError("line " + std::to_string(row - startRow + 1) + " has more than " +
-                             std::to_string(MaxLoadColumns) + " fields");
+        if (fields.size() > maxFields) ThrowTooManyFields(row - start.Row + 1);
         if (!fields.empty()) {
-            const int needed = startCol + int(fields.size());
+            const int needed = start.Col + int(fields.size());
             if (grid.ColCount() < needed) grid.SetColCount(needed);
-            grid.SetRowCells(row, startCol, fields);
+            grid.SetRowCells(row, start.Col, fields);
         }
-        progress.Report(row - startRow + 1);
+        progress.Report(row - start.Row + 1);
     }
+}
+
+// The rows of one block of lines, with texts of their own.
+struct TParsedBlock {
+    TTextArena Texts;
+    std::vector<TRowTextRef> Rows;
+    int ColCount = 0;      // what the block's lines need
+    bool TooWide = false;  // the line after the last row has too many fields
+};
+
+TParsedBlock ParseBlock(std::string_view block, bool lfEndsLines, const TReadStart& start) {
+    // One chunk holds a block of usual lines: fewer bytes than the line, for
+    // the separators and quotes, but a few more for the cell ends.
+    TParsedBlock parsed{TTextArena(std::size_t(4) << 20, block.size() + block.size() / 4 + 64), {}, 0, false};
+    TCsvLineSplitter splitter(start.Separator);
+    std::vector<std::string_view> cells;
+    const std::size_t maxFields = start.MaxFields();
+    std::string_view line;
+    for (TLineCursor lines(block, lfEndsLines); lines.Next(line);) {
+        const auto fields = splitter.Split(line, maxFields);
+        if (fields.size() > maxFields) {
+            parsed.TooWide = true;
+            break;
+        }
+        if (fields.empty()) {
+            parsed.Rows.emplace_back();
+            continue;
+        }
+        cells.assign(std::size_t(start.Col), std::string_view());
+        cells.insert(cells.end(), fields.begin(), fields.end());
+        parsed.Rows.push_back(parsed.Texts.AppendRow(cells));
+        parsed.ColCount = std::max(parsed.ColCount, int(cells.size()));
+    }
+    return parsed;
+}
+
+// The rows from the start row on are all new: blocks of lines are parsed on
+// every core and their rows appended in order.
+void ReadInBlocks(TBaseGrid& grid, const TCsvText& text, const TReadStart& start, const TCsvSettings& settings,
+                  std::size_t blockSize, TBytesRelease& release) {
+    const std::vector<std::string_view> blocks = LineBlocks(text, blockSize);
+    grid.SetRowCount(start.Row);
+    TProgressReporter progress(settings.OnFileProgress, (long long)text.Lines.size());
+    ProduceInOrder<TParsedBlock>(
+        blocks.size(), [&](std::size_t i) { return ParseBlock(blocks[i], text.LfEndsLines, start); },
+        [&](std::size_t i, TParsedBlock&& parsed) {
+            if (i == 0 && blocks.size() > 1) {
+                // The first block tells how long lines are: room for all of them, and an eighth more.
+                const double lines = double(parsed.Rows.size()) * double(text.Lines.size()) / double(blocks[0].size());
+                grid.ReserveRowCapacity(int(std::min(lines * 9 / 8 + start.Row + 16, double(INT_MAX))));
+            }
+            if (grid.ColCount() < parsed.ColCount) grid.SetColCount(parsed.ColCount);
+            grid.AppendRows(std::move(parsed.Texts), parsed.Rows);
+            if (parsed.TooWide) ThrowTooManyFields(grid.RowCount() - start.Row + 1);
+            const char* end = blocks[i].data() + blocks[i].size();
+            release.Passed(end);
+            progress.Report(end - text.Lines.data());
+        },
+        1);
+}
+
+// `file`, when given, holds `bytes`. `blockSize` 0: line by line.
+void ReadLines(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settings, std::size_t blockSize,
+               TFileBytes* file) {
+    const TCsvText text(bytes);
+    const TReadStart start = StartOf(grid, text, settings);
+    TBytesRelease release(file, bytes);
+    // Lines merged into rows the grid has already are read one by one.
+    if (blockSize > 0 && grid.RowCount() <= start.Row) ReadInBlocks(grid, text, start, settings, blockSize, release);
+    else ReadLineByLine(grid, text, start, settings, release);
     grid.CellsChanged({0, 0, grid.ColCount(), grid.RowCount()});
     grid.Invalidate();
 }
 
+// Small texts are not worth the threads.
+std::size_t BlockSizeFor(std::string_view bytes) { return bytes.size() >= 2 * LoadBlockSize ? LoadBlockSize : 0; }
+
 }  // namespace
 
 void ReadCsv(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settings) {
-    ReadLines(grid, bytes, settings, nullptr);
+    ReadLines(grid, bytes, settings, BlockSizeFor(bytes), nullptr);
+}
+
+void ReadCsvInBlocks(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settings, std::size_t blockSize) {
+    ReadLines(grid, bytes, settings, blockSize, nullptr);
 }
 
 void ReadCsvFile(TBaseGrid& grid, const std::string& fileName, const TCsvSettings& settings) {
     TFileBytes file(fileName);
     try {
-        ReadLines(grid, file.View(), settings, &file);
+        ReadLines(grid, file.View(), settings, BlockSizeFor(file.View()), &file);
     } catch (const EGridError& e) {
         throw EGridFileError("Cannot open file " + fileName, fileName, e.what());
     }

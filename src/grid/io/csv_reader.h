@@ -17,7 +17,14 @@ constexpr int MaxLoadColumns = 16384;
 // overwritten, the others keep their texts, the column count only grows.
 // Fires the grid's cells-changed notification once at the end. Never fails on
 // malformed content.
+// Large texts read into new rows are parsed on every core.
 void ReadCsv(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settings = {});
+
+// ReadCsv with the lines cut into blocks of at least `blockSize` bytes that
+// are parsed on every core, wherever the rows from the start row on are new
+// (merges into existing rows go line by line); 0 reads line by line. The
+// grid ends with the same cells either way.
+void ReadCsvInBlocks(TBaseGrid& grid, std::string_view bytes, const TCsvSettings& settings, std::size_t blockSize);
 
 // ReadCsv of a whole file, read completely before the grid is touched.
 // EGridFileError "Cannot open file NAME" (also for content beyond the limits

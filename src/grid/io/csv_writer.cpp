@@ -15,22 +15,25 @@ void WriteCsv(const TBaseGrid& grid, const TCsvSettings& settings, const TByteSi
     const int firstRow = settings.WriteFixedCells ? 0 : grid.FixedRows();
     const int lastRow = grid.RowCount() - 1;
     TProgressReporter progress(settings.OnFileProgress, lastRow);
-
-    TBlockWriter out(sink);
-    std::string& block = out.Buffer();
-    std::vector<std::string_view> cells(std::size_t(grid.RealColCount()));
-    for (int r = firstRow; r <= lastRow; ++r) {
-        grid.RowView(r, cells);
-        for (std::size_t k = 0; k < columns.size(); ++k) {
-            if (k > 0) block += separator;
-            const auto place = k + 1 == columns.size() ? CsvField::TPlace::Last : CsvField::TPlace::Inner;
-            CsvField::Append(cells[std::size_t(columns[k].Real)], separator, settings.QuoteEmptyFields, place, block);
-        }
-        block += "\r\n";
-        out.LineDone();
-        progress.Report(r);
-    }
-    out.Flush();
+    int reported = firstRow;  // the first row not reported yet
+    WriteRowsInOrder(
+        firstRow, lastRow + 1,
+        [&](int first, int end, std::string& out) {
+            std::vector<std::string_view> cells(std::size_t(grid.RealColCount()));
+            for (int r = first; r < end; ++r) {
+                grid.RowView(r, cells);
+                for (std::size_t k = 0; k < columns.size(); ++k) {
+                    if (k > 0) out += separator;
+                    const auto place = k + 1 == columns.size() ? CsvField::TPlace::Last : CsvField::TPlace::Inner;
+                    CsvField::Append(cells[std::size_t(columns[k].Real)], separator, settings.QuoteEmptyFields, place,
+                                     out);
+                }
+                out += "\r\n";
+            }
+        },
+        sink, [&](int end) {
+            for (; reported < end; ++reported) progress.Report(reported);
+        });
 }
 
 void WriteCsvFile(const TBaseGrid& grid, const std::string& fileName, const TCsvSettings& settings) {

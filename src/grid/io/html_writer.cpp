@@ -160,25 +160,31 @@ void WriteHtml(const TBaseGrid& grid, const THtmlSources& sources, const TByteSi
     const THtmlSettings& settings = sources.Settings;
     const std::vector<TShownColumn> columns = ShownColumns(grid, settings.WriteFixedCells);
     std::vector<std::string_view> cells(std::size_t(grid.RealColCount()));
-    TBlockWriter out(sink);
-    std::string& block = out.Buffer();
-    block += FileLines(settings.HeaderFile);
-    THtmlTable table(sources, block);
-    table.Prologue();
+    std::string text = FileLines(settings.HeaderFile);
+    THtmlTable(sources, text).Prologue();
     const bool header = grid.FixedRows() > 0 && settings.WriteFixedCells;
     if (header) {
         grid.RowView(0, cells);
-        table.HeaderRow(columns, cells);
+        THtmlTable(sources, text).HeaderRow(columns, cells);
     }
+    sink(text);
     const int firstRow = header ? 1 : settings.WriteFixedCells ? 0 : grid.FixedRows();
-    for (int r = firstRow; r < grid.RowCount(); ++r) {
-        grid.RowView(r, cells);
-        table.DataRow(columns, cells, r, !header);
-        out.LineDone();
-    }
-    table.Epilogue();
-    block += FileLines(settings.FooterFile);
-    out.Flush();
+    WriteRowsInOrder(
+        firstRow, grid.RowCount(),
+        [&](int first, int end, std::string& out) {
+            const THtmlSources own = sources;  // the hooks may keep state: a copy of its own for this thread
+            THtmlTable table(own, out);
+            std::vector<std::string_view> rowCells(std::size_t(grid.RealColCount()));
+            for (int r = first; r < end; ++r) {
+                grid.RowView(r, rowCells);
+                table.DataRow(columns, rowCells, r, !header);
+            }
+        },
+        sink);
+    text.clear();
+    THtmlTable(sources, text).Epilogue();
+    text += FileLines(settings.FooterFile);
+    sink(text);
 }
 
 void WriteHtmlFile(const TBaseGrid& grid, const std::string& fileName, const THtmlSources& sources) {

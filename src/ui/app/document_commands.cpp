@@ -9,6 +9,7 @@
 #include "tasks/task_list_print.h"
 #include "ui/app/command_guard.h"
 #include "ui/dialogs/column_chooser.h"
+#include "ui/app/status_progress.h"
 #include "ui/dialogs/export_progress.h"
 #include "ui/dialogs/grid_preview_dialog.h"
 #include "ui/dialogs/print_settings_dialog.h"
@@ -94,16 +95,16 @@ void TDocumentCommands::SetEditingEnabled(bool enabled) { window_.Grid.SetEditin
 
 void TDocumentCommands::StartEditing() { window_.Grid.StartEditing(); }
 
-void TDocumentCommands::FileOperationStarted() { waitCursor_.emplace(); }
-
-void TDocumentCommands::FileProgress(int percent) {
-    window_.ShowHint(QString("%1%").arg(percent));
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+void TDocumentCommands::FileOperationStarted(bool mayStop) {
+    waitCursor_.emplace();
+    window_.Progress.Start(mayStop);
 }
 
+void TDocumentCommands::FileProgress(int percent) { window_.Progress.Step(percent); }
+
 void TDocumentCommands::FileOperationEnded() {
+    window_.Progress.Stop();
     waitCursor_.reset();
-    window_.ShowHint("");
 }
 
 void TDocumentCommands::ChooseExportColumns() {

@@ -21,6 +21,7 @@ namespace tkm {
 class Clock;
 class Printer;
 class TMRUManager;
+class TStatusProgress;
 class TTaskGrid;
 
 // The window's side of the document commands: runs them on the document
@@ -34,6 +35,7 @@ public:
         QMenu& ReopenMenu;
         QLabel& ModifiedPanel;
         std::function<void(const QString&)> ShowHint;
+        TStatusProgress& Progress;
         std::function<void(bool modified)> ModifiedChanged = {};
     };
 
@@ -73,7 +75,7 @@ private:
     void CommitEditor() override;
     void SetEditingEnabled(bool enabled) override;
     void StartEditing() override;
-    void FileOperationStarted() override;
+    void FileOperationStarted(bool mayStop) override;
     void FileProgress(int percent) override;
     void FileOperationEnded() override;
     void ChooseExportColumns() override;

@@ -14,6 +14,7 @@
 #include "ui/app/entry_commands.h"
 #include "ui/app/macro_commands.h"
 #include "ui/app/recovery_commands.h"
+#include "ui/app/status_progress.h"
 #include "ui/app/reminder_commands.h"
 #include "ui/app/tray_commands.h"
 #include "ui/app/filter_bar.h"
@@ -91,7 +92,7 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
         services_, mruMain_,
         TDocumentCommands::TWindowParts{*this, *stgMain_, *commands_->Menu("mnuReopen"),
                                         *panels_[std::size_t(TStatusPanel::Modified)],
-                                        [this](const QString& hint) { ShowHint(hint); },
+                                        [this](const QString& hint) { ShowHint(hint); }, *progress_,
                                         [this](bool modified) {
                                             if (recovery_) recovery_->ModifiedChanged(modified);
                                         }});
@@ -244,6 +245,8 @@ void TfrmMain::CreateStatusBar() {
         stbMain->addWidget(panel, stretches ? 1 : 0);
         panels_[std::size_t(layout.Panel)] = panel;
     }
+    progress_ = new TStatusProgress(stbMain);
+    stbMain->addPermanentWidget(progress_);
 }
 
 void TfrmMain::WireCommands() {
@@ -470,8 +473,10 @@ void TfrmMain::mnuRefresh1Click() {
 
 void TfrmMain::RefreshRemoteQuietly() {
     // Other clients' changes come in by themselves only while nothing here
-    // waits to be sent, and never into an open editor.
-    if (documents_->Session().IsRemote() && !Modified() && isVisible() && !stgMain_->EditorMode())
+    // waits to be sent, never into an open editor, and never into a table a
+    // file operation is reading.
+    if (documents_->Session().IsRemote() && !Modified() && isVisible() && !stgMain_->EditorMode() &&
+        !progress_->Running())
         documents_->Refresh(true);
 }
 

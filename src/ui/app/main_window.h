@@ -27,6 +27,7 @@ class TClipboardCommands;
 class TUndoCommands;
 class TCommandTable;
 class TDocumentCommands;
+class TStatusProgress;
 class TEntryCommands;
 class TGridFindDialog;
 class TMacroCommands;
@@ -133,6 +134,7 @@ private:
     TTaskGrid* stgMain_ = nullptr;
     QLabel* lblTodaysDate_ = nullptr;
     std::array<QLabel*, 3> panels_{};
+    TStatusProgress* progress_ = nullptr;
     TCommandTable* commands_ = nullptr;
     TEntryCommands* entries_ = nullptr;
     TClipboardCommands* clipboard_ = nullptr;

@@ -1,0 +1,87 @@
+#include "ui/app/status_progress.h"
+
+#include "base/errors.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace tkm {
+
+TStatusProgress::TStatusProgress(QWidget* parent)
+    : QWidget(parent), bar_(new QProgressBar(this)), cancel_(new QPushButton("Cancel", this)) {
+    setObjectName("stbProgress");
+    bar_->setObjectName("stbProgressBar");
+    cancel_->setObjectName("stbProgressCancel");
+    bar_->setRange(0, 100);
+    bar_->setMinimumWidth(160);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(bar_);
+    layout->addWidget(cancel_);
+    connect(cancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+    hide();
+}
+
+void TStatusProgress::Start(bool mayCancel) {
+    running_ = true;
+    mayCancel_ = mayCancel;
+    cancelled_ = false;
+    bar_->setValue(0);
+    cancel_->setVisible(mayCancel);
+    show();
+    qApp->installEventFilter(this);
+    // On screen before the file is read: a large one takes seconds before its first percent.
+    ProcessEvents();
+}
+
+void TStatusProgress::Step(int percent) {
+    bar_->setValue(percent);
+    ProcessEvents();
+    if (cancelled_ && mayCancel_) {
+        cancelled_ = false;
+        throw EAbort();
+    }
+}
+
+void TStatusProgress::ProcessEvents() {
+    // Other cores may be reading the table: another instance's Open macro
+    // waits, unread, until the operation is over.
+    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
+}
+
+void TStatusProgress::Stop() {
+    running_ = false;
+    qApp->removeEventFilter(this);
+    hide();
+}
+
+bool TStatusProgress::eventFilter(QObject* watched, QEvent* event) {
+    // A window the operation opens (a server's progress, a question) takes its input as always.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != window() || watched == cancel_) return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) cancelled_ = true;
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::Drop:
+        return true;
+    case QEvent::Close:
+        event->ignore();
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace tkm
