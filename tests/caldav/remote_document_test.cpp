@@ -99,6 +99,12 @@ protected:
         return window;
     }
 
+    static void TypeFirstEntry(TWindow& window) {
+        window.grid.SetCellText(colDescription, 1, "first");
+        window.grid.SetCellText(colStatus, 1, "Not Started");
+        window.session.SetModified(true);
+    }
+
     test::TTempFolder folder_;
     TRemoteAddress address_;
 };
@@ -219,9 +225,7 @@ TEST_F(RemoteDocumentTest, EditedEntriesKeepTheirResourcesThroughASort) {
 TEST_F(RemoteDocumentTest, WhileTheServerAnswersTheDocumentIsNeitherReplacedNorClosed) {
     auto a = Window("a");
     ASSERT_TRUE(a->session.OpenRemote().GoesOn());
-    a->grid.SetCellText(colDescription, 1, "first");
-    a->grid.SetCellText(colStatus, 1, "Not Started");
-    a->session.SetModified(true);
+    TypeFirstEntry(*a);
     // Another instance's message, the timer and the window's close come in during the save.
     a->accounts.BeforeFirstWrite = [&] {
         EXPECT_EQ(a->session.OpenFromAnotherInstance(folder_.File("other.tkm")).Kind, TDocumentOutcome::Busy);
@@ -263,9 +267,7 @@ TEST_F(RemoteDocumentTest, ARefusedPasswordIsAskedForAgain) {
 TEST_F(RemoteDocumentTest, WithoutTheServerTheListOpensFromItsCacheAndSaveKeepsTheChanges) {
     auto a = Window("a");
     ASSERT_TRUE(a->session.OpenRemote().GoesOn());
-    a->grid.SetCellText(colDescription, 1, "first");
-    a->grid.SetCellText(colStatus, 1, "Not Started");
-    a->session.SetModified(true);
+    TypeFirstEntry(*a);
     ASSERT_TRUE(a->session.Save().GoesOn());
 
     server_->Stop();
