@@ -470,19 +470,13 @@ TSyncResult TRemoteList::Save(CalendarServer& server, const std::vector<TEntryCe
 }
 
 TSyncResult TRemoteList::Push(CalendarServer& server, const std::vector<TEntryCells>& rows) {
-    Refresh(server, KnownRows(), KnownRowKeys());
-    // Another client's to-do that shares a number with one of ours is not ours.
+    Refresh(server, KnownRows());
     TRowMatcher matcher(state_.Entries);
-    const auto matches = matcher.Match(rows, {}, false);
+    matcher.Match(rows, {}, true);
     std::vector<TEntryCells> table = rows;
-    std::vector<TRowKey> keys;
-    for (const auto& match : matches) keys.push_back(match ? state_.Entries[*match].RowKey : 0);
     for (std::size_t i = 0; i < state_.Entries.size(); ++i)
-        if (!matcher.Taken(i)) {
-            table.push_back(state_.Entries[i].Cells);
-            keys.push_back(state_.Entries[i].RowKey);
-        }
-    return Save(server, table, keys);
+        if (!matcher.Taken(i)) table.push_back(state_.Entries[i].Cells);
+    return Save(server, table);
 }
 
 }  // namespace tkm

@@ -75,9 +75,9 @@ public:
     TSyncResult Save(CalendarServer& server, const std::vector<TEntryCells>& rows,
                      const std::vector<TRowKey>& keys = {});
 
-    // Puts `rows` into the collection beside its other to-dos: a row with the
-    // cells of an entry the list knows (under any number) is that entry, the
-    // others are added; nothing is removed.
+    // Puts `rows` into the collection beside its other to-dos: a row that is
+    // one of the entries the list knows (as a save would match it) replaces
+    // it, the others are added; nothing is removed.
     TSyncResult Push(CalendarServer& server, const std::vector<TEntryCells>& rows);
 
 private:

@@ -134,12 +134,17 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
     // A status followed by a failure of the connection (a Cancel, the time
     // limit, a reset) is an answer cut off, not one to read.
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const bool cutOff = reply->error() != QNetworkReply::NoError && reply->error() < QNetworkReply::ContentAccessDenied;
+    const QByteArray rest = reply->readAll();
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    const bool shortBody = length.isValid() && reply->rawHeader("Content-Encoding").isEmpty() &&
+                           body.size() + rest.size() < length.toLongLong();
+    const bool cutOff =
+        shortBody || (reply->error() != QNetworkReply::NoError && reply->error() < QNetworkReply::ContentAccessDenied);
     if (status.isValid() && refusedRedirect.isEmpty() && !cutOff) {
         TDavReply answer;
         answer.Status = status.toInt();
         answer.Reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
-        answer.Body = body + reply->readAll();
+        answer.Body = body + rest;
         answer.ETag = reply->rawHeader("ETag");
         return answer;
     }
@@ -156,6 +161,10 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
         throw ECalendarServerError(TKind::Unreachable, 0,
                                    Text(u"The server "_qs + server + u" did not answer within "_qs +
                                         QString::number(timeLimitMs_ / 1000) + u" seconds."_qs));
+    if (shortBody)
+        throw ECalendarServerError(TKind::Unreachable, 0,
+                                   Text(u"The server "_qs + server + u" broke off its answer for "_qs +
+                                        request.Url.path() + u"."_qs));
     throw ECalendarServerError(TKind::Unreachable, 0,
                                Text(u"The server "_qs + server + u" cannot be reached: "_qs + reply->errorString()));
 }
