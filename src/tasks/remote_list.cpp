@@ -469,14 +469,53 @@ TSyncResult TRemoteList::Save(CalendarServer& server, const std::vector<TEntryCe
     return result;
 }
 
-TSyncResult TRemoteList::Push(CalendarServer& server, const std::vector<TEntryCells>& rows) {
-    Refresh(server, KnownRows());
-    TRowMatcher matcher(state_.Entries);
-    matcher.Match(rows, {}, true);
+TSyncResult TRemoteList::Push(CalendarServer& server, const std::vector<TEntryCells>& rows,
+                              std::vector<std::string>& pushed) {
+    Refresh(server, KnownRows(), KnownRowKeys());
+    const std::vector<TRemoteEntry>& known = state_.Entries;
+    // Another client's to-do that shares a number with a row is not the
+    // row's: numbers count only among the to-dos this document sent.
+    TRowMatcher byCells(known);
+    std::vector<std::optional<std::size_t>> matches = byCells.Match(rows, {}, false);
+    const std::unordered_set<std::string> sent(pushed.begin(), pushed.end());
+    std::vector<std::size_t> ours;
+    std::vector<TRemoteEntry> oursLeft;
+    for (std::size_t i = 0; i < known.size(); ++i)
+        if (!byCells.Taken(i) && sent.contains(known[i].Href)) {
+            ours.push_back(i);
+            oursLeft.push_back(known[i]);
+        }
+    std::vector<std::size_t> unmatched;
+    std::vector<TEntryCells> unmatchedRows;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        if (!matches[r]) {
+            unmatched.push_back(r);
+            unmatchedRows.push_back(rows[r]);
+        }
+    TRowMatcher byNumber(oursLeft);
+    const auto numbered = byNumber.Match(unmatchedRows, {}, true);
+    for (std::size_t k = 0; k < unmatched.size(); ++k)
+        if (numbered[k]) matches[unmatched[k]] = ours[*numbered[k]];
+
     std::vector<TEntryCells> table = rows;
-    for (std::size_t i = 0; i < state_.Entries.size(); ++i)
-        if (!matcher.Taken(i)) table.push_back(state_.Entries[i].Cells);
-    return Save(server, table);
+    std::vector<TRowKey> keys;
+    std::vector<bool> taken(known.size());
+    for (const auto& match : matches) {
+        keys.push_back(match ? known[*match].RowKey : 0);
+        if (match) taken[*match] = true;
+    }
+    std::unordered_set<TRowKey> others;
+    for (std::size_t i = 0; i < known.size(); ++i)
+        if (!taken[i]) {
+            table.push_back(known[i].Cells);
+            keys.push_back(known[i].RowKey);
+            others.insert(known[i].RowKey);
+        }
+    TSyncResult result = Save(server, table, keys);
+    pushed.clear();
+    for (const TRemoteEntry& entry : state_.Entries)
+        if (!others.contains(entry.RowKey)) pushed.push_back(entry.Href);
+    return result;
 }
 
 }  // namespace tkm

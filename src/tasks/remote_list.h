@@ -75,10 +75,12 @@ public:
     TSyncResult Save(CalendarServer& server, const std::vector<TEntryCells>& rows,
                      const std::vector<TRowKey>& keys = {});
 
-    // Puts `rows` into the collection beside its other to-dos: a row that is
-    // one of the entries the list knows (as a save would match it) replaces
-    // it, the others are added; nothing is removed.
-    TSyncResult Push(CalendarServer& server, const std::vector<TEntryCells>& rows);
+    // Puts `rows` into the collection beside its other to-dos: a row with the
+    // cells of an entry the list knows, or the number of one of the to-dos
+    // `pushed` names (what this document's pushes put there), replaces it;
+    // the others are added; nothing is removed. `pushed` then names the
+    // to-dos the rows went to.
+    TSyncResult Push(CalendarServer& server, const std::vector<TEntryCells>& rows, std::vector<std::string>& pushed);
 
 private:
     struct TMerged;

@@ -229,6 +229,24 @@ TEST_F(RemoteListTest, ARefusedPasswordChangesNothing) {
     EXPECT_TRUE(a.Save(*client_, rows).Complete);
 }
 
+TEST_F(RemoteListTest, APushAddsBesideOtherToDosThatShareItsNumbersAndUpdatesOnlyItsOwn) {
+    const std::vector<TEntryCells> theirs{Entry("1", "their one"), Entry("2", "their two"), Entry("3", "their three")};
+    ASSERT_TRUE(NewList().Save(*client_, theirs).Complete);
+
+    std::vector<TEntryCells> ours{Entry("1", "our one"), Entry("2", "our two"), Entry("3", "our three")};
+    std::vector<std::string> pushed;
+    ASSERT_TRUE(NewList().Push(*client_, ours, pushed).Complete);
+    EXPECT_EQ(client_->Changes(url_, "").Changed.size(), 6u);
+    EXPECT_EQ(pushed.size(), 3u);
+    // Pushed again from another device, edited: its own to-dos change, no other.
+    ours[1][colDescription] = "our two, edited";
+    ASSERT_TRUE(NewList().Push(*client_, ours, pushed).Complete);
+    std::vector<std::string> seen = Descriptions(Opened().KnownRows());
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(seen, (std::vector<std::string>{"our one", "our three", "our two, edited", "their one", "their three",
+                                              "their two"}));
+}
+
 TEST_F(RemoteListTest, AThousandEntriesGoAndComeBackCellForCellAndThroughTheCache) {
     std::vector<TEntryCells> rows;
     for (int i = 1; i <= 1000; ++i) {
