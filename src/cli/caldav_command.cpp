@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 
 namespace tkm::cli {
@@ -102,10 +103,15 @@ int RunPush(TArguments& args) {
     TBaseGrid document;
     LoadDocument(document, args.Positional[1], args);
     TCaldavClient client(account);
+    const std::string record = PushRecordFile(RemoteListCacheFile(account.User, account.Url),
+                                              std::filesystem::absolute(args.Positional[1]).lexically_normal().string());
+    std::vector<std::string> hrefs;
+    ReportingFileErrors([&] { hrefs = ReadPushRecord(record); });
     ReportingServerErrors([&] {
         TRemoteList list = OpenedList(client, account, args);
-        const TSyncResult pushed = list.Push(client, EntryRowsOf(document));
+        const TSyncResult pushed = list.Push(client, EntryRowsOf(document), hrefs);
         KeepCache(list, account);
+        ReportingFileErrors([&] { WritePushRecord(record, hrefs); });
         if (pushed.Failure) throw *pushed.Failure;
         if (!pushed.Complete) throw EFileError("other clients kept changing the list; run push again");
     });

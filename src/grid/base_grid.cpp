@@ -205,6 +205,7 @@ TSavedRow TBaseGrid::SaveRow(int row) const {
     arena_.Cells(record.Text, cells);
     saved.Cells.assign(cells.begin(), cells.end());
     saved.Objects = objects_.Objects(record.Objects);
+    saved.Key = record.Key;
     saved.Height = record.Height;
     return saved;
 }
@@ -235,6 +236,7 @@ void TBaseGrid::RestoreRow(int row, const TSavedRow& saved) {
     TCellObjectPool::TId objects = TCellObjectPool::None;
     for (const auto& [col, object] : saved.Objects) objects = objects_.With(objects, col, object);
     record.Objects = objects;
+    record.Key = saved.Key;
     record.Height = saved.Height;
     MaybeCompact();
     ++revision_;
@@ -249,6 +251,16 @@ void TBaseGrid::RestoreRows(int row, const std::vector<TSavedRow>& saved) {
     for (std::size_t i = 0; i < saved.size(); ++i) RestoreRow(row + int(i), saved[i]);
     sink_.Set(sink);
     CellsChanged({0, row, colCount_ - 1, row + int(saved.size()) - 1});
+}
+
+std::uint32_t TBaseGrid::RowKey(int row) const {
+    CheckRow(row);
+    return rows_[std::size_t(row)].Key;
+}
+
+void TBaseGrid::SetRowKey(int row, std::uint32_t key) {
+    CheckRow(row);
+    rows_[std::size_t(row)].Key = key;
 }
 
 void TBaseGrid::InsertRows(int row, int count) {

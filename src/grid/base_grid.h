@@ -19,7 +19,7 @@
 namespace tkm {
 
 // The cell store: one text per cell, an optional object per cell, addressed by
-// real column and row. Rows are 16-byte records that move as a unit; the texts
+// real column and row. Rows are small records that move as a unit; the texts
 // live in a shared arena and the objects in an interned pool.
 class TBaseGrid {
 public:
@@ -66,6 +66,10 @@ public:
     TColor CommentMarkerColor() const { return commentMarkerColor_; }
 
     // --- rows ---
+    // A number the grid's owner gives a row to know it again after sorts,
+    // moves, undo and redo; 0 for a row it never named. Not part of the document.
+    std::uint32_t RowKey(int row) const;
+    void SetRowKey(int row, std::uint32_t key);
     void InsertRows(int row, int count);
     void RemoveRows(int row, int count);
     void ClearCells(int left, int top, int bottom, int right);
@@ -158,6 +162,7 @@ private:
     struct TRowRecord {
         TRowTextRef Text;
         TCellObjectPool::TId Objects = TCellObjectPool::None;
+        std::uint32_t Key = 0;
         std::uint16_t Height = 0;  // 0: the default height
         bool Hidden = false;
     };

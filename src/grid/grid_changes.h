@@ -12,10 +12,11 @@ namespace tkm {
 
 class TBaseGrid;
 
-// A row as it was: every text, its cell objects and its height.
+// A row as it was: every text, its cell objects, its key and its height.
 struct TSavedRow {
     std::vector<std::string> Cells;
     TRowObjects Objects;
+    std::uint32_t Key = 0;
     std::uint16_t Height = 0;  // as the grid stores it: 0 is the default
 };
 

@@ -27,6 +27,9 @@ constexpr const char* DocumentFilter =
 constexpr const char* SaveFilter = "Taskmere files (*.tkm)|*.tkm";
 
 const TDocumentOutcome Cancelled{TDocumentOutcome::Cancelled, {}};
+// The desktop's events keep coming while a server answers: a command that
+// replaces or closes the document would pull the list from under the wait.
+const TDocumentOutcome Busy{TDocumentOutcome::Busy, "The list is busy with its server; try again when it is done."};
 
 std::string TrimmedBlanks(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
@@ -162,11 +165,13 @@ TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind k
 }
 
 TDocumentOutcome TDocumentSession::SaveQuestion(const std::string& question, bool cancelledSaveGoesOn) {
+    if (talking_) return Busy;
     if (!modified_) return {};
     switch (parts_.DialogBoxes.Confirm(question, TConfirmButtons::YesNoCancel)) {
     case TConfirmAnswer::Yes: {
         TDocumentOutcome saved = Save();
-        if (saved.Kind == TDocumentOutcome::Cancelled && cancelledSaveGoesOn) return {};
+        // A remote save cancelled on its way leaves edits that were never sent.
+        if (saved.Kind == TDocumentOutcome::Cancelled && cancelledSaveGoesOn && !remote_) return {};
         return saved;
     }
     case TConfirmAnswer::No: return {};
@@ -183,6 +188,8 @@ TDocumentOutcome TDocumentSession::New() {
 }
 
 TDocumentOutcome TDocumentSession::Open() {
+    // Busy leaves the modified flag as it is.
+    if (talking_) return Busy;
     const bool wasModified = modified_;
     if (const TDocumentOutcome answer = SaveQuestion(SaveChangesText(), true); !answer.GoesOn()) {
         SetModified(true);
@@ -410,9 +417,8 @@ std::string ConflictNote(int conflicts) {
 
 template <typename TStep>
 TDocumentOutcome TDocumentSession::WithServer(const TRemoteAddress& address, TStep step) {
-    // The desktop keeps its events coming while the server answers: a timer's
-    // refresh must not start inside a save.
-    if (talking_) return Cancelled;
+    // A timer's refresh must not start inside a save.
+    if (talking_) return Busy;
     const TFlagScope talking(talking_, true, false);
     struct TDisconnect {
         CalendarAccounts& Accounts;
@@ -441,8 +447,13 @@ void TDocumentSession::KeepRemoteCache() {
         parts_.View.ShowNote(*failure);
 }
 
-void TDocumentSession::ShowRemoteRows(const std::vector<TEntryCells>& rows) {
-    TBaseGrid document = TaskTableOf(rows);
+void TDocumentSession::ShowRemoteRows(const TSyncResult& result) {
+    if (!result.RowsChanged) {
+        // The rows stay; the ones just sent are named now.
+        SetEntryRowKeys(parts_.Grid, result.RowKeys);
+        return;
+    }
+    TBaseGrid document = TaskTableOf(result.Rows, result.RowKeys);
     const int row = parts_.Grid.Row(), col = parts_.Grid.Col();
     ReplaceTaskDocument(parts_.Grid, document);
     parts_.Grid.SetCurrentCell(col, std::min(std::max(row, 1), parts_.Grid.RowCount() - 1));
@@ -464,6 +475,7 @@ TDocumentOutcome TDocumentSession::LoadRemote(const TRemoteAddress& address, TLo
     (void)StepFailure([&] { cached = ReadRemoteListCache(cacheFile, CalendarSettings()); });
     std::optional<TRemoteList> list;
     std::vector<TEntryCells> rows;
+    std::vector<TRowKey> keys;
     bool offline = false;
     TDocumentOutcome outcome;
     try {
@@ -472,7 +484,11 @@ TDocumentOutcome TDocumentSession::LoadRemote(const TRemoteAddress& address, TLo
             if (state.DisplayName.empty()) state.DisplayName = server.DisplayName(address.Url);
             list.emplace(std::move(state), CalendarSettings());
             rows = list->KnownRows();
-            if (const TSyncResult result = list->Refresh(server, rows); result.RowsChanged) rows = result.Rows;
+            keys = list->KnownRowKeys();
+            if (TSyncResult result = list->Refresh(server, rows, keys); result.RowsChanged) {
+                rows = std::move(result.Rows);
+                keys = std::move(result.RowKeys);
+            }
             return TDocumentOutcome{};
         });
     } catch (const ECalendarServerError& e) {
@@ -480,10 +496,11 @@ TDocumentOutcome TDocumentSession::LoadRemote(const TRemoteAddress& address, TLo
         if (e.Kind() != ECalendarServerError::TKind::Unreachable || !cached) return TDocumentOutcome::Failure(e.what());
         list.emplace(std::move(*cached), CalendarSettings());
         rows = list->KnownRows();
+        keys = list->KnownRowKeys();
         offline = true;
     }
     if (!outcome.GoesOn()) return outcome;
-    TBaseGrid document = TaskTableOf(rows);
+    TBaseGrid document = TaskTableOf(rows, keys);
     ReplaceTaskDocument(parts_.Grid, document);
     if (rows.empty()) {
         // An empty list starts as a new document does: one new entry to type into.
@@ -513,11 +530,12 @@ TDocumentOutcome TDocumentSession::SaveRemote() {
     const auto address = TRemoteAddress::Parse(fileName_);
     if (!address) return TDocumentOutcome::Failure("Cannot save " + fileName_);
     const std::vector<TEntryCells> rows = EntryRowsOf(parts_.Grid);
+    const std::vector<TRowKey> keys = EntryRowKeysOf(parts_.Grid);
     try {
         return WithServer(*address, [&](CalendarServer& server) {
-            const TSyncResult result = remote_->Save(server, rows);
+            const TSyncResult result = remote_->Save(server, rows, keys);
             KeepRemoteCache();
-            if (result.RowsChanged) ShowRemoteRows(result.Rows);
+            ShowRemoteRows(result);
             if (result.Conflicts) parts_.View.ShowNote(ConflictNote(result.Conflicts));
             if (result.Failure) {
                 SetModified(true);
@@ -549,9 +567,9 @@ TDocumentOutcome TDocumentSession::Refresh(bool quiet) {
     const bool wasModified = modified_;
     try {
         const TDocumentOutcome outcome = WithServer(*address, [&](CalendarServer& server) {
-            const TSyncResult result = remote_->Refresh(server, EntryRowsOf(parts_.Grid));
+            const TSyncResult result = remote_->Refresh(server, EntryRowsOf(parts_.Grid), EntryRowKeysOf(parts_.Grid));
             KeepRemoteCache();
-            if (result.RowsChanged) ShowRemoteRows(result.Rows);
+            ShowRemoteRows(result);
             if (result.Conflicts) parts_.View.ShowNote(ConflictNote(result.Conflicts));
             return TDocumentOutcome{};
         });

@@ -25,7 +25,8 @@ struct TRemoteAddress;
 // How a document command ended. Cancelled is silent; Failed carries the
 // message for the error box.
 struct TDocumentOutcome {
-    enum TKind { Done, Cancelled, Failed };
+    // Busy: the document is waiting for its server; the command did nothing.
+    enum TKind { Done, Cancelled, Failed, Busy };
     TKind Kind = Done;
     std::string Message;
 
@@ -140,7 +141,7 @@ private:
     // when the server refuses it.
     template <typename TStep>
     TDocumentOutcome WithServer(const TRemoteAddress& address, TStep step);
-    void ShowRemoteRows(const std::vector<TEntryCells>& rows);
+    void ShowRemoteRows(const TSyncResult& result);
     void KeepRemoteCache();
     std::string DocumentTitle() const;
     void WriteDocument(const std::string& fileName);

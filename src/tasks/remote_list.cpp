@@ -35,6 +35,11 @@ std::optional<long long> NumberOf(const TEntryCells& cells) {
 
 std::vector<std::string_view> Views(const TEntryCells& cells) { return {cells.begin(), cells.end()}; }
 
+// In a table with keys a sort renumbers rows, and a row without a key is new.
+bool Unkeyed(const std::vector<TRowKey>& keys) {
+    return std::all_of(keys.begin(), keys.end(), [](TRowKey key) { return key == 0; });
+}
+
 TEntryCells MarkedAsConflict(TEntryCells cells) {
     std::string& description = cells[colDescription];
     if (!description.empty()) description += ' ';
@@ -42,24 +47,37 @@ TEntryCells MarkedAsConflict(TEntryCells cells) {
     return cells;
 }
 
-// Which entry of the last known state each row of the table is: the one with
-// the same cells, else the same cells under another number (a renumbering or
-// a sort), else the same number (an edit). Each entry is taken once.
+// Which entry of the last known state each row of the table is: the one its
+// key names, else the one with the same cells, else the same cells under
+// another number (a renumbering), else (byNumber) the same number: a table
+// whose rows have no keys (read from a file) knows an edited row only by its
+// number. Each entry is taken once.
 class TRowMatcher {
 public:
     explicit TRowMatcher(const std::vector<TRemoteEntry>& entries) : taken_(entries.size()) {
         for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i].RowKey) byKey_.emplace(entries[i].RowKey, i);
             whole_.emplace(Joined(entries[i].Cells, colNo), i);
             unnumbered_.emplace(Joined(entries[i].Cells, colNo + 1), i);
             numbered_.emplace(entries[i].Cells[colNo], i);
         }
     }
 
-    std::vector<std::optional<std::size_t>> Match(const std::vector<TEntryCells>& rows) {
+    std::vector<std::optional<std::size_t>> Match(const std::vector<TEntryCells>& rows, const std::vector<TRowKey>& keys,
+                                                  bool byNumber) {
         std::vector<std::optional<std::size_t>> matches(rows.size());
-        for (std::size_t r = 0; r < rows.size(); ++r) matches[r] = Take(whole_, Joined(rows[r], colNo));
+        for (std::size_t r = 0; r < rows.size() && r < keys.size(); ++r) {
+            if (!keys[r]) continue;
+            if (const auto it = byKey_.find(keys[r]); it != byKey_.end() && !taken_[it->second]) {
+                taken_[it->second] = true;
+                matches[r] = it->second;
+            }
+        }
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            if (!matches[r]) matches[r] = Take(whole_, Joined(rows[r], colNo));
         for (std::size_t r = 0; r < rows.size(); ++r)
             if (!matches[r]) matches[r] = Take(unnumbered_, Joined(rows[r], colNo + 1));
+        if (!byNumber) return matches;
         for (std::size_t r = 0; r < rows.size(); ++r)
             if (!matches[r]) matches[r] = Take(numbered_, rows[r][colNo]);
         return matches;
@@ -78,6 +96,7 @@ private:
     }
 
     std::vector<bool> taken_;
+    std::unordered_map<TRowKey, std::size_t> byKey_;
     TIndex whole_, unnumbered_, numbered_;
 };
 
@@ -95,25 +114,50 @@ std::string TodoHref(const std::string& collectionUrl, const std::string& uid) {
     return CollectionPath(collectionUrl) + PercentEncoded(uid, "-_.~@") + ".ics";
 }
 
+namespace {
+
+// The grid rows holding entries: every row with a cell not empty.
+std::vector<int> EntryRowNumbers(const TBaseGrid& grid) {
+    std::vector<int> numbers;
+    const int columns = std::min(int(TaskColumnCount), grid.RealColCount());
+    for (int r = grid.FixedRows(); r < grid.RowCount(); ++r)
+        for (int c = 0; c < columns; ++c)
+            if (!grid.CellView(c, r).empty()) {
+                numbers.push_back(r);
+                break;
+            }
+    return numbers;
+}
+
+}  // namespace
+
 std::vector<TEntryCells> EntryRowsOf(const TBaseGrid& grid) {
     std::vector<TEntryCells> rows;
-    rows.reserve(std::size_t(std::max(grid.RowCount() - grid.FixedRows(), 0)));
-    for (int r = grid.FixedRows(); r < grid.RowCount(); ++r) {
-        TEntryCells cells;
-        bool empty = true;
-        for (int c = 0; c < TaskColumnCount && c < grid.RealColCount(); ++c) {
-            cells[std::size_t(c)] = grid.GetCellText(c, r);
-            empty = empty && cells[std::size_t(c)].empty();
-        }
-        if (!empty) rows.push_back(std::move(cells));
+    for (const int r : EntryRowNumbers(grid)) {
+        TEntryCells& cells = rows.emplace_back();
+        for (int c = 0; c < TaskColumnCount && c < grid.RealColCount(); ++c) cells[std::size_t(c)] = grid.GetCellText(c, r);
     }
     return rows;
 }
 
-TBaseGrid TaskTableOf(const std::vector<TEntryCells>& rows) {
+std::vector<TRowKey> EntryRowKeysOf(const TBaseGrid& grid) {
+    std::vector<TRowKey> keys;
+    for (const int r : EntryRowNumbers(grid)) keys.push_back(grid.RowKey(r));
+    return keys;
+}
+
+void SetEntryRowKeys(TBaseGrid& grid, const std::vector<TRowKey>& keys) {
+    const std::vector<int> numbers = EntryRowNumbers(grid);
+    for (std::size_t i = 0; i < numbers.size() && i < keys.size(); ++i) grid.SetRowKey(numbers[i], keys[i]);
+}
+
+TBaseGrid TaskTableOf(const std::vector<TEntryCells>& rows, const std::vector<TRowKey>& keys) {
     TBaseGrid grid = EmptyTaskDocument();
     grid.SetRowCount(int(rows.size()) + 1);
-    for (std::size_t r = 0; r < rows.size(); ++r) grid.SetRowCells(int(r) + 1, 0, Views(rows[r]));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        grid.SetRowCells(int(r) + 1, 0, Views(rows[r]));
+        if (r < keys.size()) grid.SetRowKey(int(r) + 1, keys[r]);
+    }
     return AsTaskTable(std::move(grid));
 }
 
@@ -143,10 +187,19 @@ struct TRemoteList::TMerged {
         for (const TRow& row : Rows) cells.push_back(row.Cells);
         return cells;
     }
+    // A row not on the server yet has no key: it is new until sent.
+    std::vector<TRowKey> Keys() const {
+        std::vector<TRowKey> keys;
+        keys.reserve(Rows.size());
+        for (const TRow& row : Rows) keys.push_back(row.Remote ? row.Remote->RowKey : 0);
+        return keys;
+    }
 };
 
 TRemoteList::TRemoteList(TRemoteListState state, TCalendarSettings settings)
-    : state_(std::move(state)), settings_(std::move(settings)) {}
+    : state_(std::move(state)), settings_(std::move(settings)) {
+    for (TRemoteEntry& entry : state_.Entries) entry.RowKey = ++lastKey_;
+}
 
 std::vector<TEntryCells> TRemoteList::KnownRows() const {
     std::vector<TEntryCells> rows;
@@ -155,8 +208,15 @@ std::vector<TEntryCells> TRemoteList::KnownRows() const {
     return rows;
 }
 
+std::vector<TRowKey> TRemoteList::KnownRowKeys() const {
+    std::vector<TRowKey> keys;
+    keys.reserve(state_.Entries.size());
+    for (const TRemoteEntry& entry : state_.Entries) keys.push_back(entry.RowKey);
+    return keys;
+}
+
 TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vector<TEntryCells>& rows,
-                                        bool& serverChanged) {
+                                        const std::vector<TRowKey>& keys, bool& serverChanged) {
     const std::vector<TRemoteEntry>& known = state_.Entries;
     const TCollectionChanges changes = server.Changes(state_.CollectionUrl, state_.SyncToken);
 
@@ -183,7 +243,7 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
     for (TCalendarResource& resource : server.Fetch(state_.CollectionUrl, toFetch)) {
         try {
             TEntryCells cells = EntryOfResource(resource.Text, settings_);
-            fetched.push_back({std::move(resource.Href), std::move(resource.ETag), std::move(resource.Text), std::move(cells)});
+            fetched.push_back({std::move(resource.Href), std::move(resource.ETag), std::move(resource.Text), std::move(cells), 0});
         } catch (const EGridError&) {
             // Not a to-do (an event beside the tasks): not part of the list.
         }
@@ -191,8 +251,11 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
     std::vector<bool> fetchedTaken(fetched.size());
     for (std::size_t f = 0; f < fetched.size(); ++f)
         if (const auto it = knownByHref.find(fetched[f].Href); it != knownByHref.end()) {
+            fetched[f].RowKey = known[it->second].RowKey;
             now[it->second] = &fetched[f];
             fetchedTaken[f] = true;
+        } else {
+            fetched[f].RowKey = ++lastKey_;
         }
     std::size_t removed = 0;
     for (std::size_t i = 0; i < known.size(); ++i) removed += now[i] == nullptr;
@@ -203,7 +266,7 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
     if (!serverChanged) {
         // Only our own edits to weigh.
         TRowMatcher matcher(known);
-        const auto matches = matcher.Match(rows);
+        const auto matches = matcher.Match(rows, keys, Unkeyed(keys));
         for (std::size_t r = 0; r < rows.size(); ++r) {
             TMerged::TRow row{rows[r], {}, true};
             if (matches[r]) {
@@ -219,7 +282,7 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
 
     std::vector<TMerged::TRow> fromServer;  // rows the table does not have yet
     TRowMatcher matcher(known);
-    const auto matches = matcher.Match(rows);
+    const auto matches = matcher.Match(rows, keys, Unkeyed(keys));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const TEntryCells& ours = rows[r];
         if (!matches[r]) {
@@ -282,9 +345,10 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
     return merged;
 }
 
-TSyncResult TRemoteList::Refresh(CalendarServer& server, const std::vector<TEntryCells>& rows) {
+TSyncResult TRemoteList::Refresh(CalendarServer& server, const std::vector<TEntryCells>& rows,
+                                 const std::vector<TRowKey>& keys) {
     bool serverChanged = false;
-    TMerged merged = Merge(server, rows, serverChanged);
+    TMerged merged = Merge(server, rows, keys, serverChanged);
     TSyncResult result;
     if (!serverChanged) {
         state_.SyncToken = merged.SyncToken;
@@ -293,6 +357,7 @@ TSyncResult TRemoteList::Refresh(CalendarServer& server, const std::vector<TEntr
     state_ = merged.StateAfter(std::move(state_));
     result.RowsChanged = true;
     result.Rows = merged.Cells();
+    result.RowKeys = merged.Keys();
     result.Conflicts = merged.Conflicts;
     return result;
 }
@@ -309,10 +374,12 @@ bool TRemoteList::Send(CalendarServer& server, TMerged& merged) {
         if (row.Remote) {
             sent.Href = row.Remote->Href;
             sent.Text = UpdatedTodoResource(row.Remote->Text, cells, settings_);
+            sent.RowKey = row.Remote->RowKey;
         } else {
             const std::string uid = FreshTodoUid();
             sent.Href = TodoHref(state_.CollectionUrl, uid);
             sent.Text = NewTodoResource(cells, uid, settings_);
+            sent.RowKey = ++lastKey_;
         }
         const TWriteResult written = server.Put(sent.Href, sent.Text, row.Remote ? row.Remote->ETag : std::string());
         if (written.Outcome == TWriteOutcome::Conflict) {
@@ -352,44 +419,103 @@ bool TRemoteList::Send(CalendarServer& server, TMerged& merged) {
     return allDone;
 }
 
-TSyncResult TRemoteList::Save(CalendarServer& server, const std::vector<TEntryCells>& rows) {
+namespace {
+
+// Runs a step of a save; true when the server failed or the user cancelled,
+// which `result` then says.
+template <typename TStep>
+bool Stopped(TSyncResult& result, TStep step) {
+    try {
+        step();
+        return false;
+    } catch (const ECalendarServerError& e) {
+        result.Failure = e;
+    } catch (const EAbort&) {
+        result.Cancelled = true;
+    }
+    return true;
+}
+
+}  // namespace
+
+TSyncResult TRemoteList::Save(CalendarServer& server, const std::vector<TEntryCells>& rows,
+                              const std::vector<TRowKey>& keys) {
     TSyncResult result;
-    std::vector<TEntryCells> table = rows;
+    result.Rows = rows;
+    result.RowKeys = keys;
+    // What went out is known; the rest goes at the next save.
+    result.Complete = false;
     for (int round = 0; round < MaxSaveRounds; ++round) {
         bool serverChanged = false;
-        TMerged merged = Merge(server, table, serverChanged);
+        TMerged merged;
+        if (round == 0) {
+            merged = Merge(server, result.Rows, result.RowKeys, serverChanged);
+        } else if (Stopped(result, [&] { merged = Merge(server, result.Rows, result.RowKeys, serverChanged); })) {
+            // The state knows the rows of the round before: they are the table to show.
+            return result;
+        }
         result.Conflicts += merged.Conflicts;
         bool done = false;
-        try {
-            done = Send(server, merged);
-        } catch (const ECalendarServerError& e) {
-            result.Failure = e;
-        } catch (const EAbort&) {
-            result.Cancelled = true;
-        }
+        const bool stopped = Stopped(result, [&] { done = Send(server, merged); });
         state_ = merged.StateAfter(std::move(state_));
-        table = merged.Cells();
-        if (serverChanged || merged.Conflicts || table != rows) result.RowsChanged = true;
-        if (done || result.Failure || result.Cancelled) {
-            // What went out is known; the rest goes at the next save.
+        result.Rows = merged.Cells();
+        result.RowKeys = merged.Keys();
+        if (serverChanged || merged.Conflicts || result.Rows != rows) result.RowsChanged = true;
+        if (done || stopped) {
             result.Complete = done;
-            result.Rows = std::move(table);
             return result;
         }
     }
-    result.Complete = false;
-    result.Rows = std::move(table);
     return result;
 }
 
-TSyncResult TRemoteList::Push(CalendarServer& server, const std::vector<TEntryCells>& rows) {
-    Refresh(server, KnownRows());
-    TRowMatcher matcher(state_.Entries);
-    matcher.Match(rows);
+TSyncResult TRemoteList::Push(CalendarServer& server, const std::vector<TEntryCells>& rows,
+                              std::vector<std::string>& pushed) {
+    Refresh(server, KnownRows(), KnownRowKeys());
+    const std::vector<TRemoteEntry>& known = state_.Entries;
+    // Another client's to-do that shares a number with a row is not the
+    // row's: numbers count only among the to-dos this document sent.
+    TRowMatcher byCells(known);
+    std::vector<std::optional<std::size_t>> matches = byCells.Match(rows, {}, false);
+    const std::unordered_set<std::string> sent(pushed.begin(), pushed.end());
+    std::vector<std::size_t> ours;
+    std::vector<TRemoteEntry> oursLeft;
+    for (std::size_t i = 0; i < known.size(); ++i)
+        if (!byCells.Taken(i) && sent.contains(known[i].Href)) {
+            ours.push_back(i);
+            oursLeft.push_back(known[i]);
+        }
+    std::vector<std::size_t> unmatched;
+    std::vector<TEntryCells> unmatchedRows;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        if (!matches[r]) {
+            unmatched.push_back(r);
+            unmatchedRows.push_back(rows[r]);
+        }
+    TRowMatcher byNumber(oursLeft);
+    const auto numbered = byNumber.Match(unmatchedRows, {}, true);
+    for (std::size_t k = 0; k < unmatched.size(); ++k)
+        if (numbered[k]) matches[unmatched[k]] = ours[*numbered[k]];
+
     std::vector<TEntryCells> table = rows;
-    for (std::size_t i = 0; i < state_.Entries.size(); ++i)
-        if (!matcher.Taken(i)) table.push_back(state_.Entries[i].Cells);
-    return Save(server, table);
+    std::vector<TRowKey> keys;
+    std::vector<bool> taken(known.size());
+    for (const auto& match : matches) {
+        keys.push_back(match ? known[*match].RowKey : 0);
+        if (match) taken[*match] = true;
+    }
+    std::unordered_set<TRowKey> others;
+    for (std::size_t i = 0; i < known.size(); ++i)
+        if (!taken[i]) {
+            table.push_back(known[i].Cells);
+            keys.push_back(known[i].RowKey);
+            others.insert(known[i].RowKey);
+        }
+    TSyncResult result = Save(server, table, keys);
+    pushed.clear();
+    for (const TRemoteEntry& entry : state_.Entries)
+        if (!others.contains(entry.RowKey)) pushed.push_back(entry.Href);
+    return result;
 }
 
 }  // namespace tkm

@@ -6,6 +6,7 @@
 #include "base/user_folders.h"
 #include "tasks/todo_resource.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
@@ -49,12 +50,44 @@ private:
 
 }  // namespace
 
-std::string RemoteListCacheFile(const std::string& user, const std::string& collectionUrl) {
+namespace {
+
+std::string HashName(const std::string& text, const char* extension) {
     std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (const char c : user + '\n' + collectionUrl) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
-    char name[32];
-    std::snprintf(name, sizeof name, "%016llx.cache", static_cast<unsigned long long>(hash));
-    return UserFolder("XDG_CACHE_HOME", ".cache") + "/Taskmere/caldav/" + name;
+    for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+    char name[48];
+    std::snprintf(name, sizeof name, "%016llx%s", static_cast<unsigned long long>(hash), extension);
+    return name;
+}
+
+}  // namespace
+
+std::string RemoteListCacheFile(const std::string& user, const std::string& collectionUrl) {
+    return UserFolder("XDG_CACHE_HOME", ".cache") + "/Taskmere/caldav/" + HashName(user + '\n' + collectionUrl, ".cache");
+}
+
+std::string PushRecordFile(const std::string& cacheFile, const std::string& documentFile) {
+    return cacheFile + "." + HashName(documentFile, ".pushed");
+}
+
+std::vector<std::string> ReadPushRecord(const std::string& fileName) {
+    struct stat info;
+    if (::stat(fileName.c_str(), &info) != 0) return {};
+    const TFileBytes bytes(fileName);
+    std::vector<std::string> hrefs;
+    std::string_view rest = bytes.View();
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        if (end) hrefs.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    return hrefs;
+}
+
+void WritePushRecord(const std::string& fileName, const std::vector<std::string>& hrefs) {
+    std::string out;
+    for (const std::string& href : hrefs) out += href + '\n';
+    WriteFileSafely(fileName, out);
 }
 
 void WriteRemoteListCache(const std::string& fileName, const TRemoteListState& state) {

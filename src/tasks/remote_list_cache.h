@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tkm {
 
@@ -18,5 +19,12 @@ void WriteRemoteListCache(const std::string& fileName, const TRemoteListState& s
 // None when there is no cache yet, or it is not one this program wrote (then
 // the list is read from the server afresh).
 std::optional<TRemoteListState> ReadRemoteListCache(const std::string& fileName, const TCalendarSettings& settings);
+
+// The to-dos the pushes of one document put into a collection, so that its
+// next push updates them: one href a line, beside the list's cache.
+std::string PushRecordFile(const std::string& cacheFile, const std::string& documentFile);
+// Empty when the document was never pushed there.
+std::vector<std::string> ReadPushRecord(const std::string& fileName);
+void WritePushRecord(const std::string& fileName, const std::vector<std::string>& hrefs);
 
 }  // namespace tkm

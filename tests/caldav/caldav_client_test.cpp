@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <functional>
+#include <memory>
+
 #include <algorithm>
 
 namespace tkm {
@@ -143,6 +149,110 @@ TEST_F(CaldavClientTest, FailuresSayWhatTheServerAnswered) {
         EXPECT_EQ(e.Kind(), TKind::Unreachable);
         EXPECT_NE(std::string(e.what()).find("127.0.0.1:1"), std::string::npos) << e.what();
     }
+}
+
+// Answers each request (head and body) with what `answer` gives for it, then hangs up.
+class TScriptedHttpServer {
+public:
+    explicit TScriptedHttpServer(std::function<QByteArray(const QByteArray&)> answer) : answer_(std::move(answer)) {
+        if (!server_.listen(QHostAddress::LocalHost, 0)) throw std::runtime_error("no free port");
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            QTcpSocket* socket = server_.nextPendingConnection();
+            auto request = std::make_shared<QByteArray>();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, request] {
+                *request += socket->readAll();
+                const qsizetype head = request->indexOf("\r\n\r\n");
+                if (head < 0) return;
+                const QByteArray lower = request->left(head).toLower();
+                const qsizetype length = lower.indexOf("content-length:");
+                const int bodySize = length < 0 ? 0 : lower.mid(length + 15, lower.indexOf('\r', length) - length - 15).trimmed().toInt();
+                if (request->size() < head + 4 + bodySize) return;
+                socket->write(answer_(*request));
+                socket->flush();
+                socket->disconnectFromHost();
+                request->clear();
+            });
+        });
+    }
+    std::string Url() const { return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + "/list/"; }
+
+private:
+    std::function<QByteArray(const QByteArray&)> answer_;
+    QTcpServer server_;
+};
+
+QByteArray MultiStatus(const QByteArray& responses) {
+    const QByteArray body = "<?xml version=\"1.0\"?><multistatus xmlns=\"DAV:\">" + responses + "</multistatus>";
+    return "HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml\r\nConnection: close\r\nContent-Length: " +
+           QByteArray::number(body.size()) + "\r\n\r\n" + body;
+}
+
+QByteArray Resource(const QByteArray& href, const QByteArray& etag) {
+    return "<response><href>" + href + "</href><propstat><prop><getetag>" + etag +
+           "</getetag></prop><status>HTTP/1.1 200 OK</status></propstat></response>";
+}
+
+TEST_F(CaldavClientTest, AnAnswerCutOffMidwayIsNoAnswer) {
+    TScriptedHttpServer cutOff([](const QByteArray&) -> QByteArray {
+        return "HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml\r\nContent-Length: 5000\r\n\r\n"
+               "<?xml version=\"1.0\"?><multistatus xmlns=\"DAV:\"><response><href>/a";
+    });
+    TCaldavClient client({cutOff.Url(), "alice", "secret"}, 3000);
+    try {
+        client.Changes(cutOff.Url(), "");
+        FAIL() << "half an answer was read";
+    } catch (const ECalendarServerError& e) {
+        // Unreachable, so that a save keeps the changes for later.
+        EXPECT_EQ(e.Kind(), TKind::Unreachable) << e.what();
+    }
+}
+
+TEST_F(CaldavClientTest, ASyncSentInPartsIsAskedForToTheEnd) {
+    // Three parts: a, b; then b again and c; then a removed.
+    TScriptedHttpServer parts([](const QByteArray& request) {
+        const QByteArray truncated = "<response><href>/list/</href><status>HTTP/1.1 507 Insufficient Storage</status></response>";
+        if (request.contains(">t1<"))
+            return MultiStatus(Resource("/list/b.ics", "\"b2\"") + Resource("/list/c.ics", "\"c1\"") + truncated +
+                               "<sync-token>t2</sync-token>");
+        if (request.contains(">t2<"))
+            return MultiStatus("<response><href>/list/a.ics</href><status>HTTP/1.1 404 Not Found</status></response>"
+                               "<sync-token>t3</sync-token>");
+        return MultiStatus(Resource("/list/a.ics", "\"a1\"") + Resource("/list/b.ics", "\"b1\"") + truncated +
+                           "<sync-token>t1</sync-token>");
+    });
+    TCaldavClient client({parts.Url(), "alice", "secret"}, 3000);
+    const TCollectionChanges changes = client.Changes(parts.Url(), "");
+    EXPECT_TRUE(changes.Full);
+    EXPECT_EQ(changes.SyncToken, "t3");
+    ASSERT_EQ(changes.Changed.size(), 2u);
+    EXPECT_EQ(changes.Changed[0].Href, "/list/b.ics");
+    EXPECT_EQ(changes.Changed[0].ETag, "\"b2\"");
+    EXPECT_EQ(changes.Changed[1].Href, "/list/c.ics");
+    EXPECT_TRUE(changes.Removed.empty());
+}
+
+TEST_F(CaldavClientTest, ThePasswordGoesOnlyToTheAccountsOwnServer) {
+    std::vector<QByteArray> heard;
+    const auto created = [&heard](const QByteArray& request) -> QByteArray {
+        heard.push_back(request.toLower());
+        return "HTTP/1.1 201 Created\r\nETag: \"1\"\r\nConnection: close\r\nContent-Length: 0\r\n\r\n";
+    };
+    TScriptedHttpServer own(created), other(created);
+    TCaldavClient client({own.Url(), "alice", "secret"}, 3000);
+    client.Put("/list/a.ics", Todo("a", "a"), "");
+    client.Put(other.Url() + "b.ics", Todo("b", "b"), "");
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_TRUE(heard[0].contains("authorization: basic"));
+    EXPECT_FALSE(heard[1].contains("authorization"));
+
+    // Let go there once, it goes there from then on.
+    int asked = 0;
+    client.SetRedirectQuestion([&asked](const QUrl&, const QUrl&) { return ++asked > 0; });
+    client.Put(other.Url() + "c.ics", Todo("c", "c"), "");
+    client.Put(other.Url() + "d.ics", Todo("d", "d"), "");
+    ASSERT_EQ(heard.size(), 4u);
+    EXPECT_TRUE(heard[3].contains("authorization: basic"));
+    EXPECT_EQ(asked, 1);
 }
 
 TEST_F(CaldavClientTest, ACancelledClientSendsNothingMore) {

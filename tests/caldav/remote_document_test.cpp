@@ -1,4 +1,7 @@
+#include "base/errors.h"
+#include "caldav/interrupted_server.h"
 #include "caldav/radicale_test.h"
+#include "grid/grid_sorter.h"
 #include "platform/calendar_accounts.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_dialogs.h"
@@ -7,9 +10,12 @@
 #include "support/scoped_env.h"
 #include "tasks/document_session.h"
 #include "tasks/task_document.h"
+#include "tasks/task_table.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace tkm {
@@ -43,6 +49,7 @@ public:
     std::vector<std::string> Passwords;  // the answers, in turn; none left: Cancel
     int Asked = 0;
     int TimeLimitMs = TCaldavClient::DefaultTimeLimitMs;
+    std::function<void()> BeforeFirstWrite;  // runs inside the wait for the server
 
     std::optional<TRemoteAddress> ChooseList() override { return Choice; }
     CalendarServer* Connect(const TRemoteAddress& address, bool refused) override {
@@ -51,12 +58,16 @@ public:
             password_ = Passwords[std::size_t(Asked++)];
         }
         client_ = std::make_unique<TCaldavClient>(TCalendarAccount{address.Url, address.User, *password_}, TimeLimitMs);
-        return client_.get();
+        if (!BeforeFirstWrite) return client_.get();
+        interrupted_ = std::make_unique<test::TInterruptedServer>(*client_, std::move(BeforeFirstWrite));
+        BeforeFirstWrite = nullptr;
+        return interrupted_.get();
     }
 
 private:
     std::optional<std::string> password_;
     std::unique_ptr<TCaldavClient> client_;
+    std::unique_ptr<test::TInterruptedServer> interrupted_;
 };
 
 // One window of Taskmere: its own cache folder, its own table.
@@ -88,9 +99,31 @@ protected:
         return window;
     }
 
+    static void TypeFirstEntry(TWindow& window) {
+        window.grid.SetCellText(colDescription, 1, "first");
+        window.grid.SetCellText(colStatus, 1, "Not Started");
+        window.session.SetModified(true);
+    }
+
     test::TTempFolder folder_;
     TRemoteAddress address_;
 };
+
+// A to-do another program wrote, with a reminder Taskmere does not show.
+std::string ForeignTodo(const std::string& uid, int number, const std::string& summary) {
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//other//EN\r\nBEGIN:VTODO\r\nUID:" + uid +
+           "\r\nDTSTAMP:20250101T000000Z\r\nSUMMARY:" + summary + "\r\nSTATUS:NEEDS-ACTION\r\nX-TASKMERE-NUMBER:" +
+           std::to_string(number) +
+           "\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-PT15M\r\nDESCRIPTION:soon\r\nEND:VALARM\r\n"
+           "END:VTODO\r\nEND:VCALENDAR\r\n";
+}
+
+std::vector<std::string> Hrefs(CalendarServer& server, const std::string& url) {
+    std::vector<std::string> hrefs;
+    for (const TCalendarResource& resource : server.Changes(url, "").Changed) hrefs.push_back(resource.Href);
+    std::sort(hrefs.begin(), hrefs.end());
+    return hrefs;
+}
 
 TEST_F(RemoteDocumentTest, TwoWindowsShareTheListThroughSaveAndRefresh) {
     auto a = Window("a");
@@ -141,6 +174,84 @@ TEST_F(RemoteDocumentTest, TwoWindowsShareTheListThroughSaveAndRefresh) {
     EXPECT_EQ(a->view.Notes.back(), "1 conflict: both versions of the entry are kept");
 }
 
+TEST_F(RemoteDocumentTest, EditedEntriesKeepTheirResourcesThroughASort) {
+    TCaldavClient other({server_->Url(), "alice", "secret"});
+    const std::string path = address_.Url.substr(address_.Url.find('/', address_.Url.find("//") + 2));
+    other.Put(path + "b.ics", ForeignTodo("b", 1, "b task"), "");
+    other.Put(path + "c.ics", ForeignTodo("c", 2, "c task"), "");
+    other.Put(path + "d.ics", ForeignTodo("d", 3, "d task"), "");
+    const std::vector<std::string> hrefs = Hrefs(other, address_.Url);
+
+    auto a = Window("a");
+    ASSERT_TRUE(a->session.OpenRemote().GoesOn());
+    ASSERT_EQ(a->grid.RowCount(), 4);
+    // Entry 3 edited, then the table sorted and renumbered: it is entry 1 now.
+    a->grid.SetCellText(colDescription, 3, "a task");
+    SortByColumn(a->grid, {colDescription, TSortDirection::sdAscending, true, 0}, a->formats);
+    TaskTable::Renumber(a->grid);
+    ASSERT_EQ(a->grid.GetCellText(colDescription, 1), "a task");
+    ASSERT_EQ(a->grid.GetCellText(colNo, 1), "1");
+    a->session.SetModified(true);
+    ASSERT_TRUE(a->session.Save().GoesOn());
+    EXPECT_EQ(Hrefs(other, address_.Url), hrefs);
+    const std::vector<TCalendarResource> d = other.Fetch(address_.Url, {path + "d.ics"});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_NE(d[0].Text.find("SUMMARY:a task"), std::string::npos);
+    EXPECT_NE(d[0].Text.find("BEGIN:VALARM"), std::string::npos);
+    EXPECT_NE(d[0].Text.find("UID:d"), std::string::npos);
+
+    // A new row, once saved, is known by its resource too.
+    a->grid.SetRowCount(5);
+    a->grid.SetCellText(colNo, 4, "4");
+    a->grid.SetCellText(colDescription, 4, "0 new");
+    a->grid.SetCellText(colStatus, 4, "Not Started");
+    ASSERT_TRUE(a->session.Save().GoesOn());
+    const std::vector<std::string> withNew = Hrefs(other, address_.Url);
+    ASSERT_EQ(withNew.size(), 4u);
+    a->grid.SetCellText(colDescription, 4, "0 new, edited");
+    SortByColumn(a->grid, {colDescription, TSortDirection::sdAscending, true, 0}, a->formats);
+    TaskTable::Renumber(a->grid);
+    ASSERT_TRUE(a->session.Save().GoesOn());
+    EXPECT_EQ(Hrefs(other, address_.Url), withNew);
+
+    auto b = Window("b");
+    ASSERT_TRUE(b->session.OpenNamed(address_.Name()).GoesOn());
+    ASSERT_EQ(b->grid.RowCount(), 5);
+    EXPECT_EQ(b->grid.GetCellText(colDescription, 1), "0 new, edited");
+    EXPECT_EQ(b->grid.GetCellText(colDescription, 2), "a task");
+    EXPECT_EQ(b->grid.GetCellText(colDescription, 3), "b task");
+}
+
+TEST_F(RemoteDocumentTest, WhileTheServerAnswersTheDocumentIsNeitherReplacedNorClosed) {
+    auto a = Window("a");
+    ASSERT_TRUE(a->session.OpenRemote().GoesOn());
+    TypeFirstEntry(*a);
+    // Another instance's message, the timer and the window's close come in during the save.
+    a->accounts.BeforeFirstWrite = [&] {
+        EXPECT_EQ(a->session.OpenFromAnotherInstance(folder_.File("other.tkm")).Kind, TDocumentOutcome::Busy);
+        EXPECT_EQ(a->session.New().Kind, TDocumentOutcome::Busy);
+        EXPECT_EQ(a->session.Open().Kind, TDocumentOutcome::Busy);
+        EXPECT_EQ(a->session.OpenRemote().Kind, TDocumentOutcome::Busy);
+        EXPECT_EQ(a->session.CloseQuestion().Kind, TDocumentOutcome::Busy);
+        EXPECT_EQ(a->session.Refresh(true).Kind, TDocumentOutcome::Busy);
+    };
+    ASSERT_TRUE(a->session.Save().GoesOn());
+    EXPECT_TRUE(a->session.IsRemote());
+    EXPECT_TRUE(a->dialogs.Questions.empty());
+    EXPECT_EQ(a->grid.GetCellText(colDescription, 1), "first");
+    EXPECT_FALSE(a->view.Modified);
+
+    // A save cancelled on its way, asked for by New: the edit stays unsent and shown.
+    a->grid.SetCellText(colDescription, 1, "second");
+    a->session.SetModified(true);
+    a->accounts.BeforeFirstWrite = [] { throw EAbort(); };
+    a->dialogs.Answers = {TConfirmAnswer::Yes};
+    EXPECT_EQ(a->session.New().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_TRUE(a->session.IsRemote());
+    EXPECT_EQ(a->grid.GetCellText(colDescription, 1), "second");
+    EXPECT_TRUE(a->view.Modified);
+}
+
 TEST_F(RemoteDocumentTest, ARefusedPasswordIsAskedForAgain) {
     auto a = Window("a");
     a->accounts.Passwords = {"wrong", "secret"};
@@ -156,9 +267,7 @@ TEST_F(RemoteDocumentTest, ARefusedPasswordIsAskedForAgain) {
 TEST_F(RemoteDocumentTest, WithoutTheServerTheListOpensFromItsCacheAndSaveKeepsTheChanges) {
     auto a = Window("a");
     ASSERT_TRUE(a->session.OpenRemote().GoesOn());
-    a->grid.SetCellText(colDescription, 1, "first");
-    a->grid.SetCellText(colStatus, 1, "Not Started");
-    a->session.SetModified(true);
+    TypeFirstEntry(*a);
     ASSERT_TRUE(a->session.Save().GoesOn());
 
     server_->Stop();

@@ -1,3 +1,4 @@
+#include "caldav/interrupted_server.h"
 #include "caldav/radicale_test.h"
 #include "platform/net/caldav_client.h"
 #include "tasks/remote_list.h"
@@ -7,11 +8,13 @@
 
 #include <QProcess>
 
+#include <algorithm>
 #include <functional>
 
 namespace tkm {
 namespace {
 
+using test::TInterruptedServer;
 using test::TRadicaleServer;
 using TKind = ECalendarServerError::TKind;
 
@@ -33,43 +36,6 @@ std::vector<std::string> Descriptions(const std::vector<TEntryCells>& rows) {
     for (const TEntryCells& row : rows) texts.push_back(row[colDescription]);
     return texts;
 }
-
-// A server that lets another client act just before our first write.
-class TInterruptedServer : public CalendarServer {
-public:
-    TInterruptedServer(CalendarServer& inner, std::function<void()> beforeFirstWrite)
-        : inner_(inner), before_(std::move(beforeFirstWrite)) {}
-    std::vector<TTaskCollection> TaskCollections() override { return inner_.TaskCollections(); }
-    TTaskCollection CreateTaskCollection(const std::string& name) override { return inner_.CreateTaskCollection(name); }
-    std::string DisplayName(const std::string& url) override { return inner_.DisplayName(url); }
-    TCollectionChanges Changes(const std::string& url, const std::string& token) override {
-        return inner_.Changes(url, token);
-    }
-    std::vector<TCalendarResource> Fetch(const std::string& url, const std::vector<std::string>& hrefs) override {
-        return inner_.Fetch(url, hrefs);
-    }
-    TWriteResult Put(const std::string& href, const std::string& text, const std::string& ifMatch) override {
-        Interrupt();
-        ++writes;
-        return inner_.Put(href, text, ifMatch);
-    }
-    TWriteOutcome Remove(const std::string& href, const std::string& ifMatch) override {
-        Interrupt();
-        ++writes;
-        return inner_.Remove(href, ifMatch);
-    }
-    int writes = 0;
-
-private:
-    void Interrupt() {
-        if (!before_) return;
-        const auto once = std::move(before_);
-        before_ = nullptr;
-        once();
-    }
-    CalendarServer& inner_;
-    std::function<void()> before_;
-};
 
 class RemoteListTest : public test::RadicaleTest {
 protected:
@@ -213,6 +179,40 @@ TEST_F(RemoteListTest, AServerThatStopsDuringASaveLosesNothing) {
     EXPECT_EQ(Opened().KnownRows(), rows);
 }
 
+TEST_F(RemoteListTest, AServerGoneAfterA412ShowsWhatWasMergedAndLaterDeletesNothing) {
+    TRemoteList a = NewList();
+    a.Save(*client_, {Entry("1", "one"), Entry("2", "two")});
+    TRemoteList b = Opened();
+    std::vector<TEntryCells> theirs = b.KnownRows();
+    theirs[1][colDescription] = "two, theirs";
+    theirs.push_back(Entry("3", "added by b"));
+    ASSERT_TRUE(b.Save(*client_, theirs).Complete);
+
+    std::vector<TEntryCells> ours = a.KnownRows();
+    ours[0][colDescription] = "one, ours";
+    ours[1][colDescription] = "two, ours";
+    TInterruptedServer gone(*client_, [&] {
+        std::vector<TEntryCells> again = b.KnownRows();
+        again[0][colStatus] = "Completed";
+        b.Save(*client_, again);
+    });
+    gone.failAfterChanges = 1;
+    const TSyncResult stopped = a.Save(gone, ours);
+    ASSERT_TRUE(stopped.Failure);
+    EXPECT_FALSE(stopped.Complete);
+    EXPECT_EQ(Descriptions(stopped.Rows),
+              (std::vector<std::string>{"one, ours", "two, theirs", "two, ours (conflict)", "added by b"}));
+
+    ASSERT_TRUE(a.Save(*client_, stopped.Rows).Complete);
+    // Another device orders the two rows numbered 2 as the server lists them.
+    const std::vector<TEntryCells> seen = Opened().KnownRows();
+    std::vector<std::string> texts = Descriptions(seen);
+    std::sort(texts.begin(), texts.end());
+    EXPECT_EQ(texts, (std::vector<std::string>{"added by b", "one, ours", "two, ours (conflict)", "two, theirs"}));
+    EXPECT_EQ(seen[0][colDescription], "one, ours");
+    EXPECT_EQ(seen[0][colStatus], "Completed");
+}
+
 TEST_F(RemoteListTest, ARefusedPasswordChangesNothing) {
     TRemoteList a = NewList();
     a.Save(*client_, {Entry("1", "one")});
@@ -227,6 +227,24 @@ TEST_F(RemoteListTest, ARefusedPasswordChangesNothing) {
     }
     EXPECT_EQ(a.KnownRows()[0][colStatus], "Not Started");
     EXPECT_TRUE(a.Save(*client_, rows).Complete);
+}
+
+TEST_F(RemoteListTest, APushAddsBesideOtherToDosThatShareItsNumbersAndUpdatesOnlyItsOwn) {
+    const std::vector<TEntryCells> theirs{Entry("1", "their one"), Entry("2", "their two"), Entry("3", "their three")};
+    ASSERT_TRUE(NewList().Save(*client_, theirs).Complete);
+
+    std::vector<TEntryCells> ours{Entry("1", "our one"), Entry("2", "our two"), Entry("3", "our three")};
+    std::vector<std::string> pushed;
+    ASSERT_TRUE(NewList().Push(*client_, ours, pushed).Complete);
+    EXPECT_EQ(client_->Changes(url_, "").Changed.size(), 6u);
+    EXPECT_EQ(pushed.size(), 3u);
+    // Pushed again from another device, edited: its own to-dos change, no other.
+    ours[1][colDescription] = "our two, edited";
+    ASSERT_TRUE(NewList().Push(*client_, ours, pushed).Complete);
+    std::vector<std::string> seen = Descriptions(Opened().KnownRows());
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(seen, (std::vector<std::string>{"our one", "our three", "our two, edited", "their one", "their three",
+                                              "their two"}));
 }
 
 TEST_F(RemoteListTest, AThousandEntriesGoAndComeBackCellForCellAndThroughTheCache) {
@@ -316,6 +334,33 @@ for todo in calendar.todos(include_completed=True):
 )",
                                        {server_->Url(), url_});
     EXPECT_EQ(seen, "from-python | changed by Taskmere | keep me | 1\n");
+}
+
+TEST_F(RemoteListTest, AListWhosePathIsEscapedKnowsItsOwnEntriesAgain) {
+    RunPython(R"(
+import sys, caldav
+client = caldav.DAVClient(sys.argv[1], username="alice", password="secret")
+client.principal().make_calendar(name="Meine Aufgaben", cal_id="Meine Aufgaben \u00fc",
+                                 supported_calendar_component_set=["VTODO"])
+)",
+              {server_->Url()});
+    std::string url;
+    for (const TTaskCollection& collection : client_->TaskCollections())
+        if (collection.DisplayName == "Meine Aufgaben") url = collection.Url;
+    EXPECT_NE(url.find("/Meine%20Aufgaben%20%C3%BC/"), std::string::npos) << url;
+
+    TRemoteList a(TRemoteListState{url, "Meine Aufgaben", "", {}}, {});
+    ASSERT_TRUE(a.Save(*client_, {Entry("1", "one")}).Complete);
+    EXPECT_FALSE(a.Refresh(*client_, a.KnownRows()).RowsChanged);
+    TRemoteList b(TRemoteListState{url, "Meine Aufgaben", "", {}}, {});
+    b.Refresh(*client_, {});
+    std::vector<TEntryCells> rows = b.KnownRows();
+    ASSERT_EQ(rows.size(), 1u);
+    rows[0][colStatus] = "Completed";
+    ASSERT_TRUE(b.Save(*client_, rows).Complete);
+    const TSyncResult seen = a.Refresh(*client_, a.KnownRows());
+    ASSERT_EQ(seen.Rows.size(), 1u);
+    EXPECT_EQ(seen.Rows[0][colStatus], "Completed");
 }
 
 }  // namespace

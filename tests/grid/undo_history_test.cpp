@@ -14,17 +14,18 @@ namespace {
 
 constexpr int Cols = 4;
 
-// Everything a step may change: texts, cell objects and heights of every row.
+// Everything a step may change: texts, cell objects, keys and heights of every row.
 struct TSnapshot {
     std::vector<std::vector<std::string>> Texts;
     std::vector<std::vector<std::string>> Objects;
+    std::vector<std::uint32_t> Keys;
     std::vector<int> Heights;
     bool operator==(const TSnapshot&) const = default;
 };
 
 void PrintTo(const TSnapshot& snap, std::ostream* out) {
     for (std::size_t r = 0; r < snap.Texts.size(); ++r) {
-        *out << "\n  " << snap.Heights[r] << ":";
+        *out << "\n  #" << snap.Keys[r] << " " << snap.Heights[r] << ":";
         for (std::size_t c = 0; c < snap.Texts[r].size(); ++c)
             *out << " [" << snap.Texts[r][c] << "|" << snap.Objects[r][c] << "]";
     }
@@ -41,6 +42,7 @@ TSnapshot Snap(const TBaseGrid& grid) {
         }
         snap.Texts.push_back(texts);
         snap.Objects.push_back(objects);
+        snap.Keys.push_back(grid.RowKey(r));
         snap.Heights.push_back(grid.RowHeight(r));
     }
     return snap;
@@ -52,6 +54,7 @@ void Fill(TBaseGrid& grid, int dataRows) {
         for (int c = 0; c < Cols; ++c) grid.SetCellText(c, r, "r" + std::to_string(r) + "c" + std::to_string(c));
         grid.AddProgressBar(2, r, clRed, clWindow, clWindow, clWindowText);
         grid.AddComment(3, r, "note " + std::to_string(r));
+        grid.SetRowKey(r, std::uint32_t(100 + r));
     }
     grid.SetRowHeight(2, 40);
 }

@@ -5,6 +5,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace tkm {
 
@@ -56,6 +57,26 @@ QString FirstHref(const std::vector<TDavResponse>& responses, const QString& ns,
         if (const TDavProperty* property = response.Find(ns, local); property && !property->Hrefs.isEmpty())
             return property->Hrefs.first();
     return {};
+}
+
+// The list knows a resource by its path, fully encoded, however the server
+// spelled the href: escaped or not, relative or whole.
+std::string HrefKey(const QUrl& collection, const QString& href) {
+    return Text(collection.resolved(QUrl::fromEncoded(href.toUtf8())).path(QUrl::FullyEncoded));
+}
+
+// Folds the changes after a part of a sync into those of the part.
+void AddLater(TCollectionChanges& changes, TCollectionChanges later) {
+    std::unordered_set<std::string> touched;
+    for (const TCalendarResource& resource : later.Changed) touched.insert(resource.Href);
+    touched.insert(later.Removed.begin(), later.Removed.end());
+    std::erase_if(changes.Changed, [&](const TCalendarResource& resource) { return touched.contains(resource.Href); });
+    std::erase_if(changes.Removed, [&](const std::string& href) { return touched.contains(href); });
+    changes.Changed.insert(changes.Changed.end(), std::make_move_iterator(later.Changed.begin()),
+                           std::make_move_iterator(later.Changed.end()));
+    // A whole listing names no removals: what it lacks is gone.
+    if (!changes.Full) changes.Removed.insert(changes.Removed.end(), later.Removed.begin(), later.Removed.end());
+    changes.SyncToken = std::move(later.SyncToken);
 }
 
 bool SamePath(const QUrl& url, const QString& href) {
@@ -123,7 +144,7 @@ std::vector<TTaskCollection> TCaldavClient::TaskCollections() {
     try {
         for (const TDavResponse& response : Propfind(account_, "0", body))
             if (IsTaskCollection(response))
-                return {{Text(AsFolder(account_).toString()), Text(DisplayNameOf(response, account_))}};
+                return {{Text(AsFolder(account_).toString(QUrl::FullyEncoded)), Text(DisplayNameOf(response, account_))}};
     } catch (const ECalendarServerError& e) {
         if (!MayTryElsewhere(e)) throw;
     }
@@ -131,7 +152,7 @@ std::vector<TTaskCollection> TCaldavClient::TaskCollections() {
     for (const TDavResponse& response : Propfind(CalendarHome(), "1", body)) {
         if (!IsTaskCollection(response)) continue;
         const QUrl url = AsFolder(account_.resolved(QUrl::fromEncoded(response.Href.toUtf8())));
-        collections.push_back({Text(url.toString()), Text(DisplayNameOf(response, url))});
+        collections.push_back({Text(url.toString(QUrl::FullyEncoded)), Text(DisplayNameOf(response, url))});
     }
     std::sort(collections.begin(), collections.end(),
               [](const TTaskCollection& a, const TTaskCollection& b) { return a.DisplayName < b.DisplayName; });
@@ -143,7 +164,7 @@ TTaskCollection TCaldavClient::CreateTaskCollection(const std::string& displayNa
     const QUrl url = CalendarHome().resolved(QUrl(QUuid::createUuid().toString(QUuid::WithoutBraces) + u'/'));
     const TDavReply reply = transport_.Send({"MKCALENDAR", url, MakeTaskCollectionBody(name)});
     if (reply.Status != 201) transport_.Fail(url, reply);
-    return {Text(url.toString()), displayName};
+    return {Text(url.toString(QUrl::FullyEncoded)), displayName};
 }
 
 std::string TCaldavClient::DisplayName(const std::string& collectionUrl) {
@@ -165,13 +186,25 @@ std::optional<TCollectionChanges> TCaldavClient::SyncChanges(const QUrl& collect
     TCollectionChanges changes;
     changes.Full = token.isEmpty();
     changes.SyncToken = Text(newToken);
+    bool truncated = false;
     for (const TDavResponse& response : responses) {
-        if (SamePath(collection, response.Href)) continue;
-        if (response.Status == 404) {
-            if (!changes.Full) changes.Removed.push_back(Text(response.Href));
-        } else if (const TDavProperty* etag = response.Find(DavNamespace, u"getetag"_qs)) {
-            changes.Changed.push_back({Text(response.Href), Text(etag->Text.trimmed()), {}});
+        if (SamePath(collection, response.Href)) {
+            truncated = truncated || response.Status == 507;
+            continue;
         }
+        if (response.Status == 404) {
+            if (!changes.Full) changes.Removed.push_back(HrefKey(collection, response.Href));
+        } else if (const TDavProperty* etag = response.Find(DavNamespace, u"getetag"_qs)) {
+            changes.Changed.push_back({HrefKey(collection, response.Href), Text(etag->Text.trimmed()), {}});
+        }
+    }
+    // A server that sends a part (507 on the collection itself) gives the
+    // token to ask for the rest with.
+    if (truncated && !newToken.isEmpty() && newToken != token) {
+        std::optional<TCollectionChanges> rest = SyncChanges(collection, newToken);
+        if (!rest) return std::nullopt;
+        if (rest->Full) return rest;  // the token was dropped on the way: all of it again
+        AddLater(changes, std::move(*rest));
     }
     return changes;
 }
@@ -200,7 +233,7 @@ TCollectionChanges TCaldavClient::EtagChanges(const QUrl& collection, const QStr
     for (const TDavResponse& response : responses) {
         if (SamePath(collection, response.Href) || response.IsA(DavNamespace, u"collection"_qs)) continue;
         if (const TDavProperty* etag = response.Find(DavNamespace, u"getetag"_qs))
-            changes.Changed.push_back({Text(response.Href), Text(etag->Text.trimmed()), {}});
+            changes.Changed.push_back({HrefKey(collection, response.Href), Text(etag->Text.trimmed()), {}});
     }
     return changes;
 }
@@ -226,7 +259,7 @@ std::vector<TCalendarResource> TCaldavClient::Fetch(const std::string& collectio
             const TDavProperty* data = response.Find(CaldavNamespace, u"calendar-data"_qs);
             if (!data || response.Status == 404) continue;
             const TDavProperty* etag = response.Find(DavNamespace, u"getetag"_qs);
-            resources.push_back({Text(response.Href), etag ? Text(etag->Text.trimmed()) : std::string(), Text(data->Text)});
+            resources.push_back({HrefKey(collection, response.Href), etag ? Text(etag->Text.trimmed()) : std::string(), Text(data->Text)});
         }
     }
     return resources;

@@ -8,6 +8,7 @@
 #include <QNetworkRequest>
 #include <QSslError>
 
+#include <algorithm>
 #include <memory>
 
 namespace tkm {
@@ -16,15 +17,21 @@ namespace {
 
 using TKind = ECalendarServerError::TKind;
 
+// No answer a to-do list needs comes near this; a server that sends more is
+// not read into memory to the end.
+constexpr qint64 MaxBodyBytes = qint64(256) << 20;
+
 struct TReplyDelete {
     void operator()(QNetworkReply* reply) const { reply->deleteLater(); }
 };
+
+int PortOf(const QUrl& url) { return url.port(url.scheme() == u"https"_qs ? 443 : 80); }
 
 bool SameServer(const QUrl& from, const QUrl& to) {
     if (from.host().compare(to.host(), Qt::CaseInsensitive) != 0) return false;
     const bool upgrade = from.scheme() == u"http"_qs && to.scheme() == u"https"_qs;
     if (from.scheme() != to.scheme() && !upgrade) return false;
-    return upgrade || from.port(0) == to.port(0);
+    return upgrade || PortOf(from) == PortOf(to);
 }
 
 TKind KindOf(int status) {
@@ -42,7 +49,8 @@ std::string Text(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 
-TDavTransport::TDavTransport(const TCalendarAccount& account, int timeLimitMs) : timeLimitMs_(timeLimitMs) {
+TDavTransport::TDavTransport(const TCalendarAccount& account, int timeLimitMs)
+    : account_(QUrl::fromUserInput(QString::fromStdString(account.Url))), timeLimitMs_(timeLimitMs) {
     // http_proxy, https_proxy and no_proxy of the environment.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     if (!account.User.empty() || !account.Password.empty())
@@ -53,9 +61,16 @@ QString TDavTransport::ServerName(const QUrl& url) {
     return url.port() < 0 ? url.host() : url.host() + u':' + QString::number(url.port());
 }
 
-bool TDavTransport::RedirectAllowed(const QUrl& from, const QUrl& to) const {
-    if (SameServer(from, to)) return true;
-    return askRedirect_ && askRedirect_(from, to);
+bool TDavTransport::RedirectAllowed(const QUrl& from, const QUrl& to) {
+    if (SameServer(from, to) || Trusted(to)) return true;
+    if (!askRedirect_ || !askRedirect_(from, to)) return false;
+    trusted_.push_back(to);
+    return true;
+}
+
+bool TDavTransport::Trusted(const QUrl& url) const {
+    return SameServer(account_, url) ||
+           std::any_of(trusted_.begin(), trusted_.end(), [&](const QUrl& server) { return SameServer(server, url); });
 }
 
 TDavReply TDavTransport::Send(const TDavRequest& request) {
@@ -63,7 +78,11 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
     http.setTransferTimeout(timeLimitMs_);
     http.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     http.setMaximumRedirectsAllowed(5);
-    if (!authorization_.isEmpty()) http.setRawHeader("Authorization", authorization_);
+    // A server may name resources anywhere: the password goes only to the
+    // account's own server (not in the clear where the account is secure)
+    // and to the servers the user let it go to.
+    if (!authorization_.isEmpty() && RedirectAllowed(account_, request.Url))
+        http.setRawHeader("Authorization", authorization_);
     if (!request.Body.isEmpty()) http.setHeader(QNetworkRequest::ContentTypeHeader,
                       request.ContentType.isEmpty() ? QByteArray("application/xml; charset=utf-8") : request.ContentType);
     if (!request.Depth.isEmpty()) http.setRawHeader("Depth", request.Depth);
@@ -77,9 +96,18 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
     running_ = reply.get();
     QUrl refusedRedirect;
     QString tlsErrors;
+    QByteArray body;
+    bool tooLarge = false;
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(), [&] {
+        body += reply->readAll();
+        if (body.size() <= MaxBodyBytes) return;
+        tooLarge = true;
+        reply->abort();
+    });
     QObject::connect(reply.get(), &QNetworkReply::redirected, reply.get(), [&](const QUrl& target) {
         const QUrl from = reply->url();
         const QUrl to = from.resolved(target);
+        body.clear();  // the redirect's own, if any
         if (RedirectAllowed(from, to)) {
             emit reply->redirectAllowed();
         } else {
@@ -98,12 +126,25 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
     running_ = nullptr;
 
     const QString server = ServerName(request.Url);
+    if (tooLarge)
+        throw ECalendarServerError(TKind::Protocol, 0,
+                                   Text(u"The server "_qs + server + u" sent more than "_qs +
+                                        QString::number(MaxBodyBytes >> 20) + u" MB for "_qs + request.Url.path() +
+                                        u"; the answer was not read."_qs));
+    // A status followed by a failure of the connection (a Cancel, the time
+    // limit, a reset) is an answer cut off, not one to read.
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid() && refusedRedirect.isEmpty()) {
+    const QByteArray rest = reply->readAll();
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    const bool shortBody = length.isValid() && reply->rawHeader("Content-Encoding").isEmpty() &&
+                           body.size() + rest.size() < length.toLongLong();
+    const bool cutOff =
+        shortBody || (reply->error() != QNetworkReply::NoError && reply->error() < QNetworkReply::ContentAccessDenied);
+    if (status.isValid() && refusedRedirect.isEmpty() && !cutOff) {
         TDavReply answer;
         answer.Status = status.toInt();
         answer.Reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
-        answer.Body = reply->readAll();
+        answer.Body = body + rest;
         answer.ETag = reply->rawHeader("ETag");
         return answer;
     }
@@ -120,6 +161,10 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
         throw ECalendarServerError(TKind::Unreachable, 0,
                                    Text(u"The server "_qs + server + u" did not answer within "_qs +
                                         QString::number(timeLimitMs_ / 1000) + u" seconds."_qs));
+    if (shortBody)
+        throw ECalendarServerError(TKind::Unreachable, 0,
+                                   Text(u"The server "_qs + server + u" broke off its answer for "_qs +
+                                        request.Url.path() + u"."_qs));
     throw ECalendarServerError(TKind::Unreachable, 0,
                                Text(u"The server "_qs + server + u" cannot be reached: "_qs + reply->errorString()));
 }

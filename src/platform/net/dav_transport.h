@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <vector>
 
 class QNetworkReply;
 
@@ -56,12 +57,16 @@ public:
     static QString ServerName(const QUrl& url);
 
 private:
-    bool RedirectAllowed(const QUrl& from, const QUrl& to) const;
+    // Asks about another server once; a yes holds for the client's life.
+    bool RedirectAllowed(const QUrl& from, const QUrl& to);
+    bool Trusted(const QUrl& url) const;
 
     QNetworkAccessManager network_;
+    QUrl account_;
     QByteArray authorization_;
     int timeLimitMs_;
     TRedirectQuestion askRedirect_;
+    std::vector<QUrl> trusted_;  // other servers the user let the password go to
     QPointer<QNetworkReply> running_;
     bool cancelled_ = false;
     bool userInput_ = false;

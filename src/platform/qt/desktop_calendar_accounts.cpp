@@ -51,14 +51,19 @@ void TDesktopCalendarAccounts::Disconnect() {
     progress_.reset();
 }
 
-std::unique_ptr<TCaldavClient> TDesktopCalendarAccounts::Client(const TCalendarAccount& account) const {
+std::unique_ptr<TCaldavClient> TDesktopCalendarAccounts::Client(const TCalendarAccount& account) {
     auto client = std::make_unique<TCaldavClient>(account);
-    QWidget* parent = parent_;
-    client->SetRedirectQuestion([parent](const QUrl& from, const QUrl& to) {
+    client->SetRedirectQuestion([this](const QUrl& from, const QUrl& to) {
         const QString text = QStringLiteral("The server %1 sends Taskmere on to %2, another server. "
                                             "Send the user name and password there?")
                                  .arg(from.host(), to.host());
-        return QMessageBox::question(parent, QStringLiteral("Confirm"), text) == QMessageBox::Yes;
+        // The question takes input of its own; the wait goes on blocking after it.
+        const bool blocking = inputBlocker_ != nullptr;
+        inputBlocker_.reset();
+        const bool yes = QMessageBox::question(progress_ ? progress_.get() : parent_, QStringLiteral("Confirm"), text) ==
+                         QMessageBox::Yes;
+        if (blocking) inputBlocker_ = std::make_unique<TInputBlocker>(progress_.get());
+        return yes;
     });
     return client;
 }

@@ -26,7 +26,7 @@ public:
     void Disconnect() override;
 
 private:
-    std::unique_ptr<TCaldavClient> Client(const TCalendarAccount& account) const;
+    std::unique_ptr<TCaldavClient> Client(const TCalendarAccount& account);
 
     PasswordStore& passwords_;
     QWidget* parent_ = nullptr;

@@ -35,6 +35,8 @@ TDocumentCommands::TDocumentCommands(const TAppServices& services, TMRUManager& 
 
 void TDocumentCommands::Report(const TDocumentOutcome& outcome) {
     if (outcome.Kind == TDocumentOutcome::Failed) dialogs_.ShowError(outcome.Message);
+    // A dialog would wait behind the server's progress: the status bar says it.
+    if (outcome.Kind == TDocumentOutcome::Busy) ShowNote(outcome.Message);
 }
 
 void TDocumentCommands::New() { Report(session_.New()); }

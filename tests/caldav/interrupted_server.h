@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/calendar_server.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tkm::test {
+
+// A server that lets another client act just before our first write, and
+// (failAfterChanges) is gone after that many questions for changes.
+class TInterruptedServer : public CalendarServer {
+public:
+    TInterruptedServer(CalendarServer& inner, std::function<void()> beforeFirstWrite)
+        : inner_(inner), before_(std::move(beforeFirstWrite)) {}
+    std::vector<TTaskCollection> TaskCollections() override { return inner_.TaskCollections(); }
+    TTaskCollection CreateTaskCollection(const std::string& name) override { return inner_.CreateTaskCollection(name); }
+    std::string DisplayName(const std::string& url) override { return inner_.DisplayName(url); }
+    TCollectionChanges Changes(const std::string& url, const std::string& token) override {
+        if (failAfterChanges >= 0 && failAfterChanges-- == 0) throw ECalendarServerError(ECalendarServerError::TKind::Unreachable, 0, "gone");
+        return inner_.Changes(url, token);
+    }
+    std::vector<TCalendarResource> Fetch(const std::string& url, const std::vector<std::string>& hrefs) override {
+        return inner_.Fetch(url, hrefs);
+    }
+    TWriteResult Put(const std::string& href, const std::string& text, const std::string& ifMatch) override {
+        Interrupt();
+        ++writes;
+        return inner_.Put(href, text, ifMatch);
+    }
+    TWriteOutcome Remove(const std::string& href, const std::string& ifMatch) override {
+        Interrupt();
+        ++writes;
+        return inner_.Remove(href, ifMatch);
+    }
+    int writes = 0;
+    int failAfterChanges = -1;
+
+private:
+    void Interrupt() {
+        if (!before_) return;
+        const auto once = std::move(before_);
+        before_ = nullptr;
+        once();
+    }
+    CalendarServer& inner_;
+    std::function<void()> before_;
+};
+
+}  // namespace tkm::test
