@@ -1,26 +1,21 @@
 #include "caldav/radicale_test.h"
+#include "caldav/scripted_http_server.h"
 #include "base/errors.h"
 #include "platform/net/caldav_client.h"
 
 #include <gtest/gtest.h>
+
+#include <QProcess>
 
 #include <algorithm>
 
 namespace tkm {
 namespace {
 
+using test::PathOf;
 using test::TRadicaleServer;
+using test::Todo;
 using TKind = ECalendarServerError::TKind;
-
-std::string Todo(const std::string& uid, const std::string& summary) {
-    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VTODO\r\nUID:" + uid +
-           "\r\nDTSTAMP:20250101T000000Z\r\nSUMMARY:" + summary + "\r\nEND:VTODO\r\nEND:VCALENDAR\r\n";
-}
-
-std::string PathOf(const std::string& url) {
-    const std::size_t slash = url.find('/', url.find("//") + 2);
-    return url.substr(slash);
-}
 
 class CaldavClientTest : public test::RadicaleTest {
 protected:
@@ -142,6 +137,65 @@ TEST_F(CaldavClientTest, FailuresSayWhatTheServerAnswered) {
     } catch (const ECalendarServerError& e) {
         EXPECT_EQ(e.Kind(), TKind::Unreachable);
         EXPECT_NE(std::string(e.what()).find("127.0.0.1:1"), std::string::npos) << e.what();
+    }
+}
+
+TEST_F(CaldavClientTest, ARedirectToAnotherServerIsFollowedOnlyWhenTheUserAllows) {
+    TCaldavClient(Alice()).CreateTaskCollection("Moved");
+    // Radicale by another name: another server to the client.
+    std::string elsewhere = server_->Url();
+    elsewhere.replace(elsewhere.find("127.0.0.1"), 9, "localhost");
+    test::TScriptedHttpServer moved;
+    moved.Answer("PROPFIND", "307 Temporary Redirect", QByteArray::fromStdString("Location: " + elsewhere + "alice/\r\n"));
+
+    for (const bool allowed : {false, true}) {
+        TCaldavClient client({moved.Url(), "alice", "secret"});
+        QUrl askedAbout;
+        client.SetRedirectQuestion([&](const QUrl&, const QUrl& to) {
+            askedAbout = to;
+            return allowed;
+        });
+        if (allowed) {
+            EXPECT_FALSE(client.TaskCollections().empty());
+        } else {
+            try {
+                client.TaskCollections();
+                ADD_FAILURE() << "followed a redirect the user refused";
+            } catch (const ECalendarServerError& e) {
+                EXPECT_EQ(e.Kind(), TKind::Redirected);
+                EXPECT_NE(std::string(e.what()).find(QUrl(QString::fromStdString(elsewhere)).authority().toStdString()),
+                          std::string::npos) << e.what();
+            }
+        }
+        EXPECT_EQ(askedAbout.host(), u"localhost"_qs);
+    }
+    // Without anyone to ask, another server is never written to.
+    TCaldavClient unasked({moved.Url(), "alice", "secret"});
+    EXPECT_THROW(unasked.TaskCollections(), ECalendarServerError);
+}
+
+TEST_F(CaldavClientTest, AnUntrustedCertificateStopsTheClientAndSaysWhy) {
+    const test::TTempFolder keys;
+    test::TRadicaleOptions options;
+    options.Certificate = keys.File("cert.pem");
+    options.Key = keys.File("key.pem");
+    QProcess openssl;
+    openssl.start(u"openssl"_qs, {u"req"_qs, u"-x509"_qs, u"-newkey"_qs, u"rsa:2048"_qs, u"-nodes"_qs, u"-days"_qs,
+                                  u"1"_qs, u"-subj"_qs, u"/CN=127.0.0.1"_qs, u"-keyout"_qs,
+                                  QString::fromStdString(options.Key), u"-out"_qs,
+                                  QString::fromStdString(options.Certificate)});
+    ASSERT_TRUE(openssl.waitForFinished(60000) && openssl.exitCode() == 0) << openssl.readAllStandardError().toStdString();
+    const TRadicaleServer secure(options);
+
+    TCaldavClient client({secure.Url(), "alice", "secret"}, 5000);
+    try {
+        client.TaskCollections();
+        FAIL() << "a self-signed certificate was trusted";
+    } catch (const ECalendarServerError& e) {
+        EXPECT_EQ(e.Kind(), TKind::Tls) << e.what();
+        const std::string message = e.what();
+        EXPECT_NE(message.find(secure.Url().substr(8, secure.Url().size() - 9)), std::string::npos) << message;
+        EXPECT_NE(message.find("self-signed"), std::string::npos) << message;
     }
 }
 
