@@ -64,6 +64,8 @@ void VdirsyncerPeer(const test::TRadicaleServer& server, TCaldavClient& client, 
                                     << "/vdir/\"\nfileext = \".ics\"\n"
                                     << "[storage server]\ntype = \"caldav\"\nurl = \"" << url
                                     << "\"\nusername = \"alice\"\npassword = \"secret\"\n";
+    if (const TProcessResult found = RunProcess({"vdirsyncer", "-c", root + "/config", "discover", "bench"}); found.ExitCode != 0)
+        return report.Fail("vdirsyncer discover failed: " + found.Output);
     const TProcessResult synced = RunProcess({"vdirsyncer", "-c", root + "/config", "sync"});
     if (synced.ExitCode != 0) return report.Fail("vdirsyncer failed: " + synced.Output);
     report.Seconds("caldav:upload-vdirsyncer", int(rows.size()), synced.Seconds);

@@ -60,10 +60,11 @@ private:
         }
     }
 
-    QTcpServer server_;
     QMap<QByteArray, QByteArray> answers_;
     QMap<QTcpSocket*, QByteArray> pending_;
     QList<QByteArray> verbs_;
+    // Last: its connections close, and say so, while the rest is still there.
+    QTcpServer server_;
 };
 
 }  // namespace tkm::test
