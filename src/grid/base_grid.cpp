@@ -489,6 +489,7 @@ void TBaseGrid::AppendRows(TTextArena&& texts, std::span<const TRowTextRef> refs
     if (refs.size() > std::size_t(std::numeric_limits<int>::max() - RowCount()))
         throw EGridError("the table cannot hold more than " + std::to_string(std::numeric_limits<int>::max()) +
                          " rows");
+    RowsMoved();
     RecordInsertion(RowCount(), int(refs.size()));
     const std::uint32_t firstChunk = arena_.Adopt(std::move(texts));
     if (rows_.size() + refs.size() > rows_.capacity()) rows_.reserve(std::max(rows_.size() + refs.size(), 2 * rows_.size()));

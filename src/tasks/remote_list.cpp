@@ -33,6 +33,14 @@ std::optional<long long> NumberOf(const TEntryCells& cells) {
     return std::stoll(text);
 }
 
+template <typename TItem, typename TCellsOf>
+long long HighestNumber(const std::vector<TItem>& items, TCellsOf cellsOf) {
+    long long highest = 0;
+    for (const TItem& item : items)
+        if (const auto number = NumberOf(cellsOf(item))) highest = std::max(highest, *number);
+    return highest;
+}
+
 std::vector<std::string_view> Views(const TEntryCells& cells) { return {cells.begin(), cells.end()}; }
 
 // In a table with keys a sort renumbers rows, and a row without a key is new.
@@ -99,6 +107,8 @@ private:
     std::unordered_map<TRowKey, std::size_t> byKey_;
     TIndex whole_, unnumbered_, numbered_;
 };
+
+bool IsUnconfirmed(const TRemoteEntry& entry) { return entry.ETag.empty(); }
 
 std::string CollectionPath(const std::string& url) {
     const std::size_t scheme = url.find("://");
@@ -181,6 +191,17 @@ struct TRemoteList::TMerged {
         state.Entries.insert(state.Entries.end(), Removals.begin(), Removals.end());
         return state;
     }
+    // To-dos another program wrote carry no number: they take the ones after
+    // the highest, in table order, as entries added at the end would. Rows
+    // edited here keep what the user typed.
+    void NumberUnnumbered() {
+        long long highest = HighestNumber(Rows, [](const TRow& row) -> const TEntryCells& { return row.Cells; });
+        for (TRow& row : Rows) {
+            if (!row.Cells[colNo].empty() || row.Dirty || !row.Remote) continue;
+            row.Cells[colNo] = std::to_string(++highest);
+            row.Remote->Cells[colNo] = row.Cells[colNo];
+        }
+    }
     std::vector<TEntryCells> Cells() const {
         std::vector<TEntryCells> cells;
         cells.reserve(Rows.size());
@@ -198,7 +219,13 @@ struct TRemoteList::TMerged {
 
 TRemoteList::TRemoteList(TRemoteListState state, TCalendarSettings settings)
     : state_(std::move(state)), settings_(std::move(settings)) {
-    for (TRemoteEntry& entry : state_.Entries) entry.RowKey = ++lastKey_;
+    // The numbers given to unnumbered to-dos are not on the server: a list
+    // read from its cache gives them again, in the same order.
+    long long highest = HighestNumber(state_.Entries, [](const TRemoteEntry& entry) -> const TEntryCells& { return entry.Cells; });
+    for (TRemoteEntry& entry : state_.Entries) {
+        entry.RowKey = ++lastKey_;
+        if (entry.Cells[colNo].empty()) entry.Cells[colNo] = std::to_string(++highest);
+    }
 }
 
 std::vector<TEntryCells> TRemoteList::KnownRows() const {
@@ -224,7 +251,9 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
     for (std::size_t i = 0; i < known.size(); ++i) knownByHref.emplace(known[i].Href, i);
     // What the server holds now: the known version, another one, or none.
     std::vector<const TRemoteEntry*> now(known.size());
-    for (std::size_t i = 0; i < known.size(); ++i) now[i] = changes.Full ? nullptr : &known[i];
+    // A to-do without an ETag is one whose creation went out without an answer:
+    // still to be created unless the listing names it.
+    for (std::size_t i = 0; i < known.size(); ++i) now[i] = changes.Full && !IsUnconfirmed(known[i]) ? nullptr : &known[i];
     std::vector<std::string> toFetch;
     for (const TCalendarResource& resource : changes.Changed) {
         const auto it = knownByHref.find(resource.Href);
@@ -252,6 +281,8 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
     for (std::size_t f = 0; f < fetched.size(); ++f)
         if (const auto it = knownByHref.find(fetched[f].Href); it != knownByHref.end()) {
             fetched[f].RowKey = known[it->second].RowKey;
+            // Another program's edit keeps the number given here.
+            if (fetched[f].Cells[colNo].empty()) fetched[f].Cells[colNo] = known[it->second].Cells[colNo];
             now[it->second] = &fetched[f];
             fetchedTaken[f] = true;
         } else {
@@ -271,7 +302,7 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
             TMerged::TRow row{rows[r], {}, true};
             if (matches[r]) {
                 row.Remote = known[*matches[r]];
-                row.Dirty = row.Cells != row.Remote->Cells;
+                row.Dirty = row.Cells != row.Remote->Cells || IsUnconfirmed(*row.Remote);
             }
             merged.Rows.push_back(std::move(row));
         }
@@ -297,7 +328,7 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
             continue;
         }
         if (theirs == &base) {
-            merged.Rows.push_back({ours, base, ours != base.Cells});
+            merged.Rows.push_back({ours, base, ours != base.Cells || IsUnconfirmed(base)});
             continue;
         }
         TEntryCells cells = ours;
@@ -327,9 +358,11 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
         if (!fetchedTaken[f]) fromServer.push_back({fetched[f].Cells, fetched[f], false});
 
     // The server's rows go where their numbers put them among ours.
+    // Unnumbered ones go last, in the same order on every device.
     std::stable_sort(fromServer.begin(), fromServer.end(), [](const TMerged::TRow& a, const TMerged::TRow& b) {
         const auto x = NumberOf(a.Cells), y = NumberOf(b.Cells);
-        return x && (!y || *x < *y);
+        if (x || y) return x && (!y || *x < *y);
+        return a.Remote->Href < b.Remote->Href;
     });
     std::vector<TMerged::TRow> ordered;
     ordered.reserve(merged.Rows.size() + fromServer.size());
@@ -342,6 +375,7 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
     }
     while (next < fromServer.size()) ordered.push_back(std::move(fromServer[next++]));
     merged.Rows = std::move(ordered);
+    merged.NumberUnnumbered();
     return merged;
 }
 
@@ -380,8 +414,14 @@ bool TRemoteList::Send(CalendarServer& server, TMerged& merged) {
             sent.Href = TodoHref(state_.CollectionUrl, uid);
             sent.Text = NewTodoResource(cells, uid, settings_);
             sent.RowKey = ++lastKey_;
+            // Known before it goes out: when the answer is lost, the next save
+            // finds it on the server (or creates it again) under this name
+            // instead of making a second one.
+            row.Remote = TRemoteEntry{sent.Href, {}, sent.Text, row.Cells, sent.RowKey};
         }
-        const TWriteResult written = server.Put(sent.Href, sent.Text, row.Remote ? row.Remote->ETag : std::string());
+        // An empty ETag creates: a 412 then says it is there already, and the
+        // next round reads and compares it.
+        const TWriteResult written = server.Put(sent.Href, sent.Text, row.Remote->ETag);
         if (written.Outcome == TWriteOutcome::Conflict) {
             allDone = false;
             continue;

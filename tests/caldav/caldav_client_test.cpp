@@ -1,32 +1,21 @@
 #include "caldav/radicale_test.h"
+#include "caldav/scripted_http_server.h"
 #include "base/errors.h"
 #include "platform/net/caldav_client.h"
 
 #include <gtest/gtest.h>
 
-#include <QTcpServer>
-#include <QTcpSocket>
-
-#include <functional>
-#include <memory>
+#include <QProcess>
 
 #include <algorithm>
 
 namespace tkm {
 namespace {
 
+using test::PathOf;
 using test::TRadicaleServer;
+using test::Todo;
 using TKind = ECalendarServerError::TKind;
-
-std::string Todo(const std::string& uid, const std::string& summary) {
-    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VTODO\r\nUID:" + uid +
-           "\r\nDTSTAMP:20250101T000000Z\r\nSUMMARY:" + summary + "\r\nEND:VTODO\r\nEND:VCALENDAR\r\n";
-}
-
-std::string PathOf(const std::string& url) {
-    const std::size_t slash = url.find('/', url.find("//") + 2);
-    return url.substr(slash);
-}
 
 class CaldavClientTest : public test::RadicaleTest {
 protected:
@@ -151,35 +140,8 @@ TEST_F(CaldavClientTest, FailuresSayWhatTheServerAnswered) {
     }
 }
 
-// Answers each request (head and body) with what `answer` gives for it, then hangs up.
-class TScriptedHttpServer {
-public:
-    explicit TScriptedHttpServer(std::function<QByteArray(const QByteArray&)> answer) : answer_(std::move(answer)) {
-        if (!server_.listen(QHostAddress::LocalHost, 0)) throw std::runtime_error("no free port");
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-            QTcpSocket* socket = server_.nextPendingConnection();
-            auto request = std::make_shared<QByteArray>();
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, request] {
-                *request += socket->readAll();
-                const qsizetype head = request->indexOf("\r\n\r\n");
-                if (head < 0) return;
-                const QByteArray lower = request->left(head).toLower();
-                const qsizetype length = lower.indexOf("content-length:");
-                const int bodySize = length < 0 ? 0 : lower.mid(length + 15, lower.indexOf('\r', length) - length - 15).trimmed().toInt();
-                if (request->size() < head + 4 + bodySize) return;
-                socket->write(answer_(*request));
-                socket->flush();
-                socket->disconnectFromHost();
-                request->clear();
-            });
-        });
-    }
-    std::string Url() const { return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + "/list/"; }
-
-private:
-    std::function<QByteArray(const QByteArray&)> answer_;
-    QTcpServer server_;
-};
+// The address of the scripted server's one list.
+std::string ListUrl(const test::TScriptedHttpServer& server) { return server.Url() + "list/"; }
 
 QByteArray MultiStatus(const QByteArray& responses) {
     const QByteArray body = "<?xml version=\"1.0\"?><multistatus xmlns=\"DAV:\">" + responses + "</multistatus>";
@@ -193,13 +155,13 @@ QByteArray Resource(const QByteArray& href, const QByteArray& etag) {
 }
 
 TEST_F(CaldavClientTest, AnAnswerCutOffMidwayIsNoAnswer) {
-    TScriptedHttpServer cutOff([](const QByteArray&) -> QByteArray {
+    test::TScriptedHttpServer cutOff([](const QByteArray&) -> QByteArray {
         return "HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml\r\nContent-Length: 5000\r\n\r\n"
                "<?xml version=\"1.0\"?><multistatus xmlns=\"DAV:\"><response><href>/a";
     });
-    TCaldavClient client({cutOff.Url(), "alice", "secret"}, 3000);
+    TCaldavClient client({ListUrl(cutOff), "alice", "secret"}, 3000);
     try {
-        client.Changes(cutOff.Url(), "");
+        client.Changes(ListUrl(cutOff), "");
         FAIL() << "half an answer was read";
     } catch (const ECalendarServerError& e) {
         // Unreachable, so that a save keeps the changes for later.
@@ -209,7 +171,7 @@ TEST_F(CaldavClientTest, AnAnswerCutOffMidwayIsNoAnswer) {
 
 TEST_F(CaldavClientTest, ASyncSentInPartsIsAskedForToTheEnd) {
     // Three parts: a, b; then b again and c; then a removed.
-    TScriptedHttpServer parts([](const QByteArray& request) {
+    test::TScriptedHttpServer parts([](const QByteArray& request) {
         const QByteArray truncated = "<response><href>/list/</href><status>HTTP/1.1 507 Insufficient Storage</status></response>";
         if (request.contains(">t1<"))
             return MultiStatus(Resource("/list/b.ics", "\"b2\"") + Resource("/list/c.ics", "\"c1\"") + truncated +
@@ -220,8 +182,8 @@ TEST_F(CaldavClientTest, ASyncSentInPartsIsAskedForToTheEnd) {
         return MultiStatus(Resource("/list/a.ics", "\"a1\"") + Resource("/list/b.ics", "\"b1\"") + truncated +
                            "<sync-token>t1</sync-token>");
     });
-    TCaldavClient client({parts.Url(), "alice", "secret"}, 3000);
-    const TCollectionChanges changes = client.Changes(parts.Url(), "");
+    TCaldavClient client({ListUrl(parts), "alice", "secret"}, 3000);
+    const TCollectionChanges changes = client.Changes(ListUrl(parts), "");
     EXPECT_TRUE(changes.Full);
     EXPECT_EQ(changes.SyncToken, "t3");
     ASSERT_EQ(changes.Changed.size(), 2u);
@@ -237,10 +199,10 @@ TEST_F(CaldavClientTest, ThePasswordGoesOnlyToTheAccountsOwnServer) {
         heard.push_back(request.toLower());
         return "HTTP/1.1 201 Created\r\nETag: \"1\"\r\nConnection: close\r\nContent-Length: 0\r\n\r\n";
     };
-    TScriptedHttpServer own(created), other(created);
-    TCaldavClient client({own.Url(), "alice", "secret"}, 3000);
+    test::TScriptedHttpServer own(created), other(created);
+    TCaldavClient client({ListUrl(own), "alice", "secret"}, 3000);
     client.Put("/list/a.ics", Todo("a", "a"), "");
-    client.Put(other.Url() + "b.ics", Todo("b", "b"), "");
+    client.Put(ListUrl(other) + "b.ics", Todo("b", "b"), "");
     ASSERT_EQ(heard.size(), 2u);
     EXPECT_TRUE(heard[0].contains("authorization: basic"));
     EXPECT_FALSE(heard[1].contains("authorization"));
@@ -248,11 +210,70 @@ TEST_F(CaldavClientTest, ThePasswordGoesOnlyToTheAccountsOwnServer) {
     // Let go there once, it goes there from then on.
     int asked = 0;
     client.SetRedirectQuestion([&asked](const QUrl&, const QUrl&) { return ++asked > 0; });
-    client.Put(other.Url() + "c.ics", Todo("c", "c"), "");
-    client.Put(other.Url() + "d.ics", Todo("d", "d"), "");
+    client.Put(ListUrl(other) + "c.ics", Todo("c", "c"), "");
+    client.Put(ListUrl(other) + "d.ics", Todo("d", "d"), "");
     ASSERT_EQ(heard.size(), 4u);
     EXPECT_TRUE(heard[3].contains("authorization: basic"));
     EXPECT_EQ(asked, 1);
+}
+
+TEST_F(CaldavClientTest, ARedirectToAnotherServerIsFollowedOnlyWhenTheUserAllows) {
+    TCaldavClient(Alice()).CreateTaskCollection("Moved");
+    // Radicale by another name: another server to the client.
+    std::string elsewhere = server_->Url();
+    elsewhere.replace(elsewhere.find("127.0.0.1"), 9, "localhost");
+    test::TScriptedHttpServer moved;
+    moved.Answer("PROPFIND", "307 Temporary Redirect", QByteArray::fromStdString("Location: " + elsewhere + "alice/\r\n"));
+
+    for (const bool allowed : {false, true}) {
+        TCaldavClient client({moved.Url(), "alice", "secret"});
+        QUrl askedAbout;
+        client.SetRedirectQuestion([&](const QUrl&, const QUrl& to) {
+            askedAbout = to;
+            return allowed;
+        });
+        if (allowed) {
+            EXPECT_FALSE(client.TaskCollections().empty());
+        } else {
+            try {
+                client.TaskCollections();
+                ADD_FAILURE() << "followed a redirect the user refused";
+            } catch (const ECalendarServerError& e) {
+                EXPECT_EQ(e.Kind(), TKind::Redirected);
+                EXPECT_NE(std::string(e.what()).find(QUrl(QString::fromStdString(elsewhere)).authority().toStdString()),
+                          std::string::npos) << e.what();
+            }
+        }
+        EXPECT_EQ(askedAbout.host(), u"localhost"_qs);
+    }
+    // Without anyone to ask, another server is never written to.
+    TCaldavClient unasked({moved.Url(), "alice", "secret"});
+    EXPECT_THROW(unasked.TaskCollections(), ECalendarServerError);
+}
+
+TEST_F(CaldavClientTest, AnUntrustedCertificateStopsTheClientAndSaysWhy) {
+    const test::TTempFolder keys;
+    test::TRadicaleOptions options;
+    options.Certificate = keys.File("cert.pem");
+    options.Key = keys.File("key.pem");
+    QProcess openssl;
+    openssl.start(u"openssl"_qs, {u"req"_qs, u"-x509"_qs, u"-newkey"_qs, u"rsa:2048"_qs, u"-nodes"_qs, u"-days"_qs,
+                                  u"1"_qs, u"-subj"_qs, u"/CN=127.0.0.1"_qs, u"-keyout"_qs,
+                                  QString::fromStdString(options.Key), u"-out"_qs,
+                                  QString::fromStdString(options.Certificate)});
+    ASSERT_TRUE(openssl.waitForFinished(60000) && openssl.exitCode() == 0) << openssl.readAllStandardError().toStdString();
+    const TRadicaleServer secure(options);
+
+    TCaldavClient client({secure.Url(), "alice", "secret"}, 5000);
+    try {
+        client.TaskCollections();
+        FAIL() << "a self-signed certificate was trusted";
+    } catch (const ECalendarServerError& e) {
+        EXPECT_EQ(e.Kind(), TKind::Tls) << e.what();
+        const std::string message = e.what();
+        EXPECT_NE(message.find(secure.Url().substr(8, secure.Url().size() - 9)), std::string::npos) << message;
+        EXPECT_NE(message.find("self-signed"), std::string::npos) << message;
+    }
 }
 
 TEST_F(CaldavClientTest, ACancelledClientSendsNothingMore) {

@@ -8,12 +8,14 @@
 
 namespace tkm::test {
 
-// A server that lets another client act just before our first write, and
+// A server that lets another client act just before our first write, or
+// something happen once it is done (a throw: its answer is lost), and
 // (failAfterChanges) is gone after that many questions for changes.
 class TInterruptedServer : public CalendarServer {
 public:
-    TInterruptedServer(CalendarServer& inner, std::function<void()> beforeFirstWrite)
-        : inner_(inner), before_(std::move(beforeFirstWrite)) {}
+    TInterruptedServer(CalendarServer& inner, std::function<void()> beforeFirstWrite,
+                       std::function<void()> afterFirstWrite = nullptr)
+        : inner_(inner), before_(std::move(beforeFirstWrite)), after_(std::move(afterFirstWrite)) {}
     std::vector<TTaskCollection> TaskCollections() override { return inner_.TaskCollections(); }
     TTaskCollection CreateTaskCollection(const std::string& name) override { return inner_.CreateTaskCollection(name); }
     std::string DisplayName(const std::string& url) override { return inner_.DisplayName(url); }
@@ -25,27 +27,32 @@ public:
         return inner_.Fetch(url, hrefs);
     }
     TWriteResult Put(const std::string& href, const std::string& text, const std::string& ifMatch) override {
-        Interrupt();
+        Once(before_);
         ++writes;
-        return inner_.Put(href, text, ifMatch);
+        const TWriteResult written = inner_.Put(href, text, ifMatch);
+        Once(after_);
+        return written;
     }
     TWriteOutcome Remove(const std::string& href, const std::string& ifMatch) override {
-        Interrupt();
+        Once(before_);
         ++writes;
-        return inner_.Remove(href, ifMatch);
+        const TWriteOutcome removed = inner_.Remove(href, ifMatch);
+        Once(after_);
+        return removed;
     }
     int writes = 0;
     int failAfterChanges = -1;
 
 private:
-    void Interrupt() {
-        if (!before_) return;
-        const auto once = std::move(before_);
-        before_ = nullptr;
+    static void Once(std::function<void()>& hook) {
+        if (!hook) return;
+        const auto once = std::move(hook);
+        hook = nullptr;
         once();
     }
     CalendarServer& inner_;
     std::function<void()> before_;
+    std::function<void()> after_;
 };
 
 }  // namespace tkm::test

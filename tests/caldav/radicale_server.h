@@ -8,16 +8,26 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
 namespace tkm::test {
 
+struct TRadicaleOptions {
+    // Where the storage folder goes. In memory (/dev/shm) the disk's flush
+    // after every file Radicale writes is left out of what is timed.
+    std::filesystem::path Parent = std::filesystem::temp_directory_path();
+    // PEM files: the server speaks https with that certificate.
+    std::string Certificate;
+    std::string Key;
+};
+
 // A Radicale of its own on 127.0.0.1: a free port, a storage folder that goes
 // with it, and two users, alice ("secret") and bob ("other").
 class TRadicaleServer {
 public:
-    TRadicaleServer() {
+    explicit TRadicaleServer(const TRadicaleOptions& options = {}) : folder_(options.Parent), tls_(!options.Certificate.empty()) {
         QTcpServer probe;
         if (!probe.listen(QHostAddress::LocalHost, 0)) throw std::runtime_error("no free port");
         port_ = probe.serverPort();
@@ -25,6 +35,7 @@ public:
         WriteBytes(folder_.File("users"), "alice:secret\nbob:other\n");
         WriteBytes(folder_.File("config"),
                    "[server]\nhosts = 127.0.0.1:" + std::to_string(port_) +
+                       (tls_ ? "\nssl = True\ncertificate = " + options.Certificate + "\nkey = " + options.Key : std::string()) +
                        "\n[auth]\ntype = htpasswd\nhtpasswd_filename = " + folder_.File("users") +
                        "\nhtpasswd_encryption = plain\ndelay = 0\n[rights]\ntype = owner_only\n"
                        "[storage]\nfilesystem_folder = " + folder_.File("storage") +
@@ -61,11 +72,12 @@ public:
         }
     }
 
-    std::string Url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/"; }
+    std::string Url() const { return (tls_ ? "https" : "http") + std::string("://127.0.0.1:") + std::to_string(port_) + "/"; }
     const TTempFolder& Folder() const { return folder_; }
 
 private:
     TTempFolder folder_;
+    bool tls_;
     quint16 port_ = 0;
     QProcess process_;
 };

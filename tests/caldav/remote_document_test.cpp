@@ -1,6 +1,7 @@
 #include "base/errors.h"
 #include "caldav/interrupted_server.h"
 #include "caldav/radicale_test.h"
+#include "caldav/scripted_http_server.h"
 #include "grid/grid_sorter.h"
 #include "platform/calendar_accounts.h"
 #include "platform/fake/fake_clock.h"
@@ -13,6 +14,8 @@
 #include "tasks/task_table.h"
 
 #include <gtest/gtest.h>
+
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -63,6 +66,8 @@ public:
         BeforeFirstWrite = nullptr;
         return interrupted_.get();
     }
+    // The progress dialog's Cancel.
+    void Cancel() { client_->Cancel(); }
 
 private:
     std::optional<std::string> password_;
@@ -262,6 +267,52 @@ TEST_F(RemoteDocumentTest, ARefusedPasswordIsAskedForAgain) {
     b->accounts.Passwords = {"wrong"};
     EXPECT_EQ(b->session.OpenRemote().Kind, TDocumentOutcome::Cancelled);
     EXPECT_FALSE(b->session.IsRemote());
+
+    // The password changed on the server since the list was opened: asked at the save.
+    const std::string users = server_->Folder().File("users");
+    test::WriteBytes(users, "alice:secret\nbob:other\ncarol:first\n");
+    auto c = Window("c");
+    c->accounts.Choice = TRemoteAddress{TCaldavClient({server_->Url(), "carol", "first"}).CreateTaskCollection("Carol's").Url, "carol"};
+    c->accounts.Passwords = {"first", "second"};
+    ASSERT_TRUE(c->session.OpenRemote().GoesOn());
+    test::WriteBytes(users, "alice:secret\nbob:other\ncarol:second\n");
+    c->grid.SetCellText(colDescription, 1, "sent with the new password");
+    c->session.SetModified(true);
+    EXPECT_TRUE(c->session.Save().GoesOn());
+    EXPECT_EQ(c->accounts.Asked, 2);
+    EXPECT_FALSE(c->view.Modified);
+    TCaldavClient carol({server_->Url(), "carol", "second"});
+    EXPECT_EQ(carol.Changes(c->accounts.Choice->Url, "").Changed.size(), 1u);
+}
+
+TEST_F(RemoteDocumentTest, AFullAccountOrACancelledSaveKeepsEveryChangeAndTheListModified) {
+    test::TScriptedHttpServer server;
+    server.Answer("PROPFIND", "207 Multi-Status", "Content-Type: application/xml\r\n",
+                  R"(<?xml version="1.0"?><multistatus xmlns="DAV:"><response><href>/list/</href><propstat><prop>)"
+                  R"(<displayname>Full list</displayname></prop><status>HTTP/1.1 200 OK</status></propstat></response></multistatus>)");
+    server.Answer("REPORT", "207 Multi-Status", "Content-Type: application/xml\r\n",
+                  R"(<?xml version="1.0"?><multistatus xmlns="DAV:"><sync-token>http://example.org/1</sync-token></multistatus>)");
+    server.Answer("PUT", "507 Insufficient Storage");
+    auto a = Window("a");
+    a->accounts.Choice = TRemoteAddress{server.Url() + "list/", "alice"};
+    ASSERT_TRUE(a->session.OpenRemote().GoesOn());
+    EXPECT_EQ(a->view.Title, "Full list - Taskmere");
+    a->grid.SetCellText(colDescription, 1, "kept");
+    a->session.SetModified(true);
+
+    const TDocumentOutcome full = a->session.Save();
+    EXPECT_EQ(full.Kind, TDocumentOutcome::Failed);
+    EXPECT_NE(full.Message.find("127.0.0.1:"), std::string::npos) << full.Message;
+    EXPECT_NE(full.Message.find("507 Insufficient Storage"), std::string::npos) << full.Message;
+    EXPECT_TRUE(a->view.Modified);
+
+    // The server takes the entry and does not answer; the user gives up waiting.
+    server.Hold("PUT");
+    QTimer::singleShot(200, [&] { a->accounts.Cancel(); });
+    EXPECT_EQ(a->session.Save().Kind, TDocumentOutcome::Cancelled);
+    EXPECT_TRUE(a->view.Modified);
+    EXPECT_EQ(a->grid.GetCellText(colDescription, 1), "kept");
+    EXPECT_EQ(server.Verbs().count("PUT"), 2);
 }
 
 TEST_F(RemoteDocumentTest, WithoutTheServerTheListOpensFromItsCacheAndSaveKeepsTheChanges) {

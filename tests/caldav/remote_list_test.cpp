@@ -213,6 +213,63 @@ TEST_F(RemoteListTest, AServerGoneAfterA412ShowsWhatWasMergedAndLaterDeletesNoth
     EXPECT_EQ(seen[0][colStatus], "Completed");
 }
 
+TEST_F(RemoteListTest, ACreateWhoseAnswerWasLostIsMadeOnceAtTheNextSave) {
+    const std::function<void()> lost = [] { throw ECalendarServerError(TKind::Unreachable, 0, "the connection dropped"); };
+    test::TTempFolder folder;
+    const std::string cache = folder.File("list.cache");
+    const std::vector<TEntryCells> rows{Entry("1", "one")};
+    // Stored by the server, its answer lost; then lost before it arrived.
+    for (const bool stored : {true, false}) {
+        const std::string url = client_->CreateTaskCollection(stored ? "stored" : "not stored").Url;
+        TRemoteList a(TRemoteListState{url, "", "", {}}, {});
+        TInterruptedServer dropping(*client_, stored ? nullptr : lost, stored ? lost : nullptr);
+        const TSyncResult failed = a.Save(dropping, rows);
+        ASSERT_TRUE(failed.Failure) << stored;
+        EXPECT_FALSE(failed.Complete);
+
+        // The next save may come from the cache, after a restart.
+        WriteRemoteListCache(cache, a.State());
+        const std::optional<TRemoteListState> kept = ReadRemoteListCache(cache, {});
+        ASSERT_TRUE(kept);
+        TRemoteList restarted(*kept, {});
+        const TSyncResult saved = restarted.Save(*client_, failed.Rows);
+        ASSERT_TRUE(saved.Complete) << stored;
+        EXPECT_EQ(saved.RowsChanged ? saved.Rows : failed.Rows, rows) << stored;
+        EXPECT_EQ(client_->Changes(url, "").Changed.size(), 1u) << stored;
+        EXPECT_EQ(restarted.KnownRows(), rows);
+    }
+}
+
+TEST_F(RemoteListTest, ToDosWithoutANumberTakeTheNextOnesInTheSameOrderOnEveryDevice) {
+    TRemoteList a = NewList();
+    ASSERT_TRUE(a.Save(*client_, {Entry("1", "ours"), Entry("7", "ours too")}).Complete);
+    const std::string path = test::PathOf(url_);
+    for (const std::string uid : {"c", "a", "b"}) client_->Put(path + uid + ".ics", test::Todo(uid, "elsewhere " + uid), "");
+
+    const TSyncResult seen = a.Refresh(*client_, a.KnownRows());
+    ASSERT_TRUE(seen.RowsChanged);
+    std::vector<std::string> numbered;
+    for (const TEntryCells& row : seen.Rows) numbered.push_back(row[colNo] + " " + row[colDescription]);
+    EXPECT_EQ(numbered, (std::vector<std::string>{"1 ours", "7 ours too", "8 elsewhere a", "9 elsewhere b", "10 elsewhere c"}));
+    EXPECT_EQ(Opened().KnownRows(), seen.Rows);
+    // Nothing to send: every device gives the same numbers, so none is written.
+    TInterruptedServer counting(*client_, nullptr);
+    ASSERT_TRUE(a.Save(counting, seen.Rows).Complete);
+    EXPECT_EQ(counting.writes, 0);
+
+    test::TTempFolder folder;
+    WriteRemoteListCache(folder.File("list.cache"), a.State());
+    EXPECT_EQ(TRemoteList(*ReadRemoteListCache(folder.File("list.cache"), {}), {}).KnownRows(), seen.Rows);
+
+    // Another program's edit keeps the number the to-do was given.
+    const std::string etag = client_->Fetch(url_, {path + "b.ics"}).at(0).ETag;
+    client_->Put(path + "b.ics", test::Todo("b", "edited elsewhere"), etag);
+    const TSyncResult edited = a.Refresh(*client_, seen.Rows);
+    ASSERT_TRUE(edited.RowsChanged);
+    EXPECT_EQ(edited.Rows[3][colNo], "9");
+    EXPECT_EQ(edited.Rows[3][colDescription], "edited elsewhere");
+}
+
 TEST_F(RemoteListTest, ARefusedPasswordChangesNothing) {
     TRemoteList a = NewList();
     a.Save(*client_, {Entry("1", "one")});

@@ -9,11 +9,11 @@
 
 namespace tkm::test {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh folder under the system's temporary folder (or another), removed with everything in it.
 class TTempFolder {
 public:
-    TTempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tkm-test-XXXXXX").string();
+    explicit TTempFolder(const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
+        std::string pattern = (parent / "tkm-test-XXXXXX").string();
         if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
     }

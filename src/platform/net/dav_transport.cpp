@@ -104,15 +104,18 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
         tooLarge = true;
         reply->abort();
     });
+    // The reply's own address is the redirect's target by the time it asks.
+    QUrl at = request.Url;
     QObject::connect(reply.get(), &QNetworkReply::redirected, reply.get(), [&](const QUrl& target) {
-        const QUrl from = reply->url();
-        const QUrl to = from.resolved(target);
+        const QUrl to = at.resolved(target);
         body.clear();  // the redirect's own, if any
-        if (RedirectAllowed(from, to)) {
+        if (RedirectAllowed(at, to)) {
+            at = to;
             emit reply->redirectAllowed();
         } else {
             refusedRedirect = to;
-            reply->abort();
+            // Not from inside the reply's own signal: Qt is still using it.
+            QMetaObject::invokeMethod(reply.get(), &QNetworkReply::abort, Qt::QueuedConnection);
         }
     });
     QObject::connect(reply.get(), &QNetworkReply::sslErrors, reply.get(), [&](const QList<QSslError>& errors) {
