@@ -141,8 +141,11 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     const bool shortBody = length.isValid() && reply->rawHeader("Content-Encoding").isEmpty() &&
                            body.size() + rest.size() < length.toLongLong();
-    const bool cutOff =
-        shortBody || (reply->error() != QNetworkReply::NoError && reply->error() < QNetworkReply::ContentAccessDenied);
+    // Only these failures end an answer early: after a followed redirect Qt
+    // may report an unknown network error on a whole answer.
+    const QNetworkReply::NetworkError error = reply->error();
+    const bool cutOff = shortBody || error == QNetworkReply::RemoteHostClosedError ||
+                        error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError;
     if (status.isValid() && refusedRedirect.isEmpty() && !cutOff) {
         TDavReply answer;
         answer.Status = status.toInt();
