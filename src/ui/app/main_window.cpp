@@ -202,6 +202,8 @@ TfrmMain::~TfrmMain() {
         if (!frmstgMain_.Saved()) CaptureLayout();
         frmstgMain_.SaveOnDestroy();
     });
+    // It watches the grid, which the children's deletion would remove first.
+    delete view_;
 }
 
 QWidget* TfrmMain::CreateDateBand() {
