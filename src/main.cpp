@@ -46,6 +46,13 @@ QString ChannelSocketPath(const char* executable) {
            QString::fromStdString(tkm::InstanceChannelName(tkm::InstanceServiceName(executable), tkm::InstanceTopic));
 }
 
+// The running program took the connection and then said nothing.
+int ReportNoAnswer(const char* what) {
+    std::fprintf(stderr, "taskmere: the running Taskmere did not answer within %d seconds; it may still %s when it is free\n",
+                 tkm::SendAnswerTimeoutMs / 1000, what);
+    return 3;
+}
+
 // --dde-execute MACRO: 0 when the running program took it, 1 when none runs.
 int ExecuteInRunning(const QString& socketPath, const std::string& macro) {
     switch (tkm::SendTransaction(socketPath, macro)) {
@@ -53,6 +60,7 @@ int ExecuteInRunning(const QString& socketPath, const std::string& macro) {
     case tkm::TSendResult::NoInstance:
         std::fprintf(stderr, "taskmere: no running Taskmere to send the macro to\n");
         return 1;
+    case tkm::TSendResult::NoAnswer: return ReportNoAnswer("run the macro");
     case tkm::TSendResult::Refused: break;
     }
     std::fprintf(stderr, "taskmere: the running Taskmere refused the macro (larger than %zu bytes?)\n",
@@ -90,6 +98,8 @@ std::optional<int> OpenInRunning(const QString& socketPath, const std::vector<st
     switch (tkm::SendTransaction(socketPath, macro)) {
     case tkm::TSendResult::Accepted: return 0;
     case tkm::TSendResult::NoInstance: return std::nullopt;
+    // Not a second window: the busy one may still open them.
+    case tkm::TSendResult::NoAnswer: return ReportNoAnswer("open the files");
     case tkm::TSendResult::Refused: break;
     }
     std::fprintf(stderr, "taskmere: the running Taskmere refused the files\n");

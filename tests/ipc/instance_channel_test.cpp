@@ -17,6 +17,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 namespace tkm {
@@ -171,6 +172,29 @@ TEST_F(InstanceChannelTest, OversizedAndGarbageTransactionsAreRefusedWithoutWait
     EXPECT_TRUE(WaitFor([&] { return flood.state() == QLocalSocket::UnconnectedState; }));
     QCoreApplication::processEvents();
     EXPECT_EQ(executed, 0);
+}
+
+// A window busy with a long step answers late: the sender says so instead
+// of calling the macro refused, as the window may still run it. A program
+// that hangs up without a word has refused it.
+TEST_F(InstanceChannelTest, ABusyProgramIsToldApartFromOneThatRefused) {
+    TLocalInstanceChannel DDEMain(socketPath);
+    ASSERT_EQ(DDEMain.Listen(), TLocalInstanceChannel::TListen::Serving);
+    std::vector<std::string> macros;
+    DDEMain.OnExecute = [&](const std::string& macro) { macros.push_back(macro); };
+    // This thread is the busy window: nothing serves the channel while it sends.
+    EXPECT_EQ(SendTransaction(socketPath, "[Open(\"late.tkm\")]", 300), TSendResult::NoAnswer);
+    EXPECT_TRUE(WaitFor([&] { return !macros.empty(); }));
+
+    const QString hangUpPath = QString::fromStdString(runtime.File("hangs-up"));
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const sockaddr_un address = UnixAddress(hangUpPath);
+    ASSERT_EQ(::bind(server, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(server, 1), 0);
+    std::thread hangUp([server] { ::close(::accept(server, nullptr, nullptr)); });
+    EXPECT_EQ(SendTransaction(hangUpPath, "[Open(\"x.tkm\")]", 5000), TSendResult::Refused);
+    hangUp.join();
+    ::close(server);
 }
 
 int OpenDescriptors() {

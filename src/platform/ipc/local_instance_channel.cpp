@@ -120,7 +120,9 @@ TSendResult SendTransaction(const QString& socketPath, const std::string& macro,
     while (socket.bytesAvailable() == 0 && socket.state() == QLocalSocket::ConnectedState)
         if (!socket.waitForReadyRead(timeoutMs)) break;
     char answer = 0;
-    return socket.getChar(&answer) && answer == TransactionAccepted ? TSendResult::Accepted : TSendResult::Refused;
+    if (socket.getChar(&answer)) return answer == TransactionAccepted ? TSendResult::Accepted : TSendResult::Refused;
+    // Hung up without a word: it will not run the transaction.
+    return socket.state() == QLocalSocket::ConnectedState ? TSendResult::NoAnswer : TSendResult::Refused;
 }
 
 }  // namespace tkm

@@ -38,9 +38,15 @@ private:
     int served_ = 0;  // connections taken from the server and not yet closed
 };
 
-enum class TSendResult { Accepted, NoInstance, Refused };
+// NoAnswer: the program took the connection but did not answer in time (busy
+// with a long step); it may still carry the transaction out when it is free.
+enum class TSendResult { Accepted, NoInstance, Refused, NoAnswer };
 
-// Sends one transaction and waits (at most timeoutMs) for its answer.
-TSendResult SendTransaction(const QString& socketPath, const std::string& macro, int timeoutMs = 5000);
+// A window opening or sorting ten million entries answers only when that is done.
+inline constexpr int SendAnswerTimeoutMs = 30000;
+
+// Sends one transaction and waits (at most timeoutMs at each step) for its answer.
+TSendResult SendTransaction(const QString& socketPath, const std::string& macro,
+                            int timeoutMs = SendAnswerTimeoutMs);
 
 }  // namespace tkm
