@@ -277,6 +277,7 @@ TExportSources TDocumentSession::ExportSources(const TBaseGrid& grid) {
     sources.Html.Colors = ScreenColorsForExport(
         grid, {.Today = parts_.NewEntry.TimeSource.Today(), .Formats = parts_.NewEntry.Formats});
     sources.Csv = ProgressSettings();
+    sources.Html.OnFileProgress = sources.Csv.OnFileProgress;
     sources.Office = parts_.OfficeExport;
     sources.Calendar = [this](const TBaseGrid& grid, const std::string& fileName) {
         WriteCalendarFile(grid, fileName, CalendarSettings());

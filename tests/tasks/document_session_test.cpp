@@ -564,6 +564,26 @@ TEST_F(DocumentSessionTest, AStoppedOfficeExportEndsSilentlyWithTheColumnsAndEdi
     EXPECT_EQ(view.OpenOperations, 0);
 }
 
+// Text and web exports move the bar as CSV does, so a long one can be stopped
+// halfway; the file it was to replace stays as it was.
+TEST_F(DocumentSessionTest, TextAndWebExportsCanBeStoppedHalfwayAndWriteNothing) {
+    grid.SetRowCount(301);
+    for (int r = 1; r <= 300; ++r) grid.SetCellText(colDescription, r, "Entry " + std::to_string(r));
+    view.StopAt = 50;
+    view.OnChooseColumns = [&] { session.SetModified(true); };  // the chooser's OK
+    dialogs.Answers.push_back(TConfirmAnswer::Yes);            // the web page's colours
+    for (const auto& [name, filterIndex] : {std::pair{"list.txt", 1}, std::pair{"list.htm", 2}}) {
+        WriteBytes(Path(name), "kept");
+        ChooseSaveName(Path(name), filterIndex);
+        EXPECT_EQ(session.SaveAs().Kind, TDocumentOutcome::Cancelled) << name;
+        EXPECT_EQ(ReadBytes(Path(name)), "kept");
+        ASSERT_FALSE(view.Stoppable.empty());
+        EXPECT_TRUE(view.Stoppable.back());
+    }
+    EXPECT_EQ(view.Stoppable.size(), 2u);
+    EXPECT_EQ(view.OpenOperations, 0);
+}
+
 TEST_F(DocumentSessionTest, TheCloseQuestionCountsTypedTextAndKeepsUnsavedWork) {
     EXPECT_EQ(session.CloseQuestion().Kind, TDocumentOutcome::Done);
     EXPECT_TRUE(dialogs.Questions.empty());

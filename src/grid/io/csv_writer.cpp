@@ -14,8 +14,6 @@ void WriteCsv(const TBaseGrid& grid, const TCsvSettings& settings, const TByteSi
     const std::vector<TShownColumn> columns = ShownColumns(grid, settings.WriteFixedCells, settings.WriteHiddenColumns);
     const int firstRow = settings.WriteFixedCells ? 0 : grid.FixedRows();
     const int lastRow = grid.RowCount() - 1;
-    TProgressReporter progress(settings.OnFileProgress, lastRow);
-    int reported = firstRow;  // the first row not reported yet
     WriteRowsInOrder(
         firstRow, lastRow + 1,
         [&](int first, int end, std::string& out) {
@@ -31,9 +29,7 @@ void WriteCsv(const TBaseGrid& grid, const TCsvSettings& settings, const TByteSi
                 out += "\r\n";
             }
         },
-        sink, [&](int end) {
-            for (; reported < end; ++reported) progress.Report(reported);
-        });
+        sink, settings.OnFileProgress);
 }
 
 void WriteCsvFile(const TBaseGrid& grid, const std::string& fileName, const TCsvSettings& settings) {

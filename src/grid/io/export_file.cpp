@@ -19,11 +19,12 @@ void TBlockWriter::Flush() {
 }
 
 void WriteRowsInOrder(int first, int end, const TRowsFormatter& format, const TByteSink& sink,
-                      const std::function<void(int end)>& written) {
+                      const TFileProgressHandler& progress) {
     // A run is a few hundred kilobytes of text: far more work than handing it on.
     constexpr int RowsPerRun = 2048;
     if (end <= first) return;
     const std::size_t runs = std::size_t((end - first + RowsPerRun - 1) / RowsPerRun);
+    TProgressReporter reporter(progress, end - 1);
     const auto runEnd = [&](std::size_t run) { return int(std::min<long long>(first + (long long)(run + 1) * RowsPerRun, end)); };
     ProduceInOrder<std::string>(
         runs,
@@ -34,7 +35,8 @@ void WriteRowsInOrder(int first, int end, const TRowsFormatter& format, const TB
         },
         [&](std::size_t run, std::string&& text) {
             if (!text.empty()) sink(text);
-            if (written) written(runEnd(run));
+            if (progress)
+                for (int r = first + int(run) * RowsPerRun; r < runEnd(run); ++r) reporter.Report(r);
         },
         2);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/io/file_progress.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -34,12 +36,12 @@ private:
 using TRowsFormatter = std::function<void(int first, int end, std::string& out)>;
 
 // Formats rows first to end - 1 on every core, in runs of rows, and hands
-// each run's text to `sink` in row order; `written(end)` hears after each run
-// is handed on, with the row after it. `format` runs on several threads at
+// each run's text to `sink` in row order; `progress` hears row r handed on as
+// r of end - 1. `format` runs on several threads at
 // once on runs of its own, so it only reads what is shared (and copies any
 // hook that keeps state of its own).
 void WriteRowsInOrder(int first, int end, const TRowsFormatter& format, const TByteSink& sink,
-                      const std::function<void(int end)>& written = {});
+                      const TFileProgressHandler& progress = {});
 
 // The one way an export reaches its file: the bytes `write` gives its sink go
 // to a temporary file beside fileName, which replaces the file only when

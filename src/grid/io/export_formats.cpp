@@ -71,7 +71,7 @@ void ExportGrid(const TBaseGrid& grid, const TExportFormat& format, const TExpor
                 const std::string& fileName) {
     CheckRowLimit(grid, format);
     switch (format.Writer) {
-    case TExportWriter::Text: return WriteTextFile(grid, fileName, sources.Html.Alignment);
+    case TExportWriter::Text: return WriteTextFile(grid, fileName, sources.Html.Alignment, sources.Html.OnFileProgress);
     case TExportWriter::Html: return WriteHtmlFile(grid, fileName, sources.Html);
     case TExportWriter::Csv: return WriteCsvFile(grid, fileName, sources.Csv);
     case TExportWriter::Office:

@@ -180,7 +180,7 @@ void WriteHtml(const TBaseGrid& grid, const THtmlSources& sources, const TByteSi
                 table.DataRow(columns, rowCells, r, !header);
             }
         },
-        sink);
+        sink, sources.OnFileProgress);
     text.clear();
     THtmlTable(sources, text).Epilogue();
     text += FileLines(settings.FooterFile);

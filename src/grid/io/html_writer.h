@@ -14,6 +14,7 @@ struct THtmlSources {
     THtmlSettings Settings;
     THtmlCellColors Colors;  // none: data cells carry no colours
     TAlignmentHook Alignment;  // none: every cell left-aligned
+    TFileProgressHandler OnFileProgress;
 };
 
 // The shown columns as a bare HTML table in UTF-8, one CR LF-ended line per tag line:

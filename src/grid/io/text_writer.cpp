@@ -65,7 +65,8 @@ std::vector<std::size_t> ColumnWidths(const TBaseGrid& grid, const std::vector<T
 
 }  // namespace
 
-void WriteText(const TBaseGrid& grid, const TAlignmentHook& alignment, const TByteSink& sink) {
+void WriteText(const TBaseGrid& grid, const TAlignmentHook& alignment, const TByteSink& sink,
+               const TFileProgressHandler& progress) {
     const std::vector<TShownColumn> columns = ShownColumns(grid);
     const std::vector<std::size_t> widths = ColumnWidths(grid, columns);
     WriteRowsInOrder(
@@ -102,11 +103,12 @@ void WriteText(const TBaseGrid& grid, const TAlignmentHook& alignment, const TBy
                 block += "\r\n";
             }
         },
-        sink);
+        sink, progress);
 }
 
-void WriteTextFile(const TBaseGrid& grid, const std::string& fileName, const TAlignmentHook& alignment) {
-    WriteExportFile(fileName, [&](const TByteSink& sink) { WriteText(grid, alignment, sink); });
+void WriteTextFile(const TBaseGrid& grid, const std::string& fileName, const TAlignmentHook& alignment,
+                   const TFileProgressHandler& progress) {
+    WriteExportFile(fileName, [&](const TByteSink& sink) { WriteText(grid, alignment, sink, progress); });
 }
 
 }  // namespace tkm
