@@ -101,7 +101,14 @@ CalendarServer* TDesktopCalendarAccounts::Connect(const TRemoteAddress& address,
         const QString typed = QInputDialog::getText(parent_, QStringLiteral("Password"),
                                                     question.arg(QString::fromStdString(address.Name())),
                                                     QLineEdit::Password, {}, &ok);
-        if (!ok) return nullptr;
+        if (!ok) {
+            // Kept, the refused password would be sent again at every open.
+            if (refused) {
+                passwords_.Forget(key);
+                remembered_.erase(key);
+            }
+            return nullptr;
+        }
         password = typed.toStdString();
         passwords_.Write(key, *password);
         remembered_[key] = *password;
