@@ -92,6 +92,10 @@ void CaldavFigures(const TBenchDocument& document, const TBaseGrid& grid, int ru
 
     report.Seconds("caldav:refresh-nothing", document.Entries,
                    MedianSeconds(runs, [&] { return Timed([&] { opened->Refresh(client, table); }); }));
+    // The server's share of it: the one question alone.
+    report.Seconds("caldav:sync-report", document.Entries, MedianSeconds(runs, [&] {
+                       return Timed([&] { client.Changes(url, opened->State().SyncToken); });
+                   }));
     int edit = 0;
     report.Seconds("caldav:save-one", document.Entries, MedianSeconds(runs, [&] {
                        table[table.size() / 2][colDescription] = "changed " + std::to_string(++edit);
