@@ -103,6 +103,15 @@ void CaldavFigures(const TBenchDocument& document, const TBaseGrid& grid, int ru
                            if (!opened->Save(client, table).Complete) report.Fail("a save of one entry failed");
                        });
                    }));
+    // The server's share of it: the one write alone.
+    TRemoteEntry written = opened->State().Entries[table.size() / 2];
+    report.Seconds("caldav:put-one", document.Entries, MedianSeconds(runs, [&] {
+                       return Timed([&] {
+                           const TWriteResult put = client.Put(written.Href, written.Text, written.ETag);
+                           if (put.Outcome != TWriteOutcome::Done) report.Fail("a write of one entry was refused");
+                           written.ETag = put.ETag;
+                       });
+                   }));
 
     const std::vector<TEntryCells> uploaded(rows.begin(), rows.begin() + std::min<std::size_t>(rows.size(), MostUploadedEntries));
     const std::string target = client.CreateTaskCollection("upload").Url;
