@@ -92,11 +92,24 @@ void CaldavFigures(const TBenchDocument& document, const TBaseGrid& grid, int ru
 
     report.Seconds("caldav:refresh-nothing", document.Entries,
                    MedianSeconds(runs, [&] { return Timed([&] { opened->Refresh(client, table); }); }));
+    // The server's share of it: the one question alone.
+    report.Seconds("caldav:sync-report", document.Entries, MedianSeconds(runs, [&] {
+                       return Timed([&] { client.Changes(url, opened->State().SyncToken); });
+                   }));
     int edit = 0;
     report.Seconds("caldav:save-one", document.Entries, MedianSeconds(runs, [&] {
                        table[table.size() / 2][colDescription] = "changed " + std::to_string(++edit);
                        return Timed([&] {
                            if (!opened->Save(client, table).Complete) report.Fail("a save of one entry failed");
+                       });
+                   }));
+    // The server's share of it: the one write alone.
+    TRemoteEntry written = opened->State().Entries[table.size() / 2];
+    report.Seconds("caldav:put-one", document.Entries, MedianSeconds(runs, [&] {
+                       return Timed([&] {
+                           const TWriteResult put = client.Put(written.Href, written.Text, written.ETag);
+                           if (put.Outcome != TWriteOutcome::Done) report.Fail("a write of one entry was refused");
+                           written.ETag = put.ETag;
                        });
                    }));
 

@@ -81,13 +81,6 @@ void DropReadErrors(icalcomponent* component) {
     }
 }
 
-std::string ComponentText(icalcomponent* component) {
-    char* text = icalcomponent_as_ical_string_r(component);
-    std::string out(text ? text : "");
-    std::free(text);
-    return out;
-}
-
 std::optional<long long> NumberOf(std::string_view cell) {
     if (cell.empty() || cell.size() > 15) return std::nullopt;
     long long value = 0;

@@ -49,14 +49,80 @@ void AppendEscapedText(std::string_view text, bool list, std::string& out) {
         switch (c) {
         case '\\': out += "\\\\"; break;
         case '\n': out += "\\n"; break;
+        case ';': out += "\\;"; break;
         case ',':
-        case ';':
             if (!list) out += '\\';
             out += c;
             break;
         default: out += c;
         }
     }
+}
+
+namespace {
+
+bool IsTextList(std::string_view name) { return name == "RESOURCES" || name == "CATEGORIES"; }
+
+// The logical line that starts at `start`, with its folds and its line end.
+std::string_view FoldedLine(std::string_view text, std::size_t start) {
+    std::size_t end = start;
+    do {
+        const std::size_t newline = text.find('\n', end);
+        end = newline == std::string_view::npos ? text.size() : newline + 1;
+    } while (end < text.size() && IsBlank(text[end]));
+    return text.substr(start, end - start);
+}
+
+std::string Unfolded(std::string_view folded) {
+    std::string line;
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        if (folded[i] == '\r' && i + 1 < folded.size() && folded[i + 1] == '\n') continue;
+        if (folded[i] == '\n') {
+            ++i;  // the blank that continues the line
+            continue;
+        }
+        line += folded[i];
+    }
+    return line;
+}
+
+// The line with the bare semicolons of its value escaped; none when it has none.
+std::optional<std::string> EscapedValueSemicolons(const std::string& line) {
+    std::size_t value = 0;
+    for (bool quoted = false; value < line.size() && (quoted || line[value] != ':'); ++value)
+        if (line[value] == '"') quoted = !quoted;
+    if (line.find(';', value) == std::string::npos) return std::nullopt;
+    std::string out = line.substr(0, value);
+    bool changed = false;
+    for (std::size_t i = value; i < line.size(); ++i) {
+        if (line[i] == '\\' && i + 1 < line.size()) {
+            out += line[i++];
+        } else if (line[i] == ';') {
+            out += '\\';
+            changed = true;
+        }
+        out += line[i];
+    }
+    return changed ? std::optional<std::string>(std::move(out)) : std::nullopt;
+}
+
+}  // namespace
+
+std::string WithListSemicolonsEscaped(std::string text) {
+    if (text.find("RESOURCES") == std::string::npos && text.find("CATEGORIES") == std::string::npos) return text;
+    std::string out;
+    out.reserve(text.size() + 16);
+    for (std::size_t start = 0; start < text.size();) {
+        const std::string_view folded = FoldedLine(text, start);
+        start += folded.size();
+        std::optional<std::string> escaped;
+        if (IsTextList(ContentLineName(folded))) escaped = EscapedValueSemicolons(Unfolded(folded));
+        if (escaped)
+            AppendFoldedLine(*escaped, out);
+        else
+            out.append(folded);
+    }
+    return out;
 }
 
 TContentLineReader::TContentLineReader(std::string_view text) : text_(text) {}

@@ -13,10 +13,16 @@ namespace tkm {
 // file reads the same whether the library or Taskmere wrote a line.
 void AppendFoldedLine(std::string_view line, std::string& out);
 
-// Appends a TEXT value with its escapes: backslash, line break, and commas
-// and semicolons unless `list` (RESOURCES keeps its commas as separators).
+// Appends a TEXT value with its escapes: backslash, line break, semicolon,
+// and commas unless `list` (RESOURCES keeps its commas as separators).
 // CR, backspace and form feed are left out, as the library leaves them out.
 void AppendEscapedText(std::string_view text, bool list, std::string& out);
+
+// The library writes the semicolons inside the values of RESOURCES and
+// CATEGORIES bare, where a TEXT value needs them escaped: the text of
+// components it wrote with those escaped and the lines folded again. Every
+// other line stays byte for byte.
+std::string WithListSemicolonsEscaped(std::string text);
 
 // The unfolded content lines of one component's text. It stops early, and
 // is then no longer Plain, at anything the library reads in ways of its own:

@@ -568,8 +568,10 @@ TDocumentOutcome TDocumentSession::Refresh(bool quiet) {
     const bool wasModified = modified_;
     try {
         const TDocumentOutcome outcome = WithServer(*address, [&](CalendarServer& server) {
+            const std::string token = remote_->State().SyncToken;
             const TSyncResult result = remote_->Refresh(server, EntryRowsOf(parts_.Grid), EntryRowKeysOf(parts_.Grid));
-            KeepRemoteCache();
+            // Nothing new is the usual answer: the cache of a long list stays as it is.
+            if (result.RowsChanged || remote_->State().SyncToken != token) KeepRemoteCache();
             ShowRemoteRows(result);
             if (result.Conflicts) parts_.View.ShowNote(ConflictNote(result.Conflicts));
             return TDocumentOutcome{};

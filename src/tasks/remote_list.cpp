@@ -180,6 +180,7 @@ struct TRemoteList::TMerged {
     std::vector<TRow> Rows;
     std::vector<TRemoteEntry> Removals;  // deleted here, unchanged on the server
     int Conflicts = 0;
+    int Sent = 0;  // writes and removals the server took
     std::string SyncToken;
 
     TRemoteListState StateAfter(TRemoteListState state) const {
@@ -242,15 +243,36 @@ std::vector<TRowKey> TRemoteList::KnownRowKeys() const {
     return keys;
 }
 
-TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vector<TEntryCells>& rows,
-                                        const std::vector<TRowKey>& keys, bool& serverChanged) {
+// What the server holds now of the entries the state knows, and beside them.
+struct TRemoteList::TServerState {
+    std::string SyncToken;
+    std::vector<TRemoteEntry> Fetched;  // changed or new to-dos, as read
+    std::vector<bool> FetchedKnown;     // the new version of a known entry
+    // Per known entry: itself, unchanged; its new version in Fetched; or none, gone.
+    std::vector<const TRemoteEntry*> Now;
+    bool Changed = false;
+
+    TServerState() = default;
+    // Now points into Fetched and the state's entries: moved, never copied.
+    TServerState(TServerState&&) = default;
+    TServerState(const TServerState&) = delete;
+};
+
+TRemoteList::TServerState TRemoteList::Look(CalendarServer& server) {
     const std::vector<TRemoteEntry>& known = state_.Entries;
-    const TCollectionChanges changes = server.Changes(state_.CollectionUrl, state_.SyncToken);
+    TCollectionChanges changes = server.Changes(state_.CollectionUrl, state_.SyncToken);
+    TServerState look;
+    look.SyncToken = std::move(changes.SyncToken);
+    look.Now.resize(known.size());
+    if (!changes.Full && changes.Changed.empty() && changes.Removed.empty()) {
+        // The usual answer, kept cheap for long lists.
+        for (std::size_t i = 0; i < known.size(); ++i) look.Now[i] = &known[i];
+        return look;
+    }
 
     std::unordered_map<std::string, std::size_t> knownByHref;
     for (std::size_t i = 0; i < known.size(); ++i) knownByHref.emplace(known[i].Href, i);
-    // What the server holds now: the known version, another one, or none.
-    std::vector<const TRemoteEntry*> now(known.size());
+    std::vector<const TRemoteEntry*>& now = look.Now;
     // A to-do without an ETag is one whose creation went out without an answer:
     // still to be created unless the listing names it.
     for (std::size_t i = 0; i < known.size(); ++i) now[i] = changes.Full && !IsUnconfirmed(known[i]) ? nullptr : &known[i];
@@ -268,7 +290,7 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
     for (const std::string& href : toFetch)
         if (const auto it = knownByHref.find(href); it != knownByHref.end()) now[it->second] = nullptr;
 
-    std::vector<TRemoteEntry> fetched;
+    std::vector<TRemoteEntry>& fetched = look.Fetched;
     for (TCalendarResource& resource : server.Fetch(state_.CollectionUrl, toFetch)) {
         try {
             TEntryCells cells = EntryOfResource(resource.Text, settings_);
@@ -277,40 +299,46 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
             // Not a to-do (an event beside the tasks): not part of the list.
         }
     }
-    std::vector<bool> fetchedTaken(fetched.size());
+    look.FetchedKnown.resize(fetched.size());
     for (std::size_t f = 0; f < fetched.size(); ++f)
         if (const auto it = knownByHref.find(fetched[f].Href); it != knownByHref.end()) {
             fetched[f].RowKey = known[it->second].RowKey;
             // Another program's edit keeps the number given here.
             if (fetched[f].Cells[colNo].empty()) fetched[f].Cells[colNo] = known[it->second].Cells[colNo];
             now[it->second] = &fetched[f];
-            fetchedTaken[f] = true;
+            look.FetchedKnown[f] = true;
         } else {
             fetched[f].RowKey = ++lastKey_;
         }
-    std::size_t removed = 0;
-    for (std::size_t i = 0; i < known.size(); ++i) removed += now[i] == nullptr;
-    serverChanged = !fetched.empty() || removed > 0;
+    look.Changed = !fetched.empty() || std::find(now.begin(), now.end(), nullptr) != now.end();
+    return look;
+}
 
+TRemoteList::TMerged TRemoteList::OwnEdits(const std::vector<TEntryCells>& rows, const std::vector<TRowKey>& keys) const {
+    const std::vector<TRemoteEntry>& known = state_.Entries;
     TMerged merged;
-    merged.SyncToken = changes.SyncToken;
-    if (!serverChanged) {
-        // Only our own edits to weigh.
-        TRowMatcher matcher(known);
-        const auto matches = matcher.Match(rows, keys, Unkeyed(keys));
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            TMerged::TRow row{rows[r], {}, true};
-            if (matches[r]) {
-                row.Remote = known[*matches[r]];
-                row.Dirty = row.Cells != row.Remote->Cells || IsUnconfirmed(*row.Remote);
-            }
-            merged.Rows.push_back(std::move(row));
+    merged.SyncToken = state_.SyncToken;
+    TRowMatcher matcher(known);
+    const auto matches = matcher.Match(rows, keys, Unkeyed(keys));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        TMerged::TRow row{rows[r], {}, true};
+        if (matches[r]) {
+            row.Remote = known[*matches[r]];
+            row.Dirty = row.Cells != row.Remote->Cells || IsUnconfirmed(*row.Remote);
         }
-        for (std::size_t i = 0; i < known.size(); ++i)
-            if (!matcher.Taken(i)) merged.Removals.push_back(known[i]);
-        return merged;
+        merged.Rows.push_back(std::move(row));
     }
+    for (std::size_t i = 0; i < known.size(); ++i)
+        if (!matcher.Taken(i)) merged.Removals.push_back(known[i]);
+    return merged;
+}
 
+TRemoteList::TMerged TRemoteList::Merge(const TServerState& look, const std::vector<TEntryCells>& rows,
+                                        const std::vector<TRowKey>& keys) const {
+    const std::vector<TRemoteEntry>& known = state_.Entries;
+    const std::vector<const TRemoteEntry*>& now = look.Now;
+    TMerged merged;
+    merged.SyncToken = look.SyncToken;
     std::vector<TMerged::TRow> fromServer;  // rows the table does not have yet
     TRowMatcher matcher(known);
     const auto matches = matcher.Match(rows, keys, Unkeyed(keys));
@@ -354,8 +382,8 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
         else  // changed on the server, deleted here: kept
             fromServer.push_back({now[i]->Cells, *now[i], false});
     }
-    for (std::size_t f = 0; f < fetched.size(); ++f)
-        if (!fetchedTaken[f]) fromServer.push_back({fetched[f].Cells, fetched[f], false});
+    for (std::size_t f = 0; f < look.Fetched.size(); ++f)
+        if (!look.FetchedKnown[f]) fromServer.push_back({look.Fetched[f].Cells, look.Fetched[f], false});
 
     // The server's rows go where their numbers put them among ours.
     // Unnumbered ones go last, in the same order on every device.
@@ -381,13 +409,13 @@ TRemoteList::TMerged TRemoteList::Merge(CalendarServer& server, const std::vecto
 
 TSyncResult TRemoteList::Refresh(CalendarServer& server, const std::vector<TEntryCells>& rows,
                                  const std::vector<TRowKey>& keys) {
-    bool serverChanged = false;
-    TMerged merged = Merge(server, rows, keys, serverChanged);
+    const TServerState look = Look(server);
     TSyncResult result;
-    if (!serverChanged) {
-        state_.SyncToken = merged.SyncToken;
+    if (!look.Changed) {
+        state_.SyncToken = look.SyncToken;
         return result;
     }
+    TMerged merged = Merge(look, rows, keys);
     state_ = merged.StateAfter(std::move(state_));
     result.RowsChanged = true;
     result.Rows = merged.Cells();
@@ -426,6 +454,7 @@ bool TRemoteList::Send(CalendarServer& server, TMerged& merged) {
             allDone = false;
             continue;
         }
+        ++merged.Sent;
         sent.ETag = written.ETag;
         sent.Cells = row.Cells;
         row.Remote = std::move(sent);
@@ -434,7 +463,10 @@ bool TRemoteList::Send(CalendarServer& server, TMerged& merged) {
     }
     std::vector<TRemoteEntry> stillToRemove;
     for (const TRemoteEntry& entry : merged.Removals) {
-        if (server.Remove(entry.Href, entry.ETag) == TWriteOutcome::Done) continue;
+        if (server.Remove(entry.Href, entry.ETag) == TWriteOutcome::Done) {
+            ++merged.Sent;
+            continue;
+        }
         stillToRemove.push_back(entry);
         allDone = false;
     }
@@ -486,11 +518,18 @@ TSyncResult TRemoteList::Save(CalendarServer& server, const std::vector<TEntryCe
     // What went out is known; the rest goes at the next save.
     result.Complete = false;
     for (int round = 0; round < MaxSaveRounds; ++round) {
+        // Our changes go first, each against the ETag it was read with; the
+        // server's are read and merged only once it refused one of them.
         bool serverChanged = false;
         TMerged merged;
         if (round == 0) {
-            merged = Merge(server, result.Rows, result.RowKeys, serverChanged);
-        } else if (Stopped(result, [&] { merged = Merge(server, result.Rows, result.RowKeys, serverChanged); })) {
+            merged = OwnEdits(result.Rows, result.RowKeys);
+        } else if (Stopped(result, [&] {
+                       const TServerState look = Look(server);
+                       serverChanged = look.Changed;
+                       merged = serverChanged ? Merge(look, result.Rows, result.RowKeys) : OwnEdits(result.Rows, result.RowKeys);
+                       merged.SyncToken = look.SyncToken;
+                   })) {
             // The state knows the rows of the round before: they are the table to show.
             return result;
         }
@@ -498,6 +537,10 @@ TSyncResult TRemoteList::Save(CalendarServer& server, const std::vector<TEntryCe
         bool done = false;
         const bool stopped = Stopped(result, [&] { done = Send(server, merged); });
         state_ = merged.StateAfter(std::move(state_));
+        // A password refused before anything went: the caller may ask for another and save again.
+        if (round == 0 && merged.Sent == 0 && result.Failure &&
+            result.Failure->Kind() == ECalendarServerError::TKind::Unauthorized)
+            throw *result.Failure;
         result.Rows = merged.Cells();
         result.RowKeys = merged.Keys();
         if (serverChanged || merged.Conflicts || result.Rows != rows) result.RowsChanged = true;

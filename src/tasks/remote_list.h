@@ -67,11 +67,12 @@ public:
     // when the server had nothing new. ECalendarServerError, with nothing changed.
     TSyncResult Refresh(CalendarServer& server, const std::vector<TEntryCells>& rows,
                         const std::vector<TRowKey>& keys = {});
-    // Refreshes, then sends the new, changed and deleted entries, each against
-    // the ETag it was read with; a 412 brings the other client's version in
-    // and merges again. ECalendarServerError (or EAbort) when the server cannot
-    // be reached before anything was merged; a failure after that ends with
-    // Failure (or Cancelled), Complete false and the merged rows.
+    // Sends the new, changed and deleted entries, each against the ETag it
+    // was read with; a 412 brings the server's changes in and merges again.
+    // Other clients' changes that meet none of ours wait for a refresh.
+    // ECalendarServerError when the server refused the password before
+    // anything went; any other failure ends with Failure (or Cancelled),
+    // Complete false and the rows as far as they were merged.
     TSyncResult Save(CalendarServer& server, const std::vector<TEntryCells>& rows,
                      const std::vector<TRowKey>& keys = {});
 
@@ -84,8 +85,13 @@ public:
 
 private:
     struct TMerged;
-    TMerged Merge(CalendarServer& server, const std::vector<TEntryCells>& rows, const std::vector<TRowKey>& keys,
-                  bool& serverChanged);
+    struct TServerState;
+    // Asks the server what changed since the state's token and reads it.
+    TServerState Look(CalendarServer& server);
+    // The table against the state alone: our edits, new rows and removals.
+    TMerged OwnEdits(const std::vector<TEntryCells>& rows, const std::vector<TRowKey>& keys) const;
+    // The table and the server's changes, cell by cell.
+    TMerged Merge(const TServerState& look, const std::vector<TEntryCells>& rows, const std::vector<TRowKey>& keys) const;
     bool Send(CalendarServer& server, TMerged& merged);
 
     TRemoteListState state_;

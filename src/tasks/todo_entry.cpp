@@ -5,6 +5,7 @@
 #include "tasks/todo_mapping.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -253,6 +254,13 @@ void WriteEntryProperties(std::span<const std::string_view> cells, const TWritte
                           const TTodoFormats& formats, icalcomponent* todo) {
     const TLineSink sink = [&](std::string_view line) { icalcomponent_add_property(todo, NewProperty(line)); };
     TEntryWriter(cells, written, formats, sink).Write();
+}
+
+std::string ComponentText(icalcomponent* component) {
+    char* text = icalcomponent_as_ical_string_r(component);
+    std::string out(text ? text : "");
+    std::free(text);
+    return WithListSemicolonsEscaped(std::move(out));
 }
 
 void RemoveEntryProperties(icalcomponent* todo) {

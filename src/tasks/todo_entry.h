@@ -37,6 +37,9 @@ void WriteEntryProperties(std::span<const std::string_view> cells, const TWritte
 // as the library writes them, without building a to-do.
 void AppendEntryLines(std::span<const std::string_view> cells, const TWrittenColumns& written,
                       const TTodoFormats& formats, std::string& out);
+// The component's text as the library writes it, but for the semicolons in
+// text lists, which it leaves bare.
+std::string ComponentText(icalcomponent* component);
 // Removes every property WriteEntryProperties writes, keeping all others.
 void RemoveEntryProperties(icalcomponent* todo);
 // Replaces only the list order of the to-do.

@@ -4,7 +4,6 @@
 #include "tasks/calendar_zones.h"
 
 #include <array>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -61,13 +60,6 @@ void Restamp(icalcomponent* todo) {
     icalcomponent_set_dtstamp(todo, icaltime_current_time_with_zone(icaltimezone_get_utc_timezone()));
 }
 
-std::string Text(icalcomponent* calendar) {
-    char* text = icalcomponent_as_ical_string_r(calendar);
-    std::string out(text ? text : "");
-    std::free(text);
-    return out;
-}
-
 const TWrittenColumns AllColumns = [] {
     TWrittenColumns all;
     all.fill(true);
@@ -95,7 +87,7 @@ std::string NewTodoResource(std::span<const std::string_view> cells, const std::
     Restamp(todo);
     WriteEntryProperties(cells, AllColumns, TTodoFormats{settings.Formats, zones}, todo);
     icalcomponent_add_component(calendar.get(), todo);
-    return Text(calendar.get());
+    return ComponentText(calendar.get());
 }
 
 std::string UpdatedTodoResource(std::string_view text, std::span<const std::string_view> cells,
@@ -107,7 +99,7 @@ std::string UpdatedTodoResource(std::string_view text, std::span<const std::stri
     Restamp(todo);
     WriteEntryProperties(cells, AllColumns, TTodoFormats{settings.Formats, zones}, todo);
     if (todo != calendar.get()) AddDesktopZone(calendar.get(), zones);
-    return Text(calendar.get());
+    return ComponentText(calendar.get());
 }
 
 std::string FreshTodoUid() {

@@ -144,7 +144,8 @@ TEST_F(CaldavClientTest, FailuresSayWhatTheServerAnswered) {
 std::string ListUrl(const test::TScriptedHttpServer& server) { return server.Url() + "list/"; }
 
 QByteArray MultiStatus(const QByteArray& responses) {
-    const QByteArray body = "<?xml version=\"1.0\"?><multistatus xmlns=\"DAV:\">" + responses + "</multistatus>";
+    const QByteArray body = "<?xml version=\"1.0\"?><multistatus xmlns=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\">" +
+                            responses + "</multistatus>";
     return "HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml\r\nConnection: close\r\nContent-Length: " +
            QByteArray::number(body.size()) + "\r\n\r\n" + body;
 }
@@ -191,6 +192,58 @@ TEST_F(CaldavClientTest, ASyncSentInPartsIsAskedForToTheEnd) {
     EXPECT_EQ(changes.Changed[0].ETag, "\"b2\"");
     EXPECT_EQ(changes.Changed[1].Href, "/list/c.ics");
     EXPECT_TRUE(changes.Removed.empty());
+}
+
+QByteArray Properties(const QByteArray& href, const QByteArray& properties) {
+    return "<response><href>" + href + "</href><propstat><prop>" + properties +
+           "</prop><status>HTTP/1.1 200 OK</status></propstat></response>";
+}
+
+QByteArray TaskCalendar(const QByteArray& href, const QByteArray& name) {
+    return Properties(href, "<displayname>" + name +
+                                "</displayname><resourcetype><collection/><C:calendar/></resourcetype>"
+                                "<C:supported-calendar-component-set><C:comp name=\"VTODO\"/>"
+                                "</C:supported-calendar-component-set>");
+}
+
+TEST_F(CaldavClientTest, HrefsAreReadAgainstTheAddressThatAnsweredAfterARedirect) {
+    // The server's root and an old list address lead on to /dav/, where every
+    // href but one is relative.
+    QByteArray root;
+    test::TScriptedHttpServer moved([&root](const QByteArray& request) -> QByteArray {
+        const qsizetype from = request.indexOf(' ') + 1;
+        const QByteArray path = request.mid(from, request.indexOf(' ', from) - from);
+        const auto redirect = [](const QByteArray& to) -> QByteArray {
+            return "HTTP/1.1 307 Temporary Redirect\r\nLocation: " + to + "\r\nConnection: close\r\nContent-Length: 0\r\n\r\n";
+        };
+        if (path == "/") return redirect("/dav/");
+        if (path == "/old/work/") return redirect("/dav/calendars/alice/work/");
+        if (path == "/dav/" && request.contains("current-user-principal"))
+            return MultiStatus(Properties("", "<current-user-principal><href>users/alice/</href></current-user-principal>"));
+        if (path == "/dav/") return MultiStatus(Properties("", "<resourcetype><collection/></resourcetype>"));
+        if (path == "/dav/users/alice/")
+            return MultiStatus(Properties("", "<C:calendar-home-set><href>../../calendars/alice/</href></C:calendar-home-set>"));
+        if (path == "/dav/calendars/alice/")
+            return MultiStatus(Properties("", "<resourcetype><collection/></resourcetype>") + TaskCalendar("work/", "Work") +
+                               TaskCalendar(root + "dav/calendars/alice/home/", "Home"));
+        if (path == "/dav/calendars/alice/work/")
+            return MultiStatus(Resource("a.ics", "\"a1\"") + Resource(root + "dav/calendars/alice/work/b.ics", "\"b1\"") +
+                               "<sync-token>t1</sync-token>");
+        return "HTTP/1.1 404 Not Found\r\nConnection: close\r\nContent-Length: 0\r\n\r\n";
+    });
+    root = QByteArray::fromStdString(moved.Url());
+    TCaldavClient client({moved.Url(), "alice", "secret"}, 3000);
+
+    const std::vector<TTaskCollection> found = client.TaskCollections();
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].Url, moved.Url() + "dav/calendars/alice/home/");
+    EXPECT_EQ(found[1].Url, moved.Url() + "dav/calendars/alice/work/");
+    EXPECT_EQ(found[1].DisplayName, "Work");
+
+    const TCollectionChanges changes = client.Changes(moved.Url() + "old/work/", "");
+    ASSERT_EQ(changes.Changed.size(), 2u);
+    EXPECT_EQ(changes.Changed[0].Href, "/dav/calendars/alice/work/a.ics");
+    EXPECT_EQ(changes.Changed[1].Href, "/dav/calendars/alice/work/b.ics");
 }
 
 TEST_F(CaldavClientTest, ThePasswordGoesOnlyToTheAccountsOwnServer) {

@@ -8,9 +8,10 @@
 
 namespace tkm::test {
 
-// A server that lets another client act just before our first write, or
-// something happen once it is done (a throw: its answer is lost), and
-// (failAfterChanges) is gone after that many questions for changes.
+// A server that lets another client act just before one of our writes (the
+// first, or interruptedWrite), or something happen once it is done (a throw:
+// its answer is lost), and (failAfterChanges) is gone after that many
+// questions for changes.
 class TInterruptedServer : public CalendarServer {
 public:
     TInterruptedServer(CalendarServer& inner, std::function<void()> beforeFirstWrite,
@@ -20,6 +21,7 @@ public:
     TTaskCollection CreateTaskCollection(const std::string& name) override { return inner_.CreateTaskCollection(name); }
     std::string DisplayName(const std::string& url) override { return inner_.DisplayName(url); }
     TCollectionChanges Changes(const std::string& url, const std::string& token) override {
+        ++looks;
         if (failAfterChanges >= 0 && failAfterChanges-- == 0) throw ECalendarServerError(ECalendarServerError::TKind::Unreachable, 0, "gone");
         return inner_.Changes(url, token);
     }
@@ -27,20 +29,20 @@ public:
         return inner_.Fetch(url, hrefs);
     }
     TWriteResult Put(const std::string& href, const std::string& text, const std::string& ifMatch) override {
-        Once(before_);
-        ++writes;
+        if (++writes == interruptedWrite) Once(before_);
         const TWriteResult written = inner_.Put(href, text, ifMatch);
-        Once(after_);
+        if (writes == interruptedWrite) Once(after_);
         return written;
     }
     TWriteOutcome Remove(const std::string& href, const std::string& ifMatch) override {
-        Once(before_);
-        ++writes;
+        if (++writes == interruptedWrite) Once(before_);
         const TWriteOutcome removed = inner_.Remove(href, ifMatch);
-        Once(after_);
+        if (writes == interruptedWrite) Once(after_);
         return removed;
     }
     int writes = 0;
+    int interruptedWrite = 1;  // counting from 1
+    int looks = 0;  // questions for changes
     int failAfterChanges = -1;
 
 private:

@@ -108,6 +108,31 @@ TEST_F(RemoteListTest, EditsOfDifferentCellsMergeAndOfTheSameCellKeepBothVersion
     EXPECT_EQ(other.Rows, merged.Rows);
 }
 
+TEST_F(RemoteListTest, ASaveSendsOnlyOurChangesAndLeavesTheOthersToTheNextRefresh) {
+    TRemoteList a = NewList();
+    ASSERT_TRUE(a.Save(*client_, {Entry("1", "one"), Entry("2", "two")}).Complete);
+    TRemoteList b = Opened();
+    std::vector<TEntryCells> theirs = b.KnownRows();
+    theirs[1][colStatus] = "Completed";
+    theirs.push_back(Entry("3", "added by b"));
+    ASSERT_TRUE(b.Save(*client_, theirs).Complete);
+
+    std::vector<TEntryCells> ours = a.KnownRows();
+    ours[0][colDescription] = "one, edited";
+    TInterruptedServer counting(*client_, nullptr);
+    const TSyncResult saved = a.Save(counting, ours);
+    ASSERT_TRUE(saved.Complete);
+    EXPECT_FALSE(saved.RowsChanged);
+    EXPECT_EQ(counting.writes, 1);
+    EXPECT_EQ(counting.looks, 0);
+
+    const TSyncResult seen = a.Refresh(*client_, ours);
+    ASSERT_TRUE(seen.RowsChanged);
+    EXPECT_EQ(Descriptions(seen.Rows), (std::vector<std::string>{"one, edited", "two", "added by b"}));
+    EXPECT_EQ(seen.Rows[1][colStatus], "Completed");
+    EXPECT_EQ(b.Refresh(*client_, theirs).Rows, seen.Rows);
+}
+
 TEST_F(RemoteListTest, AWriteRefusedWith412BringsTheOtherVersionInAndMergesAgain) {
     TRemoteList a = NewList();
     a.Save(*client_, {Entry("1", "buy milk")});
@@ -163,15 +188,14 @@ TEST_F(RemoteListTest, AServerThatStopsDuringASaveLosesNothing) {
     EXPECT_FALSE(failed.Complete);
     EXPECT_EQ(failed.Rows, rows);
 
-    // Offline before anything was merged: nothing changes.
+    // Offline from the start: nothing goes, and the rows stay.
     server_->Stop();
-    try {
-        a.Save(impatient, rows);
-        ADD_FAILURE() << "saved without a server";
-    } catch (const ECalendarServerError& e) {
-        EXPECT_EQ(e.Kind(), TKind::Unreachable);
-    }
+    const TSyncResult offline = a.Save(impatient, rows);
     server_->Start();
+    ASSERT_TRUE(offline.Failure);
+    EXPECT_EQ(offline.Failure->Kind(), TKind::Unreachable);
+    EXPECT_FALSE(offline.Complete);
+    EXPECT_EQ(offline.RowsChanged ? offline.Rows : rows, rows);
 
     const TSyncResult saved = a.Save(*client_, failed.Rows);
     ASSERT_TRUE(saved.Complete);
@@ -184,6 +208,7 @@ TEST_F(RemoteListTest, AServerGoneAfterA412ShowsWhatWasMergedAndLaterDeletesNoth
     a.Save(*client_, {Entry("1", "one"), Entry("2", "two")});
     TRemoteList b = Opened();
     std::vector<TEntryCells> theirs = b.KnownRows();
+    theirs[0][colStatus] = "Completed";
     theirs[1][colDescription] = "two, theirs";
     theirs.push_back(Entry("3", "added by b"));
     ASSERT_TRUE(b.Save(*client_, theirs).Complete);
@@ -191,11 +216,14 @@ TEST_F(RemoteListTest, AServerGoneAfterA412ShowsWhatWasMergedAndLaterDeletesNoth
     std::vector<TEntryCells> ours = a.KnownRows();
     ours[0][colDescription] = "one, ours";
     ours[1][colDescription] = "two, ours";
+    // Both writes meet 412; the merged entry 1 meets another before the
+    // server is gone.
     TInterruptedServer gone(*client_, [&] {
         std::vector<TEntryCells> again = b.KnownRows();
-        again[0][colStatus] = "Completed";
+        again[0][colPriority] = "High";
         b.Save(*client_, again);
     });
+    gone.interruptedWrite = 3;
     gone.failAfterChanges = 1;
     const TSyncResult stopped = a.Save(gone, ours);
     ASSERT_TRUE(stopped.Failure);
@@ -211,6 +239,7 @@ TEST_F(RemoteListTest, AServerGoneAfterA412ShowsWhatWasMergedAndLaterDeletesNoth
     EXPECT_EQ(texts, (std::vector<std::string>{"added by b", "one, ours", "two, ours (conflict)", "two, theirs"}));
     EXPECT_EQ(seen[0][colDescription], "one, ours");
     EXPECT_EQ(seen[0][colStatus], "Completed");
+    EXPECT_EQ(seen[0][colPriority], "High");
 }
 
 TEST_F(RemoteListTest, ACreateWhoseAnswerWasLostIsMadeOnceAtTheNextSave) {

@@ -59,11 +59,12 @@ QString FirstHref(const std::vector<TDavResponse>& responses, const QString& ns,
     return {};
 }
 
+// An href as MultiStatus leaves it: whole and encoded.
+QUrl UrlOf(const QString& href) { return QUrl::fromEncoded(href.toUtf8()); }
+
 // The list knows a resource by its path, fully encoded, however the server
 // spelled the href: escaped or not, relative or whole.
-std::string HrefKey(const QUrl& collection, const QString& href) {
-    return Text(collection.resolved(QUrl::fromEncoded(href.toUtf8())).path(QUrl::FullyEncoded));
-}
+std::string HrefKey(const QString& href) { return Text(UrlOf(href).path(QUrl::FullyEncoded)); }
 
 // Folds the changes after a part of a sync into those of the part.
 void AddLater(TCollectionChanges& changes, TCollectionChanges later) {
@@ -80,7 +81,7 @@ void AddLater(TCollectionChanges& changes, TCollectionChanges later) {
 }
 
 bool SamePath(const QUrl& url, const QString& href) {
-    const QString path = QUrl::fromEncoded(href.toUtf8()).path();
+    const QString path = UrlOf(href).path();
     return AsFolder(QUrl(path)).path() == AsFolder(QUrl(url.path())).path();
 }
 
@@ -103,6 +104,16 @@ std::vector<TDavResponse> TCaldavClient::MultiStatus(const QUrl& url, const TDav
                                    Text(u"The server "_qs + TDavTransport::ServerName(url) +
                                         u" answered "_qs + url.path() + u" with XML that cannot be read."_qs));
     if (syncToken) *syncToken = status->SyncToken;
+    // Relative hrefs are relative to the address that answered, which a
+    // redirect may have moved away from the one asked.
+    const auto resolved = [&](const QString& href) {
+        return reply.Url.resolved(QUrl::fromEncoded(href.toUtf8())).toString(QUrl::FullyEncoded);
+    };
+    for (TDavResponse& response : status->Responses) {
+        response.Href = resolved(response.Href);
+        for (auto& [name, property] : response.Properties)
+            for (QString& href : property.Hrefs) href = resolved(href);
+    }
     return std::move(status->Responses);
 }
 
@@ -120,7 +131,7 @@ QUrl TCaldavClient::Principal() {
     for (const QUrl& url : {account_, account_.resolved(QUrl(u"/.well-known/caldav"_qs))}) {
         try {
             const QString href = FirstHref(Propfind(url, "0", body), DavNamespace, u"current-user-principal"_qs);
-            if (!href.isEmpty()) return account_.resolved(QUrl::fromEncoded(href.toUtf8()));
+            if (!href.isEmpty()) return UrlOf(href);
         } catch (const ECalendarServerError& e) {
             if (!MayTryElsewhere(e)) throw;
         }
@@ -135,7 +146,7 @@ QUrl TCaldavClient::CalendarHome() {
     const QUrl principal = Principal();
     const QString href = FirstHref(Propfind(principal, "0", PropfindBody({{CaldavNamespace, u"calendar-home-set"_qs}})),
                                    CaldavNamespace, u"calendar-home-set"_qs);
-    home_ = AsFolder(href.isEmpty() ? principal : account_.resolved(QUrl::fromEncoded(href.toUtf8())));
+    home_ = AsFolder(href.isEmpty() ? principal : UrlOf(href));
     return *home_;
 }
 
@@ -151,7 +162,7 @@ std::vector<TTaskCollection> TCaldavClient::TaskCollections() {
     std::vector<TTaskCollection> collections;
     for (const TDavResponse& response : Propfind(CalendarHome(), "1", body)) {
         if (!IsTaskCollection(response)) continue;
-        const QUrl url = AsFolder(account_.resolved(QUrl::fromEncoded(response.Href.toUtf8())));
+        const QUrl url = AsFolder(UrlOf(response.Href));
         collections.push_back({Text(url.toString(QUrl::FullyEncoded)), Text(DisplayNameOf(response, url))});
     }
     std::sort(collections.begin(), collections.end(),
@@ -193,9 +204,9 @@ std::optional<TCollectionChanges> TCaldavClient::SyncChanges(const QUrl& collect
             continue;
         }
         if (response.Status == 404) {
-            if (!changes.Full) changes.Removed.push_back(HrefKey(collection, response.Href));
+            if (!changes.Full) changes.Removed.push_back(HrefKey(response.Href));
         } else if (const TDavProperty* etag = response.Find(DavNamespace, u"getetag"_qs)) {
-            changes.Changed.push_back({HrefKey(collection, response.Href), Text(etag->Text.trimmed()), {}});
+            changes.Changed.push_back({HrefKey(response.Href), Text(etag->Text.trimmed()), {}});
         }
     }
     // A server that sends a part (507 on the collection itself) gives the
@@ -233,7 +244,7 @@ TCollectionChanges TCaldavClient::EtagChanges(const QUrl& collection, const QStr
     for (const TDavResponse& response : responses) {
         if (SamePath(collection, response.Href) || response.IsA(DavNamespace, u"collection"_qs)) continue;
         if (const TDavProperty* etag = response.Find(DavNamespace, u"getetag"_qs))
-            changes.Changed.push_back({HrefKey(collection, response.Href), Text(etag->Text.trimmed()), {}});
+            changes.Changed.push_back({HrefKey(response.Href), Text(etag->Text.trimmed()), {}});
     }
     return changes;
 }
@@ -259,7 +270,7 @@ std::vector<TCalendarResource> TCaldavClient::Fetch(const std::string& collectio
             const TDavProperty* data = response.Find(CaldavNamespace, u"calendar-data"_qs);
             if (!data || response.Status == 404) continue;
             const TDavProperty* etag = response.Find(DavNamespace, u"getetag"_qs);
-            resources.push_back({HrefKey(collection, response.Href), etag ? Text(etag->Text.trimmed()) : std::string(), Text(data->Text)});
+            resources.push_back({HrefKey(response.Href), etag ? Text(etag->Text.trimmed()) : std::string(), Text(data->Text)});
         }
     }
     return resources;

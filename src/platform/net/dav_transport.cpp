@@ -148,6 +148,7 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
                         error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError;
     if (status.isValid() && refusedRedirect.isEmpty() && !cutOff) {
         TDavReply answer;
+        answer.Url = reply->url();
         answer.Status = status.toInt();
         answer.Reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
         answer.Body = body + rest;

@@ -25,6 +25,7 @@ struct TDavRequest {
 };
 
 struct TDavReply {
+    QUrl Url;  // the address that answered, after any redirect
     int Status = 0;
     QByteArray Reason;
     QByteArray Body;

@@ -32,7 +32,7 @@ struct TDavProperty {
 };
 
 struct TDavResponse {
-    QString Href;     // percent-encoded, as the server wrote it
+    QString Href;     // percent-encoded; whole once TCaldavClient read it
     int Status = 0;   // the response's own status (sync removals); 0 when it has properties
     std::map<TDavName, TDavProperty> Properties;  // only those the server found (2xx)
 

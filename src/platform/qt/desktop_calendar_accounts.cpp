@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QWindow>
 
 namespace tkm {
 
@@ -33,6 +34,8 @@ public:
         case QEvent::Close: break;
         default: return false;
         }
+        // Input reaches the dialog's window before its widgets.
+        if (auto* window = qobject_cast<QWindow*>(target)) return window != allowed_->windowHandle();
         auto* widget = qobject_cast<QWidget*>(target);
         return !(widget && (widget == allowed_ || allowed_->isAncestorOf(widget)));
     }
@@ -101,7 +104,14 @@ CalendarServer* TDesktopCalendarAccounts::Connect(const TRemoteAddress& address,
         const QString typed = QInputDialog::getText(parent_, QStringLiteral("Password"),
                                                     question.arg(QString::fromStdString(address.Name())),
                                                     QLineEdit::Password, {}, &ok);
-        if (!ok) return nullptr;
+        if (!ok) {
+            // Kept, the refused password would be sent again at every open.
+            if (refused) {
+                passwords_.Forget(key);
+                remembered_.erase(key);
+            }
+            return nullptr;
+        }
         password = typed.toStdString();
         passwords_.Write(key, *password);
         remembered_[key] = *password;
@@ -114,6 +124,9 @@ CalendarServer* TDesktopCalendarAccounts::Connect(const TRemoteAddress& address,
     progress_->setWindowTitle(QStringLiteral("Taskmere"));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumDuration(500);
+    // Counts the half second from now: the dialog's own count, begun when it
+    // was made, is of its default four seconds.
+    progress_->setValue(0);
     progress_->setAutoReset(false);
     progress_->setAutoClose(false);
     QObject::connect(progress_.get(), &QProgressDialog::canceled, [client = client_.get()] { client->Cancel(); });
