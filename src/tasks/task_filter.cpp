@@ -137,7 +137,7 @@ private:
     bool cellsRead_ = false;
 };
 
-// The rows of `rows` (or of the data rows) the filter keeps, in their order.
+// Of the rows rowAt(0) to rowAt(count - 1), those the filter keeps, in their order.
 template <typename RowAt>
 std::vector<std::uint32_t> KeptRows(const TBaseGrid& grid, const TTaskFilter& filter, const TFilterContext& context,
                                     std::size_t count, RowAt rowAt) {
