@@ -83,6 +83,16 @@ void TBaseGrid::RowView(int row, std::span<std::string_view> out) const {
     arena_.CellsInto(rows_[std::size_t(row)].Text, out);
 }
 
+std::string_view TBaseGrid::RowTextView(int row) const {
+    CheckRow(row);
+    return arena_.RowText(rows_[std::size_t(row)].Text);
+}
+
+TTextArena::TCellPlace TBaseGrid::CellHolding(int row, std::size_t offset) const {
+    CheckRow(row);
+    return arena_.CellHolding(rows_[std::size_t(row)].Text, offset);
+}
+
 void TBaseGrid::ReplaceRowText(TRowRecord& record, std::span<const std::string_view> cells) {
     // Old views stay valid while the new blob is appended: chunks never move.
     const TRowTextRef old = record.Text;

@@ -50,6 +50,11 @@ public:
     std::string_view CellView(int col, int row) const;
     // Views of real columns 0 to out.size() - 1 of a row, read in one go. Valid as CellView's.
     void RowView(int row, std::span<std::string_view> out) const;
+    // The bytes of all a row's cells one after the other, as RowView's views
+    // cut them; a look at a whole row at once. Valid as CellView's.
+    std::string_view RowTextView(int row) const;
+    // The real column whose text holds byte `offset` of RowTextView, and where that text starts and ends in it.
+    TTextArena::TCellPlace CellHolding(int row, std::size_t offset) const;
     void SetCellText(int col, int row, std::string_view text);
     // Replaces the cells from startCol on with `cells`; cells beyond keep their texts.
     void SetRowCells(int row, int startCol, std::span<const std::string_view> cells);

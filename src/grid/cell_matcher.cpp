@@ -118,6 +118,7 @@ TCellMatcher::TCellMatcher(std::string_view text, TFindOptions options)
     readShownText_ = IsValidUtf8(pattern_) && std::any_of(pattern_.begin(), pattern_.end(), [](char c) {
                          return static_cast<unsigned char>(c) >= 0x80;
                      });
+    if (!matchCase_ && !wholeCell_ && !atStart_ && TAsciiSearch::IsAscii(text)) asciiSearch_.emplace(text, false);
     if (!matchCase_) AnsiUpperCaseInPlace(pattern_);
     if (pattern_.empty()) return;
     const unsigned char first = static_cast<unsigned char>(pattern_[0]);
@@ -154,6 +155,7 @@ bool TCellMatcher::FoldedEqualAt(const unsigned char* cell, std::size_t at, std:
 }
 
 bool TCellMatcher::MatchesFolded(std::string_view cell) const {
+    if (asciiSearch_) return asciiSearch_->Find(cell) != TAsciiSearch::NotFound;
     const std::size_t size = pattern_.size();
     if (cell.size() < size || (wholeCell_ && cell.size() != size)) return false;
     const auto* bytes = reinterpret_cast<const unsigned char*>(cell.data());

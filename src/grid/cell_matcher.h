@@ -1,10 +1,12 @@
 #pragma once
 
+#include "grid/ascii_search.h"
 #include "grid/find_options.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +49,7 @@ private:
     bool wordScan_ = true;
     std::array<bool, 256> mayStartMatch_{};  // cell bytes that fold to the pattern's first byte
     std::uint64_t firstWithCaseBit_ = 0;     // that byte with bit 5 set, in every byte of a word
+    std::optional<TAsciiSearch> asciiSearch_;  // a case-insensitive ASCII text anywhere in a cell
     std::string shown_;  // a Windows-1252 cell in UTF-8
     std::string upper_;  // the IgnoreHtmlTags path only
     std::string stripped_;

@@ -160,6 +160,24 @@ void TTextArena::CellsInto(TRowTextRef ref, std::span<std::string_view> out) con
     std::fill(out.begin() + std::ptrdiff_t(i), out.end(), std::string_view());
 }
 
+std::string_view TTextArena::RowText(TRowTextRef ref) const {
+    if (ref.IsEmpty()) return {};
+    const TBlobLayout blob(BlobAt(ref));
+    return {reinterpret_cast<const char*>(blob.Text), blob.Count ? blob.End(blob.Count - 1) : 0};
+}
+
+TTextArena::TCellPlace TTextArena::CellHolding(TRowTextRef ref, std::size_t offset) const {
+    if (ref.IsEmpty()) throw std::out_of_range("a row without text holds no byte");
+    const TBlobLayout blob(BlobAt(ref));
+    std::size_t start = 0;
+    for (std::size_t cell = 0; cell < blob.Count; ++cell) {
+        const std::size_t end = blob.End(cell);
+        if (offset < end) return {cell, start, end};
+        start = end;
+    }
+    throw std::out_of_range("offset " + std::to_string(offset) + " is past the row's text");
+}
+
 bool TTextArena::OverwriteCell(TRowTextRef ref, std::size_t cell, std::string_view text) {
     const std::string_view old = Cell(ref, cell);
     if (old.size() != text.size() || old.empty() || chunks_[ref.Chunk].Data.use_count() > 1) return false;

@@ -43,6 +43,15 @@ public:
     void Cells(TRowTextRef ref, std::vector<std::string_view>& out) const;
     // Views of the first out.size() cells; cells the row does not hold are empty.
     void CellsInto(TRowTextRef ref, std::span<std::string_view> out) const;
+    // The bytes of every cell of the row, one cell after the other.
+    std::string_view RowText(TRowTextRef ref) const;
+    // The cell whose bytes hold byte `offset` of RowText, and where in RowText it starts and ends.
+    struct TCellPlace {
+        std::size_t Cell = 0;
+        std::size_t Start = 0;
+        std::size_t End = 0;
+    };
+    TCellPlace CellHolding(TRowTextRef ref, std::size_t offset) const;
 
     // Writes text over a cell of the same length, in place; false when the
     // lengths differ or a copy shares the chunk (the row must then be appended anew).

@@ -1,5 +1,7 @@
 #include "tasks/task_filter.h"
 
+#include "base/ordered_batches.h"
+#include "grid/ascii_search.h"
 #include "grid/base_grid.h"
 #include "grid/cell_matcher.h"
 #include "grid/io/shown_columns.h"
@@ -10,7 +12,7 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <thread>
+#include <span>
 
 namespace tkm {
 
@@ -40,6 +42,9 @@ public:
         : choice_(choice), formats_(context.Formats), today_(context.Today.DayNumber()),
           // DayNumber 0 (1 January 1970) was a Thursday.
           monday_(today_ - (today_ % 7 + 7 + 3) % 7) {}
+
+    // Whether Keeps reads the row at all.
+    bool LooksAtCells() const { return choice_ != TShowChoice::All; }
 
     bool Keeps(std::span<const std::string_view> cells) const {
         switch (choice_) {
@@ -71,82 +76,87 @@ private:
     long long monday_;
 };
 
-// Tests rows against the filter; one per thread, the matchers keep buffers.
+// Tests rows against the filter; one per batch of rows, the matchers keep buffers.
 class TRowTest {
 public:
     TRowTest(const TBaseGrid& grid, const TTaskFilter& filter, const TFilterContext& context)
-        : grid_(grid), show_(filter.Show, context), cells_(std::size_t(grid.RealColCount())) {
+        : grid_(grid), show_(filter.Show, context), cells_(std::size_t(grid.RealColCount())), shown_(cells_.size()) {
         TFindOptions options;
         options.Set(TFindOption::MatchCase, filter.MatchCase);
         for (const std::string& word : SplitWords(filter.Words)) {
-            matchers_.emplace_back(word, options);
-            asciiWords_.push_back(std::all_of(word.begin(), word.end(), [](char c) { return (c & 0x80) == 0; }));
+            if (TAsciiSearch::IsAscii(word)) asciiWords_.emplace_back(word, filter.MatchCase);
+            else otherWords_.emplace_back(word, options);
         }
-        for (const TShownColumn& column : ShownColumns(grid)) columns_.push_back(std::size_t(column.Real));
+        for (const TShownColumn& column : ShownColumns(grid)) {
+            columns_.push_back(std::size_t(column.Real));
+            shown_[std::size_t(column.Real)] = true;
+        }
     }
 
     bool Keeps(int row) {
-        grid_.RowView(row, cells_);
-        if (cells_.size() > std::size_t(colDueDate) && !show_.Keeps(cells_)) return false;
-        const std::string_view bytes = RowBytes();
-        for (std::size_t w = 0; w < matchers_.size(); ++w) {
-            TCellMatcher& matcher = matchers_[w];
-            // A word found in none of the row's bytes is in none of its cells: most
-            // rows are settled by one look at them. Only ASCII words: a word with
-            // other letters reads each cell by its own encoding.
-            if (asciiWords_[w] && !matcher.Matches(bytes)) return false;
-            const bool found =
-                std::any_of(columns_.begin(), columns_.end(), [&](std::size_t c) { return matcher.Matches(cells_[c]); });
-            if (!found) return false;
+        cellsRead_ = false;
+        if (show_.LooksAtCells() && cells_.size() > std::size_t(colDueDate) && !show_.Keeps(Cells(row))) return false;
+        // An ASCII word is looked for in all the row's bytes at once: most rows
+        // are settled by that one look.
+        const std::string_view bytes = grid_.RowTextView(row);
+        for (const TAsciiSearch& word : asciiWords_)
+            if (!InShownCell(row, bytes, word)) return false;
+        // A word with other letters reads each cell by its own encoding.
+        for (TCellMatcher& matcher : otherWords_) {
+            const std::span<const std::string_view> cells = Cells(row);
+            if (std::none_of(columns_.begin(), columns_.end(), [&](std::size_t c) { return matcher.Matches(cells[c]); }))
+                return false;
         }
         return true;
     }
 
 private:
-    // A row's cells lie one after the other in one block: from the first byte
-    // of any of them to the last, with no other row's bytes between.
-    std::string_view RowBytes() const {
-        const char* first = nullptr;
-        const char* last = nullptr;
-        for (const std::string_view cell : cells_) {
-            if (cell.empty()) continue;
-            if (!first || cell.data() < first) first = cell.data();
-            if (!last || cell.data() + cell.size() > last) last = cell.data() + cell.size();
+    std::span<const std::string_view> Cells(int row) {
+        if (!cellsRead_) grid_.RowView(row, cells_);
+        cellsRead_ = true;
+        return cells_;
+    }
+
+    // Whether the word lies whole within one shown cell of the row: a match
+    // may also run across two cells, or lie in a hidden column.
+    bool InShownCell(int row, std::string_view bytes, const TAsciiSearch& word) const {
+        for (std::size_t at = word.Find(bytes); at != TAsciiSearch::NotFound; at = word.Find(bytes, at + 1)) {
+            const TTextArena::TCellPlace place = grid_.CellHolding(row, at);
+            if (place.Cell < shown_.size() && shown_[place.Cell] && at + word.Size() <= place.End) return true;
         }
-        return first ? std::string_view(first, std::size_t(last - first)) : std::string_view();
+        return false;
     }
 
     const TBaseGrid& grid_;
     TShowTest show_;
-    std::vector<TCellMatcher> matchers_;
-    std::vector<bool> asciiWords_;
+    std::vector<TAsciiSearch> asciiWords_;
+    std::vector<TCellMatcher> otherWords_;
     std::vector<std::size_t> columns_;
     std::vector<std::string_view> cells_;
+    std::vector<bool> shown_;  // by real column
+    bool cellsRead_ = false;
 };
 
-// Rows first..last-1 of `rows` (or of the data rows), tested on their own thread.
+// Of the rows rowAt(0) to rowAt(count - 1), those the filter keeps, in their order.
 template <typename RowAt>
 std::vector<std::uint32_t> KeptRows(const TBaseGrid& grid, const TTaskFilter& filter, const TFilterContext& context,
                                     std::size_t count, RowAt rowAt) {
-    // Big lists are split between the cores; the grid is only read meanwhile.
-    constexpr std::size_t RowsPerThread = 50'000;
-    const std::size_t threads =
-        std::clamp<std::size_t>(count / RowsPerThread, 1, std::max(1u, std::thread::hardware_concurrency()));
-    std::vector<std::vector<std::uint32_t>> kept(threads);
-    const auto work = [&](std::size_t part) {
-        TRowTest test(grid, filter, context);
-        const std::size_t begin = count * part / threads;
-        const std::size_t end = count * (part + 1) / threads;
-        for (std::size_t i = begin; i < end; ++i)
-            if (const std::uint32_t row = rowAt(i); test.Keeps(int(row))) kept[part].push_back(row);
-    };
-    {
-        std::vector<std::jthread> helpers;
-        for (std::size_t part = 1; part < threads; ++part) helpers.emplace_back(work, part);
-        work(0);
-    }
-    std::vector<std::uint32_t> rows = std::move(kept[0]);
-    for (std::size_t part = 1; part < threads; ++part) rows.insert(rows.end(), kept[part].begin(), kept[part].end());
+    // Big lists are shared out between the cores in blocks; the grid is only
+    // read meanwhile, and a list of one block stays on this thread.
+    constexpr std::size_t RowsPerBlock = 16'384;
+    const std::size_t blocks = (count + RowsPerBlock - 1) / RowsPerBlock;
+    std::vector<std::uint32_t> rows;
+    ProduceInOrder<std::vector<std::uint32_t>>(
+        blocks,
+        [&](std::size_t block) {
+            TRowTest test(grid, filter, context);
+            std::vector<std::uint32_t> kept;
+            for (std::size_t i = block * RowsPerBlock; i < std::min(count, (block + 1) * RowsPerBlock); ++i)
+                if (const std::uint32_t row = rowAt(i); test.Keeps(int(row))) kept.push_back(row);
+            return kept;
+        },
+        [&](std::size_t, std::vector<std::uint32_t>&& kept) { rows.insert(rows.end(), kept.begin(), kept.end()); },
+        1);
     return rows;
 }
 

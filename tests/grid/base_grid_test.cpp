@@ -82,6 +82,16 @@ TEST(BaseGridTexts, RowsOfEveryLengthKeepTheirCells) {
         EXPECT_EQ(grid.GetCellText(0, 1), "a") << length;
         EXPECT_EQ(grid.GetCellText(1, 1), big) << length;
         EXPECT_EQ(grid.GetCellText(2, 1), "tail") << length;
+        // The whole row at once, and which cell holds a byte of it.
+        EXPECT_EQ(grid.RowTextView(1), "a" + big + "tail") << length;
+        const TTextArena::TCellPlace first = grid.CellHolding(1, 0);
+        EXPECT_EQ(first.Cell, 0u);
+        EXPECT_EQ(first.End, 1u);
+        const TTextArena::TCellPlace last = grid.CellHolding(1, length - 4);
+        EXPECT_EQ(last.Cell, 2u) << length;
+        EXPECT_EQ(last.Start, length - 4) << length;
+        EXPECT_EQ(last.End, length) << length;
+        EXPECT_EQ(grid.CellHolding(1, 1).Cell, 1u) << length;
     }
 }
 

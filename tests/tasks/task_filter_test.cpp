@@ -2,7 +2,14 @@
 
 #include "task_test_support.h"
 
+#include "grid/cell_matcher.h"
+#include "grid/io/shown_columns.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <sstream>
 
 namespace tkm {
 namespace {
@@ -105,6 +112,61 @@ TEST(TaskFilter, ALongListKeepsTableOrder) {
     const TRows kept = Kept(grid, Words("MATCH"));
     ASSERT_EQ(kept.size(), (entries.size() + 6) / 7);
     for (std::size_t k = 0; k < kept.size(); ++k) ASSERT_EQ(kept[k], std::uint32_t(k * 7 + 1));
+}
+
+// The filter as the plain words say it: each word matched against each shown cell in turn.
+TRows CellByCell(const TBaseGrid& grid, const TTaskFilter& filter) {
+    std::vector<TCellMatcher> words;
+    std::istringstream split(filter.Words);
+    for (std::string word; split >> word;)
+        words.emplace_back(word, TFindOptions().Set(TFindOption::MatchCase, filter.MatchCase));
+    const std::vector<TShownColumn> columns = ShownColumns(grid);
+    TRows rows;
+    for (int r = grid.FixedRows(); r < grid.RowCount(); ++r) {
+        const bool kept = std::all_of(words.begin(), words.end(), [&](TCellMatcher& word) {
+            return std::any_of(columns.begin(), columns.end(),
+                               [&](const TShownColumn& c) { return word.Matches(grid.CellView(c.Real, r)); });
+        });
+        if (kept) rows.push_back(std::uint32_t(r));
+    }
+    return rows;
+}
+
+// A list long enough to be shared out between threads, whose words also run
+// across two cells ("... in" + "Normal"), sit in a hidden column, or hold
+// letters beyond ASCII in UTF-8 and in Windows-1252.
+TEST(TaskFilter, ALongListIsFilteredAsCellByCell) {
+    constexpr std::array<const char*, 8> Pieces{"Send the invoice", "check it in", "Pr\xC3\xBC" "fen",
+                                                "PR\xC3\x9C" "FEN", "caf\xE9", "Invoice", "low", "plain"};
+    constexpr std::array<const char*, 4> Priorities{"Normal", "High", "Low", "Lowest"};
+    std::vector<TEntry> entries(40'000);
+    std::uint32_t seed = 7;
+    const auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (TEntry& entry : entries) {
+        entry.Description = std::string(Pieces[next() % Pieces.size()]) + " " + Pieces[next() % Pieces.size()];
+        entry.Priority = Priorities[next() % Priorities.size()];
+    }
+    TBaseGrid grid = TableOf(entries);
+    for (int r = 1; r < grid.RowCount(); r += 5) grid.SetCellText(colComment, r, "waiting for the invoice");
+    grid.HideColumn(colComment);
+    for (const char* words : {"invoice", "Invoice", "innor", "in nor", "low", "pr\xC3\xBC" "fen", "PR\xC3\x9C" "FEN",
+                              "caf\xC3\xA9", "e", "plain high", "zzz"}) {
+        for (const bool matchCase : {false, true}) {
+            const TTaskFilter filter = Words(words, matchCase);
+            ASSERT_EQ(Kept(grid, filter), CellByCell(grid, filter)) << words << (matchCase ? " with case" : "");
+        }
+    }
+}
+
+// Find's Match case decides for the bar too: "É" finds "é" only without it;
+// an accent is never dropped, with or without it.
+TEST(TaskFilter, MatchCaseDecidesForAccentedLettersToo) {
+    const TBaseGrid grid = TableOf({Described("Caf\xC3\xA9 opening"), Described("CAF\xC3\x89 menu"), Described("cafe")});
+    EXPECT_EQ(Kept(grid, Words("caf\xC3\xA9")), (TRows{1, 2}));
+    EXPECT_EQ(Kept(grid, Words("caf\xC3\xA9", true)), TRows{});
+    EXPECT_EQ(Kept(grid, Words("CAF\xC3\x89", true)), (TRows{2}));
+    EXPECT_EQ(Kept(grid, Words("cafe")), (TRows{3}));
+    EXPECT_EQ(Kept(grid, Words("Cafe", true)), TRows{});
 }
 
 }  // namespace

@@ -112,6 +112,42 @@ TEST_F(DocumentsTest, TheWindowAndItsColumnsComeBackAfterARestart) {
     EXPECT_EQ(Store().ColWidth(Store().RealToDisplay(colComment)), TaskTable::Widths[colComment]);
 }
 
+// A maximised window comes back maximised and keeps the size it had before,
+// for when it is restored.
+TEST_F(DocumentsTest, AMaximisedWindowComesBackMaximisedWithItsNormalSize) {
+    StartWithIniFile();
+    window->setGeometry(40, 50, 640, 400);
+    QCoreApplication::processEvents();
+    window->showMaximized();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window->isMaximized());
+    EXPECT_TRUE(Close());
+    const std::string ini = ReadAll(Path("TKM.ini"));
+    EXPECT_NE(ini.find("Maximized=1"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Width=640\r\nHeight=400"), std::string::npos) << ini;
+    StartWithIniFile();
+    EXPECT_TRUE(window->isMaximized());
+    window->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->size(), QSize(640, 400));
+    EXPECT_TRUE(Close());
+    EXPECT_NE(ReadAll(Path("TKM.ini")).find("Maximized=0"), std::string::npos);
+}
+
+// A place on a screen that is gone (a second monitor unplugged) would leave
+// the window out of reach: it comes back onto the screen there is, its size kept.
+TEST_F(DocumentsTest, APlaceOnAScreenThatIsGoneComesBackOntoTheScreen) {
+    StartWithIniFile();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    window->setGeometry(screen.right() + 1500, screen.top() + 20, 600, 350);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Close());
+    EXPECT_NE(ReadAll(Path("TKM.ini")).find("Left=" + std::to_string(screen.right() + 1500)), std::string::npos);
+    StartWithIniFile();
+    EXPECT_EQ(window->size(), QSize(600, 350));
+    EXPECT_TRUE(screen.contains(window->geometry())) << window->geometry().x() << "," << window->geometry().y();
+}
+
 TEST_F(DocumentsTest, AReopenedListClosesWithoutAQuestion) {
     StartWithIniFile();
     Describe(1, "x");

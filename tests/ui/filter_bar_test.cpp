@@ -1,8 +1,11 @@
 #include "main_window_fixture.h"
 
 #include "ui/app/filter_bar.h"
+#include "ui/grid/grid_find_dialog.h"
+#include "ui/grid/grid_find_form.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -52,6 +55,23 @@ TEST_F(FilterBarTest, TypingHidesTheEntriesWithoutTheWordsAndEscapeShowsThemAgai
 
 // The keys move over the shown entries; Add New Entry shows the new one, and
 // Delete and Undo work on the whole list.
+// Find's "Case sensitive" decides for the bar as well, at once when it is switched.
+TEST_F(FilterBarTest, CaseMattersAsFindSays) {
+    FiveEntries();
+    window->Action("aclFilter")->trigger();
+    Type("Invoice");
+    EXPECT_EQ(Store().ShownDataRows(), (std::vector<std::uint32_t>{2, 4}));
+    auto* matchCase = window->fdlgMain()->Form().findChild<QCheckBox*>("Docase");
+    ASSERT_NE(matchCase, nullptr);
+    matchCase->setChecked(true);
+    EXPECT_EQ(Store().ShownDataRows(), (std::vector<std::uint32_t>{2}));
+    Type(" Send");
+    EXPECT_EQ(Store().ShownDataRows(), std::vector<std::uint32_t>{});  // "send Invoice" has no capital S
+    Bar().WordsBox()->setText("Invoice");
+    matchCase->setChecked(false);
+    EXPECT_EQ(Store().ShownDataRows(), (std::vector<std::uint32_t>{2, 4}));
+}
+
 TEST_F(FilterBarTest, TheTableWorksOnTheShownEntriesAndTheCommandsOnTheWholeList) {
     FiveEntries();
     window->Action("aclFilter")->trigger();

@@ -107,6 +107,7 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
         manager.release();
     });
     fdlgMain_ = new TGridFindDialog(stgMain_, services_.DialogBoxes, this);
+    view_->FollowFind(fdlgMain_->Form());
     const auto showWindow = [this](const std::string& activationToken) { tray_->ShowWindow(activationToken); };
     reminders_ = new TReminderCommands({services_.Notices, services_.Tray, *stgMain_, services_.TimeSource,
                                         services_.Formats, services_.DialogBoxes, showWindow,

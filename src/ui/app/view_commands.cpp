@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "ui/app/command_table.h"
 #include "ui/app/filter_bar.h"
+#include "ui/grid/grid_find_form.h"
 #include "ui/grid/task_grid.h"
 #include "ui/wait_cursor.h"
 
@@ -22,8 +23,15 @@ void TViewCommands::Bind(TCommandTable& commands) {
     commands.Bind("aclFilter", [this] { parts_.Bar.Open(); });
 }
 
+void TViewCommands::FollowFind(TGridFindForm& find) {
+    find_ = &find;
+    connect(&find, &TGridFindForm::MatchCaseChanged, this, &TViewCommands::Apply);
+    Apply();
+}
+
 void TViewCommands::Apply() {
-    const TTaskFilter filter = parts_.Bar.Filter();
+    TTaskFilter filter = parts_.Bar.Filter();
+    filter.MatchCase = find_ && find_->Options().Has(TFindOption::MatchCase);
     if (filter == filter_.Current() && filter.Active() == parts_.Grid.Store().RowsFiltered()) return;
     // A long list takes a moment on the first letters.
     std::optional<TWaitCursor> wait;

@@ -4,6 +4,7 @@
 #include "tasks/task_filter.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -13,10 +14,12 @@ namespace tkm {
 class Clock;
 class TCommandTable;
 class TFilterBar;
+class TGridFindForm;
 class TTaskGrid;
 
 // View > Filter: the filter bar above the table and the rows it leaves shown.
-// A list that is loaded afresh is filtered afresh.
+// A list that is loaded afresh is filtered afresh. Case matters as Find's
+// options say.
 class TViewCommands final : public QObject, private TGridObserver {
     Q_OBJECT
 public:
@@ -31,6 +34,8 @@ public:
     ~TViewCommands() override;
 
     void Bind(TCommandTable& commands);
+    // The words match with Find's "Case sensitive" as it stands, and again when it is switched.
+    void FollowFind(TGridFindForm& find);
     // Filters the table by what the bar holds now.
     void Apply();
 
@@ -39,6 +44,7 @@ private:
 
     TParts parts_;
     TViewFilter filter_;
+    QPointer<TGridFindForm> find_;
 };
 
 }  // namespace tkm

@@ -83,6 +83,7 @@ TGridFindForm::TGridFindForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dial
 void TGridFindForm::CreateOptions(const QRect& place) {
     QWidget* group = AddGroup(this, "Options", place);
     Docase_ = AddCheckBox(group, "Docase", "&Case sensitive", 0);
+    connect(Docase_, &QCheckBox::toggled, this, &TGridFindForm::MatchCaseChanged);
     Whole_ = AddCheckBox(group, "Whole", "&Whole words only", 1);
     MatchFirst_ = AddCheckBox(group, "MatchFirst", "&Match from first char", 2);
     IgnoreHTML_ = AddCheckBox(group, "IgnoreHTML", "&Ignore HTML tags", 3);

@@ -39,6 +39,10 @@ public:
 public slots:
     void OkBtnClick();
 
+signals:
+    // "Case sensitive" was switched: the filter bar matches as Find does.
+    void MatchCaseChanged();
+
 private:
     void CreateOptions(const QRect& place);
     void CreateDirection(const QRect& place);
