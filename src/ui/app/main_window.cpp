@@ -249,6 +249,7 @@ void TfrmMain::CreateStatusBar() {
     }
     progress_ = new TStatusProgress(stbMain);
     stbMain->addPermanentWidget(progress_);
+    stgMain_->SetStepProgress(progress_);
 }
 
 void TfrmMain::WireCommands() {

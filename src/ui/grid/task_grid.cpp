@@ -120,7 +120,8 @@ TGridCoord TTaskGrid::CellAt(const QPoint& pos) const { return Geometry().CellAt
 TGridCoord TTaskGrid::FindCell(TGridCoord start, std::string_view text, TFindOptions options) {
     CommitEditor();
     const TWaitCursor wait;
-    const TGridCoord hit = tkm::FindCell(store_, start, text, options);
+    const TLongStep step(stepProgress_, true);
+    const TGridCoord hit = tkm::FindCell(store_, start, text, options, step.Handler());
     if (hit != TGridCoord{} && options.Has(TFindOption::SelectHit)) ScrollToCurrent();
     return hit;
 }
