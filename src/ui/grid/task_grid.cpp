@@ -29,6 +29,8 @@ namespace {
 constexpr int LineWidth = TGridGeometry::LineWidth;
 // A header click this close to a side edge is taken for the start of a resize.
 constexpr int SortClickMargin = 4;
+// About a tenth of a second's sorting.
+constexpr int LongSortRows = 100000;
 
 }  // namespace
 
@@ -448,7 +450,10 @@ bool TTaskGrid::SortIndicatorShown() const {
 
 void TTaskGrid::SortByColumn() {
     const TWaitCursor wait;
-    SortTaskTable(store_, sortSettings_, formats_);
+    // Its first report may come only after the rows are ranked: a long list shows the bar at once.
+    TLongStep step(stepProgress_, false);
+    if (store_.RowCount() >= LongSortRows) step.Show();
+    SortTaskTable(store_, sortSettings_, formats_, step.Handler());
 }
 
 bool TTaskGrid::viewportEvent(QEvent* event) {
