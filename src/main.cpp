@@ -178,8 +178,9 @@ int main(int argc, char** argv) {
     QStringList documents;
     for (const std::string& document : started.Documents) documents.push_back(QString::fromLocal8Bit(document.c_str()));
     // Lives until the loop ends, however it ends: after Exit too, its
-    // destruction stores the reopen list.
-    tkm::TfrmMain window(services, documents);
+    // destruction stores the reopen list. The documents open once it is on
+    // screen, so that a long one shows its progress.
+    tkm::TfrmMain window(services, {});
     dialogs.SetParent(&window);
     accounts.SetParent(&window);
     tray.SetMainWindow(&window);
@@ -196,7 +197,12 @@ int main(int argc, char** argv) {
     // Ask for the keyboard at once, so menu shortcuts work from the first key
     // even where no window manager hands the new window the focus.
     window.activateWindow();
-    // Asked over the window, once it is there to be restored into.
-    QTimer::singleShot(0, &window, [&window] { window.OfferRecovery(); });
+    // First in the loop, so another start's macro opens its documents after
+    // these; a long load's progress holds the macro back until it is done.
+    QTimer::singleShot(0, &window, [&window, &documents] {
+        if (!documents.isEmpty()) window.OpenStartDocuments(documents);
+        // Asked over the window, once it is there to be restored into.
+        window.OfferRecovery();
+    });
     return QApplication::exec();
 }

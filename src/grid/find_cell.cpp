@@ -37,14 +37,18 @@ class TGridScan {
 public:
     static constexpr int BlockRows = 64;
 
-    TGridScan(const TBaseGrid& grid, TCellMatcher& matcher, TRange cols, TRange rows, TDirection direction)
-        : grid_(grid), matcher_(matcher), cols_(cols), rows_(rows), direction_(direction),
+    TGridScan(const TBaseGrid& grid, TCellMatcher& matcher, TRange cols, TRange rows, TDirection direction,
+              const TFileProgressHandler& onProgress)
+        : grid_(grid), matcher_(matcher), cols_(cols), rows_(rows), direction_(direction), onProgress_(onProgress),
           width_(std::size_t(grid.RealColCount())), realCols_(std::size_t(cols.Max + 1)) {
         for (int d = cols.Min; d <= cols.Max; ++d) realCols_[std::size_t(d)] = std::size_t(grid.DisplayToReal(d));
     }
 
     TGridCoord AlongRows(int col, int row) {
-        for (; rows_.Contains(row); row += direction_.Step(), col = direction_.First(cols_)) {
+        const int rows = direction_.Step() > 0 ? rows_.Max - row + 1 : row - rows_.Min + 1;
+        TProgressReporter progress(onProgress_, rows);
+        for (int looked = 0; rows_.Contains(row); ++looked, row += direction_.Step(), col = direction_.First(cols_)) {
+            if (looked % BlockRows == 0) progress.Report(looked);
             ReadRows(row, row + direction_.Step());
             for (; cols_.Contains(col); col += direction_.Step())
                 if (Matches(0, col)) return {col, row};
@@ -58,7 +62,9 @@ public:
         const int step = direction_.Step();
         int columns = step > 0 ? cols_.Max - col + 1 : col - cols_.Min + 1;
         TGridCoord best;
+        TProgressReporter progress(onProgress_, rows_.Max - rows_.Min + 1);
         for (int block = direction_.First(rows_); rows_.Contains(block) && columns > 0; block += step * BlockRows) {
+            progress.Report((block - direction_.First(rows_)) * step);
             const int blockEnd = std::clamp(block + step * BlockRows, rows_.Min - 1, rows_.Max + 1);
             ReadRows(block, blockEnd);
             for (int k = 0; k < columns; ++k) {
@@ -95,6 +101,7 @@ private:
     TRange cols_;
     TRange rows_;
     TDirection direction_;
+    const TFileProgressHandler& onProgress_;
     std::size_t width_;
     std::vector<std::size_t> realCols_;
     std::vector<std::string_view> views_;
@@ -102,7 +109,8 @@ private:
 
 }  // namespace
 
-TGridCoord FindCell(TBaseGrid& grid, TGridCoord start, std::string_view text, TFindOptions options) {
+TGridCoord FindCell(TBaseGrid& grid, TGridCoord start, std::string_view text, TFindOptions options,
+                    const TFileProgressHandler& onProgress) {
     TCellMatcher matcher(text, options);
     const int colCount = grid.ColCount();
     const int rowCount = grid.RowCount();
@@ -152,7 +160,7 @@ TGridCoord FindCell(TBaseGrid& grid, TGridCoord start, std::string_view text, TF
         }
     }
 
-    TGridScan scan(grid, matcher, cols, rows, direction);
+    TGridScan scan(grid, matcher, cols, rows, direction, onProgress);
     const TGridCoord hit = alongRows ? scan.AlongRows(cell, line) : scan.DownColumns(line, cell);
     if (hit != TGridCoord{} && options.Has(TFindOption::SelectHit)) grid.SetCurrentCell(hit.Col, hit.Row);
     return hit;

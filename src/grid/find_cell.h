@@ -3,6 +3,7 @@
 #include "grid/base_grid.h"
 #include "grid/find_options.h"
 #include "grid/grid_types.h"
+#include "grid/io/file_progress.h"
 
 #include <string_view>
 
@@ -12,6 +13,9 @@ namespace tkm {
 // scan order the options choose, or (-1, -1). Start (-1, -1) begins at the
 // first cell of the scan; the scan never wraps around. Hidden columns and the
 // rows a filter hides are not searched. With SelectHit the hit becomes the grid's current cell.
-TGridCoord FindCell(TBaseGrid& grid, TGridCoord start, std::string_view text, TFindOptions options);
+// `onProgress` hears the rows looked at of the rows the scan has before it; an
+// EAbort it throws ends the search with the current cell as it was.
+TGridCoord FindCell(TBaseGrid& grid, TGridCoord start, std::string_view text, TFindOptions options,
+                    const TFileProgressHandler& onProgress = {});
 
 }  // namespace tkm

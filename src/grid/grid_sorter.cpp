@@ -19,10 +19,15 @@ namespace {
 // are compared cell by cell.
 class TRowSorter {
 public:
+    // Percentages: ranking is the first half of the work, placing the rows
+    // the next two fifths, moving them the rest.
+    static constexpr long long RankedShare = 50;
+    static constexpr long long PlacedShare = 90;
+
     TRowSorter(const TBaseGrid& grid, int firstRow, int rowCount, const TLocaleFormats& formats,
-               std::span<const std::string> keys)
+               std::span<const std::string> keys, TProgressReporter& progress)
         : grid_(grid), firstRow_(firstRow), rowCount_(rowCount), formats_(formats), keys_(keys),
-          cells_(std::size_t(grid.RealColCount())) {}
+          progress_(progress), cells_(std::size_t(grid.RealColCount())) {}
 
     std::vector<std::uint32_t> Sort(int column, int direction) {
         std::vector<TEntry> entries(static_cast<std::size_t>(rowCount_));
@@ -38,7 +43,9 @@ public:
                 unsettled_[i] = std::int16_t(from);
             }
         }
+        progress_.Report(RankedShare);
         if (rowCount_ > 1) Quicksort(entries, direction);
+        progress_.Report(PlacedShare);
         std::vector<std::uint32_t> order(entries.size());
         for (std::size_t i = 0; i < entries.size(); ++i) order[i] = entries[i].Row;
         return order;
@@ -54,7 +61,10 @@ private:
     // order they are sorted in does not change the result.
     void Quicksort(std::vector<TEntry>& order, int dir) {
         std::vector<std::pair<int, int>> ranges{{0, rowCount_ - 1}};
-        while (!ranges.empty()) {
+        // Rows outside every range left are in their places; the ranges are
+        // taken depth first, so these grow steadily.
+        long long placed = 0;
+        for (unsigned passes = 1; !ranges.empty(); ++passes) {
             const auto [lo, hi] = ranges.back();
             ranges.pop_back();
             const TEntry pivot = order[std::size_t((lo + hi) / 2)];
@@ -70,8 +80,16 @@ private:
                     ++i;
                 }
             } while (j >= i);
-            if (lo < j) ranges.emplace_back(lo, j);
-            if (i < hi) ranges.emplace_back(i, hi);
+            placed += hi - lo + 1;
+            if (lo < j) {
+                ranges.emplace_back(lo, j);
+                placed -= j - lo + 1;
+            }
+            if (i < hi) {
+                ranges.emplace_back(i, hi);
+                placed -= hi - i + 1;
+            }
+            if (passes % 4096 == 0) progress_.Report(RankedShare + (PlacedShare - RankedShare) * placed / rowCount_);
         }
     }
 
@@ -103,6 +121,7 @@ private:
     const int rowCount_;
     const TLocaleFormats& formats_;
     const std::span<const std::string> keys_;
+    TProgressReporter& progress_;
     int keyColumn_ = -1;
     std::vector<std::int16_t> unsettled_;
     std::vector<std::vector<TSortCell>> cells_;
@@ -111,7 +130,7 @@ private:
 }  // namespace
 
 void SortByColumn(TBaseGrid& grid, const TSortSettings& settings, const TLocaleFormats& formats,
-                  std::span<const std::string> keys) {
+                  std::span<const std::string> keys, const TFileProgressHandler& onProgress) {
     if (settings.Column < 0 || settings.Column >= grid.RealColCount())
         throw EGridError("Sort column " + std::to_string(settings.Column) + " is outside the table");
     grid.CommitEditor();
@@ -121,9 +140,12 @@ void SortByColumn(TBaseGrid& grid, const TSortSettings& settings, const TLocaleF
         throw EGridError("Sort keys for " + std::to_string(keys.size()) + " of " + std::to_string(rows) + " rows");
     const int direction = settings.Direction == TSortDirection::sdAscending ? 1 : -1;
     if (rows > 0) {
+        TProgressReporter progress(onProgress, 100);
+        progress.Report(0);
         const std::vector<std::uint32_t> order =
-            TRowSorter(grid, first, rows, formats, keys).Sort(settings.Column, direction);
+            TRowSorter(grid, first, rows, formats, keys, progress).Sort(settings.Column, direction);
         grid.PermuteRows(first, order);
+        progress.Report(100);
     }
     // The work rows below the data are what the sort reports as changed.
     const int end = grid.RowCount();

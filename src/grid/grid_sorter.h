@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/base_grid.h"
+#include "grid/io/file_progress.h"
 #include "grid/sort_settings.h"
 
 #include <span>
@@ -15,7 +16,9 @@ namespace tkm {
 // stays where it was.
 // `keys`, when not empty, are what the sort column's cells compare as, one per
 // data row: a column whose texts have an order of their own.
+// `onProgress` hears how far the sort has come: once per phase, and as rows
+// find their places. It must not throw: a sort is never left half done.
 void SortByColumn(TBaseGrid& grid, const TSortSettings& settings, const TLocaleFormats& formats,
-                  std::span<const std::string> keys = {});
+                  std::span<const std::string> keys = {}, const TFileProgressHandler& onProgress = {});
 
 }  // namespace tkm

@@ -50,13 +50,14 @@ std::vector<std::string> TaskSortKeys(const TBaseGrid& grid, int realCol, const 
     return keys;
 }
 
-void SortTaskTable(TBaseGrid& grid, const TSortSettings& settings, const TLocaleFormats& formats) {
+void SortTaskTable(TBaseGrid& grid, const TSortSettings& settings, const TLocaleFormats& formats,
+                   const TFileProgressHandler& onProgress) {
     if (settings.Column < 0 || settings.Column >= grid.RealColCount()) {
         SortByColumn(grid, settings, formats);  // reports the bad column
         return;
     }
     const std::vector<std::string> keys = TaskSortKeys(grid, settings.Column, formats);
-    SortByColumn(grid, settings, formats, keys);
+    SortByColumn(grid, settings, formats, keys, onProgress);
 }
 
 }  // namespace tkm

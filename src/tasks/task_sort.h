@@ -2,6 +2,7 @@
 
 #include "base/date_text.h"
 #include "grid/base_grid.h"
+#include "grid/io/file_progress.h"
 #include "grid/sort_settings.h"
 
 #include <string>
@@ -15,7 +16,9 @@ namespace tkm {
 // read as a time. Empty for the columns whose texts sort as they are.
 std::vector<std::string> TaskSortKeys(const TBaseGrid& grid, int realCol, const TLocaleFormats& formats);
 
-// Sorts the data rows by settings.Column with the keys of that column.
-void SortTaskTable(TBaseGrid& grid, const TSortSettings& settings, const TLocaleFormats& formats);
+// Sorts the data rows by settings.Column with the keys of that column,
+// telling `onProgress` how far it has come.
+void SortTaskTable(TBaseGrid& grid, const TSortSettings& settings, const TLocaleFormats& formats,
+                   const TFileProgressHandler& onProgress = {});
 
 }  // namespace tkm

@@ -1,9 +1,11 @@
+#include "base/errors.h"
 #include "grid/cell_matcher.h"
 #include "grid/find_cell.h"
 #include "tasks/task_table.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -228,6 +230,48 @@ TEST(FindCell, LongCellsMatchAnywhereButNotOnBytesThatOnlyLookLikeCase) {
     EXPECT_EQ(AllHits(grid, "[1"), (Hits{{colDescription, 2}}));  // '{' is not a lower-case '['
     EXPECT_EQ(AllHits(grid, "FREP"), (Hits{{colDescription, 1}}));  // across the eight-byte step
     EXPECT_EQ(AllHits(grid, "end: report", O::MatchAtStart), Hits{});
+}
+
+// A long list with "needle" in one cell of its last row.
+TBaseGrid LongGrid(int rows) {
+    TBaseGrid grid(3, rows + 1);
+    grid.SetCellText(1, rows, "needle");
+    grid.SetCurrentCell(1, 1);
+    return grid;
+}
+
+TEST(FindCell, ReportsTheRowsLookedAtInEveryScanOrderUpToTheEnd) {
+    TBaseGrid grid = LongGrid(10000);
+    for (const TFindOptions options : {TFindOptions{}, TFindOptions(O::AlongRows), TFindOptions(O::Backward),
+                                       O::AlongRows | O::Backward}) {
+        std::vector<int> percents;
+        const TFileProgressHandler handler = [&percents](int percent) { percents.push_back(percent); };
+        EXPECT_EQ(FindCell(grid, {}, "missing", options, handler), TGridCoord{});
+        ASSERT_GE(percents.size(), 90u);
+        EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end())) << "the bar never moves back";
+        EXPECT_EQ(percents.front(), 0);
+        EXPECT_GE(percents.back(), 99);
+        EXPECT_LE(percents.back(), 100);
+    }
+    // From half way down along rows, the rest of the list is the whole of the scan.
+    std::vector<int> percents;
+    FindCell(grid, {2, 5000}, "missing", O::AlongRows, [&percents](int percent) { percents.push_back(percent); });
+    ASSERT_FALSE(percents.empty());
+    EXPECT_GE(percents.back(), 99);
+}
+
+TEST(FindCell, StoppedThroughItsProgressItLeavesTheCurrentCellAndFindsAgainAfterwards) {
+    TBaseGrid grid = LongGrid(10000);
+    for (const TFindOptions options : {TFindOptions(O::SelectHit), O::SelectHit | O::AlongRows}) {
+        const TFileProgressHandler stopHalfWay = [](int percent) {
+            if (percent >= 50) throw EAbort();
+        };
+        EXPECT_THROW(FindCell(grid, {}, "needle", options, stopHalfWay), EAbort);
+        EXPECT_EQ(grid.Col(), 1);
+        EXPECT_EQ(grid.Row(), 1);
+        EXPECT_EQ(FindCell(grid, {}, "needle", options), (TGridCoord{1, 10000}));
+        grid.SetCurrentCell(1, 1);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -220,6 +221,28 @@ TEST(SortByColumn, SameOrderAsThePlainQuicksortOnRandomTablesWithManyTies) {
         TOracleSort(expected, formats).Sort(column, direction == TSortDirection::sdAscending ? 1 : -1);
         ASSERT_EQ(DataOf(grid), expected) << "round " << round << ", column " << column;
     }
+}
+
+TEST(SortByColumn, ALongSortMovesItsProgressAsRowsFindTheirPlacesAndEndsAtTheWhole) {
+    std::mt19937 random(31);
+    TTable table(200000, std::vector<std::string>(2));
+    for (std::size_t r = 0; r < table.size(); ++r) {
+        table[r][0] = "#" + std::to_string(r);
+        table[r][1] = std::to_string(random() % 1000000);
+    }
+    TBaseGrid reported = GridOf(table, 2);
+    TBaseGrid silent = GridOf(table, 2);
+    std::vector<int> percents;
+    SortByColumn(reported, {1, TSortDirection::sdAscending}, TLocaleFormats{}, {},
+                 [&percents](int percent) { percents.push_back(percent); });
+    SortByColumn(silent, {1, TSortDirection::sdAscending}, TLocaleFormats{});
+    EXPECT_EQ(DataOf(reported), DataOf(silent));
+    ASSERT_FALSE(percents.empty());
+    EXPECT_EQ(percents.front(), 0);
+    EXPECT_EQ(percents.back(), 100);
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end())) << "the bar never moves back";
+    const auto placing = std::count_if(percents.begin(), percents.end(), [](int p) { return p > 50 && p < 90; });
+    EXPECT_GE(placing, 10) << "placing the rows reports as it goes, not only at its end";
 }
 
 }  // namespace

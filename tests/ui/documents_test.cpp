@@ -265,5 +265,25 @@ TEST_F(DocumentsTest, ALongLoadShowsItsProgressAndStopsWithTheListAsItWas) {
     EXPECT_EQ(window->windowTitle(), "long - Taskmere");
 }
 
+// A document named on the command line opens once the window is on screen, so
+// a long one shows its progress there; the history starts from the list as loaded.
+TEST_F(DocumentsTest, ADocumentNamedAtTheStartOpensInTheShownWindowWithItsProgress) {
+    const std::string list = Path("named.tkm");
+    std::string lines = "No,Entry Date,Status,Task Description\r\n";
+    for (int i = 1; i <= 300; ++i) lines += std::to_string(i) + ",,,entry " + std::to_string(i) + "\r\n";
+    test::WriteBytes(list, lines);
+    auto* progress = window->findChild<QWidget*>("stbProgress");
+    ASSERT_TRUE(progress);
+    bool shownWhileLoading = false;
+    QTimer::singleShot(0, window.get(), [&] { shownWhileLoading = window->isVisible() && progress->isVisible(); });
+    window->OpenStartDocuments({QString::fromStdString(list)});
+    EXPECT_TRUE(shownWhileLoading);
+    EXPECT_EQ(Store().RowCount(), 301);
+    EXPECT_EQ(window->windowTitle(), "named - Taskmere");
+    EXPECT_FALSE(Grid().History().CanUndo());
+    EXPECT_FALSE(window->Modified());
+    ASSERT_EQ(window->mruMain().Entries().size(), 1u);
+}
+
 }  // namespace
 }  // namespace tkm

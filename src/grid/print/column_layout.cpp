@@ -20,7 +20,7 @@ std::vector<int> ScreenColumnWidths(const TBaseGrid& grid, int screenDpi) {
 }  // namespace
 
 TCellSizes MeasureCells(const TBaseGrid& grid, const std::vector<int>& realCols, const TPrintSettings& settings,
-                        TCellMeasurer& measurer, int screenDpi) {
+                        TCellMeasurer& measurer, int screenDpi, TProgressReporter* progress) {
     TCellSizes sizes;
     const bool measureWidths = !settings.NoAutoSize && !settings.UseFixedWidth;
     const bool fixedWidths = settings.UseFixedWidth && grid.RowCount() > 0;
@@ -32,6 +32,7 @@ TCellSizes MeasureCells(const TBaseGrid& grid, const std::vector<int>& realCols,
     if (!measureWidths && settings.UseFixedHeight) return sizes;
 
     for (int row = 0; row < grid.RowCount(); ++row) {
+        if (progress) progress->Report(row);
         int height = 0;
         for (std::size_t c = 0; c < realCols.size(); ++c) {
             const int realCol = realCols[c];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/io/file_progress.h"
 #include "grid/print/print_cell_look.h"
 #include "grid/print/print_settings.h"
 
@@ -24,8 +25,9 @@ struct TCellSizes {
 };
 
 // `realCols` are the real columns behind the display columns, in display order.
+// `progress`, when given, hears the rows measured.
 TCellSizes MeasureCells(const TBaseGrid& grid, const std::vector<int>& realCols, const TPrintSettings& settings,
-                        TCellMeasurer& measurer, int screenDpi);
+                        TCellMeasurer& measurer, int screenDpi, TProgressReporter* progress = nullptr);
 
 // Scales the widths to the page width as `FitToPage` asks; returns the factor used.
 double FitToPage(std::vector<int>& widths, int padding, int pageWidth, const TPrintSettings& settings);

@@ -16,7 +16,8 @@ TLayoutRun::TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageA
       looks_(inputs.Settings, inputs.Scheme, inputs.OnGetCellPrintColor),
       cellMeasurer_(looks_, measurer_),
       metrics_(TPrintMetrics::Measure(inputs.Settings, inputs.Scheme, measurer_)),
-      decorations_(inputs.Settings, metrics_, inputs.Scheme, inputs.Formats, inputs.Today, inputs.Now) {
+      decorations_(inputs.Settings, metrics_, inputs.Scheme, inputs.Formats, inputs.Today, inputs.Now),
+      progress_(inputs.OnProgress, 2LL * inputs.Grid.RowCount()) {
     // A canvas that measures the fonts otherwise would lay the cells out otherwise too.
     TPageLayout::TMadeFrom madeFrom{in_.Grid.Revision(), in_.Settings, area_, in_.ScreenDpi, metrics_};
     if (layout_.Measured && layout_.MadeFrom == madeFrom) return;
@@ -31,7 +32,7 @@ void TLayoutRun::Measure() {
     for (int c = 0; c < in_.Grid.ColCount(); ++c) layout_.RealCols.push_back(in_.Grid.DisplayToReal(c));
     // Every row is measured for the column widths anyway, so its height is
     // kept then: filling pages needs no second look at the cells.
-    layout_.Sizes = MeasureCells(in_.Grid, layout_.RealCols, s, cellMeasurer_, in_.ScreenDpi);
+    layout_.Sizes = MeasureCells(in_.Grid, layout_.RealCols, s, cellMeasurer_, in_.ScreenDpi, &progress_);
     layout_.FitFactor = FitToPage(layout_.Sizes.ColumnWidths, metrics_.Padding, area_.Width, s);
     layout_.Groups = ColumnGroups(layout_.Sizes.ColumnWidths, metrics_.Padding, area_.Width, in_.Grid.FixedCols(), s);
     layout_.Measured = true;
@@ -52,6 +53,8 @@ int TLayoutRun::Paginate(int last) {
             layout_.Complete = true;
             break;
         }
+        const long long groups = (long long)layout_.Groups.size();
+        progress_.Report(rows + ((long long)next.Group * rows + next.Row) / groups);
         starts.push_back(next);
     }
     return int(starts.size());

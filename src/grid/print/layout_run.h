@@ -3,6 +3,7 @@
 #include "base/date_text.h"
 #include "base/locale_formats.h"
 #include "grid/color_scheme.h"
+#include "grid/io/file_progress.h"
 #include "grid/print/column_layout.h"
 #include "grid/print/page_decorations.h"
 #include "grid/print/print_canvas.h"
@@ -33,6 +34,9 @@ struct TLayoutInputs {
     const TColorScheme& Scheme;
     const TLocaleFormats& Formats;
     const TPrintColorEvent& OnGetCellPrintColor;
+    // Hears how far measuring and paging the whole grid have come; an EAbort
+    // it throws ends the run before anything is drawn.
+    const TFileProgressHandler& OnProgress;
     TDate Today;
     TTimeOfDay Now;
     int ScreenDpi = 96;  // for widths taken from the screen
@@ -119,6 +123,8 @@ private:
     TCellMeasurer cellMeasurer_;
     TPrintMetrics metrics_;
     TPageDecorations decorations_;
+    // Measuring is the first half, paging the second.
+    TProgressReporter progress_;
 };
 
 }  // namespace tkm

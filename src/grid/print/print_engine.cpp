@@ -10,10 +10,10 @@ TPrintEngine::TPrintEngine(const TBaseGrid& grid, const TPrintSettings& settings
                            const TLocaleFormats& formats, const Clock& clock)
     : grid_(grid), settings_(settings), scheme_(scheme), formats_(formats), clock_(clock) {}
 
-TLayoutInputs TPrintEngine::Inputs() const {
+TLayoutInputs TPrintEngine::Inputs(const TFileProgressHandler& onProgress) const {
     // An unknown screen resolution maps one screen pixel to one printer unit.
     const int dpi = screenDpi_ > 0 ? screenDpi_ : 254;
-    return {grid_, settings_, scheme_, formats_, onGetCellPrintColor_, clock_.Today(), clock_.Now(), dpi};
+    return {grid_, settings_, scheme_, formats_, onGetCellPrintColor_, onProgress, clock_.Today(), clock_.Now(), dpi};
 }
 
 TPageArea TPrintEngine::AreaOf(const TDeviceArea& device) {
@@ -23,14 +23,16 @@ TPageArea TPrintEngine::AreaOf(const TDeviceArea& device) {
 }
 
 int TPrintEngine::CountPages(TPrintCanvas& canvas, TPageArea area) const {
-    const TLayoutInputs inputs = Inputs();
+    const TLongStep step(progressView_, true, progressShowAfter_);
+    const TLayoutInputs inputs = Inputs(step.Handler());
     TPageLayout layout;
     return TLayoutRun(inputs, canvas, area, layout).Paginate();
 }
 
 void TPrintEngine::Print(TPrintTarget& printer, int first, int last) const {
     printer.SetOrientation(settings_.Orientation);
-    const TLayoutInputs inputs = Inputs();
+    const TLongStep step(progressView_, true, progressShowAfter_);
+    const TLayoutInputs inputs = Inputs(step.Handler());
     TPageLayout layout;
     TLayoutRun run(inputs, printer.Canvas(), AreaOf(printer.PrintableArea()), layout);
     const int count = run.Paginate();
@@ -49,18 +51,30 @@ std::optional<TPrintSheet> TPrintEngine::PreviewSheet() const {
     return sheetSource_(settings_.Orientation);
 }
 
-void TPrintEngine::DrawPreview(TPrintCanvas& canvas, TPageArea area) {
-    const TLayoutInputs inputs = Inputs();
-    TLayoutRun run(inputs, canvas, area, preview_);
+TDrawRange TPrintEngine::PreviewRange(TLayoutRun& run) {
     if (previewFast_) {
         previewPageCount_ = 1;
         previewPage_ = 1;
-        run.Draw({1, run.Paginate(1), 1}, nullptr);
-        return;
+        return {1, run.Paginate(1), 1};
     }
     previewPageCount_ = run.Paginate();
     previewPage_ = std::clamp(previewPage_, 1, std::max(previewPageCount_, 1));
-    run.Draw({previewPage_, std::min(previewPage_, previewPageCount_), previewPageCount_}, nullptr);
+    return {previewPage_, std::min(previewPage_, previewPageCount_), previewPageCount_};
+}
+
+void TPrintEngine::LayOutPreview(TPrintCanvas& canvas, TPageArea area) {
+    const TLongStep step(progressView_, true, progressShowAfter_);
+    const TLayoutInputs inputs = Inputs(step.Handler());
+    TLayoutRun run(inputs, canvas, area, preview_);
+    PreviewRange(run);
+}
+
+void TPrintEngine::DrawPreview(TPrintCanvas& canvas, TPageArea area) {
+    // Drawing happens while the window paints, where no progress may run its events.
+    const TFileProgressHandler silent;
+    const TLayoutInputs inputs = Inputs(silent);
+    TLayoutRun run(inputs, canvas, area, preview_);
+    run.Draw(PreviewRange(run), nullptr);
 }
 
 std::string TPrintEngine::PreviewPageNumber() const {

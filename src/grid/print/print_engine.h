@@ -2,6 +2,7 @@
 
 #include "base/locale_formats.h"
 #include "grid/color_scheme.h"
+#include "grid/long_step.h"
 #include "grid/print/layout_run.h"
 #include "grid/print/print_canvas.h"
 #include "grid/print/print_cell_look.h"
@@ -28,6 +29,13 @@ public:
         onGetCellPrintColor_ = std::move(event);
         preview_ = {};  // the colours may choose other fonts
     }
+    // Shows how far laying out the whole grid has come, before a print or a
+    // preview draws a page; Cancel there ends the job unprinted with EAbort.
+    // The preview's drawing never reports: it lays out first (LayOutPreview).
+    void SetProgressView(TStepProgressView* view, std::chrono::milliseconds showAfter = TLongStep::NoticeableTime) {
+        progressView_ = view;
+        progressShowAfter_ = showAfter;
+    }
     // The screen's resolution, for column widths taken from the screen; 0 when unknown.
     void SetScreenDpi(int dpi) { screenDpi_ = dpi; }
     // The job's name when the settings name none: the document's.
@@ -49,6 +57,9 @@ public:
     // numbers read a count of 1.
     void SetPreviewFast(bool fast) { previewFast_ = fast; }
     bool PreviewFast() const { return previewFast_; }
+    // Lays out the pages a preview shows, with the progress view, so that
+    // drawing them finds the layout made.
+    void LayOutPreview(TPrintCanvas& canvas, TPageArea area);
     void DrawPreview(TPrintCanvas& canvas, TPageArea area);
     // The page last drawn: "2-1" for the second page of the first group of
     // columns where the columns take several, else "2"; empty before any drawing.
@@ -62,7 +73,9 @@ public:
     static TPageArea AreaOf(const TDeviceArea& device);
 
 private:
-    TLayoutInputs Inputs() const;
+    TLayoutInputs Inputs(const TFileProgressHandler& onProgress) const;
+    // Lays the preview out up to its page; the pages to draw.
+    TDrawRange PreviewRange(TLayoutRun& run);
 
     const TBaseGrid& grid_;
     const TPrintSettings& settings_;
@@ -70,6 +83,8 @@ private:
     const TLocaleFormats& formats_;
     const Clock& clock_;
     TPrintColorEvent onGetCellPrintColor_;
+    TStepProgressView* progressView_ = nullptr;
+    std::chrono::milliseconds progressShowAfter_{};
     TSheetSource sheetSource_;
     std::string documentName_;
     int screenDpi_ = 96;

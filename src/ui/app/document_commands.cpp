@@ -121,6 +121,7 @@ TTaskListPrint TDocumentCommands::GridPrint(const TBaseGrid& rows) {
 
 void TDocumentCommands::PrepareForPrinter(TPrintEngine& engine) const {
     engine.SetDocumentName(DocumentBaseName(session_.FileName()));
+    engine.SetProgressView(&window_.Progress);
     // The preview shows the sheet the print will come out on.
     if (printer_)
         engine.SetSheetSource([printer = printer_](TPrintOrientation orientation) { return printer->NextSheet(orientation); });
@@ -144,8 +145,12 @@ void TDocumentCommands::ChoosePrintColumns(TBaseGrid& rows) {
     engine.SetScreenDpi(grid.logicalDpiX());
     TGridPreviewDialog preview(
         [this, &engine] {
-            ReportingStepFailures(dialogs_,
-                                  [&] { PrintOnDesktop(engine, *printer_, dialogs_, session_.PdfFileName()); });
+            try {
+                ReportingStepFailures(dialogs_,
+                                      [&] { PrintOnDesktop(engine, *printer_, dialogs_, session_.PdfFileName()); });
+            } catch (const EAbort&) {
+                // Stopped while the pages were counted: nothing was printed.
+            }
         },
         &window_.Window);
     preview.SetGrid(&engine);

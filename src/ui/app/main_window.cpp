@@ -250,6 +250,7 @@ void TfrmMain::CreateStatusBar() {
     }
     progress_ = new TStatusProgress(stbMain);
     stbMain->addPermanentWidget(progress_);
+    stgMain_->SetStepProgress(progress_);
 }
 
 void TfrmMain::WireCommands() {
@@ -295,12 +296,16 @@ void TfrmMain::WireCommands() {
 void TfrmMain::FormCreate(const QStringList& documents) {
     setWindowTitle("Untitled - Taskmere");
     stgMain_->setAccessibleName("Untitled");
-    for (const QString& document : documents) OpenDocument(DisplayToCell(document));
-    const bool opened = DocumentFileName() != UntitledName;
     std::string longDate =
         FormatDate(services_.TimeSource.Today(), services_.Formats.LongDateFormat, services_.Formats);
     while (!longDate.empty() && longDate.back() == ' ') longDate.pop_back();
     lblTodaysDate_->setText(CellToDisplay(longDate));
+    OpenStartDocuments(documents);
+}
+
+void TfrmMain::OpenStartDocuments(const QStringList& documents) {
+    for (const QString& document : documents) OpenDocument(DisplayToCell(document));
+    const bool opened = DocumentFileName() != UntitledName;
     // Without a document that opened, the table starts as one new entry.
     if (!opened) entries_->ResetCurrentEntry();
     // The table as it starts is where the history begins.

@@ -63,6 +63,10 @@ public:
     void SetModified(bool value);
     // A document named on the command line.
     void OpenDocument(const std::string& fileName);
+    // The documents named on the command line, opened in turn; the history
+    // starts from the table as they leave it. The window may be on screen
+    // already, so that a long list shows its progress.
+    void OpenStartDocuments(const QStringList& documents);
     void mruMainClick(const std::string& recentName);
     // An execute transaction from another program: opens the documents its
     // "[Open(" lines name, one transaction after the other.

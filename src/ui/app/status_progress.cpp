@@ -8,6 +8,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace tkm {
 
 TStatusProgress::TStatusProgress(QWidget* parent)
@@ -32,6 +34,9 @@ void TStatusProgress::Start(bool mayCancel) {
     bar_->setValue(0);
     cancel_->setVisible(mayCancel);
     show();
+    held_.clear();
+    for (QWidget* open : QApplication::topLevelWidgets())
+        if (open->isVisible() || open == window()) held_.emplace_back(open);
     qApp->installEventFilter(this);
     // On screen before the file is read: a large one takes seconds before its first percent.
     ProcessEvents();
@@ -55,13 +60,18 @@ void TStatusProgress::ProcessEvents() {
 void TStatusProgress::Stop() {
     running_ = false;
     qApp->removeEventFilter(this);
+    held_.clear();
     hide();
+}
+
+bool TStatusProgress::Held(const QWidget* window) const {
+    return std::any_of(held_.begin(), held_.end(), [window](const QPointer<QWidget>& held) { return held == window; });
 }
 
 bool TStatusProgress::eventFilter(QObject* watched, QEvent* event) {
     // A window the operation opens (a server's progress, a question) takes its input as always.
     const auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != window() || watched == cancel_) return false;
+    if (!widget || watched == cancel_ || !Held(widget->window())) return false;
     switch (event->type()) {
     case QEvent::KeyPress:
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) cancelled_ = true;

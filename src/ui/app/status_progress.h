@@ -1,25 +1,32 @@
 #pragma once
 
+#include "grid/long_step.h"
+
+#include <QPointer>
 #include <QWidget>
+
+#include <vector>
 
 class QProgressBar;
 class QPushButton;
 
 namespace tkm {
 
-// The status bar's progress bar for a long file operation, with a Cancel
-// button where stopping leaves nothing half done. While it runs the window
-// repaints, but only Cancel and Escape reach it: a list half read or half
-// written must not be edited, saved again or closed.
-class TStatusProgress : public QWidget {
+// The status bar's progress bar for a long operation, with a Cancel button
+// where stopping leaves nothing half done. While it runs the window repaints,
+// but only Cancel and Escape reach it or any other window that was open when
+// it started (the find form, a preview): a list half read, half written or
+// half sorted must not be edited, searched, saved again or closed. Under a
+// modal dialog Cancel cannot be clicked; Escape there stops the operation.
+class TStatusProgress : public QWidget, public TStepProgressView {
 public:
     explicit TStatusProgress(QWidget* parent);
 
-    void Start(bool mayCancel);
+    void Start(bool mayCancel) override;
     // Shows the percentage and lets the window repaint; EAbort once Cancel was
     // pressed (with `mayCancel`).
-    void Step(int percent);
-    void Stop();
+    void Step(int percent) override;
+    void Stop() override;
     // Between Start and Stop: timers that would change the table wait for the end.
     bool Running() const { return running_; }
 
@@ -28,9 +35,11 @@ protected:
 
 private:
     void ProcessEvents();
+    bool Held(const QWidget* window) const;
 
     QProgressBar* bar_;
     QPushButton* cancel_;
+    std::vector<QPointer<QWidget>> held_;
     bool running_ = false;
     bool mayCancel_ = false;
     bool cancelled_ = false;

@@ -6,6 +6,7 @@
 #include "ui/grid/pdf_print_target.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -23,9 +24,21 @@ TPreviewPage::TPreviewPage(TPrintEngine& engine, QWidget* parent) : QWidget(pare
     setPalette(white);
 }
 
+TPrintSheet TPreviewPage::Sheet() const {
+    return engine_.PreviewSheet().value_or(PdfSheet(LocalePaper(), engine_.Settings().Orientation));
+}
+
+void TPreviewPage::LayOut() {
+    // Text is measured in the print fonts' own sizes, so any painter lays out as the page's will.
+    const TPrintSheet sheet = Sheet();
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    TPainterPrintCanvas canvas(painter, sheet.Printable.DpiX, sheet.Printable.DpiY);
+    engine_.LayOutPreview(canvas, TPrintEngine::AreaOf(sheet.Printable));
+}
+
 void TPreviewPage::paintEvent(QPaintEvent*) {
-    const TPrintSheet sheet =
-        engine_.PreviewSheet().value_or(PdfSheet(LocalePaper(), engine_.Settings().Orientation));
+    const TPrintSheet sheet = Sheet();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // The whole sheet, as large as the page fits, with a little room for its outline.
@@ -129,6 +142,11 @@ bool TGridPreviewDialog::Execute() {
     engine_->SetPreviewFast(PreviewFast);
     form.btnPrevious()->setEnabled(false);
     form.btnPrint()->setEnabled(printable_);
+    try {
+        form.pnlPage()->LayOut();
+    } catch (const EAbort&) {
+        return false;
+    }
     const int result = form.exec();
     const QRect last = form.geometry();
     PreviewLeft = last.left();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/print/print_canvas.h"
+
 #include <QDialog>
 #include <QWidget>
 
@@ -20,6 +22,9 @@ public:
     static constexpr int SheetBorder = 4;
 
     TPreviewPage(TPrintEngine& engine, QWidget* parent);
+    // Lays the pages out ahead of the first painting, where a long list may
+    // show its progress (and be stopped, with EAbort).
+    void LayOut();
 
 signals:
     void drawn();
@@ -28,6 +33,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    TPrintSheet Sheet() const;
+
     TPrintEngine& engine_;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/grid/grid_find_form.h"
 
+#include "base/errors.h"
 #include "platform/dialogs.h"
 #include "ui/accessible_widgets.h"
 #include "ui/grid/cell_text_codec.h"
@@ -155,7 +156,11 @@ void TGridFindForm::OkBtnClick() {
     const QString text = TextToFind_->currentText();
     RememberText(text);
     const bool fresh = lastHit_ == TGridCoord{};
-    lastHit_ = grid_->FindCell(lastHit_, DisplayToCell(text), Options());
+    try {
+        lastHit_ = grid_->FindCell(lastHit_, DisplayToCell(text), Options());
+    } catch (const EAbort&) {
+        return;  // the next OK goes on from the same hit
+    }
     if (lastHit_ != TGridCoord{}) return;
     const std::string quoted = "\r\"" + text.toStdString() + "\"";
     dialogs_.ShowInformation("Information", (fresh ? "Could not find text " : "No more occurences of text ") + quoted);

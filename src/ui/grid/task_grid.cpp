@@ -29,6 +29,8 @@ namespace {
 constexpr int LineWidth = TGridGeometry::LineWidth;
 // A header click this close to a side edge is taken for the start of a resize.
 constexpr int SortClickMargin = 4;
+// About a tenth of a second's sorting.
+constexpr int LongSortRows = 100000;
 
 }  // namespace
 
@@ -120,7 +122,8 @@ TGridCoord TTaskGrid::CellAt(const QPoint& pos) const { return Geometry().CellAt
 TGridCoord TTaskGrid::FindCell(TGridCoord start, std::string_view text, TFindOptions options) {
     CommitEditor();
     const TWaitCursor wait;
-    const TGridCoord hit = tkm::FindCell(store_, start, text, options);
+    const TLongStep step(stepProgress_, true);
+    const TGridCoord hit = tkm::FindCell(store_, start, text, options, step.Handler());
     if (hit != TGridCoord{} && options.Has(TFindOption::SelectHit)) ScrollToCurrent();
     return hit;
 }
@@ -447,7 +450,10 @@ bool TTaskGrid::SortIndicatorShown() const {
 
 void TTaskGrid::SortByColumn() {
     const TWaitCursor wait;
-    SortTaskTable(store_, sortSettings_, formats_);
+    // Its first report may come only after the rows are ranked: a long list shows the bar at once.
+    TLongStep step(stepProgress_, false);
+    if (store_.RowCount() >= LongSortRows) step.Show();
+    SortTaskTable(store_, sortSettings_, formats_, step.Handler());
 }
 
 bool TTaskGrid::viewportEvent(QEvent* event) {

@@ -5,6 +5,7 @@
 #include "grid/color_scheme.h"
 #include "grid/find_options.h"
 #include "grid/grid_geometry.h"
+#include "grid/long_step.h"
 #include "grid/lookup_list.h"
 #include "grid/print/print_settings.h"
 #include "grid/sort_settings.h"
@@ -97,8 +98,11 @@ public:
     QRect CellRect(int displayCol, int row) const;
     // The cell under a viewport point; none off the cells.
     TGridCoord CellAt(const QPoint& pos) const;
+    // Where a long search or sort shows its progress; none unless set.
+    void SetStepProgress(TStepProgressView* view) { stepProgress_ = view; }
     // The store's search, closing the editor first; with SelectHit the hit is
     // made current and scrolled into view, even when it was current already.
+    // A long one shows its progress, and Cancel there ends it with EAbort.
     TGridCoord FindCell(TGridCoord start, std::string_view text, TFindOptions options);
 
     // The colours a cell is drawn with, the current cell's highlight included;
@@ -193,6 +197,7 @@ private:
     // The desktop palette's colours, taken again whenever the palette changes.
     TColorScheme scheme_;
     TPrintSettings printSettings_ = TPrintSettings::TaskGrid();
+    TStepProgressView* stepProgress_ = nullptr;
 
     bool editingEnabled_ = true;
     bool editing_ = false;

@@ -1,6 +1,9 @@
 #include "grid/print/print_engine.h"
 #include "print_test_support.h"
+#include "support/recording_progress.h"
 
+#include <algorithm>
+#include <chrono>
 #include <stdexcept>
 
 namespace tkm::testing {
@@ -202,6 +205,38 @@ TEST_F(PrintPagesTest, PrinterFailuresReachTheCallerWithNoHalfPrintedJob) {
     unknown.Area = {2000, 1000, 0, 0};
     EXPECT_THROW(engine.Print(unknown), EGridError);
     EXPECT_FALSE(unknown.Begun);
+}
+
+TEST_F(PrintPagesTest, LayingOutALongListShowsItsProgressAndStoppingThereLeavesThePrintUnprinted) {
+    Fill({"No", "Status", "Task"}, 2000);
+    RecordingCanvas counting;
+    const int pages = engine.CountPages(counting, Page);
+    test::TRecordingProgress view;
+    engine.SetProgressView(&view, std::chrono::milliseconds(0));
+
+    EXPECT_EQ(engine.CountPages(counting, Page), pages);
+    EXPECT_EQ(view.Calls.substr(0, 14), "start(cancel) ");
+    EXPECT_EQ(view.Calls.substr(view.Calls.size() - 4), "stop");
+    EXPECT_TRUE(std::is_sorted(view.Percents.begin(), view.Percents.end()));
+    EXPECT_GE(view.Percents.size(), 95u) << "measuring and paging both report";
+    EXPECT_GE(view.Percents.back(), 99);
+
+    // Stopped while measuring or while paging, nothing is printed and the preview starts over.
+    for (const int stopAt : {30, 75}) {
+        view.StopAt = stopAt;
+        RecordingPrinter printer;
+        EXPECT_THROW(engine.Print(printer), EAbort);
+        EXPECT_FALSE(printer.Begun) << stopAt;
+        RecordingCanvas preview;
+        EXPECT_THROW(engine.LayOutPreview(preview, Page), EAbort);
+    }
+    view.StopAt = -1;
+    RecordingCanvas preview;
+    engine.LayOutPreview(preview, Page);
+    view.Calls.clear();
+    EXPECT_LT(PreviewOf(2).ExtentCalls, 20) << "drawing finds the layout made";
+    EXPECT_EQ(view.Calls, "") << "and never reports: it runs while the window paints";
+    EXPECT_EQ(engine.PreviewPageCount(), pages);
 }
 
 }  // namespace
