@@ -1,5 +1,7 @@
 #include "ui/ui_language.h"
 
+#include "base/translatable.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -7,7 +9,16 @@
 
 namespace tkm {
 
+namespace {
+
+std::string QtTranslatedText(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text).toStdString();
+}
+
+}  // namespace
+
 TUiLanguage::~TUiLanguage() {
+    SetTextTranslator(nullptr);
     if (ownInstalled_) QCoreApplication::removeTranslator(&own_);
     if (qtInstalled_) QCoreApplication::removeTranslator(&qt_);
 }
@@ -19,6 +30,8 @@ QStringList TUiLanguage::Folders(const QString& executableFolder) {
 }
 
 bool TUiLanguage::Install(const QLocale& locale, const QStringList& folders) {
+    // The core's messages too, for the window only: tkm never installs one.
+    SetTextTranslator(&QtTranslatedText);
     if (!qtInstalled_ && qt_.load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         qtInstalled_ = QCoreApplication::installTranslator(&qt_);
     for (const QString& folder : folders) {
