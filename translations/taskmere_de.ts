@@ -518,6 +518,13 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <source>A to-do list manager for the Linux desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Confirm</source>
@@ -606,27 +613,27 @@
     </message>
     <message>
         <source>Not Started</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nicht begonnen</translation>
     </message>
     <message>
         <source>In Progress</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">In Arbeit</translation>
     </message>
     <message>
         <source>Pending</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ausstehend</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Erledigt</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abgebrochen</translation>
     </message>
     <message>
         <source>Postponed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verschoben</translation>
     </message>
     <message>
         <source>*Task Description is not empty.</source>

@@ -518,6 +518,13 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <source>A to-do list manager for the Linux desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Confirm</source>
