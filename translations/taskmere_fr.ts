@@ -470,6 +470,57 @@
     </message>
 </context>
 <context>
+    <name>ExportFormats</name>
+    <message>
+        <source>Text document (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Document (*.htm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (Comma delimited) (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microsoft Word (*.doc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microsoft Excel (*.xls)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OpenDocument Spreadsheet (*.ods)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OpenDocument Text (*.odt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word Document (*.docx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar to-do list (*.ics)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds at most %2 rows, and this list has %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Cannot open file %1</source>
@@ -514,6 +565,10 @@
     </message>
     <message>
         <source>PDF files (*.pdf)|*.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INI files (*.ini)|*.ini|All files (*.*)|*.*</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -293,12 +293,12 @@ TExportSources TDocumentSession::ExportSources(const TBaseGrid& grid) {
 TDocumentOutcome TDocumentSession::OfferLargerType(const ERowLimitError& limit, const std::string& fileName) {
     const TExportFormat& larger = limit.Larger();
     const std::string question = FillText(TKM_TR("Documents", "%1 Would you like to save it as %2 instead?"),
-                                          {limit.what(), larger.Description});
+                                          {limit.what(), DescriptionText(larger)});
     if (parts_.DialogBoxes.Confirm(question, TConfirmButtons::YesNo) != TConfirmAnswer::Yes) return Cancelled;
     // Through the dialog again, so that replacing a file of the new name is asked about.
-    const auto choice = parts_.DialogBoxes.SaveFile({TKM_TR("Documents", "Save As..."), ExportFilter(), ExportFilterIndex(larger),
-                                                     larger.Extension, DialogFolder(),
-                                                     WithExtension(fileName, larger.Extension)});
+    const auto choice =
+        parts_.DialogBoxes.SaveFile({TKM_TR("Documents", "Save As..."), ExportFilter(), ExportFilterIndex(larger),
+                                     larger.Extension, DialogFolder(), WithExtension(fileName, larger.Extension)});
     if (!choice) return Cancelled;
     const TExportFormat* format = ExportFormatAt(choice->FilterIndex);
     return Export(choice->FileName, format ? *format : larger);

@@ -397,7 +397,8 @@ void TGridPrintSettingsForm::ChooseFont(int index) {
 }
 
 void TGridPrintSettingsForm::LoadSettings() {
-    const auto chosen = dialogs_.OpenFile({tr("Load settings").toStdString(), PrintSettingsFilter, 1, "ini", "", ""});
+    const std::string filter = TranslatedText("Printing", PrintSettingsFilter);
+    const auto chosen = dialogs_.OpenFile({tr("Load settings").toStdString(), filter, 1, "ini", "", ""});
     if (!chosen) return;
     ReportingStepFailures(dialogs_, [&] {
         LoadPrintSettingsFile(WithIniExtension(chosen->FileName, chosen->FilterIndex), grid_->Settings);
@@ -407,7 +408,8 @@ void TGridPrintSettingsForm::LoadSettings() {
 }
 
 void TGridPrintSettingsForm::SaveSettings() {
-    const auto chosen = dialogs_.SaveFile({tr("Save settings").toStdString(), PrintSettingsFilter, 1, "", "", ""});
+    const std::string filter = TranslatedText("Printing", PrintSettingsFilter);
+    const auto chosen = dialogs_.SaveFile({tr("Save settings").toStdString(), filter, 1, "", "", ""});
     if (!chosen) return;
     ReportingStepFailures(dialogs_, [&] {
         SavePrintSettingsFile(grid_->Settings, WithIniExtension(chosen->FileName, chosen->FilterIndex));
