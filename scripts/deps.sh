@@ -1,5 +1,5 @@
 # Sourced by the other scripts: installs what building and testing need.
-TASKMERE_PACKAGES="cmake ninja-build g++ qt6-base-dev zlib1g-dev libgtest-dev xvfb xdotool imagemagick x11-utils fonts-dejavu-core fonts-liberation2 poppler-utils clang libclang-rt-14-dev libreoffice-writer-nogui libreoffice-calc-nogui dbus-daemon python3-dbusmock libxcb1-dev libical-dev python3-icalendar python3-tz python3-pyatspi at-spi2-core todoman pkg-config desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl libxml2-utils groff-base radicale python3-caldav qtkeychain-qt6-dev lintian dpkg-dev fakeroot ccache openssl vdirsyncer"
+TASKMERE_PACKAGES="cmake ninja-build g++ qt6-base-dev zlib1g-dev libgtest-dev xvfb xdotool imagemagick x11-utils fonts-dejavu-core fonts-liberation2 poppler-utils clang libclang-rt-14-dev libreoffice-writer-nogui libreoffice-calc-nogui dbus-daemon python3-dbusmock libxcb1-dev libical-dev python3-icalendar python3-tz python3-pyatspi at-spi2-core todoman pkg-config desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl libxml2-utils groff-base radicale python3-caldav qtkeychain-qt6-dev lintian dpkg-dev fakeroot ccache openssl vdirsyncer qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 
 missing_packages() {
     local missing=""

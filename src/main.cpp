@@ -22,10 +22,12 @@
 #include "ui/accessible_widgets.h"
 #include "ui/app/termination_watch.h"
 #include "ui/app_icon.h"
+#include "ui/ui_language.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -138,6 +140,9 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    const std::string executableFolder = tkm::ExecutableFolder();
+    tkm::TUiLanguage language;
+    language.Install(QLocale::system(), tkm::TUiLanguage::Folders(QString::fromStdString(executableFolder)));
     tkm::InstallAccessibleWidgets();
     // No display name: Qt would add it to every window title.
     QApplication::setApplicationName("Taskmere");
@@ -151,7 +156,6 @@ int main(int argc, char** argv) {
     tkm::TTrayIcon tray(tkm::AppIcon());
     tkm::TLogindPowerControl power(QDBusConnection::systemBus());
     tkm::QtPrinter printer;
-    const std::string executableFolder = tkm::ExecutableFolder();
     const tkm::TLocaleFormats formats = tkm::SystemLocaleFormats();
     tkm::TAppServices services{
         dialogs, shell, clock, formats, tkm::DefaultIniFileName(), executableFolder,

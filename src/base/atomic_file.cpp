@@ -16,7 +16,7 @@ namespace tkm {
 namespace {
 
 [[noreturn]] void CannotCreate(const std::string& fileName, const std::string& reason) {
-    throw EGridFileError("Cannot Create file " + fileName, fileName, reason);
+    throw EGridFileError(CannotCreateFileText(fileName), fileName, reason);
 }
 
 // A symbolic link keeps pointing at the document: the file behind it is

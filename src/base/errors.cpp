@@ -1,5 +1,7 @@
 #include "base/errors.h"
 
+#include "base/translatable.h"
+
 #include <cstring>
 
 namespace tkm {
@@ -8,6 +10,14 @@ std::string ErrnoText(int error) {
     char buffer[256];
     // The GNU strerror_r returns the text, which may or may not be in buffer.
     return strerror_r(error, buffer, sizeof buffer);
+}
+
+std::string CannotOpenFileText(const std::string& fileName) {
+    return FillText(TKM_TR("Files", "Cannot open file %1"), {fileName});
+}
+
+std::string CannotCreateFileText(const std::string& fileName) {
+    return FillText(TKM_TR("Files", "Cannot Create file %1"), {fileName});
 }
 
 }  // namespace tkm

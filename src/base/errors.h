@@ -61,6 +61,10 @@ inline constexpr const char* NotEnoughMemory = "not enough memory";
 // The system's words for an errno value.
 std::string ErrnoText(int error);
 
+// The messages of an EGridFileError: "Cannot open file NAME", "Cannot Create file NAME".
+std::string CannotOpenFileText(const std::string& fileName);
+std::string CannotCreateFileText(const std::string& fileName);
+
 // Runs one step of a command. The failures a step may end with (the grid's,
 // conversion and input/output errors, running out of memory) come back as the
 // message an error box shows; anything else passes on.

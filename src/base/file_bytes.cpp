@@ -64,7 +64,7 @@ std::size_t ReadInParts(int fd, char* data, std::size_t size, int& error) {
 
 TFileBytes::TFileBytes(const std::string& fileName) {
     const auto cannotOpen = [&](const std::string& reason) {
-        return EGridFileError("Cannot open file " + fileName, fileName, reason);
+        return EGridFileError(CannotOpenFileText(fileName), fileName, reason);
     };
     // Not blocking: opening a named pipe would wait for a writer forever.
     const TDescriptor fd(open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));

@@ -101,7 +101,7 @@ std::optional<std::string> RestoreUnfinishedSave(const std::string& fileName) {
     const TDescriptor target(open(real->c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
     const int error = target.Get() < 0 ? errno : CopyFileBytes(backup.Get(), target.Get());
     if (error != 0)
-        throw EGridFileError("Cannot open file " + fileName, fileName,
+        throw EGridFileError(CannotOpenFileText(fileName), fileName,
                              "it was not saved completely, and the version before that save could not be put back "
                              "from " + note->Backup + ": " + ErrnoText(error));
     unlink(note->Backup.c_str());

@@ -1,5 +1,7 @@
 #include "settings/help_location.h"
 
+#include "base/translatable.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -32,8 +34,10 @@ std::optional<std::string> ChooseHelpFile(const THelpPlaces& places) {
 }
 
 std::string NoHelpText(const THelpPlaces& places) {
-    if (places.UserGuide.empty()) return "No help is installed: " + places.HelpFile + " does not exist.";
-    return "No help is installed: neither " + places.HelpFile + " nor " + places.UserGuide + " exists.";
+    if (places.UserGuide.empty())
+        return FillText(TKM_TR("Help", "No help is installed: %1 does not exist."), {places.HelpFile});
+    return FillText(TKM_TR("Help", "No help is installed: neither %1 nor %2 exists."),
+                    {places.HelpFile, places.UserGuide});
 }
 
 }  // namespace tkm

@@ -167,7 +167,7 @@ void LoadPrintSettingsFile(const std::string& fileName, TPrintSettings& settings
     struct stat st {};
     if (stat(fileName.c_str(), &st) != 0) {
         const int error = errno;
-        throw EGridFileError("Cannot open file " + fileName, fileName,
+        throw EGridFileError(CannotOpenFileText(fileName), fileName,
                              error == ENOENT ? "No such file" : ErrnoText(error));
     }
     const TIniFile file(fileName);

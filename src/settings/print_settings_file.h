@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translatable.h"
 #include "grid/print/print_settings.h"
 #include "settings/ini_document.h"
 
@@ -11,7 +12,8 @@ namespace tkm {
 // of printing and share them. Lengths stay in tenths of a millimetre; the job
 // name and the graphics switch are not stored.
 inline constexpr const char* PrintSettingsSection = "PRINTSETTINGS";
-inline constexpr const char* PrintSettingsFilter = "INI files (*.ini)|*.ini|All files (*.*)|*.*";
+inline constexpr const char* PrintSettingsFilter =
+    TKM_TRANSLATE_NOOP("Printing", "INI files (*.ini)|*.ini|All files (*.*)|*.*");
 
 void WritePrintSettings(const TPrintSettings& settings, TIniDocument& ini);
 // A missing key reads as the file's default, not as the current value; an

@@ -128,7 +128,7 @@ public:
 
 private:
     [[noreturn]] void Fail(const std::string& reason) const {
-        throw EGridFileError("Cannot open file " + fileName_, fileName_, reason);
+        throw EGridFileError(CannotOpenFileText(fileName_), fileName_, reason);
     }
 
     // The cells of the i-th to-do; runs on several threads at once. The

@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 #include "base/save_record.h"
+#include "base/translatable.h"
 #include "grid/column_choice_guard.h"
 #include "grid/io/csv_writer.h"
 #include "platform/calendar_accounts.h"
@@ -21,15 +22,19 @@ namespace tkm {
 
 namespace {
 
-constexpr const char* DocumentFilter =
-    "Taskmere and iCalendar files (*.tkm *.ics)|*.tkm;*.ics|Taskmere File (*.tkm)|*.tkm|"
-    "iCalendar to-do list (*.ics)|*.ics|All Files (*.*)|*.*";
-constexpr const char* SaveFilter = "Taskmere files (*.tkm)|*.tkm";
+std::string DocumentFilter() {
+    return TKM_TR("Documents", "Taskmere and iCalendar files (*.tkm *.ics)|*.tkm;*.ics|Taskmere File (*.tkm)|*.tkm|"
+                               "iCalendar to-do list (*.ics)|*.ics|All Files (*.*)|*.*");
+}
+std::string SaveFilter() { return TKM_TR("Documents", "Taskmere files (*.tkm)|*.tkm"); }
 
 const TDocumentOutcome Cancelled{TDocumentOutcome::Cancelled, {}};
 // The desktop's events keep coming while a server answers: a command that
 // replaces or closes the document would pull the list from under the wait.
-const TDocumentOutcome Busy{TDocumentOutcome::Busy, "The list is busy with its server; try again when it is done."};
+TDocumentOutcome Busy() {
+    return {TDocumentOutcome::Busy,
+            TKM_TR("Documents", "The list is busy with its server; try again when it is done.")};
+}
 
 std::string TrimmedBlanks(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
@@ -81,7 +86,7 @@ std::string TDocumentSession::DocumentTitle() const {
 void TDocumentSession::UpdateTitle() { parts_.View.TitleChanged(DocumentTitle() + " - Taskmere"); }
 
 std::string TDocumentSession::SaveChangesText() const {
-    return "Do you want to save the changes you made to " + DocumentTitle() + "?";
+    return FillText(TKM_TR("Documents", "Do you want to save the changes you made to %1?"), {DocumentTitle()});
 }
 
 TCsvSettings TDocumentSession::ProgressSettings() {
@@ -144,7 +149,7 @@ TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind k
     } catch (const EAbort&) {
         return Cancelled;
     }
-    if (restored) parts_.DialogBoxes.ShowInformation("Information", *restored);
+    if (restored) parts_.DialogBoxes.ShowInformation(TKM_TR("Documents", "Information"), *restored);
     if (failure) return TDocumentOutcome::Failure(*failure);
     ReplaceTaskDocument(parts_.Grid, document);
     fileName_ = fileName;
@@ -165,7 +170,7 @@ TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind k
 }
 
 TDocumentOutcome TDocumentSession::SaveQuestion(const std::string& question, bool cancelledSaveGoesOn) {
-    if (talking_) return Busy;
+    if (talking_) return Busy();
     if (!modified_) return {};
     switch (parts_.DialogBoxes.Confirm(question, TConfirmButtons::YesNoCancel)) {
     case TConfirmAnswer::Yes: {
@@ -189,14 +194,14 @@ TDocumentOutcome TDocumentSession::New() {
 
 TDocumentOutcome TDocumentSession::Open() {
     // Busy leaves the modified flag as it is.
-    if (talking_) return Busy;
+    if (talking_) return Busy();
     const bool wasModified = modified_;
     if (const TDocumentOutcome answer = SaveQuestion(SaveChangesText(), true); !answer.GoesOn()) {
         SetModified(true);
         return answer;
     }
     const auto choice =
-        parts_.DialogBoxes.OpenFile({"Open", DocumentFilter, 1, "", DialogFolder(), ""});
+        parts_.DialogBoxes.OpenFile({TKM_TR("Documents", "Open"), DocumentFilter(), 1, "", DialogFolder(), ""});
     if (!choice) {
         if (wasModified) SetModified(true);
         return Cancelled;
@@ -211,7 +216,8 @@ TDocumentOutcome TDocumentSession::Reopen(const std::string& fileName) {
 }
 
 TDocumentOutcome TDocumentSession::OpenNamed(const std::string& fileName) {
-    const std::string question = "Do you want to save the changes to " + DocumentTitle() + "?";
+    const std::string question =
+        FillText(TKM_TR("Documents", "Do you want to save the changes to %1?"), {DocumentTitle()});
     if (const TDocumentOutcome answer = SaveQuestion(question, true); !answer.GoesOn()) return answer;
     return Load(fileName, TLoadKind::Named);
 }
@@ -226,7 +232,7 @@ TDocumentOutcome TDocumentSession::Save() {
         // The dialog adds the type's extension itself, so its overwrite
         // question sees the name that is written.
         const auto choice = parts_.DialogBoxes.SaveFile(
-            {"Save", SaveFilter, 1, "tkm", DialogFolder(), std::string(UntitledName)});
+            {TKM_TR("Documents", "Save"), SaveFilter(), 1, "tkm", DialogFolder(), std::string(UntitledName)});
         if (!choice) {
             SetModified(true);
             return Cancelled;
@@ -287,13 +293,13 @@ TExportSources TDocumentSession::ExportSources(const TBaseGrid& grid) {
 
 TDocumentOutcome TDocumentSession::OfferLargerType(const ERowLimitError& limit, const std::string& fileName) {
     const TExportFormat& larger = limit.Larger();
-    const std::string question =
-        std::string(limit.what()) + " Would you like to save it as " + larger.Description + " instead?";
+    const std::string question = FillText(TKM_TR("Documents", "%1 Would you like to save it as %2 instead?"),
+                                          {limit.what(), DescriptionText(larger)});
     if (parts_.DialogBoxes.Confirm(question, TConfirmButtons::YesNo) != TConfirmAnswer::Yes) return Cancelled;
     // Through the dialog again, so that replacing a file of the new name is asked about.
-    const auto choice = parts_.DialogBoxes.SaveFile({"Save As...", ExportFilter(), ExportFilterIndex(larger),
-                                                     larger.Extension, DialogFolder(),
-                                                     WithExtension(fileName, larger.Extension)});
+    const auto choice =
+        parts_.DialogBoxes.SaveFile({TKM_TR("Documents", "Save As..."), ExportFilter(), ExportFilterIndex(larger),
+                                     larger.Extension, DialogFolder(), WithExtension(fileName, larger.Extension)});
     if (!choice) return Cancelled;
     const TExportFormat* format = ExportFormatAt(choice->FilterIndex);
     return Export(choice->FileName, format ? *format : larger);
@@ -330,14 +336,15 @@ TDocumentOutcome TDocumentSession::ChooseAndExport() {
     // changes the save dialog comes even after its Cancel.
     if (!modified_) return Cancelled;
     const auto choice = parts_.DialogBoxes.SaveFile(
-        {"Save As...", ExportFilter(), saveAsFilterIndex_, "txt", DialogFolder(), ""});
+        {TKM_TR("Documents", "Save As..."), ExportFilter(), saveAsFilterIndex_, "txt", DialogFolder(), ""});
     if (!choice) return Cancelled;
     saveAsFilterIndex_ = choice->FilterIndex;
     // An index the dialog cannot give writes text, as "All files" does.
     const TExportFormat* chosen = ExportFormatAt(choice->FilterIndex);
     const TExportFormat& format = chosen ? *chosen : ExportFormats().front();
     if (format.Writer == TExportWriter::Html) {
-        switch (parts_.DialogBoxes.Confirm("Would you like to save the colors as well?", TConfirmButtons::YesNo)) {
+        switch (parts_.DialogBoxes.Confirm(TKM_TR("Documents", "Would you like to save the colors as well?"),
+                                           TConfirmButtons::YesNo)) {
         case TConfirmAnswer::Yes: colorPrinting_ = saveColor_ = true; break;
         case TConfirmAnswer::No: colorPrinting_ = saveColor_ = false; break;
         default: break;  // closed without an answer: both stay
@@ -346,14 +353,17 @@ TDocumentOutcome TDocumentSession::ChooseAndExport() {
     return Export(choice->FileName, format);
 }
 
-std::optional<bool> TDocumentSession::AskShownOnly(const std::string& verb, const std::string& allVerb) {
+std::optional<bool> TDocumentSession::AskShownOnly(const std::string& question) {
     if (!parts_.Grid.RowsFiltered()) return false;
     const int fixed = std::min(parts_.Grid.FixedRows(), parts_.Grid.RowCount());
     const int shown = parts_.Grid.ShownRowCount() - fixed;
     const int all = parts_.Grid.RowCount() - fixed;
-    const auto entries = [](int n) { return std::to_string(n) + (n == 1 ? " entry" : " entries"); };
-    const std::string question = verb + " the " + entries(shown) + " shown? No " + allVerb + " all " + entries(all) + ".";
-    switch (parts_.DialogBoxes.Confirm(question, TConfirmButtons::YesNoCancel)) {
+    const auto entries = [](int n) {
+        return n == 1 ? TKM_TR("Documents", "1 entry")
+                      : FillText(TKM_TR("Documents", "%1 entries"), {std::to_string(n)});
+    };
+    const std::string asked = FillText(question, {entries(shown), entries(all)});
+    switch (parts_.DialogBoxes.Confirm(asked, TConfirmButtons::YesNoCancel)) {
     case TConfirmAnswer::Yes: return true;
     case TConfirmAnswer::No: return false;
     default: return std::nullopt;
@@ -362,7 +372,7 @@ std::optional<bool> TDocumentSession::AskShownOnly(const std::string& verb, cons
 
 TDocumentOutcome TDocumentSession::SaveAs() {
     parts_.View.CommitEditor();
-    const std::optional<bool> shownOnly = AskShownOnly("Save", "saves");
+    const std::optional<bool> shownOnly = AskShownOnly(TKM_TR("Documents", "Save the %1 shown? No saves all %2."));
     if (!shownOnly) return Cancelled;
     const TFlagScope shown(exportShownOnly_, *shownOnly, false);
     colorPrinting_ = true;
@@ -378,9 +388,10 @@ TDocumentOutcome TDocumentSession::SaveAs() {
 
 TDocumentOutcome TDocumentSession::Print() {
     parts_.View.CommitEditor();
-    const std::optional<bool> shownOnly = AskShownOnly("Print", "prints");
+    const std::optional<bool> shownOnly = AskShownOnly(TKM_TR("Documents", "Print the %1 shown? No prints all %2."));
     if (!shownOnly) return Cancelled;
-    switch (parts_.DialogBoxes.Confirm("Would you like to print the colors as well?", TConfirmButtons::YesNo)) {
+    switch (parts_.DialogBoxes.Confirm(TKM_TR("Documents", "Would you like to print the colors as well?"),
+                                       TConfirmButtons::YesNo)) {
     case TConfirmAnswer::Yes: colorPrinting_ = true; break;
     case TConfirmAnswer::No: colorPrinting_ = false; break;
     default: break;  // closed without an answer: the switch stays
@@ -406,12 +417,15 @@ TDocumentOutcome TDocumentSession::CloseQuestion() {
 
 namespace {
 
-constexpr const char* Unreachable =
-    "The server cannot be reached; your changes are kept and will be sent at the next Save.";
+std::string Unreachable() {
+    return TKM_TR("Documents",
+                  "The server cannot be reached; your changes are kept and will be sent at the next Save.");
+}
 
 std::string ConflictNote(int conflicts) {
-    return conflicts == 1 ? "1 conflict: both versions of the entry are kept"
-                          : std::to_string(conflicts) + " conflicts: both versions of the entries are kept";
+    return conflicts == 1 ? TKM_TR("Documents", "1 conflict: both versions of the entry are kept")
+                          : FillText(TKM_TR("Documents", "%1 conflicts: both versions of the entries are kept"),
+                                     {std::to_string(conflicts)});
 }
 
 }  // namespace
@@ -419,7 +433,7 @@ std::string ConflictNote(int conflicts) {
 template <typename TStep>
 TDocumentOutcome TDocumentSession::WithServer(const TRemoteAddress& address, TStep step) {
     // A timer's refresh must not start inside a save.
-    if (talking_) return Busy;
+    if (talking_) return Busy();
     const TFlagScope talking(talking_, true, false);
     struct TDisconnect {
         CalendarAccounts& Accounts;
@@ -518,7 +532,9 @@ TDocumentOutcome TDocumentSession::LoadRemote(const TRemoteAddress& address, TLo
     if (kind == TLoadKind::Chosen) parts_.LookupItems.Clear();
     if (parts_.History) parts_.History->Clear();
     SetModified(false);
-    if (offline) parts_.View.ShowNote("The server cannot be reached; the list is shown as it was last seen.");
+    if (offline)
+        parts_.View.ShowNote(
+            TKM_TR("Documents", "The server cannot be reached; the list is shown as it was last seen."));
     if (kind != TLoadKind::Reopened) {
         parts_.Grid.SetCurrentCell(colDescription, 1);
         parts_.View.StartEditing();
@@ -529,7 +545,7 @@ TDocumentOutcome TDocumentSession::LoadRemote(const TRemoteAddress& address, TLo
 TDocumentOutcome TDocumentSession::SaveRemote() {
     const TFlagScope tracking(editTracking_, false, true);
     const auto address = TRemoteAddress::Parse(fileName_);
-    if (!address) return TDocumentOutcome::Failure("Cannot save " + fileName_);
+    if (!address) return TDocumentOutcome::Failure(FillText(TKM_TR("Documents", "Cannot save %1"), {fileName_}));
     const std::vector<TEntryCells> rows = EntryRowsOf(parts_.Grid);
     const std::vector<TRowKey> keys = EntryRowKeysOf(parts_.Grid);
     try {
@@ -541,7 +557,7 @@ TDocumentOutcome TDocumentSession::SaveRemote() {
             if (result.Failure) {
                 SetModified(true);
                 if (result.Failure->Kind() == ECalendarServerError::TKind::Unreachable)
-                    return TDocumentOutcome::Failure(Unreachable);
+                    return TDocumentOutcome::Failure(Unreachable());
                 return TDocumentOutcome::Failure(result.Failure->what());
             }
             if (result.Cancelled) {
@@ -550,12 +566,13 @@ TDocumentOutcome TDocumentSession::SaveRemote() {
             }
             SetModified(!result.Complete);
             if (!result.Complete)
-                return TDocumentOutcome::Failure("Other clients kept changing the list; the rest is sent at the next Save.");
+                return TDocumentOutcome::Failure(
+                    TKM_TR("Documents", "Other clients kept changing the list; the rest is sent at the next Save."));
             return TDocumentOutcome{};
         });
     } catch (const ECalendarServerError& e) {
         SetModified(true);
-        if (e.Kind() == ECalendarServerError::TKind::Unreachable) return TDocumentOutcome::Failure(Unreachable);
+        if (e.Kind() == ECalendarServerError::TKind::Unreachable) return TDocumentOutcome::Failure(Unreachable());
         return TDocumentOutcome::Failure(e.what());
     }
 }

@@ -151,8 +151,9 @@ private:
     TDocumentOutcome OfferLargerType(const ERowLimitError& limit, const std::string& fileName);
     TExportSources ExportSources(const TBaseGrid& grid);
     // While a filter hides entries: whether the command is for the shown ones
-    // ("Print the 12 entries shown?"); nothing when it is cancelled.
-    std::optional<bool> AskShownOnly(const std::string& verb, const std::string& allVerb);
+    // ("Print the 12 entries shown?", %1 the entries shown and %2 all of
+    // them); nothing when it is cancelled.
+    std::optional<bool> AskShownOnly(const std::string& question);
     TCsvSettings ProgressSettings();
     TCalendarSettings CalendarSettings() const { return {parts_.NewEntry.Formats, parts_.TimeZone}; }
     void ResetDocument();

@@ -1,5 +1,6 @@
 #include "tasks/due_reminders.h"
 
+#include "base/translatable.h"
 #include "grid/base_grid.h"
 #include "tasks/task_table.h"
 
@@ -9,7 +10,10 @@ namespace tkm {
 
 namespace {
 
-std::string Days(long long count) { return std::to_string(count) + (count == 1 ? " day" : " days"); }
+std::string Days(long long count) {
+    return count == 1 ? TKM_TR("Reminders", "1 day")
+                      : FillText(TKM_TR("Reminders", "%1 days"), {std::to_string(count)});
+}
 
 }  // namespace
 
@@ -45,13 +49,17 @@ std::optional<TDueReminder> TDueReminders::Check(const TBaseGrid& grid, const TD
         if (!reminded_.insert(std::move(key)).second) continue;
         (late == 0 ? dueToday : overdue) += 1;
         if (!first)
-            first = TDueReminder{(late == 0 ? "Due today: " : "Overdue by " + Days(late) + ": ") + std::string(description),
-                                 row};
+            first = TDueReminder{
+                late == 0 ? FillText(TKM_TR("Reminders", "Due today: %1"), {description})
+                          : FillText(TKM_TR("Reminders", "Overdue by %1: %2"), {Days(late), description}),
+                row};
     }
     const int count = dueToday + overdue;
     if (count > 1)
-        first->Text = std::to_string(count) + " entries are " +
-                      (overdue == 0 ? "due today" : dueToday == 0 ? "overdue" : "due today or overdue");
+        first->Text = FillText(overdue == 0    ? TKM_TR("Reminders", "%1 entries are due today")
+                               : dueToday == 0 ? TKM_TR("Reminders", "%1 entries are overdue")
+                                               : TKM_TR("Reminders", "%1 entries are due today or overdue"),
+                               {std::to_string(count)});
     return first;
 }
 

@@ -1,5 +1,6 @@
 #include "tasks/due_status.h"
 
+#include "base/translatable.h"
 #include "grid/base_grid.h"
 #include "platform/clock.h"
 #include "tasks/task_table.h"
@@ -24,9 +25,9 @@ void CoupleProgressAndStatus(TBaseGrid& grid, int row) {
 
 std::string DueStatusText(const TDate& due, const TDate& today) {
     const long long days = std::llabs(today.DayNumber() - due.DayNumber()) + 1;
-    if (today > due) return "Days from Due: Overdue by " + std::to_string(days - 1) + " days";
-    if (today == due) return "Days from Due: " + std::to_string(days) + " day (Due today)";
-    return "Days from Due: " + std::to_string(days) + " days";
+    if (today > due) return FillText(TKM_TR("Due", "Days from Due: Overdue by %1 days"), {std::to_string(days - 1)});
+    if (today == due) return FillText(TKM_TR("Due", "Days from Due: %1 day (Due today)"), {std::to_string(days)});
+    return FillText(TKM_TR("Due", "Days from Due: %1 days"), {std::to_string(days)});
 }
 
 std::optional<std::string> UpdateDueStatus(TBaseGrid& grid, int row, const TDate& today,

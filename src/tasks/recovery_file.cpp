@@ -1,6 +1,7 @@
 #include "tasks/recovery_file.h"
 
 #include "base/percent_encoding.h"
+#include "base/translatable.h"
 #include "grid/io/csv_writer.h"
 #include "tasks/document_name.h"
 
@@ -93,10 +94,10 @@ void WriteRecoveryFile(const std::string& fileName, const TRecoveryRecord& recor
 }
 
 std::string RecoveryQuestion(const TRecoveryRecord& record, const TLocaleFormats& formats) {
-    return "Taskmere was not closed properly. Restore the unsaved changes of " +
-           DocumentBaseName(record.DocumentName) + " from " +
-           FormatDate(record.Date, formats.ShortDateFormat, formats) + " " +
-           FormatTime(record.Time, formats.LongTimeFormat, formats) + "?";
+    return FillText(TKM_TR("Recovery",
+                           "Taskmere was not closed properly. Restore the unsaved changes of %1 from %2 %3?"),
+                    {DocumentBaseName(record.DocumentName), FormatDate(record.Date, formats.ShortDateFormat, formats),
+                     FormatTime(record.Time, formats.LongTimeFormat, formats)});
 }
 
 namespace RecoveryNames {

@@ -94,7 +94,7 @@ void WriteRemoteListCache(const std::string& fileName, const TRemoteListState& s
     const std::size_t slash = fileName.rfind('/');
     if (slash != std::string::npos && slash > 0)
         if (const int error = MakeFolders(fileName.substr(0, slash), 0700))
-            throw EGridFileError("Cannot Create file " + fileName, fileName, ErrnoText(error));
+            throw EGridFileError(CannotCreateFileText(fileName), fileName, ErrnoText(error));
     std::string out(Signature);
     Field(out, state.CollectionUrl);
     Field(out, state.DisplayName);

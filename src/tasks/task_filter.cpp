@@ -1,6 +1,7 @@
 #include "tasks/task_filter.h"
 
 #include "base/ordered_batches.h"
+#include "base/translatable.h"
 #include "grid/ascii_search.h"
 #include "grid/base_grid.h"
 #include "grid/cell_matcher.h"
@@ -184,7 +185,8 @@ std::string ShownEntriesText(const TBaseGrid& grid) {
     const int fixed = std::min(grid.FixedRows(), grid.RowCount());
     const int all = grid.RowCount() - fixed;
     const int shown = grid.ShownRowCount() - fixed;
-    return std::to_string(shown) + " of " + std::to_string(all) + (all == 1 ? " entry shown" : " entries shown");
+    return FillText(all == 1 ? TKM_TR("Filter", "%1 of %2 entry shown") : TKM_TR("Filter", "%1 of %2 entries shown"),
+                    {std::to_string(shown), std::to_string(all)});
 }
 
 void TViewFilter::Apply(TBaseGrid& grid, const TTaskFilter& filter, const TFilterContext& context) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/date_text.h"
+#include "base/translatable.h"
 
 #include <array>
 #include <string>
@@ -11,17 +12,28 @@ namespace tkm {
 class TBaseGrid;
 
 namespace Statistics {
+// tkm prints these; the window shows them translated.
 constexpr int RowCount = 14;
-constexpr std::string_view ItemHeader = "Item*";
-constexpr std::string_view ValueHeader = "Value";
+constexpr std::string_view ItemHeader = TKM_TRANSLATE_NOOP("Statistics", "Item*");
+constexpr std::string_view ValueHeader = TKM_TRANSLATE_NOOP("Statistics", "Value");
 constexpr std::array<std::string_view, RowCount> Labels{
-    "Valid Entries",          "Due Todays",       "Overdues",          "Most Important Priority**",
-    "High Priority**",        "Normal Priority**", "Low Priority**",   "Lowest Priority**",
-    "Not Started",            "In Progress",      "Pending",           "Completed",
-    "Cancelled",              "Postponed"};
+    TKM_TRANSLATE_NOOP("Statistics", "Valid Entries"),
+    TKM_TRANSLATE_NOOP("Statistics", "Due Todays"),
+    TKM_TRANSLATE_NOOP("Statistics", "Overdues"),
+    TKM_TRANSLATE_NOOP("Statistics", "Most Important Priority**"),
+    TKM_TRANSLATE_NOOP("Statistics", "High Priority**"),
+    TKM_TRANSLATE_NOOP("Statistics", "Normal Priority**"),
+    TKM_TRANSLATE_NOOP("Statistics", "Low Priority**"),
+    TKM_TRANSLATE_NOOP("Statistics", "Lowest Priority**"),
+    TKM_TRANSLATE_NOOP("Statistics", "Not Started"),
+    TKM_TRANSLATE_NOOP("Statistics", "In Progress"),
+    TKM_TRANSLATE_NOOP("Statistics", "Pending"),
+    TKM_TRANSLATE_NOOP("Statistics", "Completed"),
+    TKM_TRANSLATE_NOOP("Statistics", "Cancelled"),
+    TKM_TRANSLATE_NOOP("Statistics", "Postponed")};
 // The footnotes the asterisks point to.
-constexpr std::string_view ValidNote = "*Task Description is not empty.";
-constexpr std::string_view InWorkNote = "**In Progress or Pending.";
+constexpr std::string_view ValidNote = TKM_TRANSLATE_NOOP("Statistics", "*Task Description is not empty.");
+constexpr std::string_view InWorkNote = TKM_TRANSLATE_NOOP("Statistics", "**In Progress or Pending.");
 }  // namespace Statistics
 
 struct TStatisticsRow {

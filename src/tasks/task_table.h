@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/date_text.h"
+#include "base/translatable.h"
 #include "grid/base_grid.h"
 #include "grid/editor_type.h"
 #include "grid/io/sheet_values.h"
@@ -34,14 +35,26 @@ enum TTaskColumn : int {
 
 namespace TaskTable {
 
+// The file's header line; menus and dialogs show them translated.
 constexpr std::array<std::string_view, TaskColumnCount> Headers{
-    "No",        "Entry Date", "Status",   "Task Description", "Priority",        "Due Date",        "Due Time",
-    "Resources", "Total Hours", "Cost",    "Progress",         "Completion Date", "Completion Time", "Comment"};
+    TKM_TRANSLATE_NOOP("Columns", "No"),          TKM_TRANSLATE_NOOP("Columns", "Entry Date"),
+    TKM_TRANSLATE_NOOP("Columns", "Status"),      TKM_TRANSLATE_NOOP("Columns", "Task Description"),
+    TKM_TRANSLATE_NOOP("Columns", "Priority"),    TKM_TRANSLATE_NOOP("Columns", "Due Date"),
+    TKM_TRANSLATE_NOOP("Columns", "Due Time"),    TKM_TRANSLATE_NOOP("Columns", "Resources"),
+    TKM_TRANSLATE_NOOP("Columns", "Total Hours"), TKM_TRANSLATE_NOOP("Columns", "Cost"),
+    TKM_TRANSLATE_NOOP("Columns", "Progress"),    TKM_TRANSLATE_NOOP("Columns", "Completion Date"),
+    TKM_TRANSLATE_NOOP("Columns", "Completion Time"), TKM_TRANSLATE_NOOP("Columns", "Comment")};
 constexpr std::array<int, TaskColumnCount> Widths{40, 80, 80, 280, 100, 80, 80, 280, 70, 70, 70, 100, 100, 248};
 
-constexpr std::array<std::string_view, 6> StatusVocabulary{"Not Started", "In Progress", "Pending",
-                                                           "Completed",   "Cancelled",   "Postponed"};
-constexpr std::array<std::string_view, 5> PriorityVocabulary{"Most Important", "High", "Normal", "Low", "Lowest"};
+// Stored, compared and coloured in English; the window shows them translated.
+constexpr std::array<std::string_view, 6> StatusVocabulary{
+    TKM_TRANSLATE_NOOP("Vocabulary", "Not Started"), TKM_TRANSLATE_NOOP("Vocabulary", "In Progress"),
+    TKM_TRANSLATE_NOOP("Vocabulary", "Pending"),     TKM_TRANSLATE_NOOP("Vocabulary", "Completed"),
+    TKM_TRANSLATE_NOOP("Vocabulary", "Cancelled"),   TKM_TRANSLATE_NOOP("Vocabulary", "Postponed")};
+constexpr std::array<std::string_view, 5> PriorityVocabulary{
+    TKM_TRANSLATE_NOOP("Vocabulary", "Most Important"), TKM_TRANSLATE_NOOP("Vocabulary", "High"),
+    TKM_TRANSLATE_NOOP("Vocabulary", "Normal"), TKM_TRANSLATE_NOOP("Vocabulary", "Low"),
+    TKM_TRANSLATE_NOOP("Vocabulary", "Lowest")};
 
 constexpr int DefaultRowHeight = 19;
 constexpr int DefaultColWidth = 70;

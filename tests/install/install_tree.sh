@@ -24,7 +24,9 @@ usr/share/icons/hicolor/scalable/apps/taskmere.svg
 usr/share/man/man1/taskmere.1.gz
 usr/share/man/man1/tkm.1.gz
 usr/share/metainfo/org.example.taskmere.metainfo.xml
-usr/share/mime/packages/taskmere.xml"
+usr/share/mime/packages/taskmere.xml
+usr/share/taskmere/translations/taskmere_de.qm
+usr/share/taskmere/translations/taskmere_fr.qm"
 for size in 16 32 48 64 128 256; do expected+=$'\n'"usr/share/icons/hicolor/${size}x${size}/apps/taskmere.png"; done
 # The guide's pictures go beside it.
 for picture in "$build"/share/doc/taskmere/*.png; do

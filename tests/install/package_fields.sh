@@ -17,12 +17,13 @@ field() { dpkg-deb --field "$deb" "$1"; }
 for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6dbus6; do
     grep -q "\b$library\b" <<<"$(field Depends)" || fail "Depends lacks $library: $(field Depends)"
 done
-[ "$(field Recommends)" = "libreoffice-writer-nogui, libreoffice-calc-nogui, fonts-liberation2" ] ||
+[ "$(field Recommends)" = "libreoffice-writer-nogui, libreoffice-calc-nogui, fonts-liberation2, qt6-translations-l10n" ] ||
     fail "Recommends: $(field Recommends)"
 
 contents=$(dpkg-deb --contents "$deb")
 for file in ./usr/bin/taskmere ./usr/bin/tkm ./usr/share/applications/taskmere.desktop \
-    ./usr/share/mime/packages/taskmere.xml ./usr/share/doc/taskmere/copyright ./usr/share/doc/taskmere/user-guide.html; do
+    ./usr/share/mime/packages/taskmere.xml ./usr/share/doc/taskmere/copyright ./usr/share/doc/taskmere/user-guide.html \
+    ./usr/share/taskmere/translations/taskmere_de.qm ./usr/share/taskmere/translations/taskmere_fr.qm; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 # Owned by root, whoever built it.

@@ -179,7 +179,7 @@ void ReadCsvFile(TBaseGrid& grid, const std::string& fileName, const TCsvSetting
     try {
         ReadLines(grid, file.View(), settings, BlockSizeFor(file.View()), &file);
     } catch (const EGridError& e) {
-        throw EGridFileError("Cannot open file " + fileName, fileName, e.what());
+        throw EGridFileError(CannotOpenFileText(fileName), fileName, e.what());
     }
 }
 

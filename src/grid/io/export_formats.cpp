@@ -1,5 +1,6 @@
 #include "grid/io/export_formats.h"
 
+#include "base/translatable.h"
 #include "grid/io/csv_writer.h"
 #include "grid/io/text_writer.h"
 
@@ -10,28 +11,38 @@ namespace tkm {
 namespace {
 
 const std::array<TExportFormat, 11> Formats{{
-    {"Text document (*.txt)", "*.txt", "txt", TExportWriter::Text},
-    {"Web Document (*.htm)", "*.htm", "htm", TExportWriter::Html},
-    {"CSV (Comma delimited) (*.csv)", "*.csv", "csv", TExportWriter::Csv},
-    {"Microsoft Word (*.doc)", "*.doc", "doc", TExportWriter::Office, TOfficeFormat::Doc},
-    {"Microsoft Excel (*.xls)", "*.xls", "xls", TExportWriter::Office, TOfficeFormat::Xls, TraitsOf(TOfficeFormat::Xls).MaxRows, "xlsx"},
-    {"All files (*.*)", "*.*", "", TExportWriter::Text},
-    {"OpenDocument Spreadsheet (*.ods)", "*.ods", "ods", TExportWriter::Office, TOfficeFormat::Ods},
-    {"Excel Workbook (*.xlsx)", "*.xlsx", "xlsx", TExportWriter::Office, TOfficeFormat::Xlsx},
-    {"OpenDocument Text (*.odt)", "*.odt", "odt", TExportWriter::Office, TOfficeFormat::Odt},
-    {"Word Document (*.docx)", "*.docx", "docx", TExportWriter::Office, TOfficeFormat::Docx},
-    {"iCalendar to-do list (*.ics)", "*.ics", "ics", TExportWriter::Calendar},
+    {TKM_TRANSLATE_NOOP("ExportFormats", "Text document (*.txt)"), "*.txt", "txt", TExportWriter::Text},
+    {TKM_TRANSLATE_NOOP("ExportFormats", "Web Document (*.htm)"), "*.htm", "htm", TExportWriter::Html},
+    {TKM_TRANSLATE_NOOP("ExportFormats", "CSV (Comma delimited) (*.csv)"), "*.csv", "csv", TExportWriter::Csv},
+    {TKM_TRANSLATE_NOOP("ExportFormats", "Microsoft Word (*.doc)"),
+     "*.doc", "doc", TExportWriter::Office, TOfficeFormat::Doc},
+    {TKM_TRANSLATE_NOOP("ExportFormats", "Microsoft Excel (*.xls)"),
+     "*.xls", "xls", TExportWriter::Office, TOfficeFormat::Xls, TraitsOf(TOfficeFormat::Xls).MaxRows, "xlsx"},
+    {TKM_TRANSLATE_NOOP("ExportFormats", "All files (*.*)"), "*.*", "", TExportWriter::Text},
+    {TKM_TRANSLATE_NOOP("ExportFormats", "OpenDocument Spreadsheet (*.ods)"),
+     "*.ods", "ods", TExportWriter::Office, TOfficeFormat::Ods},
+    {TKM_TRANSLATE_NOOP("ExportFormats", "Excel Workbook (*.xlsx)"),
+     "*.xlsx", "xlsx", TExportWriter::Office, TOfficeFormat::Xlsx},
+    {TKM_TRANSLATE_NOOP("ExportFormats", "OpenDocument Text (*.odt)"),
+     "*.odt", "odt", TExportWriter::Office, TOfficeFormat::Odt},
+    {TKM_TRANSLATE_NOOP("ExportFormats", "Word Document (*.docx)"),
+     "*.docx", "docx", TExportWriter::Office, TOfficeFormat::Docx},
+    {TKM_TRANSLATE_NOOP("ExportFormats", "iCalendar to-do list (*.ics)"), "*.ics", "ics", TExportWriter::Calendar},
 }};
 
 }  // namespace
 
 std::span<const TExportFormat> ExportFormats() { return Formats; }
 
+std::string DescriptionText(const TExportFormat& format) {
+    return TranslatedText("ExportFormats", format.Description);
+}
+
 std::string ExportFilter() {
     std::string filter;
     for (const TExportFormat& format : Formats) {
         if (!filter.empty()) filter += '|';
-        filter += std::string(format.Description) + '|' + format.Pattern;
+        filter += DescriptionText(format) + '|' + format.Pattern;
     }
     return filter;
 }
@@ -57,8 +68,8 @@ std::string WithExtension(const std::string& fileName, std::string_view extensio
 }
 
 ERowLimitError::ERowLimitError(const TExportFormat& format, int rows)
-    : EGridError(std::string(format.Description) + " holds at most " + WithThousands(format.MaxRows) +
-                 " rows, and this list has " + WithThousands(rows) + "."),
+    : EGridError(FillText(TKM_TR("ExportFormats", "%1 holds at most %2 rows, and this list has %3."),
+                          {DescriptionText(format), WithThousands(format.MaxRows), WithThousands(rows)})),
       format_(format) {}
 
 const TExportFormat& ERowLimitError::Larger() const { return *ExportFormatFor(format_.LargerType); }

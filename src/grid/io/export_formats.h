@@ -31,6 +31,8 @@ struct TExportFormat {
 // first six keep their indexes, which the dialog remembers between uses.
 std::span<const TExportFormat> ExportFormats();
 // "description|pattern|description|pattern..." of every type.
+// The format's description in the user's language, as the window shows it.
+std::string DescriptionText(const TExportFormat& format);
 std::string ExportFilter();
 // By 1-based filter index; nothing out of range.
 const TExportFormat* ExportFormatAt(int filterIndex);

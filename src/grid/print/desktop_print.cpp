@@ -1,5 +1,6 @@
 #include "grid/print/desktop_print.h"
 
+#include "base/translatable.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 
@@ -14,12 +15,13 @@ bool PrintOnDesktop(const TPrintEngine& engine, Printer& printer, Dialogs& dialo
         printer.Print(engine, *job);
         return true;
     }
-    if (dialogs.Confirm("No printer is installed. Save the pages as a PDF file?", TConfirmButtons::YesNo) !=
+    if (dialogs.Confirm(TKM_TR("Printing", "No printer is installed. Save the pages as a PDF file?"),
+                        TConfirmButtons::YesNo) !=
         TConfirmAnswer::Yes)
         return false;
     TFileDialogRequest request;
-    request.Title = "Save the pages as a PDF file";
-    request.Filter = "PDF files (*.pdf)|*.pdf";
+    request.Title = TKM_TR("Printing", "Save the pages as a PDF file");
+    request.Filter = TKM_TR("Printing", "PDF files (*.pdf)|*.pdf");
     request.DefaultExt = "pdf";
     const std::filesystem::path suggested(pdfName);
     request.InitialDir = suggested.parent_path().string();

@@ -52,7 +52,7 @@ std::string FasterTypeThan(TOfficeFormat format) {
 constexpr std::size_t MostOfWhatItSaid = 400;
 
 [[noreturn]] void CannotCreate(const std::string& targetPath, const std::string& reason) {
-    throw EGridFileError("Cannot Create file " + targetPath, targetPath, reason);
+    throw EGridFileError(CannotCreateFileText(targetPath), targetPath, reason);
 }
 
 // The folder of one conversion: the document, LibreOffice's profile and its

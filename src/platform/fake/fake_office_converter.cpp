@@ -15,7 +15,7 @@ void FakeOfficeConverter::Convert(TOfficeFormat format, const TFlatDocumentWrite
     writeDocument([this](std::string_view bytes) { Document += bytes; });
     while (RunUntilStopped && !stop.stop_requested()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     if (stop.stop_requested()) throw EAbort();
-    if (FailWith) throw EGridFileError("Cannot Create file " + targetPath, targetPath, *FailWith);
+    if (FailWith) throw EGridFileError(CannotCreateFileText(targetPath), targetPath, *FailWith);
 }
 
 }  // namespace tkm

@@ -57,14 +57,14 @@ void TDesktopCalendarAccounts::Disconnect() {
 std::unique_ptr<TCaldavClient> TDesktopCalendarAccounts::Client(const TCalendarAccount& account) {
     auto client = std::make_unique<TCaldavClient>(account);
     client->SetRedirectQuestion([this](const QUrl& from, const QUrl& to) {
-        const QString text = QStringLiteral("The server %1 sends Taskmere on to %2, another server. "
-                                            "Send the user name and password there?")
-                                 .arg(from.host(), to.host());
+        const QString text =
+            tr("The server %1 sends Taskmere on to %2, another server. Send the user name and password there?")
+                .arg(from.host(), to.host());
         // The question takes input of its own; the wait goes on blocking after it.
         const bool blocking = inputBlocker_ != nullptr;
         inputBlocker_.reset();
-        const bool yes = QMessageBox::question(progress_ ? progress_.get() : parent_, QStringLiteral("Confirm"), text) ==
-                         QMessageBox::Yes;
+        const bool yes =
+            QMessageBox::question(progress_ ? progress_.get() : parent_, tr("Confirm"), text) == QMessageBox::Yes;
         if (blocking) inputBlocker_ = std::make_unique<TInputBlocker>(progress_.get());
         return yes;
     });
@@ -80,8 +80,7 @@ std::optional<TRemoteAddress> TDesktopCalendarAccounts::ChooseList() {
     const TRemoteAddress address{dialog.Chosen()->Url, account.User};
     if (const auto failure = passwords_.Write(PasswordAccount(address.User, address.Url), account.Password))
         QMessageBox::warning(parent_, QStringLiteral("Taskmere"),
-                             QStringLiteral("The keyring did not keep the password (%1); Taskmere asks for it again "
-                                            "next time.")
+                             tr("The keyring did not keep the password (%1); Taskmere asks for it again next time.")
                                  .arg(QString::fromStdString(*failure)));
     remembered_[PasswordAccount(address.User, address.Url)] = account.Password;
     return address;
@@ -98,10 +97,10 @@ CalendarServer* TDesktopCalendarAccounts::Connect(const TRemoteAddress& address,
         else password = passwords_.Read(key);
     }
     if (!password) {
-        const QString question = refused ? QStringLiteral("The server refused the password of %1. Password:")
-                                         : QStringLiteral("Password of %1:");
+        const QString question = refused ? tr("The server refused the password of %1. Password:")
+                                         : tr("Password of %1:");
         bool ok = false;
-        const QString typed = QInputDialog::getText(parent_, QStringLiteral("Password"),
+        const QString typed = QInputDialog::getText(parent_, tr("Password"),
                                                     question.arg(QString::fromStdString(address.Name())),
                                                     QLineEdit::Password, {}, &ok);
         if (!ok) {
@@ -119,8 +118,8 @@ CalendarServer* TDesktopCalendarAccounts::Connect(const TRemoteAddress& address,
     client_ = Client({address.Url, address.User, *password});
     client_->AllowUserInput(true);
     progress_ = std::make_unique<QProgressDialog>(
-        QStringLiteral("Waiting for the server %1...").arg(QUrl(QString::fromStdString(address.Url)).host()),
-        QStringLiteral("Cancel"), 0, 0, parent_);
+        tr("Waiting for the server %1...").arg(QUrl(QString::fromStdString(address.Url)).host()),
+        tr("Cancel"), 0, 0, parent_);
     progress_->setWindowTitle(QStringLiteral("Taskmere"));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumDuration(500);

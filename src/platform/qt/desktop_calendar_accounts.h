@@ -4,6 +4,8 @@
 #include "platform/net/caldav_client.h"
 #include "platform/password_store.h"
 
+#include <QCoreApplication>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -16,6 +18,8 @@ namespace tkm {
 // The desktop's side of remote lists: the Open Remote List dialog, the
 // password question, the keyring, and a CalDAV client per account.
 class TDesktopCalendarAccounts final : public CalendarAccounts {
+    Q_DECLARE_TR_FUNCTIONS(TDesktopCalendarAccounts)
+
 public:
     explicit TDesktopCalendarAccounts(PasswordStore& passwords);
     ~TDesktopCalendarAccounts() override;

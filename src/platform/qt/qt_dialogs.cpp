@@ -54,7 +54,7 @@ std::optional<TFileDialogResult> Run(QWidget* parent, const TFileDialogRequest& 
 }  // namespace
 
 TConfirmAnswer QtDialogs::Confirm(const std::string& text, TConfirmButtons buttons) {
-    QMessageBox box(QMessageBox::Question, "Confirm", Q(text),
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("QtDialogs", "Confirm"), Q(text),
                     buttons == TConfirmButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                       : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                     parent_);

@@ -87,7 +87,7 @@ void TDocumentCommands::TitleChanged(const std::string& title) {
 }
 
 void TDocumentCommands::ModifiedChanged(bool modified) {
-    window_.ModifiedPanel.setText(modified ? "Modified" : "");
+    window_.ModifiedPanel.setText(modified ? QCoreApplication::translate("TDocumentCommands", "Modified") : "");
     if (window_.ModifiedChanged) window_.ModifiedChanged(modified);
 }
 

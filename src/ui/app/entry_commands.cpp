@@ -5,6 +5,7 @@
 #include "ui/app/command_table.h"
 #include "ui/dialogs/insert_row_form.h"
 #include "ui/grid/task_grid.h"
+#include "ui/table_texts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -27,8 +28,7 @@ void TEntryCommands::Bind(TCommandTable& commands) {
     const char* accelerators = "123456789ABCD";
     for (int col = 1; col < TaskColumnCount; ++col) {
         const std::string_view header = TaskTable::Headers[std::size_t(col)];
-        QAction* item = sortMenu_->addAction(QString("&%1 %2").arg(accelerators[col - 1])
-                                                 .arg(QString::fromUtf8(header.data(), qsizetype(header.size()))));
+        QAction* item = sortMenu_->addAction(QString("&%1 %2").arg(accelerators[col - 1]).arg(ColumnText(header)));
         item->setData(col);
         item->setStatusTip(sortMenu_->menuAction()->statusTip());
     }
@@ -42,7 +42,7 @@ void TEntryCommands::ResetCurrentEntry() {
 
 void TEntryCommands::AddNewEntry() {
     IgnoringStepFailures([this] {
-        const TTaskGrid::TUndoStep step(grid_, "Add New Entry");
+        const TTaskGrid::TUndoStep step(grid_, tr("Add New Entry").toStdString());
         TBaseGrid& grid = grid_.Store();
         grid.SetRowCount(grid.RowCount() + 1);
         TaskTable::FillNewEntry(grid, newEntry_);
@@ -73,11 +73,12 @@ void TEntryCommands::Delete() {
         // The step starts only once the entry goes: a No leaves the editor and the flag alone.
         std::optional<TTaskGrid::TUndoStep> step;
         const auto remove = [&] {
-            step.emplace(grid_, "Delete Entry");
+            step.emplace(grid_, tr("Delete Entry").toStdString());
             RemoveEntry(row);
         };
         if (!grid.CellView(colDescription, row).empty()) {
-            switch (dialogs_.Confirm("Are you sure you want to delete the current row?", TConfirmButtons::YesNo)) {
+            switch (dialogs_.Confirm(tr("Are you sure you want to delete the current row?").toStdString(),
+                                     TConfirmButtons::YesNo)) {
             case TConfirmAnswer::No: return;
             case TConfirmAnswer::Yes: remove(); break;
             default: break;  // closed without an answer: nothing is removed
@@ -93,7 +94,7 @@ void TEntryCommands::Delete() {
 void TEntryCommands::AddMultipleEntries() {
     grid_.CommitEditor();
     {
-        const TTaskGrid::TUndoStep step(grid_, "Add Multiple Entries");
+        const TTaskGrid::TUndoStep step(grid_, tr("Add Multiple Entries").toStdString());
         TfrmInsertRow form(grid_.Store().Row(), newEntry_.TimeSource, newEntry_.Formats, grid_.window());
         connect(&form, &TfrmInsertRow::helpRequested, this, [this] {
             if (OnHelpRequested) OnHelpRequested();
@@ -119,7 +120,7 @@ void TEntryCommands::InsertEntries(const TfrmInsertRow& form) {
 }
 
 void TEntryCommands::Renumber() {
-    const TTaskGrid::TUndoStep step(grid_, "Renumber Entries");
+    const TTaskGrid::TUndoStep step(grid_, tr("Renumber Entries").toStdString());
     TaskTable::Renumber(grid_.Store());
 }
 

@@ -14,22 +14,22 @@ TFilterBar::TFilterBar(QWidget* parent) : QWidget(parent) {
     setObjectName("pnlFilter");
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 3, 4, 3);
-    auto* wordsLabel = new QLabel("&Filter:", this);
+    auto* wordsLabel = new QLabel(tr("&Filter:"), this);
     edtWords_ = new QLineEdit(this);
     edtWords_->setObjectName("edtFilter");
-    edtWords_->setPlaceholderText("Words the entries hold");
+    edtWords_->setPlaceholderText(tr("Words the entries hold"));
     edtWords_->setClearButtonEnabled(true);
     wordsLabel->setBuddy(edtWords_);
-    auto* showLabel = new QLabel("&Show:", this);
+    auto* showLabel = new QLabel(tr("&Show:"), this);
     cbxShow_ = new QComboBox(this);
     cbxShow_->setObjectName("cbxFilterShow");
     // In the order of TShowChoice.
-    cbxShow_->addItems({"All entries", "Open", "Due today", "Overdue", "Due this week"});
+    cbxShow_->addItems({tr("All entries"), tr("Open"), tr("Due today"), tr("Overdue"), tr("Due this week")});
     showLabel->setBuddy(cbxShow_);
     auto* close = new QToolButton(this);
     close->setObjectName("btnFilterClose");
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    close->setToolTip("Close the filter (Esc)");
+    close->setToolTip(tr("Close the filter (Esc)"));
     close->setAutoRaise(true);
     layout->addWidget(wordsLabel);
     layout->addWidget(edtWords_, 1);

@@ -44,7 +44,8 @@ TReminderCommands::~TReminderCommands() {
 }
 
 TTrayMenuItem TReminderCommands::MenuItem() {
-    return TTrayMenuItem{"mnuReminders", "Due &reminders", [this] { Turn(); }, {}, true, reminders_.Enabled()};
+    return TTrayMenuItem{
+        "mnuReminders", tr("Due &reminders").toStdString(), [this] { Turn(); }, {}, true, reminders_.Enabled()};
 }
 
 void TReminderCommands::ShowSwitch() { parts_.Switch.setChecked(reminders_.Enabled()); }

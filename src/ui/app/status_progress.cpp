@@ -13,7 +13,8 @@
 namespace tkm {
 
 TStatusProgress::TStatusProgress(QWidget* parent)
-    : QWidget(parent), bar_(new QProgressBar(this)), cancel_(new QPushButton("Cancel", this)) {
+    : QWidget(parent), bar_(new QProgressBar(this)),
+      cancel_(new QPushButton(QCoreApplication::translate("TStatusProgress", "Cancel"), this)) {
     setObjectName("stbProgress");
     bar_->setObjectName("stbProgressBar");
     cancel_->setObjectName("stbProgressCancel");

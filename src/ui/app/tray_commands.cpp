@@ -36,19 +36,27 @@ TTrayCommands::~TTrayCommands() {
     tray_->OnAvailabilityChanged = nullptr;
 }
 
+namespace {
+
+std::string Caption(const char* text) { return QCoreApplication::translate("Tray", text).toStdString(); }
+
+}  // namespace
+
 std::vector<TTrayMenuItem> TTrayCommands::pmTray() {
     const auto power = [this](const char* name, const char* caption, TShutdownActionType action) {
-        return TTrayMenuItem{name, caption, [this, action] { RunPowerAction(action); }, {}};
+        return TTrayMenuItem{name, Caption(caption), [this, action] { RunPowerAction(action); }, {}};
     };
     std::vector<TTrayMenuItem> items{
-        TTrayMenuItem{"mnuClickOff", "&Click OFF", {},
-                      {power("Hibernate1", "&Hibernate", aatHibernate), power("Logoff1", "&Logoff", aatLogOff),
-                       power("Reeboot1", "&Reboot", aatReboot), power("Shutdown1", "&Shutdown", aatShutdown),
-                       power("Suspend1", "S&uspend", aatSuspend)}}};
+        TTrayMenuItem{"mnuClickOff", Caption(QT_TRANSLATE_NOOP("Tray", "&Click OFF")), {},
+                      {power("Hibernate1", QT_TRANSLATE_NOOP("Tray", "&Hibernate"), aatHibernate),
+                       power("Logoff1", QT_TRANSLATE_NOOP("Tray", "&Logoff"), aatLogOff),
+                       power("Reeboot1", QT_TRANSLATE_NOOP("Tray", "&Reboot"), aatReboot),
+                       power("Shutdown1", QT_TRANSLATE_NOOP("Tray", "&Shutdown"), aatShutdown),
+                       power("Suspend1", QT_TRANSLATE_NOOP("Tray", "S&uspend"), aatSuspend)}}};
     if (window_.Options)
         for (TTrayMenuItem& option : window_.Options()) items.push_back(std::move(option));
     items.push_back(TTrayMenuItem{});
-    items.push_back(TTrayMenuItem{"Exit1", "E&xit", window_.Exit, {}});
+    items.push_back(TTrayMenuItem{"Exit1", Caption(QT_TRANSLATE_NOOP("Tray", "E&xit")), window_.Exit, {}});
     return items;
 }
 

@@ -11,9 +11,10 @@ namespace tkm {
 
 namespace {
 
-void ShowStep(QAction* action, const char* verb, bool enabled, const std::string& name) {
+// caption alone, or named with %1 for the step's name.
+void ShowStep(QAction* action, const QString& caption, const QString& named, bool enabled, const std::string& name) {
     action->setEnabled(enabled);
-    action->setText(enabled ? QString("&%1 %2").arg(verb, QString::fromStdString(name)) : QString("&%1").arg(verb));
+    action->setText(enabled ? named.arg(QString::fromStdString(name)) : caption);
 }
 
 }  // namespace
@@ -36,8 +37,8 @@ void TUndoCommands::Bind(TCommandTable& commands) {
 // An open editor's changes are what Undo takes back once the editor closes.
 void TUndoCommands::Update() {
     const TUndoHistory& history = grid_.History();
-    ShowStep(undo_, "Undo", history.HasUndo(), history.UndoName());
-    ShowStep(redo_, "Redo", history.CanRedo(), history.RedoName());
+    ShowStep(undo_, tr("&Undo"), tr("&Undo %1"), history.HasUndo(), history.UndoName());
+    ShowStep(redo_, tr("&Redo"), tr("&Redo %1"), history.CanRedo(), history.RedoName());
 }
 
 void TUndoCommands::Undo() {

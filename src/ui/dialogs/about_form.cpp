@@ -47,7 +47,7 @@ void StyleLink(THotLabel& link, const QColor& windowText) {
 }  // namespace
 
 TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : THelpDialog(HelpContext, parent) {
-    setWindowTitle(QString("About ") + Project::Name);
+    setWindowTitle(tr("About %1").arg(Project::Name));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -75,7 +75,7 @@ TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : THelpDialog(HelpContext, p
     mailTo1_->Message = {Project::MailAddress, Project::Name, "", ""};
     StyleLink(*mailTo1_, palette().color(QPalette::WindowText));
 
-    bitBtn1_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+    bitBtn1_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     bitBtn1_->setObjectName("BitBtn1");
     bitBtn1_->setMinimumSize(75, 25);
     bitBtn1_->setDefault(true);
@@ -94,12 +94,12 @@ TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : THelpDialog(HelpContext, p
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
     texts->addWidget(NamedLabel("Label2", Project::Version, this));
-    texts->addWidget(NamedLabel("Label3", Project::Tagline, this));
+    texts->addWidget(NamedLabel("Label3", QCoreApplication::translate("Project", Project::Tagline), this));
     texts->addSpacing(12);
-    texts->addWidget(NamedLabel("Label4", "E-mail:", this, true));
+    texts->addWidget(NamedLabel("Label4", tr("E-mail:"), this, true));
     texts->addWidget(mailTo1_);
     texts->addSpacing(4);
-    texts->addWidget(NamedLabel("Label5", "Website:", this, true));
+    texts->addWidget(NamedLabel("Label5", tr("Website:"), this, true));
     texts->addWidget(hotLink1_);
     grid->addLayout(texts, 3, 1, 8, 1);
 

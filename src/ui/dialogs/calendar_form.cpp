@@ -35,20 +35,20 @@ QPushButton* BarButton(const char* name, const QString& caption, int width, QWid
 
 TfrmCalendar::TfrmCalendar(const TDate& today, const TLocaleFormats& formats, QWidget* parent)
     : THelpDialog(HelpContext, parent), formats_(formats), today_(today) {
-    setWindowTitle("Taskmere - Calendar");
+    setWindowTitle(tr("Taskmere - Calendar"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(ScreenFont(8));
 
-    auto* label1 = new QLabel("Goto &Date:", this);
+    auto* label1 = new QLabel(tr("Goto &Date:"), this);
     label1->setObjectName("Label1");
     dtedCalendar_ = new TGridDatePicker(TGridDatePicker::dtkDate, formats_, this);
     dtedCalendar_->setObjectName("dtedCalendar");
     dtedCalendar_->setCalendarPopup(true);
     dtedCalendar_->setMinimumWidth(121);
     label1->setBuddy(dtedCalendar_);
-    button1_ = BarButton("Button1", "&Go", 33, this);
-    button2_ = BarButton("Button2", "&Today", 45, this);
+    button1_ = BarButton("Button1", tr("&Go"), 33, this);
+    button2_ = BarButton("Button2", tr("&Today"), 45, this);
     connect(button1_, &QPushButton::clicked, this, &TfrmCalendar::Button1Click);
     connect(button2_, &QPushButton::clicked, this, &TfrmCalendar::Button2Click);
 
@@ -65,7 +65,7 @@ TfrmCalendar::TfrmCalendar(const TDate& today, const TLocaleFormats& formats, QW
     mthCalCalendar_->setGridVisible(false);
     mthCalCalendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
 
-    btnOk_ = GlyphButton("btnOk", QStyle::SP_DialogOkButton, "OK", this);
+    btnOk_ = GlyphButton("btnOk", QStyle::SP_DialogOkButton, tr("OK"), this);
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
     auto* bottomBar = new QHBoxLayout;

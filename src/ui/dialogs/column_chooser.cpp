@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "grid/base_grid.h"
 #include "ui/screen_font.h"
+#include "ui/table_texts.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -25,13 +26,18 @@ constexpr int RowsPerColumn = 5;
 constexpr QSize StartSize(344, 216);
 
 constexpr std::array<const char*, TfrmPrint::ColumnCount> BoxTitles{
-    "No.",         "Entry Date", "Status",   "Task Description", "Priority",        "Due Date",        "Due Time",
-    "Resources",   "Total Hours", "Cost",    "Progress",         "Completion Date", "Completion Time", "Comment"};
+    QT_TRANSLATE_NOOP("Columns", "No."),         QT_TRANSLATE_NOOP("Columns", "Entry Date"),
+    QT_TRANSLATE_NOOP("Columns", "Status"),      QT_TRANSLATE_NOOP("Columns", "Task Description"),
+    QT_TRANSLATE_NOOP("Columns", "Priority"),    QT_TRANSLATE_NOOP("Columns", "Due Date"),
+    QT_TRANSLATE_NOOP("Columns", "Due Time"),    QT_TRANSLATE_NOOP("Columns", "Resources"),
+    QT_TRANSLATE_NOOP("Columns", "Total Hours"), QT_TRANSLATE_NOOP("Columns", "Cost"),
+    QT_TRANSLATE_NOOP("Columns", "Progress"),    QT_TRANSLATE_NOOP("Columns", "Completion Date"),
+    QT_TRANSLATE_NOOP("Columns", "Completion Time"), QT_TRANSLATE_NOOP("Columns", "Comment")};
 
 }  // namespace
 
 TfrmPrint::TfrmPrint(TBaseGrid& grid, std::function<void()> showPreview, QWidget* parent)
-    : TfrmPrint(grid, "Print", "Column to Print", PrintHelpContext, parent) {
+    : TfrmPrint(grid, tr("Print"), tr("Column to Print"), PrintHelpContext, parent) {
     showPreview_ = std::move(showPreview);
 }
 
@@ -56,15 +62,15 @@ TfrmPrint::TfrmPrint(TBaseGrid& grid, const QString& caption, const QString& hea
     auto* boxes = new QGridLayout(panel);
     boxes->setHorizontalSpacing(16);
     for (int col = 0; col < ColumnCount; ++col) {
-        auto* box = new QCheckBox(BoxTitles[std::size_t(col)], panel);
+        auto* box = new QCheckBox(ColumnText(BoxTitles[std::size_t(col)]), panel);
         box->setObjectName(QString("cbx%1").arg(col));
         box->setChecked(!grid_.IsColumnHidden(col));
         boxes->addWidget(box, col % RowsPerColumn, col / RowsPerColumn);
         boxes_[std::size_t(col)] = box;
     }
-    btnCheckAll_ = new QPushButton("&Check All", panel);
+    btnCheckAll_ = new QPushButton(tr("&Check All"), panel);
     btnCheckAll_->setObjectName("btnCheckAll");
-    btnClearAll_ = new QPushButton("C&lear All", panel);
+    btnClearAll_ = new QPushButton(tr("C&lear All"), panel);
     btnClearAll_->setObjectName("btnClearAll");
     for (QPushButton* button : {btnCheckAll_, btnClearAll_}) button->setAutoDefault(false);
     auto* selection = new QHBoxLayout;
@@ -75,10 +81,10 @@ TfrmPrint::TfrmPrint(TBaseGrid& grid, const QString& caption, const QString& hea
     connect(btnCheckAll_, &QPushButton::clicked, this, [this] { SetAll(true); });
     connect(btnClearAll_, &QPushButton::clicked, this, [this] { SetAll(false); });
 
-    btnOK_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+    btnOK_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     btnOK_->setObjectName("btnOK");
     btnOK_->setDefault(true);
-    btnCancel_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
+    btnCancel_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this);
     btnCancel_->setObjectName("btnCancel");
     btnCancel_->setAutoDefault(false);
     connect(btnOK_, &QPushButton::clicked, this, [this] { OkStep(); });
@@ -132,7 +138,7 @@ void TfrmPrint::keyPressEvent(QKeyEvent* event) {
 }
 
 TfrmSaveAs::TfrmSaveAs(TBaseGrid& grid, std::function<void()> setModified, QWidget* parent)
-    : TfrmPrint(grid, "Save As...", "Column to be Saved", SaveAsHelpContext, parent),
+    : TfrmPrint(grid, tr("Save As..."), tr("Column to be Saved"), SaveAsHelpContext, parent),
       setModified_(std::move(setModified)) {}
 
 void TfrmSaveAs::OkStep() {

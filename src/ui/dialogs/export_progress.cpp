@@ -2,6 +2,7 @@
 
 #include "base/path_text.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 
@@ -20,8 +21,9 @@ TOfficeExport WithExportProgress(TOfficeExport officeExport, QWidget& window) {
         std::stop_source cancel;
         const std::stop_callback forwarded(stop, [&cancel] { cancel.request_stop(); });
 
-        QProgressDialog progress(QString("Exporting %1...").arg(QString::fromStdString(BaseNameOf(fileName))),
-                                 "Cancel", 0, 0, &window);
+        QProgressDialog progress(QCoreApplication::translate("TExportProgress", "Exporting %1...")
+                                     .arg(QString::fromStdString(BaseNameOf(fileName))),
+                                 QCoreApplication::translate("TExportProgress", "Cancel"), 0, 0, &window);
         progress.setWindowTitle("Taskmere");
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(0);
@@ -29,7 +31,7 @@ TOfficeExport WithExportProgress(TOfficeExport officeExport, QWidget& window) {
         QObject::disconnect(&progress, &QProgressDialog::canceled, &progress, &QProgressDialog::cancel);
         QObject::connect(&progress, &QProgressDialog::canceled, [&] {
             cancel.request_stop();
-            progress.setLabelText("Stopping...");
+            progress.setLabelText(QCoreApplication::translate("TExportProgress", "Stopping..."));
         });
 
         QEventLoop loop;

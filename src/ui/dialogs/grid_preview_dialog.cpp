@@ -61,14 +61,14 @@ void TPreviewPage::paintEvent(QPaintEvent*) {
     TPainterPrintCanvas canvas(painter, sheet.Printable.DpiX, sheet.Printable.DpiY);
     engine_.DrawPreview(canvas, area);
     // Screen readers read which page is shown, as its footer numbers it.
-    const QString name = "Page " + QString::fromStdString(engine_.PreviewPageNumber());
+    const QString name = tr("Page %1").arg(QString::fromStdString(engine_.PreviewPageNumber()));
     if (accessibleName() != name) setAccessibleName(name);
     emit drawn();
 }
 
 TGridPreviewForm::TGridPreviewForm(TPrintEngine& engine, std::function<void()> print, QWidget* parent)
     : QDialog(parent), engine_(engine), print_(std::move(print)) {
-    setWindowTitle("Preview");
+    setWindowTitle(tr("Preview"));
     setMinimumSize(TGridPreviewDialog::MinWidth, TGridPreviewDialog::MinHeight);
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
@@ -79,17 +79,17 @@ TGridPreviewForm::TGridPreviewForm(TPrintEngine& engine, std::function<void()> p
     auto* bar = new QWidget(this);
     bar->setObjectName("pnlButtons");
     bar->setGeometry(0, 0, 4 * 81 + 8, ButtonBarHeight);
-    const auto makeButton = [&](const char* name, const char* caption, int index) {
+    const auto makeButton = [&](const char* name, const QString& caption, int index) {
         auto* button = new QPushButton(caption, bar);
         button->setObjectName(name);
         button->setGeometry(8 + index * 81, 8, 73, 25);
         button->setAutoDefault(false);
         return button;
     };
-    btnPrevious_ = makeButton("btnPrevious", "Previous", 0);
-    btnNext_ = makeButton("btnNext", "Next", 1);
-    btnPrint_ = makeButton("btnPrint", "Print", 2);
-    btnClose_ = makeButton("btnClose", "Close", 3);
+    btnPrevious_ = makeButton("btnPrevious", tr("Previous"), 0);
+    btnNext_ = makeButton("btnNext", tr("Next"), 1);
+    btnPrint_ = makeButton("btnPrint", tr("Print"), 2);
+    btnClose_ = makeButton("btnClose", tr("Close"), 3);
     pnlPage_ = new TPreviewPage(engine_, this);
 
     connect(pnlPage_, &TPreviewPage::drawn, this, &TGridPreviewForm::UpdateButtons);

@@ -8,6 +8,7 @@
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/grid_date_picker.h"
 #include "ui/screen_font.h"
+#include "ui/table_texts.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -33,8 +34,9 @@ QComboBox* ListOf(const char* name, const std::array<std::string_view, N>& items
                   QWidget* parent) {
     auto* list = new TLabelledComboBox(parent);
     list->setObjectName(name);
-    for (const std::string_view item : items) list->addItem(Text(item));
-    list->setCurrentText(Text(initial));
+    // Shown in the user's language, taken in English.
+    for (const std::string_view item : items) list->addItem(VocabularyText(item), Text(item));
+    list->setCurrentIndex(list->findData(Text(initial)));
     return list;
 }
 
@@ -51,13 +53,13 @@ TGridDatePicker* Picker(const char* name, TGridDatePicker::TKind kind, const TLo
 
 TfrmInsertRow::TfrmInsertRow(int currentRow, const Clock& clock, const TLocaleFormats& formats, QWidget* parent)
     : THelpDialog(HelpContext, parent), formats_(formats) {
-    setWindowTitle("Insert Row");
+    setWindowTitle(tr("Insert Row"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(ScreenFont(8));  // 11 pixels high on a 96 dpi screen
 
-    btnOK_ = GlyphButton("btnOK", QStyle::SP_DialogOkButton, "OK", this);
+    btnOK_ = GlyphButton("btnOK", QStyle::SP_DialogOkButton, tr("OK"), this);
     btnOK_->setDefault(true);
-    btnCancel_ = GlyphButton("btnCancel", QStyle::SP_DialogCancelButton, "Cancel", this);
+    btnCancel_ = GlyphButton("btnCancel", QStyle::SP_DialogCancelButton, tr("Cancel"), this);
     connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -84,28 +86,28 @@ TfrmInsertRow::TfrmInsertRow(int currentRow, const Clock& clock, const TLocaleFo
 // "Insert" with a line beside it, the two places, and the row count.
 QLayout* TfrmInsertRow::CreatePlaceSection(int currentRow) {
     auto* caption = new QHBoxLayout;
-    caption->addWidget(new QLabel("Insert", this));
+    caption->addWidget(new QLabel(tr("Insert"), this));
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     caption->addWidget(line, 1);
 
-    rbtnAfter_ = new QRadioButton("From the last row", this);
+    rbtnAfter_ = new QRadioButton(tr("From the last row"), this);
     rbtnAfter_->setObjectName("rbtnAfter");
     rbtnAfter_->setChecked(true);
-    rbtnBefore_ = new QRadioButton(QString("Before row #%1").arg(currentRow), this);
+    rbtnBefore_ = new QRadioButton(tr("Before row #%1").arg(currentRow), this);
     rbtnBefore_->setObjectName("rbtnBefore");
 
     cbxInsertRow_ = new TLabelledComboBox(this);
     cbxInsertRow_->setObjectName("cbxInsertRow");
     for (const int count : MultipleEntries::CountChoices) cbxInsertRow_->addItem(QString::number(count));
     cbxInsertRow_->setCurrentText(QString::number(MultipleEntries::InitialCount));
-    auto* countLabel = new QLabel("&Insert by:", this);
+    auto* countLabel = new QLabel(tr("&Insert by:"), this);
     countLabel->setBuddy(cbxInsertRow_);
     auto* count = new QHBoxLayout;
     count->addWidget(countLabel);
     count->addWidget(cbxInsertRow_);
-    count->addWidget(new QLabel("row(s)", this));
+    count->addWidget(new QLabel(tr("row(s)"), this));
     count->addStretch();
 
     auto* section = new QVBoxLayout;
@@ -140,14 +142,14 @@ QWidget* TfrmInsertRow::CreateValuesBox(const Clock& clock) {
 
     auto* form = new QFormLayout(box);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow("&Entry Date:", dtedEntryDate_);
-    form->addRow("&Status:", cbxStatus_);
-    form->addRow("&Priority:", cbxPriority_);
-    form->addRow("Due &Date:", dtedDueDate_);
-    form->addRow("Due &Time:", dtEdDueTime_);
-    form->addRow("Total &Hours:", txtTotalHours_);
-    form->addRow("&Cost:", txtCost_);
-    form->addRow("&Resources:", txtResources_);
+    form->addRow(tr("&Entry Date:"), dtedEntryDate_);
+    form->addRow(tr("&Status:"), cbxStatus_);
+    form->addRow(tr("&Priority:"), cbxPriority_);
+    form->addRow(tr("Due &Date:"), dtedDueDate_);
+    form->addRow(tr("Due &Time:"), dtEdDueTime_);
+    form->addRow(tr("Total &Hours:"), txtTotalHours_);
+    form->addRow(tr("&Cost:"), txtCost_);
+    form->addRow(tr("&Resources:"), txtResources_);
     return box;
 }
 
@@ -162,8 +164,8 @@ int TfrmInsertRow::Count() const { return cbxInsertRow_->currentText().toInt(); 
 
 TEntryValues TfrmInsertRow::Values() const {
     return {dtedEntryDate_->Text(),
-            DisplayToCell(cbxStatus_->currentText()),
-            DisplayToCell(cbxPriority_->currentText()),
+            DisplayToCell(cbxStatus_->currentData().toString()),
+            DisplayToCell(cbxPriority_->currentData().toString()),
             dtedDueDate_->Text(),
             dtEdDueTime_->Text(),
             DisplayToCell(txtResources_->text()),

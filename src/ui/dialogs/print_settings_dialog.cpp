@@ -30,8 +30,12 @@ namespace tkm {
 
 namespace {
 
-const QStringList Positions{"(none)",      "Top Left",     "Top Right",    "Top Center",
-                            "Bottom Left", "Bottom Right", "Bottom Center"};
+QStringList Positions() {
+    return {TGridPrintSettingsForm::tr("(none)"),        TGridPrintSettingsForm::tr("Top Left"),
+            TGridPrintSettingsForm::tr("Top Right"),     TGridPrintSettingsForm::tr("Top Center"),
+            TGridPrintSettingsForm::tr("Bottom Left"),   TGridPrintSettingsForm::tr("Bottom Right"),
+            TGridPrintSettingsForm::tr("Bottom Center")};
+}
 
 // The group boxes in the order of their option bits.
 enum TGroup { gBorders, gGeneral, gFonts, gDateTime, gTitle, gPages, gMargins, gSpacing, gOrientation, gSave };
@@ -59,13 +63,13 @@ QFormLayout* FormIn(QGroupBox* box) {
 
 TGridPrintSettingsForm::TGridPrintSettingsForm(Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs) {
-    setWindowTitle("Print Settings");
+    setWindowTitle(tr("Print Settings"));
     pgcSettings_ = new QTabWidget;
     pgcSettings_->setObjectName("pgcSettings");
-    pgcSettings_->addTab(MakeGeneralTab(), "General");
-    pgcSettings_->addTab(MakeHeadersTab(), "Headers / Footers");
-    pgcSettings_->addTab(MakeMarginsTab(), "Margins");
-    pgcSettings_->addTab(MakePreferencesTab(), "Preferences");
+    pgcSettings_->addTab(MakeGeneralTab(), tr("General"));
+    pgcSettings_->addTab(MakeHeadersTab(), tr("Headers / Footers"));
+    pgcSettings_->addTab(MakeMarginsTab(), tr("Margins"));
+    pgcSettings_->addTab(MakePreferencesTab(), tr("Preferences"));
 
     // The pane's width takes in its gap to the tabs, so that showing it widens
     // the form by exactly that much.
@@ -80,8 +84,8 @@ TGridPrintSettingsForm::TGridPrintSettingsForm(Dialogs& dialogs, QWidget* parent
     top->addWidget(pnlRight_);
 
     // OK and Cancel stand either side of the form's middle, as wide as each other.
-    btnOK_ = new QPushButton("OK");
-    btnCancel_ = new QPushButton("Cancel");
+    btnOK_ = new QPushButton(tr("OK"));
+    btnCancel_ = new QPushButton(tr("Cancel"));
     btnOK_->setDefault(true);
     const int buttonWidth = std::max(btnOK_->sizeHint().width(), btnCancel_->sizeHint().width());
     btnOK_->setMinimumWidth(buttonWidth);
@@ -113,34 +117,36 @@ QWidget* TGridPrintSettingsForm::MakeGeneralTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
 
-    groups_[gBorders] = new QGroupBox("Borders:");
+    groups_[gBorders] = new QGroupBox(tr("Borders:"));
     auto* borders = FormIn(groups_[gBorders]);
     // Every kind a settings file can hold has its item, so loading and saving keeps it.
-    cbBorders_ = MakeList({"(none)", "Single", "Double", "Vertical", "Horizontal", "Around", "Around Vertical",
-                           "Around Horizontal", "Custom"});
-    cbBorderStyle_ = MakeList({"Solid", "Dash", "Dot", "Dash Dot", "Dash Dot Dot", "(none)", "Inside Frame"});
-    borders->addRow("&Border:", cbBorders_);
-    borders->addRow("Border &Style:", cbBorderStyle_);
+    cbBorders_ = MakeList({tr("(none)"), tr("Single"), tr("Double"), tr("Vertical"), tr("Horizontal"), tr("Around"),
+                           tr("Around Vertical"), tr("Around Horizontal"), tr("Custom")});
+    cbBorderStyle_ = MakeList(
+        {tr("Solid"), tr("Dash"), tr("Dot"), tr("Dash Dot"), tr("Dash Dot Dot"), tr("(none)"), tr("Inside Frame")});
+    borders->addRow(tr("&Border:"), cbBorders_);
+    borders->addRow(tr("Border &Style:"), cbBorderStyle_);
 
-    groups_[gGeneral] = new QGroupBox("General:");
+    groups_[gGeneral] = new QGroupBox(tr("General:"));
     auto* general = FormIn(groups_[gGeneral]);
-    cbFitToPage_ = MakeList({"Never", "Grow to Fit", "Shrink to Fit", "Always", "Custom"});
-    general->addRow("Fit to &Page:", cbFitToPage_);
-    const auto box = [&](const char* caption) {
+    cbFitToPage_ = MakeList({tr("Never"), tr("Grow to Fit"), tr("Shrink to Fit"), tr("Always"), tr("Custom")});
+    general->addRow(tr("Fit to &Page:"), cbFitToPage_);
+    const auto box = [&](const QString& caption) {
         auto* check = new QCheckBox(caption);
         connect(check, &QCheckBox::toggled, this, &TGridPrintSettingsForm::Changed);
         general->addRow(check);
         return check;
     };
-    chkAutoSize_ = box("&AutoSize Columns");
-    chkCentered_ = box("&Center on Page");
-    chkRepeatRows_ = box("Repeat Fixed Ro&ws");
-    chkRepeatCols_ = box("Repeat Fi&xed Columns");
-    chkPrintGraphics_ = box("Print graphics");
+    chkAutoSize_ = box(tr("&AutoSize Columns"));
+    chkCentered_ = box(tr("&Center on Page"));
+    chkRepeatRows_ = box(tr("Repeat Fixed Ro&ws"));
+    chkRepeatCols_ = box(tr("Repeat Fi&xed Columns"));
+    chkPrintGraphics_ = box(tr("Print graphics"));
 
-    groups_[gFonts] = new QGroupBox("Fonts:");
+    groups_[gFonts] = new QGroupBox(tr("Fonts:"));
     auto* fonts = new QVBoxLayout(groups_[gFonts]);
-    const char* captions[] = {"Select the Header Font", "Select the Footer Font", "Select the Table Font"};
+    const QString captions[] = {tr("Select the Header Font"), tr("Select the Footer Font"),
+                                tr("Select the Table Font")};
     for (int i = 0; i < 3; ++i) {
         fontButtons_[std::size_t(i)] = new QPushButton(captions[i]);
         connect(fontButtons_[std::size_t(i)], &QPushButton::clicked, this, [this, i] { ChooseFont(i); });
@@ -160,34 +166,34 @@ QWidget* TGridPrintSettingsForm::MakeHeadersTab() {
         return line;
     };
 
-    groups_[gDateTime] = new QGroupBox("Date / Time:");
+    groups_[gDateTime] = new QGroupBox(tr("Date / Time:"));
     auto* dateTime = FormIn(groups_[gDateTime]);
-    cbDatePos_ = MakeList(Positions);
-    cbTimePos_ = MakeList(Positions);
+    cbDatePos_ = MakeList(Positions());
+    cbTimePos_ = MakeList(Positions());
     edDateFormat_ = edit();
-    dateTime->addRow("&Date Position:", cbDatePos_);
-    dateTime->addRow("&Time Position:", cbTimePos_);
-    dateTime->addRow("Date &Format:", edDateFormat_);
+    dateTime->addRow(tr("&Date Position:"), cbDatePos_);
+    dateTime->addRow(tr("&Time Position:"), cbTimePos_);
+    dateTime->addRow(tr("Date &Format:"), edDateFormat_);
 
-    groups_[gTitle] = new QGroupBox("Title:");
+    groups_[gTitle] = new QGroupBox(tr("Title:"));
     auto* title = FormIn(groups_[gTitle]);
     memTitle_ = new QPlainTextEdit;
     memTitle_->setFixedHeight(memTitle_->fontMetrics().lineSpacing() * 4);
     connect(memTitle_, &QPlainTextEdit::textChanged, this, &TGridPrintSettingsForm::Changed);
-    cbTitlePos_ = MakeList(Positions);
-    title->addRow("Title Te&xt:", memTitle_);
-    title->addRow("Title Po&sition:", cbTitlePos_);
+    cbTitlePos_ = MakeList(Positions());
+    title->addRow(tr("Title Te&xt:"), memTitle_);
+    title->addRow(tr("Title Po&sition:"), cbTitlePos_);
 
-    groups_[gPages] = new QGroupBox("Page Numbers:");
+    groups_[gPages] = new QGroupBox(tr("Page Numbers:"));
     auto* pages = FormIn(groups_[gPages]);
     edPrefix_ = edit();
     edSeparator_ = edit();
     edSuffix_ = edit();
-    cbPagesPos_ = MakeList(Positions);
-    pages->addRow("Pr&efix:", edPrefix_);
-    pages->addRow("Sep&arator:", edSeparator_);
-    pages->addRow("S&uffix:", edSuffix_);
-    pages->addRow("&Pages Position:", cbPagesPos_);
+    cbPagesPos_ = MakeList(Positions());
+    pages->addRow(tr("Pr&efix:"), edPrefix_);
+    pages->addRow(tr("Sep&arator:"), edSeparator_);
+    pages->addRow(tr("S&uffix:"), edSuffix_);
+    pages->addRow(tr("&Pages Position:"), cbPagesPos_);
 
     for (QGroupBox* group : {groups_[gDateTime], groups_[gTitle], groups_[gPages]}) layout->addWidget(group);
     layout->addStretch();
@@ -200,7 +206,7 @@ QDoubleSpinBox* TGridPrintSettingsForm::MakeLength(int index, double maximum) {
     field->setDecimals(2);
     field->setSingleStep(0.1);
     lengths_[std::size_t(index)] = field;
-    units_[std::size_t(index)] = new QLabel("mm");
+    units_[std::size_t(index)] = new QLabel(tr("mm"));
     connect(field, &QDoubleSpinBox::valueChanged, this, &TGridPrintSettingsForm::Changed);
     return field;
 }
@@ -208,7 +214,7 @@ QDoubleSpinBox* TGridPrintSettingsForm::MakeLength(int index, double maximum) {
 QWidget* TGridPrintSettingsForm::MakeMarginsTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
-    const auto addLength = [&](QFormLayout* form, const char* caption, int index, double maximum) {
+    const auto addLength = [&](QFormLayout* form, const QString& caption, int index, double maximum) {
         auto* row = new QHBoxLayout;
         row->addWidget(MakeLength(index, maximum), 1);
         row->addWidget(units_[std::size_t(index)]);
@@ -216,14 +222,14 @@ QWidget* TGridPrintSettingsForm::MakeMarginsTab() {
         static_cast<QLabel*>(form->labelForField(row))->setBuddy(lengths_[std::size_t(index)]);
     };
 
-    groups_[gMargins] = new QGroupBox("Margins:");
+    groups_[gMargins] = new QGroupBox(tr("Margins:"));
     auto* margins = FormIn(groups_[gMargins]);
-    addLength(margins, "&Top Margin :", 0, 500);
-    addLength(margins, "&Left Margin :", 1, 500);
-    addLength(margins, "&Right Margin :", 2, 500);
-    addLength(margins, "&Bottom Margin :", 3, 500);
-    rbMm_ = new QRadioButton("mm");
-    rbInch_ = new QRadioButton("inch");
+    addLength(margins, tr("&Top Margin :"), 0, 500);
+    addLength(margins, tr("&Left Margin :"), 1, 500);
+    addLength(margins, tr("&Right Margin :"), 2, 500);
+    addLength(margins, tr("&Bottom Margin :"), 3, 500);
+    rbMm_ = new QRadioButton(tr("mm"));
+    rbInch_ = new QRadioButton(tr("inch"));
     rbMm_->setChecked(true);
     auto* units = new QHBoxLayout;
     units->addWidget(rbMm_);
@@ -232,16 +238,16 @@ QWidget* TGridPrintSettingsForm::MakeMarginsTab() {
     margins->addRow(units);
     connect(rbMm_, &QRadioButton::toggled, this, &TGridPrintSettingsForm::ShowLengths);
 
-    groups_[gOrientation] = new QGroupBox("Orientation:");
+    groups_[gOrientation] = new QGroupBox(tr("Orientation:"));
     auto* orientation = FormIn(groups_[gOrientation]);
-    cbOrientation_ = MakeList({"Portrait", "Landscape"});
-    orientation->addRow("&Page Orientation:", cbOrientation_);
+    cbOrientation_ = MakeList({tr("Portrait"), tr("Landscape")});
+    orientation->addRow(tr("&Page Orientation:"), cbOrientation_);
 
-    groups_[gSpacing] = new QGroupBox("Spacing:");
+    groups_[gSpacing] = new QGroupBox(tr("Spacing:"));
     auto* spacing = FormIn(groups_[gSpacing]);
-    addLength(spacing, "Row &Spacing :", 4, 100);
-    addLength(spacing, "C&olumn Spacing :", 5, 100);
-    addLength(spacing, "Title &Margin :", 6, 100);
+    addLength(spacing, tr("Row &Spacing :"), 4, 100);
+    addLength(spacing, tr("C&olumn Spacing :"), 5, 100);
+    addLength(spacing, tr("Title &Margin :"), 6, 100);
 
     for (QGroupBox* group : {groups_[gMargins], groups_[gOrientation], groups_[gSpacing]}) layout->addWidget(group);
     layout->addStretch();
@@ -251,10 +257,10 @@ QWidget* TGridPrintSettingsForm::MakeMarginsTab() {
 QWidget* TGridPrintSettingsForm::MakePreferencesTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
-    groups_[gSave] = new QGroupBox("Save settings");
+    groups_[gSave] = new QGroupBox(tr("Save settings"));
     auto* buttons = new QHBoxLayout(groups_[gSave]);
-    btnLoad_ = new QPushButton("&Load settings");
-    btnSave_ = new QPushButton("&Save settings");
+    btnLoad_ = new QPushButton(tr("&Load settings"));
+    btnSave_ = new QPushButton(tr("&Save settings"));
     buttons->addWidget(btnLoad_);
     buttons->addWidget(btnSave_);
     connect(btnLoad_, &QPushButton::clicked, this, &TGridPrintSettingsForm::LoadSettings);
@@ -281,7 +287,7 @@ void TGridPrintSettingsForm::SetPrintDimensions(TPrintDimensions dimensions) {
 double TGridPrintSettingsForm::Scale() const { return rbInch_->isChecked() ? 254.0 : 10.0; }
 
 void TGridPrintSettingsForm::ShowLengths() {
-    const QString unit = rbInch_->isChecked() ? "inch" : "mm";
+    const QString unit = rbInch_->isChecked() ? tr("inch") : tr("mm");
     for (QLabel* label : units_) label->setText(unit);
     if (!grid_) return;
     const bool wasFilling = filling_;
@@ -391,7 +397,8 @@ void TGridPrintSettingsForm::ChooseFont(int index) {
 }
 
 void TGridPrintSettingsForm::LoadSettings() {
-    const auto chosen = dialogs_.OpenFile({"Load settings", PrintSettingsFilter, 1, "ini", "", ""});
+    const std::string filter = TranslatedText("Printing", PrintSettingsFilter);
+    const auto chosen = dialogs_.OpenFile({tr("Load settings").toStdString(), filter, 1, "ini", "", ""});
     if (!chosen) return;
     ReportingStepFailures(dialogs_, [&] {
         LoadPrintSettingsFile(WithIniExtension(chosen->FileName, chosen->FilterIndex), grid_->Settings);
@@ -401,7 +408,8 @@ void TGridPrintSettingsForm::LoadSettings() {
 }
 
 void TGridPrintSettingsForm::SaveSettings() {
-    const auto chosen = dialogs_.SaveFile({"Save settings", PrintSettingsFilter, 1, "", "", ""});
+    const std::string filter = TranslatedText("Printing", PrintSettingsFilter);
+    const auto chosen = dialogs_.SaveFile({tr("Save settings").toStdString(), filter, 1, "", "", ""});
     if (!chosen) return;
     ReportingStepFailures(dialogs_, [&] {
         SavePrintSettingsFile(grid_->Settings, WithIniExtension(chosen->FileName, chosen->FilterIndex));

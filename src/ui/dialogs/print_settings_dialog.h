@@ -26,7 +26,7 @@ class TPreviewPage;
 class TPrintEngine;
 
 // The groups of the settings form that can be edited.
-enum TPrintSettingsOption : std::uint16_t {
+enum TPrintSettingsOption {
     psBorders = 1 << 0,
     psGeneral = 1 << 1,
     psFonts = 1 << 2,

@@ -17,7 +17,7 @@ namespace tkm {
 TfrmRemoteList::TfrmRemoteList(TServerFactory servers, QWidget* parent)
     : QDialog(parent), servers_(std::move(servers)) {
     setObjectName("frmRemoteList");
-    setWindowTitle("Open Remote List");
+    setWindowTitle(tr("Open Remote List"));
     txtServer_ = new QLineEdit(this);
     txtServer_->setObjectName("txtServer");
     txtServer_->setPlaceholderText("https://dav.example.org/");
@@ -27,15 +27,15 @@ TfrmRemoteList::TfrmRemoteList(TServerFactory servers, QWidget* parent)
     txtPassword_->setObjectName("txtPassword");
     txtPassword_->setEchoMode(QLineEdit::Password);
     auto* form = new QFormLayout;
-    form->addRow("&Server address:", txtServer_);
-    form->addRow("&User name:", txtUser_);
-    form->addRow("&Password:", txtPassword_);
+    form->addRow(tr("&Server address:"), txtServer_);
+    form->addRow(tr("&User name:"), txtUser_);
+    form->addRow(tr("&Password:"), txtPassword_);
 
     lstCollections_ = new QListWidget(this);
     lstCollections_->setObjectName("lstCollections");
-    btnFind_ = new QPushButton("&Find Lists", this);
+    btnFind_ = new QPushButton(tr("&Find Lists"), this);
     btnFind_->setObjectName("btnFind");
-    btnNew_ = new QPushButton("&New List...", this);
+    btnNew_ = new QPushButton(tr("&New List..."), this);
     btnNew_->setObjectName("btnNew");
     auto* listButtons = new QHBoxLayout;
     listButtons->addWidget(btnFind_);
@@ -50,7 +50,7 @@ TfrmRemoteList::TfrmRemoteList(TServerFactory servers, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(listButtons);
-    layout->addWidget(new QLabel("&Lists of the account:", this));
+    layout->addWidget(new QLabel(tr("&Lists of the account:"), this));
     layout->addWidget(lstCollections_, 1);
     layout->addWidget(lblStatus_);
     layout->addWidget(buttons);
@@ -89,11 +89,12 @@ const TTaskCollection* TfrmRemoteList::Chosen() const {
 }
 
 void TfrmRemoteList::FindLists() {
-    lblStatus_->setText("Looking for the lists...");
+    lblStatus_->setText(tr("Looking for the lists..."));
     try {
         collections_ = servers_(Account())->TaskCollections();
         ShowCollections();
-        lblStatus_->setText(collections_.empty() ? "The account has no to-do lists yet: New List... makes one." : "");
+        lblStatus_->setText(collections_.empty() ? tr("The account has no to-do lists yet: New List... makes one.")
+                                                 : QString());
     } catch (const ECalendarServerError& e) {
         ShowFailure(QString::fromStdString(e.what()));
     } catch (const EAbort&) {
@@ -117,7 +118,8 @@ void TfrmRemoteList::NewList(const QString& displayName) {
 
 void TfrmRemoteList::AskNewList() {
     bool ok = false;
-    const QString name = QInputDialog::getText(this, "New List", "&Name of the new list:", QLineEdit::Normal, {}, &ok);
+    const QString name =
+        QInputDialog::getText(this, tr("New List"), tr("&Name of the new list:"), QLineEdit::Normal, {}, &ok);
     if (ok && !name.trimmed().isEmpty()) NewList(name.trimmed());
 }
 

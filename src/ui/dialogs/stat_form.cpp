@@ -4,6 +4,7 @@
 #include "ui/dialogs/desktop_centre.h"
 #include "ui/screen_font.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHeaderView>
@@ -21,11 +22,14 @@ constexpr int RowHeight = 19;
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
+// The statistics' English texts, in the user's language.
+QString Translated(std::string_view s) { return QCoreApplication::translate("Statistics", std::string(s).c_str()); }
+
 }  // namespace
 
 TfrmStat::TfrmStat(const TBaseGrid& grid, const TDate& today, const TLocaleFormats& formats, QWidget* parent)
     : THelpDialog(HelpContext, parent), counts_(CountStatistics(grid, today, formats)) {
-    setWindowTitle("Statistics");
+    setWindowTitle(tr("Statistics"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(ScreenFont(8));  // 11 pixels high on a 96 dpi screen
 
@@ -53,13 +57,13 @@ TfrmStat::TfrmStat(const TBaseGrid& grid, const TDate& today, const TLocaleForma
     QPalette face = stgStat_->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Button));
     stgStat_->setPalette(face);
-    stgStat_->setAccessibleName("Statistics");
+    stgStat_->setAccessibleName(tr("Statistics"));
     FillTable();
 
-    auto* label1 = new QLabel(Text(Statistics::ValidNote), this);
+    auto* label1 = new QLabel(Translated(Statistics::ValidNote), this);
     label1->setObjectName("Label1");
     label1->move(21, 336);
-    auto* label2 = new QLabel(Text(Statistics::InWorkNote), this);
+    auto* label2 = new QLabel(Translated(Statistics::InWorkNote), this);
     label2->setObjectName("Label2");
     label2->move(21, 350);
 
@@ -76,20 +80,20 @@ TfrmStat::TfrmStat(const TBaseGrid& grid, const TDate& today, const TLocaleForma
         return label;
     };
     const auto amount = [&](double value) { return amountLabel(Text(FormatAmount(value, formats))); };
-    form->addRow("Total Hours in work**:", amount(sums.HoursInWork));
-    form->addRow("Cost in work**:", amount(sums.CostInWork));
-    form->addRow("Total Hours of all entries*:", amount(sums.Hours));
-    form->addRow("Cost of all entries*:", amount(sums.Cost));
+    form->addRow(tr("Total Hours in work**:"), amount(sums.HoursInWork));
+    form->addRow(tr("Cost in work**:"), amount(sums.CostInWork));
+    form->addRow(tr("Total Hours of all entries*:"), amount(sums.Hours));
+    form->addRow(tr("Cost of all entries*:"), amount(sums.Cost));
     if (grid.RowsFiltered()) {
         const int fixed = std::min(grid.FixedRows(), grid.RowCount());
-        const QString shown = QString("%1 of %2").arg(grid.ShownRowCount() - fixed).arg(grid.RowCount() - fixed);
-        form->addRow("Entries shown:", amountLabel(shown));
+        const QString shown = tr("%1 of %2").arg(grid.ShownRowCount() - fixed).arg(grid.RowCount() - fixed);
+        form->addRow(tr("Entries shown:"), amountLabel(shown));
     }
     const int totalsHeight = std::max(totals->sizeHint().height(), form->rowCount() * 16);
     totals->setGeometry(21, 370, 251, totalsHeight);
     const int okTop = 370 + totalsHeight + 10;
 
-    btnOK_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+    btnOK_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     btnOK_->setObjectName("btnOK");
     btnOK_->setGeometry(109, okTop, 75, 25);
     btnOK_->setDefault(true);
@@ -105,14 +109,14 @@ void TfrmStat::FillTable() {
         item->setFlags(Qt::ItemIsEnabled);
         stgStat_->setItem(row, col, item);
     };
-    put(0, 0, Text(Statistics::ItemHeader));
-    put(0, 1, Text(Statistics::ValueHeader));
+    put(0, 0, Translated(Statistics::ItemHeader));
+    put(0, 1, Translated(Statistics::ValueHeader));
     // The headers are hidden, but screen readers read them: as the first row
     // shows them, and each row by its item rather than by its number.
-    stgStat_->setHorizontalHeaderLabels({Text(Statistics::ItemHeader), Text(Statistics::ValueHeader)});
-    QStringList items{Text(Statistics::ItemHeader)};
+    stgStat_->setHorizontalHeaderLabels({Translated(Statistics::ItemHeader), Translated(Statistics::ValueHeader)});
+    QStringList items{Translated(Statistics::ItemHeader)};
     for (int i = 0; i < Statistics::RowCount; ++i) {
-        items << Text(counts_[std::size_t(i)].Label);
+        items << Translated(counts_[std::size_t(i)].Label);
         put(i + 1, 0, items.back());
         put(i + 1, 1, QString::number(counts_[std::size_t(i)].Count));
     }

@@ -5,6 +5,7 @@
 #include "ui/grid/cell_text_codec.h"
 #include "ui/grid/grid_date_picker.h"
 #include "ui/grid/undo_keys.h"
+#include "ui/table_texts.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -122,7 +123,8 @@ void TGridEditors::Open(TEditorType kind, const TEditorStart& start, const Clock
         break;
     case TEditorType::ComboList:
         combo_->clear();
-        for (const std::string& item : comboItems_) combo_->addItem(CellToDisplay(item));
+        // The task table's words: shown in the user's language, stored in English.
+        for (const std::string& item : comboItems_) combo_->addItem(VocabularyText(item));
         SelectEqualItem();
         FitDropWidth();
         active_ = combo_;

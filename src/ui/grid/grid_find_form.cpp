@@ -27,16 +27,16 @@ constexpr int ClientWidth = 354;
 constexpr int ClientHeight = 225;
 constexpr int LineHeight = 17;
 
-QCheckBox* AddCheckBox(QWidget* parent, const char* name, const char* caption, int line) {
+QCheckBox* AddCheckBox(QWidget* parent, const char* name, const QString& caption, int line) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
     box->setGeometry(8, 18 + line * LineHeight, parent->width() - 10, LineHeight);
     return box;
 }
 
-QGroupBox* AddGroup(QWidget* parent, const char* title, const QRect& place) {
+QGroupBox* AddGroup(QWidget* parent, const char* name, const QString& title, const QRect& place) {
     auto* group = new QGroupBox(title, parent);
-    group->setObjectName(title);
+    group->setObjectName(name);
     group->setGeometry(place);
     return group;
 }
@@ -45,7 +45,7 @@ QGroupBox* AddGroup(QWidget* parent, const char* title, const QRect& place) {
 
 TGridFindForm::TGridFindForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dialogs) {
     setObjectName("GridFindForm");
-    setWindowTitle("Find text");
+    setWindowTitle(tr("Find text"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowStaysOnTopHint);
     // An open find window must not keep the program running once the main window has closed.
@@ -53,7 +53,7 @@ TGridFindForm::TGridFindForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dial
     setFont(ScreenFont(8));
     setFixedSize(ClientWidth, ClientHeight);
 
-    auto* label = new QLabel("Text to find :", this);
+    auto* label = new QLabel(tr("Text to find :"), this);
     label->setGeometry(8, 12, 70, 16);
     TextToFind_ = new TLabelledComboBox(this);
     TextToFind_->setObjectName("TextToFind");
@@ -67,12 +67,12 @@ TGridFindForm::TGridFindForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dial
     CreateDirection(QRect(170, 36, 176, 90));
     CreateScope(QRect(8, 148, 156, 70));
 
-    OkBtn_ = new QPushButton("OK", this);
+    OkBtn_ = new QPushButton(tr("OK"), this);
     OkBtn_->setObjectName("OkBtn");
     OkBtn_->setGeometry(190, 192, 75, 25);
     OkBtn_->setDefault(true);
     connect(OkBtn_, &QPushButton::clicked, this, &TGridFindForm::OkBtnClick);
-    CancelBtn_ = new QPushButton("Cancel", this);
+    CancelBtn_ = new QPushButton(tr("Cancel"), this);
     CancelBtn_->setObjectName("CancelBtn");
     CancelBtn_->setGeometry(271, 192, 75, 25);
     connect(CancelBtn_, &QPushButton::clicked, this, &QDialog::reject);
@@ -82,21 +82,21 @@ TGridFindForm::TGridFindForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dial
 }
 
 void TGridFindForm::CreateOptions(const QRect& place) {
-    QWidget* group = AddGroup(this, "Options", place);
-    Docase_ = AddCheckBox(group, "Docase", "&Case sensitive", 0);
+    QWidget* group = AddGroup(this, "Options", tr("Options"), place);
+    Docase_ = AddCheckBox(group, "Docase", tr("&Case sensitive"), 0);
     connect(Docase_, &QCheckBox::toggled, this, &TGridFindForm::MatchCaseChanged);
-    Whole_ = AddCheckBox(group, "Whole", "&Whole words only", 1);
-    MatchFirst_ = AddCheckBox(group, "MatchFirst", "&Match from first char", 2);
-    IgnoreHTML_ = AddCheckBox(group, "IgnoreHTML", "&Ignore HTML tags", 3);
-    Fixed_ = AddCheckBox(group, "Fixed", "&Find in fixed cells", 4);
+    Whole_ = AddCheckBox(group, "Whole", tr("&Whole words only"), 1);
+    MatchFirst_ = AddCheckBox(group, "MatchFirst", tr("&Match from first char"), 2);
+    IgnoreHTML_ = AddCheckBox(group, "IgnoreHTML", tr("&Ignore HTML tags"), 3);
+    Fixed_ = AddCheckBox(group, "Fixed", tr("&Find in fixed cells"), 4);
 }
 
 void TGridFindForm::CreateDirection(const QRect& place) {
-    QWidget* group = AddGroup(this, "Direction", place);
-    cbForwardTB_ = AddCheckBox(group, "cbForwardTB", "Forward (top to bottom)", 0);
-    cbForwardLR_ = AddCheckBox(group, "cbForwardLR", "Forward (left to right)", 1);
-    cbBackwardBT_ = AddCheckBox(group, "cbBackwardBT", "Backward (bottom to top)", 2);
-    cbBackwardRL_ = AddCheckBox(group, "cbBackwardRL", "Backward (right to left)", 3);
+    QWidget* group = AddGroup(this, "Direction", tr("Direction"), place);
+    cbForwardTB_ = AddCheckBox(group, "cbForwardTB", tr("Forward (top to bottom)"), 0);
+    cbForwardLR_ = AddCheckBox(group, "cbForwardLR", tr("Forward (left to right)"), 1);
+    cbBackwardBT_ = AddCheckBox(group, "cbBackwardBT", tr("Backward (bottom to top)"), 2);
+    cbBackwardRL_ = AddCheckBox(group, "cbBackwardRL", tr("Backward (right to left)"), 3);
     // One choice: checking a box clears the others, clicking the one that is on keeps it on.
     directions_ = new QButtonGroup(this);
     directions_->setExclusive(true);
@@ -105,9 +105,9 @@ void TGridFindForm::CreateDirection(const QRect& place) {
 }
 
 void TGridFindForm::CreateScope(const QRect& place) {
-    QWidget* group = AddGroup(this, "Scope", place);
+    QWidget* group = AddGroup(this, "Scope", tr("Scope"), place);
     Scope_ = new QButtonGroup(this);
-    const char* captions[] = {"All cells", "Current row only", "Current column only"};
+    const QString captions[] = {tr("All cells"), tr("Current row only"), tr("Current column only")};
     for (int i = 0; i < 3; ++i) {
         auto* item = new QRadioButton(captions[i], group);
         item->setObjectName(QString("Scope%1").arg(i));
@@ -162,8 +162,11 @@ void TGridFindForm::OkBtnClick() {
         return;  // the next OK goes on from the same hit
     }
     if (lastHit_ != TGridCoord{}) return;
-    const std::string quoted = "\r\"" + text.toStdString() + "\"";
-    dialogs_.ShowInformation("Information", (fresh ? "Could not find text " : "No more occurences of text ") + quoted);
+    const QString quoted = "\r\"" + text + "\"";
+    dialogs_.ShowInformation(tr("Information").toStdString(),
+                             (fresh ? tr("Could not find text %1") : tr("No more occurences of text %1"))
+                                 .arg(quoted)
+                                 .toStdString());
 }
 
 }  // namespace tkm

@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 
 #include <cmath>
@@ -39,7 +40,8 @@ void TPagedPrintTarget::BeginPainting(const std::string& failure) {
 }
 
 void TPagedPrintTarget::NewPage() {
-    if (!device_.newPage()) throw EGridError("The printer refused a new page");
+    if (!device_.newPage())
+        throw EGridError(QCoreApplication::translate("TPrintTarget", "The printer refused a new page").toStdString());
 }
 
 bool TPagedPrintTarget::EndPainting() { return !painter_.isActive() || painter_.end(); }

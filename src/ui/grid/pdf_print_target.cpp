@@ -2,6 +2,7 @@
 
 #include "grid/print/print_engine.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
@@ -51,7 +52,9 @@ TPdfPrintTarget::TPdfPrintTarget(const std::string& fileName, const QPageSize& p
 
 void TPdfPrintTarget::BeginDoc(const std::string& jobName) {
     writer_.setTitle(QString::fromStdString(jobName));
-    BeginPainting("Cannot write file " + fileName_);
+    BeginPainting(QCoreApplication::translate("TPrintTarget", "Cannot write file %1")
+                      .arg(QString::fromStdString(fileName_))
+                      .toStdString());
 }
 
 void TPdfPrintTarget::EndDoc() {

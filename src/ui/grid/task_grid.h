@@ -69,7 +69,7 @@ public:
     };
     // Undo and Redo close the editor first and show the step's cell and sort indicator.
     // "Sort by Status": the step a sort by a real column makes.
-    static std::string SortStepName(int realCol) { return "Sort by " + ColumnName(realCol); }
+    static std::string SortStepName(int realCol);
     void Undo();
     void Redo();
 

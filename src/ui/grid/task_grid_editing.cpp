@@ -4,6 +4,7 @@
 #include "ui/grid/grid_editors.h"
 #include "ui/grid/inplace_edit.h"
 #include "ui/grid/ui_colors.h"
+#include "ui/table_texts.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -85,7 +86,7 @@ void TTaskGrid::OpenEditor(const QString* typed, bool byClick) {
     TakeSavedText();
     restoreText_ = savedText_;
     // What the edit start changes in the row, and the edit, are one step.
-    history_.BeginEdit("Edit " + ColumnName(col), ViewState());
+    history_.BeginEdit(tr("Edit %1").arg(QString::fromStdString(ColumnName(col))).toStdString(), ViewState());
     TEditorType kind = TEditorType::Normal;
     if (OnGetEditorType) OnGetEditorType(col, row, kind);
     if (TGridEditors::IsSeparate(kind)) {
@@ -151,7 +152,7 @@ void TTaskGrid::OpenSeparateEditor(TEditorType kind, int col, int row, const QSt
 }
 
 void TTaskGrid::NameEditor(QWidget& editor) const {
-    editor.setAccessibleName(QString("%1, row %2").arg(QString::fromStdString(ColumnName(editCol_))).arg(editRow_));
+    editor.setAccessibleName(tr("%1, row %2").arg(QString::fromStdString(ColumnName(editCol_))).arg(editRow_));
 }
 
 void TTaskGrid::CloseEditor() {
@@ -252,8 +253,13 @@ void TTaskGrid::OnSeparateKey(QKeyEvent* event) {
 
 // --- undo ---
 
+std::string TTaskGrid::SortStepName(int realCol) {
+    return tr("Sort by %1").arg(QString::fromStdString(ColumnName(realCol))).toStdString();
+}
+
 std::string TTaskGrid::ColumnName(int realCol) {
-    return realCol >= 0 && realCol < TaskColumnCount ? std::string(TaskTable::Headers[std::size_t(realCol)]) : "Cell";
+    const bool known = realCol >= 0 && realCol < TaskColumnCount;
+    return (known ? ColumnText(TaskTable::Headers[std::size_t(realCol)]) : tr("Cell")).toStdString();
 }
 
 TTaskGrid::TUndoStep::TUndoStep(TTaskGrid& grid, const std::string& name) : grid_(grid) {
@@ -288,7 +294,7 @@ void TTaskGrid::ShowViewState(const TViewState& state) {
 // An empty row above the current one, which stays current.
 void TTaskGrid::InsertRowKey() {
     if (editing_ || store_.Row() < store_.FixedRows()) return;
-    const TUndoStep step(*this, "Insert Entry");
+    const TUndoStep step(*this, tr("Insert Entry").toStdString());
     store_.InsertRows(store_.Row(), 1);
     TakeSavedText();
     ScrollToCurrent();
@@ -299,7 +305,7 @@ void TTaskGrid::InsertRowKey() {
 void TTaskGrid::DeleteRowKey() {
     const int row = store_.Row();
     if (editing_ || row < store_.FixedRows() || store_.RowCount() - store_.FixedRows() < 1) return;
-    const TUndoStep step(*this, "Delete Entry");
+    const TUndoStep step(*this, tr("Delete Entry").toStdString());
     if (store_.RowCount() - store_.FixedRows() == 1) store_.ClearCells(0, row, row, store_.RealColCount() - 1);
     else store_.RemoveRows(row, 1);
     TakeSavedText();

@@ -1,0 +1,17 @@
+#include "ui/table_texts.h"
+
+#include <QCoreApplication>
+
+#include <string>
+
+namespace tkm {
+
+QString VocabularyText(std::string_view english) {
+    return QCoreApplication::translate("Vocabulary", std::string(english).c_str());
+}
+
+QString ColumnText(std::string_view english) {
+    return QCoreApplication::translate("Columns", std::string(english).c_str());
+}
+
+}  // namespace tkm
