@@ -5,310 +5,310 @@
     <name>Columns</name>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Entry Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintragsdatum</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Task Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabenbeschreibung</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorität</translation>
     </message>
     <message>
         <source>Due Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig am</translation>
     </message>
     <message>
         <source>Due Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig um</translation>
     </message>
     <message>
         <source>Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Ressourcen</translation>
     </message>
     <message>
         <source>Total Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtstunden</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Completion Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Erledigt am</translation>
     </message>
     <message>
         <source>Completion Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Erledigt um</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>&amp;New File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Datei</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt eine neue Datei</translation>
     </message>
     <message>
         <source>New File (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Datei (Strg+N)</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Open a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet eine Datei</translation>
     </message>
     <message>
         <source>Open (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen (Strg+O)</translation>
     </message>
     <message>
         <source>Open Re&amp;mote List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernte Liste öffnen...</translation>
     </message>
     <message>
         <source>Open a to-do list on a CalDAV server</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet eine Aufgabenliste auf einem CalDAV-Server</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die Änderungen</translation>
     </message>
     <message>
         <source>Save (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern (Strg+S)</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save this entry as a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die Liste als Datei</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Print current page</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckt die aktuelle Seite</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckeinstellungen</translation>
     </message>
     <message>
         <source>Setup print properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Druckeinstellungen fest</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Closes and exit Taskmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt die Liste und beendet Taskmere</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Takes back the last change to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimmt die letzte Änderung an der Liste zurück</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>Makes the last change taken back again</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellt die zuletzt zurückgenommene Änderung wieder her</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>Removes the current selection and copy it onto the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt die aktuelle Auswahl und kopiert sie in die Zwischenablage</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copies the current selection onto the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die aktuelle Auswahl in die Zwischenablage</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Insert the item you have copied or cut into the selected location</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt den kopierten oder ausgeschnittenen Inhalt an der gewählten Stelle ein</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>&amp;Add New Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Eintrag &amp;hinzufügen</translation>
     </message>
     <message>
         <source>Adds a new entry to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt der Liste einen neuen Eintrag hinzu</translation>
     </message>
     <message>
         <source>Add New Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Eintrag</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Deletes current entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Löscht den aktuellen Eintrag</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Add &amp;Multiple Entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mehrere Einträge hinzufügen...</translation>
     </message>
     <message>
         <source>Adds multiple entries to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt der Liste mehrere Einträge hinzu</translation>
     </message>
     <message>
         <source>Add Multiple Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Einträge hinzufügen</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Searches for text on the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Sucht nach Text in der Liste</translation>
     </message>
     <message>
         <source>&amp;Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filter</translation>
     </message>
     <message>
         <source>Shows only the entries that hold the words typed, or are open or due</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt nur die Einträge, die die eingegebenen Wörter enthalten oder offen oder fällig sind</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Akt&amp;ualisieren</translation>
     </message>
     <message>
         <source>Refreshes the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisiert die Liste</translation>
     </message>
     <message>
         <source>&amp;View Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalen&amp;der anzeigen</translation>
     </message>
     <message>
         <source>Opens calendar window</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Kalenderfenster</translation>
     </message>
     <message>
         <source>View Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender anzeigen</translation>
     </message>
     <message>
         <source>Due &amp;reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen bei &amp;Fälligkeit</translation>
     </message>
     <message>
         <source>Reminds of entries that are due today or overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnert an Einträge, die heute fällig oder überfällig sind</translation>
     </message>
     <message>
         <source>Re&amp;number Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge neu nummer&amp;ieren</translation>
     </message>
     <message>
         <source>Renumbers the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummeriert die Liste neu</translation>
     </message>
     <message>
         <source>St&amp;atistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistik...</translation>
     </message>
     <message>
         <source>Opens the statistic report on current list</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Statistik der aktuellen Liste</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>Opens help</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Taskmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Taskmere</translation>
     </message>
     <message>
         <source>About Taskmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Taskmere</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -316,501 +316,501 @@
     </message>
     <message>
         <source>Contains commands for working for the document</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält Befehle für die Arbeit mit dem Dokument</translation>
     </message>
     <message>
         <source>&amp;Reopen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>Reopen file</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet eine zuletzt verwendete Datei erneut</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Contains edit commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält Befehle zum Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Contains commands for what the list shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält Befehle dafür, was die Liste anzeigt</translation>
     </message>
     <message>
         <source>&amp;Sort By...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren &amp;nach...</translation>
     </message>
     <message>
         <source>Sorts the entry based on column name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortiert die Einträge nach einer Spalte</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Contains commands for displaying help</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält Befehle zum Anzeigen der Hilfe</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeuge</translation>
     </message>
 </context>
 <context>
     <name>Documents</name>
     <message>
         <source>Taskmere and iCalendar files (*.tkm *.ics)|*.tkm;*.ics|Taskmere File (*.tkm)|*.tkm|iCalendar to-do list (*.ics)|*.ics|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Taskmere- und iCalendar-Dateien (*.tkm *.ics)|*.tkm;*.ics|Taskmere-Datei (*.tkm)|*.tkm|iCalendar-Aufgabenliste (*.ics)|*.ics|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>Taskmere files (*.tkm)|*.tkm</source>
-        <translation type="unfinished"></translation>
+        <translation>Taskmere-Dateien (*.tkm)|*.tkm</translation>
     </message>
     <message>
         <source>The list is busy with its server; try again when it is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste tauscht gerade Daten mit ihrem Server aus; versuchen Sie es erneut, wenn das erledigt ist.</translation>
     </message>
     <message>
         <source>Do you want to save the changes you made to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>%1 Would you like to save it as %2 instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Möchten Sie die Liste stattdessen als %2 speichern?</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter...</translation>
     </message>
     <message>
         <source>Would you like to save the colors as well?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie auch die Farben speichern?</translation>
     </message>
     <message>
         <source>1 entry</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Eintrag</translation>
     </message>
     <message>
         <source>%1 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge</translation>
     </message>
     <message>
         <source>Save the %1 shown? No saves all %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die angezeigten Einträge speichern (%1)? „Nein“ speichert alle %2.</translation>
     </message>
     <message>
         <source>Print the %1 shown? No prints all %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die angezeigten Einträge drucken (%1)? „Nein“ druckt alle %2.</translation>
     </message>
     <message>
         <source>Would you like to print the colors as well?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie auch die Farben drucken?</translation>
     </message>
     <message>
         <source>The server cannot be reached; your changes are kept and will be sent at the next Save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server ist nicht erreichbar; Ihre Änderungen bleiben erhalten und werden beim nächsten Speichern gesendet.</translation>
     </message>
     <message>
         <source>1 conflict: both versions of the entry are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Konflikt: Beide Versionen des Eintrags bleiben erhalten</translation>
     </message>
     <message>
         <source>%1 conflicts: both versions of the entries are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Konflikte: Beide Versionen der Einträge bleiben erhalten</translation>
     </message>
     <message>
         <source>The server cannot be reached; the list is shown as it was last seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server ist nicht erreichbar; die Liste wird so angezeigt, wie sie zuletzt abgerufen wurde.</translation>
     </message>
     <message>
         <source>Cannot save %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Other clients kept changing the list; the rest is sent at the next Save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Programme haben die Liste laufend geändert; der Rest wird beim nächsten Speichern gesendet.</translation>
     </message>
 </context>
 <context>
     <name>Due</name>
     <message>
         <source>Days from Due: Overdue by %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage bis Fälligkeit: seit %1 Tagen überfällig</translation>
     </message>
     <message>
         <source>Days from Due: %1 day (Due today)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage bis Fälligkeit: %1 Tag (heute fällig)</translation>
     </message>
     <message>
         <source>Days from Due: %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage bis Fälligkeit: %1 Tage</translation>
     </message>
 </context>
 <context>
     <name>ExportFormats</name>
     <message>
         <source>Text document (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdokument (*.txt)</translation>
     </message>
     <message>
         <source>Web Document (*.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Webdokument (*.htm)</translation>
     </message>
     <message>
         <source>CSV (Comma delimited) (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (durch Kommas getrennt) (*.csv)</translation>
     </message>
     <message>
         <source>Microsoft Word (*.doc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft Word (*.doc)</translation>
     </message>
     <message>
         <source>Microsoft Excel (*.xls)</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft Excel (*.xls)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>OpenDocument Spreadsheet (*.ods)</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument-Tabelle (*.ods)</translation>
     </message>
     <message>
         <source>Excel Workbook (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-Arbeitsmappe (*.xlsx)</translation>
     </message>
     <message>
         <source>OpenDocument Text (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument-Text (*.odt)</translation>
     </message>
     <message>
         <source>Word Document (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Word-Dokument (*.docx)</translation>
     </message>
     <message>
         <source>iCalendar to-do list (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar-Aufgabenliste (*.ics)</translation>
     </message>
     <message>
         <source>%1 holds at most %2 rows, and this list has %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fasst höchstens %2 Zeilen, und diese Liste hat %3.</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Cannot Create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht erstellt werden</translation>
     </message>
 </context>
 <context>
     <name>Filter</name>
     <message>
         <source>%1 of %2 entry shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Eintrag angezeigt</translation>
     </message>
     <message>
         <source>%1 of %2 entries shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Einträgen angezeigt</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>No help is installed: %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Hilfe installiert: %1 existiert nicht.</translation>
     </message>
     <message>
         <source>No help is installed: neither %1 nor %2 exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Hilfe installiert: weder %1 noch %2 existiert.</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>No printer is installed. Save the pages as a PDF file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Drucker installiert. Die Seiten als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>Save the pages as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten als PDF-Datei speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)|*.pdf</translation>
     </message>
     <message>
         <source>INI files (*.ini)|*.ini|All files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>INI-Dateien (*.ini)|*.ini|Alle Dateien (*.*)|*.*</translation>
     </message>
 </context>
 <context>
     <name>Project</name>
     <message>
         <source>A to-do list manager for the Linux desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aufgabenverwaltung für den Linux-Desktop</translation>
     </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
 </context>
 <context>
     <name>Recovery</name>
     <message>
         <source>Taskmere was not closed properly. Restore the unsaved changes of %1 from %2 %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>Taskmere wurde nicht ordnungsgemäß beendet. Die nicht gespeicherten Änderungen an %1 vom %2, %3 wiederherstellen?</translation>
     </message>
 </context>
 <context>
     <name>Reminders</name>
     <message>
         <source>1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tag</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tage</translation>
     </message>
     <message>
         <source>Due today: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute fällig: %1</translation>
     </message>
     <message>
         <source>Overdue by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 überfällig: %2</translation>
     </message>
     <message>
         <source>%1 entries are due today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge sind heute fällig</translation>
     </message>
     <message>
         <source>%1 entries are overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge sind überfällig</translation>
     </message>
     <message>
         <source>%1 entries are due today or overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge sind heute fällig oder überfällig</translation>
     </message>
 </context>
 <context>
     <name>Statistics</name>
     <message>
         <source>Item*</source>
-        <translation type="unfinished"></translation>
+        <translation>Posten*</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Valid Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültige Einträge</translation>
     </message>
     <message>
         <source>Due Todays</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute fällig</translation>
     </message>
     <message>
         <source>Overdues</source>
-        <translation type="unfinished"></translation>
+        <translation>Überfällig</translation>
     </message>
     <message>
         <source>Most Important Priority**</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchste Priorität**</translation>
     </message>
     <message>
         <source>High Priority**</source>
-        <translation type="unfinished"></translation>
+        <translation>Hohe Priorität**</translation>
     </message>
     <message>
         <source>Normal Priority**</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale Priorität**</translation>
     </message>
     <message>
         <source>Low Priority**</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrige Priorität**</translation>
     </message>
     <message>
         <source>Lowest Priority**</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrigste Priorität**</translation>
     </message>
     <message>
         <source>Not Started</source>
-        <translation type="unfinished">Nicht begonnen</translation>
+        <translation>Nicht begonnen</translation>
     </message>
     <message>
         <source>In Progress</source>
-        <translation type="unfinished">In Arbeit</translation>
+        <translation>In Bearbeitung</translation>
     </message>
     <message>
         <source>Pending</source>
-        <translation type="unfinished">Ausstehend</translation>
+        <translation>Ausstehend</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">Erledigt</translation>
+        <translation>Erledigt</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished">Abgebrochen</translation>
+        <translation>Abgebrochen</translation>
     </message>
     <message>
         <source>Postponed</source>
-        <translation type="unfinished">Verschoben</translation>
+        <translation>Verschoben</translation>
     </message>
     <message>
         <source>*Task Description is not empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>*Aufgabenbeschreibung ist nicht leer.</translation>
     </message>
     <message>
         <source>**In Progress or Pending.</source>
-        <translation type="unfinished"></translation>
+        <translation>**In Bearbeitung oder Ausstehend.</translation>
     </message>
 </context>
 <context>
     <name>TDesktopCalendarAccounts</name>
     <message>
         <source>The server %1 sends Taskmere on to %2, another server. Send the user name and password there?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 leitet Taskmere an einen anderen Server weiter: %2. Benutzername und Passwort dorthin senden?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>The keyring did not keep the password (%1); Taskmere asks for it again next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüsselbund hat das Passwort nicht gespeichert (%1); Taskmere fragt beim nächsten Mal erneut danach.</translation>
     </message>
     <message>
         <source>The server refused the password of %1. Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat das Passwort für %1 abgelehnt. Passwort:</translation>
     </message>
     <message>
         <source>Password of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für %1:</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Waiting for the server %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten auf den Server %1...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TDocumentCommands</name>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
 </context>
 <context>
     <name>TExportProgress</name>
     <message>
         <source>Exporting %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird exportiert...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird angehalten...</translation>
     </message>
 </context>
 <context>
     <name>TPrintTarget</name>
     <message>
         <source>The printer refused a new page</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker hat eine neue Seite abgelehnt</translation>
     </message>
     <message>
         <source>Cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Cannot start printing on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Druck auf %1 kann nicht gestartet werden</translation>
     </message>
     <message>
         <source>The printer %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler am Drucker %1</translation>
     </message>
 </context>
 <context>
     <name>TStatusProgress</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Tray</name>
     <message>
         <source>&amp;Click OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschalten</translation>
     </message>
     <message>
         <source>&amp;Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ruhezustand</translation>
     </message>
     <message>
         <source>&amp;Logoff</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;bmelden</translation>
     </message>
     <message>
         <source>&amp;Reboot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu starten</translation>
     </message>
     <message>
         <source>&amp;Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herunterfahren</translation>
     </message>
     <message>
         <source>S&amp;uspend</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standby</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 <context>
@@ -841,34 +841,34 @@
     </message>
     <message>
         <source>Most Important</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchste</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrig</translation>
     </message>
     <message>
         <source>Lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrigste</translation>
     </message>
 </context>
 <context>
     <name>tkm::TEntryCommands</name>
     <message>
         <source>Add New Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Eintrag</translation>
     </message>
     <message>
         <source>Delete Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag löschen</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the current row?</source>
@@ -876,764 +876,764 @@
     </message>
     <message>
         <source>Add Multiple Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Einträge hinzufügen</translation>
     </message>
     <message>
         <source>Renumber Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge neu nummerieren</translation>
     </message>
 </context>
 <context>
     <name>tkm::TFilterBar</name>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filter:</translation>
     </message>
     <message>
         <source>Words the entries hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter in den Einträgen</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nzeigen:</translation>
     </message>
     <message>
         <source>All entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einträge</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene</translation>
     </message>
     <message>
         <source>Due today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute fällig</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Überfällig</translation>
     </message>
     <message>
         <source>Due this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Woche fällig</translation>
     </message>
     <message>
         <source>Close the filter (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter schließen (Esc)</translation>
     </message>
 </context>
 <context>
     <name>tkm::TGridFindForm</name>
     <message>
         <source>Find text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text suchen</translation>
     </message>
     <message>
         <source>Text to find :</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchtext:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>&amp;Case sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groß-/Kleinschreibung</translation>
     </message>
     <message>
         <source>&amp;Whole words only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ganze &amp;Wörter</translation>
     </message>
     <message>
         <source>&amp;Match from first char</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab &amp;erstem Zeichen</translation>
     </message>
     <message>
         <source>&amp;Ignore HTML tags</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Tags &amp;ignorieren</translation>
     </message>
     <message>
         <source>&amp;Find in fixed cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch &amp;feste Zellen</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>Forward (top to bottom)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts (nach unten)</translation>
     </message>
     <message>
         <source>Forward (left to right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts (nach rechts)</translation>
     </message>
     <message>
         <source>Backward (bottom to top)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückwärts (nach oben)</translation>
     </message>
     <message>
         <source>Backward (right to left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückwärts (nach links)</translation>
     </message>
     <message>
         <source>Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich</translation>
     </message>
     <message>
         <source>All cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Zellen</translation>
     </message>
     <message>
         <source>Current row only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur aktuelle Zeile</translation>
     </message>
     <message>
         <source>Current column only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur aktuelle Spalte</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Could not find text %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text %1 wurde nicht gefunden</translation>
     </message>
     <message>
         <source>No more occurences of text %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine weiteren Vorkommen des Texts %1</translation>
     </message>
 </context>
 <context>
     <name>tkm::TGridPreviewForm</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>tkm::TGridPrintSettingsForm</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Top Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <source>Top Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <source>Top Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben Mitte</translation>
     </message>
     <message>
         <source>Bottom Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <source>Bottom Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <source>Bottom Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten Mitte</translation>
     </message>
     <message>
         <source>Print Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckeinstellungen</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Headers / Footers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopf- / Fußzeilen</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Ränder</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Voreinstellungen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Borders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen:</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfach</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Around</source>
-        <translation type="unfinished"></translation>
+        <translation>Außen</translation>
     </message>
     <message>
         <source>Around Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Außen und vertikal</translation>
     </message>
     <message>
         <source>Around Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Außen und horizontal</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgezogen</translation>
     </message>
     <message>
         <source>Dash</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestrichelt</translation>
     </message>
     <message>
         <source>Dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Gepunktet</translation>
     </message>
     <message>
         <source>Dash Dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Strich-Punkt</translation>
     </message>
     <message>
         <source>Dash Dot Dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Strich-Punkt-Punkt</translation>
     </message>
     <message>
         <source>Inside Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Innerhalb des Rahmens</translation>
     </message>
     <message>
         <source>&amp;Border:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rahmen:</translation>
     </message>
     <message>
         <source>Border &amp;Style:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen&amp;stil:</translation>
     </message>
     <message>
         <source>General:</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein:</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>Grow to Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Shrink to Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer</translation>
     </message>
     <message>
         <source>Fit to &amp;Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>An Seite an&amp;passen:</translation>
     </message>
     <message>
         <source>&amp;AutoSize Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaltenbreiten &amp;automatisch</translation>
     </message>
     <message>
         <source>&amp;Center on Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Seite &amp;zentrieren</translation>
     </message>
     <message>
         <source>Repeat Fixed Ro&amp;ws</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Zei&amp;len wiederholen</translation>
     </message>
     <message>
         <source>Repeat Fi&amp;xed Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Spal&amp;ten wiederholen</translation>
     </message>
     <message>
         <source>Print graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafiken drucken</translation>
     </message>
     <message>
         <source>Fonts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriften:</translation>
     </message>
     <message>
         <source>Select the Header Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift der Kopfzeile wählen</translation>
     </message>
     <message>
         <source>Select the Footer Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift der Fußzeile wählen</translation>
     </message>
     <message>
         <source>Select the Table Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift der Tabelle wählen</translation>
     </message>
     <message>
         <source>Date / Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum / Uhrzeit:</translation>
     </message>
     <message>
         <source>&amp;Date Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datumsposition:</translation>
     </message>
     <message>
         <source>&amp;Time Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitposition:</translation>
     </message>
     <message>
         <source>Date &amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datu&amp;msformat:</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel:</translation>
     </message>
     <message>
         <source>Title Te&amp;xt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel&amp;text:</translation>
     </message>
     <message>
         <source>Title Po&amp;sition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titelp&amp;osition:</translation>
     </message>
     <message>
         <source>Page Numbers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenzahlen:</translation>
     </message>
     <message>
         <source>Pr&amp;efix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prä&amp;fix:</translation>
     </message>
     <message>
         <source>Sep&amp;arator:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre&amp;nnzeichen:</translation>
     </message>
     <message>
         <source>S&amp;uffix:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suffix:</translation>
     </message>
     <message>
         <source>&amp;Pages Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenzahl&amp;position:</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Margins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ränder:</translation>
     </message>
     <message>
         <source>&amp;Top Margin :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oberer Rand:</translation>
     </message>
     <message>
         <source>&amp;Left Margin :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linker Rand:</translation>
     </message>
     <message>
         <source>&amp;Right Margin :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechter Rand:</translation>
     </message>
     <message>
         <source>&amp;Bottom Margin :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterer Rand:</translation>
     </message>
     <message>
         <source>inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll</translation>
     </message>
     <message>
         <source>Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrichtung:</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochformat</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Querformat</translation>
     </message>
     <message>
         <source>&amp;Page Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausrichtung:</translation>
     </message>
     <message>
         <source>Spacing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstände:</translation>
     </message>
     <message>
         <source>Row &amp;Spacing :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeilenabstand:</translation>
     </message>
     <message>
         <source>C&amp;olumn Spacing :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spaltenabstand:</translation>
     </message>
     <message>
         <source>Title &amp;Margin :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titelabstand:</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen speichern</translation>
     </message>
     <message>
         <source>&amp;Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;speichern</translation>
     </message>
     <message>
         <source>Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen laden</translation>
     </message>
 </context>
 <context>
     <name>tkm::TPreviewPage</name>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
 </context>
 <context>
     <name>tkm::TReminderCommands</name>
     <message>
         <source>Due &amp;reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen bei &amp;Fälligkeit</translation>
     </message>
 </context>
 <context>
     <name>tkm::TTaskGrid</name>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bearbeiten</translation>
     </message>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2</translation>
     </message>
     <message>
         <source>Sort by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach %1 sortieren</translation>
     </message>
     <message>
         <source>Cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelle</translation>
     </message>
     <message>
         <source>Insert Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag einfügen</translation>
     </message>
     <message>
         <source>Delete Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag löschen</translation>
     </message>
 </context>
 <context>
     <name>tkm::TUndoCommands</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen: %1</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail:</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Website:</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmCalendar</name>
     <message>
         <source>Taskmere - Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Taskmere - Kalender</translation>
     </message>
     <message>
         <source>Goto &amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehe zu &amp;Datum:</translation>
     </message>
     <message>
         <source>&amp;Go</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Los</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heute</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmInsertRow</name>
     <message>
         <source>Insert Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen einfügen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>From the last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach der letzten Zeile</translation>
     </message>
     <message>
         <source>Before row #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor Zeile %1</translation>
     </message>
     <message>
         <source>&amp;Insert by:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;infügen:</translation>
     </message>
     <message>
         <source>row(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile(n)</translation>
     </message>
     <message>
         <source>&amp;Entry Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eintragsdatum:</translation>
     </message>
     <message>
         <source>&amp;Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Status:</translation>
     </message>
     <message>
         <source>&amp;Priority:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Priorität:</translation>
     </message>
     <message>
         <source>Due &amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig &amp;am:</translation>
     </message>
     <message>
         <source>Due &amp;Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig &amp;um:</translation>
     </message>
     <message>
         <source>Total &amp;Hours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtstu&amp;nden:</translation>
     </message>
     <message>
         <source>&amp;Cost:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kosten:</translation>
     </message>
     <message>
         <source>&amp;Resources:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ressourcen:</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmPrint</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Column to Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu druckende Spalten</translation>
     </message>
     <message>
         <source>&amp;Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle auswählen</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl auf&amp;heben</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmRemoteList</name>
     <message>
         <source>Open Remote List</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernte Liste öffnen</translation>
     </message>
     <message>
         <source>&amp;Server address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Serveradresse:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzername:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passwort:</translation>
     </message>
     <message>
         <source>&amp;Find Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen &amp;abrufen</translation>
     </message>
     <message>
         <source>&amp;New List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Liste...</translation>
     </message>
     <message>
         <source>&amp;Lists of the account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listen des Kontos:</translation>
     </message>
     <message>
         <source>Looking for the lists...</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen werden gesucht...</translation>
     </message>
     <message>
         <source>The account has no to-do lists yet: New List... makes one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto hat noch keine Aufgabenlisten: „Neue Liste...“ legt eine an.</translation>
     </message>
     <message>
         <source>New List</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Liste</translation>
     </message>
     <message>
         <source>&amp;Name of the new list:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name der neuen Liste:</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmSaveAs</name>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter...</translation>
     </message>
     <message>
         <source>Column to be Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu speichernde Spalten</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmStat</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Total Hours in work**:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden in Arbeit**:</translation>
     </message>
     <message>
         <source>Cost in work**:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten in Arbeit**:</translation>
     </message>
     <message>
         <source>Total Hours of all entries*:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden aller Einträge*:</translation>
     </message>
     <message>
         <source>Cost of all entries*:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten aller Einträge*:</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Entries shown:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigte Einträge:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

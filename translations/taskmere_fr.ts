@@ -5,1635 +5,1635 @@
     <name>Columns</name>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Entry Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie le</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Task Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description de la tâche</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité</translation>
     </message>
     <message>
         <source>Due Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date limite</translation>
     </message>
     <message>
         <source>Due Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure limite</translation>
     </message>
     <message>
         <source>Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Ressources</translation>
     </message>
     <message>
         <source>Total Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Completion Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin</translation>
     </message>
     <message>
         <source>Completion Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de fin</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>&amp;New File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau fichier</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un nouveau fichier</translation>
     </message>
     <message>
         <source>New File (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau fichier (Ctrl+N)</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre un fichier</translation>
     </message>
     <message>
         <source>Open (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir (Ctrl+O)</translation>
     </message>
     <message>
         <source>Open Re&amp;mote List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste &amp;distante...</translation>
     </message>
     <message>
         <source>Open a to-do list on a CalDAV server</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre une liste de tâches sur un serveur CalDAV</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre les modifications</translation>
     </message>
     <message>
         <source>Save (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer (Ctrl+S)</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Save this entry as a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre la liste dans un autre fichier</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>Print current page</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime la page actuelle</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;impression</translation>
     </message>
     <message>
         <source>Setup print properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle les paramètres d&apos;impression</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Closes and exit Taskmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme et quitte Taskmere</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Takes back the last change to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Annule la dernière modification de la liste</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Makes the last change taken back again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablit la dernière modification annulée</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>Removes the current selection and copy it onto the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime la sélection et la copie dans le presse-papiers</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copies the current selection onto the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie la sélection dans le presse-papiers</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Insert the item you have copied or cut into the selected location</source>
-        <translation type="unfinished"></translation>
+        <translation>Insère l&apos;élément copié ou coupé à l&apos;emplacement sélectionné</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>&amp;Add New Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une &amp;entrée</translation>
     </message>
     <message>
         <source>Adds a new entry to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute une nouvelle entrée à la liste</translation>
     </message>
     <message>
         <source>Add New Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une entrée</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Deletes current entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime l&apos;entrée actuelle</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Add &amp;Multiple Entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter &amp;plusieurs entrées...</translation>
     </message>
     <message>
         <source>Adds multiple entries to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute plusieurs entrées à la liste</translation>
     </message>
     <message>
         <source>Add Multiple Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter plusieurs entrées</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Searches for text on the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche un texte dans la liste</translation>
     </message>
     <message>
         <source>&amp;Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtrer</translation>
     </message>
     <message>
         <source>Shows only the entries that hold the words typed, or are open or due</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;affiche que les entrées qui contiennent les mots saisis, ou qui sont ouvertes ou à échéance</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actua&amp;liser</translation>
     </message>
     <message>
         <source>Refreshes the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualise la liste</translation>
     </message>
     <message>
         <source>&amp;View Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le calen&amp;drier</translation>
     </message>
     <message>
         <source>Opens calendar window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre la fenêtre du calendrier</translation>
     </message>
     <message>
         <source>View Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le calendrier</translation>
     </message>
     <message>
         <source>Due &amp;reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappels d&apos;éc&amp;héance</translation>
     </message>
     <message>
         <source>Reminds of entries that are due today or overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappelle les entrées arrivées à échéance aujourd&apos;hui ou en retard</translation>
     </message>
     <message>
         <source>Re&amp;number Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;numéroter les entrées</translation>
     </message>
     <message>
         <source>Renumbers the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Renumérote la liste</translation>
     </message>
     <message>
         <source>St&amp;atistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatistiques...</translation>
     </message>
     <message>
         <source>Opens the statistic report on current list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le rapport statistique de la liste actuelle</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>Opens help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre l&apos;aide</translation>
     </message>
     <message>
         <source>&amp;About Taskmere</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Taskmere</translation>
     </message>
     <message>
         <source>About Taskmere</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Taskmere</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Contains commands for working for the document</source>
-        <translation type="unfinished"></translation>
+        <translation>Contient les commandes pour travailler sur le document</translation>
     </message>
     <message>
         <source>&amp;Reopen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rouvrir</translation>
     </message>
     <message>
         <source>Reopen file</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouvre un fichier récent</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>Contains edit commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Contient les commandes d&apos;édition</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Contains commands for what the list shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Contient les commandes pour choisir ce que la liste affiche</translation>
     </message>
     <message>
         <source>&amp;Sort By...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tr&amp;ier par...</translation>
     </message>
     <message>
         <source>Sorts the entry based on column name</source>
-        <translation type="unfinished"></translation>
+        <translation>Trie les entrées selon une colonne</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Contains commands for displaying help</source>
-        <translation type="unfinished"></translation>
+        <translation>Contient les commandes pour afficher l&apos;aide</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils</translation>
     </message>
 </context>
 <context>
     <name>Documents</name>
     <message>
         <source>Taskmere and iCalendar files (*.tkm *.ics)|*.tkm;*.ics|Taskmere File (*.tkm)|*.tkm|iCalendar to-do list (*.ics)|*.ics|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Taskmere et iCalendar (*.tkm *.ics)|*.tkm;*.ics|Fichier Taskmere (*.tkm)|*.tkm|Liste de tâches iCalendar (*.ics)|*.ics|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>Taskmere files (*.tkm)|*.tkm</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Taskmere (*.tkm)|*.tkm</translation>
     </message>
     <message>
         <source>The list is busy with its server; try again when it is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste est en cours d&apos;échange avec son serveur&#xa0;; réessayez quand ce sera terminé.</translation>
     </message>
     <message>
         <source>Do you want to save the changes you made to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer les modifications apportées à %1&#xa0;?</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer les modifications de %1&#xa0;?</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>%1 Would you like to save it as %2 instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Voulez-vous plutôt l&apos;enregistrer au format %2&#xa0;?</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous...</translation>
     </message>
     <message>
         <source>Would you like to save the colors as well?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous aussi enregistrer les couleurs&#xa0;?</translation>
     </message>
     <message>
         <source>1 entry</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée</translation>
     </message>
     <message>
         <source>%1 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entrées</translation>
     </message>
     <message>
         <source>Save the %1 shown? No saves all %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer seulement les entrées affichées (%1)&#xa0;? Non enregistre toutes les entrées (%2).</translation>
     </message>
     <message>
         <source>Print the %1 shown? No prints all %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer seulement les entrées affichées (%1)&#xa0;? Non imprime toutes les entrées (%2).</translation>
     </message>
     <message>
         <source>Would you like to print the colors as well?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous aussi imprimer les couleurs&#xa0;?</translation>
     </message>
     <message>
         <source>The server cannot be reached; your changes are kept and will be sent at the next Save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur est injoignable&#xa0;; vos modifications sont conservées et seront envoyées au prochain enregistrement.</translation>
     </message>
     <message>
         <source>1 conflict: both versions of the entry are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>1 conflit&#xa0;: les deux versions de l&apos;entrée sont conservées</translation>
     </message>
     <message>
         <source>%1 conflicts: both versions of the entries are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conflits&#xa0;: les deux versions des entrées sont conservées</translation>
     </message>
     <message>
         <source>The server cannot be reached; the list is shown as it was last seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur est injoignable&#xa0;; la liste est affichée telle qu&apos;elle était la dernière fois.</translation>
     </message>
     <message>
         <source>Cannot save %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1</translation>
     </message>
     <message>
         <source>Other clients kept changing the list; the rest is sent at the next Save.</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;autres clients ont continué à modifier la liste&#xa0;; le reste sera envoyé au prochain enregistrement.</translation>
     </message>
 </context>
 <context>
     <name>Due</name>
     <message>
         <source>Days from Due: Overdue by %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours avant l&apos;échéance&#xa0;: en retard de %1 jours</translation>
     </message>
     <message>
         <source>Days from Due: %1 day (Due today)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours avant l&apos;échéance&#xa0;: %1 jour (échéance aujourd&apos;hui)</translation>
     </message>
     <message>
         <source>Days from Due: %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours avant l&apos;échéance&#xa0;: %1 jours</translation>
     </message>
 </context>
 <context>
     <name>ExportFormats</name>
     <message>
         <source>Text document (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document texte (*.txt)</translation>
     </message>
     <message>
         <source>Web Document (*.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document web (*.htm)</translation>
     </message>
     <message>
         <source>CSV (Comma delimited) (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (séparateur&#xa0;: virgule) (*.csv)</translation>
     </message>
     <message>
         <source>Microsoft Word (*.doc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft Word (*.doc)</translation>
     </message>
     <message>
         <source>Microsoft Excel (*.xls)</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft Excel (*.xls)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>OpenDocument Spreadsheet (*.ods)</source>
-        <translation type="unfinished"></translation>
+        <translation>Classeur OpenDocument (*.ods)</translation>
     </message>
     <message>
         <source>Excel Workbook (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Classeur Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>OpenDocument Text (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte OpenDocument (*.odt)</translation>
     </message>
     <message>
         <source>Word Document (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document Word (*.docx)</translation>
     </message>
     <message>
         <source>iCalendar to-do list (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de tâches iCalendar (*.ics)</translation>
     </message>
     <message>
         <source>%1 holds at most %2 rows, and this list has %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format %1 accepte au plus %2 lignes, et cette liste en a %3.</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>Cannot Create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1</translation>
     </message>
 </context>
 <context>
     <name>Filter</name>
     <message>
         <source>%1 of %2 entry shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 entrée affichée</translation>
     </message>
     <message>
         <source>%1 of %2 entries shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 entrées affichées</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>No help is installed: %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune aide n&apos;est installée&#xa0;: %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>No help is installed: neither %1 nor %2 exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune aide n&apos;est installée&#xa0;: ni %1 ni %2 n&apos;existe.</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>No printer is installed. Save the pages as a PDF file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n&apos;est installée. Enregistrer les pages dans un fichier PDF&#xa0;?</translation>
     </message>
     <message>
         <source>Save the pages as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les pages dans un fichier PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)|*.pdf</translation>
     </message>
     <message>
         <source>INI files (*.ini)|*.ini|All files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers INI (*.ini)|*.ini|Tous les fichiers (*.*)|*.*</translation>
     </message>
 </context>
 <context>
     <name>Project</name>
     <message>
         <source>A to-do list manager for the Linux desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Un gestionnaire de listes de tâches pour le bureau Linux</translation>
     </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
 </context>
 <context>
     <name>Recovery</name>
     <message>
         <source>Taskmere was not closed properly. Restore the unsaved changes of %1 from %2 %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>Taskmere n&apos;a pas été fermé correctement. Restaurer les modifications non enregistrées de %1 du %2 à %3&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>Reminders</name>
     <message>
         <source>1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>1 jour</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jours</translation>
     </message>
     <message>
         <source>Due today: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance aujourd&apos;hui&#xa0;: %1</translation>
     </message>
     <message>
         <source>Overdue by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>En retard de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 entries are due today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entrées arrivent à échéance aujourd&apos;hui</translation>
     </message>
     <message>
         <source>%1 entries are overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entrées sont en retard</translation>
     </message>
     <message>
         <source>%1 entries are due today or overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entrées arrivent à échéance aujourd&apos;hui ou sont en retard</translation>
     </message>
 </context>
 <context>
     <name>Statistics</name>
     <message>
         <source>Item*</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément*</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Valid Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées valides</translation>
     </message>
     <message>
         <source>Due Todays</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Overdues</source>
-        <translation type="unfinished"></translation>
+        <translation>En retard</translation>
     </message>
     <message>
         <source>Most Important Priority**</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité maximale**</translation>
     </message>
     <message>
         <source>High Priority**</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité haute**</translation>
     </message>
     <message>
         <source>Normal Priority**</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité normale**</translation>
     </message>
     <message>
         <source>Low Priority**</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité basse**</translation>
     </message>
     <message>
         <source>Lowest Priority**</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité minimale**</translation>
     </message>
     <message>
         <source>Not Started</source>
-        <translation type="unfinished"></translation>
+        <translation>À faire</translation>
     </message>
     <message>
         <source>In Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Pending</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminée</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulée</translation>
     </message>
     <message>
         <source>Postponed</source>
-        <translation type="unfinished"></translation>
+        <translation>Reportée</translation>
     </message>
     <message>
         <source>*Task Description is not empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>*La description de la tâche n&apos;est pas vide.</translation>
     </message>
     <message>
         <source>**In Progress or Pending.</source>
-        <translation type="unfinished"></translation>
+        <translation>**En cours ou en attente.</translation>
     </message>
 </context>
 <context>
     <name>TDesktopCalendarAccounts</name>
     <message>
         <source>The server %1 sends Taskmere on to %2, another server. Send the user name and password there?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %1 renvoie Taskmere vers un autre serveur, %2. Y envoyer le nom d&apos;utilisateur et le mot de passe&#xa0;?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>The keyring did not keep the password (%1); Taskmere asks for it again next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le trousseau n&apos;a pas conservé le mot de passe (%1)&#xa0;; Taskmere le redemandera la prochaine fois.</translation>
     </message>
     <message>
         <source>The server refused the password of %1. Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a refusé le mot de passe de %1. Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Password of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe de %1&#xa0;:</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Waiting for the server %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente du serveur %1...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>TDocumentCommands</name>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié</translation>
     </message>
 </context>
 <context>
     <name>TExportProgress</name>
     <message>
         <source>Exporting %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation de %1...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt en cours...</translation>
     </message>
 </context>
 <context>
     <name>TPrintTarget</name>
     <message>
         <source>The printer refused a new page</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante a refusé une nouvelle page</translation>
     </message>
     <message>
         <source>Cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1</translation>
     </message>
     <message>
         <source>Cannot start printing on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer l&apos;impression sur %1</translation>
     </message>
     <message>
         <source>The printer %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;imprimante %1</translation>
     </message>
 </context>
 <context>
     <name>TStatusProgress</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>Tray</name>
     <message>
         <source>&amp;Click OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêt en un clic</translation>
     </message>
     <message>
         <source>&amp;Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hiberner</translation>
     </message>
     <message>
         <source>&amp;Logoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Se &amp;déconnecter</translation>
     </message>
     <message>
         <source>&amp;Reboot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redémarrer</translation>
     </message>
     <message>
         <source>&amp;Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;teindre</translation>
     </message>
     <message>
         <source>S&amp;uspend</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mettre en veille</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
     <name>Vocabulary</name>
     <message>
         <source>Not Started</source>
-        <translation type="unfinished"></translation>
+        <translation>À faire</translation>
     </message>
     <message>
         <source>In Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Pending</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminée</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulée</translation>
     </message>
     <message>
         <source>Postponed</source>
-        <translation type="unfinished"></translation>
+        <translation>Reportée</translation>
     </message>
     <message>
         <source>Most Important</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Basse</translation>
     </message>
     <message>
         <source>Lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimale</translation>
     </message>
 </context>
 <context>
     <name>tkm::TEntryCommands</name>
     <message>
         <source>Add New Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une entrée</translation>
     </message>
     <message>
         <source>Delete Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;entrée</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the current row?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer la ligne actuelle&#xa0;?</translation>
     </message>
     <message>
         <source>Add Multiple Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter plusieurs entrées</translation>
     </message>
     <message>
         <source>Renumber Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Renuméroter les entrées</translation>
     </message>
 </context>
 <context>
     <name>tkm::TFilterBar</name>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;ltre&#xa0;:</translation>
     </message>
     <message>
         <source>Words the entries hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots que contiennent les entrées</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voir&#xa0;:</translation>
     </message>
     <message>
         <source>All entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les entrées</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvertes</translation>
     </message>
     <message>
         <source>Due today</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>En retard</translation>
     </message>
     <message>
         <source>Due this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance cette semaine</translation>
     </message>
     <message>
         <source>Close the filter (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le filtre (Échap)</translation>
     </message>
 </context>
 <context>
     <name>tkm::TGridFindForm</name>
     <message>
         <source>Find text</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un texte</translation>
     </message>
     <message>
         <source>Text to find :</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>&amp;Case sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Respecter la &amp;casse</translation>
     </message>
     <message>
         <source>&amp;Whole words only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mots entiers seuls</translation>
     </message>
     <message>
         <source>&amp;Match from first char</source>
-        <translation type="unfinished"></translation>
+        <translation>Au &amp;début du texte</translation>
     </message>
     <message>
         <source>&amp;Ignore HTML tags</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer le HTML</translation>
     </message>
     <message>
         <source>&amp;Find in fixed cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellules &amp;fixes incluses</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens</translation>
     </message>
     <message>
         <source>Forward (top to bottom)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le bas</translation>
     </message>
     <message>
         <source>Forward (left to right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la droite</translation>
     </message>
     <message>
         <source>Backward (bottom to top)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le haut</translation>
     </message>
     <message>
         <source>Backward (right to left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la gauche</translation>
     </message>
     <message>
         <source>Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Portée</translation>
     </message>
     <message>
         <source>All cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les cellules</translation>
     </message>
     <message>
         <source>Current row only</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne actuelle</translation>
     </message>
     <message>
         <source>Current column only</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne actuelle</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Could not find text %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte %1 introuvable</translation>
     </message>
     <message>
         <source>No more occurences of text %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d&apos;autre occurrence du texte %1</translation>
     </message>
 </context>
 <context>
     <name>tkm::TGridPreviewForm</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédente</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivante</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>tkm::TGridPrintSettingsForm</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Top Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <source>Top Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <source>Top Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut au centre</translation>
     </message>
     <message>
         <source>Bottom Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <source>Bottom Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <source>Bottom Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas au centre</translation>
     </message>
     <message>
         <source>Print Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres d&apos;impression</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Headers / Footers</source>
-        <translation type="unfinished"></translation>
+        <translation>En-têtes / pieds de page</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Marges</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Borders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordures&#xa0;:</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Double</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticales</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontales</translation>
     </message>
     <message>
         <source>Around</source>
-        <translation type="unfinished"></translation>
+        <translation>Autour</translation>
     </message>
     <message>
         <source>Around Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Autour et verticales</translation>
     </message>
     <message>
         <source>Around Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Autour et horizontales</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Continu</translation>
     </message>
     <message>
         <source>Dash</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirets</translation>
     </message>
     <message>
         <source>Dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointillés</translation>
     </message>
     <message>
         <source>Dash Dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiret-point</translation>
     </message>
     <message>
         <source>Dash Dot Dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiret-point-point</translation>
     </message>
     <message>
         <source>Inside Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérieur du cadre</translation>
     </message>
     <message>
         <source>&amp;Border:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bordure&#xa0;:</translation>
     </message>
     <message>
         <source>Border &amp;Style:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Style de bordure&#xa0;:</translation>
     </message>
     <message>
         <source>General:</source>
-        <translation type="unfinished"></translation>
+        <translation>Général&#xa0;:</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais</translation>
     </message>
     <message>
         <source>Grow to Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandir pour ajuster</translation>
     </message>
     <message>
         <source>Shrink to Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire pour ajuster</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours</translation>
     </message>
     <message>
         <source>Fit to &amp;Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à la &amp;page&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;AutoSize Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster &amp;automatiquement les colonnes</translation>
     </message>
     <message>
         <source>&amp;Center on Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Centrer sur la page</translation>
     </message>
     <message>
         <source>Repeat Fixed Ro&amp;ws</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter les lignes &amp;fixes</translation>
     </message>
     <message>
         <source>Repeat Fi&amp;xed Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter les colonnes fi&amp;xes</translation>
     </message>
     <message>
         <source>Print graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les graphiques</translation>
     </message>
     <message>
         <source>Fonts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Polices&#xa0;:</translation>
     </message>
     <message>
         <source>Select the Header Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la police de l&apos;en-tête</translation>
     </message>
     <message>
         <source>Select the Footer Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la police du pied de page</translation>
     </message>
     <message>
         <source>Select the Table Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la police du tableau</translation>
     </message>
     <message>
         <source>Date / Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date / heure&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Date Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position de la &amp;date&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Time Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position de l&apos;&amp;heure&#xa0;:</translation>
     </message>
     <message>
         <source>Date &amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format de date&#xa0;:</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Title Te&amp;xt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;xte du titre&#xa0;:</translation>
     </message>
     <message>
         <source>Title Po&amp;sition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;sition du titre&#xa0;:</translation>
     </message>
     <message>
         <source>Page Numbers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros de page&#xa0;:</translation>
     </message>
     <message>
         <source>Pr&amp;efix:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préfixe&#xa0;:</translation>
     </message>
     <message>
         <source>Sep&amp;arator:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sépa&amp;rateur&#xa0;:</translation>
     </message>
     <message>
         <source>S&amp;uffix:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;uffixe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Pages Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position des &amp;numéros&#xa0;:</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Margins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Marges&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Top Margin :</source>
-        <translation type="unfinished"></translation>
+        <translation>Marge &amp;haute&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Left Margin :</source>
-        <translation type="unfinished"></translation>
+        <translation>Marge &amp;gauche&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Right Margin :</source>
-        <translation type="unfinished"></translation>
+        <translation>Marge &amp;droite&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Bottom Margin :</source>
-        <translation type="unfinished"></translation>
+        <translation>Marge &amp;basse&#xa0;:</translation>
     </message>
     <message>
         <source>inch</source>
-        <translation type="unfinished"></translation>
+        <translation>pouce</translation>
     </message>
     <message>
         <source>Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientation&#xa0;:</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Portrait</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Paysage</translation>
     </message>
     <message>
         <source>&amp;Page Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientation de la &amp;page&#xa0;:</translation>
     </message>
     <message>
         <source>Spacing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement&#xa0;:</translation>
     </message>
     <message>
         <source>Row &amp;Spacing :</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement des &amp;lignes&#xa0;:</translation>
     </message>
     <message>
         <source>C&amp;olumn Spacing :</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement des &amp;colonnes&#xa0;:</translation>
     </message>
     <message>
         <source>Title &amp;Margin :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marge du titre&#xa0;:</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres</translation>
     </message>
     <message>
         <source>&amp;Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger les paramètres</translation>
     </message>
     <message>
         <source>&amp;Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer les paramètres</translation>
     </message>
     <message>
         <source>Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger les paramètres</translation>
     </message>
 </context>
 <context>
     <name>tkm::TPreviewPage</name>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
 </context>
 <context>
     <name>tkm::TReminderCommands</name>
     <message>
         <source>Due &amp;reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappels d&apos;éc&amp;héance</translation>
     </message>
 </context>
 <context>
     <name>tkm::TTaskGrid</name>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier %1</translation>
     </message>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2</translation>
     </message>
     <message>
         <source>Sort by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par %1</translation>
     </message>
     <message>
         <source>Cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellule</translation>
     </message>
     <message>
         <source>Insert Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une entrée</translation>
     </message>
     <message>
         <source>Delete Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;entrée</translation>
     </message>
 </context>
 <context>
     <name>tkm::TUndoCommands</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>Courriel&#xa0;:</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmCalendar</name>
     <message>
         <source>Taskmere - Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Taskmere - Calendrier</translation>
     </message>
     <message>
         <source>Goto &amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à la &amp;date&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Go</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aller</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Au&amp;jourd&apos;hui</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmInsertRow</name>
     <message>
         <source>Insert Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer des lignes</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer</translation>
     </message>
     <message>
         <source>From the last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Après la dernière ligne</translation>
     </message>
     <message>
         <source>Before row #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant la ligne n°&#xa0;%1</translation>
     </message>
     <message>
         <source>&amp;Insert by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insérer&#xa0;:</translation>
     </message>
     <message>
         <source>row(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne(s)</translation>
     </message>
     <message>
         <source>&amp;Entry Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de &amp;saisie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;tat&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Priority:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Priorité&#xa0;:</translation>
     </message>
     <message>
         <source>Due &amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date limite&#xa0;:</translation>
     </message>
     <message>
         <source>Due &amp;Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heure limite&#xa0;:</translation>
     </message>
     <message>
         <source>Total &amp;Hours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures t&amp;otales&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Cost:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coût&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Resources:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ressources&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmPrint</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Column to Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes à imprimer</translation>
     </message>
     <message>
         <source>&amp;Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout cocher</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout &amp;décocher</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmRemoteList</name>
     <message>
         <source>Open Remote List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste distante</translation>
     </message>
     <message>
         <source>&amp;Server address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse du &amp;serveur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;&amp;utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de &amp;passe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Find Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chercher les listes</translation>
     </message>
     <message>
         <source>&amp;New List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle liste...</translation>
     </message>
     <message>
         <source>&amp;Lists of the account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listes du compte&#xa0;:</translation>
     </message>
     <message>
         <source>Looking for the lists...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des listes...</translation>
     </message>
     <message>
         <source>The account has no to-do lists yet: New List... makes one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n&apos;a encore aucune liste de tâches&#xa0;: Nouvelle liste... en crée une.</translation>
     </message>
     <message>
         <source>New List</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle liste</translation>
     </message>
     <message>
         <source>&amp;Name of the new list:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom de la nouvelle liste&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmSaveAs</name>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous...</translation>
     </message>
     <message>
         <source>Column to be Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes à enregistrer</translation>
     </message>
 </context>
 <context>
     <name>tkm::TfrmStat</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Total Hours in work**:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures totales en cours**&#xa0;:</translation>
     </message>
     <message>
         <source>Cost in work**:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût en cours**&#xa0;:</translation>
     </message>
     <message>
         <source>Total Hours of all entries*:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de toutes les entrées*&#xa0;:</translation>
     </message>
     <message>
         <source>Cost of all entries*:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût de toutes les entrées*&#xa0;:</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Entries shown:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées affichées&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
