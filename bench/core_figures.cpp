@@ -143,15 +143,15 @@ void TCoreFigures::Filter(TBaseGrid& grid) {
     const TFilterContext context{BenchToday, document_.Formats};
     int shown = 0;
     Timed("filter:type", MedianSeconds(runs_, [&] {
-              TViewFilter view;
+              TViewFilter view(grid);
               double slowest = 0;
               for (std::size_t letters = 1; letters <= word.size(); ++letters) {
                   const TStopwatch clock;
-                  view.Apply(grid, {.Words = word.substr(0, letters)}, context);
+                  view.Apply({.Words = word.substr(0, letters)}, context);
                   slowest = std::max(slowest, clock.Seconds());
               }
               shown = grid.ShownRowCount() - grid.FixedRows();
-              view.Apply(grid, {}, context);
+              view.Apply({}, context);
               return slowest;
           }));
     if (std::size_t(shown) != FilterRows(grid, {.Words = word}, context).size())
@@ -159,11 +159,11 @@ void TCoreFigures::Filter(TBaseGrid& grid) {
     TTaskFilter open;
     open.Show = TShowChoice::Open;
     Timed("filter:open", MedianSeconds(runs_, [&] {
-              TViewFilter view;
+              TViewFilter view(grid);
               const TStopwatch clock;
-              view.Apply(grid, open, context);
+              view.Apply(open, context);
               const double seconds = clock.Seconds();
-              view.Apply(grid, {}, context);
+              view.Apply({}, context);
               return seconds;
           }));
     if (grid.RowsFiltered()) report_.Fail("clearing the filter left rows hidden");

@@ -32,6 +32,7 @@ TBaseGrid::TBaseGrid(int colCount, int rowCount)
 // --- shape ---
 
 void TBaseGrid::SetColCount(int count) {
+    reader_.Stop();
     count = std::max(count, 1);
     if (count == colCount_) return;
     colWidths_.resize(std::size_t(count), defaultColWidth_);
@@ -41,6 +42,7 @@ void TBaseGrid::SetColCount(int count) {
 }
 
 void TBaseGrid::SetRowCount(int count) {
+    reader_.Stop();
     count = std::max(count, 0);
     if (count == RowCount()) return;
     if (count < RowCount()) {
@@ -104,6 +106,7 @@ void TBaseGrid::SetCellText(int col, int row, std::string_view text) {
     CheckCell(col, row);
     TRowRecord& record = rows_[std::size_t(row)];
     if (arena_.Cell(record.Text, std::size_t(col)) == text) return;
+    reader_.Stop();
     if (TGridChangeSink* sink = sink_.Get())
         sink->Record(TCellTextChange{col, row, std::string(arena_.Cell(record.Text, std::size_t(col)))});
     // Renumbering a long list changes mostly texts of the same length: those
@@ -123,6 +126,7 @@ void TBaseGrid::SetRowCells(int row, int startCol, std::span<const std::string_v
     if (cells.empty()) return;
     CheckCell(startCol, row);
     CheckCell(startCol + int(cells.size()) - 1, row);
+    reader_.Stop();
     RecordRowChange(row);
     TRowRecord& record = rows_[std::size_t(row)];
     arena_.Cells(record.Text, scratch_);
@@ -157,6 +161,7 @@ TDate TBaseGrid::GetCellDate(int col, int row, const TLocaleFormats& formats) co
 
 void TBaseGrid::AttachObject(int col, int row, const TCellGraphic& object) {
     CheckCell(col, row);
+    reader_.Stop();
     RecordRowChange(row);
     TRowRecord& record = rows_[std::size_t(row)];
     record.Objects = objects_.With(record.Objects, col, object);
@@ -192,6 +197,7 @@ bool TBaseGrid::RemoveCellObject(int col, int row) {
     CheckCell(col, row);
     TRowRecord& record = rows_[std::size_t(row)];
     if (!objects_.Find(record.Objects, col)) return false;
+    reader_.Stop();
     RecordRowChange(row);
     record.Objects = objects_.Without(record.Objects, col);
     MaybeCompact();
@@ -239,6 +245,7 @@ void TBaseGrid::RecordInsertion(int row, int count) {
 
 void TBaseGrid::RestoreRow(int row, const TSavedRow& saved) {
     CheckRow(row);
+    reader_.Stop();
     RecordRowChange(row);
     TRowRecord& record = rows_[std::size_t(row)];
     const std::vector<std::string_view> cells(saved.Cells.begin(), saved.Cells.end());
@@ -278,6 +285,7 @@ void TBaseGrid::InsertRows(int row, int count) {
     if (row < 0 || row > RowCount())
         throw EGridError("Cannot insert rows at row " + std::to_string(row) + " of " + std::to_string(RowCount()));
     CommitEditor();
+    reader_.Stop();
     RecordInsertion(row, count);
     ReserveRows(rows_, rows_.size() + std::size_t(count));
     rows_.insert(rows_.begin() + row, std::size_t(count), TRowRecord{});
@@ -289,6 +297,7 @@ void TBaseGrid::RemoveRows(int row, int count) {
     if (row > RowCount() || count <= 0) return;
     if (row < 0) throw EGridError("Cannot remove rows from row " + std::to_string(row));
     CommitEditor();
+    reader_.Stop();
     const int removed = std::min(count, RowCount() - row);
     RecordRemoval(row, removed);
     const int top = topRow_;
@@ -314,6 +323,7 @@ void TBaseGrid::RemoveRows(int row, int count) {
 
 void TBaseGrid::ClearCells(int left, int top, int bottom, int right) {
     CommitEditor();
+    reader_.Stop();
     left = std::max(left, 0);
     top = std::max(top, 0);
     right = std::min(right, RealColCount() - 1);
@@ -339,6 +349,7 @@ void TBaseGrid::PermuteRows(int first, std::span<const std::uint32_t> order) {
     CheckRow(first);
     CheckRow(first + int(order.size()) - 1);
     CommitEditor();
+    reader_.Stop();
     std::vector<TRowRecord> moved(order.size());
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (order[i] >= order.size()) throw EGridError("Row order names a row outside the range");
@@ -356,6 +367,7 @@ void TBaseGrid::PermuteRows(int first, std::span<const std::uint32_t> order) {
 void TBaseGrid::TakeRowsFrom(TBaseGrid& source) {
     if (&source == this) return;
     CommitEditor();
+    reader_.Stop();
     rows_ = std::move(source.rows_);
     arena_ = std::move(source.arena_);
     objects_ = std::move(source.objects_);
@@ -382,6 +394,7 @@ bool TBaseGrid::IsRowShown(int row) const {
 
 void TBaseGrid::ShowOnlyRows(const std::vector<std::uint32_t>& rows) {
     CommitEditor();
+    reader_.Stop();
     const int fixed = std::min(fixedRows_, RowCount());
     for (int r = fixed; r < RowCount(); ++r) rows_[std::size_t(r)].Hidden = true;
     for (const std::uint32_t r : rows) {
@@ -400,6 +413,7 @@ void TBaseGrid::ShowOnlyRows(const std::vector<std::uint32_t>& rows) {
 
 void TBaseGrid::ShowAllRows() {
     if (hiddenRowCount_ == 0) return;
+    reader_.Stop();
     for (TRowRecord& record : rows_) record.Hidden = false;
     hiddenRowCount_ = 0;
     AfterShownRowsChanged();
@@ -499,6 +513,7 @@ void TBaseGrid::AppendRows(TTextArena&& texts, std::span<const TRowTextRef> refs
     if (refs.size() > std::size_t(std::numeric_limits<int>::max() - RowCount()))
         throw EGridError("the table cannot hold more than " + std::to_string(std::numeric_limits<int>::max()) +
                          " rows");
+    reader_.Stop();
     RowsMoved();
     RecordInsertion(RowCount(), int(refs.size()));
     const std::uint32_t firstChunk = arena_.Adopt(std::move(texts));
@@ -508,7 +523,10 @@ void TBaseGrid::AppendRows(TTextArena&& texts, std::span<const TRowTextRef> refs
     NotifyLayout();
 }
 
-void TBaseGrid::ReserveRowCapacity(int count) { rows_.reserve(std::size_t(std::max(count, 0))); }
+void TBaseGrid::ReserveRowCapacity(int count) {
+    reader_.Stop();
+    rows_.reserve(std::size_t(std::max(count, 0)));
+}
 
 // --- columns ---
 
@@ -534,6 +552,7 @@ int TBaseGrid::RealToDisplay(int realCol) const {
 
 void TBaseGrid::HideColumn(int col) {
     CommitEditor();
+    reader_.Stop();
     if (col >= 0 && col < MaxTrackedColumns && !hidden_[std::size_t(col)] && col < RealColCount() && colCount_ > 1) {
         const int display = RealToDisplay(col);
         hiddenWidths_[std::size_t(col)] = colWidths_[std::size_t(display)];
@@ -548,6 +567,7 @@ void TBaseGrid::HideColumn(int col) {
 
 void TBaseGrid::UnhideColumn(int col) {
     CommitEditor();
+    reader_.Stop();
     if (IsColumnHidden(col)) {
         --hiddenCount_;
         hidden_[std::size_t(col)] = false;

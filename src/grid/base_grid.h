@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/background_reader.h"
 #include "grid/cell_graphic.h"
 #include "grid/cell_object_pool.h"
 #include "base/date_text.h"
@@ -35,11 +36,13 @@ public:
     void SetRowCount(int count);
     int FixedRows() const { return fixedRows_; }
     void SetFixedRows(int rows) {
+        reader_.Stop();
         fixedRows_ = rows;
         ++revision_;
     }
     int FixedCols() const { return fixedCols_; }
     void SetFixedCols(int cols) {
+        reader_.Stop();
         fixedCols_ = cols;
         ++revision_;
     }
@@ -118,6 +121,8 @@ public:
     // --- change recording ---
     // The sink hears each change to cells and rows before it is made; none by default.
     void SetChangeSink(TGridChangeSink* sink) { sink_.Set(sink); }
+    // Each change to rows, texts or columns first stops the reader; none by default.
+    void SetBackgroundReader(TBackgroundReader* reader) { reader_.Set(reader); }
 
     // --- columns ---
     void HideColumn(int col);
@@ -216,6 +221,7 @@ private:
 
     TGridObserverList observers_;
     TGridChangeSinkSlot sink_;
+    TBackgroundReaderSlot reader_;
     std::uint64_t revision_ = 0;
 };
 

@@ -141,7 +141,7 @@ private:
 // Of the rows rowAt(0) to rowAt(count - 1), those the filter keeps, in their order.
 template <typename RowAt>
 std::vector<std::uint32_t> KeptRows(const TBaseGrid& grid, const TTaskFilter& filter, const TFilterContext& context,
-                                    std::size_t count, RowAt rowAt) {
+                                    std::size_t count, RowAt rowAt, const std::stop_token& stop) {
     // Big lists are shared out between the cores in blocks; the grid is only
     // read meanwhile, and a list of one block stays on this thread.
     constexpr std::size_t RowsPerBlock = 16'384;
@@ -150,8 +150,9 @@ std::vector<std::uint32_t> KeptRows(const TBaseGrid& grid, const TTaskFilter& fi
     ProduceInOrder<std::vector<std::uint32_t>>(
         blocks,
         [&](std::size_t block) {
-            TRowTest test(grid, filter, context);
             std::vector<std::uint32_t> kept;
+            if (stop.stop_requested()) return kept;
+            TRowTest test(grid, filter, context);
             for (std::size_t i = block * RowsPerBlock; i < std::min(count, (block + 1) * RowsPerBlock); ++i)
                 if (const std::uint32_t row = rowAt(i); test.Keeps(int(row))) kept.push_back(row);
             return kept;
@@ -173,12 +174,14 @@ bool Narrows(const TTaskFilter& previous, const TTaskFilter& next) {
 }
 
 std::vector<std::uint32_t> FilterRows(const TBaseGrid& grid, const TTaskFilter& filter, const TFilterContext& context,
-                                      const std::vector<std::uint32_t>* candidates) {
+                                      const std::vector<std::uint32_t>* candidates, std::stop_token stop) {
     if (candidates)
-        return KeptRows(grid, filter, context, candidates->size(), [&](std::size_t i) { return (*candidates)[i]; });
+        return KeptRows(
+            grid, filter, context, candidates->size(), [&](std::size_t i) { return (*candidates)[i]; }, stop);
     const int first = std::min(grid.FixedRows(), grid.RowCount());
-    return KeptRows(grid, filter, context, std::size_t(grid.RowCount() - first),
-                    [&](std::size_t i) { return std::uint32_t(first + int(i)); });
+    return KeptRows(
+        grid, filter, context, std::size_t(grid.RowCount() - first),
+        [&](std::size_t i) { return std::uint32_t(first + int(i)); }, stop);
 }
 
 std::string ShownEntriesText(const TBaseGrid& grid) {
@@ -189,16 +192,112 @@ std::string ShownEntriesText(const TBaseGrid& grid) {
                     {std::to_string(shown), std::to_string(all)});
 }
 
-void TViewFilter::Apply(TBaseGrid& grid, const TTaskFilter& filter, const TFilterContext& context) {
+// One background run: what it looks for, on which rows, and what it found.
+// The worker writes Rows and Complete; the grid's thread reads them once the
+// worker has ended.
+struct TViewFilter::TRun {
+    std::uint64_t Id = 0;
+    TTaskFilter Filter;
+    TDate Today;
+    TLocaleFormats Formats;
+    std::optional<std::vector<std::uint32_t>> Candidates;
+    std::uint64_t Revision = 0;  // of the grid when it began
+    std::vector<std::uint32_t> Rows;
+    bool Complete = false;
+    std::exception_ptr Failure;
+};
+
+TViewFilter::TViewFilter(TBaseGrid& grid) : grid_(grid) {}
+
+TViewFilter::~TViewFilter() {
+    closing_ = true;
+    StopRun();
+    grid_.SetBackgroundReader(nullptr);
+}
+
+void TViewFilter::FilterInBackground(std::size_t rows, TFinished finished) {
+    backgroundRows_ = rows;
+    finished_ = std::move(finished);
+    grid_.SetBackgroundReader(this);
+}
+
+std::optional<std::vector<std::uint32_t>> TViewFilter::Candidates(const TTaskFilter& filter) const {
+    if (grid_.RowsFiltered() && shown_.Active() && Narrows(shown_, filter)) return grid_.ShownDataRows();
+    return std::nullopt;
+}
+
+bool TViewFilter::Apply(const TTaskFilter& filter, const TFilterContext& context) {
+    StopRun();
+    wanted_ = filter;
     if (!filter.Active()) {
-        grid.ShowAllRows();
-    } else if (grid.RowsFiltered() && current_.Active() && Narrows(current_, filter)) {
-        const std::vector<std::uint32_t> shown = grid.ShownDataRows();
-        grid.ShowOnlyRows(FilterRows(grid, filter, context, &shown));
-    } else {
-        grid.ShowOnlyRows(FilterRows(grid, filter, context));
+        grid_.ShowAllRows();
+        shown_ = filter;
+        return true;
     }
-    current_ = filter;
+    std::optional<std::vector<std::uint32_t>> candidates = Candidates(filter);
+    const std::size_t looked =
+        candidates ? candidates->size() : std::size_t(grid_.RowCount() - std::min(grid_.FixedRows(), grid_.RowCount()));
+    if (looked > backgroundRows_) {
+        Start(filter, context.Today, context.Formats, std::move(candidates));
+        return false;
+    }
+    grid_.ShowOnlyRows(FilterRows(grid_, filter, context, candidates ? &*candidates : nullptr));
+    shown_ = filter;
+    return true;
+}
+
+void TViewFilter::Start(const TTaskFilter& filter, const TDate& today, const TLocaleFormats& formats,
+                        std::optional<std::vector<std::uint32_t>> candidates) {
+    run_ = std::make_unique<TRun>();
+    run_->Id = ++runs_;
+    run_->Filter = filter;
+    run_->Today = today;
+    run_->Formats = formats;
+    run_->Candidates = std::move(candidates);
+    run_->Revision = grid_.Revision();
+    worker_ = std::jthread([this, run = run_.get()](std::stop_token stop) {
+        try {
+            std::vector<std::uint32_t> rows =
+                FilterRows(grid_, run->Filter, {run->Today, run->Formats}, run->Candidates ? &*run->Candidates : nullptr,
+                           stop);
+            if (!stop.stop_requested()) {
+                run->Rows = std::move(rows);
+                run->Complete = true;
+            }
+        } catch (...) {
+            run->Failure = std::current_exception();
+        }
+        if (!closing_) finished_(run->Id);
+    });
+}
+
+bool TViewFilter::Finish(std::uint64_t run) {
+    if (!run_ || run_->Id != run) return false;
+    if (worker_.joinable()) worker_.join();
+    std::unique_ptr<TRun> done = std::move(run_);
+    if (done->Failure) std::rethrow_exception(done->Failure);
+    if (!done->Complete || done->Revision != grid_.Revision()) {
+        // The grid changed under it: the rows it shows may be others now.
+        Start(done->Filter, done->Today, done->Formats, Candidates(done->Filter));
+        return false;
+    }
+    grid_.ShowOnlyRows(done->Rows);
+    shown_ = done->Filter;
+    return true;
+}
+
+// A change to the grid is about to be made: the run ends, and its owner,
+// told so, runs it again.
+void TViewFilter::StopReading() {
+    if (!worker_.joinable()) return;
+    worker_.request_stop();
+    worker_.join();
+}
+
+// A newer filter replaces the run.
+void TViewFilter::StopRun() {
+    StopReading();
+    run_.reset();
 }
 
 }  // namespace tkm

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <array>
+#include <condition_variable>
+#include <mutex>
 #include <sstream>
 
 namespace tkm {
@@ -86,19 +88,19 @@ TEST(TaskFilter, ShowChoicesByStatusAndDueDate) {
 TEST(TaskFilter, TypingNarrowsAndBackspaceWidens) {
     TBaseGrid grid = TableOf({Described("invoice"), Described("invite"), Described("inn"),
                               Described("other")});
-    TViewFilter view;
-    view.Apply(grid, Words("in"), Context);
+    TViewFilter view(grid);
+    view.Apply(Words("in"), Context);
     EXPECT_EQ(grid.ShownDataRows(), (TRows{1, 2, 3}));
     grid.InsertRows(5, 1);  // a new entry is shown, matching or not
     EXPECT_EQ(grid.ShownDataRows(), (TRows{1, 2, 3, 5}));
-    view.Apply(grid, Words("invo"), Context);
+    view.Apply(Words("invo"), Context);
     EXPECT_EQ(grid.ShownDataRows(), (TRows{1}));
     EXPECT_EQ(grid.ShownDataRows(), Kept(grid, Words("invo")));
-    view.Apply(grid, Showing(TShowChoice::Open, "invo"), Context);
+    view.Apply(Showing(TShowChoice::Open, "invo"), Context);
     EXPECT_EQ(grid.ShownDataRows(), (TRows{1}));
-    view.Apply(grid, Words("i"), Context);
+    view.Apply(Words("i"), Context);
     EXPECT_EQ(grid.ShownDataRows(), (TRows{1, 2, 3}));
-    view.Apply(grid, {}, Context);
+    view.Apply({}, Context);
     EXPECT_FALSE(grid.RowsFiltered());
     EXPECT_TRUE(Narrows(Words("in"), Words("in v")));
     EXPECT_FALSE(Narrows(Words("in"), Words("in", true)));
@@ -112,6 +114,69 @@ TEST(TaskFilter, ALongListKeepsTableOrder) {
     const TRows kept = Kept(grid, Words("MATCH"));
     ASSERT_EQ(kept.size(), (entries.size() + 6) / 7);
     for (std::size_t k = 0; k < kept.size(); ++k) ASSERT_EQ(kept[k], std::uint32_t(k * 7 + 1));
+}
+
+// Tells which background runs have ended, as the worker thread reports them.
+class TRunLog {
+public:
+    TViewFilter::TFinished Recorder() {
+        return [this](std::uint64_t run) {
+            const std::lock_guard lock(mutex_);
+            ended_.push_back(run);
+            changed_.notify_all();
+        };
+    }
+    // The run that ended as the `n`th (from 1), once it has.
+    std::uint64_t Ended(std::size_t n) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return ended_.size() >= n; });
+        return ended_[n - 1];
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<std::uint64_t> ended_;
+};
+
+// Rows worked out for older words, or from the grid as it was before a
+// change, are never shown; the newest words are, on the grid as it is.
+TEST(TaskFilter, InTheBackgroundOnlyTheNewestWordsOnTheGridAsItIsAreShown) {
+    std::vector<TEntry> entries(50'000);
+    for (std::size_t i = 0; i < entries.size(); i += 10) entries[i].Description = "invoice " + std::to_string(i);
+    entries[5].Description = "other";
+    TBaseGrid grid = TableOf(entries);
+    TRunLog log;
+    TViewFilter view(grid);
+    view.FilterInBackground(10, log.Recorder());
+
+    EXPECT_FALSE(view.Apply(Words("invoice"), Context));
+    EXPECT_FALSE(view.Apply(Words("other"), Context));
+    EXPECT_FALSE(view.Finish(log.Ended(1)));  // the older words
+    EXPECT_FALSE(grid.RowsFiltered());
+    EXPECT_TRUE(view.Finish(log.Ended(2)));
+    EXPECT_EQ(grid.ShownDataRows(), (TRows{6}));
+
+    // Words that narrow the few rows shown apply at once: the older run ends
+    // unseen, as does one that clearing the words outran.
+    EXPECT_FALSE(view.Apply(Words("o"), Context));
+    EXPECT_TRUE(view.Apply(Words("other"), Context));
+    EXPECT_FALSE(view.Finish(log.Ended(3)));
+    EXPECT_EQ(grid.ShownDataRows(), (TRows{6}));
+    EXPECT_FALSE(view.Apply(Words("o"), Context));
+    EXPECT_TRUE(view.Apply({}, Context));
+    EXPECT_FALSE(view.Finish(log.Ended(4)));
+    EXPECT_FALSE(view.Busy());
+    EXPECT_FALSE(grid.RowsFiltered());
+
+    // A change while it runs stops it; it runs again on the changed grid.
+    EXPECT_FALSE(view.Apply(Words("invoice"), Context));
+    grid.SetCellText(colDescription, 6, "invoice as well");
+    EXPECT_FALSE(view.Finish(log.Ended(5)));
+    EXPECT_TRUE(view.Busy());
+    EXPECT_TRUE(view.Finish(log.Ended(6)));
+    EXPECT_EQ(grid.ShownDataRows(), Kept(grid, Words("invoice")));
+    EXPECT_EQ(grid.ShownDataRows().size(), entries.size() / 10 + 1);
 }
 
 // The filter as the plain words say it: each word matched against each shown cell in turn.
