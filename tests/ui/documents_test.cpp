@@ -112,6 +112,27 @@ TEST_F(DocumentsTest, TheWindowAndItsColumnsComeBackAfterARestart) {
     EXPECT_EQ(Store().ColWidth(Store().RealToDisplay(colComment)), TaskTable::Widths[colComment]);
 }
 
+// A first start is as wide as its columns need where the screen allows, with
+// a document named or without, and by the widths stored without a place.
+TEST_F(DocumentsTest, AFirstStartIsAsWideAsItsColumnsNeed) {
+    const int available = QGuiApplication::primaryScreen()->availableGeometry().width();
+    SaveUntitledAs(Path("list.tkm"));
+    const int untitled = window->width();
+    EXPECT_EQ(untitled, std::min(available, 1692 + 20));
+    Start({QString::fromStdString(Path("list.tkm"))});
+    EXPECT_EQ(window->width(), untitled);
+
+    std::ofstream ini(Path("TKM.ini"), std::ios::binary);
+    ini << "[TKM]\r\nFormVersion=0\r\n[TKM\\TfrmMain.Window]\r\n";
+    for (int col = 0; col < TaskColumnCount; ++col)
+        ini << "Column" << col << "=40\r\n";
+    ini.close();
+    StartWithIniFile();
+    EXPECT_EQ(Store().ColWidth(colDescription), 40);
+    // Each column and its line, the grid's scroll bar and margin.
+    EXPECT_EQ(window->width(), std::min(available, TaskColumnCount * 41 + 20));
+}
+
 // A maximised window comes back maximised and keeps the size it had before,
 // for when it is restored.
 TEST_F(DocumentsTest, AMaximisedWindowComesBackMaximisedWithItsNormalSize) {

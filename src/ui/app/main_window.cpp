@@ -122,17 +122,17 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
                                     services_.Activation});
     DDEMain_ = new TMacroCommands(*documents_, showWindow, this);
 
-    SizeForAllColumns();
     FormCreate(documents);
 }
 
+// On the screen the window opens on, with the widths its columns have then.
 void TfrmMain::SizeForAllColumns() {
     // The grid's columns and lines, its frame and scroll bar, and the window's frame.
     int columns = 0;
     const TBaseGrid& store = stgMain_->Store();
     for (int d = 0; d < store.ColCount(); ++d) columns += store.ColWidth(d) + 1;
     const int width = columns + 2 * stgMain_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = QWidget::screen();
     if (!screen) {
         resize(std::max(width, WindowWidth), WindowHeight);
         return;
@@ -145,6 +145,11 @@ void TfrmMain::SizeForAllColumns() {
 }
 
 void TfrmMain::ApplyLayout() {
+    // The widths first: without a stored place the window is sized by them.
+    TBaseGrid& store = stgMain_->Store();
+    for (int col = 0; col < int(layout_.ColumnWidths.size()) && col < store.RealColCount(); ++col)
+        if (layout_.ColumnWidths[std::size_t(col)] > 0 && !store.IsColumnHidden(col))
+            store.SetColWidth(store.RealToDisplay(col), layout_.ColumnWidths[std::size_t(col)]);
     if (layout_.Place) {
         const TWindowLayout::TPlace& place = *layout_.Place;
         // The inner geometry: where the frame goes is the window manager's to say.
@@ -157,12 +162,10 @@ void TfrmMain::ApplyLayout() {
         if (reachable) setGeometry(wanted);
         else if (const QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - QPoint(place.Width / 2, place.Height / 2));
+    } else {
+        SizeForAllColumns();
     }
     if (layout_.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
-    TBaseGrid& store = stgMain_->Store();
-    for (int col = 0; col < int(layout_.ColumnWidths.size()) && col < store.RealColCount(); ++col)
-        if (layout_.ColumnWidths[std::size_t(col)] > 0 && !store.IsColumnHidden(col))
-            store.SetColWidth(store.RealToDisplay(col), layout_.ColumnWidths[std::size_t(col)]);
 }
 
 void TfrmMain::CaptureLayout() {
