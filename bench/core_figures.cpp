@@ -7,6 +7,7 @@
 #include "base/file_bytes.h"
 
 #include <algorithm>
+#include <future>
 #include "platform/fake/fake_clock.h"
 #include "tasks/multiple_entries.h"
 #include "tasks/recovery_file.h"
@@ -167,6 +168,37 @@ void TCoreFigures::Filter(TBaseGrid& grid) {
               return seconds;
           }));
     if (grid.RowsFiltered()) report_.Fail("clearing the filter left rows hidden");
+    // What the window's thread spends on words filtered in the background:
+    // starting the run, and showing its rows once found.
+    Timed("filter:window", MedianSeconds(runs_, [&] {
+              std::promise<std::uint64_t> ended;
+              std::future<std::uint64_t> run = ended.get_future();
+              TViewFilter view(grid);
+              view.FilterInBackground(0, [&](std::uint64_t id) { ended.set_value(id); });
+              const TStopwatch starting;
+              view.Apply({.Words = word}, context);
+              double seconds = starting.Seconds();
+              const std::uint64_t id = run.get();
+              const TStopwatch showing;
+              if (!view.Finish(id)) report_.Fail("a background filter run on an unchanged list was not shown");
+              seconds += showing.Seconds();
+              if (std::size_t(grid.ShownRowCount() - grid.FixedRows()) != std::size_t(shown))
+                  report_.Fail("the background filter shows other entries than filtering at once");
+              view.Apply({}, context);
+              return seconds;
+          }));
+    // An edit while the window filters in the background waits for the run to stop.
+    Timed("filter:stop", MedianSeconds(runs_, [&] {
+              TViewFilter view(grid);
+              view.FilterInBackground(0, [](std::uint64_t) {});
+              view.Apply({.Words = word}, context);
+              const std::string kept = grid.GetCellText(colComment, 1);
+              const TStopwatch clock;
+              grid.SetCellText(colComment, 1, kept + "x");
+              const double seconds = clock.Seconds();
+              grid.SetCellText(colComment, 1, kept);
+              return seconds;
+          }));
 }
 
 void TCoreFigures::Recovery(const TBaseGrid& grid) {
