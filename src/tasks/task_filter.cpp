@@ -238,7 +238,7 @@ bool TViewFilter::Apply(const TTaskFilter& filter, const TFilterContext& context
     const std::size_t looked =
         candidates ? candidates->size() : std::size_t(grid_.RowCount() - std::min(grid_.FixedRows(), grid_.RowCount()));
     if (looked > backgroundRows_) {
-        Start(filter, context.Today, context.Formats, std::move(candidates));
+        Start(filter, context, std::move(candidates));
         return false;
     }
     grid_.ShowOnlyRows(FilterRows(grid_, filter, context, candidates ? &*candidates : nullptr));
@@ -246,13 +246,13 @@ bool TViewFilter::Apply(const TTaskFilter& filter, const TFilterContext& context
     return true;
 }
 
-void TViewFilter::Start(const TTaskFilter& filter, const TDate& today, const TLocaleFormats& formats,
+void TViewFilter::Start(const TTaskFilter& filter, const TFilterContext& context,
                         std::optional<std::vector<std::uint32_t>> candidates) {
     run_ = std::make_unique<TRun>();
     run_->Id = ++runs_;
     run_->Filter = filter;
-    run_->Today = today;
-    run_->Formats = formats;
+    run_->Today = context.Today;
+    run_->Formats = context.Formats;
     run_->Candidates = std::move(candidates);
     run_->Revision = grid_.Revision();
     worker_ = std::jthread([this, run = run_.get()](std::stop_token stop) {
@@ -276,11 +276,8 @@ bool TViewFilter::Finish(std::uint64_t run) {
     if (worker_.joinable()) worker_.join();
     std::unique_ptr<TRun> done = std::move(run_);
     if (done->Failure) std::rethrow_exception(done->Failure);
-    if (!done->Complete || done->Revision != grid_.Revision()) {
-        // The grid changed under it: the rows it shows may be others now.
-        Start(done->Filter, done->Today, done->Formats, Candidates(done->Filter));
-        return false;
-    }
+    // The grid changed under it: the rows it shows may be others now.
+    if (!done->Complete || done->Revision != grid_.Revision()) return Apply(done->Filter, {done->Today, done->Formats});
     grid_.ShowOnlyRows(done->Rows);
     shown_ = done->Filter;
     return true;

@@ -80,8 +80,9 @@ public:
     // background; an inactive one shows every row. True when done now.
     bool Apply(const TTaskFilter& filter, const TFilterContext& context);
     // Shows the rows of run `run` when it is the newest and the grid is as it
-    // was when the run began; else, when it is the newest, runs it again on
-    // the grid as it is. True when it showed them. The run's failure is thrown here.
+    // was when the run began; else, when it is the newest, applies its filter
+    // again to the grid as it is. True when rows were shown. The run's failure
+    // is thrown here.
     bool Finish(std::uint64_t run);
     // The grid's rows were replaced (a load): the next Apply looks at all of them.
     void Forget() { shown_ = {}; }
@@ -91,7 +92,7 @@ private:
 
     void StopReading() override;
     void StopRun();
-    void Start(const TTaskFilter& filter, const TDate& today, const TLocaleFormats& formats,
+    void Start(const TTaskFilter& filter, const TFilterContext& context,
                std::optional<std::vector<std::uint32_t>> candidates);
     // The rows to look at for `filter`: the shown ones where it narrows what they show.
     std::optional<std::vector<std::uint32_t>> Candidates(const TTaskFilter& filter) const;

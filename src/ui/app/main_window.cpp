@@ -122,6 +122,9 @@ TfrmMain::TfrmMain(const TAppServices& services, const QStringList& documents, Q
                                     services_.Activation});
     DDEMain_ = new TMacroCommands(*documents_, showWindow, this);
 
+    // A size to lay the table out in until the first show settles it: an
+    // editor opened in a smaller window would scroll the columns sideways.
+    SizeForAllColumns();
     FormCreate(documents);
 }
 
