@@ -4,6 +4,8 @@
 #include "base/file_descriptor.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <fcntl.h>
 #include <new>
@@ -28,28 +30,48 @@ std::size_t PageSize() { return std::size_t(sysconf(_SC_PAGESIZE)); }
 // takes, and each core copies as fast as one: such files are read in one part per core.
 constexpr std::size_t PartsFrom = std::size_t(64) << 20;
 
+// Each read of a part is this large at most, so that the reading thread can
+// tell how far all have come in between.
+constexpr std::size_t ReadStep = std::size_t(8) << 20;
+
 // Reads bytes 0 to size - 1 in parts at once. Returns how many were read up
 // to the first part that came short (the file shrank) or failed (`error`).
-std::size_t ReadInParts(int fd, char* data, std::size_t size, int& error) {
+std::size_t ReadInParts(int fd, char* data, std::size_t size, int& error, const TFileBytes::TReadHandler& onRead) {
     const std::size_t parts = std::max(std::thread::hardware_concurrency(), 1u);
     const std::size_t partSize = (size / parts + PageSize()) / PageSize() * PageSize();
     std::vector<std::size_t> got(parts, 0);
     std::vector<int> errors(parts, 0);
-    std::vector<std::thread> threads;
+    std::atomic<std::size_t> read{0};
+    std::atomic<std::size_t> finished{0};
+    std::atomic<bool> stop{false};
     const auto part = [&](std::size_t p) {
         const std::size_t begin = std::min(size, p * partSize), end = std::min(size, begin + partSize);
         std::size_t done = begin;
-        while (done < end) {
-            const ssize_t n = pread(fd, data + done, end - done, off_t(done));
+        while (done < end && !stop) {
+            const ssize_t n = pread(fd, data + done, std::min(end - done, ReadStep), off_t(done));
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) errors[p] = errno;
             if (n <= 0) break;
             done += std::size_t(n);
+            read += std::size_t(n);
+            if (p == 0 && onRead) onRead(read, size);
         }
         got[p] = done - begin;
+        ++finished;
     };
-    for (std::size_t p = 1; p < parts; ++p) threads.emplace_back(part, p);
-    part(0);
+    std::vector<std::thread> threads;
+    try {
+        for (std::size_t p = 1; p < parts; ++p) threads.emplace_back(part, p);
+        part(0);
+        while (onRead && finished < parts) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            onRead(read, size);
+        }
+    } catch (...) {
+        stop = true;
+        for (std::thread& thread : threads) thread.join();
+        throw;
+    }
     for (std::thread& thread : threads) thread.join();
     std::size_t total = 0;
     for (std::size_t p = 0; p < parts; ++p) {
@@ -62,7 +84,7 @@ std::size_t ReadInParts(int fd, char* data, std::size_t size, int& error) {
 
 }  // namespace
 
-TFileBytes::TFileBytes(const std::string& fileName) {
+TFileBytes::TFileBytes(const std::string& fileName, const TReadHandler& onRead) {
     const auto cannotOpen = [&](const std::string& reason) {
         return EGridFileError(CannotOpenFileText(fileName), fileName, reason);
     };
@@ -80,27 +102,34 @@ TFileBytes::TFileBytes(const std::string& fileName) {
     } catch (const std::bad_alloc&) {
         throw cannotOpen("not enough memory (" + std::to_string((st.st_size + (1 << 20) - 1) >> 20) + " MB)");
     }
-    int error = 0;
-    if (std::size_t(st.st_size) >= PartsFrom) size_ = ReadInParts(fd.Get(), data_, std::size_t(st.st_size), error);
-    // On to the end, which may have moved since.
-    while (error == 0) {
-        if (size_ == mappedSize_) {
-            if (mappedSize_ >= SizeLimit) {
-                error = EFBIG;
+    // A read that fails or is stopped leaves no memory of the file's size behind.
+    try {
+        int error = 0;
+        if (std::size_t(st.st_size) >= PartsFrom)
+            size_ = ReadInParts(fd.Get(), data_, std::size_t(st.st_size), error, onRead);
+        // On to the end, which may have moved since.
+        while (error == 0) {
+            if (size_ == mappedSize_) {
+                if (mappedSize_ >= SizeLimit) {
+                    error = EFBIG;
+                    break;
+                }
+                Grow(std::min(mappedSize_ * 2, SizeLimit));
+            }
+            const ssize_t got = pread(fd.Get(), data_ + size_, mappedSize_ - size_, off_t(size_));
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) {
+                error = errno;
                 break;
             }
-            Grow(std::min(mappedSize_ * 2, SizeLimit));
+            if (got == 0) break;
+            size_ += std::size_t(got);
         }
-        const ssize_t got = pread(fd.Get(), data_ + size_, mappedSize_ - size_, off_t(size_));
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            error = errno;
-            break;
-        }
-        if (got == 0) break;
-        size_ += std::size_t(got);
+        if (error != 0) throw EInOutError("Cannot read file", fileName, ErrnoText(error));
+    } catch (...) {
+        munmap(mapped_, mappedSize_);
+        throw;
     }
-    if (error != 0) throw EInOutError("Cannot read file", fileName, ErrnoText(error));
 }
 
 TFileBytes::~TFileBytes() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -9,10 +10,14 @@ namespace tkm {
 // A whole file read into memory with as few system calls as possible.
 class TFileBytes {
 public:
+    // Hears, on the reading thread, how many of a large file's bytes are in;
+    // an exception it throws ends the read.
+    using TReadHandler = std::function<void(std::size_t read, std::size_t total)>;
+
     // EGridFileError "Cannot open file NAME" when it cannot be opened for reading
     // (missing, no permission, not a regular file, larger than memory allows);
     // EInOutError on a read failure. A named pipe never makes it wait.
-    explicit TFileBytes(const std::string& fileName);
+    explicit TFileBytes(const std::string& fileName, const TReadHandler& onRead = {});
     ~TFileBytes();
     TFileBytes(const TFileBytes&) = delete;
     TFileBytes& operator=(const TFileBytes&) = delete;

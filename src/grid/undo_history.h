@@ -53,6 +53,10 @@ public:
     bool HasUndo() const { return depth_ == 0 && (open_ || done_ > 0); }
     const std::string& UndoName() const;
     const std::string& RedoName() const;
+    // The memory of the step Undo or Redo would take back, 0 for none: what
+    // it takes is about as long as that.
+    std::size_t UndoBytes() const { return CanUndo() ? steps_[done_ - 1].Bytes : 0; }
+    std::size_t RedoBytes() const { return CanRedo() ? steps_[done_].Bytes : 0; }
     // Each returns the view state to show afterwards.
     TViewState Undo();
     TViewState Redo();

@@ -145,13 +145,14 @@ TDocumentOutcome TDocumentSession::Load(const std::string& fileName, TLoadKind k
             restored = RestoreUnfinishedSave(fileName);
             document = IsCalendarFileName(fileName) ? ReadCalendarDocument(fileName, CalendarSettings(), &calendar)
                                                     : ReadTaskDocument(fileName, ProgressSettings());
+            // Letting a long list go takes a good part of a second: the bar stays until it is gone.
+            ReplaceTaskDocument(parts_.Grid, document);
         });
     } catch (const EAbort&) {
         return Cancelled;
     }
     if (restored) parts_.DialogBoxes.ShowInformation(TKM_TR("Documents", "Information"), *restored);
     if (failure) return TDocumentOutcome::Failure(*failure);
-    ReplaceTaskDocument(parts_.Grid, document);
     fileName_ = fileName;
     calendar_ = std::move(calendar);
     remote_.reset();

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,12 +44,39 @@ TEST(FileBytes, ReleasingAPrefixKeepsTheRest) {
 }
 
 // Large files are read in one part per core: the parts meet without a gap or an overlap.
-TEST(FileBytes, ALargeFileReadInPartsIsItsBytes) {
+TEST(FileBytes, ALargeFileReadInPartsIsItsBytesTellsHowFarItCameAndStopsWhenTold) {
     TTempFolder folder;
     const std::string bytes = Pattern((std::size_t(64) << 20) + 12345);
     WriteBytes(folder.File("large"), bytes);
-    const TFileBytes file(folder.File("large"));
+    std::vector<std::size_t> heard;
+    const TFileBytes file(folder.File("large"), [&](std::size_t read, std::size_t total) {
+        EXPECT_EQ(total, bytes.size());
+        heard.push_back(read);
+    });
     EXPECT_TRUE(file.View() == bytes);
+    EXPECT_GE(heard.size(), 4u);
+    EXPECT_TRUE(std::is_sorted(heard.begin(), heard.end()));
+    EXPECT_EQ(heard.back(), bytes.size());
+
+    // The other parts' threads end too: nothing runs on after the stop.
+    int calls = 0;
+    const auto stopAtOnce = [&](std::size_t, std::size_t) {
+        ++calls;
+        throw EAbort();
+    };
+    EXPECT_THROW(TFileBytes(folder.File("large"), stopAtOnce), EAbort);
+    EXPECT_EQ(calls, 1);
+
+    // Loading a document, reading is the first stretch of the bar.
+    std::vector<int> percents;
+    TCsvSettings settings;
+    settings.OnFileProgress = [&](int percent) { percents.push_back(percent); };
+    TBaseGrid grid(1, 0);
+    ReadCsvFile(grid, folder.File("large"), settings);
+    ASSERT_GE(percents.size(), 3u);
+    EXPECT_LE(percents.front(), 5);
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_EQ(percents.back(), 100);
 }
 
 std::string OpenFailure(const std::string& path) {

@@ -18,6 +18,10 @@ namespace {
 // enough that the blocks in flight cost little memory.
 constexpr std::size_t LoadBlockSize = std::size_t(1) << 20;
 
+// Of a file's load, reading its bytes takes about this many percent, splitting
+// them into cells the rest.
+constexpr int ReadShare = 20;
+
 // Bytes of a file whose lines are in the grid go back to the system in steps this large.
 constexpr std::size_t ReleaseStep = std::size_t(8) << 20;
 
@@ -175,9 +179,16 @@ void ReadCsvInBlocks(TBaseGrid& grid, std::string_view bytes, const TCsvSettings
 }
 
 void ReadCsvFile(TBaseGrid& grid, const std::string& fileName, const TCsvSettings& settings) {
-    TFileBytes file(fileName);
+    // A large file takes seconds to read: the bar moves, and Cancel works, from the start.
+    const TFileProgressHandler readPart = ProgressPart(settings.OnFileProgress, 0, ReadShare);
+    TProgressReporter reading(readPart, 100);
+    TFileBytes file(fileName, [&reading](std::size_t read, std::size_t total) {
+        reading.Report(RoundedPercent((long long)read, (long long)total));
+    });
+    TCsvSettings splitting = settings;
+    splitting.OnFileProgress = ProgressPart(settings.OnFileProgress, ReadShare, 100);
     try {
-        ReadLines(grid, file.View(), settings, BlockSizeFor(file.View()), &file);
+        ReadLines(grid, file.View(), splitting, BlockSizeFor(file.View()), &file);
     } catch (const EGridError& e) {
         throw EGridFileError(CannotOpenFileText(fileName), fileName, e.what());
     }

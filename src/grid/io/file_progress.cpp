@@ -11,4 +11,9 @@ int RoundedPercent(long long done, long long total) {
     return int(percent);
 }
 
+TFileProgressHandler ProgressPart(const TFileProgressHandler& whole, int from, int to) {
+    if (!whole) return {};
+    return [whole, from, to](int percent) { whole(from + percent * (to - from) / 100); };
+}
+
 }  // namespace tkm

@@ -20,18 +20,19 @@ std::vector<int> ScreenColumnWidths(const TBaseGrid& grid, int screenDpi) {
 }  // namespace
 
 TCellSizes MeasureCells(const TBaseGrid& grid, const std::vector<int>& realCols, const TPrintSettings& settings,
-                        TCellMeasurer& measurer, int screenDpi, TProgressReporter* progress) {
+                        TCellMeasurer& measurer, int screenDpi, TProgressReporter* progress, int rows) {
     TCellSizes sizes;
+    rows = std::clamp(rows, 0, grid.RowCount());
     const bool measureWidths = !settings.NoAutoSize && !settings.UseFixedWidth;
-    const bool fixedWidths = settings.UseFixedWidth && grid.RowCount() > 0;
+    const bool fixedWidths = settings.UseFixedWidth && rows > 0;
     if (settings.NoAutoSize)
         sizes.ColumnWidths = ScreenColumnWidths(grid, screenDpi);
     else
         sizes.ColumnWidths.assign(realCols.size(), fixedWidths ? settings.FixedWidth : 0);
-    sizes.RowHeights.assign(grid.RowCount(), settings.FixedHeight);
+    sizes.RowHeights.assign(std::size_t(rows), settings.FixedHeight);
     if (!measureWidths && settings.UseFixedHeight) return sizes;
 
-    for (int row = 0; row < grid.RowCount(); ++row) {
+    for (int row = 0; row < rows; ++row) {
         if (progress) progress->Report(row);
         int height = 0;
         for (std::size_t c = 0; c < realCols.size(); ++c) {

@@ -4,6 +4,7 @@
 #include "grid/print/print_cell_look.h"
 #include "grid/print/print_settings.h"
 
+#include <climits>
 #include <vector>
 
 namespace tkm {
@@ -25,9 +26,11 @@ struct TCellSizes {
 };
 
 // `realCols` are the real columns behind the display columns, in display order.
-// `progress`, when given, hears the rows measured.
+// Only the top `rows` rows are measured (all by default), and RowHeights holds
+// theirs. `progress`, when given, hears the rows measured.
 TCellSizes MeasureCells(const TBaseGrid& grid, const std::vector<int>& realCols, const TPrintSettings& settings,
-                        TCellMeasurer& measurer, int screenDpi, TProgressReporter* progress = nullptr);
+                        TCellMeasurer& measurer, int screenDpi, TProgressReporter* progress = nullptr,
+                        int rows = INT_MAX);
 
 // Scales the widths to the page width as `FitToPage` asks; returns the factor used.
 double FitToPage(std::vector<int>& widths, int padding, int pageWidth, const TPrintSettings& settings);

@@ -7,7 +7,15 @@
 
 namespace tkm {
 
-TLayoutRun::TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageArea area, TPageLayout& layout)
+namespace {
+
+// The first page's rows are looked for in batches that double from this.
+constexpr int FirstPageBatch = 64;
+
+}  // namespace
+
+TLayoutRun::TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageArea area, TPageLayout& layout,
+                       TLayoutScope scope)
     : in_(inputs),
       canvas_(canvas),
       area_(area),
@@ -19,20 +27,31 @@ TLayoutRun::TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageA
       decorations_(inputs.Settings, metrics_, inputs.Scheme, inputs.Formats, inputs.Today, inputs.Now),
       progress_(inputs.OnProgress, 2LL * inputs.Grid.RowCount()) {
     // A canvas that measures the fonts otherwise would lay the cells out otherwise too.
-    TPageLayout::TMadeFrom madeFrom{in_.Grid.Revision(), in_.Settings, area_, in_.ScreenDpi, metrics_};
+    TPageLayout::TMadeFrom madeFrom{in_.Grid.Revision(), in_.Settings, area_, in_.ScreenDpi, metrics_, scope};
     if (layout_.Measured && layout_.MadeFrom == madeFrom) return;
     layout_ = {};
     layout_.MadeFrom = std::move(madeFrom);
-    Measure();
+    Measure(scope);
 }
 
-void TLayoutRun::Measure() {
-    const TPrintSettings& s = in_.Settings;
+void TLayoutRun::Measure(TLayoutScope scope) {
     // Only the shown columns print, side by side.
     for (int c = 0; c < in_.Grid.ColCount(); ++c) layout_.RealCols.push_back(in_.Grid.DisplayToReal(c));
+    const int count = in_.Grid.RowCount();
+    if (scope == TLayoutScope::AllPages) return MeasureRows(count);
+    // Row heights do not depend on the column widths: more rows are measured
+    // only while the first page holds every row measured so far.
+    for (int rows = std::min(FirstPageBatch, count);; rows = count - rows > rows ? 2 * rows : count) {
+        MeasureRows(rows);
+        if (rows == count || layout_.Groups.empty() || LayOutPage({}, nullptr) < rows) return;
+    }
+}
+
+void TLayoutRun::MeasureRows(int rows) {
+    const TPrintSettings& s = in_.Settings;
     // Every row is measured for the column widths anyway, so its height is
     // kept then: filling pages needs no second look at the cells.
-    layout_.Sizes = MeasureCells(in_.Grid, layout_.RealCols, s, cellMeasurer_, in_.ScreenDpi, &progress_);
+    layout_.Sizes = MeasureCells(in_.Grid, layout_.RealCols, s, cellMeasurer_, in_.ScreenDpi, &progress_, rows);
     layout_.FitFactor = FitToPage(layout_.Sizes.ColumnWidths, metrics_.Padding, area_.Width, s);
     layout_.Groups = ColumnGroups(layout_.Sizes.ColumnWidths, metrics_.Padding, area_.Width, in_.Grid.FixedCols(), s);
     layout_.Measured = true;
@@ -40,7 +59,7 @@ void TLayoutRun::Measure() {
 
 int TLayoutRun::Paginate(int last) {
     std::vector<TPageStart>& starts = layout_.Starts;
-    const int rows = in_.Grid.RowCount();
+    const int rows = int(layout_.Sizes.RowHeights.size());
     while (!layout_.Complete && int(starts.size()) < last) {
         TPageStart next;
         if (!starts.empty()) {
@@ -88,7 +107,7 @@ int TLayoutRun::LayOutPage(const TPageStart& start, const TPageNumber* number) {
     // At least one row a page, however tall.
     int row = start.Row;
     PlaceRow(group, row++, state);
-    while (row < grid.RowCount() && state.Y + heights[row] <= limit) PlaceRow(group, row++, state);
+    while (row < int(heights.size()) && state.Y + heights[row] <= limit) PlaceRow(group, row++, state);
     if (state.Drawn) DrawClosingLines(group, tableTop, state.Y);
     return row;
 }

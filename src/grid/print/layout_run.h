@@ -57,6 +57,11 @@ struct TPageStart {
     int PageInGroup = 1;
 };
 
+// Which rows a layout measures: every row, for a print and its preview, or
+// only those of the first page, for a preview redrawn at every change of the
+// settings, whose column widths then come from those rows alone.
+enum class TLayoutScope { AllPages, FirstPage };
+
 // What a layout works out before it draws: the printed columns with their
 // widths and groups, and where each page starts. Measuring every cell is most
 // of a layout's work, so a preview keeps this between drawings for as long as
@@ -68,6 +73,7 @@ struct TPageLayout {
         TPageArea Area;
         int ScreenDpi = 0;
         TPrintMetrics Metrics;
+        TLayoutScope Scope = TLayoutScope::AllPages;
         bool operator==(const TMadeFrom&) const = default;
     };
 
@@ -87,10 +93,12 @@ struct TPageLayout {
 class TLayoutRun {
 public:
     // Measures the grid into `layout` unless it already holds a layout made
-    // from the same grid, settings, page and canvas measures.
-    TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageArea area, TPageLayout& layout);
+    // from the same grid, settings, page, canvas measures and scope.
+    TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageArea area, TPageLayout& layout,
+               TLayoutScope scope = TLayoutScope::AllPages);
 
-    // Finds where the pages start, up to page `last`; returns the pages found.
+    // Finds where the pages start, up to page `last` and within the rows
+    // measured; returns the pages found.
     int Paginate(int last = INT_MAX);
     // Draws the pages of `range`, which Paginate must have found; a printer,
     // when given, starts a new sheet for every page after the first.
@@ -102,7 +110,8 @@ private:
         bool Drawn = false;
     };
 
-    void Measure();
+    void Measure(TLayoutScope scope);
+    void MeasureRows(int rows);
     // Places the rows of the page that starts at `start`, drawing them when
     // `number` is given; returns the row after the page.
     int LayOutPage(const TPageStart& start, const TPageNumber* number);

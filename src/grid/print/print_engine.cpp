@@ -51,6 +51,10 @@ std::optional<TPrintSheet> TPrintEngine::PreviewSheet() const {
     return sheetSource_(settings_.Orientation);
 }
 
+TLayoutScope TPrintEngine::PreviewScope() const {
+    return previewFast_ ? TLayoutScope::FirstPage : TLayoutScope::AllPages;
+}
+
 TDrawRange TPrintEngine::PreviewRange(TLayoutRun& run) {
     if (previewFast_) {
         previewPageCount_ = 1;
@@ -65,7 +69,7 @@ TDrawRange TPrintEngine::PreviewRange(TLayoutRun& run) {
 void TPrintEngine::LayOutPreview(TPrintCanvas& canvas, TPageArea area) {
     const TLongStep step(progressView_, true, progressShowAfter_);
     const TLayoutInputs inputs = Inputs(step.Handler());
-    TLayoutRun run(inputs, canvas, area, preview_);
+    TLayoutRun run(inputs, canvas, area, preview_, PreviewScope());
     PreviewRange(run);
 }
 
@@ -73,7 +77,7 @@ void TPrintEngine::DrawPreview(TPrintCanvas& canvas, TPageArea area) {
     // Drawing happens while the window paints, where no progress may run its events.
     const TFileProgressHandler silent;
     const TLayoutInputs inputs = Inputs(silent);
-    TLayoutRun run(inputs, canvas, area, preview_);
+    TLayoutRun run(inputs, canvas, area, preview_, PreviewScope());
     run.Draw(PreviewRange(run), nullptr);
 }
 

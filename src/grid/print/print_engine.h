@@ -53,8 +53,9 @@ public:
     void SetPreviewPage(int page) { previewPage_ = page; }
     int PreviewPage() const { return previewPage_; }
     int PreviewPageCount() const { return previewPageCount_; }
-    // Fast: only the pages up to the one shown are laid out, and the page
-    // numbers read a count of 1.
+    // Fast: only page 1 is shown, only its rows are measured (a long list's
+    // widths may come out narrower than on paper), and the page numbers read a
+    // count of 1.
     void SetPreviewFast(bool fast) { previewFast_ = fast; }
     bool PreviewFast() const { return previewFast_; }
     // Lays out the pages a preview shows, with the progress view, so that
@@ -74,6 +75,7 @@ public:
 
 private:
     TLayoutInputs Inputs(const TFileProgressHandler& onProgress) const;
+    TLayoutScope PreviewScope() const;
     // Lays the preview out up to its page; the pages to draw.
     TDrawRange PreviewRange(TLayoutRun& run);
 

@@ -3,10 +3,13 @@
 #include "base/errors.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -39,8 +42,24 @@ void TStatusProgress::Start(bool mayCancel) {
     for (QWidget* open : QApplication::topLevelWidgets())
         if (open->isVisible() || open == window()) held_.emplace_back(open);
     qApp->installEventFilter(this);
-    // On screen before the file is read: a large one takes seconds before its first percent.
+    PaintWindow();
+}
+
+void TStatusProgress::PaintWindow() {
+    // On screen before the file is read: a large one takes seconds before its
+    // first percent. A window shown just now is mapped only when the display
+    // server gets round to it, and the part a closing dialog uncovers is
+    // painted only when the server says so: both could wait for the step's end.
+    QWidget* shown = window();
+    QElapsedTimer waited;
+    waited.start();
     ProcessEvents();
+    while (shown->isVisible() && shown->windowHandle() && !shown->windowHandle()->isExposed() &&
+           waited.elapsed() < ExposeWaitMs) {
+        QThread::msleep(5);
+        ProcessEvents();
+    }
+    if (shown->isVisible()) shown->repaint();
 }
 
 void TStatusProgress::Step(int percent) {

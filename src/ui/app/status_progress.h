@@ -34,7 +34,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Long enough for a window manager to map a new window.
+    static constexpr int ExposeWaitMs = 1000;
+
     void ProcessEvents();
+    void PaintWindow();
     bool Held(const QWidget* window) const;
 
     QProgressBar* bar_;

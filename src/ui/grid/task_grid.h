@@ -130,6 +130,10 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
+    // A history step this large (a sort of some million rows) takes a good
+    // part of a second to take back.
+    static constexpr std::size_t LongHistoryStepBytes = std::size_t(4) << 20;
+
     // TGridObserver
     void CellInvalidated(int realCol, int row) override;
     void RowInvalidated(int row) override;
@@ -173,6 +177,8 @@ private:
     // Screen readers name the open editor after its cell: "Due Date, row 3".
     void NameEditor(QWidget& editor) const;
     void ShowViewState(const TViewState& state);
+    // Undo or Redo, the step as large as `bytes`, then its view state.
+    void TakeHistoryStep(std::size_t bytes, const std::function<TViewState()>& step);
     static std::string ColumnName(int realCol);
     void InsertRowKey();
     void DeleteRowKey();

@@ -5,6 +5,7 @@
 #include "ui/grid/inplace_edit.h"
 #include "ui/grid/ui_colors.h"
 #include "ui/table_texts.h"
+#include "ui/wait_cursor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -271,12 +272,21 @@ TTaskGrid::TUndoStep::~TUndoStep() { grid_.history_.End(grid_.ViewState()); }
 
 void TTaskGrid::Undo() {
     CommitEditor();
-    if (history_.CanUndo()) ShowViewState(history_.Undo());
+    if (history_.CanUndo()) TakeHistoryStep(history_.UndoBytes(), [this] { return history_.Undo(); });
 }
 
 void TTaskGrid::Redo() {
     CommitEditor();
-    if (history_.CanRedo()) ShowViewState(history_.Redo());
+    if (history_.CanRedo()) TakeHistoryStep(history_.RedoBytes(), [this] { return history_.Redo(); });
+}
+
+void TTaskGrid::TakeHistoryStep(std::size_t bytes, const std::function<TViewState()>& step) {
+    // Taking back a long list's sort moves every row and cannot tell how far
+    // it has come: the bar is on screen, still, until it is done.
+    const TWaitCursor wait;
+    TLongStep progress(stepProgress_, false);
+    if (bytes >= LongHistoryStepBytes) progress.Show();
+    ShowViewState(step());
 }
 
 void TTaskGrid::ShowViewState(const TViewState& state) {

@@ -239,5 +239,25 @@ TEST_F(PrintPagesTest, LayingOutALongListShowsItsProgressAndStoppingThereLeavesT
     EXPECT_EQ(engine.PreviewPageCount(), pages);
 }
 
+TEST_F(PrintPagesTest, AFastPreviewMeasuresOnlyTheRowsOfItsPageAndShowsThemAsThePrintWould) {
+    Fill({"No", "Status", "Task"}, 5000);
+    grid.SetCellText(2, 3, "two\nlines");
+    // The first page holds fewer rows than a first look measures, then more.
+    for (const TPageArea area : {Page, TPageArea{2000, 8000}}) {
+        engine.SetPreviewFast(false);
+        const auto full = PreviewOf(1, area);
+        engine.SetPreviewFast(true);
+        const auto fast = PreviewOf(1, area);
+        EXPECT_LT(fast.ExtentCalls, 2000) << "not 15,000 cells";
+        std::vector<std::pair<std::string, int>> fullCells, fastCells;
+        for (const auto& t : full.TextsOn(1))
+            if (t.Clipped) fullCells.emplace_back(t.Text, t.Y);
+        for (const auto& t : fast.TextsOn(1))
+            if (t.Clipped) fastCells.emplace_back(t.Text, t.Y);
+        EXPECT_GT(fastCells.size(), 3u * 20);
+        EXPECT_EQ(fastCells, fullCells) << area.Height;
+    }
+}
+
 }  // namespace
 }  // namespace tkm::testing
