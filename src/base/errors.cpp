@@ -20,4 +20,14 @@ std::string CannotCreateFileText(const std::string& fileName) {
     return FillText(TKM_TR("Files", "Cannot Create file %1"), {fileName});
 }
 
+std::string FileActionText(TFileAction action, const std::string& fileName) {
+    switch (action) {
+    case TFileAction::Read: return FillText(TKM_TR("Files", "Cannot read file %1"), {fileName});
+    case TFileAction::Write: return FillText(TKM_TR("Files", "Cannot write file %1"), {fileName});
+    case TFileAction::Replace: return FillText(TKM_TR("Files", "Cannot replace file %1"), {fileName});
+    case TFileAction::Create: break;
+    }
+    return CannotCreateFileText(fileName);
+}
+
 }  // namespace tkm

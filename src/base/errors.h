@@ -35,12 +35,17 @@ private:
     std::string reason_;
 };
 
+// What a file operation that failed was doing.
+enum class TFileAction { Read, Write, Replace, Create };
+
+// "Cannot read file NAME", "Cannot write file NAME"... in the user's language.
+std::string FileActionText(TFileAction action, const std::string& fileName);
+
 // Any other failure while reading or writing a file (full disk, read error).
 class EInOutError : public std::runtime_error {
 public:
-    // action: "Cannot write file", "Cannot read file"...
-    EInOutError(const std::string& action, std::string path, std::string reason)
-        : std::runtime_error(action + " " + path + ": " + reason), path_(std::move(path)),
+    EInOutError(TFileAction action, std::string path, std::string reason)
+        : std::runtime_error(FileActionText(action, path) + ": " + reason), path_(std::move(path)),
           reason_(std::move(reason)) {}
     const std::string& Path() const { return path_; }
     const std::string& Reason() const { return reason_; }
