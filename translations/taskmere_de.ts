@@ -673,6 +673,46 @@
         <source>No such file</source>
         <translation>Datei nicht vorhanden</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file</source>
+        <translation>es ist keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>it holds no to-do entries</source>
+        <translation>sie enthält keine Aufgaben</translation>
+    </message>
+    <message>
+        <source>the to-do cannot be read</source>
+        <translation>die Aufgabe kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>text after the calendar</source>
+        <translation>Text nach dem Kalender</translation>
+    </message>
+    <message>
+        <source>components nested too deeply</source>
+        <translation>zu tief verschachtelte Komponenten</translation>
+    </message>
+    <message>
+        <source>END:%1 without its BEGIN</source>
+        <translation>END:%1 ohne sein BEGIN</translation>
+    </message>
+    <message>
+        <source>BEGIN:%1 is never ended</source>
+        <translation>BEGIN:%1 wird nie beendet</translation>
+    </message>
+    <message>
+        <source>the time zone cannot be read</source>
+        <translation>die Zeitzone kann nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>Filter</name>

@@ -673,6 +673,46 @@
         <source>No such file</source>
         <translation>Fichier introuvable</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file</source>
+        <translation>ce n&apos;est pas un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>it holds no to-do entries</source>
+        <translation>il ne contient aucune tâche</translation>
+    </message>
+    <message>
+        <source>the to-do cannot be read</source>
+        <translation>la tâche est illisible</translation>
+    </message>
+    <message>
+        <source>text after the calendar</source>
+        <translation>du texte après le calendrier</translation>
+    </message>
+    <message>
+        <source>components nested too deeply</source>
+        <translation>composants imbriqués trop profondément</translation>
+    </message>
+    <message>
+        <source>END:%1 without its BEGIN</source>
+        <translation>END:%1 sans son BEGIN</translation>
+    </message>
+    <message>
+        <source>BEGIN:%1 is never ended</source>
+        <translation>BEGIN:%1 n&apos;est jamais terminé</translation>
+    </message>
+    <message>
+        <source>the time zone cannot be read</source>
+        <translation>le fuseau horaire est illisible</translation>
+    </message>
 </context>
 <context>
     <name>Filter</name>

@@ -12,6 +12,10 @@ std::string ErrnoText(int error) {
     return strerror_r(error, buffer, sizeof buffer);
 }
 
+std::string WithReason(const std::string& message, const std::string& reason) {
+    return FillText(TKM_TR("Files", "%1: %2"), {message, reason});
+}
+
 std::string CannotOpenFileText(const std::string& fileName) {
     return FillText(TKM_TR("Files", "Cannot open file %1"), {fileName});
 }
