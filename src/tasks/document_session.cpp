@@ -81,7 +81,7 @@ void TDocumentSession::SetModified(bool value) {
 
 std::string TDocumentSession::DocumentTitle() const {
     if (remote_) return remote_->State().DisplayName;
-    return fileName_ == UntitledName ? TKM_TR("Documents", "Untitled") : DocumentBaseName(fileName_);
+    return DocumentShownName(fileName_);
 }
 
 void TDocumentSession::UpdateTitle() { parts_.View.TitleChanged(DocumentTitle() + " - Taskmere"); }

@@ -99,8 +99,7 @@ public:
     // What printing without a printer offers to save the pages as: the
     // document's name as a PDF file, where the other file dialogs start.
     std::string PdfFileName() const;
-    // The name the caption and the questions give the document: a new one's
-    // in the user's language, though it is kept as "Untitled".
+    // The name the caption and the questions give the document.
     std::string DocumentTitle() const;
     // Tells the view the caption again.
     void UpdateTitle();

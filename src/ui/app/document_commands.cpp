@@ -120,7 +120,7 @@ TTaskListPrint TDocumentCommands::GridPrint(const TBaseGrid& rows) {
 }
 
 void TDocumentCommands::PrepareForPrinter(TPrintEngine& engine) const {
-    engine.SetDocumentName(DocumentBaseName(session_.FileName()));
+    engine.SetDocumentName(DocumentShownName(session_.FileName()));
     engine.SetProgressView(&window_.Progress);
     // The preview shows the sheet the print will come out on.
     if (printer_)
