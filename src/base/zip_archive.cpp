@@ -98,7 +98,8 @@ TZipArchive::TZipArchive(std::string_view bytes, std::string archiveName) : name
     comment_ = bytes.substr(end + EndSize);
     std::size_t at = directory;
     for (std::uint32_t i = 0; i < count; ++i) {
-        if (at + CentralSize > end || Get(bytes, at, 4) != CentralSignature) Fail(TKM_TR("Files", "its directory is damaged"));
+        if (at + CentralSize > end || Get(bytes, at, 4) != CentralSignature)
+            Fail(TKM_TR("Files", "its directory is damaged"));
         const std::size_t nameLength = Get(bytes, at + 28, 2);
         const std::size_t recordSize = CentralSize + nameLength + Get(bytes, at + 30, 2) + Get(bytes, at + 32, 2);
         const std::size_t local = Get(bytes, at + 42, 4);

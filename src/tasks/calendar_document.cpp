@@ -185,7 +185,8 @@ private:
             const auto at = [&](const std::string& what) { return LineText(lineNumber, what); };
             if (StartsWithNoCase(line, "BEGIN:")) {
                 const std::string name = UpperName(line.substr(6));
-                if (open.empty() && name != "VCALENDAR") Fail(sawCalendar ? at(TKM_TR("Files", "text after the calendar")) : NotCalendarText());
+                if (open.empty() && name != "VCALENDAR")
+                    Fail(sawCalendar ? at(TKM_TR("Files", "text after the calendar")) : NotCalendarText());
                 if (open.size() >= MaxNesting) Fail(at(TKM_TR("Files", "components nested too deeply")));
                 open.push_back(name);
                 if (open.size() == 2) {
@@ -195,7 +196,8 @@ private:
                 sawCalendar = true;
             } else if (StartsWithNoCase(line, "END:")) {
                 const std::string name = UpperName(line.substr(4));
-                if (open.empty() || open.back() != name) Fail(at(FillText(TKM_TR("Files", "END:%1 without its BEGIN"), {name})));
+                if (open.empty() || open.back() != name)
+                    Fail(at(FillText(TKM_TR("Files", "END:%1 without its BEGIN"), {name})));
                 open.pop_back();
                 if (open.size() == 1) Take(name, {bytes_.substr(chunkStart, pos - chunkStart), chunkLine});
             } else if (open.empty()) {

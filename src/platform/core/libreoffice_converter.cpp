@@ -147,12 +147,13 @@ void TLibreOfficeConverter::Convert(TOfficeFormat format, const TFlatDocumentWri
     using TEnd = TProcessOutcome::TEnd;
     switch (outcome.End) {
     case TEnd::NotStarted:
-        CannotCreate(targetPath,
-                     FillText(TKM_TR("Office", "LibreOffice (%1) did not start: %2"), {*soffice, ErrnoText(outcome.Code)}));
+        CannotCreate(targetPath, FillText(TKM_TR("Office", "LibreOffice (%1) did not start: %2"),
+                                          {*soffice, ErrnoText(outcome.Code)}));
     case TEnd::TimedOut:
-        CannotCreate(targetPath, FillText(TKM_TR("Office", "LibreOffice did not finish in the time allowed (%1 s) and "
-                                                           "was stopped; save it as %2, which takes a fraction of the time"),
-                                          {std::to_string((limit.count() + 999) / 1000), FasterTypeThan(format)}));
+        CannotCreate(targetPath,
+                     FillText(TKM_TR("Office", "LibreOffice did not finish in the time allowed (%1 s) and was "
+                                               "stopped; save it as %2, which takes a fraction of the time"),
+                              {std::to_string((limit.count() + 999) / 1000), FasterTypeThan(format)}));
     case TEnd::Cancelled: throw EAbort();
     case TEnd::Signalled:
         CannotCreate(targetPath, FillText(TKM_TR("Office", "LibreOffice was ended by signal %1; %2"),

@@ -134,7 +134,8 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
         throw ECalendarServerError(TKind::Protocol, 0,
                                    FillText(TKM_TR("CalDAV", "The server %1 sent more than %2 MB for %3; the answer "
                                                              "was not read."),
-                                            {Text(server), std::to_string(MaxBodyBytes >> 20), Text(request.Url.path())}));
+                                            {Text(server), std::to_string(MaxBodyBytes >> 20),
+                                             Text(request.Url.path())}));
     // A status followed by a failure of the connection (a Cancel, the time
     // limit, a reset) is an answer cut off, not one to read.
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -165,7 +166,8 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
     if (!tlsErrors.isEmpty() || reply->error() == QNetworkReply::SslHandshakeFailedError)
         throw ECalendarServerError(TKind::Tls, 0,
                                    FillText(TKM_TR("CalDAV", "The secure connection to %1 failed: %2"),
-                                            {Text(server), Text(tlsErrors.isEmpty() ? reply->errorString() : tlsErrors)}));
+                                            {Text(server),
+                                             Text(tlsErrors.isEmpty() ? reply->errorString() : tlsErrors)}));
     if (reply->error() == QNetworkReply::OperationCanceledError || reply->error() == QNetworkReply::TimeoutError)
         throw ECalendarServerError(TKind::Unreachable, 0,
                                    FillText(TKM_TR("CalDAV", "The server %1 did not answer within %2 seconds."),

@@ -58,8 +58,9 @@ void TPdfPrintTarget::BeginDoc(const std::string& jobName) {
 void TPdfPrintTarget::EndDoc() {
     const bool ended = EndPainting();
     if (device_.Failure) std::rethrow_exception(device_.Failure);
-    if (!ended) throw EInOutError(TFileAction::Write, fileName_,
-                                  QCoreApplication::translate("TPrintTarget", "the PDF writer failed").toStdString());
+    if (!ended)
+        throw EInOutError(TFileAction::Write, fileName_,
+                          QCoreApplication::translate("TPrintTarget", "the PDF writer failed").toStdString());
     file_.Commit();
 }
 
