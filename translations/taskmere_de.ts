@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CalDAV</name>
+    <message>
+        <source>The server %1 answered %2 with XML that cannot be read.</source>
+        <translation>Der Server %1 hat für %2 mit unlesbarem XML geantwortet.</translation>
+    </message>
+    <message>
+        <source>The server %1 has no CalDAV account at %2.</source>
+        <translation>Der Server %1 hat kein CalDAV-Konto unter %2.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent more than %2 MB for %3; the answer was not read.</source>
+        <translation>Der Server %1 hat für %3 mehr als %2 MB gesendet; die Antwort wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The server %1 sends the request on to %2, another server; it was not followed.</source>
+        <translation>Der Server %1 leitet die Anfrage an einen anderen Server weiter, %2; der Weiterleitung wurde nicht gefolgt.</translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2</source>
+        <translation>Die sichere Verbindung zu %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer within %2 seconds.</source>
+        <translation>Der Server %1 hat nicht innerhalb von %2 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke off its answer for %2.</source>
+        <translation>Der Server %1 hat seine Antwort für %2 abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: %2</source>
+        <translation>Der Server %1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered &quot;%2&quot; for %3.</source>
+        <translation>Der Server %1 hat für %3 mit „%2“ geantwortet.</translation>
+    </message>
+</context>
+<context>
     <name>Columns</name>
     <message>
         <source>No</source>
@@ -453,6 +492,10 @@
         <source>Other clients kept changing the list; the rest is sent at the next Save.</source>
         <translation>Andere Programme haben die Liste laufend geändert; der Rest wird beim nächsten Speichern gesendet.</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
 </context>
 <context>
     <name>Due</name>
@@ -530,6 +573,146 @@
         <source>Cannot Create file %1</source>
         <translation>Die Datei %1 kann nicht erstellt werden</translation>
     </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a block device, not a file</source>
+        <translation>es ist ein Blockgerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>the link points to nothing</source>
+        <translation>die Verknüpfung zeigt ins Leere</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of the old contents in %1: %2</source>
+        <translation>eine Kopie des alten Inhalts kann nicht in %1 angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>another save of it is running</source>
+        <translation>sie wird gerade schon gespeichert</translation>
+    </message>
+    <message>
+        <source>cannot note the save in %1: %2</source>
+        <translation>das Speichern kann nicht in %1 vermerkt werden: %2</translation>
+    </message>
+    <message>
+        <source>; the old contents are in %1</source>
+        <translation>; der alte Inhalt liegt in %1</translation>
+    </message>
+    <message>
+        <source>the file is closed</source>
+        <translation>die Datei ist geschlossen</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Die Datei %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot replace file %1</source>
+        <translation>Die Datei %1 kann nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>not enough memory (%1 MB)</source>
+        <translation>nicht genügend Arbeitsspeicher (%1 MB)</translation>
+    </message>
+    <message>
+        <source>it is not a zip archive</source>
+        <translation>es ist kein ZIP-Archiv</translation>
+    </message>
+    <message>
+        <source>ZIP64 archives are not read</source>
+        <translation>ZIP64-Archive werden nicht gelesen</translation>
+    </message>
+    <message>
+        <source>its directory lies outside it</source>
+        <translation>sein Inhaltsverzeichnis liegt außerhalb des Archivs</translation>
+    </message>
+    <message>
+        <source>its directory is damaged</source>
+        <translation>sein Inhaltsverzeichnis ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a member lies outside it</source>
+        <translation>ein Eintrag liegt außerhalb des Archivs</translation>
+    </message>
+    <message>
+        <source>%1 is compressed in a way not read here</source>
+        <translation>%1 ist auf eine Art komprimiert, die hier nicht gelesen wird</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it has no %1</source>
+        <translation>%1 fehlt darin</translation>
+    </message>
+    <message>
+        <source>%1 would need a ZIP64 archive</source>
+        <translation>%1 bräuchte ein ZIP64-Archiv</translation>
+    </message>
+    <message>
+        <source>it would need a ZIP64 archive</source>
+        <translation>es bräuchte ein ZIP64-Archiv</translation>
+    </message>
+    <message>
+        <source>No such file</source>
+        <translation>Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file</source>
+        <translation>es ist keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>it holds no to-do entries</source>
+        <translation>sie enthält keine Aufgaben</translation>
+    </message>
+    <message>
+        <source>the to-do cannot be read</source>
+        <translation>die Aufgabe kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>text after the calendar</source>
+        <translation>Text nach dem Kalender</translation>
+    </message>
+    <message>
+        <source>components nested too deeply</source>
+        <translation>zu tief verschachtelte Komponenten</translation>
+    </message>
+    <message>
+        <source>END:%1 without its BEGIN</source>
+        <translation>END:%1 ohne sein BEGIN</translation>
+    </message>
+    <message>
+        <source>BEGIN:%1 is never ended</source>
+        <translation>BEGIN:%1 wird nie beendet</translation>
+    </message>
+    <message>
+        <source>the time zone cannot be read</source>
+        <translation>die Zeitzone kann nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>Filter</name>
@@ -551,6 +734,73 @@
     <message>
         <source>No help is installed: neither %1 nor %2 exists.</source>
         <translation>Es ist keine Hilfe installiert: weder %1 noch %2 existiert.</translation>
+    </message>
+</context>
+<context>
+    <name>Office</name>
+    <message>
+        <source>A sheet of type %1 holds at most %2 rows; this list has %3 with its header.</source>
+        <translation>Eine Tabelle vom Typ %1 fasst höchstens %2 Zeilen; diese Liste hat mit ihrer Kopfzeile %3.</translation>
+    </message>
+    <message>
+        <source> Save it as %1, which holds %2 rows.</source>
+        <translation> Speichern Sie sie als %1, das %2 Zeilen fasst.</translation>
+    </message>
+    <message>
+        <source>A sheet of type %1 holds at most %2 columns; this export has %3.</source>
+        <translation>Eine Tabelle vom Typ %1 fasst höchstens %2 Spalten; dieser Export hat %3.</translation>
+    </message>
+    <message>
+        <source>A cell of type %1 holds at most %2 characters; %3 in row %4 has %5. Save it as %6, which keeps it whole.</source>
+        <translation>Eine Zelle vom Typ %1 fasst höchstens %2 Zeichen; %3 in Zeile %4 hat %5. Speichern Sie die Liste als %6, das sie vollständig behält.</translation>
+    </message>
+    <message>
+        <source>Word OLE server not found</source>
+        <translation>Word-OLE-Server nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Excel OLE server not found</source>
+        <translation>Excel-OLE-Server nicht gefunden</translation>
+    </message>
+    <message>
+        <source>no working folder for LibreOffice in %1: %2</source>
+        <translation>kein Arbeitsordner für LibreOffice in %1: %2</translation>
+    </message>
+    <message>
+        <source>it gave no reason</source>
+        <translation>es nannte keinen Grund</translation>
+    </message>
+    <message>
+        <source>it said &quot;%1&quot;</source>
+        <translation>es meldete „%1“</translation>
+    </message>
+    <message>
+        <source>the read failed</source>
+        <translation>das Lesen ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>the copy for LibreOffice could not be written to %1: %2</source>
+        <translation>die Kopie für LibreOffice konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice (%1) did not start: %2</source>
+        <translation>LibreOffice (%1) ließ sich nicht starten: %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not finish in the time allowed (%1 s) and was stopped; save it as %2, which takes a fraction of the time</source>
+        <translation>LibreOffice wurde in der erlaubten Zeit (%1 s) nicht fertig und wurde beendet; speichern Sie die Liste als %2, das dauert nur einen Bruchteil der Zeit</translation>
+    </message>
+    <message>
+        <source>LibreOffice was ended by signal %1; %2</source>
+        <translation>LibreOffice wurde durch das Signal %1 beendet; %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice failed with exit code %1; %2</source>
+        <translation>LibreOffice ist mit dem Exit-Code %1 gescheitert; %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice wrote no file; %1</source>
+        <translation>LibreOffice hat keine Datei geschrieben; %1</translation>
     </message>
 </context>
 <context>
@@ -763,16 +1013,16 @@
         <translation>Der Drucker hat eine neue Seite abgelehnt</translation>
     </message>
     <message>
-        <source>Cannot write file %1</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>Cannot start printing on %1</source>
         <translation>Der Druck auf %1 kann nicht gestartet werden</translation>
     </message>
     <message>
         <source>The printer %1 failed</source>
         <translation>Fehler am Drucker %1</translation>
+    </message>
+    <message>
+        <source>the PDF writer failed</source>
+        <translation>das Schreiben der PDF-Datei ist fehlgeschlagen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CalDAV</name>
+    <message>
+        <source>The server %1 answered %2 with XML that cannot be read.</source>
+        <translation>Le serveur %1 a répondu pour %2 par un XML illisible.</translation>
+    </message>
+    <message>
+        <source>The server %1 has no CalDAV account at %2.</source>
+        <translation>Le serveur %1 n&apos;a pas de compte CalDAV à l&apos;adresse %2.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent more than %2 MB for %3; the answer was not read.</source>
+        <translation>Le serveur %1 a envoyé plus de %2 Mo pour %3&#xa0;; la réponse n&apos;a pas été lue.</translation>
+    </message>
+    <message>
+        <source>The server %1 sends the request on to %2, another server; it was not followed.</source>
+        <translation>Le serveur %1 renvoie la requête vers %2, un autre serveur&#xa0;; la redirection n&apos;a pas été suivie.</translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2</source>
+        <translation>La connexion sécurisée à %1 a échoué&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer within %2 seconds.</source>
+        <translation>Le serveur %1 n&apos;a pas répondu dans les %2 secondes.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke off its answer for %2.</source>
+        <translation>Le serveur %1 a interrompu sa réponse pour %2.</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: %2</source>
+        <translation>Le serveur %1 est injoignable&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered &quot;%2&quot; for %3.</source>
+        <translation>Le serveur %1 a répondu «&#xa0;%2&#xa0;» pour %3.</translation>
+    </message>
+</context>
+<context>
     <name>Columns</name>
     <message>
         <source>No</source>
@@ -453,6 +492,10 @@
         <source>Other clients kept changing the list; the rest is sent at the next Save.</source>
         <translation>D&apos;autres clients ont continué à modifier la liste&#xa0;; le reste sera envoyé au prochain enregistrement.</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
 </context>
 <context>
     <name>Due</name>
@@ -530,6 +573,146 @@
         <source>Cannot Create file %1</source>
         <translation>Impossible de créer le fichier %1</translation>
     </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>c&apos;est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a block device, not a file</source>
+        <translation>c&apos;est un périphérique de bloc, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>the link points to nothing</source>
+        <translation>le lien ne pointe vers rien</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of the old contents in %1: %2</source>
+        <translation>impossible de garder une copie de l&apos;ancien contenu dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>another save of it is running</source>
+        <translation>un autre enregistrement de ce fichier est en cours</translation>
+    </message>
+    <message>
+        <source>cannot note the save in %1: %2</source>
+        <translation>impossible de noter l&apos;enregistrement dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>; the old contents are in %1</source>
+        <translation>&#xa0;; l&apos;ancien contenu se trouve dans %1</translation>
+    </message>
+    <message>
+        <source>the file is closed</source>
+        <translation>le fichier est fermé</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Impossible de lire le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>Impossible d&apos;écrire le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot replace file %1</source>
+        <translation>Impossible de remplacer le fichier %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>not enough memory (%1 MB)</source>
+        <translation>mémoire insuffisante (%1 Mo)</translation>
+    </message>
+    <message>
+        <source>it is not a zip archive</source>
+        <translation>ce n&apos;est pas une archive ZIP</translation>
+    </message>
+    <message>
+        <source>ZIP64 archives are not read</source>
+        <translation>les archives ZIP64 ne sont pas lues</translation>
+    </message>
+    <message>
+        <source>its directory lies outside it</source>
+        <translation>son répertoire se trouve hors de l&apos;archive</translation>
+    </message>
+    <message>
+        <source>its directory is damaged</source>
+        <translation>son répertoire est endommagé</translation>
+    </message>
+    <message>
+        <source>a member lies outside it</source>
+        <translation>un membre se trouve hors de l&apos;archive</translation>
+    </message>
+    <message>
+        <source>%1 is compressed in a way not read here</source>
+        <translation>%1 est compressé d&apos;une manière qui n&apos;est pas lue ici</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 est endommagé</translation>
+    </message>
+    <message>
+        <source>it has no %1</source>
+        <translation>%1 en est absent</translation>
+    </message>
+    <message>
+        <source>%1 would need a ZIP64 archive</source>
+        <translation>%1 nécessiterait une archive ZIP64</translation>
+    </message>
+    <message>
+        <source>it would need a ZIP64 archive</source>
+        <translation>il faudrait une archive ZIP64</translation>
+    </message>
+    <message>
+        <source>No such file</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file</source>
+        <translation>ce n&apos;est pas un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>it holds no to-do entries</source>
+        <translation>il ne contient aucune tâche</translation>
+    </message>
+    <message>
+        <source>the to-do cannot be read</source>
+        <translation>la tâche est illisible</translation>
+    </message>
+    <message>
+        <source>text after the calendar</source>
+        <translation>du texte après le calendrier</translation>
+    </message>
+    <message>
+        <source>components nested too deeply</source>
+        <translation>composants imbriqués trop profondément</translation>
+    </message>
+    <message>
+        <source>END:%1 without its BEGIN</source>
+        <translation>END:%1 sans son BEGIN</translation>
+    </message>
+    <message>
+        <source>BEGIN:%1 is never ended</source>
+        <translation>BEGIN:%1 n&apos;est jamais terminé</translation>
+    </message>
+    <message>
+        <source>the time zone cannot be read</source>
+        <translation>le fuseau horaire est illisible</translation>
+    </message>
 </context>
 <context>
     <name>Filter</name>
@@ -551,6 +734,73 @@
     <message>
         <source>No help is installed: neither %1 nor %2 exists.</source>
         <translation>Aucune aide n&apos;est installée&#xa0;: ni %1 ni %2 n&apos;existe.</translation>
+    </message>
+</context>
+<context>
+    <name>Office</name>
+    <message>
+        <source>A sheet of type %1 holds at most %2 rows; this list has %3 with its header.</source>
+        <translation>Une feuille de type %1 contient au plus %2 lignes&#xa0;; cette liste en a %3 avec son en-tête.</translation>
+    </message>
+    <message>
+        <source> Save it as %1, which holds %2 rows.</source>
+        <translation> Enregistrez-la au format %1, qui contient %2 lignes.</translation>
+    </message>
+    <message>
+        <source>A sheet of type %1 holds at most %2 columns; this export has %3.</source>
+        <translation>Une feuille de type %1 contient au plus %2 colonnes&#xa0;; cet export en a %3.</translation>
+    </message>
+    <message>
+        <source>A cell of type %1 holds at most %2 characters; %3 in row %4 has %5. Save it as %6, which keeps it whole.</source>
+        <translation>Une cellule de type %1 contient au plus %2 caractères&#xa0;; %3 à la ligne %4 en a %5. Enregistrez la liste au format %6, qui la conserve entière.</translation>
+    </message>
+    <message>
+        <source>Word OLE server not found</source>
+        <translation>Serveur OLE Word introuvable</translation>
+    </message>
+    <message>
+        <source>Excel OLE server not found</source>
+        <translation>Serveur OLE Excel introuvable</translation>
+    </message>
+    <message>
+        <source>no working folder for LibreOffice in %1: %2</source>
+        <translation>aucun dossier de travail pour LibreOffice dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it gave no reason</source>
+        <translation>il n&apos;a donné aucune raison</translation>
+    </message>
+    <message>
+        <source>it said &quot;%1&quot;</source>
+        <translation>il a indiqué «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the read failed</source>
+        <translation>la lecture a échoué</translation>
+    </message>
+    <message>
+        <source>the copy for LibreOffice could not be written to %1: %2</source>
+        <translation>la copie pour LibreOffice n&apos;a pas pu être écrite dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice (%1) did not start: %2</source>
+        <translation>LibreOffice (%1) n&apos;a pas démarré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not finish in the time allowed (%1 s) and was stopped; save it as %2, which takes a fraction of the time</source>
+        <translation>LibreOffice n&apos;a pas terminé dans le temps imparti (%1 s) et a été arrêté&#xa0;; enregistrez la liste au format %2, qui ne prend qu&apos;une fraction de ce temps</translation>
+    </message>
+    <message>
+        <source>LibreOffice was ended by signal %1; %2</source>
+        <translation>LibreOffice a été arrêté par le signal %1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice failed with exit code %1; %2</source>
+        <translation>LibreOffice a échoué avec le code de sortie %1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice wrote no file; %1</source>
+        <translation>LibreOffice n&apos;a écrit aucun fichier&#xa0;; %1</translation>
     </message>
 </context>
 <context>
@@ -763,16 +1013,16 @@
         <translation>L&apos;imprimante a refusé une nouvelle page</translation>
     </message>
     <message>
-        <source>Cannot write file %1</source>
-        <translation>Impossible d&apos;écrire le fichier %1</translation>
-    </message>
-    <message>
         <source>Cannot start printing on %1</source>
         <translation>Impossible de lancer l&apos;impression sur %1</translation>
     </message>
     <message>
         <source>The printer %1 failed</source>
         <translation>Échec de l&apos;imprimante %1</translation>
+    </message>
+    <message>
+        <source>the PDF writer failed</source>
+        <translation>l&apos;écriture du PDF a échoué</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "base/file_metadata.h"
 #include "base/path_text.h"
+#include "base/translatable.h"
 
 #include <cerrno>
 #include <climits>
@@ -36,9 +37,9 @@ bool IsWrittenInPlace(mode_t mode) { return S_ISFIFO(mode) || S_ISCHR(mode); }
 
 std::string NotAFileReason(mode_t mode) {
     if (S_ISDIR(mode)) return ErrnoText(EISDIR);
-    if (S_ISSOCK(mode)) return "it is a socket, not a file";
-    if (S_ISBLK(mode)) return "it is a block device, not a file";
-    return "it is not a file";
+    if (S_ISSOCK(mode)) return TKM_TR("Files", "it is a socket, not a file");
+    if (S_ISBLK(mode)) return TKM_TR("Files", "it is a block device, not a file");
+    return TKM_TR("Files", "it is not a file");
 }
 
 }  // namespace
@@ -50,7 +51,7 @@ TAtomicFile::TAtomicFile(const std::string& fileName) : fileName_(fileName) {
         if (error != ENOENT) CannotCreate(fileName_, ErrnoText(error));
         // A link to nothing names no place for a document: creating a file
         // there would put it wherever the link happens to point.
-        if (lstat(fileName_.c_str(), &st) == 0) CannotCreate(fileName_, "the link points to nothing");
+        if (lstat(fileName_.c_str(), &st) == 0) CannotCreate(fileName_, TKM_TR("Files", "the link points to nothing"));
         CreateTemporary(fileName_);
         return;
     }
@@ -70,21 +71,23 @@ TAtomicFile::TAtomicFile(const std::string& fileName) : fileName_(fileName) {
         return;
     }
     CreateTemporary(target);
-    if (const int error = CopyFileMetadata(target, st, fd_)) Fail("Cannot Create file", error);
+    if (const int error = CopyFileMetadata(target, st, fd_)) Fail(TFileAction::Create, error);
 }
 
 void TAtomicFile::OpenInPlace(const std::string& target) {
     backup_.emplace();
     if (const int error = backup_->Create(target)) {
-        const std::string reason = "cannot keep a copy of the old contents in " + backup_->Name() + ": " + ErrnoText(error);
+        const std::string reason = FillText(TKM_TR("Files", "cannot keep a copy of the old contents in %1: %2"),
+                                            {backup_->Name(), ErrnoText(error)});
         backup_.reset();
         CannotCreate(fileName_, reason);
     }
     record_.emplace();
     if (const int error = record_->Begin(target, backup_->Name())) {
         const std::string reason =
-            error == EBUSY ? "another save of it is running"
-                           : "cannot note the save in " + TSaveRecord::Folder() + ": " + ErrnoText(error);
+            error == EBUSY ? TKM_TR("Files", "another save of it is running")
+                           : FillText(TKM_TR("Files", "cannot note the save in %1: %2"),
+                                      {TSaveRecord::Folder(), ErrnoText(error)});
         Discard();
         CannotCreate(fileName_, reason);
     }
@@ -130,39 +133,40 @@ void TAtomicFile::EndInPlaceSave() {
     record_.reset();
 }
 
-void TAtomicFile::Fail(const char* action, int error) {
+void TAtomicFile::Fail(TFileAction action, int error) {
     const std::string kept = backup_ ? backup_->Name() : std::string();
     Discard();
     std::string reason = ErrnoText(error);
-    if (!kept.empty() && access(kept.c_str(), F_OK) == 0) reason += "; the old contents are in " + kept;
+    if (!kept.empty() && access(kept.c_str(), F_OK) == 0)
+        reason += FillText(TKM_TR("Files", "; the old contents are in %1"), {kept});
     throw EInOutError(action, fileName_, reason);
 }
 
 void TAtomicFile::Write(std::string_view bytes) {
-    if (fd_ < 0) throw EInOutError("Cannot write file", fileName_, "the file is closed");
+    if (fd_ < 0) throw EInOutError(TFileAction::Write, fileName_, TKM_TR("Files", "the file is closed"));
     while (!bytes.empty()) {
         const ssize_t written = write(fd_, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) continue;
-            Fail("Cannot write file", errno);
+            Fail(TFileAction::Write, errno);
         }
-        if (written == 0) Fail("Cannot write file", ENOSPC);
+        if (written == 0) Fail(TFileAction::Write, ENOSPC);
         bytes.remove_prefix(std::size_t(written));
     }
 }
 
 void TAtomicFile::Commit() {
-    if (fd_ < 0) throw EInOutError("Cannot write file", fileName_, "the file is closed");
+    if (fd_ < 0) throw EInOutError(TFileAction::Write, fileName_, TKM_TR("Files", "the file is closed"));
     if (!temporary_) {
-        if (backup_ && fsync(fd_) != 0) Fail("Cannot write file", errno);
+        if (backup_ && fsync(fd_) != 0) Fail(TFileAction::Write, errno);
         const int fd = fd_;
         fd_ = -1;
-        if (close(fd) != 0) Fail("Cannot write file", errno);
+        if (close(fd) != 0) Fail(TFileAction::Write, errno);
         EndInPlaceSave();
         return;
     }
-    if (fsync(fd_) != 0) Fail("Cannot write file", errno);
-    if (const int error = temporary_->Replace()) Fail("Cannot replace file", error);
+    if (fsync(fd_) != 0) Fail(TFileAction::Write, errno);
+    if (const int error = temporary_->Replace()) Fail(TFileAction::Replace, error);
     fd_ = -1;
     temporary_.reset();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/backup_copy.h"
+#include "base/errors.h"
 #include "base/save_record.h"
 #include "base/temporary_file.h"
 
@@ -41,7 +42,7 @@ public:
 private:
     void CreateTemporary(const std::string& target);
     void OpenInPlace(const std::string& target);
-    [[noreturn]] void Fail(const char* action, int error);
+    [[noreturn]] void Fail(TFileAction action, int error);
     void Discard();
     void EndInPlaceSave();
 

@@ -7,6 +7,9 @@
 
 namespace tkm {
 
+// "MESSAGE: REASON", as the user's language joins them.
+std::string WithReason(const std::string& message, const std::string& reason);
+
 // The grid's own failures.
 class EGridError : public std::runtime_error {
 public:
@@ -28,19 +31,24 @@ public:
     const std::string& Path() const { return path_; }
     const std::string& Reason() const { return reason_; }
     // The message with the reason, as an error box shows it.
-    std::string FullMessage() const { return reason_.empty() ? what() : std::string(what()) + ": " + reason_; }
+    std::string FullMessage() const { return reason_.empty() ? what() : WithReason(what(), reason_); }
 
 private:
     std::string path_;
     std::string reason_;
 };
 
+// What a file operation that failed was doing.
+enum class TFileAction { Read, Write, Replace, Create };
+
+// "Cannot read file NAME", "Cannot write file NAME"... in the user's language.
+std::string FileActionText(TFileAction action, const std::string& fileName);
+
 // Any other failure while reading or writing a file (full disk, read error).
 class EInOutError : public std::runtime_error {
 public:
-    // action: "Cannot write file", "Cannot read file"...
-    EInOutError(const std::string& action, std::string path, std::string reason)
-        : std::runtime_error(action + " " + path + ": " + reason), path_(std::move(path)),
+    EInOutError(TFileAction action, std::string path, std::string reason)
+        : std::runtime_error(WithReason(FileActionText(action, path), reason)), path_(std::move(path)),
           reason_(std::move(reason)) {}
     const std::string& Path() const { return path_; }
     const std::string& Reason() const { return reason_; }

@@ -1,6 +1,7 @@
 #include "base/file_bytes.h"
 
 #include "base/errors.h"
+#include "base/translatable.h"
 #include "base/file_descriptor.h"
 
 #include <algorithm>
@@ -93,14 +94,15 @@ TFileBytes::TFileBytes(const std::string& fileName, const TReadHandler& onRead) 
     struct stat st {};
     if (fd.Get() < 0 || fstat(fd.Get(), &st) != 0) throw cannotOpen(ErrnoText(errno));
     // Pipes, devices and sockets have no end to read up to, or one too far away.
-    if (!S_ISREG(st.st_mode)) throw cannotOpen("not a regular file");
+    if (!S_ISREG(st.st_mode)) throw cannotOpen(TKM_TR("Files", "not a regular file"));
     fcntl(fd.Get(), F_SETFL, 0);
 
     // Pages of their own rather than the heap's, so that Release can hand them back.
     try {
         Grow(std::size_t(st.st_size) + 1);
     } catch (const std::bad_alloc&) {
-        throw cannotOpen("not enough memory (" + std::to_string((st.st_size + (1 << 20) - 1) >> 20) + " MB)");
+        throw cannotOpen(FillText(TKM_TR("Files", "not enough memory (%1 MB)"),
+                                  {std::to_string((st.st_size + (1 << 20) - 1) >> 20)}));
     }
     // A read that fails or is stopped leaves no memory of the file's size behind.
     try {
@@ -125,7 +127,7 @@ TFileBytes::TFileBytes(const std::string& fileName, const TReadHandler& onRead) 
             if (got == 0) break;
             size_ += std::size_t(got);
         }
-        if (error != 0) throw EInOutError("Cannot read file", fileName, ErrnoText(error));
+        if (error != 0) throw EInOutError(TFileAction::Read, fileName, ErrnoText(error));
     } catch (...) {
         munmap(mapped_, mappedSize_);
         throw;

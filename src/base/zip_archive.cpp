@@ -1,6 +1,7 @@
 #include "base/zip_archive.h"
 
 #include "base/errors.h"
+#include "base/translatable.h"
 
 #include <zlib.h>
 
@@ -83,31 +84,32 @@ private:
 }  // namespace
 
 TZipArchive::TZipArchive(std::string_view bytes, std::string archiveName) : name_(std::move(archiveName)) {
-    if (bytes.size() < EndSize) Fail("it is not a zip archive");
+    if (bytes.size() < EndSize) Fail(TKM_TR("Files", "it is not a zip archive"));
     std::size_t end = bytes.size() - EndSize;
     while (Get(bytes, end, 4) != EndSignature) {
-        if (end == 0 || bytes.size() - end > EndSize + 0xFFFF) Fail("it is not a zip archive");
+        if (end == 0 || bytes.size() - end > EndSize + 0xFFFF) Fail(TKM_TR("Files", "it is not a zip archive"));
         --end;
     }
     const std::uint32_t count = Get(bytes, end + 10, 2);
     const std::uint32_t directorySize = Get(bytes, end + 12, 4);
     const std::uint32_t directory = Get(bytes, end + 16, 4);
-    if (count == 0xFFFF || directory == 0xFFFFFFFF) Fail("ZIP64 archives are not read");
-    if (std::uint64_t(directory) + directorySize > end) Fail("its directory lies outside it");
+    if (count == 0xFFFF || directory == 0xFFFFFFFF) Fail(TKM_TR("Files", "ZIP64 archives are not read"));
+    if (std::uint64_t(directory) + directorySize > end) Fail(TKM_TR("Files", "its directory lies outside it"));
     comment_ = bytes.substr(end + EndSize);
     std::size_t at = directory;
     for (std::uint32_t i = 0; i < count; ++i) {
-        if (at + CentralSize > end || Get(bytes, at, 4) != CentralSignature) Fail("its directory is damaged");
+        if (at + CentralSize > end || Get(bytes, at, 4) != CentralSignature)
+            Fail(TKM_TR("Files", "its directory is damaged"));
         const std::size_t nameLength = Get(bytes, at + 28, 2);
         const std::size_t recordSize = CentralSize + nameLength + Get(bytes, at + 30, 2) + Get(bytes, at + 32, 2);
         const std::size_t local = Get(bytes, at + 42, 4);
         const std::size_t dataSize = Get(bytes, at + 20, 4);
         if (at + recordSize > end || local + LocalSize > directory || Get(bytes, local, 4) != LocalSignature)
-            Fail("its directory is damaged");
+            Fail(TKM_TR("Files", "its directory is damaged"));
         const std::size_t localNameLength = Get(bytes, local + 26, 2);
         const std::size_t fields = localNameLength + Get(bytes, local + 28, 2);
         const std::size_t data = local + LocalSize + fields;
-        if (data + dataSize > directory) Fail("a member lies outside it");
+        if (data + dataSize > directory) Fail(TKM_TR("Files", "a member lies outside it"));
         entries_.push_back({bytes.substr(at, recordSize), bytes.substr(at + CentralSize, nameLength),
                             bytes.substr(data, dataSize), bytes.substr(local + LocalSize, fields), localNameLength,
                             Get(bytes, at + 10, 2)});
@@ -121,7 +123,7 @@ const TZipArchive::TEntry* TZipArchive::Find(std::string_view name) const {
     return nullptr;
 }
 
-void TZipArchive::Fail(const std::string& reason) const { throw EInOutError("Cannot read file", name_, reason); }
+void TZipArchive::Fail(const std::string& reason) const { throw EInOutError(TFileAction::Read, name_, reason); }
 
 bool TZipArchive::ReadMember(std::string_view name, const TZipSink& sink) const {
     const TEntry* entry = Find(name);
@@ -130,7 +132,7 @@ bool TZipArchive::ReadMember(std::string_view name, const TZipSink& sink) const 
         sink(entry->Data);
         return true;
     }
-    if (entry->Method != Deflated) Fail(std::string(name) + " is compressed in a way not read here");
+    if (entry->Method != Deflated) Fail(FillText(TKM_TR("Files", "%1 is compressed in a way not read here"), {name}));
     z_stream stream{};
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) throw std::bad_alloc();
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(entry->Data.data()));
@@ -151,18 +153,18 @@ bool TZipArchive::ReadMember(std::string_view name, const TZipSink& sink) const 
         }
     }
     inflateEnd(&stream);
-    if (result != Z_STREAM_END) Fail(std::string(name) + " is damaged");
+    if (result != Z_STREAM_END) Fail(FillText(TKM_TR("Files", "%1 is damaged"), {name}));
     return true;
 }
 
 std::string TZipArchive::WithMember(std::string_view name, const std::function<void(const TZipSink&)>& write) const {
     const TEntry* replaced = Find(name);
-    if (!replaced) Fail("it has no " + std::string(name));
+    if (!replaced) Fail(FillText(TKM_TR("Files", "it has no %1"), {name}));
     TDeflater deflater;
     write([&](std::string_view bytes) { deflater.Write(bytes); });
     deflater.Finish();
     if (deflater.Size() > 0xFFFFFFFE || deflater.Deflated().size() > 0xFFFFFFFE)
-        Fail(std::string(name) + " would need a ZIP64 archive");
+        Fail(FillText(TKM_TR("Files", "%1 would need a ZIP64 archive"), {name}));
 
     std::string out, directory;
     for (const TEntry& entry : entries_) {
@@ -176,7 +178,7 @@ std::string TZipArchive::WithMember(std::string_view name, const std::function<v
         const std::string_view data = &entry == replaced ? std::string_view(deflater.Deflated()) : entry.Data;
         // The local header repeats the directory's fields, the sizes included.
         Put(central, 8, Get(central, 8, 2) & ~SizesAfterData, 2);
-        if (out.size() > 0xFFFFFFFE) Fail("it would need a ZIP64 archive");
+        if (out.size() > 0xFFFFFFFE) Fail(TKM_TR("Files", "it would need a ZIP64 archive"));
         Put(central, 42, std::uint32_t(out.size()), 4);
         Append(out, LocalSignature, 4);
         out.append(central, 6, 22);  // version needed to the uncompressed size
@@ -186,7 +188,7 @@ std::string TZipArchive::WithMember(std::string_view name, const std::function<v
         out += data;
         directory += central;
     }
-    if (out.size() > 0xFFFFFFFE) Fail("it would need a ZIP64 archive");
+    if (out.size() > 0xFFFFFFFE) Fail(TKM_TR("Files", "it would need a ZIP64 archive"));
     const std::size_t directoryOffset = out.size();
     out += directory;
     Append(out, EndSignature, 4);

@@ -168,7 +168,7 @@ void LoadPrintSettingsFile(const std::string& fileName, TPrintSettings& settings
     if (stat(fileName.c_str(), &st) != 0) {
         const int error = errno;
         throw EGridFileError(CannotOpenFileText(fileName), fileName,
-                             error == ENOENT ? "No such file" : ErrnoText(error));
+                             error == ENOENT ? TKM_TR("Files", "No such file") : ErrnoText(error));
     }
     const TIniFile file(fileName);
     ReadPrintSettings(file.Document(), settings);

@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "base/file_bytes.h"
 #include "base/ordered_batches.h"
+#include "base/translatable.h"
 #include "grid/io/shown_columns.h"
 #include "tasks/calendar_zones.h"
 #include "tasks/content_line.h"
@@ -97,6 +98,13 @@ struct TChunk {
     int Line = 0;
 };
 
+// "line 12: what", where a file cannot be read.
+std::string LineText(int line, const std::string& what) {
+    return FillText(TKM_TR("Files", "line %1: %2"), {std::to_string(line), what});
+}
+
+std::string NotCalendarText() { return TKM_TR("Files", "it is not an iCalendar file"); }
+
 class TCalendarReader {
 public:
     TCalendarReader(std::string_view bytes, const std::string& fileName, const TCalendarSettings& settings,
@@ -105,7 +113,7 @@ public:
 
     TBaseGrid Read() {
         Split();
-        if (todos_.empty()) Fail("it holds no to-do entries");
+        if (todos_.empty()) Fail(TKM_TR("Files", "it holds no to-do entries"));
         TBaseGrid grid = EmptyTaskDocument();
         grid.SetRowCount(int(todos_.size()) + 1);
         std::vector<long long> numbers;
@@ -138,7 +146,7 @@ private:
         const TChunk& chunk = todos_[i];
         const TTodoFormats formats{settings_.Formats, zones_};
         const std::string fileOrder = std::to_string(i + 1);
-        const auto at = [&](const std::string& what) { return "line " + std::to_string(chunk.Line) + ": " + what; };
+        const auto at = [&](const std::string& what) { return LineText(chunk.Line, what); };
         TComponent todo;
         try {
             if (auto cells = EntryFromTodoText(chunk.Text, formats, fileOrder)) return std::move(*cells);
@@ -150,7 +158,7 @@ private:
         } catch (const EGridError& e) {
             Fail(at(e.what()));
         }
-        Fail(at("the to-do cannot be read"));
+        Fail(at(TKM_TR("Files", "the to-do cannot be read")));
     }
 
     // Finds the calendar's top-level components by their BEGIN and END
@@ -174,11 +182,12 @@ private:
             // Within a component only its BEGIN and END lines count here.
             if (open.size() >= 2 && !StartsWithNoCase(line, "B") && !StartsWithNoCase(line, "E")) continue;
             if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
-            const auto at = [&](const std::string& what) { return "line " + std::to_string(lineNumber) + ": " + what; };
+            const auto at = [&](const std::string& what) { return LineText(lineNumber, what); };
             if (StartsWithNoCase(line, "BEGIN:")) {
                 const std::string name = UpperName(line.substr(6));
-                if (open.empty() && name != "VCALENDAR") Fail(sawCalendar ? at("text after the calendar") : "it is not an iCalendar file");
-                if (open.size() >= MaxNesting) Fail(at("components nested too deeply"));
+                if (open.empty() && name != "VCALENDAR")
+                    Fail(sawCalendar ? at(TKM_TR("Files", "text after the calendar")) : NotCalendarText());
+                if (open.size() >= MaxNesting) Fail(at(TKM_TR("Files", "components nested too deeply")));
                 open.push_back(name);
                 if (open.size() == 2) {
                     chunkStart = lineStart;
@@ -187,17 +196,18 @@ private:
                 sawCalendar = true;
             } else if (StartsWithNoCase(line, "END:")) {
                 const std::string name = UpperName(line.substr(4));
-                if (open.empty() || open.back() != name) Fail(at("END:" + name + " without its BEGIN"));
+                if (open.empty() || open.back() != name)
+                    Fail(at(FillText(TKM_TR("Files", "END:%1 without its BEGIN"), {name})));
                 open.pop_back();
                 if (open.size() == 1) Take(name, {bytes_.substr(chunkStart, pos - chunkStart), chunkLine});
             } else if (open.empty()) {
-                Fail(sawCalendar ? at("text after the calendar") : "it is not an iCalendar file");
+                Fail(sawCalendar ? at(TKM_TR("Files", "text after the calendar")) : NotCalendarText());
             } else if (open.size() == 1) {
                 KeepCalendarLine(line);
             }
         }
-        if (!sawCalendar) Fail("it is not an iCalendar file");
-        if (!open.empty()) Fail("BEGIN:" + open.back() + " is never ended");
+        if (!sawCalendar) Fail(NotCalendarText());
+        if (!open.empty()) Fail(FillText(TKM_TR("Files", "BEGIN:%1 is never ended"), {open.back()}));
     }
 
     void KeepCalendarLine(std::string_view line) {
@@ -211,7 +221,7 @@ private:
         if (name == "VTIMEZONE") {
             TComponent zone = ParseComponent(chunk.Text);
             if (!zone || icalcomponent_isa(zone.get()) != ICAL_VTIMEZONE_COMPONENT)
-                Fail("line " + std::to_string(chunk.Line) + ": the time zone cannot be read");
+                Fail(LineText(chunk.Line, TKM_TR("Files", "the time zone cannot be read")));
             if (origin_) {
                 if (icalproperty* tzid = icalcomponent_get_first_property(zone.get(), ICAL_TZID_PROPERTY))
                     origin_->ZoneIds.insert(icalproperty_get_tzid(tzid));

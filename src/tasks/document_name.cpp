@@ -1,5 +1,7 @@
 #include "tasks/document_name.h"
 
+#include "base/translatable.h"
+
 namespace tkm {
 
 namespace {
@@ -15,6 +17,10 @@ std::string DocumentBaseName(std::string_view fileName) {
     const std::string_view part = LastPart(fileName);
     const auto dot = part.rfind('.');
     return std::string(dot == std::string_view::npos ? part : part.substr(0, dot));
+}
+
+std::string DocumentShownName(std::string_view fileName) {
+    return fileName == UntitledName ? TKM_TR("Documents", "Untitled") : DocumentBaseName(fileName);
 }
 
 }  // namespace tkm

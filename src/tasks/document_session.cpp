@@ -80,7 +80,8 @@ void TDocumentSession::SetModified(bool value) {
 // --- steps ---
 
 std::string TDocumentSession::DocumentTitle() const {
-    return remote_ ? remote_->State().DisplayName : DocumentBaseName(fileName_);
+    if (remote_) return remote_->State().DisplayName;
+    return DocumentShownName(fileName_);
 }
 
 void TDocumentSession::UpdateTitle() { parts_.View.TitleChanged(DocumentTitle() + " - Taskmere"); }

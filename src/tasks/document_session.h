@@ -99,6 +99,10 @@ public:
     // What printing without a printer offers to save the pages as: the
     // document's name as a PDF file, where the other file dialogs start.
     std::string PdfFileName() const;
+    // The name the caption and the questions give the document.
+    std::string DocumentTitle() const;
+    // Tells the view the caption again.
+    void UpdateTitle();
 
     TDocumentOutcome New();
     TDocumentOutcome Open();
@@ -143,7 +147,6 @@ private:
     TDocumentOutcome WithServer(const TRemoteAddress& address, TStep step);
     void ShowRemoteRows(const TSyncResult& result);
     void KeepRemoteCache();
-    std::string DocumentTitle() const;
     void WriteDocument(const std::string& fileName);
     TDocumentOutcome ChooseAndExport();
     TDocumentOutcome Export(const std::string& fileName, const TExportFormat& format);
@@ -158,7 +161,6 @@ private:
     TCalendarSettings CalendarSettings() const { return {parts_.NewEntry.Formats, parts_.TimeZone}; }
     void ResetDocument();
     std::string DialogFolder() const;
-    void UpdateTitle();
 
     TDocumentParts parts_;
     std::string fileName_;

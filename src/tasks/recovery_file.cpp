@@ -96,7 +96,7 @@ void WriteRecoveryFile(const std::string& fileName, const TRecoveryRecord& recor
 std::string RecoveryQuestion(const TRecoveryRecord& record, const TLocaleFormats& formats) {
     return FillText(TKM_TR("Recovery",
                            "Taskmere was not closed properly. Restore the unsaved changes of %1 from %2 %3?"),
-                    {DocumentBaseName(record.DocumentName), FormatDate(record.Date, formats.ShortDateFormat, formats),
+                    {DocumentShownName(record.DocumentName), FormatDate(record.Date, formats.ShortDateFormat, formats),
                      FormatTime(record.Time, formats.LongTimeFormat, formats)});
 }
 

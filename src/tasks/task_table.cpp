@@ -28,7 +28,26 @@ void WriteEntryValues(TBaseGrid& grid, int row, const TNewEntryContext& context)
     grid.SetCellText(colCompletionTime, row, now);
 }
 
+template <std::size_t N>
+TTableWord WordIn(const std::array<std::string_view, N>& words, const char* context, std::string_view text) {
+    for (const std::string_view word : words)
+        if (word == text) return {context, word.data()};
+    return {};
+}
+
 }  // namespace
+
+TTableWord TableWord(int realCol, bool heading, std::string_view text) {
+    if (heading) {
+        // A renamed heading is the user's own text.
+        if (realCol < 0 || realCol >= TaskColumnCount) return {};
+        const std::string_view own = Headers[std::size_t(realCol)];
+        return text == own ? TTableWord{"Columns", own.data()} : TTableWord{};
+    }
+    if (realCol == colStatus) return WordIn(StatusVocabulary, "Vocabulary", text);
+    if (realCol == colPriority) return WordIn(PriorityVocabulary, "Vocabulary", text);
+    return {};
+}
 
 TSheetTyping SheetTyping(const TLocaleFormats& formats) {
     TSheetTyping typing{std::vector<TSheetValueType>(TaskColumnCount, TSheetValueType::Text), formats};

@@ -66,6 +66,16 @@ constexpr TColor ProgressBarColor = RGBColor(0x33, 0x66, 0x99);
 // as numbers, the dates and times as such, where their texts read so.
 TSheetTyping SheetTyping(const TLocaleFormats& formats);
 
+// A stored cell that is one of the table's own words: a column's name in
+// the header row, a status or a priority in its column. The window shows and
+// prints it translated; the cell keeps it in English.
+struct TTableWord {
+    const char* Context = nullptr;  // none: the cell is shown as it is stored
+    const char* Text = nullptr;
+    explicit operator bool() const { return Context != nullptr; }
+};
+TTableWord TableWord(int realCol, bool heading, std::string_view text);
+
 // The editor for a cell of the given real column; Normal where the grid's own applies.
 TEditorType EditorTypeFor(int col);
 

@@ -14,4 +14,8 @@ QString ColumnText(std::string_view english) {
     return QCoreApplication::translate("Columns", std::string(english).c_str());
 }
 
+QString TableWordText(const TaskTable::TTableWord& word) {
+    return QCoreApplication::translate(word.Context, word.Text);
+}
+
 }  // namespace tkm

@@ -81,5 +81,25 @@ TEST_F(TaskTableTest, EditorKinds) {
     EXPECT_EQ(TaskTable::EditorTypeFor(colComment), TEditorType::Normal);
 }
 
+// Only a column's own heading and its own vocabulary are shown translated.
+TEST_F(TaskTableTest, TableWordsAreTheHeadingsAndTheColumnsOwnVocabulary) {
+    const TaskTable::TTableWord heading = TaskTable::TableWord(colStatus, true, "Status");
+    ASSERT_TRUE(heading);
+    EXPECT_STREQ(heading.Context, "Columns");
+    EXPECT_STREQ(heading.Text, "Status");
+    const TaskTable::TTableWord status = TaskTable::TableWord(colStatus, false, std::string("Not Started"));
+    ASSERT_TRUE(status);
+    EXPECT_STREQ(status.Context, "Vocabulary");
+    EXPECT_STREQ(status.Text, "Not Started");
+    EXPECT_STREQ(TaskTable::TableWord(colPriority, false, "Normal").Text, "Normal");
+
+    EXPECT_FALSE(TaskTable::TableWord(colPriority, false, "Completed"));
+    EXPECT_FALSE(TaskTable::TableWord(colDescription, false, "High"));
+    EXPECT_FALSE(TaskTable::TableWord(colStatus, false, "completed"));
+    EXPECT_FALSE(TaskTable::TableWord(colStatus, false, "Status"));
+    EXPECT_FALSE(TaskTable::TableWord(colComment, true, "Status"));
+    EXPECT_FALSE(TaskTable::TableWord(TaskColumnCount, true, "Status"));
+}
+
 }  // namespace
 }  // namespace tkm

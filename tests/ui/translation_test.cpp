@@ -5,6 +5,7 @@
 #include "ui/ui_language.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QLocale>
@@ -18,14 +19,16 @@
 namespace tkm {
 namespace {
 
-// The window as a German desktop starts it: registered to run under
-// LANG=de_DE.UTF-8, skipped under any other language.
-class GermanWindowTest : public MainWindowTest {
+// The window as a desktop in another language starts it: each fixture is
+// registered to run under its LANG and skipped under any other.
+template <QLocale::Language Language>
+class TranslatedWindowTest : public MainWindowTest {
 protected:
     TUiLanguage language;
 
     void SetUp() override {
-        if (QLocale::system().language() != QLocale::German) GTEST_SKIP() << "runs under LANG=de_DE.UTF-8";
+        if (QLocale::system().language() != Language)
+            GTEST_SKIP() << "runs under the LANG of " << QLocale::languageToString(Language).toStdString();
         ASSERT_TRUE(language.Install(QLocale::system(), {TASKMERE_TRANSLATIONS}));
         MainWindowTest::SetUp();
     }
@@ -34,7 +37,30 @@ protected:
         const QPoint centre = Grid().CellRect(Store().RealToDisplay(col), row).center();
         QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, centre);
     }
+    // Picks the status at `index` of the list in the first entry, which the
+    // list shows as `shown`, then saves: the file's text.
+    std::string ChooseStatusAndSave(int index, const QString& shown) {
+        QTest::keyClick(Grid().InplaceEditor(), Qt::Key_Escape);  // the start-up edit
+        Describe(1, "Milch kaufen");
+        ClickCell(colStatus, 1);
+        QComboBox* combo = Editors().Combo();
+        EXPECT_EQ(Editors().Active(), combo);
+        EXPECT_EQ(combo->itemText(index), shown);
+        for (int i = 0; i < index; ++i) QTest::keyClick(combo->view(), Qt::Key_Down);
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+        const QTemporaryDir folder;
+        const std::string path = QDir(folder.path()).filePath("Liste.tkm").toStdString();
+        dialogs.SaveChoices.push_back(TFileDialogResult{path, 1});
+        window->aclFileSaveExecute();
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream saved;
+        saved << in.rdbuf();
+        return saved.str();
+    }
 };
+
+using GermanWindowTest = TranslatedWindowTest<QLocale::German>;
+using FrenchWindowTest = TranslatedWindowTest<QLocale::French>;
 
 TEST_F(GermanWindowTest, MenusQuestionsAndQtsOwnButtonsSpeakGerman) {
     EXPECT_EQ(window->menuBar()->actions().front()->text(), "&Datei");
@@ -52,27 +78,40 @@ TEST_F(GermanWindowTest, MenusQuestionsAndQtsOwnButtonsSpeakGerman) {
 }
 
 TEST_F(GermanWindowTest, AStatusChosenInGermanIsKeptAndSavedInEnglish) {
-    QTest::keyClick(Grid().InplaceEditor(), Qt::Key_Escape);  // the start-up edit
-    Describe(1, "Milch kaufen");
-    ClickCell(colStatus, 1);
-    QComboBox* combo = Editors().Combo();
-    ASSERT_EQ(Editors().Active(), combo);
-    ASSERT_EQ(combo->itemText(0), "Nicht begonnen");
-    ASSERT_EQ(combo->itemText(3), "Erledigt");
-    for (int i = 0; i < 3; ++i) QTest::keyClick(combo->view(), Qt::Key_Down);
-    QTest::keyClick(combo->view(), Qt::Key_Return);
+    const std::string saved = ChooseStatusAndSave(3, "Erledigt");
     EXPECT_EQ(Cell(colStatus, 1), "Completed");
+    EXPECT_EQ(Grid().ShownText(colStatus, 1), "Erledigt");
+    EXPECT_NE(saved.find(",Completed,"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("Erledigt"), std::string::npos);
+    EXPECT_NE(saved.find("No,Entry Date,Status,"), std::string::npos);
+}
 
-    const QTemporaryDir folder;
-    const std::string path = QDir(folder.path()).filePath("Liste.tkm").toStdString();
-    dialogs.SaveChoices.push_back(TFileDialogResult{path, 1});
-    window->aclFileSaveExecute();
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream saved;
-    saved << in.rdbuf();
-    EXPECT_NE(saved.str().find(",Completed,"), std::string::npos) << saved.str();
-    EXPECT_EQ(saved.str().find("Erledigt"), std::string::npos);
-    EXPECT_NE(saved.str().find("No,Entry Date,Status,"), std::string::npos);
+// The table shows its headings, statuses and priorities in German and keeps
+// them, and the copies of them, in English.
+TEST_F(GermanWindowTest, TheTableShowsItsOwnWordsInGermanAndKeepsThemInEnglish) {
+    EXPECT_EQ(window->windowTitle(), "Unbenannt - Taskmere");
+    EXPECT_EQ(Grid().accessibleName(), "Unbenannt");
+    EXPECT_EQ(Cell(colDescription, 0), "Task Description");
+    EXPECT_EQ(Grid().ShownText(colDescription, 0), "Aufgabenbeschreibung");
+    Store().SetCellText(colPriority, 1, "High");
+    EXPECT_EQ(Grid().ShownText(colPriority, 1), "Hoch");
+    // A word outside its own column, or a heading the user renamed, is the user's text.
+    Store().SetCellText(colComment, 1, "High");
+    Store().SetCellText(colComment, 0, "Notes");
+    EXPECT_EQ(Grid().ShownText(colComment, 1), "High");
+    EXPECT_EQ(Grid().ShownText(colComment, 0), "Notes");
+
+    QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(&Grid())->tableInterface();
+    EXPECT_EQ(cells->cellAt(1, Store().RealToDisplay(colPriority))->text(QAccessible::Name), "Hoch");
+    EXPECT_EQ(cells->columnDescription(Store().RealToDisplay(colDescription)), "Aufgabenbeschreibung");
+}
+
+TEST_F(FrenchWindowTest, TheFileMenuAndAStatusChosenInFrench) {
+    EXPECT_EQ(window->menuBar()->actions().front()->text(), "&Fichier");
+    const std::string saved = ChooseStatusAndSave(1, "En cours");
+    EXPECT_EQ(Cell(colStatus, 1), "In Progress");
+    EXPECT_NE(saved.find(",In Progress,"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("En cours"), std::string::npos);
 }
 
 }  // namespace

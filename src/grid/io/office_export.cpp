@@ -1,6 +1,7 @@
 #include "grid/io/office_export.h"
 
 #include "base/errors.h"
+#include "base/translatable.h"
 #include "base/windows_1252.h"
 #include "grid/io/flat_open_document.h"
 #include "grid/io/shown_columns.h"
@@ -20,24 +21,29 @@ long long SheetCellLength(std::string_view cell, std::string& buffer) {
     return length;
 }
 
+// The Save As type as the dialog lists it, in the user's language.
+std::string TypeText(const TOfficeFormatTraits& traits) { return TKM_TR("ExportFormats", traits.TypeName); }
+
 // A sheet or a cell cut short would lose entries without a word: refuse it instead.
 void CheckSheetSize(const TBaseGrid& grid, const std::vector<int>& columns, TOfficeFormat format) {
     const TOfficeFormatTraits& traits = TraitsOf(format);
-    const std::string type = traits.TypeName;
+    const std::string type = TypeText(traits);
     const int rows = grid.RowCount();
     if (traits.MaxRows > 0 && rows > traits.MaxRows) {
-        std::string message = "A sheet of type " + type + " holds at most " + WithThousands(traits.MaxRows) +
-                              " rows; this list has " + WithThousands(rows) + " with its header.";
+        std::string message =
+            FillText(TKM_TR("Office", "A sheet of type %1 holds at most %2 rows; this list has %3 with its header."),
+                     {type, WithThousands(traits.MaxRows), WithThousands(rows)});
         if (format == TOfficeFormat::Xls) {
             const TOfficeFormatTraits& workbook = TraitsOf(TOfficeFormat::Xlsx);
-            message += std::string(" Save it as ") + workbook.TypeName + ", which holds " +
-                       WithThousands(workbook.MaxRows) + " rows.";
+            message += FillText(TKM_TR("Office", " Save it as %1, which holds %2 rows."),
+                                {TypeText(workbook), WithThousands(workbook.MaxRows)});
         }
         throw EGridError(message);
     }
     if (traits.MaxColumns > 0 && int(columns.size()) > traits.MaxColumns)
-        throw EGridError("A sheet of type " + type + " holds at most " + WithThousands(traits.MaxColumns) +
-                         " columns; this export has " + WithThousands(static_cast<long long>(columns.size())) + ".");
+        throw EGridError(FillText(TKM_TR("Office", "A sheet of type %1 holds at most %2 columns; this export has %3."),
+                                  {type, WithThousands(traits.MaxColumns),
+                                   WithThousands(static_cast<long long>(columns.size()))}));
     if (traits.MaxCellLength == 0) return;
     std::string buffer;
     for (int r = 0; r < rows; ++r) {
@@ -47,10 +53,11 @@ void CheckSheetSize(const TBaseGrid& grid, const std::vector<int>& columns, TOff
             if (cell.size() <= std::size_t(traits.MaxCellLength)) continue;
             const long long length = SheetCellLength(cell, buffer);
             if (length <= traits.MaxCellLength) continue;
-            throw EGridError("A cell of type " + type + " holds at most " + WithThousands(traits.MaxCellLength) +
-                             " characters; " + grid.GetCellText(column, 0) + " in row " + std::to_string(r) + " has " +
-                             WithThousands(length) + ". Save it as " + TraitsOf(TOfficeFormat::Ods).TypeName +
-                             ", which keeps it whole.");
+            throw EGridError(FillText(TKM_TR("Office", "A cell of type %1 holds at most %2 characters; %3 in row %4 "
+                                                       "has %5. Save it as %6, which keeps it whole."),
+                                      {type, WithThousands(traits.MaxCellLength), grid.GetCellText(column, 0),
+                                       std::to_string(r), WithThousands(length),
+                                       TypeText(TraitsOf(TOfficeFormat::Ods))}));
         }
     }
 }

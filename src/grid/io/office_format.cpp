@@ -1,5 +1,7 @@
 #include "grid/io/office_format.h"
 
+#include "base/translatable.h"
+
 namespace tkm {
 
 namespace {
@@ -30,8 +32,9 @@ std::string WithThousands(long long n) {
     return digits;
 }
 
-const char* ServerNotFoundMessage(TOfficeServer server) {
-    return server == TOfficeServer::Word ? "Word OLE server not found" : "Excel OLE server not found";
+std::string ServerNotFoundMessage(TOfficeServer server) {
+    return server == TOfficeServer::Word ? TKM_TR("Office", "Word OLE server not found")
+                                         : TKM_TR("Office", "Excel OLE server not found");
 }
 
 }  // namespace tkm

@@ -27,6 +27,6 @@ const TOfficeFormatTraits& TraitsOf(TOfficeFormat format);
 std::string WithThousands(long long n);
 
 // "Word OLE server not found" or "Excel OLE server not found".
-const char* ServerNotFoundMessage(TOfficeServer server);
+std::string ServerNotFoundMessage(TOfficeServer server);
 
 }  // namespace tkm

@@ -21,7 +21,7 @@ TLayoutRun::TLayoutRun(const TLayoutInputs& inputs, TPrintCanvas& canvas, TPageA
       area_(area),
       layout_(layout),
       measurer_(canvas, std::size_t(inputs.Grid.RowCount()) * std::size_t(inputs.Grid.RealColCount())),
-      looks_(inputs.Settings, inputs.Scheme, inputs.OnGetCellPrintColor),
+      looks_(inputs.Settings, inputs.Scheme, inputs.OnGetCellPrintColor, inputs.OnGetCellPrintText),
       cellMeasurer_(looks_, measurer_),
       metrics_(TPrintMetrics::Measure(inputs.Settings, inputs.Scheme, measurer_)),
       decorations_(inputs.Settings, metrics_, inputs.Scheme, inputs.Formats, inputs.Today, inputs.Now),
@@ -136,7 +136,7 @@ void TLayoutRun::DrawRow(const TColumnGroup& group, int row, int y, int pitch) {
         // Fonts follow the columns when fit to page scaled them.
         const TCellStyle style = looks_.Style(realCol, row);
         canvas_.FillRect(cell, looks_.Brush(style));
-        const std::string_view text = in_.Grid.CellView(realCol, row);
+        const std::string_view text = looks_.Text(realCol, row, in_.Grid.CellView(realCol, row));
         if (!text.empty()) DrawCellText(cell, looks_.Font(style, layout_.FitFactor), text);
         DrawCellSides(cell);
     }

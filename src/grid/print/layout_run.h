@@ -34,6 +34,7 @@ struct TLayoutInputs {
     const TColorScheme& Scheme;
     const TLocaleFormats& Formats;
     const TPrintColorEvent& OnGetCellPrintColor;
+    const TPrintTextEvent& OnGetCellPrintText;
     // Hears how far measuring and paging the whole grid have come; an EAbort
     // it throws ends the run before anything is drawn.
     const TFileProgressHandler& OnProgress;

@@ -41,8 +41,9 @@ const TCellMeasurer::TStyleFont& TCellMeasurer::FontOf(int realCol, int row) {
     return font;
 }
 
-TTextExtent TCellMeasurer::Size(int realCol, int row, std::string_view text) {
+TTextExtent TCellMeasurer::Size(int realCol, int row, std::string_view stored) {
     const TStyleFont& font = FontOf(realCol, row);
+    const std::string_view text = looks_.Text(realCol, row, stored);
     if (text.empty()) return {measurer_.Extent(font.Index, "gh").Width, font.LineHeight};
     if (!HasLineBreak(text)) return {measurer_.Extent(font.Index, text).Width, font.LineHeight};
     TTextExtent size;
@@ -53,7 +54,8 @@ TTextExtent TCellMeasurer::Size(int realCol, int row, std::string_view text) {
     return size;
 }
 
-int TCellMeasurer::Height(int realCol, int row, std::string_view text) {
+int TCellMeasurer::Height(int realCol, int row, std::string_view stored) {
+    const std::string_view text = looks_.Text(realCol, row, stored);
     return FontOf(realCol, row).LineHeight * (text.empty() ? 1 : LineCount(text));
 }
 

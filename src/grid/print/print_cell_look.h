@@ -16,6 +16,10 @@ namespace tkm {
 // with its real column and row; it may change the brush, the font colour and
 // the font styles.
 using TPrintColorEvent = std::function<void(int realCol, int row, TCellStyle& style)>;
+// The grid's print text event: what a cell prints instead of the text it
+// holds, which is printed when the event is empty or hands it back. The view
+// must stay valid as long as the engine.
+using TPrintTextEvent = std::function<std::string_view(int realCol, int row, std::string_view stored)>;
 
 // A font's printed height: its point size in tenths of a millimetre, truncated.
 int PrintHeight(int pointSize, double zoom);
@@ -25,19 +29,25 @@ TCanvasFont CanvasFont(const TPrintFont& font, const TColorScheme& scheme, doubl
 // store keeps no colours of its own per cell), then the print colour event.
 class TPrintCellLooks {
 public:
-    TPrintCellLooks(const TPrintSettings& settings, const TColorScheme& scheme, const TPrintColorEvent& event)
-        : settings_(settings), scheme_(scheme), event_(event) {}
+    TPrintCellLooks(const TPrintSettings& settings, const TColorScheme& scheme, const TPrintColorEvent& event,
+                    const TPrintTextEvent& textEvent)
+        : settings_(settings), scheme_(scheme), event_(event), textEvent_(textEvent) {}
 
     // The cell's brush and font colour may name system colours.
     TCellStyle Style(int realCol, int row) const;
     // The table font as the style changes it, at the zoom, in RGB.
     TCanvasFont Font(const TCellStyle& style, double zoom) const;
     TColor Brush(const TCellStyle& style) const { return scheme_.Resolve(style.Brush); }
+    // The text printed for a cell holding `stored`.
+    std::string_view Text(int realCol, int row, std::string_view stored) const {
+        return textEvent_ ? textEvent_(realCol, row, stored) : stored;
+    }
 
 private:
     const TPrintSettings& settings_;
     const TColorScheme& scheme_;
     const TPrintColorEvent& event_;
+    const TPrintTextEvent& textEvent_;
 };
 
 // Measures cells in the fonts they print in at full size: a cell the colour
@@ -46,11 +56,11 @@ class TCellMeasurer {
 public:
     TCellMeasurer(const TPrintCellLooks& looks, TTextMeasurer& measurer);
 
-    // The widest line of a cell's text, an empty cell as wide as "gh", and
-    // the height of "gh" times its lines. `text` must be a cell view of the
-    // unchanged grid.
-    TTextExtent Size(int realCol, int row, std::string_view text);
-    int Height(int realCol, int row, std::string_view text);
+    // The widest line of the text a cell prints, an empty cell as wide as
+    // "gh", and the height of "gh" times its lines. `stored` must be a cell
+    // view of the unchanged grid.
+    TTextExtent Size(int realCol, int row, std::string_view stored);
+    int Height(int realCol, int row, std::string_view stored);
 
 private:
     struct TStyleFont {

@@ -13,7 +13,8 @@ TPrintEngine::TPrintEngine(const TBaseGrid& grid, const TPrintSettings& settings
 TLayoutInputs TPrintEngine::Inputs(const TFileProgressHandler& onProgress) const {
     // An unknown screen resolution maps one screen pixel to one printer unit.
     const int dpi = screenDpi_ > 0 ? screenDpi_ : 254;
-    return {grid_, settings_, scheme_, formats_, onGetCellPrintColor_, onProgress, clock_.Today(), clock_.Now(), dpi};
+    return {grid_,          settings_,     scheme_,     formats_, onGetCellPrintColor_, onGetCellPrintText_,
+            onProgress,     clock_.Today(), clock_.Now(), dpi};
 }
 
 TPageArea TPrintEngine::AreaOf(const TDeviceArea& device) {

@@ -29,6 +29,10 @@ public:
         onGetCellPrintColor_ = std::move(event);
         preview_ = {};  // the colours may choose other fonts
     }
+    void SetOnGetCellPrintText(TPrintTextEvent event) {
+        onGetCellPrintText_ = std::move(event);
+        preview_ = {};  // other texts take other widths
+    }
     // Shows how far laying out the whole grid has come, before a print or a
     // preview draws a page; Cancel there ends the job unprinted with EAbort.
     // The preview's drawing never reports: it lays out first (LayOutPreview).
@@ -85,6 +89,7 @@ private:
     const TLocaleFormats& formats_;
     const Clock& clock_;
     TPrintColorEvent onGetCellPrintColor_;
+    TPrintTextEvent onGetCellPrintText_;
     TStepProgressView* progressView_ = nullptr;
     std::chrono::milliseconds progressShowAfter_{};
     TSheetSource sheetSource_;

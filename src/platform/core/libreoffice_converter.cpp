@@ -4,6 +4,7 @@
 #include "base/errors.h"
 #include "base/percent_encoding.h"
 #include "base/termination_cleanup.h"
+#include "base/translatable.h"
 #include "grid/io/export_formats.h"
 #include "platform/core/ods_cell_tabs.h"
 #include "platform/core/time_limited_process.h"
@@ -47,7 +48,7 @@ std::chrono::seconds ExtraTimeFor(TOfficeFormat format, std::uintmax_t sourceByt
 // The Save As type that holds the same list in far less time: OpenDocument
 // Text for a Word document, a file without LibreOffice for the others.
 std::string FasterTypeThan(TOfficeFormat format) {
-    return ExportFormatFor(IsWordFormat(format) ? "odt" : "csv")->Description;
+    return DescriptionText(*ExportFormatFor(IsWordFormat(format) ? "odt" : "csv"));
 }
 constexpr std::size_t MostOfWhatItSaid = 400;
 
@@ -63,8 +64,8 @@ public:
         const char* tmp = std::getenv("TMPDIR");
         std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/taskmere-office-XXXXXX";
         if (!mkdtemp(pattern.data()))
-            CannotCreate(targetPath, "no working folder for LibreOffice in " +
-                                         fs::path(pattern).parent_path().string() + ": " + ErrnoText(errno));
+            CannotCreate(targetPath, FillText(TKM_TR("Office", "no working folder for LibreOffice in %1: %2"),
+                                              {fs::path(pattern).parent_path().string(), ErrnoText(errno)}));
         path_ = pattern;
         removedOnTermination_.emplace(pattern, TRemovedOnTermination::TKind::Folder);
     }
@@ -97,9 +98,9 @@ std::string WhatItSaid(const std::string& logPath) {
         if (!said.empty()) said += ' ';
         said += line;
     }
-    if (said.empty()) return "it gave no reason";
+    if (said.empty()) return TKM_TR("Office", "it gave no reason");
     if (said.size() > MostOfWhatItSaid) said = "..." + said.substr(said.size() - MostOfWhatItSaid);
-    return "it said \"" + said + "\"";
+    return FillText(TKM_TR("Office", "it said \"%1\""), {said});
 }
 
 void CopyInto(const std::string& from, TAtomicFile& to) {
@@ -109,7 +110,7 @@ void CopyInto(const std::string& from, TAtomicFile& to) {
         in.read(block.data(), std::streamsize(block.size()));
         if (in.gcount() > 0) to.Write(std::string_view(block.data(), std::size_t(in.gcount())));
     }
-    if (in.bad()) throw EInOutError("Cannot read file", from, "the read failed");
+    if (in.bad()) throw EInOutError(TFileAction::Read, from, TKM_TR("Office", "the read failed"));
 }
 
 }  // namespace
@@ -131,7 +132,8 @@ void TLibreOfficeConverter::Convert(TOfficeFormat format, const TFlatDocumentWri
         writeDocument([&](std::string_view bytes) { sourceFile.Write(bytes); });
         sourceFile.Commit();
     } catch (const EInOutError& e) {
-        CannotCreate(targetPath, "the copy for LibreOffice could not be written to " + e.Path() + ": " + e.Reason());
+        CannotCreate(targetPath, FillText(TKM_TR("Office", "the copy for LibreOffice could not be written to %1: %2"),
+                                          {e.Path(), e.Reason()}));
     }
 
     const std::string log = work.File("soffice.log");
@@ -145,24 +147,26 @@ void TLibreOfficeConverter::Convert(TOfficeFormat format, const TFlatDocumentWri
     using TEnd = TProcessOutcome::TEnd;
     switch (outcome.End) {
     case TEnd::NotStarted:
-        CannotCreate(targetPath, "LibreOffice (" + *soffice + ") did not start: " + ErrnoText(outcome.Code));
+        CannotCreate(targetPath, FillText(TKM_TR("Office", "LibreOffice (%1) did not start: %2"),
+                                          {*soffice, ErrnoText(outcome.Code)}));
     case TEnd::TimedOut:
-        CannotCreate(targetPath, "LibreOffice did not finish in the time allowed (" +
-                                     std::to_string((limit.count() + 999) / 1000) + " s) and was stopped; save it as " +
-                                     FasterTypeThan(format) + ", which takes a fraction of the time");
+        CannotCreate(targetPath,
+                     FillText(TKM_TR("Office", "LibreOffice did not finish in the time allowed (%1 s) and was "
+                                               "stopped; save it as %2, which takes a fraction of the time"),
+                              {std::to_string((limit.count() + 999) / 1000), FasterTypeThan(format)}));
     case TEnd::Cancelled: throw EAbort();
     case TEnd::Signalled:
-        CannotCreate(targetPath,
-                     "LibreOffice was ended by signal " + std::to_string(outcome.Code) + "; " + WhatItSaid(log));
+        CannotCreate(targetPath, FillText(TKM_TR("Office", "LibreOffice was ended by signal %1; %2"),
+                                          {std::to_string(outcome.Code), WhatItSaid(log)}));
     case TEnd::Exited:
         if (outcome.Code != 0)
-            CannotCreate(targetPath,
-                         "LibreOffice failed with exit code " + std::to_string(outcome.Code) + "; " + WhatItSaid(log));
+            CannotCreate(targetPath, FillText(TKM_TR("Office", "LibreOffice failed with exit code %1; %2"),
+                                              {std::to_string(outcome.Code), WhatItSaid(log)}));
     }
     const std::string converted = work.File(std::string("out/taskmere.") + traits.Extension);
     std::error_code missing;
     if (fs::file_size(converted, missing) == 0 || missing)
-        CannotCreate(targetPath, "LibreOffice wrote no file; " + WhatItSaid(log));
+        CannotCreate(targetPath, FillText(TKM_TR("Office", "LibreOffice wrote no file; %1"), {WhatItSaid(log)}));
     if (format == TOfficeFormat::Ods) KeepCellTabs(converted);
     CopyInto(converted, target);
     target.Commit();

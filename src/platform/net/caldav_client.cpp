@@ -1,5 +1,7 @@
 #include "platform/net/caldav_client.h"
 
+#include "base/translatable.h"
+
 #include "platform/net/webdav_xml.h"
 
 #include <QUuid>
@@ -101,8 +103,8 @@ std::vector<TDavResponse> TCaldavClient::MultiStatus(const QUrl& url, const TDav
     std::optional<TMultiStatus> status = ReadMultiStatus(reply.Body);
     if (!status)
         throw ECalendarServerError(TKind::Protocol, reply.Status,
-                                   Text(u"The server "_qs + TDavTransport::ServerName(url) +
-                                        u" answered "_qs + url.path() + u" with XML that cannot be read."_qs));
+                                   FillText(TKM_TR("CalDAV", "The server %1 answered %2 with XML that cannot be read."),
+                                            {Text(TDavTransport::ServerName(url)), Text(url.path())}));
     if (syncToken) *syncToken = status->SyncToken;
     // Relative hrefs are relative to the address that answered, which a
     // redirect may have moved away from the one asked.
@@ -137,8 +139,8 @@ QUrl TCaldavClient::Principal() {
         }
     }
     throw ECalendarServerError(TKind::NotFound, 404,
-                               Text(u"The server "_qs + TDavTransport::ServerName(account_) +
-                                    u" has no CalDAV account at "_qs + account_.toDisplayString() + u"."_qs));
+                               FillText(TKM_TR("CalDAV", "The server %1 has no CalDAV account at %2."),
+                                        {Text(TDavTransport::ServerName(account_)), Text(account_.toDisplayString())}));
 }
 
 QUrl TCaldavClient::CalendarHome() {

@@ -1,6 +1,7 @@
 #include "platform/net/dav_transport.h"
 
 #include "base/errors.h"
+#include "base/translatable.h"
 
 #include <QEventLoop>
 #include <QNetworkProxyFactory>
@@ -131,9 +132,10 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
     const QString server = ServerName(request.Url);
     if (tooLarge)
         throw ECalendarServerError(TKind::Protocol, 0,
-                                   Text(u"The server "_qs + server + u" sent more than "_qs +
-                                        QString::number(MaxBodyBytes >> 20) + u" MB for "_qs + request.Url.path() +
-                                        u"; the answer was not read."_qs));
+                                   FillText(TKM_TR("CalDAV", "The server %1 sent more than %2 MB for %3; the answer "
+                                                             "was not read."),
+                                            {Text(server), std::to_string(MaxBodyBytes >> 20),
+                                             Text(request.Url.path())}));
     // A status followed by a failure of the connection (a Cancel, the time
     // limit, a reset) is an answer cut off, not one to read.
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -158,22 +160,25 @@ TDavReply TDavTransport::Send(const TDavRequest& request) {
     if (cancelled_) throw EAbort();
     if (!refusedRedirect.isEmpty())
         throw ECalendarServerError(TKind::Redirected, 0,
-                                   Text(u"The server "_qs + server + u" sends the request on to "_qs +
-                                        ServerName(refusedRedirect) + u", another server; it was not followed."_qs));
+                                   FillText(TKM_TR("CalDAV", "The server %1 sends the request on to %2, another "
+                                                             "server; it was not followed."),
+                                            {Text(server), Text(ServerName(refusedRedirect))}));
     if (!tlsErrors.isEmpty() || reply->error() == QNetworkReply::SslHandshakeFailedError)
         throw ECalendarServerError(TKind::Tls, 0,
-                                   Text(u"The secure connection to "_qs + server + u" failed: "_qs +
-                                        (tlsErrors.isEmpty() ? reply->errorString() : tlsErrors)));
+                                   FillText(TKM_TR("CalDAV", "The secure connection to %1 failed: %2"),
+                                            {Text(server),
+                                             Text(tlsErrors.isEmpty() ? reply->errorString() : tlsErrors)}));
     if (reply->error() == QNetworkReply::OperationCanceledError || reply->error() == QNetworkReply::TimeoutError)
         throw ECalendarServerError(TKind::Unreachable, 0,
-                                   Text(u"The server "_qs + server + u" did not answer within "_qs +
-                                        QString::number(timeLimitMs_ / 1000) + u" seconds."_qs));
+                                   FillText(TKM_TR("CalDAV", "The server %1 did not answer within %2 seconds."),
+                                            {Text(server), std::to_string(timeLimitMs_ / 1000)}));
     if (shortBody)
         throw ECalendarServerError(TKind::Unreachable, 0,
-                                   Text(u"The server "_qs + server + u" broke off its answer for "_qs +
-                                        request.Url.path() + u"."_qs));
+                                   FillText(TKM_TR("CalDAV", "The server %1 broke off its answer for %2."),
+                                            {Text(server), Text(request.Url.path())}));
     throw ECalendarServerError(TKind::Unreachable, 0,
-                               Text(u"The server "_qs + server + u" cannot be reached: "_qs + reply->errorString()));
+                               FillText(TKM_TR("CalDAV", "The server %1 cannot be reached: %2"),
+                                        {Text(server), Text(reply->errorString())}));
 }
 
 void TDavTransport::Cancel() {
@@ -185,8 +190,8 @@ void TDavTransport::Fail(const QUrl& url, const TDavReply& reply) const {
     QString answer = QString::number(reply.Status);
     if (!reply.Reason.isEmpty()) answer += u' ' + QString::fromUtf8(reply.Reason);
     throw ECalendarServerError(KindOf(reply.Status), reply.Status,
-                               Text(u"The server "_qs + ServerName(url) + u" answered \""_qs + answer + u"\" for "_qs +
-                                    url.path() + u"."_qs));
+                               FillText(TKM_TR("CalDAV", "The server %1 answered \"%2\" for %3."),
+                                        {Text(ServerName(url)), Text(answer), Text(url.path())}));
 }
 
 }  // namespace tkm

@@ -83,7 +83,7 @@ void TDocumentCommands::RebuildReopenMenu() {
 // Screen readers name the table after the document, as the title does the window.
 void TDocumentCommands::TitleChanged(const std::string& title) {
     window_.Window.setWindowTitle(CellToDisplay(title));
-    window_.Grid.setAccessibleName(CellToDisplay(DocumentBaseName(session_.FileName())));
+    window_.Grid.setAccessibleName(CellToDisplay(session_.DocumentTitle()));
 }
 
 void TDocumentCommands::ModifiedChanged(bool modified) {
@@ -120,7 +120,7 @@ TTaskListPrint TDocumentCommands::GridPrint(const TBaseGrid& rows) {
 }
 
 void TDocumentCommands::PrepareForPrinter(TPrintEngine& engine) const {
-    engine.SetDocumentName(DocumentBaseName(session_.FileName()));
+    engine.SetDocumentName(DocumentShownName(session_.FileName()));
     engine.SetProgressView(&window_.Progress);
     // The preview shows the sheet the print will come out on.
     if (printer_)

@@ -300,8 +300,7 @@ void TfrmMain::WireCommands() {
 }
 
 void TfrmMain::FormCreate(const QStringList& documents) {
-    setWindowTitle("Untitled - Taskmere");
-    stgMain_->setAccessibleName("Untitled");
+    documents_->Session().UpdateTitle();
     std::string longDate =
         FormatDate(services_.TimeSource.Today(), services_.Formats.LongDateFormat, services_.Formats);
     while (!longDate.empty() && longDate.back() == ' ') longDate.pop_back();

@@ -52,15 +52,15 @@ TPdfPrintTarget::TPdfPrintTarget(const std::string& fileName, const QPageSize& p
 
 void TPdfPrintTarget::BeginDoc(const std::string& jobName) {
     writer_.setTitle(QString::fromStdString(jobName));
-    BeginPainting(QCoreApplication::translate("TPrintTarget", "Cannot write file %1")
-                      .arg(QString::fromStdString(fileName_))
-                      .toStdString());
+    BeginPainting(FileActionText(TFileAction::Write, fileName_));
 }
 
 void TPdfPrintTarget::EndDoc() {
     const bool ended = EndPainting();
     if (device_.Failure) std::rethrow_exception(device_.Failure);
-    if (!ended) throw EInOutError("Cannot write file", fileName_, "the PDF writer failed");
+    if (!ended)
+        throw EInOutError(TFileAction::Write, fileName_,
+                          QCoreApplication::translate("TPrintTarget", "the PDF writer failed").toStdString());
     file_.Commit();
 }
 

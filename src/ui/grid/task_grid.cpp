@@ -12,6 +12,7 @@
 #include "ui/grid/inplace_edit.h"
 #include "ui/grid/ui_colors.h"
 #include "ui/screen_font.h"
+#include "ui/table_texts.h"
 #include "ui/wait_cursor.h"
 
 #include <QApplication>
@@ -150,6 +151,12 @@ bool TTaskGrid::IsSelected(int displayCol, int row) const {
     return !fixed && displayCol == store_.Col() && row == store_.Row();
 }
 
+QString TTaskGrid::ShownText(int realCol, int row) const {
+    const std::string_view bytes = store_.CellView(realCol, row);
+    const TaskTable::TTableWord word = TaskTable::TableWord(realCol, row < store_.FixedRows(), bytes);
+    return word ? TableWordText(word) : CellToDisplay(bytes);
+}
+
 void TTaskGrid::PaintCell(QPainter& painter, const TCellStyler& styler, int displayCol, int row,
                           const QRect& rect) const {
     const int real = store_.DisplayToReal(displayCol);
@@ -157,7 +164,7 @@ void TTaskGrid::PaintCell(QPainter& painter, const TCellStyler& styler, int disp
     const std::string_view bytes = store_.CellView(real, row);
     TCellPaint cell;
     cell.Rect = rect;
-    cell.Text = CellToDisplay(bytes);
+    cell.Text = ShownText(real, row);
     if (IsMarkupText(bytes)) {
         std::string buffer;
         cell.Markup = ParseMarkup(ShownAsUtf8(bytes, buffer));
@@ -461,7 +468,7 @@ bool TTaskGrid::viewportEvent(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const TGridCoord cell = Geometry().CellAt(help->pos().x(), help->pos().y());
         if (cell != TGridCoord{} && cell.Row >= store_.FixedRows()) {
-            const QString text = CellToDisplay(store_.CellView(store_.DisplayToReal(cell.Col), cell.Row));
+            const QString text = ShownText(store_.DisplayToReal(cell.Col), cell.Row);
             if (!text.isEmpty()) {
                 QToolTip::showText(help->globalPos(), text, viewport(), CellRect(cell.Col, cell.Row));
                 return true;

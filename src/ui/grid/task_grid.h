@@ -105,6 +105,10 @@ public:
     // A long one shows its progress, and Cancel there ends it with EAbort.
     TGridCoord FindCell(TGridCoord start, std::string_view text, TFindOptions options);
 
+    // A cell's text as the grid draws it: headings, statuses and priorities
+    // in the user's language, the cell's bytes decoded otherwise.
+    QString ShownText(int realCol, int row) const;
+
     // The colours a cell is drawn with, the current cell's highlight included;
     // system colours are still roles.
     TCellStyle CellStyle(int displayCol, int row) const;

@@ -12,8 +12,9 @@ namespace tkm {
 namespace {
 
 // A cell's text as the grid draws it: mark-up without its tags, one line a <BR>.
-QString ShownText(std::string_view bytes) {
-    if (!IsMarkupText(bytes)) return CellToDisplay(bytes);
+QString ShownText(const TTaskGrid& grid, int realCol, int row) {
+    const std::string_view bytes = grid.Store().CellView(realCol, row);
+    if (!IsMarkupText(bytes)) return grid.ShownText(realCol, row);
     std::string buffer;
     QString text;
     for (const TMarkupLine& line : ParseMarkup(ShownAsUtf8(bytes, buffer))) {
@@ -47,7 +48,7 @@ public:
     QString text(QAccessible::Text type) const override {
         if (type != QAccessible::Name || !isValid()) return {};
         const TBaseGrid& store = grid_->Store();
-        return ShownText(store.CellView(store.DisplayToReal(col_), StoreRow()));
+        return ShownText(*grid_, store.DisplayToReal(col_), StoreRow());
     }
     void setText(QAccessible::Text, const QString&) override {}
 
@@ -212,13 +213,13 @@ QList<QAccessibleInterface*> TTaskGridAccessible::selectedCells() const {
 QString TTaskGridAccessible::columnDescription(int column) const {
     const TBaseGrid& store = Grid()->Store();
     if (store.FixedRows() == 0 || column < 0 || column >= store.ColCount()) return {};
-    return ShownText(store.CellView(store.DisplayToReal(column), 0));
+    return ShownText(*Grid(), store.DisplayToReal(column), 0);
 }
 
 QString TTaskGridAccessible::rowDescription(int row) const {
     const TBaseGrid& store = Grid()->Store();
     if (store.FixedCols() == 0 || row < 0 || row >= store.ShownRowCount() || store.ColCount() == 0) return {};
-    return ShownText(store.CellView(store.DisplayToReal(0), store.ShownRow(row)));
+    return ShownText(*Grid(), store.DisplayToReal(0), store.ShownRow(row));
 }
 
 void TTaskGridAccessible::modelChange(QAccessibleTableModelChangeEvent*) { ForgetCells(); }

@@ -1,3 +1,4 @@
+#include "base/translatable.h"
 #include "grid/print/print_engine.h"
 #include "print_test_support.h"
 #include "tasks/cell_styling.h"
@@ -92,6 +93,22 @@ TEST_F(PrintColumnsTest, TaskColourRulesPrintOnlyWithColourPrinting) {
         EXPECT_EQ(Find(canvas, "Status")->Font.Color, clBlack);
         EXPECT_EQ(canvas.Fills.front().Color, clWhite);
     }
+}
+
+// The page is read as the window is: its headings, statuses and priorities
+// print translated, and are measured as printed.
+TEST_F(PrintColumnsTest, TheTaskListPrintsItsOwnWordsTranslated) {
+    SetTextTranslator([](const char* context, const char* text) { return context + std::string(":") + text; });
+    const TBaseGrid tasks = TableOf({{"High", "In Progress", "High", ""}});
+    TTaskListPrint print(tasks, settings, scheme, formats, clock, false);
+    RecordingCanvas canvas;
+    print.Engine().DrawPreview(canvas, Page);
+    SetTextTranslator(nullptr);
+    for (const char* printed : {"Columns:Status", "Vocabulary:In Progress", "Vocabulary:High", "High"})
+        EXPECT_NE(Find(canvas, printed), nullptr) << printed;
+    EXPECT_EQ(Find(canvas, "In Progress"), nullptr);
+    EXPECT_EQ(Widths(CellsOn(canvas, 1), 3)[colStatus], 22 * 15 + 20);
+    EXPECT_EQ(tasks.GetCellText(colStatus, 1), "In Progress");
 }
 
 TEST_F(PrintColumnsTest, TheTableFontsStyleAndColourPrintWhereNoRuleChangesThem) {
