@@ -108,23 +108,30 @@ int CompareBytes(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
-void ReadSortCells(std::span<TSortCell> cells, const TLocaleFormats& formats) {
-    bool anyNumeric = false;
-    bool anyDate = false;
+TStylesFound DetectSortStyles(std::span<TSortCell> cells, const TLocaleFormats& formats) {
+    TStylesFound found;
     for (TSortCell& cell : cells) {
         cell.Style = DetectSortStyle(cell.Text, formats);
-        anyNumeric |= cell.Style == TSortStyle::Numeric;
-        anyDate |= cell.Style == TSortStyle::Date;
+        found.Numeric |= cell.Style == TSortStyle::Numeric;
+        found.Date |= cell.Style == TSortStyle::Date;
     }
-    if (!anyNumeric && !anyDate) return;
+    return found;
+}
+
+void ReadSortValues(std::span<TSortCell> cells, TStylesFound found, const TLocaleFormats& formats) {
+    if (!found.Numeric && !found.Date) return;
     for (TSortCell& cell : cells) {
-        if (anyNumeric) {
+        if (found.Numeric) {
             const auto number = ReadSortNumber(cell.Text, formats);
             cell.IsNumber = number.has_value();
             cell.Number = number.value_or(0);
         }
-        if (anyDate) cell.Date = ReadSortDateTime(cell.Text, formats);
+        if (found.Date) cell.Date = ReadSortDateTime(cell.Text, formats);
     }
+}
+
+void ReadSortCells(std::span<TSortCell> cells, const TLocaleFormats& formats) {
+    ReadSortValues(cells, DetectSortStyles(cells, formats), formats);
 }
 
 int CompareSortCells(const TSortCell& a, const TSortCell& b) {
