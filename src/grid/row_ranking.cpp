@@ -45,6 +45,46 @@ void SortInParts(TIterator first, TIterator last, std::size_t partsFrom) {
     for (std::size_t p = 1; p < parts; ++p) std::inplace_merge(first, at(count * p / parts), at(count * (p + 1) / parts));
 }
 
+struct TKeyedRow {
+    std::uint64_t Key;
+    std::uint32_t Row;
+};
+
+// A value as a number that orders like it, above 0 (which stands for an empty
+// cell); 0 and -0 are one value. The values are finite.
+std::uint64_t OrderedBits(double value) {
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(value == 0 ? 0.0 : value);
+    const std::uint64_t ordered = bits >> 63 ? ~bits : bits | (std::uint64_t(1) << 63);
+    return std::max<std::uint64_t>(ordered, 1);
+}
+
+// Sorts by Key, equal keys keeping their order. Large sets go by eleven bits
+// at a time, least significant first, skipping the digits all keys share:
+// values in a column tend to share their top bits.
+void SortKeepingTies(std::vector<TKeyedRow>& items) {
+    const auto byKey = [](const TKeyedRow& a, const TKeyedRow& b) { return a.Key < b.Key; };
+    if (items.size() < 256) {
+        std::stable_sort(items.begin(), items.end(), byKey);
+        return;
+    }
+    constexpr int DigitBits = 11;
+    constexpr int Digits = (64 + DigitBits - 1) / DigitBits;
+    constexpr std::size_t Buckets = std::size_t(1) << DigitBits;
+    const auto digit = [](std::uint64_t key, int d) { return std::size_t(key >> (d * DigitBits)) & (Buckets - 1); };
+    std::vector<std::size_t> counts(Digits * Buckets, 0);
+    for (const TKeyedRow& item : items)
+        for (int d = 0; d < Digits; ++d) ++counts[std::size_t(d) * Buckets + digit(item.Key, d)];
+    std::vector<TKeyedRow> spare(items.size());
+    for (int d = 0; d < Digits; ++d) {
+        std::size_t* count = counts.data() + std::size_t(d) * Buckets;
+        if (count[digit(items.front().Key, d)] == items.size()) continue;
+        std::size_t next = 0;
+        for (std::size_t b = 0; b < Buckets; ++b) next += std::exchange(count[b], next);
+        for (const TKeyedRow& item : items) spare[count[digit(item.Key, d)]++] = item;
+        items.swap(spare);
+    }
+}
+
 }  // namespace
 
 TRowRanking::TRowRanking(const TBaseGrid& grid, int firstRow, int rowCount, int column, const TLocaleFormats& formats,
@@ -130,18 +170,18 @@ void TRowRanking::Order(const TGroup& group, TScratch& scratch) {
 void TRowRanking::OrderValues(const TGroup& group, double TSortCell::*value, TScratch& scratch) {
     const std::vector<TSortCell>& cells = scratch.Cells;
     const std::size_t partsFrom = group.Size() == rows_.size() ? PartsFrom : std::numeric_limits<std::size_t>::max();
-    // Empty cells come before every value here; equal values keep their rows in table order.
-    std::vector<std::pair<double, std::uint32_t>> keyed(cells.size());
+    // Empty cells come before every value here. A group's rows are in table
+    // order, so a sort that keeps the order of equal values keeps them so too.
+    std::vector<TKeyedRow> keyed(cells.size());
     ForEachPart(cells.size(), partsFrom, [&](std::size_t begin, std::size_t end) {
         for (std::size_t i = begin; i < end; ++i)
-            keyed[i] = {cells[i].Text.empty() ? -std::numeric_limits<double>::infinity() : cells[i].*value,
-                        rows_[group.Begin + i]};
+            keyed[i] = {cells[i].Text.empty() ? 0 : OrderedBits(cells[i].*value), rows_[group.Begin + i]};
     });
-    SortInParts(keyed.begin(), keyed.end(), partsFrom);
-    for (std::size_t i = 0; i < keyed.size(); ++i) rows_[group.Begin + i] = keyed[i].second;
+    SortKeepingTies(keyed);
+    for (std::size_t i = 0; i < keyed.size(); ++i) rows_[group.Begin + i] = keyed[i].Row;
     std::size_t start = 0;
     for (std::size_t i = 0; i < keyed.size(); ++i) {
-        if (i + 1 == keyed.size() || keyed[i + 1].first != keyed[i].first) {
+        if (i + 1 == keyed.size() || keyed[i + 1].Key != keyed[i].Key) {
             Split(group, group.Begin + start, group.Begin + i + 1, scratch);
             start = i + 1;
         }
