@@ -6,7 +6,6 @@
 #include <bit>
 #include <cstring>
 #include <limits>
-#include <tuple>
 #include <utility>
 
 namespace tkm {
@@ -33,16 +32,50 @@ std::uint64_t BigEndianSlice(std::string_view text, std::size_t from) {
     return bytes;
 }
 
-// Sorts in one part per core, then merges the parts; for orders where no two
-// items are equal, so the result is the one std::sort gives.
-template <typename TIterator>
-void SortInParts(TIterator first, TIterator last, std::size_t partsFrom) {
-    const std::size_t count = std::size_t(last - first);
-    const auto at = [&](std::size_t k) { return first + std::ptrdiff_t(k); };
+// Sorts items by keyOf(item), a number below 2^bits, equal keys keeping
+// their order. Large sets go by eleven bits at a time, least significant
+// first, skipping the digits all keys share: the cells of a column tend to
+// share their top bits.
+template <typename TItem, typename TKeyOf>
+void SortKeepingTies(std::span<TItem> items, int bits, TKeyOf keyOf) {
+    if (items.size() < 256) {
+        std::stable_sort(items.begin(), items.end(),
+                         [&](const TItem& a, const TItem& b) { return keyOf(a) < keyOf(b); });
+        return;
+    }
+    constexpr int DigitBits = 11;
+    constexpr std::size_t Buckets = std::size_t(1) << DigitBits;
+    const int digits = (bits + DigitBits - 1) / DigitBits;
+    const auto digit = [](std::uint64_t key, int d) { return std::size_t(key >> (d * DigitBits)) & (Buckets - 1); };
+    std::vector<std::size_t> counts(std::size_t(digits) * Buckets, 0);
+    for (const TItem& item : items)
+        for (int d = 0; d < digits; ++d) ++counts[std::size_t(d) * Buckets + digit(keyOf(item), d)];
+    std::vector<TItem> spare(items.size());
+    std::span<TItem> from = items;
+    std::span<TItem> to = spare;
+    for (int d = 0; d < digits; ++d) {
+        std::size_t* count = counts.data() + std::size_t(d) * Buckets;
+        if (count[digit(keyOf(from.front()), d)] == from.size()) continue;
+        std::size_t next = 0;
+        for (std::size_t b = 0; b < Buckets; ++b) next += std::exchange(count[b], next);
+        for (const TItem& item : from) to[count[digit(keyOf(item), d)]++] = item;
+        std::swap(from, to);
+    }
+    if (from.data() != items.data()) std::copy(from.begin(), from.end(), items.begin());
+}
+
+// sortPart(part) on one part per core, then the parts merged by `less`,
+// the earlier part first where they tie: a sort that keeps ties in their
+// order stays one.
+template <typename TItem, typename TSortPart, typename TLess>
+void SortInParts(std::span<TItem> items, std::size_t partsFrom, TSortPart sortPart, TLess less) {
+    const std::size_t count = items.size();
+    const auto at = [&](std::size_t k) { return items.begin() + std::ptrdiff_t(k); };
     const std::size_t parts = ForEachPart(count, partsFrom, [&](std::size_t begin, std::size_t end) {
-        std::sort(at(begin), at(end));
+        sortPart(items.subspan(begin, end - begin));
     });
-    for (std::size_t p = 1; p < parts; ++p) std::inplace_merge(first, at(count * p / parts), at(count * (p + 1) / parts));
+    for (std::size_t p = 1; p < parts; ++p)
+        std::inplace_merge(items.begin(), at(count * p / parts), at(count * (p + 1) / parts), less);
 }
 
 struct TKeyedRow {
@@ -56,33 +89,6 @@ std::uint64_t OrderedBits(double value) {
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(value == 0 ? 0.0 : value);
     const std::uint64_t ordered = bits >> 63 ? ~bits : bits | (std::uint64_t(1) << 63);
     return std::max<std::uint64_t>(ordered, 1);
-}
-
-// Sorts by Key, equal keys keeping their order. Large sets go by eleven bits
-// at a time, least significant first, skipping the digits all keys share:
-// values in a column tend to share their top bits.
-void SortKeepingTies(std::vector<TKeyedRow>& items) {
-    const auto byKey = [](const TKeyedRow& a, const TKeyedRow& b) { return a.Key < b.Key; };
-    if (items.size() < 256) {
-        std::stable_sort(items.begin(), items.end(), byKey);
-        return;
-    }
-    constexpr int DigitBits = 11;
-    constexpr int Digits = (64 + DigitBits - 1) / DigitBits;
-    constexpr std::size_t Buckets = std::size_t(1) << DigitBits;
-    const auto digit = [](std::uint64_t key, int d) { return std::size_t(key >> (d * DigitBits)) & (Buckets - 1); };
-    std::vector<std::size_t> counts(Digits * Buckets, 0);
-    for (const TKeyedRow& item : items)
-        for (int d = 0; d < Digits; ++d) ++counts[std::size_t(d) * Buckets + digit(item.Key, d)];
-    std::vector<TKeyedRow> spare(items.size());
-    for (int d = 0; d < Digits; ++d) {
-        std::size_t* count = counts.data() + std::size_t(d) * Buckets;
-        if (count[digit(items.front().Key, d)] == items.size()) continue;
-        std::size_t next = 0;
-        for (std::size_t b = 0; b < Buckets; ++b) next += std::exchange(count[b], next);
-        for (const TKeyedRow& item : items) spare[count[digit(item.Key, d)]++] = item;
-        items.swap(spare);
-    }
 }
 
 }  // namespace
@@ -177,7 +183,10 @@ void TRowRanking::OrderValues(const TGroup& group, double TSortCell::*value, TSc
         for (std::size_t i = begin; i < end; ++i)
             keyed[i] = {cells[i].Text.empty() ? 0 : OrderedBits(cells[i].*value), rows_[group.Begin + i]};
     });
-    SortKeepingTies(keyed);
+    SortInParts(
+        std::span(keyed), partsFrom,
+        [](std::span<TKeyedRow> part) { SortKeepingTies(part, 64, [](const TKeyedRow& k) { return k.Key; }); },
+        [](const TKeyedRow& a, const TKeyedRow& b) { return a.Key < b.Key; });
     for (std::size_t i = 0; i < keyed.size(); ++i) rows_[group.Begin + i] = keyed[i].Row;
     std::size_t start = 0;
     for (std::size_t i = 0; i < keyed.size(); ++i) {
@@ -200,11 +209,13 @@ void TRowRanking::OrderTexts(const TGroup& group, TScratch& scratch) {
         std::uint32_t Remaining;  // bytes left from this depth on, 9 for more than eight
         std::uint32_t Cell;       // position in cells
         auto Key() const { return std::pair(Bytes, Remaining); }
-        // Equal texts keep their rows in table order, so the next column is read front to back.
-        bool operator<(const TSlice& other) const {
-            return std::tie(Bytes, Remaining, Cell) < std::tie(other.Bytes, other.Remaining, other.Cell);
-        }
     };
+    // Equal texts keep their rows in table order, so the next column is read front to back.
+    const auto sortPart = [](std::span<TSlice> part) {
+        SortKeepingTies(part, 4, [](const TSlice& slice) { return std::uint64_t(slice.Remaining); });
+        SortKeepingTies(part, 64, [](const TSlice& slice) { return slice.Bytes; });
+    };
+    const auto less = [](const TSlice& a, const TSlice& b) { return a.Key() < b.Key(); };
     std::vector<TSlice> slices(cells.size());
     for (std::uint32_t i = 0; i < slices.size(); ++i) slices[i].Cell = i;
     struct TRun {
@@ -241,7 +252,7 @@ void TRowRanking::OrderTexts(const TGroup& group, TScratch& scratch) {
                 slice.Remaining = std::uint32_t(std::min<std::size_t>(text.size() - from, 9));
             }
         });
-        SortInParts(slices.begin() + std::ptrdiff_t(run.Begin), slices.begin() + std::ptrdiff_t(run.End), partsFrom);
+        SortInParts(std::span(slices).subspan(run.Begin, run.End - run.Begin), partsFrom, sortPart, less);
         // Pushed last to first so that they are taken first to last.
         for (std::size_t end = run.End; end > run.Begin;) {
             std::size_t begin = end - 1;
