@@ -38,7 +38,8 @@ std::uint64_t BigEndianSlice(std::string_view text, std::size_t from) {
 // share their top bits.
 template <typename TItem, typename TKeyOf>
 void SortKeepingTies(std::span<TItem> items, int bits, TKeyOf keyOf) {
-    if (items.size() < 256) {
+    // Below a few thousand, clearing the counts would cost more than the sort.
+    if (items.size() < 2048) {
         std::stable_sort(items.begin(), items.end(),
                          [&](const TItem& a, const TItem& b) { return keyOf(a) < keyOf(b); });
         return;
@@ -47,16 +48,16 @@ void SortKeepingTies(std::span<TItem> items, int bits, TKeyOf keyOf) {
     constexpr std::size_t Buckets = std::size_t(1) << DigitBits;
     const int digits = (bits + DigitBits - 1) / DigitBits;
     const auto digit = [](std::uint64_t key, int d) { return std::size_t(key >> (d * DigitBits)) & (Buckets - 1); };
-    std::vector<std::size_t> counts(std::size_t(digits) * Buckets, 0);
+    std::vector<std::uint32_t> counts(std::size_t(digits) * Buckets, 0);  // rows fit in 32 bits
     for (const TItem& item : items)
         for (int d = 0; d < digits; ++d) ++counts[std::size_t(d) * Buckets + digit(keyOf(item), d)];
     std::vector<TItem> spare(items.size());
     std::span<TItem> from = items;
     std::span<TItem> to = spare;
     for (int d = 0; d < digits; ++d) {
-        std::size_t* count = counts.data() + std::size_t(d) * Buckets;
+        std::uint32_t* count = counts.data() + std::size_t(d) * Buckets;
         if (count[digit(keyOf(from.front()), d)] == from.size()) continue;
-        std::size_t next = 0;
+        std::uint32_t next = 0;
         for (std::size_t b = 0; b < Buckets; ++b) next += std::exchange(count[b], next);
         for (const TItem& item : from) to[count[digit(keyOf(item), d)]++] = item;
         std::swap(from, to);
