@@ -39,23 +39,29 @@ public:
         const TRowRanking::TProgress ranked = [this](double done) {
             progress_.Report((long long)(double(RankedShare) * done));
         };
-        const TRowRanking ranking(grid_, firstRow_, rowCount_, column, formats_, keys_, ranked);
-        progress_.Report(RankedShare);
         std::vector<std::uint32_t> order;
-        if (!ranking.RanksShared()) {
+        std::vector<TEntry> entries;
+        {
+            TRowRanking ranking(grid_, firstRow_, rowCount_, column, formats_, keys_, ranked);
+            if (!ranking.RanksShared()) {
+                order = ranking.TakeRankedRows();
+            } else {
+                entries.resize(static_cast<std::size_t>(rowCount_));
+                unsettled_.resize(entries.size());
+                for (std::uint32_t i = 0; i < entries.size(); ++i) {
+                    // The low bit marks a shared rank that still needs the cells; it
+                    // never changes the order of different ranks.
+                    const int from = ranking.UnsettledFrom(i);
+                    entries[i] = {(ranking.Rank(i) << 1) | std::uint32_t(from != TRowRanking::Settled), i};
+                    unsettled_[i] = std::int16_t(from);
+                }
+            }
+        }
+        progress_.Report(RankedShare);
+        if (entries.empty()) {
             // No ties: the quicksort would only put the ranks in order.
-            order = ranking.RankedRows();
             if (direction < 0) std::reverse(order.begin(), order.end());
         } else {
-            std::vector<TEntry> entries(static_cast<std::size_t>(rowCount_));
-            unsettled_.resize(entries.size());
-            for (std::uint32_t i = 0; i < entries.size(); ++i) {
-                // The low bit marks a shared rank that still needs the cells; it
-                // never changes the order of different ranks.
-                const int from = ranking.UnsettledFrom(i);
-                entries[i] = {(ranking.Rank(i) << 1) | std::uint32_t(from != TRowRanking::Settled), i};
-                unsettled_[i] = std::int16_t(from);
-            }
             Quicksort(entries, direction);
             order.resize(entries.size());
             for (std::size_t i = 0; i < entries.size(); ++i) order[i] = entries[i].Row;

@@ -34,9 +34,9 @@ public:
     std::uint32_t Rank(std::uint32_t row) const { return ranks_[row]; }
     // The column to compare from when two rows share a rank, or Settled when they are equal.
     int UnsettledFrom(std::uint32_t row) const { return unsettled_[row]; }
-    // Row numbers by rank; when no two rows share one, the rows in their sorted order.
-    const std::vector<std::uint32_t>& RankedRows() const { return rows_; }
     bool RanksShared() const { return ranksShared_; }
+    // Row numbers by rank, taken once: when no two rows share a rank, the rows in their sorted order.
+    std::vector<std::uint32_t> TakeRankedRows() { return std::move(rows_); }
 
 private:
     struct TGroup {
