@@ -16,6 +16,8 @@ namespace {
 // at least this large is read and sorted in one part per core.
 constexpr std::size_t ShareFrom = 4096;
 constexpr std::size_t PartsFrom = 1u << 16;
+// How many rows ahead a read of scattered rows asks for the next ones.
+constexpr std::size_t PrefetchAhead = 16;
 // Rows ordered between two looks at the progress.
 constexpr std::size_t TickEvery = 4096;
 
@@ -155,7 +157,15 @@ void TRowRanking::Order(const TGroup& group, TScratch& scratch) {
     ForEachPart(cells.size(), partsFrom, [&](std::size_t begin, std::size_t end) {
         for (std::size_t i = begin; i < end; ++i) {
             const std::uint32_t row = rows_[group.Begin + i];
-            cells[i] = {keyed ? std::string_view(keys_[row]) : grid_.CellView(group.Column, firstRow_ + int(row))};
+            if (keyed) {
+                cells[i] = {std::string_view(keys_[row])};
+                continue;
+            }
+            // A tied group's rows lie all over the table.
+            const auto rowAt = [&](std::size_t k) { return firstRow_ + int(rows_[group.Begin + k]); };
+            if (i + 2 * PrefetchAhead < end) grid_.PrefetchRowRecord(rowAt(i + 2 * PrefetchAhead));
+            if (i + PrefetchAhead < end) grid_.PrefetchRowTexts(rowAt(i + PrefetchAhead));
+            cells[i] = {grid_.CellView(group.Column, rowAt(i))};
         }
         const TStylesFound found = DetectSortStyles(std::span(cells).subspan(begin, end - begin), formats_);
         if (found.Numeric) numeric = true;
