@@ -2,9 +2,13 @@
 
 #include "grid/row_ranking.h"
 #include "grid/sort_compare.h"
+#include "base/split_work.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,27 +31,42 @@ public:
     TRowSorter(const TBaseGrid& grid, int firstRow, int rowCount, const TLocaleFormats& formats,
                std::span<const std::string> keys, TProgressReporter& progress)
         : grid_(grid), firstRow_(firstRow), rowCount_(rowCount), formats_(formats), keys_(keys),
-          progress_(progress), cells_(std::size_t(grid.RealColCount())) {}
+          progress_(progress), cells_(std::size_t(grid.RealColCount())),
+          cellsRead_(std::make_unique<std::once_flag[]>(cells_.size())) {}
 
     std::vector<std::uint32_t> Sort(int column, int direction) {
-        std::vector<TEntry> entries(static_cast<std::size_t>(rowCount_));
+        keyColumn_ = column;
+        const TRowRanking::TProgress ranked = [this](double done) {
+            progress_.Report((long long)(double(RankedShare) * done));
+        };
+        std::vector<std::uint32_t> order;
+        std::vector<TEntry> entries;
         {
-            keyColumn_ = column;
-            const TRowRanking ranking(grid_, firstRow_, rowCount_, column, formats_, keys_);
-            unsettled_.resize(entries.size());
-            for (std::uint32_t i = 0; i < entries.size(); ++i) {
-                // The low bit marks a shared rank that still needs the cells; it
-                // never changes the order of different ranks.
-                const int from = ranking.UnsettledFrom(i);
-                entries[i] = {(ranking.Rank(i) << 1) | std::uint32_t(from != TRowRanking::Settled), i};
-                unsettled_[i] = std::int16_t(from);
+            TRowRanking ranking(grid_, firstRow_, rowCount_, column, formats_, keys_, ranked);
+            if (!ranking.RanksShared()) {
+                order = ranking.TakeRankedRows();
+            } else {
+                entries.resize(static_cast<std::size_t>(rowCount_));
+                unsettled_.resize(entries.size());
+                for (std::uint32_t i = 0; i < entries.size(); ++i) {
+                    // The low bit marks a shared rank that still needs the cells; it
+                    // never changes the order of different ranks.
+                    const int from = ranking.UnsettledFrom(i);
+                    entries[i] = {(ranking.Rank(i) << 1) | std::uint32_t(from != TRowRanking::Settled), i};
+                    unsettled_[i] = std::int16_t(from);
+                }
             }
         }
         progress_.Report(RankedShare);
-        if (rowCount_ > 1) Quicksort(entries, direction);
+        if (entries.empty()) {
+            // No ties: the quicksort would only put the ranks in order.
+            if (direction < 0) std::reverse(order.begin(), order.end());
+        } else {
+            Quicksort(entries, direction);
+            order.resize(entries.size());
+            for (std::size_t i = 0; i < entries.size(); ++i) order[i] = entries[i].Row;
+        }
         progress_.Report(PlacedShare);
-        std::vector<std::uint32_t> order(entries.size());
-        for (std::size_t i = 0; i < entries.size(); ++i) order[i] = entries[i].Row;
         return order;
     }
 
@@ -56,41 +75,53 @@ private:
         std::uint32_t Rank;  // ranks count rows, so one bit is spare
         std::uint32_t Row;
     };
+    struct TRange {
+        int Lo;
+        int Hi;
+        std::size_t Size() const { return std::size_t(Hi - Lo + 1); }
+    };
 
-    // Recursion replaced by a stack of ranges; the ranges are disjoint, so the
-    // order they are sorted in does not change the result.
+    // Ranges large enough to be worth handing to another core.
+    static constexpr std::size_t ShareFrom = 8192;
+
+    // Each range is split by one partition; the ranges are disjoint, so the
+    // order they are sorted in, and on which core, does not change the result.
     void Quicksort(std::vector<TEntry>& order, int dir) {
-        std::vector<std::pair<int, int>> ranges{{0, rowCount_ - 1}};
         // Rows outside every range left are in their places; the ranges are
         // taken depth first, so these grow steadily.
-        long long placed = 0;
-        for (unsigned passes = 1; !ranges.empty(); ++passes) {
-            const auto [lo, hi] = ranges.back();
-            ranges.pop_back();
-            const TEntry pivot = order[std::size_t((lo + hi) / 2)];
-            int i = lo;
-            int j = hi;
-            do {
-                while (FullCompare(pivot, order[std::size_t(i)]) == dir && i < hi) ++i;
-                while (FullCompare(order[std::size_t(j)], pivot) == dir && lo < j) --j;
-                if (j >= i) {
-                    if (i != j && FullCompare(order[std::size_t(i)], order[std::size_t(j)]) != 0)
-                        std::swap(order[std::size_t(i)], order[std::size_t(j)]);
-                    --j;
-                    ++i;
+        std::atomic<long long> placed = 0;
+        WorkThroughSplitting(
+            TRange{0, rowCount_ - 1}, ShareFrom,
+            [&](const TRange& range, std::size_t, const auto& hand) {
+                const auto [lo, hi] = range;
+                const TEntry pivot = order[std::size_t((lo + hi) / 2)];
+                int i = lo;
+                int j = hi;
+                do {
+                    while (FullCompare(pivot, order[std::size_t(i)]) == dir && i < hi) ++i;
+                    while (FullCompare(order[std::size_t(j)], pivot) == dir && lo < j) --j;
+                    if (j >= i) {
+                        if (i != j && FullCompare(order[std::size_t(i)], order[std::size_t(j)]) != 0)
+                            std::swap(order[std::size_t(i)], order[std::size_t(j)]);
+                        --j;
+                        ++i;
+                    }
+                } while (j >= i);
+                long long done = hi - lo + 1;
+                if (lo < j) {
+                    hand(TRange{lo, j});
+                    done -= j - lo + 1;
                 }
-            } while (j >= i);
-            placed += hi - lo + 1;
-            if (lo < j) {
-                ranges.emplace_back(lo, j);
-                placed -= j - lo + 1;
-            }
-            if (i < hi) {
-                ranges.emplace_back(i, hi);
-                placed -= hi - i + 1;
-            }
-            if (passes % 4096 == 0) progress_.Report(RankedShare + (PlacedShare - RankedShare) * placed / rowCount_);
-        }
+                if (i < hi) {
+                    hand(TRange{i, hi});
+                    done -= hi - i + 1;
+                }
+                placed.fetch_add(done, std::memory_order_relaxed);
+            },
+            [&] {
+                progress_.Report(RankedShare + (PlacedShare - RankedShare) * placed.load(std::memory_order_relaxed) /
+                                                   rowCount_);
+            });
     }
 
     // The sort column's comparison, ties settled by the columns to its right.
@@ -103,16 +134,16 @@ private:
         return r;
     }
 
-    // A whole column, read the first time a group needs it.
+    // A whole column, read the first time a group needs it, by whichever core gets there first.
     const std::vector<TSortCell>& Cells(int c) {
         std::vector<TSortCell>& column = cells_[std::size_t(c)];
-        if (column.empty()) {
+        std::call_once(cellsRead_[std::size_t(c)], [&] {
             column.resize(std::size_t(rowCount_));
             const bool keyed = c == keyColumn_ && !keys_.empty();
             for (int r = 0; r < rowCount_; ++r)
                 column[std::size_t(r)].Text = keyed ? std::string_view(keys_[std::size_t(r)]) : grid_.CellView(c, firstRow_ + r);
             ReadSortCells(column, formats_);
-        }
+        });
         return column;
     }
 
@@ -125,6 +156,7 @@ private:
     int keyColumn_ = -1;
     std::vector<std::int16_t> unsettled_;
     std::vector<std::vector<TSortCell>> cells_;
+    std::unique_ptr<std::once_flag[]> cellsRead_;
 };
 
 }  // namespace

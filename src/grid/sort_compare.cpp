@@ -4,7 +4,9 @@
 #include <array>
 #include <charconv>
 #include <limits>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace tkm {
@@ -108,23 +110,67 @@ int CompareBytes(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
-void ReadSortCells(std::span<TSortCell> cells, const TLocaleFormats& formats) {
-    bool anyNumeric = false;
-    bool anyDate = false;
+TStylesFound DetectSortStyles(std::span<TSortCell> cells, const TLocaleFormats& formats) {
+    TStylesFound found;
     for (TSortCell& cell : cells) {
         cell.Style = DetectSortStyle(cell.Text, formats);
-        anyNumeric |= cell.Style == TSortStyle::Numeric;
-        anyDate |= cell.Style == TSortStyle::Date;
+        found.Numeric |= cell.Style == TSortStyle::Numeric;
+        found.Date |= cell.Style == TSortStyle::Date;
     }
-    if (!anyNumeric && !anyDate) return;
+    return found;
+}
+
+namespace {
+
+// The dates of a column repeat a lot: the last texts read, by a hash of
+// their bytes, save reading them again.
+class TDateMemo {
+public:
+    explicit TDateMemo(const TLocaleFormats& formats) : formats_(formats) {}
+
+    double Read(std::string_view text) {
+        if (text.size() > MaxText) return ReadSortDateTime(text, formats_);
+        std::uint32_t hash = 2166136261u;
+        for (const char c : text) hash = (hash ^ std::uint8_t(c)) * 16777619u;
+        TSlot& slot = slots_[hash % slots_.size()];
+        if (slot.Size == text.size() && std::memcmp(slot.Text.data(), text.data(), text.size()) == 0) return slot.Value;
+        slot.Value = ReadSortDateTime(text, formats_);
+        slot.Size = std::uint8_t(text.size());
+        std::memcpy(slot.Text.data(), text.data(), text.size());
+        return slot.Value;
+    }
+
+private:
+    static constexpr std::size_t MaxText = 23;
+    struct TSlot {
+        std::array<char, MaxText> Text;
+        std::uint8_t Size = 0xFF;  // no text
+        double Value = 0;
+    };
+    const TLocaleFormats& formats_;
+    std::array<TSlot, 512> slots_{};
+};
+
+}  // namespace
+
+void ReadSortValues(std::span<TSortCell> cells, TStylesFound found, const TLocaleFormats& formats) {
+    if (!found.Numeric && !found.Date) return;
+    // Setting up the memo costs more than a few dates take to read.
+    constexpr std::size_t MemoFrom = 64;
+    std::optional<TDateMemo> dates;
+    if (found.Date && cells.size() >= MemoFrom) dates.emplace(formats);
     for (TSortCell& cell : cells) {
-        if (anyNumeric) {
+        if (found.Numeric) {
             const auto number = ReadSortNumber(cell.Text, formats);
             cell.IsNumber = number.has_value();
             cell.Number = number.value_or(0);
         }
-        if (anyDate) cell.Date = ReadSortDateTime(cell.Text, formats);
+        if (found.Date) cell.Date = dates ? dates->Read(cell.Text) : ReadSortDateTime(cell.Text, formats);
     }
+}
+
+void ReadSortCells(std::span<TSortCell> cells, const TLocaleFormats& formats) {
+    ReadSortValues(cells, DetectSortStyles(cells, formats), formats);
 }
 
 int CompareSortCells(const TSortCell& a, const TSortCell& b) {

@@ -45,6 +45,15 @@ struct TSortCell {
 // where some cell of the set is compared that way.
 void ReadSortCells(std::span<TSortCell> cells, const TLocaleFormats& formats);
 
+// ReadSortCells in two steps, so that a large set can be read in parts: the
+// styles, then the numbers and dates that the styles of the whole set call for.
+struct TStylesFound {
+    bool Numeric = false;
+    bool Date = false;
+};
+TStylesFound DetectSortStyles(std::span<TSortCell> cells, const TLocaleFormats& formats);
+void ReadSortValues(std::span<TSortCell> cells, TStylesFound found, const TLocaleFormats& formats);
+
 // -1, 0 or +1 in ascending sense; the first cell's style decides the rule.
 int CompareSortCells(const TSortCell& a, const TSortCell& b);
 

@@ -39,6 +39,10 @@ public:
     TRowTextRef AppendRow(std::span<const std::string_view> cells);
     std::size_t CountOf(TRowTextRef ref) const;
     std::string_view Cell(TRowTextRef ref, std::size_t cell) const;
+    // A hint only: where the row's header and first texts are.
+    void Prefetch(TRowTextRef ref) const {
+        if (!ref.IsEmpty()) __builtin_prefetch(chunks_[ref.Chunk].Data.get() + ref.Offset);
+    }
     // Views of every cell of the row, in order (trailing empty cells omitted).
     void Cells(TRowTextRef ref, std::vector<std::string_view>& out) const;
     // Views of the first out.size() cells; cells the row does not hold are empty.

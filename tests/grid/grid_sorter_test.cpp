@@ -223,6 +223,24 @@ TEST(SortByColumn, SameOrderAsThePlainQuicksortOnRandomTablesWithManyTies) {
     }
 }
 
+TEST(SortByColumn, SameOrderAsThePlainQuicksortOnTablesLargeEnoughToBeSharedOutBetweenCores) {
+    // Big enough that the first column is read and sorted in parts and tied
+    // groups and quicksort ranges go to other cores; one table of texts where
+    // every row differs, one of numbers and mixed texts full of ties.
+    std::mt19937 random(20261209);
+    for (const bool ties : {false, true}) {
+        TTable expected = RandomTable(random, 70000, 4);
+        for (std::size_t r = 0; r < expected.size(); ++r) {
+            if (ties) expected[r][1] = std::to_string(random() % 50);
+            else expected[r][1] = Pool[random() % Pool.size()] + "#" + std::to_string(random() % 100000);
+        }
+        TBaseGrid grid = GridOf(expected, 4);
+        SortByColumn(grid, {1, ties ? TSortDirection::sdAscending : TSortDirection::sdDescending}, TLocaleFormats{});
+        TOracleSort(expected, TLocaleFormats{}).Sort(1, ties ? 1 : -1);
+        ASSERT_EQ(DataOf(grid), expected) << (ties ? "with ties" : "without ties");
+    }
+}
+
 TEST(SortByColumn, ALongSortMovesItsProgressAsRowsFindTheirPlacesAndEndsAtTheWhole) {
     std::mt19937 random(31);
     TTable table(200000, std::vector<std::string>(2));
@@ -241,6 +259,8 @@ TEST(SortByColumn, ALongSortMovesItsProgressAsRowsFindTheirPlacesAndEndsAtTheWho
     EXPECT_EQ(percents.front(), 0);
     EXPECT_EQ(percents.back(), 100);
     EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end())) << "the bar never moves back";
+    const auto ranking = std::count_if(percents.begin(), percents.end(), [](int p) { return p > 0 && p < 50; });
+    EXPECT_GE(ranking, 10) << "ranking the rows reports as it goes, not only at its end";
     const auto placing = std::count_if(percents.begin(), percents.end(), [](int p) { return p > 50 && p < 90; });
     EXPECT_GE(placing, 10) << "placing the rows reports as it goes, not only at its end";
 }

@@ -457,7 +457,7 @@ bool TTaskGrid::SortIndicatorShown() const {
 
 void TTaskGrid::SortByColumn() {
     const TWaitCursor wait;
-    // Its first report may come only after the rows are ranked: a long list shows the bar at once.
+    // Its first reports come only once the sort column is read: a long list shows the bar at once.
     TLongStep step(stepProgress_, false);
     if (store_.RowCount() >= LongSortRows) step.Show();
     SortTaskTable(store_, sortSettings_, formats_, step.Handler());
