@@ -1334,7 +1334,7 @@
     </message>
     <message>
         <source>Preferences</source>
-        <translation>Voreinstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>OK</source>
