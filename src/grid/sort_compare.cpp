@@ -133,10 +133,12 @@ public:
         std::uint32_t hash = 2166136261u;
         for (const char c : text) hash = (hash ^ std::uint8_t(c)) * 16777619u;
         TSlot& slot = slots_[hash % slots_.size()];
-        if (slot.Size == text.size() && std::memcmp(slot.Text.data(), text.data(), text.size()) == 0) return slot.Value;
+        // An empty view may have no data at all, which memcmp and memcpy must not be given.
+        if (slot.Size == text.size() && (text.empty() || std::memcmp(slot.Text.data(), text.data(), text.size()) == 0))
+            return slot.Value;
         slot.Value = ReadSortDateTime(text, formats_);
         slot.Size = std::uint8_t(text.size());
-        std::memcpy(slot.Text.data(), text.data(), text.size());
+        if (!text.empty()) std::memcpy(slot.Text.data(), text.data(), text.size());
         return slot.Value;
     }
 
