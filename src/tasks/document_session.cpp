@@ -105,9 +105,10 @@ void TDocumentSession::WriteDocument(const std::string& fileName) {
 
 std::string TDocumentSession::PdfFileName() const {
     const std::filesystem::path document(fileName_);
-    const std::string name = remote_ ? DocumentTitle() + ".pdf"
-                             : document.empty() ? "Untitled.pdf"
-                                                : document.filename().replace_extension(".pdf").string();
+    const bool untitled = document.empty() || fileName_ == UntitledName;
+    const std::string name = remote_    ? DocumentTitle() + ".pdf"
+                             : untitled ? DocumentShownName(UntitledName) + ".pdf"
+                                        : document.filename().replace_extension(".pdf").string();
     return (std::filesystem::path(DialogFolder()) / name).string();
 }
 
@@ -234,7 +235,7 @@ TDocumentOutcome TDocumentSession::Save() {
         // The dialog adds the type's extension itself, so its overwrite
         // question sees the name that is written.
         const auto choice = parts_.DialogBoxes.SaveFile(
-            {TKM_TR("Documents", "Save"), SaveFilter(), 1, "tkm", DialogFolder(), std::string(UntitledName)});
+            {TKM_TR("Documents", "Save"), SaveFilter(), 1, "tkm", DialogFolder(), DocumentShownName(UntitledName)});
         if (!choice) {
             SetModified(true);
             return Cancelled;

@@ -2,6 +2,7 @@
 
 #include "base/atomic_file.h"
 #include "base/errors.h"
+#include "base/translatable.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_dialogs.h"
 #include "settings/mru_manager.h"
@@ -243,6 +244,20 @@ TEST_F(DocumentSessionTest, AnInstalledProgramsDialogsStartInTheDocumentsFolderT
     EXPECT_EQ(dialogs.SaveRequests[0].InitialDir, folder.Path().string());
     // Pages printed without a printer are offered beside the document too.
     EXPECT_EQ(installed.PdfFileName(), (folder.Path() / "list.pdf").string());
+}
+
+// The names offered for a new document's file are in the user's language;
+// the document itself is still kept as "Untitled".
+TEST_F(DocumentSessionTest, ANewDocumentsSuggestedFileNamesAreInTheUsersLanguage) {
+    SetTextTranslator([](const char*, const char* text) { return "[" + std::string(text) + "]"; });
+    dialogs.SaveChoices.push_back(std::nullopt);
+    EXPECT_EQ(session.Save().Kind, TDocumentOutcome::Cancelled);
+    const std::string pdf = session.PdfFileName();
+    SetTextTranslator(nullptr);
+    ASSERT_EQ(dialogs.SaveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.SaveRequests[0].FileName, "[Untitled]");
+    EXPECT_EQ(std::filesystem::path(pdf).filename(), "[Untitled].pdf");
+    EXPECT_EQ(session.FileName(), "Untitled");
 }
 
 TEST_F(DocumentSessionTest, OpenLoadsTheChosenFileAsTheTaskTable) {
