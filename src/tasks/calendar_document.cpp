@@ -105,6 +105,11 @@ std::string LineText(int line, const std::string& what) {
 
 std::string NotCalendarText() { return TKM_TR("Files", "it is not an iCalendar file"); }
 
+struct TReadEntry {
+    TEntryCells Cells;
+    bool OwnNumber = false;
+};
+
 class TCalendarReader {
 public:
     TCalendarReader(std::string_view bytes, const std::string& fileName, const TCalendarSettings& settings,
@@ -117,9 +122,10 @@ public:
         TBaseGrid grid = EmptyTaskDocument();
         grid.SetRowCount(int(todos_.size()) + 1);
         std::vector<long long> numbers;
-        ProduceInOrder<TEntryCells>(
+        ProduceInOrder<TReadEntry>(
             todos_.size(), [&](std::size_t i) { return ReadEntry(i); },
-            [&](std::size_t i, TEntryCells&& cells) {
+            [&](std::size_t i, TReadEntry&& entry) {
+                const TEntryCells& cells = entry.Cells;
                 if (const auto number = NumberOf(cells[colNo]); number && numbers.size() == i)
                     numbers.push_back(*number);
                 std::array<std::string_view, TaskColumnCount> views;
@@ -128,7 +134,8 @@ public:
                 // The file's own bytes: written out again by the library, a
                 // value could lose what the cells hold (a lone CR).
                 if (origin_)
-                    origin_->Entries.push_back({CellsKey(views), cells[colNo], std::string(todos_[i].Text)});
+                    origin_->Entries.push_back(
+                        {CellsKey(views), cells[colNo], std::string(todos_[i].Text), entry.OwnNumber});
             });
         if (numbers.size() == todos_.size()) PutInNumberOrder(grid, numbers);
         return AsTaskTable(std::move(grid));
@@ -142,18 +149,23 @@ private:
     // The cells of the i-th to-do; runs on several threads at once. The
     // plain reading of the text does for what Taskmere and most programs
     // write; the library reads the rest.
-    TEntryCells ReadEntry(std::size_t i) const {
+    TReadEntry ReadEntry(std::size_t i) const {
         const TChunk& chunk = todos_[i];
         const TTodoFormats formats{settings_.Formats, zones_};
         const std::string fileOrder = std::to_string(i + 1);
         const auto at = [&](const std::string& what) { return LineText(chunk.Line, what); };
+        TReadEntry entry;
         TComponent todo;
         try {
-            if (auto cells = EntryFromTodoText(chunk.Text, formats, fileOrder)) return std::move(*cells);
+            if (auto cells = EntryFromTodoText(chunk.Text, formats, fileOrder, &entry.OwnNumber)) {
+                entry.Cells = std::move(*cells);
+                return entry;
+            }
             todo = ParseComponent(chunk.Text);
             if (todo && icalcomponent_isa(todo.get()) == ICAL_VTODO_COMPONENT) {
                 DropReadErrors(todo.get());
-                return EntryFromTodo(todo.get(), formats, fileOrder);
+                entry.Cells = EntryFromTodo(todo.get(), formats, fileOrder, &entry.OwnNumber);
+                return entry;
             }
         } catch (const EGridError& e) {
             Fail(at(e.what()));
@@ -329,13 +341,14 @@ public:
         if (origin_) MatchOrigin();
         // The entries' texts are made on every core, and written in order.
         const std::size_t entries = std::size_t(std::max(grid_.RowCount() - grid_.FixedRows(), 0));
-        ProduceInOrder<std::string>(
+        ProduceInOrder<TWrittenEntry>(
             entries, [&](std::size_t i) { return EntryText(i); },
-            [&](std::size_t i, std::string&& text) {
-                out_.Buffer() += text;
+            [&](std::size_t i, TWrittenEntry&& entry) {
+                out_.Buffer() += entry.Text;
                 if (writtenOrigin_) {
                     const std::vector<std::string_view> cells = Cells(i);
-                    writtenOrigin_->Entries.push_back({CellsKey(cells), std::string(cells[colNo]), std::move(text)});
+                    writtenOrigin_->Entries.push_back(
+                        {CellsKey(cells), std::string(cells[colNo]), std::move(entry.Text), entry.OwnNumber});
                 }
                 out_.LineDone();
             });
@@ -383,12 +396,25 @@ private:
         }
     }
 
+    struct TWrittenEntry {
+        std::string Text;
+        bool OwnNumber = false;
+    };
+
     // Runs on several threads at once.
-    std::string EntryText(std::size_t i) const {
+    TWrittenEntry EntryText(std::size_t i) const {
         const std::vector<std::string_view> cells = Cells(i);
+        const bool numbered = written_[colNo];
         if (const TFromOrigin from = i < fromOrigin_.size() ? fromOrigin_[i] : TFromOrigin{}; from.Entry) {
-            if (!from.Edited && from.Entry->Number == cells[colNo]) return from.Entry->Text;
-            const TComponent todo = ParseComponent(from.Entry->Text);
+            const TCalendarOrigin::TEntry& entry = *from.Entry;
+            if (!from.Edited && entry.Number == cells[colNo]) {
+                // A No that was the entry's place in the file must travel
+                // once the entry has moved, or reading it back renumbers it.
+                if (entry.OwnNumber || !numbered || entry.Number == std::to_string(i + 1))
+                    return {entry.Text, entry.OwnNumber};
+                return {WithEntryNumber(entry.Text, cells[colNo]), true};
+            }
+            const TComponent todo = ParseComponent(entry.Text);
             if (from.Edited) {
                 RemoveEntryProperties(todo.get());
                 Restamp(todo.get());
@@ -396,7 +422,7 @@ private:
             } else {
                 ReplaceEntryNumber(cells[colNo], todo.get());
             }
-            return ComponentText(todo.get());
+            return {ComponentText(todo.get()), !from.Edited || numbered};
         }
         // A new entry's lines as the library would write them, without
         // building a to-do for it.
@@ -405,7 +431,7 @@ private:
         AppendFoldedLine(stampLine_, text);
         AppendEntryLines(cells, written_, formats_, text);
         text += "END:VTODO\r\n";
-        return text;
+        return {std::move(text), numbered};
     }
 
     void Restamp(icalcomponent* todo) const {

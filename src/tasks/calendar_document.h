@@ -26,6 +26,7 @@ struct TCalendarOrigin {
         std::uint64_t CellsKey = 0;  // of the cells after No, as they were read
         std::string Number;          // the No cell as it was read
         std::string Text;            // the VTODO's bytes as the file had them
+        bool OwnNumber = true;       // else No was the to-do's place in the file
     };
     std::vector<TEntry> Entries;  // in table order
     std::string CalendarLines;    // the calendar's own properties but PRODID and VERSION

@@ -276,7 +276,19 @@ void ReplaceEntryNumber(std::string_view number, icalcomponent* todo) {
     icalcomponent_add_property(todo, NewProperty(CopyLine(colNo, number)));
 }
 
-TEntryCells EntryFromTodo(icalcomponent* todo, const TTodoFormats& formats, std::string_view fileOrder) {
+std::string WithEntryNumber(std::string_view text, std::string_view number) {
+    // Before the END line, the last one.
+    std::string_view body = text;
+    while (!body.empty() && (body.back() == '\n' || body.back() == '\r')) body.remove_suffix(1);
+    const std::size_t endLine = body.rfind('\n') + 1;
+    std::string out(text.substr(0, endLine));
+    AppendFoldedLine(CopyLine(colNo, number), out);
+    out += text.substr(endLine);
+    return out;
+}
+
+TEntryCells EntryFromTodo(icalcomponent* todo, const TTodoFormats& formats, std::string_view fileOrder,
+                          bool* ownNumber) {
     TEntryReading reading(formats, fileOrder);
     const auto text = [](const char* value) { return std::string(value ? value : ""); };
     for (icalproperty* p = icalcomponent_get_first_property(todo, ICAL_ANY_PROPERTY); p;
@@ -303,7 +315,9 @@ TEntryCells EntryFromTodo(icalcomponent* todo, const TTodoFormats& formats, std:
         default: break;
         }
     }
-    return reading.Cells();
+    TEntryCells cells = reading.Cells();
+    if (ownNumber) *ownNumber = reading.OwnNumber();
+    return cells;
 }
 
 }  // namespace tkm

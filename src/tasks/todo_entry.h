@@ -44,12 +44,16 @@ std::string ComponentText(icalcomponent* component);
 void RemoveEntryProperties(icalcomponent* todo);
 // Replaces only the list order of the to-do.
 void ReplaceEntryNumber(std::string_view number, icalcomponent* todo);
+// A to-do's text, BEGIN:VTODO to END:VTODO, that has no No of its own, with
+// `number` as its own: its other bytes stay as they are.
+std::string WithEntryNumber(std::string_view text, std::string_view number);
 
 // The cells of a to-do, in the desktop's formats and time zone: a property
 // that is missing leaves its cell empty, and No is `fileOrder` unless the
-// to-do has its own. EGridError naming a time zone the file does not define
-// and the system does not know.
-TEntryCells EntryFromTodo(icalcomponent* todo, const TTodoFormats& formats, std::string_view fileOrder);
+// to-do has its own (then *ownNumber, if asked, is set). EGridError naming a
+// time zone the file does not define and the system does not know.
+TEntryCells EntryFromTodo(icalcomponent* todo, const TTodoFormats& formats, std::string_view fileOrder,
+                          bool* ownNumber = nullptr);
 // The same from a to-do's text, BEGIN:VTODO to END:VTODO, read without
 // building its tree: much faster, but only for text in the plain form
 // Taskmere and most programs write. None for anything the library might read
@@ -57,6 +61,6 @@ TEntryCells EntryFromTodo(icalcomponent* todo, const TTodoFormats& formats, std:
 // properties, lower-case names, values out of range, control bytes); parse
 // such a to-do and take EntryFromTodo.
 std::optional<TEntryCells> EntryFromTodoText(std::string_view text, const TTodoFormats& formats,
-                                             std::string_view fileOrder);
+                                             std::string_view fileOrder, bool* ownNumber = nullptr);
 
 }  // namespace tkm

@@ -212,7 +212,10 @@ TEntryCells TEntryReading::Cells() {
         const int partner = PartnerColumn(int(col));
         if (copy->Of && *copy->Of != Fingerprint(standard[col], partner < 0 ? "" : standard[std::size_t(partner)]))
             continue;
-        if (auto cell = CellFromCopy(copy->Value)) cells_[col] = std::move(*cell);
+        if (auto cell = CellFromCopy(copy->Value)) {
+            cells_[col] = std::move(*cell);
+            if (col == colNo) ownNumber_ = true;
+        }
     }
     return std::move(cells_);
 }

@@ -140,6 +140,8 @@ public:
     // The cells; a copy wins over its standard property unless another
     // program changed that property.
     TEntryCells Cells();
+    // After Cells: whether No is the to-do's own rather than its file order.
+    bool OwnNumber() const { return ownNumber_; }
 
 private:
     struct TCopy {
@@ -152,6 +154,7 @@ private:
     TEntryCells cells_;
     std::vector<std::string> resources_;
     std::array<std::optional<TCopy>, TaskColumnCount> copies_;
+    bool ownNumber_ = false;
 };
 
 }  // namespace TodoMapping

@@ -22,7 +22,7 @@ public:
     TTodoTextReader(std::string_view text, const TTodoFormats& formats, std::string_view fileOrder)
         : lines_(text), zones_(formats.Zones), reading_(formats, fileOrder) {}
 
-    std::optional<TEntryCells> Read() {
+    std::optional<TEntryCells> Read(bool* ownNumber) {
         std::string_view line;
         if (!lines_.Next(line) || line != "BEGIN:VTODO") return std::nullopt;
         // The components open around the line, the to-do's own included.
@@ -45,7 +45,9 @@ public:
         }
         // Nothing after the to-do's END line.
         if (lines_.Next(line) || !lines_.Plain()) return std::nullopt;
-        return reading_.Cells();
+        TEntryCells cells = reading_.Cells();
+        if (ownNumber) *ownNumber = reading_.OwnNumber();
+        return cells;
     }
 
 private:
@@ -166,8 +168,8 @@ private:
 }  // namespace
 
 std::optional<TEntryCells> EntryFromTodoText(std::string_view text, const TTodoFormats& formats,
-                                             std::string_view fileOrder) {
-    return TTodoTextReader(text, formats, fileOrder).Read();
+                                             std::string_view fileOrder, bool* ownNumber) {
+    return TTodoTextReader(text, formats, fileOrder).Read(ownNumber);
 }
 
 }  // namespace tkm

@@ -216,6 +216,27 @@ TEST(CalendarDocumentTest, EntriesComeInTheirNumbersOrder) {
     EXPECT_NE(origin.Entries[0].Text.find("SUMMARY:first"), std::string::npos);
 }
 
+TEST(CalendarDocumentTest, AnEntryNumberedByItsPlaceKeepsItsNumberOnceSortedAmongNumberedOnes) {
+    // "later" is No 2 by its place, so it comes before No 5, and saving must
+    // not let it become No 1 by its new place.
+    const std::string text =
+        Calendar(Todo("SUMMARY:numbered\r\nX-TASKMERE-NUMBER:5\r\n") + Todo("SUMMARY:later\r\n"));
+    TCalendarOrigin origin;
+    const TBaseGrid grid = ReadText(text, {}, &origin);
+    const std::vector<TRow> rows = EntryRows(grid);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][colNo] + " " + rows[0][colDescription], "2 later");
+    // Twice: the second time from what the first save wrote.
+    for (int save = 0; save < 2; ++save) {
+        std::string saved;
+        TCalendarOrigin written;
+        WriteCalendar(grid, {}, &origin, [&](std::string_view bytes) { saved += bytes; }, &written);
+        EXPECT_EQ(EntryRows(ReadText(saved, {})), rows) << saved;
+        EXPECT_NE(saved.find("SUMMARY:later\r\nX-TASKMERE-NUMBER:2\r\nEND:VTODO"), std::string::npos) << saved;
+        origin = std::move(written);
+    }
+}
+
 const std::string Foreign = Calendar(
     "X-WR-CALNAME:Home\r\n"
     "BEGIN:VEVENT\r\nUID:event-1\r\nDTSTAMP:20261201T100000Z\r\nDTSTART:20261224T180000Z\r\n"
