@@ -37,9 +37,10 @@ class TGridScan {
 public:
     static constexpr int BlockRows = 64;
 
-    TGridScan(const TBaseGrid& grid, TCellMatcher& matcher, TRange cols, TRange rows, TDirection direction,
-              const TFileProgressHandler& onProgress)
-        : grid_(grid), matcher_(matcher), cols_(cols), rows_(rows), direction_(direction), onProgress_(onProgress),
+    TGridScan(const TBaseGrid& grid, TCellMatcher& matcher, const TShownWordMatches& shownWords, TRange cols,
+              TRange rows, TDirection direction, const TFileProgressHandler& onProgress)
+        : grid_(grid), matcher_(matcher), shownWords_(shownWords), cols_(cols), rows_(rows), direction_(direction),
+          onProgress_(onProgress),
           width_(std::size_t(grid.RealColCount())), realCols_(std::size_t(cols.Max + 1)) {
         for (int d = cols.Min; d <= cols.Max; ++d) realCols_[std::size_t(d)] = std::size_t(grid.DisplayToReal(d));
     }
@@ -51,7 +52,7 @@ public:
             if (looked % BlockRows == 0) progress.Report(looked);
             ReadRows(row, row + direction_.Step());
             for (; cols_.Contains(col); col += direction_.Step())
-                if (Matches(0, col)) return {col, row};
+                if (Matches(0, col, row)) return {col, row};
         }
         return {};
     }
@@ -71,7 +72,7 @@ public:
                 // Only the start column begins part way down.
                 const int from = k == 0 && direction_.Precedes(block, row) ? row : block;
                 for (int r = from; direction_.Precedes(r, blockEnd); r += step) {
-                    if (!Matches(std::size_t((r - block) * step), col + k * step)) continue;
+                    if (!Matches(std::size_t((r - block) * step), col + k * step, r)) continue;
                     best = {col + k * step, r};
                     columns = k;  // later columns lose to this hit; earlier ones may still win further down
                     break;
@@ -94,10 +95,16 @@ private:
             else std::fill(line.begin(), line.end(), std::string_view());
         }
     }
-    bool Matches(std::size_t line, int col) { return matcher_.Matches(views_[line * width_ + realCols_[std::size_t(col)]]); }
+    bool Matches(std::size_t line, int col, int row) {
+        const std::size_t realCol = realCols_[std::size_t(col)];
+        const std::string_view cell = views_[line * width_ + realCol];
+        return matcher_.Matches(cell) ||
+               (!shownWords_.Empty() && shownWords_.Matches(int(realCol), row < grid_.FixedRows(), cell));
+    }
 
     const TBaseGrid& grid_;
     TCellMatcher& matcher_;
+    const TShownWordMatches& shownWords_;
     TRange cols_;
     TRange rows_;
     TDirection direction_;
@@ -110,7 +117,7 @@ private:
 }  // namespace
 
 TGridCoord FindCell(TBaseGrid& grid, TGridCoord start, std::string_view text, TFindOptions options,
-                    const TFileProgressHandler& onProgress) {
+                    const TFileProgressHandler& onProgress, std::span<const TShownWord> shownWords) {
     TCellMatcher matcher(text, options);
     const int colCount = grid.ColCount();
     const int rowCount = grid.RowCount();
@@ -160,7 +167,8 @@ TGridCoord FindCell(TBaseGrid& grid, TGridCoord start, std::string_view text, TF
         }
     }
 
-    TGridScan scan(grid, matcher, cols, rows, direction, onProgress);
+    const TShownWordMatches shownMatches(shownWords, matcher);
+    TGridScan scan(grid, matcher, shownMatches, cols, rows, direction, onProgress);
     const TGridCoord hit = alongRows ? scan.AlongRows(cell, line) : scan.DownColumns(line, cell);
     if (hit != TGridCoord{} && options.Has(TFindOption::SelectHit)) grid.SetCurrentCell(hit.Col, hit.Row);
     return hit;

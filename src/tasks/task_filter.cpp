@@ -80,13 +80,20 @@ private:
 // Tests rows against the filter; one per batch of rows, the matchers keep buffers.
 class TRowTest {
 public:
-    TRowTest(const TBaseGrid& grid, const TTaskFilter& filter, const TFilterContext& context)
+    TRowTest(const TBaseGrid& grid, const TTaskFilter& filter, const TFilterContext& context,
+             std::span<const TShownWord> shownWords)
         : grid_(grid), show_(filter.Show, context), cells_(std::size_t(grid.RealColCount())), shown_(cells_.size()) {
         TFindOptions options;
         options.Set(TFindOption::MatchCase, filter.MatchCase);
         for (const std::string& word : SplitWords(filter.Words)) {
-            if (TAsciiSearch::IsAscii(word)) asciiWords_.emplace_back(word, filter.MatchCase);
-            else otherWords_.emplace_back(word, options);
+            TCellMatcher matcher(word, options);
+            if (TAsciiSearch::IsAscii(word)) {
+                asciiWords_.emplace_back(word, filter.MatchCase);
+                asciiShownWords_.emplace_back(shownWords, matcher);
+            } else {
+                otherShownWords_.emplace_back(shownWords, matcher);
+                otherWords_.push_back(std::move(matcher));
+            }
         }
         for (const TShownColumn& column : ShownColumns(grid)) {
             columns_.push_back(std::size_t(column.Real));
@@ -100,12 +107,14 @@ public:
         // An ASCII word is looked for in all the row's bytes at once: most rows
         // are settled by that one look.
         const std::string_view bytes = grid_.RowTextView(row);
-        for (const TAsciiSearch& word : asciiWords_)
-            if (!InShownCell(row, bytes, word)) return false;
+        for (std::size_t w = 0; w < asciiWords_.size(); ++w)
+            if (!InShownCell(row, bytes, asciiWords_[w]) && !InShownWord(row, asciiShownWords_[w])) return false;
         // A word with other letters reads each cell by its own encoding.
-        for (TCellMatcher& matcher : otherWords_) {
+        for (std::size_t w = 0; w < otherWords_.size(); ++w) {
             const std::span<const std::string_view> cells = Cells(row);
-            if (std::none_of(columns_.begin(), columns_.end(), [&](std::size_t c) { return matcher.Matches(cells[c]); }))
+            if (std::none_of(columns_.begin(), columns_.end(),
+                             [&](std::size_t c) { return otherWords_[w].Matches(cells[c]); }) &&
+                !InShownWord(row, otherShownWords_[w]))
                 return false;
         }
         return true;
@@ -128,10 +137,20 @@ private:
         return false;
     }
 
+    // Whether a shown cell holds a word the window shows translated, as found.
+    bool InShownWord(int row, const TShownWordMatches& matches) {
+        if (matches.Empty()) return false;
+        const std::span<const std::string_view> cells = Cells(row);
+        return std::any_of(columns_.begin(), columns_.end(),
+                           [&](std::size_t c) { return matches.Matches(int(c), false, cells[c]); });
+    }
+
     const TBaseGrid& grid_;
     TShowTest show_;
     std::vector<TAsciiSearch> asciiWords_;
     std::vector<TCellMatcher> otherWords_;
+    std::vector<TShownWordMatches> asciiShownWords_;  // by word, as asciiWords_
+    std::vector<TShownWordMatches> otherShownWords_;
     std::vector<std::size_t> columns_;
     std::vector<std::string_view> cells_;
     std::vector<bool> shown_;  // by real column
@@ -147,12 +166,13 @@ std::vector<std::uint32_t> KeptRows(const TBaseGrid& grid, const TTaskFilter& fi
     constexpr std::size_t RowsPerBlock = 16'384;
     const std::size_t blocks = (count + RowsPerBlock - 1) / RowsPerBlock;
     std::vector<std::uint32_t> rows;
+    const std::vector<TShownWord> shownWords = TaskTable::ShownWords();
     ProduceInOrder<std::vector<std::uint32_t>>(
         blocks,
         [&](std::size_t block) {
             std::vector<std::uint32_t> kept;
             if (stop.stop_requested()) return kept;
-            TRowTest test(grid, filter, context);
+            TRowTest test(grid, filter, context, shownWords);
             for (std::size_t i = block * RowsPerBlock; i < std::min(count, (block + 1) * RowsPerBlock); ++i)
                 if (const std::uint32_t row = rowAt(i); test.Keeps(int(row))) kept.push_back(row);
             return kept;

@@ -49,6 +49,18 @@ TTableWord TableWord(int realCol, bool heading, std::string_view text) {
     return {};
 }
 
+std::vector<TShownWord> ShownWords() {
+    std::vector<TShownWord> words;
+    const auto add = [&](int col, bool heading, const char* context, std::string_view word) {
+        std::string shown = TranslatedText(context, word.data());
+        if (shown != word) words.push_back({col, heading, std::string(word), std::move(shown)});
+    };
+    for (int col = 0; col < TaskColumnCount; ++col) add(col, true, "Columns", Headers[std::size_t(col)]);
+    for (const std::string_view word : StatusVocabulary) add(colStatus, false, "Vocabulary", word);
+    for (const std::string_view word : PriorityVocabulary) add(colPriority, false, "Vocabulary", word);
+    return words;
+}
+
 TSheetTyping SheetTyping(const TLocaleFormats& formats) {
     TSheetTyping typing{std::vector<TSheetValueType>(TaskColumnCount, TSheetValueType::Text), formats};
     for (const int col : {colNo, colTotalHours, colCost, colProgress})

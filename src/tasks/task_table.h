@@ -5,10 +5,12 @@
 #include "grid/base_grid.h"
 #include "grid/editor_type.h"
 #include "grid/io/sheet_values.h"
+#include "grid/shown_words.h"
 
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace tkm {
 
@@ -75,6 +77,9 @@ struct TTableWord {
     explicit operator bool() const { return Context != nullptr; }
 };
 TTableWord TableWord(int realCol, bool heading, std::string_view text);
+// The table's own words that the user's language shows otherwise, for
+// searches to find them as shown.
+std::vector<TShownWord> ShownWords();
 
 // The editor for a cell of the given real column; Normal where the grid's own applies.
 TEditorType EditorTypeFor(int col);

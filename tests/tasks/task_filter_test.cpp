@@ -2,7 +2,9 @@
 
 #include "task_test_support.h"
 
+#include "base/translatable.h"
 #include "grid/cell_matcher.h"
+#include "grid/find_cell.h"
 #include "grid/io/shown_columns.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +83,37 @@ TEST(TaskFilter, ShowChoicesByStatusAndDueDate) {
     EXPECT_EQ(Kept(grid, Showing(TShowChoice::Overdue)), (TRows{3, 8}));
     EXPECT_EQ(Kept(grid, Showing(TShowChoice::DueThisWeek)), (TRows{2, 3, 4, 5}));
     EXPECT_EQ(Kept(grid, Showing(TShowChoice::Overdue, "task")), (TRows{3, 8}));
+}
+
+std::string InGerman(const char*, const char* text) {
+    const std::string english = text;
+    if (english == "Completed") return "Erledigt";
+    if (english == "High") return "Hoch";
+    if (english == "Priority") return "Priorität";
+    return english;
+}
+
+// The window shows statuses, priorities and headings translated: the filter
+// and Find look for what the user reads, and still for what the file holds.
+TEST(TaskFilter, TranslatedWordsAreFoundAsTheWindowShowsThem) {
+    TBaseGrid grid = TableOf({Due("Completed", ""), Described("call Anna", "High"), Described("Hochzeit")});
+    SetTextTranslator(&InGerman);
+    EXPECT_EQ(Kept(grid, Words("erledigt")), (TRows{1}));
+    EXPECT_EQ(Kept(grid, Words("hoch")), (TRows{2, 3}));
+    EXPECT_EQ(Kept(grid, Words("Hoch anna")), (TRows{2}));
+    EXPECT_EQ(Kept(grid, Words("completed")), (TRows{1}));
+    EXPECT_EQ(Kept(grid, Words("Erledigt", true)), (TRows{1}));
+    EXPECT_EQ(Kept(grid, Words("erledigt", true)), TRows{});
+    TFindOptions options;
+    EXPECT_EQ(FindCell(grid, {}, "erledigt", options, {}, TaskTable::ShownWords()),
+              (TGridCoord{grid.RealToDisplay(colStatus), 1}));
+    options.Set(TFindOption::IncludeFixedCells, true);
+    EXPECT_EQ(FindCell(grid, {}, "priorit\xC3\xA4t", options, {}, TaskTable::ShownWords()),
+              (TGridCoord{grid.RealToDisplay(colPriority), 0}));
+    grid.HideColumn(colStatus);
+    EXPECT_EQ(Kept(grid, Words("erledigt")), TRows{});
+    SetTextTranslator(nullptr);
+    EXPECT_EQ(Kept(grid, Words("hoch")), (TRows{3}));
 }
 
 // Typing on narrows from the rows shown, yet ends where filtering afresh does;

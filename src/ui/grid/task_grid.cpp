@@ -124,7 +124,7 @@ TGridCoord TTaskGrid::FindCell(TGridCoord start, std::string_view text, TFindOpt
     CommitEditor();
     const TWaitCursor wait;
     const TLongStep step(stepProgress_, true);
-    const TGridCoord hit = tkm::FindCell(store_, start, text, options, step.Handler());
+    const TGridCoord hit = tkm::FindCell(store_, start, text, options, step.Handler(), TaskTable::ShownWords());
     if (hit != TGridCoord{} && options.Has(TFindOption::SelectHit)) ScrollToCurrent();
     return hit;
 }
