@@ -104,6 +104,12 @@ TEST_F(GermanWindowTest, TheTableShowsItsOwnWordsInGermanAndKeepsThemInEnglish) 
     QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(&Grid())->tableInterface();
     EXPECT_EQ(cells->cellAt(1, Store().RealToDisplay(colPriority))->text(QAccessible::Name), "Hoch");
     EXPECT_EQ(cells->columnDescription(Store().RealToDisplay(colDescription)), "Aufgabenbeschreibung");
+
+    // The first show makes room for "Eintragsdatum" and "Nicht begonnen"; the
+    // description's column was wide enough.
+    for (const int col : {colEntryDate, colStatus})
+        EXPECT_GT(Store().ColWidth(Store().RealToDisplay(col)), TaskTable::Widths[std::size_t(col)]) << col;
+    EXPECT_EQ(Store().ColWidth(Store().RealToDisplay(colDescription)), TaskTable::Widths[colDescription]);
 }
 
 TEST_F(FrenchWindowTest, TheFileMenuAndAStatusChosenInFrench) {

@@ -149,6 +149,7 @@ void TfrmMain::SizeForAllColumns() {
 
 void TfrmMain::ApplyLayout() {
     // The widths first: without a stored place the window is sized by them.
+    stgMain_->FitShownWords();
     TBaseGrid& store = stgMain_->Store();
     for (int col = 0; col < int(layout_.ColumnWidths.size()) && col < store.RealColCount(); ++col)
         if (layout_.ColumnWidths[std::size_t(col)] > 0 && !store.IsColumnHidden(col))

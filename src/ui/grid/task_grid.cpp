@@ -16,6 +16,7 @@
 #include "ui/wait_cursor.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -77,6 +78,16 @@ void TTaskGrid::AdoptStore(TBaseGrid&& loaded) {
     history_.Clear(false);
     TakeSavedText();
     LayoutChanged();
+}
+
+void TTaskGrid::FitShownWords() {
+    // In the bold of the current row, with room for the sort mark of a heading.
+    const QFontMetrics metrics(activeCellFont_);
+    for (const TShownWord& word : TaskTable::ShownWords()) {
+        const int wanted = metrics.horizontalAdvance(QString::fromStdString(word.Shown)) + (word.Heading ? 16 : 6);
+        const int col = store_.RealToDisplay(word.RealCol);
+        if (store_.ColWidth(col) < wanted) store_.SetColWidth(col, wanted);
+    }
 }
 
 // --- geometry ---

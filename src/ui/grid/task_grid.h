@@ -40,6 +40,9 @@ public:
     const TBaseGrid& Store() const { return store_; }
     // Puts a loaded store in place of the current one; its observers stay.
     void AdoptStore(TBaseGrid&& loaded);
+    // Widens the columns whose headings or words, as the user's language
+    // shows them, would not fit.
+    void FitShownWords();
 
     // Where today for the colours and dates and times for the pickers come
     // from; the system clock unless set.
