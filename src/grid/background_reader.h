@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/object_slot.h"
+
 namespace tkm {
 
 // Work that reads a grid on another thread while the grid's own thread goes
@@ -12,21 +14,12 @@ public:
     virtual void StopReading() = 0;
 };
 
-// The grid's reader, one at a time. Belongs to the grid object as its sink
-// does: a copy of a grid has none.
-class TBackgroundReaderSlot {
+// The grid's reader, one at a time.
+class TBackgroundReaderSlot : public TObjectSlot<TBackgroundReader> {
 public:
-    TBackgroundReaderSlot() = default;
-    TBackgroundReaderSlot(const TBackgroundReaderSlot&) {}
-    TBackgroundReaderSlot& operator=(const TBackgroundReaderSlot&) { return *this; }
-
-    void Set(TBackgroundReader* reader) { reader_ = reader; }
     void Stop() const {
-        if (reader_) reader_->StopReading();
+        if (TBackgroundReader* reader = Get()) reader->StopReading();
     }
-
-private:
-    TBackgroundReader* reader_ = nullptr;
 };
 
 }  // namespace tkm

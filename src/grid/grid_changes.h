@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/cell_object_pool.h"
+#include "grid/object_slot.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -62,19 +63,7 @@ public:
     virtual void RowsReplaced() = 0;
 };
 
-// The grid's sink. Belongs to the grid object, as its observers do: giving a
-// grid the contents of another keeps its sink.
-class TGridChangeSinkSlot {
-public:
-    TGridChangeSinkSlot() = default;
-    TGridChangeSinkSlot(const TGridChangeSinkSlot&) {}
-    TGridChangeSinkSlot& operator=(const TGridChangeSinkSlot&) { return *this; }
-
-    void Set(TGridChangeSink* sink) { sink_ = sink; }
-    TGridChangeSink* Get() const { return sink_; }
-
-private:
-    TGridChangeSink* sink_ = nullptr;
-};
+// The grid's sink.
+using TGridChangeSinkSlot = TObjectSlot<TGridChangeSink>;
 
 }  // namespace tkm

@@ -3,12 +3,12 @@
 #include "base/errors.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -51,13 +51,13 @@ void TStatusProgress::PaintWindow() {
     // server gets round to it, and the part a closing dialog uncovers is
     // painted only when the server says so: both could wait for the step's end.
     QWidget* shown = window();
-    QElapsedTimer waited;
-    waited.start();
     ProcessEvents();
-    while (shown->isVisible() && shown->windowHandle() && !shown->windowHandle()->isExposed() &&
-           waited.elapsed() < ExposeWaitMs) {
-        QThread::msleep(5);
-        ProcessEvents();
+    if (const QWindow* handle = shown->windowHandle(); shown->isVisible() && handle && !handle->isExposed()) {
+        QEventLoop exposed;
+        exposeWait_ = &exposed;  // the event filter ends it at the window's expose
+        QTimer::singleShot(ExposeWaitMs, &exposed, &QEventLoop::quit);
+        exposed.exec(QEventLoop::ExcludeSocketNotifiers);
+        exposeWait_ = nullptr;
     }
     if (shown->isVisible()) shown->repaint();
 }
@@ -89,6 +89,7 @@ bool TStatusProgress::Held(const QWidget* window) const {
 }
 
 bool TStatusProgress::eventFilter(QObject* watched, QEvent* event) {
+    if (exposeWait_ && event->type() == QEvent::Expose && watched == window()->windowHandle()) exposeWait_->quit();
     // A window the operation opens (a server's progress, a question) takes its input as always.
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || watched == cancel_ || !Held(widget->window())) return false;

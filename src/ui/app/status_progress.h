@@ -7,6 +7,7 @@
 
 #include <vector>
 
+class QEventLoop;
 class QProgressBar;
 class QPushButton;
 
@@ -47,6 +48,7 @@ private:
     bool running_ = false;
     bool mayCancel_ = false;
     bool cancelled_ = false;
+    QEventLoop* exposeWait_ = nullptr;  // while PaintWindow waits for the window to be mapped
 };
 
 }  // namespace tkm
