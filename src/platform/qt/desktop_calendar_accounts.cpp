@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QShortcut>
 #include <QWindow>
 
 namespace tkm {
@@ -36,6 +37,8 @@ public:
         }
         // Input reaches the dialog's window before its widgets.
         if (auto* window = qobject_cast<QWindow*>(target)) return window != allowed_->windowHandle();
+        // The dialog's Escape is a shortcut of its own.
+        if (auto* shortcut = qobject_cast<QShortcut*>(target)) target = shortcut->parent();
         auto* widget = qobject_cast<QWidget*>(target);
         return !(widget && (widget == allowed_ || allowed_->isAncestorOf(widget)));
     }
