@@ -286,15 +286,24 @@ public:
     }
 
     const TCalendarOrigin::TEntry* Unchanged(std::span<const std::string_view> cells) {
-        return Take(byCells_, CellsKey(cells));
+        // Entries alike but for their numbers go back to their own: the map
+        // keeps no order among them.
+        const std::uint64_t key = CellsKey(cells);
+        if (const auto* same = Take(byCells_, key, [&](const auto& entry) { return entry.Number == cells[colNo]; }))
+            return same;
+        return Take(byCells_, key, Any);
     }
-    const TCalendarOrigin::TEntry* SameNumber(std::string_view number) { return Take(byNumber_, std::string(number)); }
+    const TCalendarOrigin::TEntry* SameNumber(std::string_view number) {
+        return Take(byNumber_, std::string(number), Any);
+    }
 
 private:
-    template <typename TMap, typename TKey>
-    const TCalendarOrigin::TEntry* Take(TMap& map, const TKey& key) {
+    static bool Any(const TCalendarOrigin::TEntry&) { return true; }
+
+    template <typename TMap, typename TKey, typename TWanted>
+    const TCalendarOrigin::TEntry* Take(TMap& map, const TKey& key, TWanted wanted) {
         for (auto [it, last] = map.equal_range(key); it != last; ++it) {
-            if (taken_[it->second]) continue;
+            if (taken_[it->second] || !wanted(origin_.Entries[it->second])) continue;
             taken_[it->second] = true;
             return &origin_.Entries[it->second];
         }

@@ -274,6 +274,17 @@ TEST(CalendarDocumentTest, AnOpenedCalendarSavedUnchangedReadsBackCellForCell) {
     EXPECT_EQ(EntryRows(ReadText(CalendarText(grid, Berlin(), &origin), Berlin())), EntryRows(grid));
 }
 
+TEST(CalendarDocumentTest, EntriesAlikeButForTheirPlacesGoOutAsTheyCameIn) {
+    // Written again by the library, the lone CR would be lost.
+    const std::string todo = "BEGIN:VTODO\r\nUID:same\r\nSUMMARY:caf\r+\r\nEND:VTODO\r\n";
+    const std::string text = Calendar(todo + todo + todo);
+    TCalendarOrigin origin;
+    const TBaseGrid grid = ReadText(text, {}, &origin);
+    const std::string saved = CalendarText(grid, {}, &origin);
+    EXPECT_NE(saved.find(todo + todo + todo), std::string::npos) << saved;
+    EXPECT_EQ(EntryRows(ReadText(saved, {})), EntryRows(grid));
+}
+
 TEST(CalendarDocumentTest, AnUnchangedEntryGoesOutAsItCameInEvenAfterASort) {
     TCalendarOrigin origin;
     TBaseGrid grid = ReadText(Foreign, {}, &origin);
