@@ -84,6 +84,7 @@ void TTaskGrid::FitShownWords() {
     // In the bold of the current row, with room for the sort mark of a heading.
     const QFontMetrics metrics(activeCellFont_);
     for (const TShownWord& word : TaskTable::ShownWords()) {
+        if (store_.IsColumnHidden(word.RealCol)) continue;  // it has no display column to widen
         const int wanted = metrics.horizontalAdvance(QString::fromStdString(word.Shown)) + (word.Heading ? 16 : 6);
         const int col = store_.RealToDisplay(word.RealCol);
         if (store_.ColWidth(col) < wanted) store_.SetColWidth(col, wanted);
